@@ -1,0 +1,182 @@
+#include "tuning/LineFile.h"
+
+#include "numbers/NumberFormat.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <cfloat>
+#include <cmath>
+
+namespace cordavo {
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80 to 0x9F.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
+};
+
+QString fromWindows1252(const QByteArray &bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto c = static_cast<unsigned char>(byte);
+        text += QChar(c >= 0x80 && c < 0xA0 ? kWindows1252High[c - 0x80] : char16_t(c));
+    }
+    return text;
+}
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString lineMessage(int line, const QString &fileName, const QString &problem)
+{
+    return QStringLiteral("Line %1 of %2: %3").arg(line).arg(quoted(fileName), problem);
+}
+
+} // namespace
+
+QStringList splitLines(QStringView text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\r') || text[i] == QLatin1Char('\n')) {
+            lines << text.mid(start, i - start).toString();
+            if (text[i] == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < text.size())
+        lines << text.mid(start).toString();
+    return lines;
+}
+
+QString decodeLineFileText(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return fromWindows1252(bytes);
+}
+
+bool readNumberLine(QStringView line, QChar decimalSeparator, long double *value)
+{
+    const QChar other = decimalSeparator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+    auto number = readRegional(line, decimalSeparator);
+    if (!number)
+        number = readRegional(line, other);
+    if (!number || !(std::fabs(*number) <= DBL_MAX))
+        return false;
+    *value = *number;
+    return true;
+}
+
+LineFileContents parseLineFile(const QByteArray &bytes, const QString &fileName, QStringView layout,
+                               QChar decimalSeparator)
+{
+    LineFileContents contents;
+    if (bytes.contains('\0')) {
+        contents.error = QStringLiteral("%1 is not a text file: it holds NUL bytes").arg(quoted(fileName));
+        return contents;
+    }
+    const QStringList lines = splitLines(decodeLineFileText(bytes));
+    if (lines.size() < layout.size()) {
+        contents.error = lineMessage(static_cast<int>(lines.size()) + 1, fileName,
+                                     QStringLiteral("the line is missing; the file has %1 lines of the %2 it needs")
+                                         .arg(lines.size())
+                                         .arg(layout.size()));
+        return contents;
+    }
+    for (qsizetype i = 0; i < layout.size(); ++i) {
+        LineValue value;
+        if (layout[i] == QLatin1Char('N')) {
+            if (!readNumberLine(lines[i], decimalSeparator, &value.number)) {
+                contents.error = lineMessage(static_cast<int>(i) + 1, fileName,
+                                             QStringLiteral("%1 is not a number").arg(quoted(lines[i])));
+                contents.values.clear();
+                return contents;
+            }
+        } else {
+            value.text = lines[i];
+        }
+        contents.values << value;
+    }
+    return contents;
+}
+
+LineFileContents readLineFile(const QString &path, QStringView layout, QChar decimalSeparator)
+{
+    LineFileContents contents;
+    const QFileInfo info(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (info.isDir()) {
+        contents.error = QStringLiteral("Cannot load %1: it is a folder, not a file").arg(quoted(shown));
+        return contents;
+    }
+    if (info.exists() && info.size() > kLargestLineFile) {
+        contents.error = QStringLiteral("Cannot load %1: at %2 bytes it is too large for this kind of file")
+                             .arg(quoted(shown))
+                             .arg(info.size());
+        return contents;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        contents.error = QStringLiteral("Cannot load %1: %2").arg(quoted(shown), file.errorString());
+        return contents;
+    }
+    // Read one byte past the limit, in case the file grew since it was looked at.
+    const QByteArray bytes = file.read(kLargestLineFile + 1);
+    if (bytes.size() > kLargestLineFile) {
+        contents.error = QStringLiteral("Cannot load %1: it is too large for this kind of file").arg(quoted(shown));
+        return contents;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        contents.error = QStringLiteral("Cannot load %1: %2").arg(quoted(shown), file.errorString());
+        return contents;
+    }
+    return parseLineFile(bytes, info.fileName(), layout, decimalSeparator);
+}
+
+QByteArray encodeLineFile(const QStringList &lines)
+{
+    QStringEncoder encoder(QStringConverter::System);
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        bytes += encoder.encode(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+QString saveFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("Cannot save %1: it is a folder").arg(quoted(shown));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Cannot save %1: %2").arg(quoted(shown), file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return QStringLiteral("Cannot save %1: %2").arg(quoted(shown), reason);
+    }
+    if (!file.commit())
+        return QStringLiteral("Cannot save %1: %2").arg(quoted(shown), file.errorString());
+    return {};
+}
+
+} // namespace cordavo

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+class QIODevice;
+
+namespace cordavo {
+
+// The data files keep one value per line, each line ended by CR LF. A file's
+// layout names each line's kind: 'T' a text line, 'N' a number line.
+inline constexpr qint64 kLargestLineFile = 1024 * 1024;
+
+struct LineValue {
+    QString text;           // a text line as it stands
+    long double number = 0; // a number line's value
+};
+
+// A file read and checked whole: either every value of its layout, or one
+// message naming the file, the line and what is wrong with it.
+struct LineFileContents {
+    QList<LineValue> values;
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Splits text at CR LF, CR or LF; a last line without an ending counts.
+QStringList splitLines(QStringView text);
+
+// UTF-8 where the bytes are valid UTF-8, Windows-1252 otherwise.
+QString decodeLineFileText(const QByteArray &bytes);
+
+// A number line: the user's decimal separator or the other one of comma and
+// full stop, no thousands separator; finite within the range of a double.
+bool readNumberLine(QStringView line, QChar decimalSeparator, long double *value);
+
+// Checks the bytes of a file against its layout. Lines beyond the layout are
+// ignored. fileName only serves the messages.
+LineFileContents parseLineFile(const QByteArray &bytes, const QString &fileName, QStringView layout,
+                               QChar decimalSeparator);
+
+// Reads a file from disk and checks it whole (see parseLineFile).
+LineFileContents readLineFile(const QString &path, QStringView layout, QChar decimalSeparator);
+
+// The lines in the system's encoding, each ended by CR LF.
+QByteArray encodeLineFile(const QStringList &lines);
+
+// Writes bytes through a temporary file that replaces the target only once
+// everything was written, so a failed save leaves any old file as it was.
+// Returns an empty string on success, otherwise the message to show.
+QString saveFileAtomically(const QString &path, const QByteArray &bytes);
+
+} // namespace cordavo

@@ -1,0 +1,62 @@
+#include "tuning/PitchTable.h"
+
+#include <cmath>
+
+namespace cordavo {
+
+long double power(long double base, long double exponent)
+{
+    if (exponent == 0)
+        return 1;
+    if (exponent == std::trunc(exponent) && std::fabs(exponent) <= 1.0e9L) {
+        long long n = static_cast<long long>(std::fabs(exponent));
+        long double result = 1;
+        long double factor = base;
+        while (n > 0) {
+            if (n & 1)
+                result *= factor;
+            factor *= factor;
+            n >>= 1;
+        }
+        return exponent < 0 ? 1 / result : result;
+    }
+    return std::exp(exponent * std::log(base));
+}
+
+long double referencePitch(double oldA, double newA)
+{
+    const long double shift = static_cast<long double>(newA) - static_cast<long double>(oldA);
+    return 440 + shift;
+}
+
+void PitchWalk::startPitch(double oldA, double newA, long double centsOfC)
+{
+    m_equalPitch = power(2, -5.75L) * referencePitch(oldA, newA);
+    // MIDI note 0 is a C and takes the C offset like every other C.
+    m_notePitch = power(2, centsOfC / 1200) * m_equalPitch;
+    m_noteCounter = 1;
+}
+
+void PitchWalk::nextPitch(long double cents)
+{
+    ++m_noteCounter;
+    m_notePitch = power(2, (cents + 100) / 1200) * m_equalPitch;
+    m_equalPitch = power(2, 1.0L / 12) * m_equalPitch;
+    if (m_noteCounter == 12)
+        m_noteCounter = 0;
+}
+
+std::array<long double, kMidiNoteCount> pitchTable(double oldA, double newA, const NoteCents &cents)
+{
+    std::array<long double, kMidiNoteCount> pitches{};
+    PitchWalk walk;
+    walk.startPitch(oldA, newA, cents[0]);
+    pitches[0] = walk.notePitch();
+    for (int note = 1; note < kMidiNoteCount; ++note) {
+        walk.nextPitch(cents[note % 12]);
+        pitches[note] = walk.notePitch();
+    }
+    return pitches;
+}
+
+} // namespace cordavo

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+
+namespace cordavo {
+
+// Twelve values in note order C, C#, D, ... B.
+using NoteCents = std::array<long double, 12>;
+
+inline constexpr int kFirstMidiNote = 0;
+inline constexpr int kLastMidiNote = 132;
+inline constexpr int kMidiNoteCount = kLastMidiNote - kFirstMidiNote + 1;
+
+// b raised to e in extended precision: 1 for e = 0, repeated multiplication
+// for a whole e, exp(e * ln b) otherwise.
+long double power(long double base, long double exponent);
+
+// The reference A of the document: 440 + (newA - oldA).
+long double referencePitch(double oldA, double newA);
+
+// Walks up the MIDI notes from note 0, one semitone at a time, multiplying
+// the equal-tempered pitch up and applying each note's cents.
+class PitchWalk
+{
+public:
+    // Note 0: the equal-tempered pitch of MIDI 0 with its C offset.
+    void startPitch(double oldA, double newA, long double centsOfC);
+    // The next note, with the cents of its pitch class.
+    void nextPitch(long double cents);
+
+    long double equalPitch() const { return m_equalPitch; }
+    long double notePitch() const { return m_notePitch; }
+    // 1 for C, 2 for C#, ... 12 for B; back to 0 after a B.
+    int noteCounter() const { return m_noteCounter; }
+
+private:
+    long double m_equalPitch = 0;
+    long double m_notePitch = 0;
+    int m_noteCounter = 0;
+};
+
+// PitchHz of every MIDI note 0 to 132, reached by the walk above.
+std::array<long double, kMidiNoteCount> pitchTable(double oldA, double newA, const NoteCents &cents);
+
+} // namespace cordavo

@@ -1,0 +1,102 @@
+#include "tuning/TemperamentXml.h"
+
+#include "numbers/NumberFormat.h"
+
+namespace cordavo {
+
+namespace {
+
+bool allowedInXml(char32_t c)
+{
+    return c == 0x9 || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+QString number(long double x)
+{
+    return formatGeneral(x, QLatin1Char('.'));
+}
+
+QString element(const char *indent, const char *tag, const QString &value)
+{
+    return QStringLiteral("%1<%2>%3</%2>").arg(QLatin1String(indent), QLatin1String(tag), value);
+}
+
+} // namespace
+
+QString xmlElementText(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    const QChar *p = text.constData();
+    const QChar *end = p + text.size();
+    while (p < end) {
+        char32_t c = p->unicode();
+        int units = 1;
+        if (p->isHighSurrogate() && p + 1 < end && (p + 1)->isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(*p, *(p + 1));
+            units = 2;
+        } else if (p->isSurrogate()) {
+            c = 0xFFFF; // a lone half of a pair: not a character
+        }
+        if (c == '&')
+            out += QLatin1String("&amp;");
+        else if (c == '<')
+            out += QLatin1String("&lt;");
+        else if (c == '>')
+            out += QLatin1String("&gt;");
+        else if (allowedInXml(c))
+            out.append(p, units);
+        p += units;
+    }
+    return out;
+}
+
+QStringList temperamentXml(const TemperamentData &data)
+{
+    QStringList lines;
+    lines.reserve(kTemperamentXmlLineCount);
+    lines << QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>")
+          << QStringLiteral("<Hauptwerk FileFormat=\"Temperament\" FileFormatVersion=\"2.00\">")
+          << QStringLiteral("<ObjectList ObjectType=\"_General\">") << QStringLiteral("  <_General>")
+          << QStringLiteral("    <Sys_ObjectID>1</Sys_ObjectID>")
+          << element("    ", "UniqueTemperamentID", number(data.temperamentId))
+          << element("    ", "Name", xmlElementText(data.name))
+          << element("    ", "ShortName", xmlElementText(data.shortName))
+          << element("    ", "SupplierID", number(data.supplierId))
+          << element("    ", "SupplierName", xmlElementText(data.supplierName))
+          << element("    ", "Comments", xmlElementText(data.comment))
+          << QStringLiteral("    <TemperamentVersion>1.00</TemperamentVersion>") << QStringLiteral("  </_General>")
+          << QStringLiteral("</ObjectList>") << QStringLiteral("<ObjectList ObjectType=\"note\">");
+
+    const auto pitches = pitchTable(data.oldA, data.newA, data.cents);
+    for (int note = 0; note < kMidiNoteCount; ++note) {
+        lines << QStringLiteral("  <note>")
+              << element("    ", "MIDINoteNumberOnEightFootStop", number(note))
+              << element("    ", "PitchHz", number(pitches[note])) << QStringLiteral("  </note>");
+    }
+    lines << QStringLiteral("</ObjectList>") << QStringLiteral("</Hauptwerk>");
+    return lines;
+}
+
+QString xmlFileTypeExtension(int type)
+{
+    switch (type) {
+    case 0:
+        return QStringLiteral(".Temperament_Hauptwerk_xml");
+    case 1:
+        return QStringLiteral(".Temperament.Hauptwerk.xml");
+    case 2:
+        return QStringLiteral(".Txt");
+    default:
+        return {};
+    }
+}
+
+QString xmlFileNameForType(const QString &name, int type)
+{
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    const QString stem = dot < 0 ? name : name.left(dot);
+    return stem + xmlFileTypeExtension(type);
+}
+
+} // namespace cordavo

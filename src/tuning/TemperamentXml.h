@@ -1,0 +1,44 @@
+#pragma once
+
+#include "tuning/PitchTable.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace cordavo {
+
+// Everything the temperament document is made of, as plain values.
+struct TemperamentData {
+    double oldA = 440;
+    double newA = 440;
+    NoteCents cents{};
+    long double temperamentId = 0;
+    QString name;
+    QString shortName;
+    long double supplierId = 0;
+    QString supplierName;
+    QString comment;
+};
+
+inline constexpr int kTemperamentXmlLineCount = 15 + kMidiNoteCount * 4 + 2;
+
+// Free text made safe as XML element content: &, < and > escaped, characters
+// that XML 1.0 does not allow (control characters other than tab, lone
+// surrogates, U+FFFE and U+FFFF) left out.
+QString xmlElementText(const QString &text);
+
+// The temperament document, one entry per line, without line ends. Its
+// numbers are written with a full stop whatever the regional setting, as
+// every XML reader expects.
+QStringList temperamentXml(const TemperamentData &data);
+
+// The three file types of a saved document, in the order the save dialog
+// offers them, and the extension each writes into the name box.
+inline constexpr int kXmlFileTypeCount = 3;
+QString xmlFileTypeExtension(int type);
+
+// The name box after the user picks file type 'type' (0, 1 or 2): the name's
+// stem before its first full stop, then the type's extension.
+QString xmlFileNameForType(const QString &name, int type);
+
+} // namespace cordavo

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QFont>
+
+namespace cordavo {
+
+// A font by the name the windows were drawn with ("MS Sans Serif",
+// "Courier New"); where the desktop lacks it, its own sans-serif or
+// monospace font of that pixel size.
+QFont windowFont(const QString &family, QFont::StyleHint hint, int pixelSize = 0);
+
+} // namespace cordavo

@@ -1,0 +1,94 @@
+#include "ui/QtUserDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace cordavo {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Cordavo");
+
+std::optional<QString> runFileDialog(QWidget *parent, FileQuestion &question, QFileDialog::AcceptMode mode)
+{
+    // Qt's own dialog: its name box can be read and rewritten when the type changes.
+    QFileDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(question.filters);
+    if (question.selectedFilter >= 0 && question.selectedFilter < question.filters.size())
+        dialog.selectNameFilter(question.filters[question.selectedFilter]);
+    dialog.setDefaultSuffix(question.defaultSuffix);
+    if (!question.fileName.isEmpty())
+        dialog.selectFile(question.fileName);
+    if (question.typeChanged) {
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
+            auto *nameBox = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            if (!nameBox)
+                return;
+            const int index = static_cast<int>(question.filters.indexOf(filter));
+            dialog.selectFile(question.typeChanged(nameBox->text(), index));
+        });
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
+    question.selectedFilter = static_cast<int>(question.filters.indexOf(dialog.selectedNameFilter()));
+    question.fileName = path;
+    return path;
+}
+
+} // namespace
+
+void QtUserDialogs::message(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, kCaption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void QtUserDialogs::information(QWidget *parent, const QString &text)
+{
+    QMessageBox::information(parent, kCaption, text);
+}
+
+void QtUserDialogs::error(QWidget *parent, const QString &text)
+{
+    QMessageBox::critical(parent, kCaption, text);
+}
+
+std::optional<QString> QtUserDialogs::openFileName(QWidget *parent, FileQuestion &question)
+{
+    return runFileDialog(parent, question, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtUserDialogs::saveFileName(QWidget *parent, FileQuestion &question)
+{
+    return runFileDialog(parent, question, QFileDialog::AcceptSave);
+}
+
+bool QtUserDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUserDialogs::pageSetup(QWidget *parent, QPrinter &printer)
+{
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtUserDialogs::showModal(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
+} // namespace cordavo

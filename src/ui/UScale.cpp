@@ -1,0 +1,20 @@
+#include "ui/UScale.h"
+
+namespace cordavo {
+
+TFormScale::TFormScale(TFormTemperamento &mainWindow, QWidget *parent) : SetterWindow(mainWindow, parent)
+{
+    setObjectName(QStringLiteral("FormScale"));
+    setWindowTitle(QStringLiteral("FormScale"));
+    resize(879, 656);
+    FormCreate();
+    centreOnDesktop();
+}
+
+void TFormScale::FormCreate()
+{
+    setMinimumSize(656, 574);
+    setMaximumSize(884, 656);
+}
+
+} // namespace cordavo

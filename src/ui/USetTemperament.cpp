@@ -1,0 +1,20 @@
+#include "ui/USetTemperament.h"
+
+namespace cordavo {
+
+TFormCicloQuinte::TFormCicloQuinte(TFormTemperamento &mainWindow, QWidget *parent) : SetterWindow(mainWindow, parent)
+{
+    setObjectName(QStringLiteral("FormCicloQuinte"));
+    setWindowTitle(QStringLiteral("Cordavo"));
+    resize(828, 739);
+    FormCreate();
+    centreOnDesktop();
+}
+
+void TFormCicloQuinte::FormCreate()
+{
+    setMinimumSize(828, 739);
+    setMaximumSize(828, 739);
+}
+
+} // namespace cordavo

@@ -1,0 +1,28 @@
+#include "ui/UTempXml.h"
+
+#include "ui/Fonts.h"
+
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace cordavo {
+
+TFormXml::TFormXml(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("FormXml"));
+    setWindowTitle(QStringLiteral("Xml"));
+    resize(696, 480);
+
+    MemoXml = new QPlainTextEdit(this);
+    MemoXml->setObjectName(QStringLiteral("MemoXml"));
+    MemoXml->setFont(windowFont(QStringLiteral("Courier New"), QFont::TypeWriter, 13));
+    MemoXml->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    MemoXml->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MemoXml->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(MemoXml);
+}
+
+} // namespace cordavo

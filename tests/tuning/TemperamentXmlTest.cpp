@@ -1,0 +1,123 @@
+#include "tuning/TemperamentXml.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace cordavo;
+
+namespace {
+
+TemperamentData sample()
+{
+    TemperamentData d;
+    d.temperamentId = 1234;
+    d.name = QStringLiteral("Werckmeister III");
+    d.shortName = QStringLiteral("W3");
+    d.supplierId = 7;
+    d.supplierName = QStringLiteral("Acme");
+    return d;
+}
+
+// Runs xmllint on the document; empty when it is well-formed.
+QString xmllintErrors(const QStringList &lines)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("doc.xml"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("cannot write %1").arg(path);
+    file.write(lines.join(QStringLiteral("\r\n")).append(QStringLiteral("\r\n")).toUtf8());
+    file.close();
+    QProcess lint;
+    lint.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), path});
+    if (!lint.waitForFinished(60000))
+        return QStringLiteral("xmllint did not run");
+    if (lint.exitStatus() != QProcess::NormalExit || lint.exitCode() != 0)
+        return QString::fromUtf8(lint.readAllStandardError()) + QStringLiteral(" exit %1").arg(lint.exitCode());
+    return {};
+}
+
+} // namespace
+
+TEST(TemperamentXml, HasTheHeaderNotesAndClosingLines)
+{
+    const QStringList lines = temperamentXml(sample());
+    ASSERT_EQ(lines.size(), 549);
+    const char *head[] = {
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>",
+        "<Hauptwerk FileFormat=\"Temperament\" FileFormatVersion=\"2.00\">",
+        "<ObjectList ObjectType=\"_General\">",
+        "  <_General>",
+        "    <Sys_ObjectID>1</Sys_ObjectID>",
+        "    <UniqueTemperamentID>1234</UniqueTemperamentID>",
+        "    <Name>Werckmeister III</Name>",
+        "    <ShortName>W3</ShortName>",
+        "    <SupplierID>7</SupplierID>",
+        "    <SupplierName>Acme</SupplierName>",
+        "    <Comments></Comments>",
+        "    <TemperamentVersion>1.00</TemperamentVersion>",
+        "  </_General>",
+        "</ObjectList>",
+        "<ObjectList ObjectType=\"note\">",
+        "  <note>",
+        "    <MIDINoteNumberOnEightFootStop>0</MIDINoteNumberOnEightFootStop>",
+        "    <PitchHz>8.17579891564371</PitchHz>",
+        "  </note>",
+    };
+    for (int i = 0; i < int(std::size(head)); ++i)
+        EXPECT_EQ(lines[i], QString::fromLatin1(head[i])) << "line " << i + 1;
+    EXPECT_EQ(lines[15 + 69 * 4 + 1], QStringLiteral("    <MIDINoteNumberOnEightFootStop>69</MIDINoteNumberOnEightFootStop>"));
+    EXPECT_EQ(lines[15 + 69 * 4 + 2], QStringLiteral("    <PitchHz>440</PitchHz>"));
+    EXPECT_EQ(lines[15 + 132 * 4 + 2], QStringLiteral("    <PitchHz>16744.0361792383</PitchHz>"));
+    EXPECT_EQ(lines[547], QStringLiteral("</ObjectList>"));
+    EXPECT_EQ(lines[548], QStringLiteral("</Hauptwerk>"));
+}
+
+TEST(TemperamentXml, NumbersAlwaysUseTheFullStop)
+{
+    TemperamentData d = sample();
+    d.cents[4] = -13.69L;
+    const QStringList lines = temperamentXml(d);
+    EXPECT_EQ(lines[15 + 64 * 4 + 2], QStringLiteral("    <PitchHz>327.031255073476</PitchHz>"));
+    for (const QString &line : lines)
+        EXPECT_FALSE(line.contains(QLatin1Char(','))) << qPrintable(line);
+}
+
+TEST(XmlElementText, EscapesMarkupAndDropsWhatXmlForbids)
+{
+    struct Case {
+        QString in;
+        QString out;
+    };
+    const Case cases[] = {
+        {QStringLiteral("Bach & Sons"), QStringLiteral("Bach &amp; Sons")},
+        {QStringLiteral("<b>x</b>"), QStringLiteral("&lt;b&gt;x&lt;/b&gt;")},
+        {QStringLiteral("\"quoted\" 'x'"), QStringLiteral("\"quoted\" 'x'")},
+        {QStringLiteral("a\tb"), QStringLiteral("a\tb")},
+        {QString::fromUtf16(u"a\u0001b\u001Fc\nd\re"), QStringLiteral("abcde")},
+        {QString::fromUtf16(u"Gro\u00DFe Orgel \u266F \U0001D11E"), QString::fromUtf16(u"Gro\u00DFe Orgel \u266F \U0001D11E")},
+        {QString::fromUtf16(u"x\uFFFEy\uFFFF"), QStringLiteral("xy")},
+        {QString(QChar(0xD800)) + QStringLiteral("z"), QStringLiteral("z")},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(xmlElementText(c.in), c.out) << qPrintable(c.in);
+}
+
+TEST(TemperamentXml, HostileNamesStillGiveWellFormedXml)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("xmllint")).isEmpty())
+        GTEST_FAIL() << "xmllint is missing: scripts/install-deps installs libxml2-utils";
+    TemperamentData d = sample();
+    d.name = QStringLiteral("</Name><evil attr=\"1\">&amp;&");
+    d.shortName = QString::fromUtf16(u"\u00E9\u0000\u0007");
+    d.supplierName = QString(5000, QChar(0x266F));
+    d.comment = QStringLiteral("]]> <!-- --> <?pi?> \x01\x02");
+    const QStringList lines = temperamentXml(d);
+    EXPECT_EQ(lines.size(), 549);
+    EXPECT_EQ(xmllintErrors(lines), QString());
+}

@@ -1,0 +1,156 @@
+#include "ui/NumEdit.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace cordavo;
+
+namespace {
+
+// Texts are written for the comma setting; the full-stop setting swaps the
+// two separators.
+QString inSetting(const char *commaText, const Separators &separators)
+{
+    QString text = QString::fromLatin1(commaText);
+    if (separators == kFullStopDecimal) {
+        for (QChar &c : text) {
+            if (c == QLatin1Char(','))
+                c = QLatin1Char('.');
+            else if (c == QLatin1Char('.'))
+                c = QLatin1Char(',');
+        }
+    }
+    return text;
+}
+
+class NumEditWidget : public ::testing::TestWithParam<Separators>
+{
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<QWidget>();
+        edit = new TNumEdit(separators(), window.get());
+        edit->setDecimal(true);
+        window->show();
+        edit->setFocus();
+    }
+
+    const Separators &separators() const { return GetParam(); }
+    QString local(const char *commaText) const { return inSetting(commaText, separators()); }
+    std::string shown() const { return edit->text().toStdString(); }
+
+    std::unique_ptr<QWidget> window;
+    TNumEdit *edit = nullptr;
+};
+
+TEST_P(NumEditWidget, TypingDigitsAndSeparators)
+{
+    QSignalSpy changes(edit, &TNumEdit::changed);
+    QTest::keyClicks(edit, local("1234,5"));
+    EXPECT_EQ(shown(), local("1.234,5").toStdString());
+    EXPECT_EQ(edit->value(), 1234.5L);
+    EXPECT_EQ(edit->cursorPosition(), edit->text().size());
+    // '1' '12' '123' once each, '1234' rewritten twice, '1.234,' and '1.234,5' once each
+    EXPECT_EQ(changes.count(), 7);
+
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(shown(), local("1.234").toStdString());
+    QTest::keyClick(edit, Qt::Key_Home);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    EXPECT_EQ(shown(), "234");
+    EXPECT_EQ(edit->value(), 234);
+}
+
+TEST_P(NumEditWidget, RefusedCharactersRaiseInputError)
+{
+    edit->setDecimal(false);
+    QSignalSpy errors(edit, &TNumEdit::inputError);
+    QTest::keyClicks(edit, QStringLiteral("1x 2.,"));
+    EXPECT_EQ(shown(), "12");
+    // 'x', the space, and the full stop in a whole field; the comma passes
+    // and vanishes
+    ASSERT_EQ(errors.count(), 3);
+    EXPECT_EQ(errors.at(0).at(0).value<TNumEdit *>(), edit);
+}
+
+TEST_P(NumEditWidget, PasteKeepsWhatStandsBeforeASecondSeparator)
+{
+    QGuiApplication::clipboard()->setText(local("1,2,3"));
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(shown(), local("1,2").toStdString());
+    EXPECT_EQ(edit->value(), 1.2L);
+
+    // Pasted text is not filtered, only read.
+    edit->clear();
+    QGuiApplication::clipboard()->setText(local("abc 1.234,567"));
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(shown(), local("1.234,57").toStdString());
+    EXPECT_EQ(edit->value(), 1234.57L);
+}
+
+TEST_P(NumEditWidget, SelectAllThenTypeOrBackspace)
+{
+    edit->setValue(1234.5L);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_7);
+    EXPECT_EQ(shown(), "7");
+    EXPECT_EQ(edit->value(), 7);
+
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(shown(), "");
+    EXPECT_EQ(edit->value(), 0);
+}
+
+TEST_P(NumEditWidget, TypingLimitLeavesProgramTextWhole)
+{
+    QSignalSpy errors(edit, &TNumEdit::inputError);
+    edit->setMaxTypedLength(6);
+    QTest::keyClicks(edit, QStringLiteral("1234567"));
+    EXPECT_EQ(shown(), local("12.345").toStdString());
+    EXPECT_EQ(errors.count(), 0);
+
+    edit->setValue(1234.56L);
+    EXPECT_EQ(shown(), local("1.234,56").toStdString());
+    EXPECT_EQ(edit->value(), 1234.56L);
+}
+
+TEST_P(NumEditWidget, TextSetFromOutsideIsNormalised)
+{
+    QSignalSpy changes(edit, &TNumEdit::changed);
+    edit->setText(local("-1234,567"));
+    EXPECT_EQ(shown(), local("-1.234,57").toStdString());
+    EXPECT_EQ(edit->value(), -1234.57L);
+    EXPECT_EQ(changes.count(), 2);
+
+    edit->setDisplayFormat(QStringLiteral("#,###"));
+    EXPECT_FALSE(edit->decimal());
+    EXPECT_EQ(shown(), local("-1.235").toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothSettings, NumEditWidget, ::testing::Values(kCommaDecimal, kFullStopDecimal),
+                         [](const ::testing::TestParamInfo<Separators> &info) {
+                             return info.param == kCommaDecimal ? "CommaDecimal" : "FullStopDecimal";
+                         });
+
+TEST(NumEditWidgetDefaults, AnEmptyRightAlignedWholeNumberField)
+{
+    TNumEdit edit(kCommaDecimal);
+    EXPECT_TRUE(edit.alignment() & Qt::AlignRight);
+    EXPECT_EQ(edit.size(), QSize(121, 21));
+    EXPECT_FALSE(edit.decimal());
+    EXPECT_EQ(edit.displayFormat(), QStringLiteral("#,###"));
+    EXPECT_EQ(edit.maxTypedLength(), 20);
+    EXPECT_EQ(edit.value(), 0);
+    EXPECT_TRUE(edit.text().isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,82 @@
+#include "ScriptedDialogs.h"
+
+#include <QDialog>
+
+namespace cordavo {
+
+void ScriptedDialogs::message(QWidget *, const QString &text)
+{
+    log << QStringLiteral("message: ") + text;
+}
+
+void ScriptedDialogs::information(QWidget *, const QString &text)
+{
+    log << QStringLiteral("information: ") + text;
+}
+
+void ScriptedDialogs::error(QWidget *, const QString &text)
+{
+    log << QStringLiteral("error: ") + text;
+}
+
+std::optional<QString> ScriptedDialogs::answerFile(const char *kind, FileQuestion &question)
+{
+    log << QLatin1String(kind);
+    lastQuestion = question;
+    if (fileAnswers.empty())
+        return std::nullopt;
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    if (answer)
+        question.fileName = *answer;
+    return answer;
+}
+
+std::optional<QString> ScriptedDialogs::openFileName(QWidget *, FileQuestion &question)
+{
+    return answerFile("open", question);
+}
+
+std::optional<QString> ScriptedDialogs::saveFileName(QWidget *, FileQuestion &question)
+{
+    return answerFile("save", question);
+}
+
+bool ScriptedDialogs::choosePrinter(QWidget *, QPrinter &)
+{
+    log << QStringLiteral("print");
+    if (printAnswers.empty())
+        return false;
+    const bool answer = printAnswers.front();
+    printAnswers.pop_front();
+    return answer;
+}
+
+bool ScriptedDialogs::pageSetup(QWidget *, QPrinter &)
+{
+    log << QStringLiteral("page setup");
+    if (printAnswers.empty())
+        return false;
+    const bool answer = printAnswers.front();
+    printAnswers.pop_front();
+    return answer;
+}
+
+int ScriptedDialogs::showModal(QDialog &dialog)
+{
+    log << QStringLiteral("modal: ") + dialog.windowTitle();
+    return QDialog::Accepted;
+}
+
+QStringList ScriptedDialogs::entries(const QString &kind) const
+{
+    QStringList out;
+    const QString prefix = kind + QStringLiteral(": ");
+    for (const QString &entry : log) {
+        if (entry.startsWith(prefix))
+            out << entry.mid(prefix.size());
+    }
+    return out;
+}
+
+} // namespace cordavo

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ui/UserDialogs.h"
+
+#include <QStringList>
+
+#include <deque>
+
+namespace cordavo {
+
+// Records every message in order and answers every question from a queue,
+// so that no test waits on a modal box.
+class ScriptedDialogs : public UserDialogs
+{
+public:
+    // "message: ...", "information: ...", "error: ...", "modal: <title>", "open", "save", ...
+    QStringList log;
+    // Answers to open and save questions, in order; nothing means "cancelled".
+    std::deque<std::optional<QString>> fileAnswers;
+    std::deque<bool> printAnswers;
+    // What the last file question looked like when it was asked.
+    FileQuestion lastQuestion;
+
+    void message(QWidget *, const QString &text) override;
+    void information(QWidget *, const QString &text) override;
+    void error(QWidget *, const QString &text) override;
+    std::optional<QString> openFileName(QWidget *, FileQuestion &question) override;
+    std::optional<QString> saveFileName(QWidget *, FileQuestion &question) override;
+    bool choosePrinter(QWidget *, QPrinter &printer) override;
+    bool pageSetup(QWidget *, QPrinter &printer) override;
+    int showModal(QDialog &dialog) override;
+
+    // The log entries of one kind, without their prefix.
+    QStringList entries(const QString &kind) const;
+
+private:
+    std::optional<QString> answerFile(const char *kind, FileQuestion &question);
+};
+
+} // namespace cordavo
