@@ -38,6 +38,9 @@ QString printTextLines(QPrinter &printer, const QStringList &lines, const QFont 
 
     for (const QString &line : lines) {
         QTextLayout layout(line, painter.font(), &printer);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
         layout.beginLayout();
         QList<QTextLine> pieces;
         for (QTextLine piece = layout.createLine(); piece.isValid(); piece = layout.createLine()) {

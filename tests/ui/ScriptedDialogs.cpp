@@ -1,6 +1,7 @@
 #include "ScriptedDialogs.h"
 
 #include <QDialog>
+#include <QPrinter>
 
 namespace cordavo {
 
@@ -42,13 +43,17 @@ std::optional<QString> ScriptedDialogs::saveFileName(QWidget *, FileQuestion &qu
     return answerFile("save", question);
 }
 
-bool ScriptedDialogs::choosePrinter(QWidget *, QPrinter &)
+bool ScriptedDialogs::choosePrinter(QWidget *, QPrinter &printer)
 {
     log << QStringLiteral("print");
     if (printAnswers.empty())
         return false;
     const bool answer = printAnswers.front();
     printAnswers.pop_front();
+    if (answer && !pdfPath.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+    }
     return answer;
 }
 

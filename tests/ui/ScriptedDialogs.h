@@ -1,10 +1,12 @@
 #pragma once
 
+#include "numbers/Separators.h"
 #include "ui/UserDialogs.h"
 
 #include <QStringList>
 
 #include <deque>
+#include <ostream>
 
 namespace cordavo {
 
@@ -18,6 +20,8 @@ public:
     // Answers to open and save questions, in order; nothing means "cancelled".
     std::deque<std::optional<QString>> fileAnswers;
     std::deque<bool> printAnswers;
+    // Where an accepted print dialog sends the job, as a PDF file.
+    QString pdfPath;
     // What the last file question looked like when it was asked.
     FileQuestion lastQuestion;
 
@@ -36,5 +40,11 @@ public:
 private:
     std::optional<QString> answerFile(const char *kind, FileQuestion &question);
 };
+
+// Names a regional setting in test output.
+inline void PrintTo(const Separators &separators, std::ostream *out)
+{
+    *out << "decimal '" << char(separators.decimal.unicode()) << "'";
+}
 
 } // namespace cordavo

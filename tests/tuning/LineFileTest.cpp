@@ -1,0 +1,232 @@
+#include "tuning/LineFile.h"
+#include "tuning/TemperamentFiles.h"
+#include "tuning/TemperamentXml.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace cordavo;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray temperamentBytes(const char *eLine)
+{
+    QByteArray bytes = "Well\r\nW\r\n\r\n10\r\n0\r\n0\r\n0\r\n";
+    bytes += eLine;
+    bytes += "\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+    return bytes;
+}
+
+} // namespace
+
+TEST(SplitLines, EveryLineEndCountsAndALastLineWithoutOne)
+{
+    struct Case {
+        const char *text;
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb", {"a", "b"}},
+        {"a\rb\r", {"a", "b"}},
+        {"\r\n", {""}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"a\n\rb", {"a", "", "b"}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(splitLines(QString::fromLatin1(c.text)), c.lines) << c.text;
+}
+
+TEST(DecodeLineFileText, Utf8OrElseWindows1252)
+{
+    EXPECT_EQ(decodeLineFileText(QByteArray("Societ\xC3\xA0 \xE2\x82\xAC")), QString::fromUtf16(u"Societ\u00E0 \u20AC"));
+    EXPECT_EQ(decodeLineFileText(QByteArray("Societ\xE0 \x80 \x93x\x94")),
+              QString::fromUtf16(u"Societ\u00E0 \u20AC \u201Cx\u201D"));
+}
+
+TEST(ParseLineFile, ChecksTheWholeFileBeforeGivingAnything)
+{
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        QStringView layout;
+        QChar decimal;
+        QString error; // empty: loads
+    };
+    const QChar comma = QLatin1Char(',');
+    const QChar stop = QLatin1Char('.');
+    const Case cases[] = {
+        {"empty", "", kSupplierLayout, stop,
+         "Line 1 of \"X\": the line is missing; the file has 0 lines of the 6 it needs"},
+        {"one line", "Acme", kSupplierLayout, stop,
+         "Line 2 of \"X\": the line is missing; the file has 1 lines of the 6 it needs"},
+        {"five lines of fifteen", "a\r\nb\r\nc\r\n1\r\n2\r\n", kTemperamentLayout, stop,
+         "Line 6 of \"X\": the line is missing; the file has 5 lines of the 15 it needs"},
+        {"letters", "Acme\r\nabc\r\n1\r\nn\r\ns\r\n\r\n", kSupplierLayout, stop,
+         "Line 2 of \"X\": \"abc\" is not a number"},
+        {"thousands separator", "Acme\r\n1.234,5\r\n1\r\nn\r\ns\r\n\r\n", kSupplierLayout, comma,
+         "Line 2 of \"X\": \"1.234,5\" is not a number"},
+        {"too large", "Acme\r\n1e400\r\n1\r\nn\r\ns\r\n\r\n", kSupplierLayout, stop,
+         "Line 2 of \"X\": \"1e400\" is not a number"},
+        {"nan", "Acme\r\n7\r\nnan\r\nn\r\ns\r\n\r\n", kSupplierLayout, stop,
+         "Line 3 of \"X\": \"nan\" is not a number"},
+        {"empty number line", "Acme\r\n\r\n1\r\nn\r\ns\r\n\r\n", kSupplierLayout, stop,
+         "Line 2 of \"X\": \"\" is not a number"},
+        {"number with junk", temperamentBytes("13,69x"), kTemperamentLayout, comma,
+         "Line 8 of \"X\": \"13,69x\" is not a number"},
+        {"NUL bytes", QByteArray("Acme\r\n7\0\r\n1\r\nn\r\ns\r\n\r\n", 18), kSupplierLayout, stop,
+         "\"X\" is not a text file: it holds NUL bytes"},
+        {"LF only", "Acme\n7\n1\nn\ns\nc\n", kSupplierLayout, stop, ""},
+        {"CR only, no end on the last line", "Acme\r7\r1\rn\rs\rc", kSupplierLayout, stop, ""},
+        {"extra lines ignored", "Acme\r\n7\r\n1\r\nn\r\ns\r\nc\r\nmore\r\nabc\r\n", kSupplierLayout, stop, ""},
+        {"full stop under comma setting", temperamentBytes("-13.69"), kTemperamentLayout, comma, ""},
+        {"comma under full-stop setting", temperamentBytes("-13,69"), kTemperamentLayout, stop, ""},
+        {"invalid UTF-8 name", "Soci\xE0\r\n7\r\n1\r\nn\r\ns\r\n\r\n", kSupplierLayout, stop, ""},
+    };
+    for (const auto &c : cases) {
+        const LineFileContents contents = parseLineFile(c.bytes, QStringLiteral("X"), c.layout, c.decimal);
+        EXPECT_EQ(contents.error, c.error) << c.name;
+        EXPECT_EQ(contents.values.size(), c.error.isEmpty() ? c.layout.size() : 0) << c.name;
+    }
+}
+
+TEST(ParseLineFile, ReadsTheValuesOfAGoodFile)
+{
+    const LineFileContents contents =
+        parseLineFile(temperamentBytes("-13,69"), QStringLiteral("X"), kTemperamentLayout, QLatin1Char('.'));
+    ASSERT_TRUE(contents.ok());
+    const TemperamentRecord record = temperamentRecord(contents.values);
+    EXPECT_EQ(record.name, QStringLiteral("Well"));
+    EXPECT_EQ(record.comment, QString());
+    EXPECT_EQ(record.cents[0], 10);
+    EXPECT_EQ(record.cents[4], -13.69L);
+}
+
+TEST(ReadLineFile, RefusesWhatIsNotASmallFile)
+{
+    QTemporaryDir dir;
+    const QString big = dir.filePath(QStringLiteral("Big.For"));
+    {
+        QFile file(big);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(50 * 1024 * 1024));
+    }
+    struct Case {
+        QString path;
+        QString startOfError;
+    };
+    const Case cases[] = {
+        {dir.path(), QStringLiteral("Cannot load \"%1\": it is a folder").arg(QDir::toNativeSeparators(dir.path()))},
+        {dir.filePath(QStringLiteral("Missing.For")), QStringLiteral("Cannot load \"")},
+        {big, QStringLiteral("Cannot load \"%1\": at 52428800 bytes it is too large").arg(QDir::toNativeSeparators(big))},
+    };
+    for (const auto &c : cases) {
+        const LineFileContents contents = readLineFile(c.path, kSupplierLayout, QLatin1Char('.'));
+        EXPECT_TRUE(contents.error.startsWith(c.startOfError)) << qPrintable(contents.error);
+        EXPECT_TRUE(contents.values.isEmpty());
+    }
+}
+
+TEST(SaveFileAtomically, WritesWholeOrLeavesTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("Well.Tmp"));
+    EXPECT_EQ(saveFileAtomically(target, "first\r\n"), QString());
+    EXPECT_EQ(readAll(target), QByteArray("first\r\n"));
+    EXPECT_EQ(saveFileAtomically(target, "second\r\n"), QString());
+    EXPECT_EQ(readAll(target), QByteArray("second\r\n"));
+
+    writeBytes(dir.filePath(QStringLiteral("plain")), "x");
+    const QString failures[] = {
+        dir.path(),                                          // a folder
+        dir.filePath(QStringLiteral("plain/inside.Tmp")),    // a folder that is a file
+        dir.filePath(QStringLiteral("missing/inside.Tmp")), // a folder that does not exist
+    };
+    for (const QString &path : failures) {
+        const QString error = saveFileAtomically(path, "data");
+        EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot save \"%1\": ").arg(QDir::toNativeSeparators(path))))
+            << qPrintable(error);
+    }
+
+    // A folder without write permission (root writes anywhere, so only as a user).
+    if (::geteuid() != 0) {
+        const QString locked = dir.filePath(QStringLiteral("locked"));
+        ASSERT_TRUE(QDir().mkdir(locked));
+        const QString old = locked + QStringLiteral("/Old.Tmp");
+        writeBytes(old, "old\r\n");
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        EXPECT_FALSE(saveFileAtomically(old, "new\r\n").isEmpty());
+        EXPECT_EQ(readAll(old), QByteArray("old\r\n"));
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+}
+
+TEST(TemperamentFiles, RoundTripUnderBothSettingsAndAcrossThem)
+{
+    SupplierRecord supplier{QStringLiteral("Acme"), 7, 512, QStringLiteral("Werckmeister III"), QStringLiteral("W3"),
+                            QString()};
+    TemperamentRecord temperament{QString::fromUtf16(u"Societ\u00E0"), QStringLiteral("S"), QStringLiteral("a; b"), {}};
+    for (int i = 0; i < 12; ++i)
+        temperament.cents[i] = -13.69L + i * 2.5L;
+    for (const QChar writer : {QLatin1Char(','), QLatin1Char('.')}) {
+        const QByteArray supplierBytes = encodeLineFile(supplierFileLines(supplier, writer));
+        const QByteArray temperamentBytes = encodeLineFile(temperamentFileLines(temperament, writer));
+        for (const QChar reader : {QLatin1Char(','), QLatin1Char('.')}) {
+            const auto s = parseLineFile(supplierBytes, QStringLiteral("S.For"), kSupplierLayout, reader);
+            ASSERT_TRUE(s.ok()) << qPrintable(s.error);
+            const SupplierRecord back = supplierRecord(s.values);
+            EXPECT_EQ(back.supplierName, supplier.supplierName);
+            EXPECT_EQ(back.supplierId, 7);
+            EXPECT_EQ(back.temperamentId, 512);
+            EXPECT_EQ(back.comment, QString());
+            const auto t = parseLineFile(temperamentBytes, QStringLiteral("T.Tmp"), kTemperamentLayout, reader);
+            ASSERT_TRUE(t.ok()) << qPrintable(t.error);
+            const TemperamentRecord tBack = temperamentRecord(t.values);
+            EXPECT_EQ(tBack.name, temperament.name);
+            for (int i = 0; i < 12; ++i)
+                EXPECT_NEAR(double(tBack.cents[i]), double(temperament.cents[i]), 1e-12);
+        }
+    }
+    EXPECT_EQ(encodeLineFile(supplierFileLines(supplier, QLatin1Char(','))),
+              QByteArray("Acme\r\n7\r\n512\r\nWerckmeister III\r\nW3\r\n\r\n"));
+}
+
+TEST(XmlFileNameForType, KeepsTheStemAndTakesTheTypesExtension)
+{
+    struct Case {
+        const char *name;
+        int type;
+        const char *result;
+    };
+    const Case cases[] = {
+        {"File1", 0, "File1.Temperament_Hauptwerk_xml"},
+        {"File1.Temperament_Hauptwerk_xml", 1, "File1.Temperament.Hauptwerk.xml"},
+        {"File1.Temperament.Hauptwerk.xml", 2, "File1.Txt"},
+        {"File1.Txt", 0, "File1.Temperament_Hauptwerk_xml"},
+        {"Old.Organ.Temperament.Hauptwerk.xml", 2, "Old.Txt"},
+        {"my.file.txt", 1, "my.Temperament.Hauptwerk.xml"},
+        {"", 0, ".Temperament_Hauptwerk_xml"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(xmlFileNameForType(QString::fromLatin1(c.name), c.type), QString::fromLatin1(c.result)) << c.name;
+}

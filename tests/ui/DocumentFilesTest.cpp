@@ -1,0 +1,358 @@
+#include "ScriptedDialogs.h"
+#include "ui/CordavoWindows.h"
+#include "ui/NumEdit.h"
+#include "ui/UTempXml.h"
+#include "ui/UTemperamento.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace cordavo;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Output of one of poppler's tools on a file, or a note on what failed.
+QString runTool(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QStringLiteral("<%1 failed: %2>").arg(tool, QString::fromLocal8Bit(process.readAllStandardError()));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Saving, printing and the two data files, under both regional settings.
+class DocumentFilesTest : public ::testing::TestWithParam<Separators>
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        windows = std::make_unique<CordavoWindows>(GetParam(), dialogs);
+        main = &windows->FormTemperamento();
+    }
+
+    void TearDown() override
+    {
+        windows.reset();
+        QApplication::processEvents();
+    }
+
+    void fillIdentification()
+    {
+        main->EditNomeFornitore->setText(QStringLiteral("Acme"));
+        main->NumEdit_IdFornitore->setValue(7);
+        main->NumEdit_IdTemperamento->setValue(512);
+        main->EditNomeTemperamento->setText(QStringLiteral("Werckmeister III"));
+        main->EditNomeCorto->setText(QStringLiteral("W3"));
+    }
+
+    QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
+    QString saved(const QString &file) const
+    {
+        return QStringLiteral("information: File ") + QDir::toNativeSeparators(file) + QStringLiteral(" Saved");
+    }
+    QString loaded(const QString &file) const
+    {
+        return QStringLiteral("information: File ") + QDir::toNativeSeparators(file) + QStringLiteral(" Loaded");
+    }
+    QString decimal(const char *fullStopText) const
+    {
+        return QString::fromLatin1(fullStopText).replace(QLatin1Char('.'), GetParam().decimal);
+    }
+
+    // Every field a file can change, to show that a refused file changed none.
+    QStringList fieldTexts() const
+    {
+        QStringList texts{main->EditNomeFornitore->text(),    main->NumEdit_IdFornitore->text(),
+                          main->NumEdit_IdTemperamento->text(), main->EditNomeTemperamento->text(),
+                          main->EditNomeCorto->text(),         main->EditCommento->text()};
+        for (TNumEdit *field : main->noteFields())
+            texts << field->text();
+        return texts;
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<CordavoWindows> windows;
+    TFormTemperamento *main = nullptr;
+};
+
+} // namespace
+
+TEST_P(DocumentFilesTest, SavedXmlIsTheViewersTextInUtf8WithCrLf)
+{
+    fillIdentification();
+    main->EditNomeTemperamento->setText(QString::fromUtf16(u"Societ\u00E0 & Figli"));
+    main->ButtonGeneraXml->click();
+    const QString file = path("Well.Temperament_Hauptwerk_xml");
+    dialogs.fileAnswers = {file};
+    main->SalvaXml->trigger();
+    EXPECT_EQ(dialogs.log.last(), saved(file));
+
+    const QByteArray bytes = readAll(file);
+    EXPECT_EQ(bytes.count("\r\n"), 549);
+    EXPECT_EQ(bytes.count('\n'), 549);
+    EXPECT_TRUE(bytes.endsWith("</Hauptwerk>\r\n"));
+    EXPECT_TRUE(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"));
+    EXPECT_TRUE(bytes.contains("    <Name>Societ\xC3\xA0 &amp; Figli</Name>\r\n"));
+    EXPECT_EQ(runTool(QStringLiteral("xmllint"), {QStringLiteral("--noout"), file}), QString());
+
+    // The dialog offers the three types and keeps the chosen name for next time.
+    EXPECT_EQ(dialogs.lastQuestion.filters.size(), 3);
+    EXPECT_EQ(dialogs.lastQuestion.fileName, QStringLiteral("File1"));
+    EXPECT_EQ(dialogs.lastQuestion.typeChanged(QStringLiteral("File1"), 0), QStringLiteral("File1.Temperament_Hauptwerk_xml"));
+    dialogs.fileAnswers = {std::nullopt};
+    main->SalvaXml->trigger();
+    EXPECT_EQ(dialogs.lastQuestion.fileName, file);
+}
+
+TEST_P(DocumentFilesTest, SavingKeepsTheUsersEditsAndAnEmptyViewerGivesAnEmptyFile)
+{
+    const QString empty = path("Empty.Temperament.Hauptwerk.xml");
+    dialogs.fileAnswers = {empty};
+    main->SalvaXml->trigger();
+    EXPECT_EQ(dialogs.log, (QStringList{QStringLiteral("save"), saved(empty)}));
+    EXPECT_EQ(QFileInfo(empty).size(), 0);
+    EXPECT_TRUE(QFileInfo::exists(empty));
+
+    fillIdentification();
+    main->ButtonGeneraXml->click();
+    windows->FormXml().MemoXml->appendPlainText(QStringLiteral("<!-- tuned by ear -->"));
+    const QString edited = path("Edited.Txt");
+    dialogs.fileAnswers = {edited};
+    main->SalvaXml->trigger();
+    EXPECT_TRUE(readAll(edited).endsWith("</Hauptwerk>\r\n<!-- tuned by ear -->\r\n"));
+
+    // Cancelling writes nothing and says nothing.
+    dialogs.log.clear();
+    dialogs.fileAnswers = {std::nullopt};
+    main->SalvaXml->trigger();
+    EXPECT_EQ(dialogs.log, QStringList{QStringLiteral("save")});
+}
+
+TEST_P(DocumentFilesTest, AFailedSaveSaysWhyAndKeepsTheOldFile)
+{
+    fillIdentification();
+    const QString existing = path("Keep.For");
+    writeBytes(existing, "old\r\n");
+    struct Case {
+        QAction *command;
+        QString target;
+    };
+    const Case cases[] = {
+        {main->SalvaXml, dir.path()},
+        {main->SalvaFornitore, dir.path()},
+        {main->SalvaTemperamento, path("Keep.For/inside.Tmp")},
+        {main->SalvaFornitore, path("no/such/folder/File1.For")},
+    };
+    for (const auto &c : cases) {
+        dialogs.log.clear();
+        dialogs.fileAnswers = {c.target};
+        c.command->trigger();
+        ASSERT_EQ(dialogs.log.size(), 2) << qPrintable(dialogs.log.join(QLatin1Char('|')));
+        EXPECT_TRUE(dialogs.log[1].startsWith(
+            QStringLiteral("error: Cannot save \"%1\": ").arg(QDir::toNativeSeparators(c.target))))
+            << qPrintable(dialogs.log[1]);
+    }
+    EXPECT_EQ(readAll(existing), QByteArray("old\r\n"));
+}
+
+TEST_P(DocumentFilesTest, PrintingIsRefusedBeforeTheFirstGeneration)
+{
+    main->Stampa->trigger();
+    EXPECT_EQ(dialogs.log, QStringList{QStringLiteral("message: Before Generating The XML Page")});
+}
+
+TEST_P(DocumentFilesTest, PrintsTheViewersLinesInOrderOverSeveralPages)
+{
+    fillIdentification();
+    main->ButtonGeneraXml->click();
+    windows->FormXml().MemoXml->appendPlainText(QStringLiteral("typed after generating"));
+    windows->FormXml().MemoXml->appendPlainText(QStringLiteral("W") + QString(400, QLatin1Char('x')) + QStringLiteral("END"));
+    const QString pdf = path("print.pdf");
+    dialogs.pdfPath = pdf;
+    dialogs.printAnswers = {false};
+    main->Stampa->trigger();
+    EXPECT_FALSE(QFileInfo::exists(pdf)) << "a cancelled print dialog printed";
+
+    dialogs.printAnswers = {true};
+    main->Stampa->trigger();
+    EXPECT_EQ(dialogs.entries(QStringLiteral("error")), QStringList());
+    const QString info = runTool(QStringLiteral("pdfinfo"), {pdf});
+    const QString pages = info.section(QStringLiteral("Pages:"), 1).section(QLatin1Char('\n'), 0, 0).trimmed();
+    EXPECT_GE(pages.toInt(), 5) << qPrintable(info);
+
+    const QString text = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const QStringList order = {
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"),
+        QStringLiteral("<Name>Werckmeister III</Name>"),
+        QStringLiteral("<PitchHz>8.17579891564371</PitchHz>"),
+        QStringLiteral("<PitchHz>440</PitchHz>"),
+        QStringLiteral("<PitchHz>16744.0361792383</PitchHz>"),
+        QStringLiteral("</Hauptwerk>"),
+        QStringLiteral("typed after generating"),
+        QStringLiteral("END"),
+    };
+    qsizetype at = 0;
+    for (const QString &piece : order) {
+        const qsizetype found = text.indexOf(piece, at);
+        EXPECT_GE(found, at) << qPrintable(piece);
+        if (found >= 0)
+            at = found;
+    }
+    // The long line continues on the next printed lines instead of running off the page.
+    EXPECT_FALSE(text.contains(QStringLiteral("W") + QString(400, QLatin1Char('x'))));
+}
+
+TEST_P(DocumentFilesTest, PageSetupStartsAtA4WithMarginsOf25mm)
+{
+    const QPageLayout layout = main->printer().pageLayout();
+    EXPECT_EQ(layout.pageSize().id(), QPageSize::A4);
+    const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
+    EXPECT_NEAR(margins.left(), 25, 0.01);
+    EXPECT_NEAR(margins.top(), 25, 0.01);
+    EXPECT_NEAR(margins.right(), 25, 0.01);
+    EXPECT_NEAR(margins.bottom(), 25, 0.01);
+    main->ImpostaStampante->trigger();
+    EXPECT_EQ(dialogs.log, QStringList{QStringLiteral("page setup")});
+}
+
+TEST_P(DocumentFilesTest, DataFilesAreNotSavedWhileTheCheckFails)
+{
+    fillIdentification();
+    main->EditNomeCorto->clear();
+    main->SalvaTemperamento->trigger();
+    EXPECT_EQ(dialogs.log, (QStringList{QStringLiteral("message: Short Name Temperament Required"),
+                                        QStringLiteral("message: Unsaved data for errors !")}));
+    dialogs.log.clear();
+    main->EditNomeFornitore->clear();
+    main->SalvaFornitore->trigger();
+    EXPECT_EQ(dialogs.log.size(), 3);
+    EXPECT_EQ(dialogs.log.last(), QStringLiteral("message: Unsaved data for errors !"));
+}
+
+TEST_P(DocumentFilesTest, SupplierAndTemperamentFilesRoundTrip)
+{
+    fillIdentification();
+    main->NumEdit_Mi->setValue(-13.69);
+    main->NumEdit_Do->setValue(1.5);
+    const QString supplier = path("Acme.For");
+    const QString temperament = path("Well.Tmp");
+    dialogs.fileAnswers = {supplier, temperament};
+    main->SalvaFornitore->trigger();
+    main->SalvaTemperamento->trigger();
+    EXPECT_EQ(dialogs.entries(QStringLiteral("information")).size(), 2);
+    EXPECT_EQ(readAll(supplier), QByteArray("Acme\r\n7\r\n512\r\nWerckmeister III\r\nW3\r\n\r\n"));
+    const QStringList lines = QString::fromUtf8(readAll(temperament)).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 16);
+    EXPECT_EQ(lines[3], decimal("1.5"));
+    EXPECT_EQ(lines[4], QStringLiteral("0"));
+    EXPECT_EQ(lines[7], decimal("-13.69"));
+
+    const QStringList before = fieldTexts();
+    windows = std::make_unique<CordavoWindows>(GetParam(), dialogs);
+    main = &windows->FormTemperamento();
+    dialogs.log.clear();
+    dialogs.fileAnswers = {supplier, temperament};
+    main->CaricaFornitore->trigger();
+    main->CaricaTemperamento->trigger();
+    EXPECT_EQ(dialogs.log, (QStringList{QStringLiteral("open"), loaded(supplier), QStringLiteral("open"), loaded(temperament)}));
+    EXPECT_EQ(fieldTexts(), before);
+    EXPECT_EQ(main->NumEdit_Mi->value(), -13.69L);
+}
+
+TEST_P(DocumentFilesTest, FilesFromTheOtherSettingLoadAndNumbersTakeTheFieldsPattern)
+{
+    const QString supplier = path("Other.For");
+    writeBytes(supplier, "Acme\r\n12.7\r\n1234,4\r\nName\r\nN\r\nOld comment\r\n");
+    const QString temperament = path("Other.tmp");
+    writeBytes(temperament, "Well\nW\n\n10\n0\n0\n0\n-13,686\n0\n0\n0\n0\n0\n0\n0\n");
+    dialogs.fileAnswers = {supplier, temperament};
+    main->CaricaFornitore->trigger();
+    main->CaricaTemperamento->trigger();
+    EXPECT_EQ(dialogs.entries(QStringLiteral("error")), QStringList());
+    EXPECT_EQ(main->NumEdit_IdFornitore->value(), 13);
+    EXPECT_EQ(main->NumEdit_IdFornitore->text(), QStringLiteral("13"));
+    EXPECT_EQ(main->NumEdit_IdTemperamento->value(), 1234);
+    EXPECT_EQ(main->NumEdit_Mi->text(), decimal("-13.69"));
+    EXPECT_EQ(main->NumEdit_Mi->value(), -13.69L);
+    EXPECT_EQ(main->NumEdit_Do->value(), 10);
+    EXPECT_EQ(main->EditNomeFornitore->text(), QStringLiteral("Acme"));
+    EXPECT_EQ(main->EditCommento->text(), QString()); // the temperament file's empty comment came last
+}
+
+TEST_P(DocumentFilesTest, ABadFileChangesNoFieldAndSaysWhereItIsWrong)
+{
+    fillIdentification();
+    main->NumEdit_Re->setValue(3);
+    const QStringList before = fieldTexts();
+    const QString folder = path("Folder.Tmp");
+    QDir().mkdir(folder);
+    const QString big = path("Big.Tmp");
+    {
+        QFile file(big);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(50 * 1024 * 1024));
+    }
+    struct Case {
+        const char *name;
+        QByteArray bytes; // written to the file unless empty and the file is special
+        bool supplier;
+        QString error;
+    };
+    const Case cases[] = {
+        {"Empty.For", "", true, "Line 1 of \"Empty.For\": the line is missing; the file has 0 lines of the 6 it needs"},
+        {"Five.Tmp", "n\r\ns\r\nc\r\n1\r\n2\r\n", false,
+         "Line 6 of \"Five.Tmp\": the line is missing; the file has 5 lines of the 15 it needs"},
+        {"Abc.For", "Acme\r\nabc\r\n1\r\nn\r\ns\r\n\r\n", true, "Line 2 of \"Abc.For\": \"abc\" is not a number"},
+        {"Huge.For", "Acme\r\n1e400\r\n1\r\nn\r\ns\r\n\r\n", true, "Line 2 of \"Huge.For\": \"1e400\" is not a number"},
+        {"Nan.For", "Acme\r\nnan\r\n1\r\nn\r\ns\r\n\r\n", true, "Line 2 of \"Nan.For\": \"nan\" is not a number"},
+        {"Sep.Tmp", "n\r\ns\r\nc\r\n1\r\n2\r\n3\r\n4\r\n1.234,5\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n", false,
+         "Line 8 of \"Sep.Tmp\": \"1.234,5\" is not a number"},
+        {"Binary.For", QByteArray("\x7f" "ELF\0\0\0\r\n\0\0\r\n", 13), true, "\"Binary.For\" is not a text file: it holds NUL bytes"},
+    };
+    for (const auto &c : cases) {
+        const QString file = path(c.name);
+        writeBytes(file, c.bytes);
+        dialogs.log.clear();
+        dialogs.fileAnswers = {file};
+        (c.supplier ? main->CaricaFornitore : main->CaricaTemperamento)->trigger();
+        EXPECT_EQ(dialogs.log, (QStringList{QStringLiteral("open"), QStringLiteral("error: ") + c.error})) << c.name;
+        EXPECT_EQ(fieldTexts(), before) << c.name;
+    }
+    for (const QString &file : {folder, big, path("Missing.Tmp")}) {
+        dialogs.log.clear();
+        dialogs.fileAnswers = {file};
+        main->CaricaTemperamento->trigger();
+        ASSERT_EQ(dialogs.log.size(), 2);
+        EXPECT_TRUE(dialogs.log[1].startsWith(QStringLiteral("error: Cannot load \"%1\": ").arg(QDir::toNativeSeparators(file))))
+            << qPrintable(dialogs.log[1]);
+        EXPECT_EQ(fieldTexts(), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothSettings, DocumentFilesTest, ::testing::Values(kCommaDecimal, kFullStopDecimal),
+                         [](const auto &info) { return info.param.decimal == QLatin1Char(',') ? "Comma" : "FullStop"; });
