@@ -246,6 +246,22 @@ QString notANumberMessage(const QString &text)
     return QStringLiteral("'%1' is not a valid floating point value").arg(text);
 }
 
+std::optional<int> readDecimalsChoice(QStringView text)
+{
+    const QStringView trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > 2)
+        return std::nullopt;
+    int value = 0;
+    for (QChar c : trimmed) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    if (value > 10)
+        return std::nullopt;
+    return value;
+}
+
 double RoundToDecimals(double x, int n)
 {
     double power = 1;

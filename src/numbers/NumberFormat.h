@@ -27,6 +27,10 @@ std::optional<long double> readRegional(QStringView text, QChar decimalSeparator
 // The message for a text that does not read as a number.
 QString notANumberMessage(const QString &text);
 
+// The number of decimals a setter's "Rounds" box names: a whole number from
+// 0 to 10, blanks around it allowed; nothing for any other text.
+std::optional<int> readDecimalsChoice(QStringView text);
+
 // Rounds to n decimals (0 to 10): the nearest multiple of 10^-n, halves going
 // up, computed through the factor 10^-n as a double.
 double RoundToDecimals(double x, int n);

@@ -46,6 +46,18 @@ void PitchWalk::nextPitch(long double cents)
         m_noteCounter = 0;
 }
 
+NoteCents exportedCents(const NoteCents &oldPositions, const NoteCents &newPositions)
+{
+    constexpr int kA = 9;
+    NoteCents d{};
+    for (int i = 0; i < 12; ++i)
+        d[i] = newPositions[i] - oldPositions[i];
+    const long double a = d[kA];
+    for (long double &value : d)
+        value -= a;
+    return d;
+}
+
 std::array<long double, kMidiNoteCount> pitchTable(double oldA, double newA, const NoteCents &cents)
 {
     std::array<long double, kMidiNoteCount> pitches{};

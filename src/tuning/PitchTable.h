@@ -39,6 +39,10 @@ private:
     int m_noteCounter = 0;
 };
 
+// What a setter hands the main window: new minus old for each note, shifted
+// so that A's difference is 0.
+NoteCents exportedCents(const NoteCents &oldPositions, const NoteCents &newPositions);
+
 // PitchHz of every MIDI note 0 to 132, reached by the walk above.
 std::array<long double, kMidiNoteCount> pitchTable(double oldA, double newA, const NoteCents &cents);
 

@@ -12,9 +12,9 @@ namespace cordavo {
 CordavoWindows::CordavoWindows(const Separators &separators, UserDialogs &dialogs)
     : m_formTemperamento(std::make_unique<TFormTemperamento>(separators, dialogs)),
       m_formXml(std::make_unique<TFormXml>()),
-      m_formCicloQuinte(std::make_unique<TFormCicloQuinte>(*m_formTemperamento)),
-      m_formScale(std::make_unique<TFormScale>(*m_formTemperamento)),
-      m_formCents(std::make_unique<TFormCents>(*m_formTemperamento)),
+      m_formCicloQuinte(std::make_unique<TFormCicloQuinte>(*m_formTemperamento, separators, dialogs)),
+      m_formScale(std::make_unique<TFormScale>(*m_formTemperamento, separators, dialogs)),
+      m_formCents(std::make_unique<TFormCents>(*m_formTemperamento, separators, dialogs)),
       m_aboutBox(std::make_unique<TAboutBox>(m_formTemperamento.get()))
 {
     m_formTemperamento->setWindows(*m_formXml, *m_formCicloQuinte, *m_formScale, *m_formCents, *m_aboutBox);

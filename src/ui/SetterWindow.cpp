@@ -1,6 +1,7 @@
 #include "ui/SetterWindow.h"
 
 #include "ui/UTemperamento.h"
+#include "ui/UserDialogs.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -8,13 +9,28 @@
 
 namespace cordavo {
 
-SetterWindow::SetterWindow(TFormTemperamento &mainWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window), FormTemperamento(mainWindow)
+SetterWindow::SetterWindow(TFormTemperamento &mainWindow, const Separators &separators, UserDialogs &dialogs,
+                           QWidget *parent)
+    : QWidget(parent, Qt::Window), FormTemperamento(mainWindow), m_separators(separators), m_dialogs(dialogs)
 {
+}
+
+void SetterWindow::showInFront()
+{
+    show();
+    raise();
+    activateWindow();
 }
 
 void SetterWindow::FormClose()
 {
+    FormTemperamento.showMainWindow();
+}
+
+void SetterWindow::exportToMainWindow(const NoteCents &oldPositions, const NoteCents &newPositions)
+{
+    FormTemperamento.exportCents(exportedCents(oldPositions, newPositions));
+    m_dialogs.message(this, QStringLiteral("Export correctly"));
     FormTemperamento.showMainWindow();
 }
 

@@ -2,7 +2,9 @@
 
 namespace cordavo {
 
-TFormScale::TFormScale(TFormTemperamento &mainWindow, QWidget *parent) : SetterWindow(mainWindow, parent)
+TFormScale::TFormScale(TFormTemperamento &mainWindow, const Separators &separators, UserDialogs &dialogs,
+               QWidget *parent)
+    : SetterWindow(mainWindow, separators, dialogs, parent)
 {
     setObjectName(QStringLiteral("FormScale"));
     setWindowTitle(QStringLiteral("FormScale"));

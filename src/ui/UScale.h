@@ -8,7 +8,8 @@ class TFormScale : public SetterWindow
 {
     Q_OBJECT
 public:
-    explicit TFormScale(TFormTemperamento &mainWindow, QWidget *parent = nullptr);
+    TFormScale(TFormTemperamento &mainWindow, const Separators &separators, UserDialogs &dialogs,
+               QWidget *parent = nullptr);
 
 private:
     void FormCreate();

@@ -2,7 +2,9 @@
 
 namespace cordavo {
 
-TFormCicloQuinte::TFormCicloQuinte(TFormTemperamento &mainWindow, QWidget *parent) : SetterWindow(mainWindow, parent)
+TFormCicloQuinte::TFormCicloQuinte(TFormTemperamento &mainWindow, const Separators &separators, UserDialogs &dialogs,
+               QWidget *parent)
+    : SetterWindow(mainWindow, separators, dialogs, parent)
 {
     setObjectName(QStringLiteral("FormCicloQuinte"));
     setWindowTitle(QStringLiteral("Cordavo"));

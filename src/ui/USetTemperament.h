@@ -8,7 +8,8 @@ class TFormCicloQuinte : public SetterWindow
 {
     Q_OBJECT
 public:
-    explicit TFormCicloQuinte(TFormTemperamento &mainWindow, QWidget *parent = nullptr);
+    TFormCicloQuinte(TFormTemperamento &mainWindow, const Separators &separators, UserDialogs &dialogs,
+               QWidget *parent = nullptr);
 
 private:
     void FormCreate();

@@ -2,6 +2,7 @@
 
 #include "numbers/NumberFormat.h"
 #include "tuning/TemperamentFiles.h"
+#include "ui/FileCommands.h"
 #include "ui/Fonts.h"
 #include "ui/TextPrinting.h"
 #include "ui/NumEdit.h"
@@ -352,16 +353,16 @@ void TFormTemperamento::ButtonSetTemperamentoClick()
         FormCents->hide();
         FormCicloQuinte->hide();
         hide();
-        showInFront(FormScale);
+        FormScale->showInFront();
     }
     if (RadioButtonQuinte->isChecked()) {
         FormCents->hide();
         FormScale->hide();
         hide();
-        showInFront(FormCicloQuinte);
+        FormCicloQuinte->showInFront();
     }
     if (RadioButtonCents->isChecked()) {
-        showInFront(FormCents);
+        FormCents->showInFront();
         FormScale->hide();
         hide();
         FormCicloQuinte->hide();
@@ -449,39 +450,6 @@ void TFormTemperamento::InformazioniClick()
     m_dialogs.showModal(*AboutBox);
 }
 
-bool TFormTemperamento::saveThroughDialog(FileQuestion &dialog, const QByteArray &bytes)
-{
-    const auto path = m_dialogs.saveFileName(this, dialog);
-    if (!path)
-        return false;
-    const QString error = saveFileAtomically(*path, bytes);
-    if (!error.isEmpty()) {
-        m_dialogs.error(this, error);
-        return false;
-    }
-    m_dialogs.information(this, QStringLiteral("File ") + QDir::toNativeSeparators(*path) + QStringLiteral(" Saved"));
-    return true;
-}
-
-std::optional<TFormTemperamento::LoadedFile> TFormTemperamento::loadThroughDialog(FileQuestion &dialog,
-                                                                                  QStringView layout)
-{
-    const auto path = m_dialogs.openFileName(this, dialog);
-    if (!path)
-        return std::nullopt;
-    const LineFileContents contents = readLineFile(*path, layout, m_separators.decimal);
-    if (!contents.ok()) {
-        m_dialogs.error(this, contents.error);
-        return std::nullopt;
-    }
-    return LoadedFile{*path, contents.values};
-}
-
-void TFormTemperamento::reportLoaded(const QString &path)
-{
-    m_dialogs.information(this, QStringLiteral("File ") + QDir::toNativeSeparators(path) + QStringLiteral(" Loaded"));
-}
-
 void TFormTemperamento::SalvaXmlClick()
 {
     // The viewer's text as it stands, edits included; UTF-8 as its first line declares.
@@ -493,7 +461,7 @@ void TFormTemperamento::SalvaXmlClick()
             bytes += "\r\n";
         }
     }
-    saveThroughDialog(SaveDialogXml, bytes);
+    saveThroughDialog(m_dialogs, this, SaveDialogXml, bytes);
 }
 
 QString TFormTemperamento::SaveDialogXmlTypeChange(const QString &name, int fileType)
@@ -537,7 +505,7 @@ void TFormTemperamento::SalvaFornitoreClick()
     record.shortName = EditNomeCorto->text();
     record.comment = EditCommento->text();
     ListBoxFornitore = supplierFileLines(record, m_separators.decimal);
-    saveThroughDialog(SaveDialogFornitore, encodeLineFile(ListBoxFornitore));
+    saveThroughDialog(m_dialogs, this, SaveDialogFornitore, encodeLineFile(ListBoxFornitore));
 }
 
 void TFormTemperamento::SalvaTemperamentoClick()
@@ -554,13 +522,13 @@ void TFormTemperamento::SalvaTemperamentoClick()
     for (int i = 0; i < 12; ++i)
         record.cents[i] = m_noteFields[i]->value();
     ListBoxTemperamento = temperamentFileLines(record, m_separators.decimal);
-    saveThroughDialog(SaveDialogTemperamento, encodeLineFile(ListBoxTemperamento));
+    saveThroughDialog(m_dialogs, this, SaveDialogTemperamento, encodeLineFile(ListBoxTemperamento));
 }
 
 void TFormTemperamento::CaricaFornitoreClick()
 {
     ListBoxFornitore.clear();
-    const auto loaded = loadThroughDialog(OpenDialogFornitore, kSupplierLayout);
+    const auto loaded = loadThroughDialog(m_dialogs, this, OpenDialogFornitore, kSupplierLayout, m_separators.decimal);
     if (!loaded)
         return;
     // Only a file that checked out whole reaches the fields.
@@ -571,13 +539,13 @@ void TFormTemperamento::CaricaFornitoreClick()
     EditNomeTemperamento->setText(record.name);
     EditNomeCorto->setText(record.shortName);
     EditCommento->setText(record.comment);
-    reportLoaded(loaded->path);
+    reportLoaded(m_dialogs, this, loaded->path);
 }
 
 void TFormTemperamento::CaricaTemperamentoClick()
 {
     ListBoxTemperamento.clear();
-    const auto loaded = loadThroughDialog(OpenDialogTemperamento, kTemperamentLayout);
+    const auto loaded = loadThroughDialog(m_dialogs, this, OpenDialogTemperamento, kTemperamentLayout, m_separators.decimal);
     if (!loaded)
         return;
     const TemperamentRecord record = temperamentRecord(loaded->values);
@@ -586,7 +554,7 @@ void TFormTemperamento::CaricaTemperamentoClick()
     EditCommento->setText(record.comment);
     for (int i = 0; i < 12; ++i)
         m_noteFields[i]->setValue(record.cents[i]);
-    reportLoaded(loaded->path);
+    reportLoaded(m_dialogs, this, loaded->path);
 }
 
 } // namespace cordavo

@@ -127,16 +127,6 @@ private:
     std::optional<double> pitchOf(QComboBox *box, const QString &boxName);
     TemperamentData temperamentData(double oldA, double newA) const;
     void GenerateXml(double oldA, double newA);
-    // Writes a file through the dialog seam; true once "Saved" was shown.
-    bool saveThroughDialog(FileQuestion &dialog, const QByteArray &bytes);
-    // Asks for a file and checks it whole; its path and values, or nothing
-    // when cancelled or refused (after a message).
-    struct LoadedFile {
-        QString path;
-        QList<LineValue> values;
-    };
-    std::optional<LoadedFile> loadThroughDialog(FileQuestion &dialog, QStringView layout);
-    void reportLoaded(const QString &path);
 
     Separators m_separators;
     UserDialogs &m_dialogs;

@@ -1,0 +1,40 @@
+#include "ui/FileCommands.h"
+
+#include <QDir>
+
+namespace cordavo {
+
+bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &question, const QByteArray &bytes)
+{
+    const auto path = dialogs.saveFileName(parent, question);
+    if (!path)
+        return false;
+    const QString error = saveFileAtomically(*path, bytes);
+    if (!error.isEmpty()) {
+        dialogs.error(parent, error);
+        return false;
+    }
+    dialogs.information(parent, QStringLiteral("File ") + QDir::toNativeSeparators(*path) + QStringLiteral(" Saved"));
+    return true;
+}
+
+std::optional<LoadedFile> loadThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &question,
+                                            QStringView layout, QChar decimalSeparator)
+{
+    const auto path = dialogs.openFileName(parent, question);
+    if (!path)
+        return std::nullopt;
+    const LineFileContents contents = readLineFile(*path, layout, decimalSeparator);
+    if (!contents.ok()) {
+        dialogs.error(parent, contents.error);
+        return std::nullopt;
+    }
+    return LoadedFile{*path, contents.values};
+}
+
+void reportLoaded(UserDialogs &dialogs, QWidget *parent, const QString &path)
+{
+    dialogs.information(parent, QStringLiteral("File ") + QDir::toNativeSeparators(path) + QStringLiteral(" Loaded"));
+}
+
+} // namespace cordavo

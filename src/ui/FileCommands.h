@@ -1,0 +1,32 @@
+#pragma once
+
+#include "tuning/LineFile.h"
+#include "ui/UserDialogs.h"
+
+#include <optional>
+
+class QWidget;
+
+namespace cordavo {
+
+// The steps every "Save" command shares: ask for a file name, write the
+// bytes atomically, then say "File ... Saved", or show why it failed.
+// True once the file was saved.
+bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &question, const QByteArray &bytes);
+
+// A data file that was chosen and checked whole.
+struct LoadedFile {
+    QString path;
+    QList<LineValue> values;
+};
+
+// The steps every "Load" command shares before it fills its fields: ask for
+// a file, read and check it against its layout; nothing when cancelled or
+// refused (after a message naming the file, line and problem).
+std::optional<LoadedFile> loadThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &question,
+                                            QStringView layout, QChar decimalSeparator);
+
+// "File ... Loaded", once the fields hold the file's values.
+void reportLoaded(UserDialogs &dialogs, QWidget *parent, const QString &path);
+
+} // namespace cordavo
