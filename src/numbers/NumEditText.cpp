@@ -156,8 +156,10 @@ void NumEditText::normalise()
         // While decimals are being typed, a trailing separator or a trailing
         // separator and zero must survive the rewrite, or '1,05' could never
         // be typed.
+        // A pattern with '0' decimal places writes the separator itself;
+        // adding another would never settle.
         QString rewritten = formatted;
-        if (m_decimal) {
+        if (m_decimal && !formatted.contains(m_separators.decimal)) {
             const QChar point = m_separators.decimal;
             const qsizetype firstPoint = m_text.indexOf(point);
             const qsizetype firstPointZero = m_text.indexOf(QString(point) + QLatin1Char('0'));

@@ -140,7 +140,7 @@ QString formatPattern(long double x, QStringView pattern, const Separators &sepa
         return nonFinite(x);
 
     std::string integerDigits;
-    std::string fractionDigits;
+    std::string fractionDigits(decimals, '0');
     bool negative = false;
     if (x != 0) {
         const DecimalExpansion e = expand(x);

@@ -448,3 +448,16 @@ TEST(NumEditTextPattern, DisplayFormatShowsTheNumberAnew)
         }
     }
 }
+
+TEST(NumEditTextPattern, PatternsWithFixedDecimalsSettle)
+{
+    // '0' places write the separator themselves; the rewrite must not add more.
+    NumEditText field(kCommaDecimal);
+    field.setDisplayFormat(QStringLiteral("#,##0.0#"));
+    EXPECT_EQ(str(field.text()), "0,0");
+    field.setText(QStringLiteral("12,0"));
+    EXPECT_EQ(str(field.text()), "12,0");
+    field.setText(QStringLiteral("7,"));
+    EXPECT_EQ(str(field.text()), "7,0");
+    EXPECT_EQ(field.value(), 7);
+}
