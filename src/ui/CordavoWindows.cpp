@@ -18,6 +18,8 @@ CordavoWindows::CordavoWindows(const Separators &separators, UserDialogs &dialog
       m_aboutBox(std::make_unique<TAboutBox>(m_formTemperamento.get()))
 {
     m_formTemperamento->setWindows(*m_formXml, *m_formCicloQuinte, *m_formScale, *m_formCents, *m_aboutBox);
+    m_formCicloQuinte->setCentsWindow(*m_formCents);
+    m_formScale->setCentsWindow(*m_formCents);
 }
 
 CordavoWindows::~CordavoWindows() = default;
