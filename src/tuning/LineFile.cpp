@@ -117,37 +117,36 @@ LineFileContents parseLineFile(const QByteArray &bytes, const QString &fileName,
     return contents;
 }
 
+QString readSmallFile(const QString &path, QByteArray *bytes)
+{
+    const QFileInfo info(path);
+    const QString shown = quoted(QDir::toNativeSeparators(path));
+    if (info.isDir())
+        return QStringLiteral("Cannot load %1: it is a folder, not a file").arg(shown);
+    if (info.exists() && info.size() > kLargestLineFile)
+        return QStringLiteral("Cannot load %1: at %2 bytes it is too large for this kind of file")
+            .arg(shown)
+            .arg(info.size());
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("Cannot load %1: %2").arg(shown, file.errorString());
+    // One byte past the limit, in case the file grew since it was looked at.
+    *bytes = file.read(kLargestLineFile + 1);
+    if (bytes->size() > kLargestLineFile)
+        return QStringLiteral("Cannot load %1: it is too large for this kind of file").arg(shown);
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("Cannot load %1: %2").arg(shown, file.errorString());
+    return {};
+}
+
 LineFileContents readLineFile(const QString &path, QStringView layout, QChar decimalSeparator)
 {
+    QByteArray bytes;
     LineFileContents contents;
-    const QFileInfo info(path);
-    const QString shown = QDir::toNativeSeparators(path);
-    if (info.isDir()) {
-        contents.error = QStringLiteral("Cannot load %1: it is a folder, not a file").arg(quoted(shown));
+    contents.error = readSmallFile(path, &bytes);
+    if (!contents.ok())
         return contents;
-    }
-    if (info.exists() && info.size() > kLargestLineFile) {
-        contents.error = QStringLiteral("Cannot load %1: at %2 bytes it is too large for this kind of file")
-                             .arg(quoted(shown))
-                             .arg(info.size());
-        return contents;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        contents.error = QStringLiteral("Cannot load %1: %2").arg(quoted(shown), file.errorString());
-        return contents;
-    }
-    // Read one byte past the limit, in case the file grew since it was looked at.
-    const QByteArray bytes = file.read(kLargestLineFile + 1);
-    if (bytes.size() > kLargestLineFile) {
-        contents.error = QStringLiteral("Cannot load %1: it is too large for this kind of file").arg(quoted(shown));
-        return contents;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        contents.error = QStringLiteral("Cannot load %1: %2").arg(quoted(shown), file.errorString());
-        return contents;
-    }
-    return parseLineFile(bytes, info.fileName(), layout, decimalSeparator);
+    return parseLineFile(bytes, QFileInfo(path).fileName(), layout, decimalSeparator);
 }
 
 QByteArray encodeLineFile(const QStringList &lines)

@@ -43,6 +43,11 @@ bool readNumberLine(QStringView line, QChar decimalSeparator, long double *value
 LineFileContents parseLineFile(const QByteArray &bytes, const QString &fileName, QStringView layout,
                                QChar decimalSeparator);
 
+// Reads a small file whole: folders, files over kLargestLineFile and files
+// that cannot be read are refused. Returns an empty string on success,
+// otherwise the message to show.
+QString readSmallFile(const QString &path, QByteArray *bytes);
+
 // Reads a file from disk and checks it whole (see parseLineFile).
 LineFileContents readLineFile(const QString &path, QStringView layout, QChar decimalSeparator);
 

@@ -1,5 +1,6 @@
 #include "ui/CordavoWindows.h"
 
+#include "ui/AnalysisWindow.h"
 #include "ui/UAbout.h"
 #include "ui/UCents.h"
 #include "ui/UScale.h"
@@ -15,8 +16,10 @@ CordavoWindows::CordavoWindows(const Separators &separators, UserDialogs &dialog
       m_formCicloQuinte(std::make_unique<TFormCicloQuinte>(*m_formTemperamento, separators, dialogs)),
       m_formScale(std::make_unique<TFormScale>(*m_formTemperamento, separators, dialogs)),
       m_formCents(std::make_unique<TFormCents>(*m_formTemperamento, separators, dialogs)),
-      m_aboutBox(std::make_unique<TAboutBox>(m_formTemperamento.get()))
+      m_aboutBox(std::make_unique<TAboutBox>(m_formTemperamento.get())),
+      m_formAnalisi(std::make_unique<AnalysisWindow>(*m_formTemperamento, separators, dialogs))
 {
+    m_formTemperamento->setAnalysisWindow(*m_formAnalisi);
     m_formTemperamento->setWindows(*m_formXml, *m_formCicloQuinte, *m_formScale, *m_formCents, *m_aboutBox);
     m_formCicloQuinte->setCentsWindow(*m_formCents);
     m_formScale->setCentsWindow(*m_formCents);

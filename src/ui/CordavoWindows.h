@@ -6,6 +6,7 @@
 
 namespace cordavo {
 
+class AnalysisWindow;
 class TAboutBox;
 class TFormCents;
 class TFormCicloQuinte;
@@ -31,6 +32,7 @@ public:
     TFormScale &FormScale() const { return *m_formScale; }
     TFormCents &FormCents() const { return *m_formCents; }
     TAboutBox &AboutBox() const { return *m_aboutBox; }
+    AnalysisWindow &FormAnalisi() const { return *m_formAnalisi; }
 
 private:
     // Declared in creation order, so they are destroyed the other way round.
@@ -40,6 +42,7 @@ private:
     std::unique_ptr<TFormScale> m_formScale;
     std::unique_ptr<TFormCents> m_formCents;
     std::unique_ptr<TAboutBox> m_aboutBox;
+    std::unique_ptr<AnalysisWindow> m_formAnalisi;
 };
 
 } // namespace cordavo

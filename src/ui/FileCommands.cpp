@@ -6,10 +6,16 @@ namespace cordavo {
 
 bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &question, const QByteArray &bytes)
 {
+    return saveThroughDialog(dialogs, parent, question, [&bytes](const QString &) { return bytes; });
+}
+
+bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &question,
+                       const std::function<QByteArray(const QString &path)> &bytesFor)
+{
     const auto path = dialogs.saveFileName(parent, question);
     if (!path)
         return false;
-    const QString error = saveFileAtomically(*path, bytes);
+    const QString error = saveFileAtomically(*path, bytesFor(*path));
     if (!error.isEmpty()) {
         dialogs.error(parent, error);
         return false;

@@ -3,6 +3,7 @@
 #include "tuning/LineFile.h"
 #include "ui/UserDialogs.h"
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -13,6 +14,9 @@ namespace cordavo {
 // bytes atomically, then say "File ... Saved", or show why it failed.
 // True once the file was saved.
 bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &question, const QByteArray &bytes);
+// The same, for contents that depend on the chosen path.
+bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &question,
+                       const std::function<QByteArray(const QString &path)> &bytesFor);
 
 // A data file that was chosen and checked whole.
 struct LoadedFile {

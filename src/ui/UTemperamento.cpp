@@ -2,6 +2,8 @@
 
 #include "numbers/NumberFormat.h"
 #include "tuning/TemperamentFiles.h"
+#include "tuning/TemperamentXmlReader.h"
+#include "ui/AnalysisWindow.h"
 #include "ui/FileCommands.h"
 #include "ui/Fonts.h"
 #include "ui/TextPrinting.h"
@@ -18,6 +20,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +29,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+
+#include <cmath>
 
 namespace cordavo {
 
@@ -119,6 +124,7 @@ void TFormTemperamento::createMenus()
     bar->setObjectName(QStringLiteral("MainMenu"));
     QMenu *file = named(bar->addMenu(QStringLiteral("File")), "MFile");
     VisualizzaXml = addItem(file, "VisualizzaXml", QStringLiteral("Show xml"), &TFormTemperamento::VisualizzaXmlClick);
+    ApriXml = addItem(file, "ApriXml", QStringLiteral("Open xml"), &TFormTemperamento::ApriXmlClick);
     SalvaXml = addItem(file, "SalvaXml", QStringLiteral("Save xml"), &TFormTemperamento::SalvaXmlClick);
     Esci = addItem(file, "Esci", QStringLiteral("Exit"), &TFormTemperamento::EsciClick);
     QMenu *functions = named(bar->addMenu(QStringLiteral("Functions")), "MImpostazioni");
@@ -126,6 +132,8 @@ void TFormTemperamento::createMenus()
     SalvaFornitore = addItem(functions, "SalvaFornitore", QStringLiteral("Save Supplier"), &TFormTemperamento::SalvaFornitoreClick);
     CaricaTemperamento = addItem(functions, "CaricaTemperamento", QStringLiteral("Load Temperament"), &TFormTemperamento::CaricaTemperamentoClick);
     SalvaTemperamento = addItem(functions, "SalvaTemperamento", QStringLiteral("Save Temperament"), &TFormTemperamento::SalvaTemperamentoClick);
+    AnalizzaTemperamento = addItem(functions, "AnalizzaTemperamento", QStringLiteral("Analyse Temperament"),
+                                   &TFormTemperamento::AnalizzaTemperamentoClick);
     QMenu *print = named(bar->addMenu(QStringLiteral("Print")), "MSatampa");
     Stampa = addItem(print, "Stampa", QStringLiteral("Print"), &TFormTemperamento::StampaClick);
     ImpostaStampante = addItem(print, "ImpostaStampante", QStringLiteral("Page Setup"), &TFormTemperamento::ImpostaPaginaClick);
@@ -261,6 +269,10 @@ void TFormTemperamento::createControls()
             &TFormTemperamento::ComboBoxTemperamentOutChange);
     connect(ComboBoxTemperamentOut, &QComboBox::editTextChanged, this,
             &TFormTemperamento::ComboBoxTemperamentOutChange);
+    for (TNumEdit *field : m_noteFields)
+        connect(field, &TNumEdit::changed, this, &TFormTemperamento::temperamentChanged);
+    for (QComboBox *box : {ComboBoxTemperamentInput, ComboBoxTemperamentOut})
+        connect(box, &QComboBox::editTextChanged, this, &TFormTemperamento::temperamentChanged);
     connect(ButtonSetTemperamento, &QPushButton::clicked, this, &TFormTemperamento::ButtonSetTemperamentoClick);
     connect(ButtonGeneraXml, &QPushButton::clicked, this, &TFormTemperamento::ButtonGeneraXmlClick);
 }
@@ -282,6 +294,9 @@ void TFormTemperamento::FormCreate()
                              QStringLiteral("txt (*.txt *.Txt)")};
     SaveDialogXml.defaultSuffix = QStringLiteral("Temperament.Hauptwerk.xml");
     SaveDialogXml.fileName = QStringLiteral("File1");
+    OpenDialogXml.filters = {QStringLiteral("Temperament (*.Temperament_Hauptwerk_xml *.Temperament.Hauptwerk.xml *.xml "
+                                            "*.Txt *.txt)"),
+                             QStringLiteral("All files (*)")};
     SaveDialogXml.typeChanged = [this](const QString &name, int type) { return SaveDialogXmlTypeChange(name, type); };
     OpenDialogFornitore.filters = {QStringLiteral("For (*.For *.for *.FOR)")};
     OpenDialogFornitore.defaultSuffix = QStringLiteral("For");
@@ -385,12 +400,32 @@ void TFormTemperamento::ValidateData()
     check(EditNomeTemperamento->text().isEmpty(), "Temperament Name Required");
 }
 
+void TFormTemperamento::setAnalysisWindow(AnalysisWindow &analysis)
+{
+    FormAnalisi = &analysis;
+}
+
+NoteCents TFormTemperamento::noteCents() const
+{
+    NoteCents values{};
+    for (int i = 0; i < 12; ++i)
+        values[i] = m_noteFields[i]->value();
+    return values;
+}
+
+std::optional<double> TFormTemperamento::shownPitch(const QComboBox *box) const
+{
+    const auto value = readRegional(box->currentText(), m_separators.decimal);
+    if (value && *value >= kLowestPitch && *value <= kHighestPitch)
+        return static_cast<double>(*value);
+    return std::nullopt;
+}
+
 std::optional<double> TFormTemperamento::pitchOf(QComboBox *box, const QString &boxName)
 {
     const QString text = box->currentText();
-    const auto value = readRegional(text, m_separators.decimal);
-    if (value && *value >= kLowestPitch && *value <= kHighestPitch)
-        return static_cast<double>(*value);
+    if (const auto pitch = shownPitch(box))
+        return pitch;
     const QString low = formatGeneral(kLowestPitch, m_separators.decimal);
     const QString high = formatGeneral(kHighestPitch, m_separators.decimal);
     m_dialogs.message(this, QStringLiteral("%1: \"%2\" is not a pitch from %3 to %4 Hz")
@@ -403,8 +438,7 @@ TemperamentData TFormTemperamento::temperamentData(double oldA, double newA) con
     TemperamentData data;
     data.oldA = oldA;
     data.newA = newA;
-    for (int i = 0; i < 12; ++i)
-        data.cents[i] = m_noteFields[i]->value();
+    data.cents = noteCents();
     data.temperamentId = NumEdit_IdTemperamento->value();
     data.name = EditNomeTemperamento->text();
     data.shortName = EditNomeCorto->text();
@@ -555,6 +589,49 @@ void TFormTemperamento::CaricaTemperamentoClick()
     for (int i = 0; i < 12; ++i)
         m_noteFields[i]->setValue(record.cents[i]);
     reportLoaded(m_dialogs, this, loaded->path);
+}
+
+void TFormTemperamento::AnalizzaTemperamentoClick()
+{
+    FormAnalisi->showInFront();
+}
+
+void TFormTemperamento::ApriXmlClick()
+{
+    const auto path = m_dialogs.openFileName(this, OpenDialogXml);
+    if (!path)
+        return;
+    // The document goes through the same size and encoding checks as the data files.
+    QByteArray bytes;
+    const QString error = readSmallFile(*path, &bytes);
+    if (!error.isEmpty()) {
+        m_dialogs.error(this, error);
+        return;
+    }
+    const QString text = decodeLineFileText(bytes);
+    const ReadTemperament read = readTemperamentXml(text, QFileInfo(*path).fileName());
+    if (!read.ok()) {
+        m_dialogs.error(this, read.error);
+        return;
+    }
+    // Old A at 440 and new A at the file's A give back the file's pitches.
+    ComboBoxTemperamentInput->setCurrentIndex(40);
+    const int item = ComboBoxTemperamentOut->findText(QStringLiteral("  %1").arg(read.referencePitch));
+    if (read.referencePitch == std::floor(read.referencePitch) && item >= 0)
+        ComboBoxTemperamentOut->setCurrentIndex(item);
+    else
+        ComboBoxTemperamentOut->setEditText(formatGeneral(read.referencePitch, m_separators.decimal));
+    for (int i = 0; i < 12; ++i)
+        m_noteFields[i]->setValue(read.cents[i]);
+    NumEdit_IdTemperamento->setValue(read.temperamentId);
+    NumEdit_IdFornitore->setValue(read.supplierId);
+    EditNomeTemperamento->setText(read.name);
+    EditNomeCorto->setText(read.shortName);
+    EditNomeFornitore->setText(read.supplierName);
+    EditCommento->setText(read.comment);
+    FormXml->MemoXml->setPlainText(splitLines(text).join(QLatin1Char('\n')));
+    showInFront(FormXml);
+    reportLoaded(m_dialogs, this, *path);
 }
 
 } // namespace cordavo

@@ -21,6 +21,7 @@ class QRadioButton;
 
 namespace cordavo {
 
+class AnalysisWindow;
 class TAboutBox;
 class TFormCents;
 class TFormCicloQuinte;
@@ -39,6 +40,12 @@ public:
     // The windows this one talks to, created after it.
     void setWindows(TFormXml &formXml, TFormCicloQuinte &formCicloQuinte, TFormScale &formScale,
                     TFormCents &formCents, TAboutBox &aboutBox);
+    void setAnalysisWindow(AnalysisWindow &analysis);
+
+    // The twelve note fields' values, C to B.
+    NoteCents noteCents() const;
+    // The pitch a reference box shows, when it is one from 400 to 500 Hz.
+    std::optional<double> shownPitch(const QComboBox *box) const;
 
     // Makes the main window visible, in front and active.
     void showMainWindow();
@@ -59,6 +66,8 @@ public:
     void VisualizzaXmlClick();
     void EsciClick();
     void InformazioniClick();
+    void ApriXmlClick();
+    void AnalizzaTemperamentoClick();
     void ComboBoxTemperamentInputChange();
     void ComboBoxTemperamentOutChange();
     void SalvaXmlClick();
@@ -104,15 +113,21 @@ public:
 
     // Menu items.
     QAction *VisualizzaXml;
+    QAction *ApriXml;
     QAction *SalvaXml;
     QAction *Esci;
     QAction *CaricaFornitore;
     QAction *SalvaFornitore;
     QAction *CaricaTemperamento;
     QAction *SalvaTemperamento;
+    QAction *AnalizzaTemperamento;
     QAction *Stampa;
     QAction *ImpostaStampante;
     QAction *Informazioni;
+
+signals:
+    // A note field or a reference pitch changed.
+    void temperamentChanged();
 
 protected:
     bool event(QEvent *event) override;
@@ -135,6 +150,7 @@ private:
     TFormScale *FormScale = nullptr;
     TFormCents *FormCents = nullptr;
     TAboutBox *AboutBox = nullptr;
+    AnalysisWindow *FormAnalisi = nullptr;
     std::array<TNumEdit *, 12> m_noteFields{};
 
     bool AboutShown = false;
@@ -150,6 +166,7 @@ private:
     QStringList ListBoxTemperamento;
 
     FileQuestion SaveDialogXml;
+    FileQuestion OpenDialogXml;
     FileQuestion OpenDialogFornitore;
     FileQuestion SaveDialogFornitore;
     FileQuestion OpenDialogTemperamento;

@@ -1,0 +1,54 @@
+#include "tuning/TemperamentAnalysis.h"
+
+#include <cmath>
+
+namespace cordavo {
+
+namespace {
+
+constexpr int kMiddleC = 60;
+
+IntervalQuality measure(const std::array<long double, kMidiNoteCount> &pitches, int lowerClass, int semitones,
+                        long double pure, long double (*beats)(long double, long double))
+{
+    const long double lower = pitches[kMiddleC + lowerClass];
+    const long double upper = pitches[kMiddleC + lowerClass + semitones];
+    IntervalQuality q;
+    q.lowerNote = lowerClass;
+    q.upperNote = (lowerClass + semitones) % 12;
+    q.cents = 1200 * std::log2(upper / lower);
+    q.fromPure = q.cents - pure;
+    q.beatsPerSecond = beats(lower, upper);
+    return q;
+}
+
+} // namespace
+
+QString noteName(int pitchClass)
+{
+    static const char *const kNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
+    return QString::fromLatin1(kNames[((pitchClass % 12) + 12) % 12]);
+}
+
+long double fifthBeats(long double lower, long double upper)
+{
+    return std::fabs(3 * lower - 2 * upper);
+}
+
+long double thirdBeats(long double lower, long double upper)
+{
+    return std::fabs(5 * lower - 4 * upper);
+}
+
+TemperamentQuality analyseTemperament(double oldA, double newA, const NoteCents &cents)
+{
+    const auto pitches = pitchTable(oldA, newA, cents);
+    TemperamentQuality quality;
+    for (int k = 0; k < 12; ++k) {
+        quality.fifths[k] = measure(pitches, (7 * k) % 12, 7, kPureFifthCents, fifthBeats);
+        quality.thirds[k] = measure(pitches, k, 4, kPureThirdCents, thirdBeats);
+    }
+    return quality;
+}
+
+} // namespace cordavo

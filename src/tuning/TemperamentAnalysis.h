@@ -1,0 +1,41 @@
+#pragma once
+
+#include "tuning/PitchTable.h"
+
+#include <QString>
+
+#include <array>
+
+namespace cordavo {
+
+// One fifth or major third of a temperament, taken in the octave from
+// middle C (MIDI 60) upward.
+struct IntervalQuality {
+    int lowerNote = 0;          // pitch class of the lower note, 0 = C
+    int upperNote = 0;          // pitch class of the upper note
+    long double cents = 0;      // size of the interval
+    long double fromPure = 0;   // cents above (+) or below (-) the pure interval
+    long double beatsPerSecond = 0;
+};
+
+// The twelve fifths in circle order C-G, G-D, ... F-C and the twelve major
+// thirds C-E, C#-F, ... B-D#, from the pitches the document holds.
+struct TemperamentQuality {
+    std::array<IntervalQuality, 12> fifths{};
+    std::array<IntervalQuality, 12> thirds{};
+};
+
+inline constexpr long double kPureFifthCents = 701.955000865387263L;
+inline constexpr long double kPureThirdCents = 386.313713864835199L;
+
+// The note names C, C#, ... B.
+QString noteName(int pitchClass);
+
+// Beats of a fifth (its 3rd partial against the upper note's 2nd) and of a
+// major third (5th partial against 4th).
+long double fifthBeats(long double lower, long double upper);
+long double thirdBeats(long double lower, long double upper);
+
+TemperamentQuality analyseTemperament(double oldA, double newA, const NoteCents &cents);
+
+} // namespace cordavo

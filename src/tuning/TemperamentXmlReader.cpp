@@ -1,0 +1,147 @@
+#include "tuning/TemperamentXmlReader.h"
+
+#include "tuning/LineFile.h"
+
+#include <QXmlStreamReader>
+
+#include <array>
+#include <cmath>
+#include <optional>
+
+namespace cordavo {
+
+namespace {
+
+constexpr int kA4 = 69;
+constexpr int kMiddleC = 60;
+
+std::optional<long double> number(const QString &text)
+{
+    long double value = 0;
+    if (!readNumberLine(text, QLatin1Char('.'), &value))
+        return std::nullopt;
+    return value;
+}
+
+long double centsBetween(long double pitch, long double reference)
+{
+    return 1200 * std::log2(pitch / reference);
+}
+
+struct Reading {
+    ReadTemperament result;
+    std::array<std::optional<long double>, kMidiNoteCount> pitches{};
+    QString fileName;
+
+    ReadTemperament fail(const QString &problem)
+    {
+        ReadTemperament refused;
+        refused.error = QStringLiteral("\"%1\" cannot be opened as a temperament: %2").arg(fileName, problem);
+        return refused;
+    }
+};
+
+} // namespace
+
+ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
+{
+    Reading r;
+    r.fileName = fileName;
+    QXmlStreamReader xml(text);
+
+    auto xmlError = [&xml] { return QStringLiteral("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString()); };
+    if (!xml.readNextStartElement())
+        return r.fail(xml.hasError() ? xmlError() : QStringLiteral("it holds no XML element"));
+    if (xml.name() != QLatin1String("Hauptwerk")
+        || xml.attributes().value(QLatin1String("FileFormat")) != QLatin1String("Temperament"))
+        return r.fail(QStringLiteral("it is not a Hauptwerk temperament file"));
+
+    // The note being read; a missing part stays empty.
+    struct {
+        bool hasNumber = false;
+        bool hasPitch = false;
+        long double number = 0;
+        long double pitch = 0;
+    } note;
+    bool inNote = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            const QStringView name = xml.name();
+            if (name == QLatin1String("note")) {
+                inNote = true;
+                note = {};
+                continue;
+            }
+            const auto readNumber = [&](const char *what) -> std::optional<long double> {
+                const QString value = xml.readElementText().trimmed();
+                const auto n = number(value);
+                if (!n)
+                    xml.raiseError(QStringLiteral("%1 \"%2\" is not a number").arg(QLatin1String(what), value));
+                return n;
+            };
+            if (name == QLatin1String("MIDINoteNumberOnEightFootStop")) {
+                const auto n = readNumber("MIDINoteNumberOnEightFootStop");
+                note.hasNumber = n.has_value();
+                note.number = n.value_or(0);
+            } else if (name == QLatin1String("PitchHz")) {
+                const auto p = readNumber("PitchHz");
+                note.hasPitch = p.has_value();
+                note.pitch = p.value_or(0);
+            } else if (name == QLatin1String("UniqueTemperamentID")) {
+                r.result.temperamentId = readNumber("UniqueTemperamentID").value_or(0);
+            } else if (name == QLatin1String("SupplierID")) {
+                r.result.supplierId = readNumber("SupplierID").value_or(0);
+            } else if (name == QLatin1String("Name")) {
+                r.result.name = xml.readElementText();
+            } else if (name == QLatin1String("ShortName")) {
+                r.result.shortName = xml.readElementText();
+            } else if (name == QLatin1String("SupplierName")) {
+                r.result.supplierName = xml.readElementText();
+            } else if (name == QLatin1String("Comments")) {
+                r.result.comment = xml.readElementText();
+            }
+        } else if (xml.isEndElement() && xml.name() == QLatin1String("note") && inNote) {
+            inNote = false;
+            if (!note.hasNumber || !note.hasPitch)
+                return r.fail(QStringLiteral("a note near line %1 lacks its number or its pitch").arg(xml.lineNumber()));
+            const long double n = note.number;
+            if (n != std::floor(n) || n < kFirstMidiNote || n > kLastMidiNote)
+                return r.fail(QStringLiteral("note number %1 is not from 0 to 132").arg(double(n)));
+            if (!(note.pitch > 0))
+                return r.fail(QStringLiteral("note %1 has no positive pitch").arg(int(n)));
+            auto &slot = r.pitches[static_cast<int>(n)];
+            if (slot)
+                return r.fail(QStringLiteral("note %1 is there twice").arg(int(n)));
+            slot = note.pitch;
+        }
+    }
+    if (xml.hasError())
+        return r.fail(xmlError());
+    for (int n = kFirstMidiNote; n <= kLastMidiNote; ++n) {
+        if (!r.pitches[n])
+            return r.fail(QStringLiteral("it lacks note %1").arg(n));
+    }
+
+    const long double a = *r.pitches[kA4];
+    if (!(a >= 400 && a <= 500))
+        return r.fail(QStringLiteral("the pitch of A (MIDI 69) is %1 Hz, outside 400 to 500 Hz").arg(double(a)));
+    auto equal = [a](int n) { return a * std::exp2((n - kA4) / 12.0L); };
+    for (int k = 0; k < 12; ++k)
+        r.result.cents[k] = centsBetween(*r.pitches[kMiddleC + k], equal(kMiddleC + k));
+
+    for (int n = kFirstMidiNote; n <= kLastMidiNote; ++n) {
+        const long double off = centsBetween(*r.pitches[n], equal(n)) - r.result.cents[n % 12];
+        // Older versions gave note 0 no offset of its own.
+        const bool unshiftedNoteZero = n == 0 && std::fabs(centsBetween(*r.pitches[0], equal(0))) <= kOctaveTolerance;
+        if (std::fabs(off) > kOctaveTolerance && !unshiftedNoteZero)
+            return r.fail(QStringLiteral("note %1 is %2 cents away from the octave of note %3; the octaves disagree")
+                              .arg(n)
+                              .arg(double(off), 0, 'f', 3)
+                              .arg(kMiddleC + n % 12));
+    }
+    r.result.referencePitch = static_cast<double>(a);
+    return r.result;
+}
+
+} // namespace cordavo

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "tuning/PitchTable.h"
+
+#include <QString>
+
+namespace cordavo {
+
+// What a temperament document gives back: its identifying data, the pitch of
+// A (MIDI 69) and the twelve deviations from equal temperament relative to
+// it, so that generating with old A = 440 and new A = that pitch gives the
+// same pitches again.
+struct ReadTemperament {
+    QString error; // empty when the document was read
+    double referencePitch = 440;
+    NoteCents cents{};
+    long double temperamentId = 0;
+    QString name;
+    QString shortName;
+    long double supplierId = 0;
+    QString supplierName;
+    QString comment;
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+// How far the octaves of a document may disagree, in cents, before it is
+// refused as not a temperament of twelve notes repeated in every octave.
+inline constexpr long double kOctaveTolerance = 0.01L;
+
+// Reads a temperament document in any element order and whitespace, with
+// either decimal separator in its numbers. fileName only serves the messages.
+ReadTemperament readTemperamentXml(const QString &text, const QString &fileName);
+
+} // namespace cordavo

@@ -1,0 +1,299 @@
+#include "ui/AnalysisWindow.h"
+
+#include "numbers/NumberFormat.h"
+#include "ui/FileCommands.h"
+#include "ui/UTemperamento.h"
+
+#include <QBuffer>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgGenerator>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace cordavo {
+
+namespace {
+
+constexpr QSize kPictureSize(960, 440);
+
+QString cents(long double value, const Separators &separators)
+{
+    return formatPattern(value, u"0.00", separators);
+}
+
+QString signedCents(long double value, const Separators &separators)
+{
+    const QString text = cents(value, separators);
+    return value > 0 && text != cents(0, separators) ? QStringLiteral("+") + text : text;
+}
+
+// Wolves stand out in red, pure intervals in green.
+QColor qualityColour(long double fromPure)
+{
+    const long double size = std::fabs(fromPure);
+    if (size < 0.05L)
+        return QColor(0, 128, 0);
+    if (size > 15)
+        return QColor(200, 0, 0);
+    return QColor(30, 30, 30);
+}
+
+} // namespace
+
+DeviationChart::DeviationChart(const Separators &separators, QWidget *parent)
+    : QWidget(parent), m_separators(separators)
+{
+    setMinimumSize(420, 260);
+}
+
+void DeviationChart::setCents(const NoteCents &values)
+{
+    m_cents = values;
+    update();
+}
+
+void DeviationChart::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().base());
+    paintChart(painter, rect());
+}
+
+void DeviationChart::paintChart(QPainter &painter, const QRectF &area) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QFontMetricsF metrics(painter.font());
+    const qreal labelHeight = metrics.height() + 4;
+    const QRectF plot = area.adjusted(12, labelHeight + 8, -12, -labelHeight - 8);
+    // The zero line sits where the range of the values puts it.
+    long double highest = 0;
+    long double lowest = 0;
+    for (long double c : m_cents) {
+        highest = std::max(highest, c);
+        lowest = std::min(lowest, c);
+    }
+    if (highest - lowest < 1)
+        highest = lowest + 1;
+    const qreal usable = plot.height() - 2 * labelHeight;
+    const qreal scale = usable / static_cast<qreal>(highest - lowest);
+    const qreal zeroY = plot.top() + labelHeight + static_cast<qreal>(highest) * scale;
+    const qreal slot = plot.width() / 12;
+
+    painter.setPen(QPen(Qt::gray, 1));
+    painter.drawLine(QPointF(plot.left(), zeroY), QPointF(plot.right(), zeroY));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(area.left(), area.top() + 2, area.width(), labelHeight), Qt::AlignCenter,
+                     QStringLiteral("Deviation from equal temperament (cents)"));
+    for (int i = 0; i < 12; ++i) {
+        const qreal x = plot.left() + i * slot;
+        const qreal height = static_cast<qreal>(m_cents[i]) * scale;
+        const QRectF bar(x + slot * 0.2, height >= 0 ? zeroY - height : zeroY, slot * 0.6, std::fabs(height));
+        painter.fillRect(bar, m_cents[i] >= 0 ? QColor(70, 130, 180) : QColor(205, 92, 92));
+        const QString value = cents(m_cents[i], m_separators);
+        const QRectF valueBox(x, height >= 0 ? bar.top() - labelHeight : bar.bottom(), slot, labelHeight);
+        painter.drawText(valueBox, Qt::AlignCenter, value);
+        painter.drawText(QRectF(x, plot.bottom() + 4, slot, labelHeight), Qt::AlignCenter, noteName(i));
+    }
+    painter.restore();
+}
+
+FifthsCircle::FifthsCircle(const Separators &separators, QWidget *parent) : QWidget(parent), m_separators(separators)
+{
+    setMinimumSize(420, 420);
+}
+
+void FifthsCircle::setQuality(const TemperamentQuality &quality)
+{
+    m_quality = quality;
+    update();
+}
+
+void FifthsCircle::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().base());
+    paintCircle(painter, rect());
+}
+
+void FifthsCircle::paintCircle(QPainter &painter, const QRectF &area) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre = area.center();
+    const qreal radius = std::min(area.width(), area.height()) / 2 - 52;
+    auto at = [&](qreal position, qreal r) {
+        const qreal angle = position * M_PI / 6 - M_PI / 2; // C at the top, fifths clockwise
+        return QPointF(centre.x() + r * std::cos(angle), centre.y() + r * std::sin(angle));
+    };
+    auto textAt = [&](const QPointF &point, const QString &text, const QColor &colour) {
+        const QRectF box(point.x() - 40, point.y() - 10, 80, 20);
+        painter.setPen(colour);
+        painter.drawText(box, Qt::AlignCenter, text);
+    };
+
+    painter.setPen(QPen(Qt::gray, 1.5));
+    painter.drawEllipse(centre, radius, radius);
+    QFont bold = painter.font();
+    bold.setBold(true);
+    for (int k = 0; k < 12; ++k) {
+        const IntervalQuality &fifth = m_quality.fifths[k];
+        // The note, with the major third built on it just inside the circle.
+        painter.setFont(bold);
+        textAt(at(k, radius + 18), noteName(fifth.lowerNote), Qt::black);
+        painter.setFont(QFont(painter.font().family(), -1));
+        const IntervalQuality &third = m_quality.thirds[fifth.lowerNote];
+        textAt(at(k, radius - 28), signedCents(third.fromPure, m_separators),
+               std::fabs(third.fromPure) < 0.05L ? QColor(0, 128, 0) : QColor(60, 60, 160));
+        // The fifth's tempering halfway to the next note.
+        textAt(at(k + 0.5, radius + 18), signedCents(fifth.fromPure, m_separators), qualityColour(fifth.fromPure));
+    }
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(centre.x() - 90, centre.y() - 30, 180, 60), Qt::AlignCenter,
+                     QStringLiteral("outside: fifths\ninside: major thirds\n(cents from pure)"));
+    painter.restore();
+}
+
+AnalysisWindow::AnalysisWindow(TFormTemperamento &mainWindow, const Separators &separators, UserDialogs &dialogs,
+                               QWidget *parent)
+    : QWidget(parent, Qt::Window), m_main(mainWindow), m_separators(separators), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("FormAnalisi"));
+    setWindowTitle(QStringLiteral("Analyse Temperament"));
+    resize(1180, 720);
+
+    Chart = new DeviationChart(separators, this);
+    Chart->setObjectName(QStringLiteral("Chart"));
+    Circle = new FifthsCircle(separators, this);
+    Circle->setObjectName(QStringLiteral("Circle"));
+
+    TableIntervals = new QTableWidget(24, 5, this);
+    TableIntervals->setObjectName(QStringLiteral("TableIntervals"));
+    TableIntervals->setHorizontalHeaderLabels({QStringLiteral("Interval"), QStringLiteral("Notes"),
+                                               QStringLiteral("Cents"), QStringLiteral("From pure"),
+                                               QStringLiteral("Beats (Hz)")});
+    TableIntervals->verticalHeader()->hide();
+    TableIntervals->verticalHeader()->setDefaultSectionSize(24);
+    TableIntervals->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TableIntervals->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    TableIntervals->setMinimumWidth(360);
+
+    LabelStatus = new QLabel(this);
+    LabelStatus->setObjectName(QStringLiteral("LabelStatus"));
+    ButtonSalvaImmagine = new QPushButton(QStringLiteral("Save Picture…"), this);
+    ButtonSalvaImmagine->setObjectName(QStringLiteral("ButtonSalvaImmagine"));
+    connect(ButtonSalvaImmagine, &QPushButton::clicked, this, &AnalysisWindow::ButtonSalvaImmagineClick);
+
+    auto *pictures = new QVBoxLayout;
+    pictures->addWidget(Chart, 2);
+    pictures->addWidget(Circle, 3);
+    auto *side = new QVBoxLayout;
+    side->addWidget(TableIntervals);
+    side->addWidget(LabelStatus);
+    side->addWidget(ButtonSalvaImmagine);
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(pictures, 3);
+    layout->addLayout(side, 2);
+
+    m_pictureDialog.filters = {QStringLiteral("PNG picture (*.png)"), QStringLiteral("SVG drawing (*.svg)")};
+    m_pictureDialog.defaultSuffix = QStringLiteral("png");
+    m_pictureDialog.fileName = QStringLiteral("Temperament.png");
+
+    connect(&m_main, &TFormTemperamento::temperamentChanged, this, [this] {
+        if (isVisible())
+            refresh();
+    });
+}
+
+void AnalysisWindow::showInFront()
+{
+    refresh();
+    show();
+    raise();
+    activateWindow();
+}
+
+void AnalysisWindow::refresh()
+{
+    const NoteCents values = m_main.noteCents();
+    const auto oldA = m_main.shownPitch(m_main.ComboBoxTemperamentInput);
+    const auto newA = m_main.shownPitch(m_main.ComboBoxTemperamentOut);
+    if (!oldA || !newA) {
+        LabelStatus->setText(QStringLiteral("A reference-pitch box does not hold a pitch from 400 to 500 Hz."));
+        return;
+    }
+    const long double reference = referencePitch(*oldA, *newA);
+    LabelStatus->setText(QStringLiteral("Beats measured from middle C upward, with A = %1 Hz.")
+                             .arg(formatGeneral(reference * std::exp2(values[9] / 1200), m_separators.decimal)));
+    const TemperamentQuality quality = analyseTemperament(*oldA, *newA, values);
+    Chart->setCents(values);
+    Circle->setQuality(quality);
+
+    auto setRow = [this](int row, const QString &kind, const IntervalQuality &q) {
+        const QStringList cells = {kind, noteName(q.lowerNote) + QStringLiteral("-") + noteName(q.upperNote),
+                                   cents(q.cents, m_separators), signedCents(q.fromPure, m_separators),
+                                   formatPattern(q.beatsPerSecond, u"0.00", m_separators)};
+        for (int column = 0; column < cells.size(); ++column) {
+            auto *item = new QTableWidgetItem(cells[column]);
+            if (column >= 2)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (column == 3)
+                item->setForeground(qualityColour(q.fromPure));
+            TableIntervals->setItem(row, column, item);
+        }
+    };
+    for (int k = 0; k < 12; ++k) {
+        setRow(k, QStringLiteral("Fifth"), quality.fifths[k]);
+        setRow(12 + k, QStringLiteral("Major third"), quality.thirds[k]);
+    }
+}
+
+void AnalysisWindow::paintPicture(QPainter &painter, const QSize &size) const
+{
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    const qreal half = size.width() / 2.0;
+    Chart->paintChart(painter, QRectF(0, 0, half, size.height()));
+    Circle->paintCircle(painter, QRectF(half, 0, half, size.height()));
+}
+
+QByteArray AnalysisWindow::pictureBytes(bool svg) const
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (svg) {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(kPictureSize);
+        generator.setViewBox(QRect(QPoint(0, 0), kPictureSize));
+        generator.setTitle(QStringLiteral("Temperament"));
+        QPainter painter(&generator);
+        paintPicture(painter, kPictureSize);
+    } else {
+        QImage image(kPictureSize, QImage::Format_RGB32);
+        {
+            QPainter painter(&image);
+            paintPicture(painter, kPictureSize);
+        }
+        image.save(&buffer, "PNG");
+    }
+    return buffer.data();
+}
+
+void AnalysisWindow::ButtonSalvaImmagineClick()
+{
+    refresh();
+    // The chosen name decides the kind: an .svg name gives a drawing, anything else a PNG.
+    saveThroughDialog(m_dialogs, this, m_pictureDialog, [this](const QString &path) {
+        return pictureBytes(path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive));
+    });
+}
+
+} // namespace cordavo

@@ -1,0 +1,203 @@
+#include "tuning/TemperamentAnalysis.h"
+#include "tuning/TemperamentXml.h"
+#include "tuning/TemperamentXmlReader.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace cordavo;
+
+namespace {
+
+// Positions above C of Werckmeister III: four fifths narrowed by a quarter
+// of the Pythagorean comma (C-G, G-D, D-A, B-F#), the other eight pure.
+NoteCents werckmeisterIII()
+{
+    const long double positions[12] = {0,       90.225L, 192.180L, 294.135L, 390.225L, 498.045L,
+                                       588.270L, 696.090L, 792.180L, 888.270L, 996.090L, 1092.180L};
+    NoteCents deviations{};
+    for (int i = 0; i < 12; ++i)
+        deviations[i] = positions[i] - 100 * i;
+    return deviations;
+}
+
+// A chain of pure fifths from E-flat to G-sharp.
+NoteCents pythagorean()
+{
+    NoteCents deviations{};
+    for (int k = -3; k <= 8; ++k) {
+        const int note = ((7 * k) % 12 + 12) % 12;
+        long double position = std::fmod(k * kPureFifthCents, 1200.0L);
+        if (position < 0)
+            position += 1200;
+        deviations[note] = position - 100 * note;
+    }
+    return deviations;
+}
+
+QString documentText(const TemperamentData &data)
+{
+    return temperamentXml(data).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+} // namespace
+
+TEST(AnalyseTemperament, EqualTemperamentBeatsAsTunersKnow)
+{
+    const TemperamentQuality q = analyseTemperament(440, 440, NoteCents{});
+    EXPECT_EQ(q.fifths[0].lowerNote, 0);
+    EXPECT_EQ(q.fifths[0].upperNote, 7);
+    EXPECT_EQ(q.fifths[11].lowerNote, 5); // F-C closes the circle
+    EXPECT_EQ(q.fifths[11].upperNote, 0);
+    EXPECT_NEAR(double(q.fifths[0].beatsPerSecond), 0.886, 0.001);
+    EXPECT_NEAR(double(q.thirds[0].beatsPerSecond), 10.38, 0.01);
+    EXPECT_EQ(q.thirds[11].upperNote, 3); // B-D#
+    for (int k = 0; k < 12; ++k) {
+        EXPECT_NEAR(double(q.fifths[k].cents), 700, 1e-9);
+        EXPECT_NEAR(double(q.fifths[k].fromPure), -1.955, 0.001);
+        EXPECT_NEAR(double(q.thirds[k].fromPure), 13.686, 0.001);
+    }
+    // Beats grow with pitch: A-E beats faster than C-G.
+    EXPECT_GT(q.fifths[3].beatsPerSecond, q.fifths[0].beatsPerSecond);
+}
+
+TEST(AnalyseTemperament, PureFifthsDoNotBeatAndTheWolfHowls)
+{
+    const TemperamentQuality q = analyseTemperament(440, 440, pythagorean());
+    int pure = 0;
+    for (const IntervalQuality &fifth : q.fifths) {
+        if (std::fabs(fifth.fromPure) < 1e-9) {
+            ++pure;
+            EXPECT_LT(double(fifth.beatsPerSecond), 1e-9);
+        } else {
+            EXPECT_NEAR(double(fifth.fromPure), -23.46, 0.01); // G#-D#, the wolf
+        }
+    }
+    EXPECT_EQ(pure, 11);
+}
+
+TEST(AnalyseTemperament, WerckmeisterIIIHasFourTemperedFifths)
+{
+    const TemperamentQuality q = analyseTemperament(440, 415, werckmeisterIII());
+    QStringList tempered;
+    for (const IntervalQuality &fifth : q.fifths) {
+        if (std::fabs(fifth.fromPure) < 0.01L)
+            continue;
+        EXPECT_NEAR(double(fifth.fromPure), -5.865, 0.01);
+        tempered << noteName(fifth.lowerNote) + QLatin1Char('-') + noteName(fifth.upperNote);
+    }
+    EXPECT_EQ(tempered, (QStringList{"C-G", "G-D", "D-A", "B-F#"}));
+    EXPECT_NEAR(double(q.thirds[0].fromPure), 3.91, 0.01); // C-E, the best third
+}
+
+TEST(ReadTemperamentXml, GivesBackWhatWasGenerated)
+{
+    struct Case {
+        double oldA, newA;
+        NoteCents cents;
+    };
+    NoteCents mixed{};
+    mixed[0] = 10;
+    mixed[4] = -13.69L;
+    mixed[9] = 3.5L;
+    const Case cases[] = {
+        {440, 440, NoteCents{}}, {440, 415, werckmeisterIII()}, {415, 440, pythagorean()}, {430, 442, mixed},
+    };
+    for (const auto &c : cases) {
+        TemperamentData data;
+        data.oldA = c.oldA;
+        data.newA = c.newA;
+        data.cents = c.cents;
+        data.name = QStringLiteral("Bach & <Sons>");
+        data.shortName = QStringLiteral("B&S");
+        data.supplierName = QStringLiteral("Acme");
+        data.supplierId = 7;
+        data.temperamentId = 1234;
+        data.comment = QString::fromUtf16(u"Societ\u00E0");
+        const ReadTemperament read = readTemperamentXml(documentText(data), QStringLiteral("T.xml"));
+        ASSERT_TRUE(read.ok()) << qPrintable(read.error);
+        const long double a = referencePitch(c.oldA, c.newA) * std::exp2(c.cents[9] / 1200);
+        EXPECT_NEAR(read.referencePitch, double(a), 1e-9);
+        for (int i = 0; i < 12; ++i)
+            EXPECT_NEAR(double(read.cents[i]), double(c.cents[i] - c.cents[9]), 1e-9) << i;
+        EXPECT_EQ(read.name, data.name);
+        EXPECT_EQ(read.shortName, data.shortName);
+        EXPECT_EQ(read.comment, data.comment);
+        EXPECT_EQ(read.supplierId, 7);
+        EXPECT_EQ(read.temperamentId, 1234);
+        // Generating from what was read gives the same pitches.
+        TemperamentData again = data;
+        again.oldA = 440;
+        again.newA = read.referencePitch;
+        again.cents = read.cents;
+        const auto before = pitchTable(data.oldA, data.newA, data.cents);
+        const auto after = pitchTable(again.oldA, again.newA, again.cents);
+        for (int n = 0; n <= kLastMidiNote; ++n)
+            EXPECT_NEAR(double(after[n] / before[n]), 1.0, 1e-12) << n;
+    }
+}
+
+TEST(ReadTemperamentXml, ToleratesOrderWhitespaceCommasAndOldNoteZero)
+{
+    TemperamentData data;
+    data.cents[0] = 10;
+    QStringList lines = temperamentXml(data);
+    // Older versions: commas in numbers, and note 0 without its C offset.
+    for (QString &line : lines) {
+        if (line.contains(QLatin1String("PitchHz")))
+            line.replace(QLatin1Char('.'), QLatin1Char(','));
+    }
+    lines[17] = QStringLiteral("    <PitchHz>8,17579891564371</PitchHz>");
+    // Notes in reverse order, pitch before number, all on one line.
+    QString notes;
+    for (int n = kLastMidiNote; n >= 0; --n) {
+        notes += QStringLiteral("<note> <PitchHz>%1</PitchHz>\n\t<MIDINoteNumberOnEightFootStop> %2 </MIDINoteNumberOnEightFootStop></note>")
+                     .arg(lines[15 + n * 4 + 2].section(QLatin1Char('>'), 1).section(QLatin1Char('<'), 0, 0))
+                     .arg(n);
+    }
+    const QString text = lines.mid(0, 15).join(QLatin1Char(' ')) + notes + QStringLiteral("</ObjectList></Hauptwerk>");
+    const ReadTemperament read = readTemperamentXml(text, QStringLiteral("Old.xml"));
+    ASSERT_TRUE(read.ok()) << qPrintable(read.error);
+    EXPECT_NEAR(double(read.cents[0]), 10, 1e-9);
+    EXPECT_NEAR(read.referencePitch, 440, 1e-9);
+}
+
+TEST(ReadTemperamentXml, RefusesWhatIsNotATemperamentOfTwelveNotes)
+{
+    const QString good = documentText(TemperamentData{});
+    const QString stretched = QString(good).replace(QStringLiteral("<PitchHz>8372.01808961916</PitchHz>"),
+                                                    QStringLiteral("<PitchHz>8380</PitchHz>"));
+    const QString missing = QString(good).replace(QStringLiteral("<MIDINoteNumberOnEightFootStop>100<"),
+                                                  QStringLiteral("<MIDINoteNumberOnEightFootStop>99<"));
+    TemperamentData high;
+    high.oldA = 400;
+    high.newA = 500;
+    high.cents[9] = 50; // A at 554 Hz
+    struct Case {
+        const char *name;
+        QString text;
+        const char *problem;
+    };
+    const Case cases[] = {
+        {"empty", QString(), "Premature end of document"},
+        {"blank", QStringLiteral("  \n"), "Premature end of document"},
+        {"truncated", good.left(good.size() / 2), "Premature end of document"},
+        {"not well-formed", QString(good).replace(QStringLiteral("</Name>"), QString()), "line 8"},
+        {"another format", QStringLiteral("<Hauptwerk FileFormat=\"Organ\"/>"), "it is not a Hauptwerk temperament file"},
+        {"another root", QStringLiteral("<html><body/></html>"), "it is not a Hauptwerk temperament file"},
+        {"stretched octave", stretched, "note 120 is"},
+        {"a note twice", missing, "note 99 is there twice"},
+        {"pitch not a number",
+         QString(good).replace(QStringLiteral("<PitchHz>440</PitchHz>"), QStringLiteral("<PitchHz>abc</PitchHz>")),
+         "PitchHz \"abc\" is not a number"},
+        {"A outside 400 to 500", documentText(high), "the pitch of A (MIDI 69) is"},
+    };
+    for (const auto &c : cases) {
+        const ReadTemperament read = readTemperamentXml(c.text, QStringLiteral("F.xml"));
+        EXPECT_FALSE(read.ok()) << c.name;
+        EXPECT_TRUE(read.error.startsWith(QStringLiteral("\"F.xml\" cannot be opened as a temperament: ")))
+            << qPrintable(read.error);
+        EXPECT_TRUE(read.error.contains(QLatin1String(c.problem))) << c.name << ": " << qPrintable(read.error);
+    }
+}

@@ -1,0 +1,221 @@
+#include "ScriptedDialogs.h"
+#include "ui/AnalysisWindow.h"
+#include "ui/CordavoWindows.h"
+#include "ui/NumEdit.h"
+#include "ui/UTempXml.h"
+#include "ui/UTemperamento.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace cordavo;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class AnalysisWindowTest : public ::testing::TestWithParam<Separators>
+{
+protected:
+    void SetUp() override { rebuild(); }
+
+    void TearDown() override
+    {
+        windows.reset();
+        QApplication::processEvents();
+    }
+
+    void rebuild()
+    {
+        windows = std::make_unique<CordavoWindows>(GetParam(), dialogs);
+        main = &windows->FormTemperamento();
+        analysis = &windows->FormAnalisi();
+    }
+
+    QString cell(int row, int column) const
+    {
+        const QTableWidgetItem *item = analysis->TableIntervals->item(row, column);
+        return item ? item->text() : QString();
+    }
+
+    QString local(const char *fullStopText) const
+    {
+        return QString::fromLatin1(fullStopText).replace(QLatin1Char('.'), GetParam().decimal);
+    }
+
+    void fill(const char *name, const NoteCents &cents)
+    {
+        main->EditNomeFornitore->setText(QStringLiteral("Acme"));
+        main->NumEdit_IdFornitore->setValue(7);
+        main->NumEdit_IdTemperamento->setValue(1234);
+        main->EditNomeTemperamento->setText(QString::fromUtf8(name));
+        main->EditNomeCorto->setText(QStringLiteral("T"));
+        main->EditCommento->setText(QStringLiteral("a & b"));
+        for (int i = 0; i < 12; ++i)
+            main->noteFields()[i]->setValue(cents[i]);
+    }
+
+    QStringList fieldTexts() const
+    {
+        QStringList texts{main->EditNomeFornitore->text(),    main->NumEdit_IdFornitore->text(),
+                          main->NumEdit_IdTemperamento->text(), main->EditNomeTemperamento->text(),
+                          main->EditNomeCorto->text(),         main->EditCommento->text()};
+        for (TNumEdit *field : main->noteFields())
+            texts << field->text();
+        return texts;
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<CordavoWindows> windows;
+    TFormTemperamento *main = nullptr;
+    AnalysisWindow *analysis = nullptr;
+};
+
+} // namespace
+
+TEST_P(AnalysisWindowTest, FollowsTheNoteFieldsLive)
+{
+    main->AnalizzaTemperamento->trigger();
+    EXPECT_TRUE(analysis->isVisible());
+    EXPECT_EQ(cell(0, 1), QStringLiteral("C-G"));
+    EXPECT_EQ(cell(0, 2), local("700.00"));
+    EXPECT_EQ(cell(0, 3), local("-1.96"));
+    EXPECT_EQ(cell(0, 4), local("0.89"));
+    EXPECT_EQ(cell(12, 1), QStringLiteral("C-E"));
+    EXPECT_EQ(cell(12, 4), local("10.38"));
+    EXPECT_EQ(cell(23, 1), QStringLiteral("B-D#"));
+
+    // Raising G by 1.96 cents makes C-G pure, and the table follows at once.
+    main->NumEdit_Sol->setValue(1.955);
+    EXPECT_EQ(cell(0, 3), local("0.00"));
+    main->ComboBoxTemperamentOut->setEditText(QStringLiteral("999"));
+    EXPECT_TRUE(analysis->LabelStatus->text().contains(QStringLiteral("400 to 500")));
+    main->ComboBoxTemperamentOut->setEditText(QStringLiteral("  415"));
+    EXPECT_TRUE(analysis->LabelStatus->text().contains(QStringLiteral("A = 415 Hz")));
+
+    // Closing only hides it; it opens again with what it showed.
+    analysis->close();
+    main->AnalizzaTemperamento->trigger();
+    EXPECT_EQ(cell(0, 3), local("0.00"));
+}
+
+TEST_P(AnalysisWindowTest, SavesThePictureAsPngOrSvg)
+{
+    main->AnalizzaTemperamento->trigger();
+    const QString png = dir.filePath(QStringLiteral("chart.png"));
+    const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+    dialogs.fileAnswers = {png, svg};
+    analysis->ButtonSalvaImmagine->click();
+    analysis->ButtonSalvaImmagine->click();
+    EXPECT_EQ(dialogs.entries(QStringLiteral("information")).size(), 2);
+    const QImage image = QImage::fromData(readAll(png), "PNG");
+    EXPECT_EQ(image.size(), QSize(960, 440));
+    const QByteArray drawing = readAll(svg);
+    EXPECT_TRUE(drawing.contains("<svg"));
+    QProcess lint;
+    lint.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), svg});
+    ASSERT_TRUE(lint.waitForFinished(60000));
+    EXPECT_EQ(lint.exitCode(), 0) << lint.readAllStandardError().constData();
+}
+
+TEST_P(AnalysisWindowTest, OpenXmlGivesBackTheFieldsOfASavedDocument)
+{
+    struct Case {
+        const char *name;
+        NoteCents cents;
+        const char *oldA;
+        const char *newA;
+        const char *shownA; // what the new A box shows after opening
+    };
+    const Case cases[] = {
+        {"Equal", NoteCents{}, "  440", "  440", "  440"},
+        {"Werckmeister III", {11.73L, 1.96L, 3.91L, 5.87L, 1.96L, 9.78L, 0, 7.82L, 3.91L, 5.87L, 7.82L, 3.91L}, "  440",
+         "  415", "416.4"},
+        {"Soci\xC3\xA0 & <Figli>", {-10, 0, 5.5L, 0, -13.69L, 0, 0, 0, 0, 0, 0, 0}, "  415", "  440", "  465"},
+    };
+    for (const auto &c : cases) {
+        rebuild();
+        fill(c.name, c.cents);
+        main->ComboBoxTemperamentInput->setEditText(QString::fromLatin1(c.oldA));
+        main->ComboBoxTemperamentOut->setEditText(QString::fromLatin1(c.newA));
+        main->ButtonGeneraXml->click();
+        const QString generated = windows->FormXml().MemoXml->toPlainText();
+        const QString file = dir.filePath(QStringLiteral("T.Temperament_Hauptwerk_xml"));
+        dialogs.fileAnswers = {file};
+        main->SalvaXml->trigger();
+
+        // A's deviation moves into the reference pitch: the fields hold the rest.
+        QStringList expected = fieldTexts();
+        rebuild();
+        dialogs.log.clear();
+        dialogs.fileAnswers = {file};
+        main->ApriXml->trigger();
+        ASSERT_EQ(dialogs.log.last(), QStringLiteral("information: File %1 Loaded").arg(QDir::toNativeSeparators(file)))
+            << c.name;
+        EXPECT_EQ(main->ComboBoxTemperamentInput->currentText(), QStringLiteral("  440"));
+        EXPECT_TRUE(main->ComboBoxTemperamentOut->currentText().startsWith(local(c.shownA)))
+            << qPrintable(main->ComboBoxTemperamentOut->currentText());
+        EXPECT_EQ(fieldTexts().mid(0, 6), expected.mid(0, 6)) << c.name;
+        EXPECT_EQ(main->NumEdit_La->text(), QString());
+        EXPECT_EQ(windows->FormXml().MemoXml->toPlainText(), generated);
+
+        // Generating again gives the same pitches, to the last printed digit or so.
+        main->ButtonGeneraXml->click();
+        const QStringList before = generated.split(QLatin1Char('\n'));
+        const QStringList after = windows->FormXml().MemoXml->toPlainText().split(QLatin1Char('\n'));
+        ASSERT_EQ(after.size(), 549);
+        for (int n = 0; n <= 132; n += 11) {
+            const double b = before[15 + n * 4 + 2].section(QLatin1Char('>'), 1).section(QLatin1Char('<'), 0, 0).toDouble();
+            const double a = after[15 + n * 4 + 2].section(QLatin1Char('>'), 1).section(QLatin1Char('<'), 0, 0).toDouble();
+            EXPECT_NEAR(a / b, 1.0, 1e-9) << c.name << " note " << n;
+        }
+    }
+}
+
+TEST_P(AnalysisWindowTest, ARefusedDocumentChangesNothing)
+{
+    fill("Kept", NoteCents{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    const QStringList before = fieldTexts();
+    const QString file = dir.filePath(QStringLiteral("Bad.xml"));
+    const QByteArray bad[] = {
+        "<Hauptwerk FileFormat=\"Temperament\"><ObjectList>",
+        "<html/>",
+        QByteArray("\0\1\2", 3),
+    };
+    for (const QByteArray &bytes : bad) {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        out.close();
+        dialogs.log.clear();
+        dialogs.fileAnswers = {file};
+        main->ApriXml->trigger();
+        ASSERT_EQ(dialogs.log.size(), 2);
+        EXPECT_TRUE(dialogs.log[1].startsWith(QStringLiteral("error: \"Bad.xml\" cannot be opened as a temperament: ")))
+            << qPrintable(dialogs.log[1]);
+        EXPECT_EQ(fieldTexts(), before);
+        EXPECT_EQ(main->ComboBoxTemperamentOut->currentText(), QStringLiteral("  440"));
+        EXPECT_FALSE(windows->FormXml().isVisible());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothSettings, AnalysisWindowTest, ::testing::Values(kCommaDecimal, kFullStopDecimal),
+                         [](const auto &info) { return info.param.decimal == QLatin1Char(',') ? "Comma" : "FullStop"; });
