@@ -23,6 +23,14 @@ bool isNumberCharacter(QChar c)
 
 } // namespace
 
+long double heldByField(long double x, QStringView pattern)
+{
+    NumEditText field(kFullStopDecimal);
+    field.setDisplayFormat(pattern.toString());
+    field.setValue(x);
+    return field.value();
+}
+
 NumEditText::NumEditText(const Separators &separators)
     : m_separators(separators)
 {

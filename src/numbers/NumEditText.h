@@ -9,6 +9,15 @@
 
 namespace cordavo {
 
+// The display patterns of the fields: cents and fraction terms keep two
+// decimals, identification numbers are whole.
+inline constexpr QStringView kTwoDecimalsPattern = u"#,###.##";
+inline constexpr QStringView kWholeNumberPattern = u"#,###";
+
+// The number a field with this display pattern holds once x is assigned to
+// it: x written through the pattern and read back.
+long double heldByField(long double x, QStringView pattern);
+
 // The text, caret and value of a numeric entry field, without the widget.
 // Every change of the text is read back as a number and the text is
 // rewritten from that number through the display pattern, so text and value

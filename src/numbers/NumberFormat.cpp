@@ -52,6 +52,30 @@ bool incrementDigits(std::string &digits)
     return true;
 }
 
+// Whether a number that did not fit an extended value was too close to zero
+// (as opposed to too large): its first significant digit stands far below the
+// decimal point. ascii is "[-]digits[.digits][e[+-]digits]".
+bool tooSmallForExtended(const std::string &ascii)
+{
+    const std::size_t e = ascii.find('e');
+    const std::string mantissa = ascii.substr(0, e);
+    const std::size_t point = mantissa.find('.');
+    const std::size_t firstDigit = mantissa.find_first_of("123456789");
+    if (firstDigit == std::string::npos)
+        return true;
+    const std::size_t integerEnd = point == std::string::npos ? mantissa.size() : point;
+    long long exponent = firstDigit < integerEnd ? static_cast<long long>(integerEnd - firstDigit - 1)
+                                                 : -static_cast<long long>(firstDigit - integerEnd);
+    if (e != std::string::npos) {
+        const std::string digits = ascii.substr(e + 1);
+        // Exponents this long are far beyond either end of the range anyway.
+        const long long written = digits.size() > 9 ? (digits[0] == '-' ? -1000000000LL : 1000000000LL)
+                                                    : std::stoll(digits);
+        exponent += written;
+    }
+    return exponent < 0;
+}
+
 QString nonFinite(long double x)
 {
     if (std::isnan(x))
@@ -73,7 +97,7 @@ QString formatGeneral(long double x, QChar decimalSeparator)
     const bool roundUp = e.digits[kSignificant] >= '5';
     e.digits.resize(kSignificant);
     if (roundUp && incrementDigits(e.digits)) {
-        e.digits = "1" + std::string(kSignificant - 1, '0');
+        e.digits[0] = '1'; // 99...9 carried over into 100...0
         ++e.exponent;
     }
     while (e.digits.size() > 1 && e.digits.back() == '0')
@@ -162,7 +186,7 @@ QString formatPattern(long double x, QStringView pattern, const Separators &sepa
         if (roundUp) {
             std::string all = integerDigits + fractionDigits;
             if (incrementDigits(all))
-                all = "1" + all;
+                all.insert(all.begin(), '1');
             integerDigits = all.substr(0, all.size() - decimals);
             fractionDigits = all.substr(all.size() - decimals);
         }
@@ -236,6 +260,8 @@ std::optional<long double> readRegional(QStringView text, QChar decimalSeparator
 
     long double value = 0;
     const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (result.ec == std::errc::result_out_of_range && tooSmallForExtended(ascii))
+        return ascii.front() == '-' ? -0.0L : 0.0L;
     if (result.ec != std::errc() || result.ptr != ascii.data() + ascii.size() || !std::isfinite(value))
         return std::nullopt;
     return value;

@@ -51,6 +51,32 @@ QString xmlElementText(const QString &text)
     return out;
 }
 
+QStringList identificationErrors(const TemperamentData &data)
+{
+    QStringList errors;
+    if (data.supplierName.isEmpty())
+        errors << QStringLiteral("Supplier Name Required");
+    if (!(data.supplierId > 0))
+        errors << QStringLiteral("ID Supplier must be greater than zero");
+    if (!(data.temperamentId > 0))
+        errors << QStringLiteral("ID Temperament must be greater than zero");
+    if (data.shortName.isEmpty())
+        errors << QStringLiteral("Short Name Temperament Required");
+    if (data.name.isEmpty())
+        errors << QStringLiteral("Temperament Name Required");
+    return errors;
+}
+
+QByteArray xmlFileBytes(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        bytes += line.toUtf8();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
 QStringList temperamentXml(const TemperamentData &data)
 {
     QStringList lines;

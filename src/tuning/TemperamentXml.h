@@ -2,6 +2,7 @@
 
 #include "tuning/PitchTable.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,13 @@ struct TemperamentData {
     QString comment;
 };
 
+// The most characters the short name field holds; a longer name is cut.
+inline constexpr int kShortNameLength = 5;
+
+// The checks of the identifying fields before a document or a data file is
+// made: one message for each failing check, in the order the user sees them.
+QStringList identificationErrors(const TemperamentData &data);
+
 inline constexpr int kTemperamentXmlLineCount = 15 + kMidiNoteCount * 4 + 2;
 
 // Free text made safe as XML element content: &, < and > escaped, characters
@@ -31,6 +39,9 @@ QString xmlElementText(const QString &text);
 // numbers are written with a full stop whatever the regional setting, as
 // every XML reader expects.
 QStringList temperamentXml(const TemperamentData &data);
+
+// A saved document: each line in UTF-8, ended by CR LF.
+QByteArray xmlFileBytes(const QStringList &lines);
 
 // The three file types of a saved document, in the order the save dialog
 // offers them, and the extension each writes into the name box.

@@ -1,10 +1,14 @@
 #include "ui/UCents.h"
 
 #include "numbers/NumberFormat.h"
+#include "tuning/ScalaFile.h"
+#include "tuning/TemperamentLibrary.h"
 #include "ui/FileCommands.h"
+#include "ui/LibraryDialog.h"
 #include "ui/NumEdit.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,6 +48,21 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
 QString labelName(int number)
 {
     return QStringLiteral("Label%1").arg(number);
+}
+
+// The file types of both sides' dialogs.
+constexpr int kCentsType = 0;
+constexpr int kScalaType = 1;
+
+// The name in a save dialog's name box follows the type chosen.
+QString nameForType(const QString &name, int type)
+{
+    if (name.isEmpty())
+        return name;
+    QString stem = name;
+    if (stem.endsWith(QLatin1String(".cts"), Qt::CaseInsensitive) || isScalaFileName(stem))
+        stem.chop(4);
+    return stem + (type == kScalaType ? QStringLiteral(".scl") : QStringLiteral(".Cts"));
 }
 
 } // namespace
@@ -100,6 +119,10 @@ TFormCents::TFormCents(TFormTemperamento &mainWindow, const Separators &separato
     connect(ButtonSalvaOut, &QPushButton::clicked, this, &TFormCents::ButtonSalvaOutClick);
     connect(CheckBoxEquabileInput, &QCheckBox::clicked, this, &TFormCents::CheckBoxEquabileInputClick);
     connect(CheckBoxEquabileOut, &QCheckBox::clicked, this, &TFormCents::CheckBoxEquabileOutClick);
+    ButtonLibreriaInput = findChild<QPushButton *>(QStringLiteral("ButtonLibreriaInput"));
+    ButtonLibreriaOut = findChild<QPushButton *>(QStringLiteral("ButtonLibreriaOut"));
+    connect(ButtonLibreriaInput, &QPushButton::clicked, this, &TFormCents::ButtonLibreriaInputClick);
+    connect(ButtonLibreriaOut, &QPushButton::clicked, this, &TFormCents::ButtonLibreriaOutClick);
 
     FormCreate();
     centreOnDesktop();
@@ -159,10 +182,15 @@ void TFormCents::createSide(SetterSide which, int left)
     s.equal->setGeometry(left + 112, 603, 80, 24);
     auto *save = named(new QPushButton(QStringLiteral("Save"), panel), QStringLiteral("ButtonSalva") + suffix);
     save->setGeometry(left + width - 90, 600, 90, 30);
+    // Under "Load", in the room left below the row of buttons.
+    auto *library =
+        named(new QPushButton(QStringLiteral("Library\u2026"), panel), QStringLiteral("ButtonLibreria") + suffix);
+    library->setGeometry(left, 633, 90, 26);
 
-    s.saveDialog.filters = {QStringLiteral("Cts (*.Cts *.cts *.CTS)")};
+    s.saveDialog.filters = {QStringLiteral("Cts (*.Cts *.cts *.CTS)"), QStringLiteral("Scala (*.scl *.Scl *.SCL)")};
     s.saveDialog.defaultSuffix = QStringLiteral("Cts");
     s.saveDialog.fileName = QStringLiteral("File1");
+    s.saveDialog.typeChanged = nameForType;
     s.openDialog.filters = s.saveDialog.filters;
     s.openDialog.defaultSuffix = s.saveDialog.defaultSuffix;
 }
@@ -198,20 +226,69 @@ void TFormCents::saveSide(SetterSide which)
     for (TNumEdit *field : s.fields)
         ListBoxSalvaInput << formatGeneral(field->value(), m_separators.decimal);
     ListBoxSalvaInput << s.name->text();
-    saveThroughDialog(m_dialogs, this, s.saveDialog, encodeLineFile(ListBoxSalvaInput));
+    const ScalaScale scale{s.name->text(), positions(which)};
+    // A name without a type of its own gets the type last chosen.
+    s.saveDialog.defaultSuffix =
+        s.saveDialog.selectedFilter == kScalaType ? QStringLiteral("scl") : QStringLiteral("Cts");
+    saveThroughDialog(m_dialogs, this, s.saveDialog, [this, &scale](const QString &path) {
+        if (isScalaFileName(path))
+            return encodeLineFile(scalaFileLines(QFileInfo(path).fileName(), scale));
+        return encodeLineFile(ListBoxSalvaInput);
+    });
 }
 
 void TFormCents::loadSide(SetterSide which)
 {
     Side &s = side(which);
     ListBoxSalvaInput.clear();
-    const auto loaded = loadThroughDialog(m_dialogs, this, s.openDialog, kCentsLayout, m_separators.decimal);
-    if (!loaded)
+    const auto path = m_dialogs.openFileName(this, s.openDialog);
+    if (!path)
         return;
+    if (isScalaFileName(*path)) {
+        loadScalaSide(s, *path);
+        return;
+    }
+    const LineFileContents loaded = readLineFile(*path, kCentsLayout, m_separators.decimal);
+    if (!loaded.ok()) {
+        m_dialogs.error(this, loaded.error);
+        return;
+    }
     for (int i = 0; i < 12; ++i)
-        s.fields[i]->setValue(loaded->values[i].number);
-    s.name->setText(loaded->values[12].text);
-    reportLoaded(m_dialogs, this, loaded->path);
+        s.fields[i]->setValue(loaded.values[i].number);
+    s.name->setText(loaded.values[12].text);
+    reportLoaded(m_dialogs, this, *path);
+}
+
+void TFormCents::loadScalaSide(Side &s, const QString &path)
+{
+    const ScalaContents loaded = readScalaFile(path);
+    if (!loaded.ok()) {
+        m_dialogs.error(this, loaded.error);
+        return;
+    }
+    for (int i = 0; i < 12; ++i)
+        s.fields[i]->setValue(loaded.scale.positions[i]);
+    s.name->setText(loaded.scale.description);
+    reportLoaded(m_dialogs, this, path);
+}
+
+LibraryDialog &TFormCents::libraryDialog()
+{
+    if (!m_libraryDialog)
+        m_libraryDialog = new LibraryDialog(builtInLibrary(), m_separators, this);
+    return *m_libraryDialog;
+}
+
+void TFormCents::librarySide(SetterSide which)
+{
+    LibraryDialog &dialog = libraryDialog();
+    if (m_dialogs.showModal(dialog) != QDialog::Accepted)
+        return;
+    const LibraryEntry *entry = dialog.selectedEntry();
+    if (!entry)
+        return;
+    setPositions(which, positionsFromDeviations(entry->deviations));
+    setSideName(which, entry->name);
 }
 
 void TFormCents::equalSide(SetterSide which)

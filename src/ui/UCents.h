@@ -12,6 +12,7 @@ class QPushButton;
 
 namespace cordavo {
 
+class LibraryDialog;
 class TNumEdit;
 
 // The two halves of a setter window: the old temperament on the left, the
@@ -41,6 +42,11 @@ public:
     void CheckBoxEquabileInputClick() { equalSide(SetterSide::Input); }
     void CheckBoxEquabileOutClick() { equalSide(SetterSide::Out); }
     void ButtonEsportaClick();
+    void ButtonLibreriaInputClick() { librarySide(SetterSide::Input); }
+    void ButtonLibreriaOutClick() { librarySide(SetterSide::Out); }
+
+    // The chooser behind both sides' "Library..." buttons, made at first use.
+    LibraryDialog &libraryDialog();
 
     QPushButton *ButtonEsporta;
     QLineEdit *EditNomeInput;
@@ -51,6 +57,8 @@ public:
     QPushButton *ButtonSalvaOut;
     QCheckBox *CheckBoxEquabileInput;
     QCheckBox *CheckBoxEquabileOut;
+    QPushButton *ButtonLibreriaInput;
+    QPushButton *ButtonLibreriaOut;
 
 private:
     // Everything one half owns.
@@ -69,11 +77,15 @@ private:
     void saveSide(SetterSide which);
     void loadSide(SetterSide which);
     void equalSide(SetterSide which);
+    void librarySide(SetterSide which);
+    // A Scala file into a side, checked whole first.
+    void loadScalaSide(Side &s, const QString &path);
 
     Side m_input;
     Side m_out;
     // Line buffer of both sides' files.
     QStringList ListBoxSalvaInput;
+    LibraryDialog *m_libraryDialog = nullptr;
 };
 
 } // namespace cordavo

@@ -170,7 +170,7 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
     const QString prefix = input ? QStringLiteral("NumEdit_") : QStringLiteral("NumEditOut_");
     const auto termField = [&](const QString &name, int x, int y) {
         auto *field = named(new TNumEdit(m_separators, intervals), name);
-        field->setDisplayFormat(QStringLiteral("#,###.##"));
+        field->setDisplayFormat(kTwoDecimalsPattern.toString());
         field->setMaxTypedLength(20);
         field->setValue(1);
         field->setGeometry(x, y, 82, 24);

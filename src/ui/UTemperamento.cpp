@@ -5,6 +5,7 @@
 #include "tuning/TemperamentXmlReader.h"
 #include "ui/AnalysisWindow.h"
 #include "ui/FileCommands.h"
+#include "ui/LibraryDialog.h"
 #include "ui/Fonts.h"
 #include "ui/TextPrinting.h"
 #include "ui/NumEdit.h"
@@ -26,6 +27,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -101,6 +103,8 @@ TFormTemperamento::TFormTemperamento(const Separators &separators, UserDialogs &
         move(screen->availableGeometry().center() - rect().center());
 }
 
+TFormTemperamento::~TFormTemperamento() = default;
+
 void TFormTemperamento::setWindows(TFormXml &formXml, TFormCicloQuinte &formCicloQuinte, TFormScale &formScale,
                                    TFormCents &formCents, TAboutBox &aboutBox)
 {
@@ -134,6 +138,8 @@ void TFormTemperamento::createMenus()
     SalvaTemperamento = addItem(functions, "SalvaTemperamento", QStringLiteral("Save Temperament"), &TFormTemperamento::SalvaTemperamentoClick);
     AnalizzaTemperamento = addItem(functions, "AnalizzaTemperamento", QStringLiteral("Analyse Temperament"),
                                    &TFormTemperamento::AnalizzaTemperamentoClick);
+    LibreriaTemperamenti = addItem(functions, "LibreriaTemperamenti", QStringLiteral("Temperament Library\u2026"),
+                                   &TFormTemperamento::LibreriaTemperamentiClick);
     QMenu *print = named(bar->addMenu(QStringLiteral("Print")), "MSatampa");
     Stampa = addItem(print, "Stampa", QStringLiteral("Print"), &TFormTemperamento::StampaClick);
     ImpostaStampante = addItem(print, "ImpostaStampante", QStringLiteral("Page Setup"), &TFormTemperamento::ImpostaPaginaClick);
@@ -144,7 +150,7 @@ void TFormTemperamento::createMenus()
 TNumEdit *TFormTemperamento::createNumEdit(QWidget *parent, const char *name, bool decimal, int maxLength)
 {
     auto *edit = named(new TNumEdit(m_separators, parent), name);
-    edit->setDisplayFormat(decimal ? QStringLiteral("#,###.##") : QStringLiteral("#,###"));
+    edit->setDisplayFormat((decimal ? kTwoDecimalsPattern : kWholeNumberPattern).toString());
     edit->setMaxTypedLength(maxLength);
     return edit;
 }
@@ -219,7 +225,7 @@ void TFormTemperamento::createControls()
 
     addLabel(central, "LabelNomeCorto", QStringLiteral("Short Name"), 20, 316);
     EditNomeCorto = named(new QLineEdit(central), "EditNomeCorto");
-    EditNomeCorto->setMaxLength(5);
+    EditNomeCorto->setMaxLength(kShortNameLength);
     EditNomeCorto->setGeometry(140, 314, 80, 23);
     addLabel(central, "LabelCommento", QStringLiteral("Comment"), 290, 316, 135);
     EditCommento = named(new QLineEdit(central), "EditCommento");
@@ -306,10 +312,6 @@ void TFormTemperamento::FormCreate()
     OpenDialogTemperamento.defaultSuffix = QStringLiteral("Tmp");
     SaveDialogTemperamento = OpenDialogTemperamento;
     SaveDialogTemperamento.fileName = QStringLiteral("File1.Tmp");
-
-    // Page setup starts with an A4 page and margins of 25 mm.
-    m_printer.setPageSize(QPageSize(QPageSize::A4));
-    m_printer.setPageMargins(QMarginsF(25, 25, 25, 25), QPageLayout::Millimeter);
 }
 
 bool TFormTemperamento::event(QEvent *event)
@@ -386,18 +388,10 @@ void TFormTemperamento::ButtonSetTemperamentoClick()
 
 void TFormTemperamento::ValidateData()
 {
-    DataError = false;
-    auto check = [this](bool failed, const char *text) {
-        if (failed) {
-            m_dialogs.message(this, QLatin1String(text));
-            DataError = true;
-        }
-    };
-    check(EditNomeFornitore->text().isEmpty(), "Supplier Name Required");
-    check(!(NumEdit_IdFornitore->value() > 0), "ID Supplier must be greater than zero");
-    check(!(NumEdit_IdTemperamento->value() > 0), "ID Temperament must be greater than zero");
-    check(EditNomeCorto->text().isEmpty(), "Short Name Temperament Required");
-    check(EditNomeTemperamento->text().isEmpty(), "Temperament Name Required");
+    const QStringList errors = identificationErrors(temperamentData(440, 440));
+    for (const QString &error : errors)
+        m_dialogs.message(this, error);
+    DataError = !errors.isEmpty();
 }
 
 void TFormTemperamento::setAnalysisWindow(AnalysisWindow &analysis)
@@ -488,13 +482,7 @@ void TFormTemperamento::SalvaXmlClick()
 {
     // The viewer's text as it stands, edits included; UTF-8 as its first line declares.
     const QString text = FormXml->MemoXml->toPlainText();
-    QByteArray bytes;
-    if (!text.isEmpty()) {
-        for (const QString &line : splitLines(text)) {
-            bytes += line.toUtf8();
-            bytes += "\r\n";
-        }
-    }
+    const QByteArray bytes = text.isEmpty() ? QByteArray() : xmlFileBytes(splitLines(text));
     saveThroughDialog(m_dialogs, this, SaveDialogXml, bytes);
 }
 
@@ -509,19 +497,30 @@ void TFormTemperamento::StampaClick()
         m_dialogs.message(this, QStringLiteral("Before Generating The XML Page"));
         return;
     }
-    if (!m_dialogs.choosePrinter(this, m_printer))
+    if (!m_dialogs.choosePrinter(this, printer()))
         return;
     // The viewer's font, at the same size in points.
     QFont font = FormXml->MemoXml->font();
     font.setPointSizeF(QFontInfo(font).pointSizeF());
-    const QString error = printTextLines(m_printer, splitLines(FormXml->MemoXml->toPlainText()), font);
+    const QString error = printTextLines(printer(), splitLines(FormXml->MemoXml->toPlainText()), font);
     if (!error.isEmpty())
         m_dialogs.error(this, error);
 }
 
+QPrinter &TFormTemperamento::printer()
+{
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>();
+        // Page setup starts with an A4 page and margins of 25 mm.
+        m_printer->setPageSize(QPageSize(QPageSize::A4));
+        m_printer->setPageMargins(QMarginsF(25, 25, 25, 25), QPageLayout::Millimeter);
+    }
+    return *m_printer;
+}
+
 void TFormTemperamento::ImpostaPaginaClick()
 {
-    m_dialogs.pageSetup(this, m_printer);
+    m_dialogs.pageSetup(this, printer());
 }
 
 void TFormTemperamento::SalvaFornitoreClick()
@@ -589,6 +588,27 @@ void TFormTemperamento::CaricaTemperamentoClick()
     for (int i = 0; i < 12; ++i)
         m_noteFields[i]->setValue(record.cents[i]);
     reportLoaded(m_dialogs, this, loaded->path);
+}
+
+LibraryDialog &TFormTemperamento::libraryDialog()
+{
+    if (!m_libraryDialog)
+        m_libraryDialog = new LibraryDialog(builtInLibrary(), m_separators, this);
+    return *m_libraryDialog;
+}
+
+void TFormTemperamento::LibreriaTemperamentiClick()
+{
+    LibraryDialog &dialog = libraryDialog();
+    if (m_dialogs.showModal(dialog) != QDialog::Accepted)
+        return;
+    const LibraryEntry *entry = dialog.selectedEntry();
+    if (!entry)
+        return;
+    // As an export would: the deviations, shown with two decimals.
+    for (int i = 0; i < 12; ++i)
+        m_noteFields[i]->setValue(entry->deviations[i]);
+    EditNomeTemperamento->setText(entry->name);
 }
 
 void TFormTemperamento::AnalizzaTemperamentoClick()

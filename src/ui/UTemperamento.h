@@ -7,12 +7,13 @@
 #include "ui/UserDialogs.h"
 
 #include <QMainWindow>
-#include <QPrinter>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class QAction;
+class QPrinter;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -22,6 +23,7 @@ class QRadioButton;
 namespace cordavo {
 
 class AnalysisWindow;
+class LibraryDialog;
 class TAboutBox;
 class TFormCents;
 class TFormCicloQuinte;
@@ -36,6 +38,7 @@ class TFormTemperamento : public QMainWindow
     Q_OBJECT
 public:
     TFormTemperamento(const Separators &separators, UserDialogs &dialogs, QWidget *parent = nullptr);
+    ~TFormTemperamento() override;
 
     // The windows this one talks to, created after it.
     void setWindows(TFormXml &formXml, TFormCicloQuinte &formCicloQuinte, TFormScale &formScale,
@@ -78,9 +81,14 @@ public:
     void SalvaFornitoreClick();
     void CaricaTemperamentoClick();
     void SalvaTemperamentoClick();
+    void LibreriaTemperamentiClick();
+
+    // The chooser behind "Temperament Library...", made at first use.
+    LibraryDialog &libraryDialog();
 
     // The printer that "Print" uses and "Page Setup" sets up.
-    QPrinter &printer() { return m_printer; }
+    // Made at first use: setting up the print system is slow, and most runs never print.
+    QPrinter &printer();
 
     void ValidateData();
 
@@ -121,6 +129,7 @@ public:
     QAction *CaricaTemperamento;
     QAction *SalvaTemperamento;
     QAction *AnalizzaTemperamento;
+    QAction *LibreriaTemperamenti;
     QAction *Stampa;
     QAction *ImpostaStampante;
     QAction *Informazioni;
@@ -151,6 +160,7 @@ private:
     TFormCents *FormCents = nullptr;
     TAboutBox *AboutBox = nullptr;
     AnalysisWindow *FormAnalisi = nullptr;
+    LibraryDialog *m_libraryDialog = nullptr;
     std::array<TNumEdit *, 12> m_noteFields{};
 
     bool AboutShown = false;
@@ -171,7 +181,7 @@ private:
     FileQuestion SaveDialogFornitore;
     FileQuestion OpenDialogTemperamento;
     FileQuestion SaveDialogTemperamento;
-    QPrinter m_printer;
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 } // namespace cordavo

@@ -125,6 +125,10 @@ TEST(ReadRegional, AcceptsTheRegionalFormOnly)
         {"inf", stop, false, 0},
         {"1e", stop, false, 0},
         {"1e99999", stop, false, 0},
+        {"1e-99999", stop, true, 0},
+        {"-0.5e-9999", stop, true, 0},
+        {"123e-99999999999", stop, true, 0},
+        {"0.001e99999", stop, false, 0},
         {"--1", stop, false, 0},
         {"1 2", stop, false, 0},
     };

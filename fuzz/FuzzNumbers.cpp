@@ -1,0 +1,49 @@
+// Regional reading of any text, and the general number format of any value:
+// what it writes reads back as the value to 15 significant digits.
+
+#include "numbers/NumberFormat.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+using namespace cordavo;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    for (const QChar separator : {QLatin1Char(','), QLatin1Char('.')}) {
+        if (const auto value = readRegional(text, separator); value && !std::isfinite(*value))
+            std::abort();
+        (void)readDecimalsChoice(text);
+    }
+
+    // The first ten bytes as an extended value.
+    if (size < 10)
+        return 0;
+    long double x = 0;
+    std::memcpy(&x, data, 10);
+    // Only values the program can meet: subnormal and unnormal encodings of
+    // the extended format never come out of its calculations.
+    if (std::fpclassify(x) != FP_NORMAL && std::fpclassify(x) != FP_ZERO)
+        return 0;
+    for (const QChar separator : {QLatin1Char(','), QLatin1Char('.')}) {
+        const QString written = formatGeneral(x, separator);
+        const auto back = readRegional(written, separator);
+        if (!back)
+            std::abort();
+        if (x == 0) {
+            if (*back != 0)
+                std::abort();
+            continue;
+        }
+        // Half a unit in the 15th significant digit, with room for the
+        // rounding of the 18-digit expansion underneath.
+        const long double magnitude = std::pow(10.0L, std::floor(std::log10(std::fabs(x))));
+        if (std::fabs(*back - x) > 5.01e-15L * magnitude)
+            std::abort();
+        (void)formatPattern(x, u"#,###.##", {separator, separator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',')});
+    }
+    return 0;
+}

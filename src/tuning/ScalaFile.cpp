@@ -1,0 +1,198 @@
+#include "tuning/ScalaFile.h"
+
+#include "numbers/NumberFormat.h"
+#include "tuning/IntervalCents.h"
+#include "tuning/LineFile.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace cordavo {
+
+namespace {
+
+constexpr int kNotes = 12;
+constexpr long double kOctaveCents = 1200;
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString lineMessage(qsizetype line, const QString &fileName, const QString &problem)
+{
+    return QStringLiteral("Line %1 of %2: %3").arg(line).arg(quoted(fileName), problem);
+}
+
+bool isComment(const QString &line)
+{
+    return line.startsWith(QLatin1Char('!'));
+}
+
+// Past the description, blank lines and indented comments carry no value.
+bool carriesNoValue(const QString &line)
+{
+    const QString text = line.trimmed();
+    return text.isEmpty() || text.startsWith(QLatin1Char('!'));
+}
+
+struct Pitch {
+    long double cents = 0;
+    bool octave = false;
+    QString problem; // empty when the pitch reads
+};
+
+// A value with a full stop is cents, otherwise a ratio a/b or a whole
+// number; blanks before it and text after it (past a blank or a "!") do not
+// count.
+Pitch readPitch(const QString &line)
+{
+    static const QRegularExpression cents(QStringLiteral(R"(^\s*([+-]?(?:\d+\.\d*|\.\d+))(?=\s|!|$))"));
+    static const QRegularExpression ratio(QStringLiteral(R"(^\s*([+-]?\d+)(?:\s*/\s*([+-]?\d+))?(?=\s|!|$))"));
+    const QString shown = quoted(line.trimmed());
+    Pitch pitch;
+    if (const auto match = cents.match(line); match.hasMatch()) {
+        const auto value = readRegional(match.captured(1), QLatin1Char('.'));
+        if (!value || !std::isfinite(*value)) {
+            pitch.problem = QStringLiteral("%1 is not a pitch").arg(shown);
+            return pitch;
+        }
+        pitch.cents = *value;
+        pitch.octave = *value == kOctaveCents;
+        return pitch;
+    }
+    const auto match = ratio.match(line);
+    if (!match.hasMatch()) {
+        pitch.problem = QStringLiteral("%1 is not a pitch: cents need a full stop, a ratio reads like 3/2").arg(shown);
+        return pitch;
+    }
+    const double numerator = match.captured(1).toDouble();
+    const double denominator = match.hasCaptured(2) ? match.captured(2).toDouble() : 1.0;
+    if (!std::isfinite(numerator) || !std::isfinite(denominator)) {
+        pitch.problem = QStringLiteral("%1 is not a pitch: its terms are too large").arg(shown);
+        return pitch;
+    }
+    if (numerator < 0 || denominator < 0) {
+        pitch.problem = QStringLiteral("%1 is a negative ratio").arg(shown);
+        return pitch;
+    }
+    if (numerator == 0 || denominator == 0) {
+        pitch.problem = QStringLiteral("%1 is not a ratio: a term is 0").arg(shown);
+        return pitch;
+    }
+    pitch.cents = ratioCents(static_cast<long double>(numerator) / denominator);
+    pitch.octave = numerator == 2 * denominator;
+    return pitch;
+}
+
+} // namespace
+
+bool isScalaFileName(const QString &path)
+{
+    return path.endsWith(QLatin1String(".scl"), Qt::CaseInsensitive);
+}
+
+ScalaContents parseScalaFile(const QByteArray &bytes, const QString &fileName)
+{
+    ScalaContents contents;
+    if (bytes.contains('\0')) {
+        contents.error = QStringLiteral("%1 is not a text file: it holds NUL bytes").arg(quoted(fileName));
+        return contents;
+    }
+    const QStringList lines = splitLines(decodeLineFileText(bytes));
+    qsizetype i = 0;
+    auto missing = [&](const QString &what) {
+        return lineMessage(lines.size() + 1, fileName, QStringLiteral("the file ends before %1").arg(what));
+    };
+
+    // The description is the first line that is not a comment, even an empty one.
+    while (i < lines.size() && isComment(lines[i]))
+        ++i;
+    if (i == lines.size()) {
+        contents.error = missing(QStringLiteral("the description"));
+        return contents;
+    }
+    ScalaScale scale;
+    scale.description = lines[i++].trimmed();
+
+    while (i < lines.size() && carriesNoValue(lines[i]))
+        ++i;
+    if (i == lines.size()) {
+        contents.error = missing(QStringLiteral("the number of notes"));
+        return contents;
+    }
+    static const QRegularExpression count(QStringLiteral(R"(^\s*(\d+)(?=\s|!|$))"));
+    const auto match = count.match(lines[i]);
+    if (!match.hasMatch()) {
+        contents.error =
+            lineMessage(i + 1, fileName, QStringLiteral("%1 is not a number of notes").arg(quoted(lines[i].trimmed())));
+        return contents;
+    }
+    bool inRange = false;
+    const int notes = match.captured(1).toInt(&inRange);
+    if (!inRange || notes != kNotes) {
+        contents.error = lineMessage(i + 1, fileName,
+                                     QStringLiteral("the scale has %1 notes; only scales of 12 notes load")
+                                         .arg(inRange ? QString::number(notes) : match.captured(1)));
+        return contents;
+    }
+    ++i;
+
+    for (int pitchNumber = 1; pitchNumber <= kNotes; ++pitchNumber) {
+        while (i < lines.size() && carriesNoValue(lines[i]))
+            ++i;
+        if (i == lines.size()) {
+            contents.error =
+                lineMessage(lines.size() + 1, fileName,
+                            QStringLiteral("the file ends after %1 of its 12 pitches").arg(pitchNumber - 1));
+            return contents;
+        }
+        const Pitch pitch = readPitch(lines[i]);
+        if (!pitch.problem.isEmpty()) {
+            contents.error = lineMessage(i + 1, fileName, pitch.problem);
+            return contents;
+        }
+        if (pitchNumber == kNotes) {
+            if (!pitch.octave) {
+                contents.error = lineMessage(i + 1, fileName,
+                                             QStringLiteral("the last pitch %1 is not the octave (2/1 or 1200.0)")
+                                                 .arg(quoted(lines[i].trimmed())));
+                return contents;
+            }
+        } else {
+            scale.positions[pitchNumber] = pitch.cents;
+        }
+        ++i;
+    }
+    contents.scale = scale;
+    return contents;
+}
+
+ScalaContents readScalaFile(const QString &path)
+{
+    QByteArray bytes;
+    ScalaContents contents;
+    contents.error = readSmallFile(path, &bytes);
+    if (!contents.ok())
+        return contents;
+    return parseScalaFile(bytes, QFileInfo(path).fileName());
+}
+
+QStringList scalaFileLines(const QString &fileName, const ScalaScale &scale)
+{
+    // Cents always with a full stop: the format knows no other separator.
+    const Separators fullStop{QLatin1Char('.'), QLatin1Char(',')};
+    QString description = scale.description;
+    // A leading blank keeps a description from reading as a comment.
+    if (isComment(description))
+        description.prepend(QLatin1Char(' '));
+    QStringList lines{QStringLiteral("! ") + fileName, description, QStringLiteral("12")};
+    for (int i = 1; i < kNotes; ++i)
+        lines << formatPattern(scale.positions[i], u"0.00000", fullStop);
+    lines << QStringLiteral("2/1");
+    return lines;
+}
+
+} // namespace cordavo

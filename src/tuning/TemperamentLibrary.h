@@ -1,0 +1,52 @@
+#pragma once
+
+#include "tuning/PitchTable.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace cordavo {
+
+// One historical temperament: twelve deviations in cents from equal
+// temperament, C to B, with A at 0.
+struct LibraryEntry {
+    QString name;
+    QString group; // empty for the entries outside every group
+    NoteCents deviations{};
+    // How the temperament is built ("" when only its table row is known).
+    // A constructed entry's deviations are the construction's.
+    QString construction;
+    // The row of the compiled table, and the decimals it gives at most;
+    // -1 for an entry known only by its construction.
+    NoteCents tableRow{};
+    int rowDecimals = -1;
+
+    bool constructed() const { return !construction.isEmpty(); }
+    bool inTable() const { return rowDecimals >= 0; }
+};
+
+// The library as read from its table: every row in table order, then the
+// constructed temperaments the table lacks; or the first fault found.
+struct TemperamentLibrary {
+    QList<LibraryEntry> entries;
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+    // The groups in order of first appearance, the empty group included.
+    QStringList groups() const;
+    const LibraryEntry *find(const QString &name) const;
+};
+
+// Reads the tab-separated table: "#" comment lines, a header line starting
+// with "name", then name, group and twelve numbers (full stop, an optional
+// sign) per row. The constructions known for a name replace its values.
+TemperamentLibrary parseTemperamentLibrary(QStringView table);
+
+// A side of the cents setter from deviations: 100·i + d(i) − d(C).
+NoteCents positionsFromDeviations(const NoteCents &deviations);
+// The other way: p(i) − 100·i − (p(A) − 900), so that A is 0.
+NoteCents deviationsFromPositions(const NoteCents &positions);
+
+} // namespace cordavo

@@ -1,0 +1,225 @@
+#include "ui/LibraryDialog.h"
+
+#include "numbers/NumberFormat.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+// The table lives in the widget library's resources, which a static
+// library must register itself.
+static void registerLibraryResources()
+{
+    Q_INIT_RESOURCE(cordavo);
+}
+
+namespace cordavo {
+
+namespace {
+
+constexpr int kEntryRole = Qt::UserRole;
+const char *const kNoteNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
+
+TemperamentLibrary loadBuiltInLibrary()
+{
+    registerLibraryResources();
+    QFile file(QStringLiteral(":/temperaments.tsv"));
+    TemperamentLibrary library;
+    if (!file.open(QIODevice::ReadOnly)) {
+        library.error = QStringLiteral("The temperament table is missing from the resources");
+        return library;
+    }
+    library = parseTemperamentLibrary(QString::fromUtf8(file.readAll()));
+    // A table that fails to parse is caught by the tests; the user meets an empty library.
+    if (!library.ok())
+        library.entries.clear();
+    return library;
+}
+
+} // namespace
+
+const TemperamentLibrary &builtInLibrary()
+{
+    static const TemperamentLibrary library = loadBuiltInLibrary();
+    return library;
+}
+
+LibraryDialog::LibraryDialog(const TemperamentLibrary &library, const Separators &separators, QWidget *parent)
+    : QDialog(parent), m_library(library), m_separators(separators)
+{
+    setObjectName(QStringLiteral("LibraryDialog"));
+    setWindowTitle(QStringLiteral("Temperament Library"));
+    resize(660, 520);
+
+    filterEdit = new QLineEdit(this);
+    filterEdit->setObjectName(QStringLiteral("filterEdit"));
+    filterEdit->setPlaceholderText(QStringLiteral("Filter by name"));
+    filterEdit->setClearButtonEnabled(true);
+
+    entryTree = new QTreeWidget(this);
+    entryTree->setObjectName(QStringLiteral("entryTree"));
+    entryTree->setHeaderHidden(true);
+    entryTree->setColumnCount(1);
+    QHash<QString, QTreeWidgetItem *> groupItems;
+    for (qsizetype i = 0; i < library.entries.size(); ++i) {
+        const LibraryEntry &entry = library.entries[i];
+        QTreeWidgetItem *parentItem = nullptr;
+        if (!entry.group.isEmpty()) {
+            parentItem = groupItems.value(entry.group);
+            if (!parentItem) {
+                parentItem = new QTreeWidgetItem(entryTree, QStringList{entry.group});
+                parentItem->setFlags(Qt::ItemIsEnabled);
+                groupItems.insert(entry.group, parentItem);
+            }
+        }
+        auto *item = parentItem ? new QTreeWidgetItem(parentItem, QStringList{entry.name})
+                                : new QTreeWidgetItem(entryTree, QStringList{entry.name});
+        item->setData(0, kEntryRole, static_cast<int>(i));
+    }
+
+    m_title = new QLabel(this);
+    m_title->setObjectName(QStringLiteral("previewTitle"));
+    m_title->setWordWrap(true);
+    QFont bold = m_title->font();
+    bold.setBold(true);
+    m_title->setFont(bold);
+    auto *grid = new QGridLayout;
+    for (int i = 0; i < 12; ++i) {
+        grid->addWidget(new QLabel(QString::fromLatin1(kNoteNames[i]), this), i, 0);
+        m_values[i] = new QLabel(this);
+        m_values[i]->setObjectName(QStringLiteral("preview%1").arg(i));
+        m_values[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_values[i]->setMinimumWidth(70);
+        grid->addWidget(m_values[i], i, 1);
+    }
+    m_construction = new QLabel(this);
+    m_construction->setObjectName(QStringLiteral("previewConstruction"));
+    m_construction->setWordWrap(true);
+
+    auto *preview = new QVBoxLayout;
+    preview->addWidget(m_title);
+    auto *heading = new QLabel(QStringLiteral("Deviation in cents, A = 0"), this);
+    heading->setWordWrap(true);
+    preview->addWidget(heading);
+    preview->addLayout(grid);
+    preview->addStretch();
+    auto *previewBox = new QWidget(this);
+    previewBox->setLayout(preview);
+    previewBox->setFixedWidth(240);
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(filterEdit);
+    left->addWidget(entryTree);
+    auto *body = new QHBoxLayout;
+    body->addLayout(left, 1);
+    body->addWidget(previewBox);
+
+    buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(body);
+    layout->addWidget(m_construction);
+    layout->addWidget(buttons);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(filterEdit, &QLineEdit::textChanged, this, &LibraryDialog::applyFilter);
+    connect(entryTree, &QTreeWidget::currentItemChanged, this, &LibraryDialog::showPreview);
+    connect(entryTree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
+        if (item->data(0, kEntryRole).isValid())
+            accept();
+    });
+    showPreview();
+}
+
+QList<QTreeWidgetItem *> LibraryDialog::entryItems() const
+{
+    QList<QTreeWidgetItem *> items;
+    for (QTreeWidgetItemIterator it(entryTree); *it; ++it) {
+        if ((*it)->data(0, kEntryRole).isValid())
+            items << *it;
+    }
+    return items;
+}
+
+const LibraryEntry *LibraryDialog::selectedEntry() const
+{
+    const QTreeWidgetItem *item = entryTree->currentItem();
+    if (!item || item->isHidden() || !item->data(0, kEntryRole).isValid())
+        return nullptr;
+    return &m_library.entries[item->data(0, kEntryRole).toInt()];
+}
+
+bool LibraryDialog::selectEntry(const QString &name)
+{
+    for (QTreeWidgetItem *item : entryItems()) {
+        if (item->text(0) == name && !item->isHidden()) {
+            if (item->parent())
+                item->parent()->setExpanded(true);
+            entryTree->setCurrentItem(item);
+            entryTree->scrollToItem(item);
+            return true;
+        }
+    }
+    return false;
+}
+
+QStringList LibraryDialog::shownNames() const
+{
+    QStringList names;
+    for (QTreeWidgetItem *item : entryItems()) {
+        if (!item->isHidden())
+            names << item->text(0);
+    }
+    return names;
+}
+
+QStringList LibraryDialog::previewTexts() const
+{
+    QStringList texts;
+    for (const QLabel *label : m_values)
+        texts << label->text();
+    return texts;
+}
+
+void LibraryDialog::applyFilter(const QString &text)
+{
+    const QString wanted = text.trimmed();
+    for (QTreeWidgetItem *item : entryItems())
+        item->setHidden(!item->text(0).contains(wanted, Qt::CaseInsensitive));
+    for (int i = 0; i < entryTree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *group = entryTree->topLevelItem(i);
+        if (group->data(0, kEntryRole).isValid())
+            continue;
+        bool anyShown = false;
+        for (int k = 0; k < group->childCount(); ++k)
+            anyShown = anyShown || !group->child(k)->isHidden();
+        group->setHidden(!anyShown);
+        // While filtering, every match is in sight.
+        if (!wanted.isEmpty())
+            group->setExpanded(anyShown);
+    }
+    QTreeWidgetItem *current = entryTree->currentItem();
+    if (current && current->isHidden())
+        entryTree->setCurrentItem(nullptr);
+    showPreview();
+}
+
+void LibraryDialog::showPreview()
+{
+    const LibraryEntry *entry = selectedEntry();
+    buttons->button(QDialogButtonBox::Ok)->setEnabled(entry != nullptr);
+    m_title->setText(entry ? entry->name : QString());
+    m_construction->setText(entry ? entry->construction : QString());
+    for (int i = 0; i < 12; ++i)
+        m_values[i]->setText(entry ? formatPattern(entry->deviations[i], u"0.00", m_separators) : QString());
+}
+
+} // namespace cordavo

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "numbers/Separators.h"
+#include "tuning/TemperamentLibrary.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QDialogButtonBox;
+class QLabel;
+class QLineEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace cordavo {
+
+// The historical temperaments shipped with the program, read from its
+// resources at first use.
+const TemperamentLibrary &builtInLibrary();
+
+// Chooses a temperament of the library: its groups as a tree, a filter on
+// the names and a preview of the chosen entry's twelve deviations. Keeps the
+// filter and the choice between openings.
+class LibraryDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    LibraryDialog(const TemperamentLibrary &library, const Separators &separators, QWidget *parent = nullptr);
+
+    // The entry chosen in the tree, or nothing.
+    const LibraryEntry *selectedEntry() const;
+    // Chooses an entry by its name; false when it is unknown or filtered out.
+    bool selectEntry(const QString &name);
+    // The entries the filter lets through, in the tree's order.
+    QStringList shownNames() const;
+    // The preview's twelve values, C to B; empty texts when nothing is chosen.
+    QStringList previewTexts() const;
+
+    QLineEdit *filterEdit;
+    QTreeWidget *entryTree;
+    QDialogButtonBox *buttons;
+
+private:
+    void applyFilter(const QString &text);
+    void showPreview();
+    QList<QTreeWidgetItem *> entryItems() const;
+
+    const TemperamentLibrary &m_library;
+    const Separators m_separators;
+    QLabel *m_title;
+    QLabel *m_construction;
+    std::array<QLabel *, 12> m_values{};
+};
+
+} // namespace cordavo

@@ -1,0 +1,351 @@
+#include "CliProcess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace cordavo;
+
+namespace {
+
+QStringList words(const char *text)
+{
+    return QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+QStringList list(const char *commaSeparated)
+{
+    return QString::fromLatin1(commaSeparated).split(QStringLiteral(", "));
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+struct OutputCase {
+    const char *arguments;
+    const char *lines; // C to B
+};
+
+void expectOutputs(std::initializer_list<OutputCase> cases)
+{
+    for (const OutputCase &c : cases) {
+        const CliRun run = runCordavoCli(words(c.arguments));
+        EXPECT_EQ(run.status, 0) << c.arguments << "\n" << qPrintable(run.err);
+        EXPECT_EQ(run.outText(), list(c.lines).join(QLatin1Char('|')).toStdString()) << c.arguments;
+        EXPECT_TRUE(run.out.endsWith("\n") && !run.out.contains("\r")) << c.arguments;
+        EXPECT_EQ(run.errText(), "") << c.arguments;
+    }
+}
+
+const char *const kEqualFractions =
+    "1/1 178171.537451057/168171.537451057 31745.096757673/28281.666008652 56560.726958472/47561.712543524 "
+    "100775.116815405/79985.263222496 179552.574998105/134512.446895546 319911.583407086/226211.650007276 "
+    "569991.386640426/380423.60971064 101556.241691585/63976.423327719 180944.317199407/107590.134716422 "
+    "322391.271884502/180935.98369827 574409.485724634/304282.825587575";
+
+} // namespace
+
+// The worked examples of the circle of fifths, as the fifths setter's list shows them.
+TEST(CordavoCli, FifthsGiveTheSetterListTexts)
+{
+    expectOutputs({
+        {"fifths --comma pythagorean -1/4 -1/4 -1/4 0 0 -1/4 0 0 0 0 0 0",
+         "0, 90.22, 192.18, 294.13, 390.22, 498.04, 588.27, 696.09, 792.18, 888.27, 996.09, 1092.18"},
+        {"fifths -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4",
+         "0, 76.05, 193.16, 269.21, 386.32, 462.37, 579.47, 696.58, 772.63, 889.74, 965.79, 1082.9"},
+        {"fifths --decimals 0 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4",
+         "0, 76, 193, 269, 386, 462, 579, 696, 772, 889, 965, 1083"},
+        {"fifths -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 -1/4 --decimals=10",
+         "0, 76.0489992635, 193.1568569324, 269.2058561959, 386.3137138649, 462.3627131283, 579.4705707973, "
+         "696.5784284662, 772.6274277297, 889.7352853987, 965.7842846621, 1082.8921423311"},
+        {"fifths --comma=pythagorean --decimals 3 -1/2 -1/3 -1/4 -1/5 -1/6 -2/5 -2/7 +1/5 +1/6 0 -1/3 -2/5",
+         "0, 63.581, 184.36, 276.093, 377.713, 472.183, 568.329, 690.225, 770.228, 880.45, 978.048, 1075.758"},
+        {"fifths --comma syntonic +1/5 +1/5 +1/5 +1/5 +1/5 +1/5 +1/5 +1/5 +1/5 +1/5 +1/5 +1/5",
+         "0, 143.8, 212.51, 356.31, 425.03, 568.82, 637.54, 706.26, 850.05, 918.77, 1062.56, 1131.28"},
+        {"fifths -- 0 0 0 0 0 0 0 0 0 0 0 -1/4",
+         "0, 113.69, 203.91, 317.6, 407.82, 521.51, 611.73, 701.96, 815.64, 905.87, 1019.55, 1109.78"},
+    });
+}
+
+// As "Calculate" in the intervals setter lists them: terms held at two
+// decimals, zero terms as 1, negative terms as their opposite.
+TEST(CordavoCli, IntervalsGiveTheSetterListTexts)
+{
+    const QByteArray equal4 = QByteArray("intervals --decimals 4 ") + kEqualFractions;
+    expectOutputs({
+        {"intervals 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 9/5 15/8",
+         "0, 111.73, 203.91, 315.64, 386.31, 498.04, 590.22, 701.96, 813.69, 884.36, 1017.6, 1088.27"},
+        {"intervals --decimals 1 1/1 0/-4 1/1 1/1 -8/9 1/1 1/1 3/2 1/1 81/80 1/1 1/2",
+         "0, -2400, 0, 0, -203.9, 0, 0, 702, 0, 21.5, 0, -1200"},
+        {equal4.constData(),
+         "0, 100, 199.9999, 300.0002, 400.0001, 499.9999, 600, 700, 800.0001, 900.0001, 1000, 1100"},
+        {"intervals 3.004/2 3.006/2 0.004/1 -0.004/2 2/0.001 1/1 1/1 1/1 1/1 1/1 1/1 1/1",
+         "701.96, 707.72, 0, -1200, 1200, 0, 0, 0, 0, 0, 0, 0"},
+    });
+}
+
+TEST(CordavoCli, IntervalFileIsReadWithEitherSeparator)
+{
+    QTemporaryDir dir;
+    QByteArray bytes;
+    for (const char *first : {"1", "1,0", "9", "3.004", "5", "4", "45", "3", "8", "5", "9", "15"})
+        bytes += QByteArray(first) + "\r\n";
+    for (const char *second : {"1", "-0", "8", "2", "4", "3", "32", "2", "5", "3", "5", "8"})
+        bytes += QByteArray(second) + "\r\n";
+    bytes += "Just\r\n";
+    const QString file = dir.filePath(QStringLiteral("Just.Tfs"));
+    writeBytes(file, bytes);
+    const CliRun run = runCordavoCli({QStringLiteral("intervals"), QStringLiteral("--file"), file});
+    EXPECT_EQ(run.status, 0) << qPrintable(run.err);
+    EXPECT_EQ(run.outText(), "0|0|203.91|701.96|386.31|498.04|590.22|701.96|813.69|884.36|1017.6|1088.27");
+
+    writeBytes(file, bytes.replace("45\r\n", "4 5\r\n"));
+    const CliRun bad = runCordavoCli({QStringLiteral("intervals"), QStringLiteral("--file"), file});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err.toStdString(), "Line 7 of \"Just.Tfs\": \"4 5\" is not a number\n");
+    EXPECT_TRUE(bad.out.isEmpty());
+}
+
+// What a setter's "Export" hands the main window: new minus old, A at 0.
+TEST(CordavoCli, DiffGivesTheExportedValues)
+{
+    expectOutputs({
+        {"diff --old 0,100,200,300,400,500,600,700,800,900,1000,1100 "
+         "--new 0,90.22,192.18,294.13,390.22,498.04,588.27,696.09,792.18,888.27,996.09,1092.18",
+         "11.73, 1.95, 3.91, 5.86, 1.95, 9.77, 0, 7.82, 3.91, 0, 7.82, 3.91"},
+        {"diff --new=0,0,0,0,0,0,0,0,0,0,0,0 --old=0,100,200,300,400,500,600,700,800,900,1000,1100",
+         "900, 800, 700, 600, 500, 400, 300, 200, 100, 0, -100, -200"},
+        {"diff --old 0,100,200,300,400,500,600,700,800,900,1000,1100 "
+         "--new 0,100,200,300,400,500,600,701.96,800,900,1000,1100",
+         "0, 0, 0, 0, 0, 0, 0, 1.96, 0, 0, 0, 0"},
+        {"diff --old -5,1e2,2E2,3,4,5,6,7,8,9.5,10,11 --new -5,1e2,2E2,3,4,5,6,7,8,9.5,10,11",
+         "0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0"},
+    });
+}
+
+TEST(CordavoCli, WrongCommandLinesExitWithTwo)
+{
+    const char *const twelve = " 0 0 0 0 0 0 0 0 0 0 0 0";
+    const struct {
+        QByteArray arguments;
+        const char *message;
+    } cases[] = {
+        {"frobnicate", "cordavo-cli: unknown command \"frobnicate\""},
+        {"fifths --colour red", "cordavo-cli fifths: unknown option \"--colour\""},
+        {QByteArray("fifths --decimals") , "cordavo-cli fifths: --decimals needs a value"},
+        {QByteArray("fifths --decimals 11") + twelve, "--decimals: \"11\" is not a whole number from 0 to 10"},
+        {QByteArray("fifths --decimals 2.5") + twelve, "--decimals: \"2.5\" is not a whole number from 0 to 10"},
+        {QByteArray("fifths --comma just") + twelve, "--comma: \"just\" is neither syntonic nor pythagorean"},
+        {"fifths 0 0 0 0 0 0 0 0 0 0 0", "twelve fifths are needed, C-G to F-C; 11 given"},
+        {"fifths 0 0 0 0 0 0 0 0 0 0 0 0 0", "twelve fifths are needed, C-G to F-C; 13 given"},
+        {"fifths 0 0 0 -1/7 0 0 0 0 0 0 0 0", "fifth 4: \"-1/7\" is not one of"},
+        {"fifths 1/4 0 0 0 0 0 0 0 0 0 0 0", "fifth 1: \"1/4\" is not one of"},
+        {"fifths --comma syntonic --comma syntonic" + QByteArray(twelve), "--comma is given twice"},
+        {"intervals 3:2 1/1 1/1 1/1 1/1 1/1 1/1 1/1 1/1 1/1 1/1 1/1", "fraction 1: \"3:2\" is not of the form A/B"},
+        {"intervals 1/1 1/1 1/1 1/1 1/1 1/1 1/1 1/1 1/1 1/1 1/1 3,5/2", "fraction 12: \"3,5/2\" is not of the form"},
+        {"intervals 1/1", "twelve fractions A/B are needed, C to B; 1 given"},
+        {"intervals --file a.Tfs 1/1", "give either --file or twelve fractions, not both"},
+        {"diff --old 0,0,0,0,0,0,0,0,0,0,0,0", "--new C0,...,C11 is required"},
+        {"diff --old 0,0,0,0,0,0,0,0,0,0,0 --new 0,0,0,0,0,0,0,0,0,0,0,0",
+         "--old: \"0,0,0,0,0,0,0,0,0,0,0\" is not twelve numbers"},
+        {"diff --old 0,0,0,0,0,0,0,0,0,0,0,x --new 0,0,0,0,0,0,0,0,0,0,0,0", "is not twelve numbers"},
+        {"diff --old 0,0,0,0,0,0,0,0,0,0,0,0 --new 0,0,0,0,0,0,0,0,0,0,0,0 extra", "unexpected argument \"extra\""},
+        {"xml --supplier a.For", "--temperament FILE is required"},
+        {"xml --supplier a.For --temperament b.Tmp --old-a 4,40", "--old-a: \"4,40\" is not a number"},
+        {"xml --supplier a.For --temperament b.Tmp -1/4", "unexpected argument \"-1/4\""},
+    };
+    for (const auto &c : cases) {
+        const CliRun run = runCordavoCli(words(c.arguments.constData()));
+        EXPECT_EQ(run.status, 2) << c.arguments.constData();
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << qPrintable(run.err);
+        EXPECT_TRUE(run.out.isEmpty()) << c.arguments.constData();
+    }
+    const CliRun none = runCordavoCli({});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_TRUE(none.err.startsWith(QStringLiteral("Usage: cordavo-cli COMMAND")));
+}
+
+TEST(CordavoCli, HelpForTheWholeAndEachCommand)
+{
+    for (const char *arguments : {"--help", "-h", "help"}) {
+        const CliRun run = runCordavoCli(words(arguments));
+        EXPECT_EQ(run.status, 0);
+        EXPECT_TRUE(run.out.startsWith("Usage: cordavo-cli COMMAND")) << arguments;
+    }
+    for (const char *command : {"xml", "fifths", "intervals", "diff"}) {
+        for (const char *flag : {"--help", "-h"}) {
+            const CliRun run = runCordavoCli({QLatin1String(command), QLatin1String(flag)});
+            EXPECT_EQ(run.status, 0);
+            EXPECT_TRUE(run.out.startsWith("Usage: cordavo-cli " + QByteArray(command) + " ")) << command;
+            EXPECT_EQ(run.errText(), "");
+        }
+    }
+}
+
+namespace {
+
+struct XmlFiles {
+    QTemporaryDir dir;
+    QString supplier = dir.filePath(QStringLiteral("Acme.For"));
+    QString temperament = dir.filePath(QStringLiteral("Werckmeister.Tmp"));
+
+    XmlFiles(const QByteArray &supplierBytes, const QByteArray &temperamentBytes)
+    {
+        writeBytes(supplier, supplierBytes);
+        writeBytes(temperament, temperamentBytes);
+    }
+    CliRun run(const QStringList &more = {}) const
+    {
+        return runCordavoCli(QStringList{QStringLiteral("xml"), QStringLiteral("--supplier"), supplier,
+                                         QStringLiteral("--temperament"), temperament} +
+                             more);
+    }
+};
+
+const QByteArray kSupplier = "Acme\r\n7\r\n512\r\nOld name\r\nOld\r\nOld comment\r\n";
+const QByteArray kTemperament = "Werckmeister III\r\nW3\r\nby ear\r\n11,73\r\n1.95\r\n3.91\r\n5.86\r\n1.95\r\n"
+                                "9.77\r\n0\r\n7.82\r\n3.91\r\n0\r\n7.82\r\n3.91\r\n";
+
+} // namespace
+
+TEST(CordavoCli, XmlGoesToStandardOutputOrToAFile)
+{
+    const XmlFiles files(kSupplier, kTemperament);
+    const CliRun run = files.run({QStringLiteral("--new-a"), QStringLiteral("415")});
+    ASSERT_EQ(run.status, 0) << qPrintable(run.err);
+    EXPECT_EQ(run.out.count("\r\n"), 549);
+    EXPECT_EQ(run.out.count('\n'), 549);
+    EXPECT_TRUE(run.out.contains("    <Name>Werckmeister III</Name>\r\n    <ShortName>W3</ShortName>\r\n"));
+    EXPECT_TRUE(run.out.contains("    <SupplierID>7</SupplierID>\r\n    <SupplierName>Acme</SupplierName>\r\n"));
+    // A keeps its equal-tempered place, so MIDI 69 sounds at the new A.
+    EXPECT_TRUE(run.out.contains("<MIDINoteNumberOnEightFootStop>69</MIDINoteNumberOnEightFootStop>\r\n"
+                                 "    <PitchHz>415</PitchHz>"))
+        << run.out.mid(run.out.indexOf(">69<"), 120).constData();
+
+    const QString out = files.dir.filePath(QStringLiteral("W3.Temperament_Hauptwerk_xml"));
+    const CliRun saved = files.run({QStringLiteral("--new-a=415"), QStringLiteral("--out"), out});
+    EXPECT_EQ(saved.status, 0);
+    EXPECT_TRUE(saved.out.isEmpty());
+    EXPECT_EQ(readAll(out), run.out);
+}
+
+TEST(CordavoCli, XmlRefusesWhatTheMainWindowRefuses)
+{
+    const struct {
+        const char *name;
+        QByteArray supplier;
+        QByteArray temperament;
+        QStringList more;
+        const char *errors;
+    } cases[] = {
+        {"every identifying field", "\r\n0.4\r\n-3\r\nx\r\ny\r\n\r\n", "\r\n\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n",
+         {},
+         "Supplier Name Required\nID Supplier must be greater than zero\nID Temperament must be greater than zero\n"
+         "Short Name Temperament Required\nTemperament Name Required\n"},
+        {"ids held as whole numbers", "Acme\r\n0,49\r\n0.5\r\nx\r\ny\r\n\r\n", kTemperament, {},
+         "ID Supplier must be greater than zero\n"},
+        {"supplier file short", "Acme\r\n7\r\n", kTemperament, {},
+         "Line 3 of \"Acme.For\": the line is missing; the file has 2 lines of the 6 it needs\n"},
+        {"temperament short", kSupplier, "W\r\nW\r\nc\r\n0\r\n", {},
+         "Line 5 of \"Werckmeister.Tmp\": the line is missing; the file has 4 lines of the 15 it needs\n"},
+        {"temperament cents not a number", kSupplier, QByteArray(kTemperament).replace("5.86", "abc"), {},
+         "Line 7 of \"Werckmeister.Tmp\": \"abc\" is not a number\n"},
+        {"old pitch too low", kSupplier, kTemperament, {QStringLiteral("--old-a"), QStringLiteral("399.99")},
+         "--old-a: 399.99 is not a pitch from 400 to 500 Hz\n"},
+        {"pitch not a number", kSupplier, kTemperament, {QStringLiteral("--new-a"), QStringLiteral("5e2.1")},
+         nullptr},
+        {"new pitch too high", kSupplier, kTemperament, {QStringLiteral("--new-a"), QStringLiteral("500.01")},
+         "--new-a: 500.01 is not a pitch from 400 to 500 Hz\n"},
+    };
+    for (const auto &c : cases) {
+        const XmlFiles files(c.supplier, c.temperament);
+        const QString out = files.dir.filePath(QStringLiteral("out.xml"));
+        const CliRun run = files.run(c.more + QStringList{QStringLiteral("--out"), out});
+        if (!c.errors) {
+            EXPECT_EQ(run.status, 2) << c.name;
+            continue;
+        }
+        EXPECT_EQ(run.status, 1) << c.name;
+        EXPECT_EQ(run.err.toStdString(), c.errors) << c.name;
+        EXPECT_FALSE(QFileInfo::exists(out)) << c.name;
+    }
+
+    const XmlFiles files(kSupplier, kTemperament);
+    const CliRun missing = runCordavoCli({QStringLiteral("xml"), QStringLiteral("--supplier"),
+                                          files.dir.filePath(QStringLiteral("none.For")),
+                                          QStringLiteral("--temperament"), files.temperament});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err.count(QLatin1Char('\n')), 1) << qPrintable(missing.err);
+    const CliRun unwritable = files.run({QStringLiteral("--out"), files.dir.filePath(QStringLiteral("no/such/dir.xml"))});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_EQ(unwritable.err.count(QLatin1Char('\n')), 1) << qPrintable(unwritable.err);
+}
+
+// cmake --install places both programs, the menu entry, the icon and the manual page.
+TEST(CordavoCliInstall, PlacesTheProgramsAndTheDesktopFiles)
+{
+    QTemporaryDir prefix;
+    QProcess install;
+    install.start(QStringLiteral(CMAKE_COMMAND_PATH),
+                  {QStringLiteral("--install"), QStringLiteral(CORDAVO_BUILD_DIR), QStringLiteral("--prefix"), prefix.path()});
+    ASSERT_TRUE(install.waitForFinished(120000));
+    ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().constData();
+
+    const QDir root(prefix.path());
+    for (const char *program : {"bin/cordavo", "bin/cordavo-cli"}) {
+        const QFileInfo info(root.filePath(QLatin1String(program)));
+        EXPECT_TRUE(info.isFile() && info.isExecutable()) << program;
+    }
+    const QString desktop = root.filePath(QStringLiteral("share/applications/cordavo.desktop"));
+    const QByteArray entry = readAll(desktop);
+    EXPECT_TRUE(entry.startsWith("[Desktop Entry]\n"));
+    EXPECT_TRUE(entry.contains("\nExec=cordavo\n") && entry.contains("\nIcon=cordavo\n")) << entry.constData();
+
+    const QByteArray icon = readAll(root.filePath(QStringLiteral("share/icons/hicolor/256x256/apps/cordavo.png")));
+    ASSERT_GE(icon.size(), 24);
+    EXPECT_TRUE(icon.startsWith("\x89PNG\r\n\x1a\n"));
+    EXPECT_EQ(icon.mid(16, 8), QByteArray::fromHex("0000010000000100")) << "256 x 256";
+
+    const QString manual = root.filePath(QStringLiteral("share/man/man1/cordavo-cli.1"));
+    EXPECT_TRUE(readAll(manual).startsWith(".TH CORDAVO-CLI 1"));
+
+    // The installed program runs, and the desktop tools accept what was placed.
+    QProcess cli;
+    cli.start(root.filePath(QStringLiteral("bin/cordavo-cli")), {QStringLiteral("--help")});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 0);
+    const struct {
+        const char *tool;
+        QStringList arguments;
+    } checks[] = {
+        {"desktop-file-validate", {desktop}},
+        {"groff", {QStringLiteral("-man"), QStringLiteral("-ww"), QStringLiteral("-z"), manual}},
+    };
+    for (const auto &check : checks) {
+        const QString tool = QStandardPaths::findExecutable(QLatin1String(check.tool));
+        if (tool.isEmpty()) {
+            ADD_FAILURE() << check.tool << " is not installed (scripts/install-deps installs it)";
+            continue;
+        }
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(tool, check.arguments);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 0) << check.tool;
+        EXPECT_EQ(process.readAll(), QByteArray()) << check.tool;
+    }
+}

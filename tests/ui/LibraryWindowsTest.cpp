@@ -1,0 +1,364 @@
+#include "ScriptedDialogs.h"
+#include "ui/CordavoWindows.h"
+#include "ui/LibraryDialog.h"
+#include "ui/NumEdit.h"
+#include "ui/UCents.h"
+#include "ui/UTemperamento.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <set>
+
+using namespace cordavo;
+
+namespace {
+
+QStringList tableNames()
+{
+    QFile file(QStringLiteral(":/temperaments.tsv"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList names;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')) && !line.startsWith(QLatin1String("name\t")))
+            names << line.section(QLatin1Char('\t'), 0, 0);
+    }
+    return names;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+// The shipped table: every row is offered and every construction agrees with
+// its row, but for the rows the table got wrong.
+TEST(BuiltInLibraryTest, OffersEveryRowOfTheTable)
+{
+    const TemperamentLibrary &library = builtInLibrary();
+    ASSERT_TRUE(library.ok()) << library.error.toStdString();
+    const QStringList names = tableNames();
+    ASSERT_EQ(names.size(), 104);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        ASSERT_LT(i, library.entries.size());
+        EXPECT_EQ(library.entries[i].name, names[i]) << "row " << i << " keeps its place and its name";
+        EXPECT_TRUE(library.entries[i].inTable());
+    }
+    // Young II is known only by its construction.
+    ASSERT_EQ(library.entries.size(), names.size() + 1);
+    EXPECT_EQ(library.entries.last().name, QStringLiteral("Young II"));
+    EXPECT_EQ(library.groups(),
+              (QStringList{QString(), "1/4 comma variants", "1/5 comma", "1/6 comma", "Various comma", "Pythagorean",
+                           "Other just", "Well tempered", "Harpsichord/Piano/Monochord"}));
+
+    LibraryDialog dialog(library, kFullStopDecimal);
+    EXPECT_EQ(dialog.shownNames().size(), library.entries.size());
+    for (const LibraryEntry &entry : library.entries)
+        EXPECT_TRUE(dialog.selectEntry(entry.name)) << entry.name.toStdString();
+}
+
+TEST(BuiltInLibraryTest, ConstructionsAgreeWithTheirRows)
+{
+    // Notes where the construction and the row differ beyond the row's last decimal.
+    const std::map<QString, std::set<int>> slips = {
+        // Not a meantone: a well temperament, the same as "Mark Lindley" but for A#.
+        {QStringLiteral("1/6-comma meantone"), {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11}},
+        // Six fifths narrowed by about 4 cents and one widened: not Vallotti's 1/6 Pythagorean comma.
+        {QStringLiteral("Valotti"), {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11}},
+        // C# reads 0.44 for 0.49.
+        {QStringLiteral("Kirnberger III"), {1}},
+        // E reads 0 for 2: a major third of 384 cents instead of 386.
+        {QStringLiteral("Pure Major"), {4}},
+    };
+    const QStringList required = {"Equal temperament",
+                                  "Pythagorean",
+                                  "1/4 comma meantone (Aaron 1523)",
+                                  "1/5-comma meantone (Verheijen)",
+                                  "1/6-comma meantone",
+                                  "Werckmeister III",
+                                  "Valotti",
+                                  "Kirnberger III",
+                                  "Young II",
+                                  "Pure Major"};
+    const TemperamentLibrary &library = builtInLibrary();
+    for (const QString &name : required) {
+        const LibraryEntry *entry = library.find(name);
+        ASSERT_NE(entry, nullptr) << name.toStdString();
+        EXPECT_TRUE(entry->constructed()) << name.toStdString();
+    }
+    int constructedRows = 0;
+    for (const LibraryEntry &entry : library.entries) {
+        if (!entry.constructed() || !entry.inTable())
+            continue;
+        ++constructedRows;
+        const long double tolerance = std::pow(10.0L, -entry.rowDecimals) + 1e-9L;
+        std::set<int> differing;
+        for (int i = 0; i < 12; ++i) {
+            if (std::fabs(entry.deviations[i] - entry.tableRow[i]) > tolerance)
+                differing.insert(i);
+        }
+        const auto slip = slips.find(entry.name);
+        EXPECT_EQ(differing, slip == slips.end() ? std::set<int>{} : slip->second) << entry.name.toStdString();
+        EXPECT_EQ(entry.deviations[9], 0) << entry.name.toStdString();
+    }
+    EXPECT_GE(constructedRows, 12);
+}
+
+class LibraryWindowsTest : public ::testing::TestWithParam<Separators>
+{
+protected:
+    void SetUp() override
+    {
+        windows = std::make_unique<CordavoWindows>(GetParam(), dialogs);
+        main = &windows->FormTemperamento();
+        cents = &windows->FormCents();
+    }
+
+    void TearDown() override
+    {
+        windows.reset();
+        QApplication::processEvents();
+    }
+
+    QStringList texts(const std::array<TNumEdit *, 12> &fields) const
+    {
+        QStringList out;
+        for (TNumEdit *field : fields)
+            out << field->text();
+        return out;
+    }
+
+    // Texts written with a full stop, in the setting under test.
+    QStringList local(const QStringList &fullStopTexts) const
+    {
+        QStringList out;
+        for (QString text : fullStopTexts)
+            out << text.replace(QLatin1Char('.'), GetParam().decimal);
+        return out;
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<CordavoWindows> windows;
+    TFormTemperamento *main = nullptr;
+    TFormCents *cents = nullptr;
+};
+
+TEST_P(LibraryWindowsTest, TheCommandEndsTheFunctionsMenu)
+{
+    auto *functions = main->menuBar()->findChild<QMenu *>(QStringLiteral("MImpostazioni"));
+    ASSERT_NE(functions, nullptr);
+    ASSERT_FALSE(functions->actions().isEmpty());
+    EXPECT_EQ(functions->actions().last(), main->LibreriaTemperamenti);
+    EXPECT_EQ(main->LibreriaTemperamenti->text(), QStringLiteral("Temperament Library\u2026"));
+}
+
+TEST_P(LibraryWindowsTest, TheFilterNarrowsByAnyPartOfTheName)
+{
+    LibraryDialog &dialog = main->libraryDialog();
+    struct Case {
+        const char *typed;
+        QStringList shown;
+    };
+    const Case cases[] = {
+        {"werckmeister", {"Werckmeister III", "Werckmeister 4 (1691)", "Werckmeister 5 (1691)", "Werckmeister 6"}},
+        {"  1691 ", {"Werckmeister 4 (1691)", "Werckmeister 5 (1691)"}},
+        {"MARPURG NR 1", {"Marpurg nr 1", "Marpurg nr 11", "Marpurg nr 12"}},
+        {"young", {"Young II"}},
+        {"no such temperament", {}},
+    };
+    for (const Case &c : cases) {
+        QTest::keyClicks(dialog.filterEdit, QLatin1String(c.typed));
+        EXPECT_EQ(dialog.shownNames(), c.shown) << c.typed;
+        dialog.filterEdit->clear();
+    }
+    EXPECT_EQ(dialog.shownNames().size(), builtInLibrary().entries.size()) << "an empty filter shows everything";
+}
+
+TEST_P(LibraryWindowsTest, ThePreviewShowsTheChosenEntry)
+{
+    LibraryDialog &dialog = main->libraryDialog();
+    QPushButton *ok = dialog.buttons->button(QDialogButtonBox::Ok);
+    EXPECT_EQ(dialog.previewTexts(), QStringList(12, QString()));
+    EXPECT_FALSE(ok->isEnabled()) << "nothing chosen yet";
+
+    ASSERT_TRUE(dialog.selectEntry(QStringLiteral("Werckmeister III")));
+    EXPECT_TRUE(ok->isEnabled());
+    EXPECT_EQ(dialog.previewTexts(),
+              local({"11.73", "1.96", "3.91", "5.87", "1.96", "9.78", "0.00", "7.82", "3.91", "0.00", "7.82", "3.91"}));
+    // A row without construction previews as the table gives it.
+    ASSERT_TRUE(dialog.selectEntry(QStringLiteral("Bach (Bradley Lehman)")));
+    EXPECT_EQ(dialog.previewTexts(),
+              local({"5.90", "3.90", "2.00", "3.90", "-1.90", "7.90", "2.00", "3.90", "3.90", "0.00", "3.90", "0.00"}));
+
+    // Filtering the chosen entry away leaves nothing chosen.
+    QTest::keyClicks(dialog.filterEdit, QStringLiteral("meantone"));
+    EXPECT_EQ(dialog.selectedEntry(), nullptr);
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_EQ(dialog.previewTexts(), QStringList(12, QString()));
+    EXPECT_FALSE(dialog.selectEntry(QStringLiteral("Werckmeister III"))) << "hidden by the filter";
+}
+
+TEST_P(LibraryWindowsTest, TheMainWindowTakesDeviationsAndName)
+{
+    main->EditNomeTemperamento->setText(QStringLiteral("old"));
+    ASSERT_TRUE(main->libraryDialog().selectEntry(QStringLiteral("Kirnberger III")));
+    main->LibreriaTemperamenti->trigger();
+    EXPECT_EQ(dialogs.log, QStringList{QStringLiteral("modal: Temperament Library")});
+    // The construction's C# (0.49), not the table's 0.44; the fields drop a leading 0.
+    EXPECT_EQ(texts(main->noteFields()),
+              local({"10.26", ".49", "3.42", "4.4", "-3.42", "8.31", ".49", "6.84", "2.44", "", "6.35", "-1.47"}));
+    EXPECT_EQ(main->NumEdit_Do->value(), 10.26L);
+    EXPECT_EQ(main->EditNomeTemperamento->text(), QStringLiteral("Kirnberger III"));
+
+    // Accepted with nothing chosen: nothing changes.
+    QTest::keyClicks(main->libraryDialog().filterEdit, QStringLiteral("xyz"));
+    main->EditNomeTemperamento->setText(QStringLiteral("kept"));
+    main->LibreriaTemperamenti->trigger();
+    EXPECT_EQ(main->EditNomeTemperamento->text(), QStringLiteral("kept"));
+    EXPECT_EQ(main->NumEdit_Do->value(), 10.26L);
+}
+
+TEST_P(LibraryWindowsTest, ASetterSideTakesPositionsAboveC)
+{
+    ASSERT_TRUE(cents->libraryDialog().selectEntry(QStringLiteral("Werckmeister III")));
+    cents->ButtonLibreriaOut->click();
+    EXPECT_EQ(dialogs.log, QStringList{QStringLiteral("modal: Temperament Library")});
+    EXPECT_EQ(
+        texts(cents->fields(SetterSide::Out)),
+        // C# and E are 90.224996 and 390.224996 above C.
+        local({"", "90.22", "192.18", "294.13", "390.22", "498.04", "588.27", "696.09", "792.18", "888.27", "996.09"})
+            << QStringLiteral("1") + GetParam().thousands + QStringLiteral("092") + GetParam().decimal +
+                   QStringLiteral("18"));
+    EXPECT_EQ(cents->EditNomeOut->text(), QStringLiteral("Werckmeister III"));
+    EXPECT_EQ(texts(cents->fields(SetterSide::Input)), QStringList(12, QStringLiteral("1")));
+    EXPECT_EQ(cents->EditNomeInput->text(), QString());
+
+    // The other side, from a row of the table; the left side ends as equal temperament.
+    ASSERT_TRUE(cents->libraryDialog().selectEntry(QStringLiteral("Equal temperament")));
+    cents->ButtonLibreriaInput->click();
+    EXPECT_EQ(cents->positions(SetterSide::Input),
+              (NoteCents{0, 100, 200, 300, 400, 500, 600, 700, 800, 900, 1000, 1100}));
+    EXPECT_EQ(cents->EditNomeInput->text(), QStringLiteral("Equal temperament"));
+
+    // Exported, the main window gets the two-decimal positions back as deviations.
+    cents->ButtonEsporta->click();
+    main->FormActivate();
+    EXPECT_EQ(texts(main->noteFields()),
+              local({"11.73", "1.95", "3.91", "5.86", "1.95", "9.77", "", "7.82", "3.91", "", "7.82", "3.91"}));
+}
+
+TEST_P(LibraryWindowsTest, TheLibraryButtonsFitBesideTheOthers)
+{
+    for (QPushButton *library : {cents->ButtonLibreriaInput, cents->ButtonLibreriaOut}) {
+        EXPECT_EQ(library->text(), QStringLiteral("Library\u2026"));
+        EXPECT_TRUE(QRect(0, 0, 714, 663).contains(library->geometry()));
+        for (QWidget *other : std::initializer_list<QWidget *>{
+                 cents->ButtonCaricaInput, cents->ButtonCaricaOut, cents->ButtonSalvaInput, cents->ButtonSalvaOut,
+                 cents->CheckBoxEquabileInput, cents->CheckBoxEquabileOut})
+            EXPECT_FALSE(library->geometry().intersects(other->geometry())) << other->objectName().toStdString();
+    }
+    EXPECT_EQ(cents->ButtonLibreriaInput->x(), cents->ButtonCaricaInput->x());
+    EXPECT_EQ(cents->ButtonLibreriaOut->x(), cents->ButtonCaricaOut->x());
+    EXPECT_EQ(cents->ButtonCaricaInput->geometry(), QRect(24, 600, 90, 30)) << "Load stays where it was";
+}
+
+TEST_P(LibraryWindowsTest, ScalaFilesRoundTripThroughTheSetter)
+{
+    const NoteCents values{0, 90.23, 192.18, 294.13, 390.23, 498.04, 588.27, 696.09, 792.18, 888.27, 996.09, 1092.18};
+    cents->setPositions(SetterSide::Input, values);
+    cents->setSideName(SetterSide::Input, QStringLiteral("Werckmeister III"));
+    const QString file = dir.filePath(QStringLiteral("W3.scl"));
+    dialogs.fileAnswers = {file};
+    cents->ButtonSalvaInput->click();
+    EXPECT_EQ(dialogs.lastQuestion.filters,
+              (QStringList{QStringLiteral("Cts (*.Cts *.cts *.CTS)"), QStringLiteral("Scala (*.scl *.Scl *.SCL)")}));
+    EXPECT_EQ(dialogs.log.last(), QStringLiteral("information: File %1 Saved").arg(QDir::toNativeSeparators(file)));
+    EXPECT_EQ(readAll(file), QByteArray("! W3.scl\r\nWerckmeister III\r\n12\r\n90.23000\r\n192.18000\r\n294.13000\r\n"
+                                        "390.23000\r\n498.04000\r\n588.27000\r\n696.09000\r\n792.18000\r\n888.27000\r\n"
+                                        "996.09000\r\n1092.18000\r\n2/1\r\n"))
+        << "a full stop whatever the setting";
+
+    dialogs.fileAnswers = {file};
+    cents->ButtonCaricaOut->click();
+    EXPECT_EQ(dialogs.log.last(), QStringLiteral("information: File %1 Loaded").arg(QDir::toNativeSeparators(file)));
+    EXPECT_EQ(texts(cents->fields(SetterSide::Out)), texts(cents->fields(SetterSide::Input)));
+    EXPECT_EQ(cents->EditNomeOut->text(), QStringLiteral("Werckmeister III"));
+
+    // A .Cts name still saves a cents file.
+    const QString cts = dir.filePath(QStringLiteral("W3.Cts"));
+    dialogs.fileAnswers = {cts};
+    cents->ButtonSalvaOut->click();
+    EXPECT_EQ(readAll(cts).count("\r\n"), 13);
+    EXPECT_TRUE(readAll(cts).startsWith(local({"0\r\n90.23\r\n"}).constFirst().toLatin1()));
+}
+
+TEST_P(LibraryWindowsTest, ChoosingTheScalaTypeRenamesTheFile)
+{
+    dialogs.fileAnswers = {std::nullopt};
+    cents->ButtonSalvaOut->click();
+    ASSERT_TRUE(dialogs.lastQuestion.typeChanged);
+    EXPECT_EQ(dialogs.lastQuestion.typeChanged(QStringLiteral("File1"), 1), QStringLiteral("File1.scl"));
+    EXPECT_EQ(dialogs.lastQuestion.typeChanged(QStringLiteral("File1.scl"), 0), QStringLiteral("File1.Cts"));
+    EXPECT_EQ(dialogs.lastQuestion.typeChanged(QStringLiteral("Old.CTS"), 1), QStringLiteral("Old.scl"));
+    EXPECT_EQ(dialogs.lastQuestion.typeChanged(QString(), 1), QString());
+}
+
+TEST_P(LibraryWindowsTest, ABadScalaFileChangesNothing)
+{
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        const char *error;
+    };
+    const Case cases[] = {
+        {"Seven.scl", "Diatonic\r\n7\r\n",
+         "Line 2 of \"Seven.scl\": the scale has 7 notes; only scales of 12 notes load"},
+        {"Short.scl", "S\n12\n100.0\n", "Line 4 of \"Short.scl\": the file ends after 1 of its 12 pitches"},
+        {"Negative.scl", "N\n12\n100.0\n-9/8\n", "Line 4 of \"Negative.scl\": \"-9/8\" is a negative ratio"},
+        {"NoOctave.scl", "N\n12\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n3/1\n",
+         "Line 14 of \"NoOctave.scl\": the last pitch \"3/1\" is not the octave (2/1 or 1200.0)"},
+    };
+    cents->setSideName(SetterSide::Out, QStringLiteral("before"));
+    for (const Case &c : cases) {
+        const QString file = dir.filePath(QLatin1String(c.name));
+        writeBytes(file, c.bytes);
+        dialogs.log.clear();
+        dialogs.fileAnswers = {file};
+        cents->ButtonCaricaOut->click();
+        EXPECT_EQ(dialogs.log,
+                  (QStringList{QStringLiteral("open"), QStringLiteral("error: ") + QLatin1String(c.error)}));
+        EXPECT_EQ(texts(cents->fields(SetterSide::Out)), QStringList(12, QStringLiteral("1"))) << c.name;
+        EXPECT_EQ(cents->EditNomeOut->text(), QStringLiteral("before"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothSettings, LibraryWindowsTest, ::testing::Values(kCommaDecimal, kFullStopDecimal),
+                         [](const auto &info) {
+                             return info.param.decimal == QLatin1Char(',') ? "Comma" : "FullStop";
+                         });
