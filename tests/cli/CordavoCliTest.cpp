@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "CliProcess.h"
 
 #include <QDir>
@@ -20,19 +21,6 @@ QStringList words(const char *text)
 QStringList list(const char *commaSeparated)
 {
     return QString::fromLatin1(commaSeparated).split(QStringLiteral(", "));
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 struct OutputCase {

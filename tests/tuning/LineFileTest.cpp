@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "tuning/LineFile.h"
 #include "tuning/TemperamentFiles.h"
 #include "tuning/TemperamentXml.h"
@@ -13,19 +14,6 @@
 using namespace cordavo;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QByteArray temperamentBytes(const char *eLine)
 {

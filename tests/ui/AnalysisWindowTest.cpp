@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "ScriptedDialogs.h"
 #include "ui/AnalysisWindow.h"
 #include "ui/CordavoWindows.h"
@@ -24,12 +25,6 @@
 using namespace cordavo;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class AnalysisWindowTest : public ::testing::TestWithParam<Separators>
 {

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "ScriptedDialogs.h"
 #include "ui/CordavoWindows.h"
 #include "ui/NumEdit.h"
@@ -19,19 +20,6 @@
 using namespace cordavo;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class CentsWindowTest : public ::testing::TestWithParam<Separators>
 {

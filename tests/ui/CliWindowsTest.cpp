@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "../cli/CliProcess.h"
 #include "ScriptedDialogs.h"
 #include "numbers/NumberFormat.h"
@@ -21,19 +22,6 @@
 using namespace cordavo;
 
 namespace {
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 QString fullStop(long double x)
 {

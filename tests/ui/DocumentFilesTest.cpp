@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "ScriptedDialogs.h"
 #include "ui/CordavoWindows.h"
 #include "ui/NumEdit.h"
@@ -20,19 +21,6 @@
 using namespace cordavo;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Output of one of poppler's tools on a file, or a note on what failed.
 QString runTool(const QString &tool, const QStringList &arguments)

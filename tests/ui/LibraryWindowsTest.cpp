@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "ScriptedDialogs.h"
 #include "ui/CordavoWindows.h"
 #include "ui/LibraryDialog.h"
@@ -39,19 +40,6 @@ QStringList tableNames()
             names << line.section(QLatin1Char('\t'), 0, 0);
     }
     return names;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 } // namespace

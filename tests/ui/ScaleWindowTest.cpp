@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "ScriptedDialogs.h"
 #include "ui/CentsList.h"
 #include "ui/CordavoWindows.h"
@@ -33,19 +34,6 @@ const long double kHeldFirst[12] = {1,          178171.54L, 31745.10L,  56560.73
                                     319911.58L, 569991.39L, 101556.24L, 180944.32L, 322391.27L, 574409.49L};
 const long double kHeldSecond[12] = {1,          168171.54L, 28281.67L, 47561.71L,  79985.26L,  134512.45L,
                                      226211.65L, 380423.61L, 63976.42L, 107590.13L, 180935.98L, 304282.83L};
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QStringList equalLines()
 {
