@@ -24,9 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     long double x = 0;
     std::memcpy(&x, data, 10);
-    // Only values the program can meet: subnormal and unnormal encodings of
-    // the extended format never come out of its calculations.
-    if (std::fpclassify(x) != FP_NORMAL && std::fpclassify(x) != FP_ZERO)
+    // Only values the program can meet: normal numbers (exponent field 1 to
+    // 0x7FFE with the explicit integer bit set) and zero. Subnormal, pseudo-
+    // denormal and unnormal encodings never come out of its calculations.
+    std::uint16_t exponent = 0;
+    std::memcpy(&exponent, data + 8, 2);
+    exponent &= 0x7FFF;
+    const bool integerBit = (data[7] & 0x80) != 0;
+    if (x != 0 && (exponent == 0 || exponent == 0x7FFF || !integerBit))
         return 0;
     for (const QChar separator : {QLatin1Char(','), QLatin1Char('.')}) {
         const QString written = formatGeneral(x, separator);
