@@ -635,10 +635,15 @@ void TFormTemperamento::ApriXmlClick()
         return;
     }
     // Old A at 440 and new A at the file's A give back the file's pitches.
-    ComboBoxTemperamentInput->setCurrentIndex(40);
+    // Choosing an item also replaces any text typed over the box.
+    auto choose = [](QComboBox *box, int item) {
+        box->setCurrentIndex(item);
+        box->setEditText(box->itemText(item));
+    };
+    choose(ComboBoxTemperamentInput, 40);
     const int item = ComboBoxTemperamentOut->findText(QStringLiteral("  %1").arg(read.referencePitch));
     if (read.referencePitch == std::floor(read.referencePitch) && item >= 0)
-        ComboBoxTemperamentOut->setCurrentIndex(item);
+        choose(ComboBoxTemperamentOut, item);
     else
         ComboBoxTemperamentOut->setEditText(formatGeneral(read.referencePitch, m_separators.decimal));
     for (int i = 0; i < 12; ++i)
