@@ -39,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     const ReadTemperament read = readTemperamentXml(decodeLineFileText(bytes), QStringLiteral("f"));
     if (read.ok())
-        check(read.referencePitch >= 400 && read.referencePitch <= 500);
+        check(read.data.newA >= 400 && read.data.newA <= 500);
     else
-        check(read.name.isEmpty() && read.comment.isEmpty());
+        check(read.data.name.isEmpty() && read.data.comment.isEmpty());
     return 0;
 }

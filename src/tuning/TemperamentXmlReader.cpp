@@ -89,17 +89,17 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
                 note.hasPitch = p.has_value();
                 note.pitch = p.value_or(0);
             } else if (name == QLatin1String("UniqueTemperamentID")) {
-                r.result.temperamentId = readNumber("UniqueTemperamentID").value_or(0);
+                r.result.data.temperamentId = readNumber("UniqueTemperamentID").value_or(0);
             } else if (name == QLatin1String("SupplierID")) {
-                r.result.supplierId = readNumber("SupplierID").value_or(0);
+                r.result.data.supplierId = readNumber("SupplierID").value_or(0);
             } else if (name == QLatin1String("Name")) {
-                r.result.name = xml.readElementText();
+                r.result.data.name = xml.readElementText();
             } else if (name == QLatin1String("ShortName")) {
-                r.result.shortName = xml.readElementText();
+                r.result.data.shortName = xml.readElementText();
             } else if (name == QLatin1String("SupplierName")) {
-                r.result.supplierName = xml.readElementText();
+                r.result.data.supplierName = xml.readElementText();
             } else if (name == QLatin1String("Comments")) {
-                r.result.comment = xml.readElementText();
+                r.result.data.comment = xml.readElementText();
             }
         } else if (xml.isEndElement() && xml.name() == QLatin1String("note") && inNote) {
             inNote = false;
@@ -128,10 +128,10 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
         return r.fail(QStringLiteral("the pitch of A (MIDI 69) is %1 Hz, outside 400 to 500 Hz").arg(double(a)));
     auto equal = [a](int n) { return a * std::exp2((n - kA4) / 12.0L); };
     for (int k = 0; k < 12; ++k)
-        r.result.cents[k] = centsBetween(*r.pitches[kMiddleC + k], equal(kMiddleC + k));
+        r.result.data.cents[k] = centsBetween(*r.pitches[kMiddleC + k], equal(kMiddleC + k));
 
     for (int n = kFirstMidiNote; n <= kLastMidiNote; ++n) {
-        const long double off = centsBetween(*r.pitches[n], equal(n)) - r.result.cents[n % 12];
+        const long double off = centsBetween(*r.pitches[n], equal(n)) - r.result.data.cents[n % 12];
         // Older versions gave note 0 no offset of its own.
         const bool unshiftedNoteZero = n == 0 && std::fabs(centsBetween(*r.pitches[0], equal(0))) <= kOctaveTolerance;
         if (std::fabs(off) > kOctaveTolerance && !unshiftedNoteZero)
@@ -140,7 +140,7 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
                               .arg(double(off), 0, 'f', 3)
                               .arg(kMiddleC + n % 12));
     }
-    r.result.referencePitch = static_cast<double>(a);
+    r.result.data.newA = static_cast<double>(a);
     return r.result;
 }
 

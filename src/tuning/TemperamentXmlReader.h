@@ -1,25 +1,18 @@
 #pragma once
 
-#include "tuning/PitchTable.h"
+#include "tuning/TemperamentXml.h"
 
 #include <QString>
 
 namespace cordavo {
 
-// What a temperament document gives back: its identifying data, the pitch of
-// A (MIDI 69) and the twelve deviations from equal temperament relative to
-// it, so that generating with old A = 440 and new A = that pitch gives the
-// same pitches again.
+// What a temperament document gives back: its identifying data, and as its
+// pitches old A = 440, new A = the pitch of A (MIDI 69) and the twelve
+// deviations from equal temperament relative to it, so that generating from
+// these data gives the same pitches again.
 struct ReadTemperament {
     QString error; // empty when the document was read
-    double referencePitch = 440;
-    NoteCents cents{};
-    long double temperamentId = 0;
-    QString name;
-    QString shortName;
-    long double supplierId = 0;
-    QString supplierName;
-    QString comment;
+    TemperamentData data;
 
     bool ok() const { return error.isEmpty(); }
 };

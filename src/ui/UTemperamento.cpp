@@ -641,19 +641,19 @@ void TFormTemperamento::ApriXmlClick()
         box->setEditText(box->itemText(item));
     };
     choose(ComboBoxTemperamentInput, 40);
-    const int item = ComboBoxTemperamentOut->findText(QStringLiteral("  %1").arg(read.referencePitch));
-    if (read.referencePitch == std::floor(read.referencePitch) && item >= 0)
+    const int item = ComboBoxTemperamentOut->findText(QStringLiteral("  %1").arg(read.data.newA));
+    if (read.data.newA == std::floor(read.data.newA) && item >= 0)
         choose(ComboBoxTemperamentOut, item);
     else
-        ComboBoxTemperamentOut->setEditText(formatGeneral(read.referencePitch, m_separators.decimal));
+        ComboBoxTemperamentOut->setEditText(formatGeneral(read.data.newA, m_separators.decimal));
     for (int i = 0; i < 12; ++i)
-        m_noteFields[i]->setValue(read.cents[i]);
-    NumEdit_IdTemperamento->setValue(read.temperamentId);
-    NumEdit_IdFornitore->setValue(read.supplierId);
-    EditNomeTemperamento->setText(read.name);
-    EditNomeCorto->setText(read.shortName);
-    EditNomeFornitore->setText(read.supplierName);
-    EditCommento->setText(read.comment);
+        m_noteFields[i]->setValue(read.data.cents[i]);
+    NumEdit_IdTemperamento->setValue(read.data.temperamentId);
+    NumEdit_IdFornitore->setValue(read.data.supplierId);
+    EditNomeTemperamento->setText(read.data.name);
+    EditNomeCorto->setText(read.data.shortName);
+    EditNomeFornitore->setText(read.data.supplierName);
+    EditCommento->setText(read.data.comment);
     FormXml->MemoXml->setPlainText(splitLines(text).join(QLatin1Char('\n')));
     showInFront(FormXml);
     reportLoaded(m_dialogs, this, *path);

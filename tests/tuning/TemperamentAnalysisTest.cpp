@@ -118,19 +118,19 @@ TEST(ReadTemperamentXml, GivesBackWhatWasGenerated)
         const ReadTemperament read = readTemperamentXml(documentText(data), QStringLiteral("T.xml"));
         ASSERT_TRUE(read.ok()) << qPrintable(read.error);
         const long double a = referencePitch(c.oldA, c.newA) * std::exp2(c.cents[9] / 1200);
-        EXPECT_NEAR(read.referencePitch, double(a), 1e-9);
+        EXPECT_NEAR(read.data.newA, double(a), 1e-9);
         for (int i = 0; i < 12; ++i)
-            EXPECT_NEAR(double(read.cents[i]), double(c.cents[i] - c.cents[9]), 1e-9) << i;
-        EXPECT_EQ(read.name, data.name);
-        EXPECT_EQ(read.shortName, data.shortName);
-        EXPECT_EQ(read.comment, data.comment);
-        EXPECT_EQ(read.supplierId, 7);
-        EXPECT_EQ(read.temperamentId, 1234);
+            EXPECT_NEAR(double(read.data.cents[i]), double(c.cents[i] - c.cents[9]), 1e-9) << i;
+        EXPECT_EQ(read.data.name, data.name);
+        EXPECT_EQ(read.data.shortName, data.shortName);
+        EXPECT_EQ(read.data.comment, data.comment);
+        EXPECT_EQ(read.data.supplierId, 7);
+        EXPECT_EQ(read.data.temperamentId, 1234);
         // Generating from what was read gives the same pitches.
         TemperamentData again = data;
         again.oldA = 440;
-        again.newA = read.referencePitch;
-        again.cents = read.cents;
+        again.newA = read.data.newA;
+        again.cents = read.data.cents;
         const auto before = pitchTable(data.oldA, data.newA, data.cents);
         const auto after = pitchTable(again.oldA, again.newA, again.cents);
         for (int n = 0; n <= kLastMidiNote; ++n)
@@ -159,8 +159,8 @@ TEST(ReadTemperamentXml, ToleratesOrderWhitespaceCommasAndOldNoteZero)
     const QString text = lines.mid(0, 15).join(QLatin1Char(' ')) + notes + QStringLiteral("</ObjectList></Hauptwerk>");
     const ReadTemperament read = readTemperamentXml(text, QStringLiteral("Old.xml"));
     ASSERT_TRUE(read.ok()) << qPrintable(read.error);
-    EXPECT_NEAR(double(read.cents[0]), 10, 1e-9);
-    EXPECT_NEAR(read.referencePitch, 440, 1e-9);
+    EXPECT_NEAR(double(read.data.cents[0]), 10, 1e-9);
+    EXPECT_NEAR(read.data.newA, 440, 1e-9);
 }
 
 TEST(ReadTemperamentXml, RefusesWhatIsNotATemperamentOfTwelveNotes)
