@@ -15,6 +15,8 @@ namespace {
 
 // The fifths in circle order.
 enum : int { C_G, G_D, D_A, A_E, E_B, B_Fd, Fd_Cd, Cd_Gd, Gd_Eb, Eb_Bb, Bb_F, F_C };
+const char *const kFifthNames[12] = {"C-G",   "G-D",   "D-A",   "A-E",   "E-B",  "B-F#",
+                                     "F#-C#", "C#-G#", "G#-Eb", "Eb-Bb", "Bb-F", "F-C"};
 
 // Enough decimals that the circle's rounding is far below any table's.
 constexpr int kConstructionDecimals = 10;
@@ -23,24 +25,14 @@ constexpr int kNoteA = 9;
 constexpr int kColumns = 14;
 
 // The difference between the Pythagorean and the syntonic comma.
-constexpr long double kSchisma = 1.95372L;
+constexpr long double kSchisma = kPythagoreanComma - kSyntonicComma;
 
 struct Construction {
-    const char *name;
-    const char *group; // for a temperament the table lacks
-    const char *description;
+    QString name;
+    QString group; // for a temperament the table lacks
+    QString description;
     NoteCents positions;
 };
-
-long double syntonic(long double fraction)
-{
-    return fraction * kSyntonicComma;
-}
-
-long double pythagorean(long double fraction)
-{
-    return fraction * kPythagoreanComma;
-}
 
 // Positions above C of a circle whose fifths are narrowed by these cents;
 // the wolf, when named, takes whatever closes the circle.
@@ -56,67 +48,317 @@ NoteCents fromFifths(CircleValues narrowing, int wolf = -1)
     return circlePositions(narrowing, kConstructionDecimals);
 }
 
-CircleValues fifths(std::initializer_list<int> tempered, long double narrowing)
+// Eleven fifths narrowed alike by this part of the syntonic comma, the wolf
+// closing the circle.
+Construction meantone(const char *name, const char *group, long double fraction, int wolf, const char *description)
 {
     CircleValues values{};
-    for (int k : tempered)
-        values[k] = narrowing;
-    return values;
+    values.fill(fraction * kSyntonicComma);
+    return {QString::fromUtf8(name), QString::fromUtf8(group), QString::fromUtf8(description),
+            fromFifths(values, wolf)};
 }
 
-// Eleven fifths from Eb to G# narrowed alike, the wolf between G# and Eb.
-NoteCents meantone(long double narrowing)
+// Eleven fifths of 32/55 octave, the wolf closing the circle.
+Construction fiftyFive(const char *name, const char *group, int wolf, const char *description)
 {
     CircleValues values{};
-    values.fill(narrowing);
-    return fromFifths(values, Gd_Eb);
+    values.fill(kPythagoreanCents[C_G] - 1200.0L * 32 / 55);
+    return {QString::fromUtf8(name), QString::fromUtf8(group), QString::fromUtf8(description),
+            fromFifths(values, wolf)};
 }
 
-NoteCents fromRatios(const int (&ratios)[12][2])
+// One fifth of a circle as written in circle(): "0" pure; "1/4S" or "1/12P"
+// narrowed by that part of the syntonic or Pythagorean comma, "-1/12P"
+// widened by it; "S" a whole syntonic comma; "s" the schisma; "w" a share,
+// with the other "w" fifths, of whatever closes the circle.
+struct FifthPart {
+    long double cents = 0;
+    QString amount; // "1/4 syntonic comma"; empty for a pure fifth or a share
+    bool share = false;
+};
+
+FifthPart parseFifth(QStringView token)
 {
+    FifthPart part;
+    if (token == u"0")
+        return part;
+    if (token == u"w") {
+        part.share = true;
+        return part;
+    }
+    long double sign = 1;
+    if (token.startsWith(u'-')) {
+        sign = -1;
+        token = token.mid(1);
+    }
+    if (token == u"s") {
+        part.cents = sign * kSchisma;
+        part.amount = QStringLiteral("the schisma");
+        return part;
+    }
+    const QChar comma = token.isEmpty() ? QChar() : token.back();
+    if (comma != u'S' && comma != u'P')
+        qFatal("A temperament construction has a fifth \"%s\"", qPrintable(token.toString()));
+    const QString commaName = comma == u'S' ? QStringLiteral("syntonic comma") : QStringLiteral("Pythagorean comma");
+    const QStringView fraction = token.chopped(1);
+    long double part_ = 1;
+    if (fraction.isEmpty()) {
+        part.amount = QStringLiteral("a ") + commaName;
+    } else {
+        const qsizetype slash = fraction.indexOf(u'/');
+        bool okNumerator = false, okDenominator = false;
+        const int numerator = slash < 0 ? 0 : fraction.left(slash).toInt(&okNumerator);
+        const int denominator = slash < 0 ? 0 : fraction.mid(slash + 1).toInt(&okDenominator);
+        if (!okNumerator || !okDenominator || numerator <= 0 || denominator <= 0)
+            qFatal("A temperament construction has a fifth \"%s\"", qPrintable(token.toString()));
+        part_ = static_cast<long double>(numerator) / denominator;
+        part.amount = fraction.toString() + QLatin1Char(' ') + commaName;
+    }
+    part.cents = sign * part_ * (comma == u'S' ? kSyntonicComma : kPythagoreanComma);
+    return part;
+}
+
+QString listed(const QStringList &items)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.last();
+}
+
+// "C-G, G-D and D-A narrowed by 1/6 Pythagorean comma; ...; the rest pure".
+QString describeCircle(const QStringList &tokens, const std::array<FifthPart, 12> &parts)
+{
+    QStringList clauses;
+    QStringList described;
+    QStringList shares;
+    bool anyPure = false;
+    for (int k = 0; k < 12; ++k) {
+        if (parts[k].share) {
+            shares << QLatin1String(kFifthNames[k]);
+            continue;
+        }
+        if (parts[k].amount.isEmpty()) {
+            anyPure = true;
+            continue;
+        }
+        if (described.contains(tokens[k]))
+            continue;
+        described << tokens[k];
+        QStringList fifths;
+        for (int j = k; j < 12; ++j) {
+            if (tokens[j] == tokens[k])
+                fifths << QLatin1String(kFifthNames[j]);
+        }
+        clauses << QStringLiteral("%1 %2 by %3")
+                       .arg(listed(fifths), parts[k].cents > 0 ? QStringLiteral("narrowed") : QStringLiteral("widened"),
+                            parts[k].amount);
+    }
+    if (shares.size() == 1)
+        clauses << shares.first() + QStringLiteral(" takes what closes the circle");
+    else if (shares.size() > 1)
+        clauses << listed(shares) + QStringLiteral(" share what closes the circle");
+    if (anyPure)
+        clauses << QStringLiteral("the rest pure");
+    return clauses.join(QStringLiteral("; "));
+}
+
+// A temperament given as its twelve fifths in circle order, C-G to F-C,
+// each written as parseFifth() reads it; described from them unless a
+// description is given.
+Construction circle(const char *name, const char *group, const char *fifths, const char *description = nullptr)
+{
+    const QStringList tokens = QString::fromLatin1(fifths).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (tokens.size() != 12)
+        qFatal("The construction of %s has %d fifths", name, static_cast<int>(tokens.size()));
+    std::array<FifthPart, 12> parts;
+    CircleValues narrowing{};
+    QList<int> shares;
+    long double rest = kPythagoreanComma;
+    for (int k = 0; k < 12; ++k) {
+        parts[k] = parseFifth(tokens[k]);
+        if (parts[k].share) {
+            shares << k;
+        } else {
+            narrowing[k] = parts[k].cents;
+            rest -= parts[k].cents;
+        }
+    }
+    if (shares.isEmpty() && std::fabs(rest) > 1e-9L)
+        qFatal("The construction of %s does not close the circle", name);
+    for (int k : shares)
+        narrowing[k] = rest / shares.size();
+    return {QString::fromUtf8(name), QString::fromUtf8(group),
+            description ? QString::fromUtf8(description) : describeCircle(tokens, parts), fromFifths(narrowing)};
+}
+
+// A temperament given as twelve ratios above C, "1/1 16/15 ... 15/8".
+Construction ratios(const char *name, const char *group, const char *ratioTexts, const char *description = nullptr)
+{
+    const QStringList tokens = QString::fromLatin1(ratioTexts).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (tokens.size() != 12)
+        qFatal("The construction of %s has %d ratios", name, static_cast<int>(tokens.size()));
     NoteCents positions{};
-    for (int i = 0; i < 12; ++i)
-        positions[i] = ratioCents(static_cast<long double>(ratios[i][0]) / ratios[i][1]);
-    return positions;
+    for (int i = 0; i < 12; ++i) {
+        const QStringList terms = tokens[i].split(QLatin1Char('/'));
+        bool okNumerator = false, okDenominator = false;
+        const long double numerator = terms.value(0).toLongLong(&okNumerator);
+        const long double denominator = terms.value(1).toLongLong(&okDenominator);
+        if (terms.size() != 2 || !okNumerator || !okDenominator || numerator <= 0 || denominator <= 0)
+            qFatal("The construction of %s has a ratio \"%s\"", name, qPrintable(tokens[i]));
+        positions[i] = ratioCents(numerator / denominator);
+    }
+    return {QString::fromUtf8(name), QString::fromUtf8(group),
+            description ? QString::fromUtf8(description)
+                        : QStringLiteral("just intonation on C: ") + tokens.join(QLatin1Char(' ')),
+            positions};
 }
 
+// Every temperament whose construction is known: the table's rows in table
+// order, then those the table lacks. A row's values give way to its
+// construction's; BuiltInLibraryTest checks that each row agrees with its
+// construction to the row's rounding, so a slip in the table shows.
 QList<Construction> constructions()
 {
-    CircleValues kirnberger = fifths({C_G, G_D, D_A, A_E}, syntonic(1.0L / 4));
-    kirnberger[Fd_Cd] = kSchisma;
-    const int fiveLimit[12][2] = {{1, 1},   {16, 15}, {9, 8}, {6, 5}, {5, 4},  {4, 3},
-                                  {45, 32}, {3, 2},   {8, 5}, {5, 3}, {16, 9}, {15, 8}};
     return {
-        {"Equal temperament", "", "every fifth narrowed by 1/12 Pythagorean comma",
-         fromFifths(
-             fifths({C_G, G_D, D_A, A_E, E_B, B_Fd, Fd_Cd, Cd_Gd, Gd_Eb, Eb_Bb, Bb_F, F_C}, pythagorean(1.0L / 12)))},
-        {"Pythagorean", "Pythagorean", "pure fifths from Eb to G#, the wolf G#-Eb", fromFifths(CircleValues{}, Gd_Eb)},
-        {"1/4 comma meantone (Aaron 1523)", "", "fifths from Eb to G# narrowed by 1/4 syntonic comma, the wolf G#-Eb",
-         meantone(syntonic(1.0L / 4))},
-        {"1/5-comma meantone (Verheijen)", "1/5 comma",
-         "fifths from Eb to G# narrowed by 1/5 syntonic comma, the wolf G#-Eb", meantone(syntonic(1.0L / 5))},
-        {"1/6-comma meantone", "1/6 comma", "fifths from Eb to G# narrowed by 1/6 syntonic comma, the wolf G#-Eb",
-         meantone(syntonic(1.0L / 6))},
-        {"1/6-comma (dieses)", "1/6 comma", "fifths from Eb to G# narrowed by 1/6 syntonic comma, the wolf G#-Eb",
-         meantone(syntonic(1.0L / 6))},
-        {"Zarlino (1558) 2/7-comma meantone", "Various comma",
-         "fifths from Eb to G# narrowed by 2/7 syntonic comma, the wolf G#-Eb", meantone(syntonic(2.0L / 7))},
-        {"Werckmeister III", "Well tempered", "C-G, G-D, D-A and B-F# narrowed by 1/4 Pythagorean comma, the rest pure",
-         fromFifths(fifths({C_G, G_D, D_A, B_Fd}, pythagorean(1.0L / 4)))},
-        {"Valotti", "Well tempered", "F-C, C-G, G-D, D-A, A-E and E-B narrowed by 1/6 Pythagorean comma, the rest pure",
-         fromFifths(fifths({F_C, C_G, G_D, D_A, A_E, E_B}, pythagorean(1.0L / 6)))},
-        {"Kirnberger III", "Well tempered",
-         "C-G, G-D, D-A and A-E narrowed by 1/4 syntonic comma, F#-C# by the schisma, the rest pure",
-         fromFifths(kirnberger)},
-        {"Kellner's Bach tuning", "Well tempered",
-         "C-G, G-D, D-A, A-E and B-F# narrowed by 1/5 Pythagorean comma, the rest pure",
-         fromFifths(fifths({C_G, G_D, D_A, A_E, B_Fd}, pythagorean(1.0L / 5)))},
-        {"Young II", "Well tempered",
-         "C-G, G-D, D-A, A-E, E-B and B-F# narrowed by 1/6 Pythagorean comma, the rest pure",
-         fromFifths(fifths({C_G, G_D, D_A, A_E, E_B, B_Fd}, pythagorean(1.0L / 6)))},
-        {"Pure Major", "Other just",
-         "five-limit just intonation on C: 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8",
-         fromRatios(fiveLimit)},
+        circle("Equal temperament", "", "1/12P 1/12P 1/12P 1/12P 1/12P 1/12P 1/12P 1/12P 1/12P 1/12P 1/12P 1/12P",
+               "every fifth narrowed by 1/12 Pythagorean comma"),
+        meantone("1/4 comma meantone (Aaron 1523)", "", 1.0L / 4, Gd_Eb,
+                 "fifths from Eb to G# narrowed by 1/4 syntonic comma, the wolf G#-Eb"),
+        circle("Chaumont", "1/4 comma variants", "1/4S 1/4S 1/4S 1/4S 1/4S 1/4S 1/4S 1/4S w -1/5S -1/5S 1/4S"),
+        circle("Corrette (1753)", "1/4 comma variants",
+               "1/4P 1/4P 1/4P 1/4P 1/4P 1/4P 1/4P -1/12P w -1/12P -1/12P 1/4P"),
+        circle("Ferdinand Bossard (1743/44) Klosterkirche Muri", "1/4 comma variants",
+               "1/8P 1/4P 1/4P 5/24P 5/24P 5/24P 1/6P 1/8P w 7/24P 1/24P 1/6P"),
+        circle("Fisk-Vogel: Memorial Church at Stanford", "1/4 comma variants",
+               "1/5P 1/5P 1/5P 1/5P 1/5P 1/4S 1/4S 1/4S w 1/4S 1/4S 1/5P"),
+        circle("Mersenne's Improved Meantone 1", "1/4 comma variants",
+               "1/4S 1/4S 1/4S 1/4S 1/4S 1/4S 1/4S 1/4S w 0 0 1/4S"),
+        circle("Rameau's modified meantone temperament (1725)", "1/4 comma variants",
+               "1/4S 1/4S 1/4S 1/4S 1/4S 0 0 0 w w 1/4S 1/4S"),
+        circle("Rameau Nouveau Systeme (1726)", "1/4 comma variants", "1/4S 1/4S 1/4S 1/4S 1/4S w w w w w 1/4S 1/4S"),
+        circle("Stade St. Cosmae", "1/4 comma variants", "1/4S 1/4S 1/4S 1/4S 1/4S 1/4S 0 0 w w 0 0"),
+        meantone("1/5-comma meantone (Verheijen)", "1/5 comma", 1.0L / 5, Gd_Eb,
+                 "fifths from Eb to G# narrowed by 1/5 syntonic comma, the wolf G#-Eb"),
+        circle("Scheffer (1748) modified, Sweden", "1/5 comma",
+               "1/5S 1/5S 1/5S 1/5S 1/5S 1/5S 1/5S 1/5S w w 1/5S 1/5S"),
+        circle("Schnitger organ St. Jakobi, Hamburg", "1/5 comma", "1/5S 1/5S 1/5S 1/5S 1/5S 1/5S 0 0 -1/5S w 0 1/5S"),
+        meantone("1/6-comma meantone", "1/6 comma", 1.0L / 6, Gd_Eb,
+                 "fifths from Eb to G# narrowed by 1/6 syntonic comma, the wolf G#-Eb"),
+        meantone("1/6-comma (bemols)", "1/6 comma", 1.0L / 6, Cd_Gd,
+                 "fifths from Ab to C# narrowed by 1/6 syntonic comma, the wolf C#-Ab"),
+        meantone("1/6-comma (dieses)", "1/6 comma", 1.0L / 6, Gd_Eb,
+                 "fifths from Eb to G# narrowed by 1/6 syntonic comma, the wolf G#-Eb"),
+        circle("1/6-comma, wolf over 4 fifths", "1/6 comma", "1/6S 1/6S 1/6S 1/6S 1/6S 1/6S w w 1/6S w w 1/6S"),
+        circle("Freytag Organ Bellingwolde 1798/2002", "1/6 comma",
+               "1/6P 1/6P 1/6P 1/6P 1/6P 1/6P 0 -1/6P -1/6P 1/6P 0 1/6P"),
+        circle("G. Silbermann nr 2", "1/6 comma", "1/6P 1/6P 1/6P 1/6P 1/6P 1/6P 1/6P 1/6P w 1/6P 1/6P 1/6P"),
+        fiftyFive("Sauveur (Memoires 1701)", "1/6 comma", B_Fd,
+                  "fifths of 32/55 octave (55 equal parts) from F# to B, the wolf B-F#"),
+        meantone("3/14-comma meantone (Giordano Riccati, 1762)", "Various comma", 3.0L / 14, Gd_Eb,
+                 "fifths from Eb to G# narrowed by 3/14 syntonic comma, the wolf G#-Eb"),
+        circle("Lambert (1774) 1/7 comma", "Various comma", "1/7P 1/7P 1/7P 1/7P 1/7P 1/7P 0 0 0 0 0 1/7P"),
+        circle("Variable meantone 1", "Various comma", "1/4S 1/4S 1/4S 1/4S 1/6S 1/6S 1/6S 1/6S w 1/6S 1/6S 1/6S"),
+        circle("Variable meantone 2", "Various comma", "1/4S 1/4S 1/4S 1/4S 1/5S 1/6S 1/7S 1/8S w 1/7S 1/6S 1/5S"),
+        circle("Variable meantone 3", "Various comma", "1/4S 1/4S 1/4S 1/4S 1/6S 0 0 0 w 0 0 1/6S"),
+        circle("Variable meantone 4", "Various comma", "1/4S 1/4S 1/4S 1/4S 1/4S 0 0 0 w 0 0 1/4S"),
+        meantone("Zarlino (1558) 2/7-comma meantone", "Various comma", 2.0L / 7, Gd_Eb,
+                 "fifths from Eb to G# narrowed by 2/7 syntonic comma, the wolf G#-Eb"),
+        circle("Pythagorean", "Pythagorean", "0 0 0 0 0 0 0 0 w 0 0 0", "pure fifths from Eb to G#, the wolf G#-Eb"),
+        ratios("De Caus (1615)", "Pythagorean", "1/1 25/24 10/9 75/64 5/4 4/3 25/18 3/2 25/16 5/3 16/9 15/8"),
+        circle("Grammateus (1518)", "Pythagorean", "0 0 0 0 0 1/2P 0 0 0 0 1/2P 0"),
+        circle("Henri Arnaut De Zwolle. (1436).", "Pythagorean", "0 0 0 0 0 w 0 0 0 0 0 0",
+               "pure fifths from Gb to B, the wolf B-Gb"),
+        ratios("Sauveur 1702", "Pythagorean", "1/1 25/24 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 9/5 15/8"),
+        ratios("Pure Major", "Other just", "1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8",
+               "five-limit just intonation on C: 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8"),
+        circle("Bach (Bradley Lehman)", "Well tempered", "1/6P 1/6P 1/6P 1/6P 0 0 0 1/12P 1/12P 1/12P -1/12P 1/6P"),
+        circle("Gottfried Silbermann nr 1", "Well tempered",
+               "1/12P 1/12P 7/24P 7/24P 1/12P 1/12P 5/24P 5/24P w 1/6P 5/24P 5/24P"),
+        fiftyFive("Heun (Jan) 1805", "Well tempered", Gd_Eb,
+                  "fifths of 32/55 octave (55 equal parts) from Eb to G#, the wolf G#-Eb"),
+        circle("Hinsz (1704 - 1785), Pelstergasthuiskerk Groningen", "Well tempered",
+               "1/4P 1/4P 1/4P 1/4P 0 1/4P 0 0 -1/4P 0 0 0"),
+        circle("Kellner's Bach tuning", "Well tempered", "1/5P 1/5P 1/5P 1/5P 0 1/5P 0 0 0 0 0 0",
+               "C-G, G-D, D-A, A-E and B-F# narrowed by 1/5 Pythagorean comma, the rest pure"),
+        ratios("Kepler's choice system (1619)", "Well tempered",
+               "1/1 135/128 9/8 6/5 5/4 4/3 45/32 3/2 405/256 27/16 9/5 243/128"),
+        circle("Kirnberger III", "Well tempered", "1/4S 1/4S 1/4S 1/4S 0 0 s 0 0 0 0 0",
+               "C-G, G-D, D-A and A-E narrowed by 1/4 syntonic comma, F#-C# by the schisma, the rest pure"),
+        circle("Mercadier's well-temperament", "Well tempered", "1/6P 1/6P 1/6P 1/6P 0 1/12P 1/12P 1/12P 0 0 0 1/12P"),
+        circle("Malerbi's well-temperament nr 1 (1794)", "Well tempered", "1/5P 1/5P 1/5P 1/5P 1/5P 0 0 0 0 0 0 0"),
+        circle("Mark Lindley, Grosvenor Chapel, London", "Well tempered",
+               "1/6P 1/6P 1/6P 1/6P 1/6P 1/12P 1/12P 0 0 -1/12P -1/12P 1/6P"),
+        circle("Marpurg nr 1", "Well tempered", "0 0 S 0 0 0 s 0 0 0 0 0"),
+        circle("Marpurg nr 2", "Well tempered", "0 0 0 0 1/6P 0 0 0 0 0 5/6P 0"),
+        circle("Marpurg nr 3", "Well tempered", "0 0 0 0 3/4P 0 0 0 0 1/4P 0 0"),
+        circle("Marpurg nr 4", "Well tempered", "0 0 0 0 2/3P 0 0 0 1/3P 0 0 0"),
+        circle("Marpurg nr 5", "Well tempered", "0 0 0 0 5/12P 0 0 0 0 0 7/12P 0"),
+        circle("Marpurg nr 7", "Well tempered", "1/3P 0 0 0 1/3P 0 0 0 1/3P 0 0 0"),
+        circle("Marpurg nr 8", "Well tempered", "1/4P 0 0 0 1/4P 0 0 1/4P 0 0 1/4P 0"),
+        circle("Marpurg nr 9", "Well tempered", "0 0 0 0 0 1/4P 1/4P 0 0 0 1/4P 1/4P"),
+        circle("Marpurg nr 11", "Well tempered", "0 0 0 0 0 1/6P 1/6P 1/6P 1/6P 1/6P 1/6P 0"),
+        circle("Marpurg nr 12", "Well tempered", "-1/12P 0 0 1/6P 0 0 0 0 5/6P 0 0 1/12P"),
+        circle("Mod. Silbermann nr 2", "Well tempered",
+               "1/6P 1/6P 1/6P 1/6P 1/6P 1/6P 1/6P 1/6P -1/2P -1/6P 1/6P 1/6P"),
+        circle("Neidhardt I (1724)", "Well tempered", "1/6P 1/6P 1/6P 1/6P 1/12P 1/12P 0 0 1/12P 1/12P 0 0"),
+        circle("Neidhardt II (1724)", "Well tempered", "1/6P 1/6P 1/6P 1/12P 0 1/12P 1/12P 1/12P 0 0 1/12P 1/12P"),
+        circle("Neidhardt III (1724)", "Well tempered", "1/6P 1/6P 1/6P 1/12P 0 1/12P 1/12P 1/12P 0 1/12P 1/12P 0"),
+        circle("Norden", "Well tempered", "1/5P 1/5P 1/5P 1/5P 1/5P 1/5P 0 0 -1/5P -1/5P 0 1/5P"),
+        circle("Schlick (Arnolt), 1511", "Well tempered",
+               "1/6P 1/6P 1/6P 1/6P 1/6P 1/12P 1/12P -1/6P -1/6P 1/12P 1/12P 1/6P"),
+        circle("Schlick: 1555", "Well tempered", "1/6P 1/6P 1/6P 1/6P 1/6P 1/8P 1/8P -3/8P -1/8P 1/8P 1/8P 1/6P"),
+        circle("Schlick's (1991)", "Well tempered",
+               "1/6P 1/6P 1/6P 1/6P 1/6P 1/12P 1/6P -5/12P -1/12P 1/6P 1/12P 1/6P"),
+        circle("Sorge, 1744 (A)", "Well tempered", "1/6P 1/6P 1/12P 1/12P 0 1/12P 1/12P 0 0 1/12P 1/12P 1/6P"),
+        circle("Sorge, 1744 (B)", "Well tempered", "1/6P 1/6P 1/6P 0 1/6P 1/12P 1/12P 0 0 1/12P 1/12P 0"),
+        circle("Sorge, 1758", "Well tempered", "1/6P 1/6P 1/6P 1/12P 0 1/12P 1/12P 0 1/12P 1/12P 1/12P 0"),
+        circle("Vallotti", "Well tempered", "1/6P 1/6P 1/6P 1/6P 1/6P 0 0 0 0 0 0 1/6P",
+               "F-C, C-G, G-D, D-A, A-E and E-B narrowed by 1/6 Pythagorean comma, the rest pure"),
+        circle("Werckmeister III", "Well tempered", "1/4P 1/4P 1/4P 0 0 1/4P 0 0 0 0 0 0",
+               "C-G, G-D, D-A and B-F# narrowed by 1/4 Pythagorean comma, the rest pure"),
+        circle("Werckmeister 4 (1691)", "Well tempered", "1/3P 0 1/3P 0 1/3P 0 1/3P 0 -1/3P -1/3P 1/3P 0"),
+        circle("Werckmeister 5 (1691)", "Well tempered", "0 0 1/4P 1/4P 0 0 1/4P 1/4P -1/4P 0 0 1/4P"),
+        ratios("Werckmeister 6", "Well tempered",
+               "1/1 98/93 28/25 196/165 49/39 4/3 196/139 196/131 49/31 196/117 98/55 49/26",
+               "Werckmeister's septenarius, string lengths out of 196 as ratios: 1/1 98/93 28/25 196/165 49/39 4/3 "
+               "196/139 196/131 49/31 196/117 98/55 49/26; D is the corrected 28/25 (196/175), not the misprinted "
+               "196/176 that left G-D 13 cents narrow"),
+        ratios("Agricola's Monochord, Rudimenta musices (1539)", "Harpsichord/Piano/Monochord",
+               "1/1 135/128 9/8 1215/1024 81/64 4/3 45/32 3/2 405/256 27/16 16/9 243/128"),
+        ratios("Mersenne spinet 1", "Harpsichord/Piano/Monochord",
+               "1/1 16/15 10/9 6/5 5/4 4/3 64/45 3/2 8/5 5/3 16/9 15/8"),
+        ratios("Mersenne spinet 2", "Harpsichord/Piano/Monochord",
+               "1/1 25/24 9/8 75/64 5/4 4/3 25/18 3/2 25/16 5/3 16/9 15/8"),
+        ratios("Ramos de Pareja 1482 - Monochord", "Harpsichord/Piano/Monochord",
+               "1/1 135/128 10/9 32/27 5/4 4/3 45/32 3/2 128/81 5/3 16/9 15/8"),
+        ratios("Sorge Monochord (1756)", "Harpsichord/Piano/Monochord",
+               "1/1 25/24 9/8 75/64 5/4 4/3 45/32 3/2 25/16 5/3 9/5 15/8"),
+        circle("Kirnberger I", "Well tempered", "0 0 S 0 0 0 s 0 0 0 0 0",
+               "pure fifths but D-A, narrowed by a syntonic comma, and F#-C#, narrowed by the schisma"),
+        circle("Kirnberger II", "Well tempered", "0 0 1/2S 1/2S 0 0 s 0 0 0 0 0",
+               "D-A and A-E narrowed by 1/2 syntonic comma, F#-C# by the schisma, the rest pure"),
+        circle("Young I", "Well tempered", "3/16S 3/16S 3/16S 3/16S w w 0 0 0 0 w w",
+               "C-G, G-D, D-A and A-E narrowed by 3/16 syntonic comma; E-B, B-F#, Bb-F and F-C share the rest of the "
+               "Pythagorean comma (1/16 syntonic comma and 1/4 schisma each); F#-C#, C#-G#, G#-Eb and Eb-Bb pure"),
+        circle("Young II", "Well tempered", "1/6P 1/6P 1/6P 1/6P 1/6P 1/6P 0 0 0 0 0 0",
+               "C-G, G-D, D-A, A-E, E-B and B-F# narrowed by 1/6 Pythagorean comma, the rest pure"),
+        meantone("1/3-comma meantone (Salinas 1577)", "Various comma", 1.0L / 3, Gd_Eb,
+                 "fifths from Eb to G# narrowed by 1/3 syntonic comma, the wolf G#-Eb"),
+        meantone("2/9-comma meantone (Rossi 1666)", "Various comma", 2.0L / 9, Gd_Eb,
+                 "fifths from Eb to G# narrowed by 2/9 syntonic comma, the wolf G#-Eb"),
+    };
+}
+
+// Other names the library's entries are known by; the filter finds them.
+QList<std::pair<const char *, QStringList>> knownAliases()
+{
+    return {
+        {"1/4 comma meantone (Aaron 1523)", {"quarter-comma meantone"}},
+        {"1/5-comma meantone (Verheijen)", {"fifth-comma meantone"}},
+        {"1/6-comma meantone", {"sixth-comma meantone"}},
+        {"1/3-comma meantone (Salinas 1577)", {"third-comma meantone"}},
+        {"Vallotti", {"Tartini-Vallotti"}},
+        {"Werckmeister 6", {"Werckmeister septenarius"}},
     };
 }
 
@@ -200,20 +442,28 @@ TemperamentLibrary parseTemperamentLibrary(QStringView table)
     }
 
     for (const Construction &c : constructions()) {
-        const QString name = QString::fromUtf8(c.name);
         LibraryEntry *entry = nullptr;
         for (LibraryEntry &e : library.entries) {
-            if (e.name == name)
+            if (e.name == c.name)
                 entry = &e;
         }
         if (!entry) {
-            library.entries << LibraryEntry{name, QString::fromUtf8(c.group), {}, {}, {}, -1};
+            LibraryEntry added;
+            added.name = c.name;
+            added.group = c.group;
+            library.entries << added;
             entry = &library.entries.last();
         }
-        entry->construction = QString::fromUtf8(c.description);
+        entry->construction = c.description;
         entry->deviations = deviationsFromPositions(c.positions);
         if (!entry->inTable())
             entry->tableRow = entry->deviations;
+    }
+    for (const auto &[name, aliases] : knownAliases()) {
+        for (LibraryEntry &entry : library.entries) {
+            if (entry.name == QLatin1String(name))
+                entry.aliases = aliases;
+        }
     }
     return library;
 }

@@ -14,6 +14,9 @@ namespace cordavo {
 struct LibraryEntry {
     QString name;
     QString group; // empty for the entries outside every group
+    // Other names the entry is known by ("Tartini-Vallotti"), found by the
+    // filter and shown beside the construction.
+    QStringList aliases;
     NoteCents deviations{};
     // How the temperament is built ("" when only its table row is known).
     // A constructed entry's deviations are the construction's.
@@ -41,7 +44,8 @@ struct TemperamentLibrary {
 
 // Reads the tab-separated table: "#" comment lines, a header line starting
 // with "name", then name, group and twelve numbers (full stop, an optional
-// sign) per row. The constructions known for a name replace its values.
+// sign) per row. The constructions known for a name replace its values,
+// and the aliases known for a name are added to it.
 TemperamentLibrary parseTemperamentLibrary(QStringView table);
 
 // A side of the cents setter from deviations: 100·i + d(i) − d(C).

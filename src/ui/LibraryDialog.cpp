@@ -1,6 +1,7 @@
 #include "ui/LibraryDialog.h"
 
 #include "numbers/NumberFormat.h"
+#include "tuning/LibrarySearch.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -36,11 +37,8 @@ TemperamentLibrary loadBuiltInLibrary()
         library.error = QStringLiteral("The temperament table is missing from the resources");
         return library;
     }
-    library = parseTemperamentLibrary(QString::fromUtf8(file.readAll()));
-    // A table that fails to parse is caught by the tests; the user meets an empty library.
-    if (!library.ok())
-        library.entries.clear();
-    return library;
+    // A table that fails to parse keeps its error, which the dialog shows.
+    return parseTemperamentLibrary(QString::fromUtf8(file.readAll()));
 }
 
 } // namespace
@@ -63,12 +61,22 @@ LibraryDialog::LibraryDialog(const TemperamentLibrary &library, const Separators
     filterEdit->setPlaceholderText(QStringLiteral("Filter by name"));
     filterEdit->setClearButtonEnabled(true);
 
+    // A table that could not be read offers nothing, and says why.
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("libraryProblem"));
+    m_problem->setWordWrap(true);
+    m_problem->setTextFormat(Qt::PlainText);
+    m_problem->setStyleSheet(QStringLiteral("color: #b00020"));
+    m_problem->setText(QStringLiteral("The temperament library could not be read. ") + library.error);
+    m_problem->setVisible(!library.ok());
+    filterEdit->setEnabled(library.ok());
+
     entryTree = new QTreeWidget(this);
     entryTree->setObjectName(QStringLiteral("entryTree"));
     entryTree->setHeaderHidden(true);
     entryTree->setColumnCount(1);
     QHash<QString, QTreeWidgetItem *> groupItems;
-    for (qsizetype i = 0; i < library.entries.size(); ++i) {
+    for (qsizetype i = 0; library.ok() && i < library.entries.size(); ++i) {
         const LibraryEntry &entry = library.entries[i];
         QTreeWidgetItem *parentItem = nullptr;
         if (!entry.group.isEmpty()) {
@@ -115,6 +123,7 @@ LibraryDialog::LibraryDialog(const TemperamentLibrary &library, const Separators
     previewBox->setFixedWidth(240);
 
     auto *left = new QVBoxLayout;
+    left->addWidget(m_problem);
     left->addWidget(filterEdit);
     left->addWidget(entryTree);
     auto *body = new QHBoxLayout;
@@ -189,11 +198,21 @@ QStringList LibraryDialog::previewTexts() const
     return texts;
 }
 
+QString LibraryDialog::previewDescription() const
+{
+    return m_construction->text();
+}
+
+QString LibraryDialog::problemText() const
+{
+    return m_library.ok() ? QString() : m_problem->text();
+}
+
 void LibraryDialog::applyFilter(const QString &text)
 {
     const QString wanted = text.trimmed();
     for (QTreeWidgetItem *item : entryItems())
-        item->setHidden(!item->text(0).contains(wanted, Qt::CaseInsensitive));
+        item->setHidden(!libraryNameMatches(m_library.entries[item->data(0, kEntryRole).toInt()], wanted));
     for (int i = 0; i < entryTree->topLevelItemCount(); ++i) {
         QTreeWidgetItem *group = entryTree->topLevelItem(i);
         if (group->data(0, kEntryRole).isValid())
@@ -217,7 +236,12 @@ void LibraryDialog::showPreview()
     const LibraryEntry *entry = selectedEntry();
     buttons->button(QDialogButtonBox::Ok)->setEnabled(entry != nullptr);
     m_title->setText(entry ? entry->name : QString());
-    m_construction->setText(entry ? entry->construction : QString());
+    QString about = entry ? entry->construction : QString();
+    if (entry && !entry->aliases.isEmpty()) {
+        about += (about.isEmpty() ? QString() : QStringLiteral(". ")) + QStringLiteral("Also known as ") +
+                 entry->aliases.join(QStringLiteral(", "));
+    }
+    m_construction->setText(about);
     for (int i = 0; i < 12; ++i)
         m_values[i]->setText(entry ? formatPattern(entry->deviations[i], u"0.00", m_separators) : QString());
 }

@@ -16,12 +16,14 @@ class QTreeWidgetItem;
 namespace cordavo {
 
 // The historical temperaments shipped with the program, read from its
-// resources at first use.
+// resources at first use; a table that cannot be read gives a library
+// whose error says why (see LibraryDialog).
 const TemperamentLibrary &builtInLibrary();
 
 // Chooses a temperament of the library: its groups as a tree, a filter on
-// the names and a preview of the chosen entry's twelve deviations. Keeps the
-// filter and the choice between openings.
+// the names (libraryNameMatches) and a preview of the chosen entry's twelve
+// deviations. Keeps the filter and the choice between openings. A library
+// that could not be read lists nothing and shows its error instead.
 class LibraryDialog : public QDialog
 {
     Q_OBJECT
@@ -36,6 +38,11 @@ public:
     QStringList shownNames() const;
     // The preview's twelve values, C to B; empty texts when nothing is chosen.
     QStringList previewTexts() const;
+    // The construction and other names shown for the chosen entry.
+    QString previewDescription() const;
+    // What the window says about a library that could not be read; empty
+    // when it was read.
+    QString problemText() const;
 
     QLineEdit *filterEdit;
     QTreeWidget *entryTree;
@@ -48,6 +55,7 @@ private:
 
     const TemperamentLibrary &m_library;
     const Separators m_separators;
+    QLabel *m_problem;
     QLabel *m_title;
     QLabel *m_construction;
     std::array<QLabel *, 12> m_values{};

@@ -1,4 +1,5 @@
 #include "tuning/TemperamentLibrary.h"
+#include "tuning/LibrarySearch.h"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +83,7 @@ TEST(TemperamentLibraryTest, ConstructionsTheTableLacksAreAdded)
         {"Pure Major",
          "Other just",
          {0, 111.731, 203.91, 315.641, 386.314, 498.045, 590.224, 701.955, 813.686, 884.359, 996.09, 1088.269}},
-        {"Valotti",
+        {"Vallotti",
          "Well tempered",
          {0, 94.135, 196.09, 298.045, 392.18, 501.955, 592.18, 698.045, 796.09, 894.135, 1000, 1090.225}},
         {"1/6-comma meantone",
@@ -92,6 +93,24 @@ TEST(TemperamentLibraryTest, ConstructionsTheTableLacksAreAdded)
          "Pythagorean",
          {0, 113.685, 203.91, 294.135, 407.82, 498.045, 611.73, 701.955, 815.64, 905.865, 996.09, 1109.775}},
         {"Equal temperament", "", {0, 100, 200, 300, 400, 500, 600, 700, 800, 900, 1000, 1100}},
+        // D-A narrowed by a syntonic comma, F#-C# by the schisma: A is 5/3, E 5/4.
+        {"Kirnberger I",
+         "Well tempered",
+         {0, 90.225, 203.91, 294.135, 386.314, 498.045, 590.224, 701.955, 792.18, 884.359, 996.09, 1088.269}},
+        // D-A and A-E each narrowed by half a syntonic comma: E is still 5/4.
+        {"Kirnberger II",
+         "Well tempered",
+         {0, 90.225, 203.91, 294.135, 386.314, 498.045, 590.224, 701.955, 792.18, 895.112, 996.09, 1088.269}},
+        {"Young I",
+         "Well tempered",
+         {0, 93.89, 195.845, 297.8, 391.69, 499.878, 591.935, 697.923, 795.845, 893.768, 999.755, 1091.813}},
+        // A pure minor third C-Eb (6/5) and major sixth C-A (5/3).
+        {"1/3-comma meantone (Salinas 1577)",
+         "Various comma",
+         {0, 63.504, 189.572, 315.641, 379.145, 505.214, 568.717, 694.786, 758.29, 884.359, 1010.428, 1073.931}},
+        {"2/9-comma meantone (Rossi 1666)",
+         "Various comma",
+         {0, 80.231, 194.352, 308.473, 388.703, 502.824, 583.055, 697.176, 777.407, 891.527, 1005.648, 1085.879}},
     };
     for (const Case &c : cases) {
         const LibraryEntry *entry = library.find(QLatin1String(c.name));
@@ -101,6 +120,131 @@ TEST(TemperamentLibraryTest, ConstructionsTheTableLacksAreAdded)
         EXPECT_EQ(entry->tableRow, entry->deviations);
         expectNear(positionsFromDeviations(entry->deviations), c.positions, 0.0006, c.name);
     }
+}
+
+// The four slips the compiled table copied from its sources, as the
+// constructions give them (deviations, A = 0).
+TEST(TemperamentLibraryTest, ConstructionsCorrectTheTablesSlips)
+{
+    const TemperamentLibrary library = parseTemperamentLibrary(QString::fromLatin1(kHeader));
+    ASSERT_TRUE(library.ok());
+    struct Case {
+        const char *name;
+        NoteCents deviations;
+        long double tolerance;
+    };
+    const Case cases[] = {
+        // D is 28/25 above C, not the misprinted 196/176 (-6.88), so G-D is no longer 13 cents narrow.
+        {"Werckmeister 6", {6.786, -2.553, 2.984, 4.851, 1.955, 4.831, 1.708, 4.33, -0.598, 0, 6.806, 3.91}, 0.0006},
+        // B with E-B and B-F# narrowed like the other tempered fifths, by 1/5 Pythagorean comma: -5.474, not -5.104.
+        {"Norden", {8.211, -6.256, 2.737, 2.346, -2.737, 10.948, -8.211, 5.474, -4.301, 0, 8.993, -5.474}, 0.0006},
+        // E -1.955 and F +7.82, which the one-decimal row gave as -1.9 and +7.9.
+        {"Bach (Bradley Lehman)", {5.865, 3.91, 1.955, 3.91, -1.955, 7.82, 1.955, 3.91, 3.91, 0, 3.91, 0}, 0.0006},
+        // Ab four fifths below C: 11.41, not 11.39.
+        {"1/6-comma (bemols)",
+         {4.888, -6.518, 1.629, 9.776, -1.629, 6.518, -4.888, 3.259, 11.406, 0, 8.147, -3.259},
+         0.0006},
+    };
+    for (const Case &c : cases) {
+        const LibraryEntry *entry = library.find(QLatin1String(c.name));
+        ASSERT_NE(entry, nullptr) << c.name;
+        EXPECT_TRUE(entry->constructed()) << c.name;
+        expectNear(entry->deviations, c.deviations, c.tolerance, c.name);
+    }
+    const LibraryEntry *werckmeister = library.find(QStringLiteral("Werckmeister 6"));
+    EXPECT_TRUE(werckmeister->construction.contains(QStringLiteral("D is the corrected 28/25")))
+        << werckmeister->construction.toStdString();
+    // G-D (700 + D - G cents) is 3.3 cents narrow, where the misprint made it 13.
+    EXPECT_NEAR(static_cast<double>(700 + werckmeister->deviations[2] - werckmeister->deviations[7]), 698.654, 0.001);
+}
+
+TEST(TemperamentLibraryTest, AConstructionIsDescribedByItsFifths)
+{
+    const TemperamentLibrary library = parseTemperamentLibrary(QString::fromLatin1(kHeader));
+    struct Case {
+        const char *name;
+        const char *description;
+    };
+    const Case cases[] = {
+        {"Neidhardt I (1724)", "C-G, G-D, D-A and A-E narrowed by 1/6 Pythagorean comma; E-B, B-F#, G#-Eb and Eb-Bb "
+                               "narrowed by 1/12 Pythagorean comma; the rest pure"},
+        {"Bach (Bradley Lehman)", "C-G, G-D, D-A, A-E and F-C narrowed by 1/6 Pythagorean comma; C#-G#, G#-Eb and "
+                                  "Eb-Bb narrowed by 1/12 Pythagorean comma; Bb-F widened by 1/12 Pythagorean comma; "
+                                  "the rest pure"},
+        {"Stade St. Cosmae", "C-G, G-D, D-A, A-E, E-B and B-F# narrowed by 1/4 syntonic comma; G#-Eb and Eb-Bb share "
+                             "what closes the circle; the rest pure"},
+        {"Marpurg nr 1", "D-A narrowed by a syntonic comma; F#-C# narrowed by the schisma; the rest pure"},
+        {"De Caus (1615)", "just intonation on C: 1/1 25/24 10/9 75/64 5/4 4/3 25/18 3/2 25/16 5/3 16/9 15/8"},
+    };
+    for (const Case &c : cases) {
+        const LibraryEntry *entry = library.find(QLatin1String(c.name));
+        ASSERT_NE(entry, nullptr) << c.name;
+        EXPECT_EQ(entry->construction, QLatin1String(c.description)) << c.name;
+    }
+}
+
+TEST(TemperamentLibraryTest, SearchFoldsCaseAccentsAndPunctuation)
+{
+    EXPECT_EQ(foldForSearch(u"  Kellner's Bach-tuning (1977) "), QStringLiteral("kellners bach tuning 1977"));
+    EXPECT_EQ(foldForSearch(u"VALLÓTTI"), QStringLiteral("vallotti"));
+    EXPECT_EQ(foldForSearch(u"Mitteltönig, 1/4-Komma"), QStringLiteral("mitteltonig 1/4 komma"));
+    EXPECT_EQ(foldForSearch(u"Stra\u00DFe"), QStringLiteral("strasse"));
+    EXPECT_EQ(foldForSearch(u"Ne\u0301idhardt"), QStringLiteral("neidhardt")) << "a combining accent";
+}
+
+TEST(TemperamentLibraryTest, SearchFindsTheUsualSpellingsInAnyOrder)
+{
+    const QString table = QString::fromLatin1(kHeader) +
+                          QStringLiteral("Vallotti\tWell tempered\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\n"
+                                         "Werckmeister III\tWell tempered\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\n"
+                                         "Werckmeister 4 (1691)\tWell tempered\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\n"
+                                         "Neidhardt I (1724)\tWell tempered\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\n"
+                                         "Kirnberger III\tWell tempered\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\n"
+                                         "Kellner's Bach tuning\tWell tempered\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\n");
+    const TemperamentLibrary library = parseTemperamentLibrary(table);
+    ASSERT_TRUE(library.ok()) << library.error.toStdString();
+    const auto names = [&library](QStringView typed) {
+        QStringList out;
+        for (const LibraryEntry *entry : findEntries(library, typed))
+            out << entry->name;
+        return out;
+    };
+    const QStringList vallotti{QStringLiteral("Vallotti")};
+    for (const char16_t *typed : {u"Vallotti", u"vallotti", u"VALOTTI", u"Valotti", u"Vallótti", u"valot", u"Tartini",
+                                  u"tartini vallotti", u"Vallotti Tartini", u"tartini-valotti", u"  vall  "})
+        EXPECT_EQ(names(typed), vallotti) << QString::fromUtf16(typed).toStdString();
+
+    const QStringList werckmeister3{QStringLiteral("Werckmeister III")};
+    for (const char16_t *typed :
+         {u"Werckmeister III", u"werkmeister iii", u"III Werckmeister", u"Werkmeister 3", u"werckmeister 3"})
+        EXPECT_EQ(names(typed), werckmeister3) << QString::fromUtf16(typed).toStdString();
+    EXPECT_EQ(names(u"werkmeister"),
+              (QStringList{QStringLiteral("Werckmeister III"), QStringLiteral("Werckmeister 4 (1691)"),
+                           QStringLiteral("Werckmeister 5 (1691)"), QStringLiteral("Werckmeister 6")}));
+    EXPECT_EQ(names(u"1691 WERKMEISTER iv"), QStringList{QStringLiteral("Werckmeister 4 (1691)")});
+    EXPECT_EQ(names(u"Werckmeister IV"), QStringList{QStringLiteral("Werckmeister 4 (1691)")});
+    EXPECT_EQ(names(u"septenarius"), QStringList{QStringLiteral("Werckmeister 6")});
+
+    EXPECT_EQ(names(u"Neidhart I"),
+              (QStringList{QStringLiteral("Neidhardt I (1724)"), QStringLiteral("Neidhardt II (1724)"),
+                           QStringLiteral("Neidhardt III (1724)")}))
+        << "every word is a part of a name: I is in II and III";
+    EXPECT_EQ(names(u"neidhart 1724 ii"),
+              (QStringList{QStringLiteral("Neidhardt II (1724)"), QStringLiteral("Neidhardt III (1724)")}));
+    EXPECT_EQ(names(u"Kirnberg III"), QStringList{QStringLiteral("Kirnberger III")});
+    EXPECT_EQ(names(u"kirnberger 2"), QStringList{QStringLiteral("Kirnberger II")});
+    EXPECT_EQ(names(u"kellners"), QStringList{QStringLiteral("Kellner's Bach tuning")});
+    EXPECT_EQ(names(u"kellner's bach"), QStringList{QStringLiteral("Kellner's Bach tuning")});
+    EXPECT_EQ(names(u"Aron"), QStringList{QStringLiteral("1/4 comma meantone (Aaron 1523)")});
+    EXPECT_EQ(names(u"vallotti werckmeister"), QStringList()) << "every word must match";
+    EXPECT_EQ(names(u"").size(), library.entries.size()) << "nothing typed finds everything";
+    EXPECT_EQ(names(u" - "), names(u""));
+
+    const LibraryEntry *entry = library.find(QStringLiteral("Vallotti"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry->aliases.contains(QStringLiteral("Tartini-Vallotti")));
+    EXPECT_TRUE(libraryNameMatches(*entry, u"tartini"));
+    EXPECT_FALSE(libraryNameMatches(*entry, u"kirnberger"));
 }
 
 TEST(TemperamentLibraryTest, PositionsAndDeviationsConvertBothWays)
