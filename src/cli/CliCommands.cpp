@@ -50,6 +50,16 @@ fields are checked as the main window checks them.
   --old-a HZ          A of the old temperament, 400 to 500 (default 440)
   --new-a HZ          A of the new temperament, 400 to 500 (default 440)
   --out FILE          write the document to FILE, not to standard output
+                      ("-" is standard output)
+
+The two A's say how far the pitch moves, not where it lands: the document
+gives note 69 (A) the pitch 440 + new A - old A, that is 440 Hz moved by the
+difference of the two. So --old-a 415 --new-a 415 writes 440 Hz for note 69,
+--old-a 440 --new-a 415 writes 415 Hz, and --old-a 415 --new-a 440 writes
+465 Hz.
+
+Every note must lie from -1200 to +1200 cents; a file with a note outside
+is refused.
 )";
 
 const char kFifthsHelp[] = R"(Usage: cordavo-cli fifths [--comma syntonic|pythagorean] [--decimals N] F1 ... F12
@@ -124,18 +134,14 @@ std::optional<int> decimalsOption(const QHash<QString, QString> &options)
     return it == options.end() ? std::optional<int>(2) : readDecimalsChoice(*it);
 }
 
-// The lines as the document viewer hands them to "Save xml": no-break
-// spaces come back as spaces, and line and paragraph separators (and the
-// viewer's frame marks) start new lines.
+// The lines as the document viewer holds them for "Save xml": a paragraph
+// separator and the viewer's frame marks start new lines; no-break spaces
+// and line separators stay as they are.
 QStringList viewerLines(const QStringList &lines)
 {
     QString text = lines.join(QLatin1Char('\n'));
     for (QChar &c : text) {
         switch (c.unicode()) {
-        case QChar::Nbsp:
-            c = QLatin1Char(' ');
-            break;
-        case QChar::LineSeparator:
         case QChar::ParagraphSeparator:
         case 0xFDD0:
         case 0xFDD1:
@@ -178,7 +184,7 @@ CliResult runXml(const QHash<QString, QString> &options, const QStringList &posi
         return refused({temperamentFile.error});
 
     // The main window's fields after loading both files: numbers held as
-    // the fields show them, the short name cut to the field's length.
+    // the fields show them, texts as they stand.
     TemperamentData data;
     const SupplierRecord supplier = supplierRecord(supplierFile.values);
     data.supplierName = supplier.supplierName;
@@ -186,12 +192,12 @@ CliResult runXml(const QHash<QString, QString> &options, const QStringList &posi
     data.temperamentId = heldByField(supplier.temperamentId, kWholeNumberPattern);
     const TemperamentRecord temperament = temperamentRecord(temperamentFile.values);
     data.name = temperament.name;
-    data.shortName = temperament.shortName.left(kShortNameLength);
+    data.shortName = temperament.shortName;
     data.comment = temperament.comment;
     for (int i = 0; i < 12; ++i)
         data.cents[i] = heldByField(temperament.cents[i], kTwoDecimalsPattern);
 
-    const QStringList errors = identificationErrors(data);
+    const QStringList errors = identificationErrors(data) + noteCentsErrors(data.cents, kFullStop);
     if (!errors.isEmpty())
         return refused(errors);
     for (int i = 0; i < 2; ++i) {
@@ -205,7 +211,7 @@ CliResult runXml(const QHash<QString, QString> &options, const QStringList &posi
     data.newA = pitches[1];
 
     const QByteArray bytes = xmlFileBytes(viewerLines(temperamentXml(data)));
-    if (options.contains(QStringLiteral("out"))) {
+    if (options.contains(QStringLiteral("out")) && options[QStringLiteral("out")] != QLatin1String("-")) {
         const QString error = saveFileAtomically(options[QStringLiteral("out")], bytes);
         if (!error.isEmpty())
             return refused({error});
@@ -239,7 +245,8 @@ CliResult runFifths(const QHash<QString, QString> &options, const QStringList &p
         return usageError(command, QStringLiteral("--decimals: \"%1\" is not a whole number from 0 to 10")
                                        .arg(options[QStringLiteral("decimals")]));
     if (positionals.size() != 12)
-        return usageError(command, QStringLiteral("twelve fifths are needed, C-G to F-C; %1 given").arg(positionals.size()));
+        return usageError(command,
+                          QStringLiteral("twelve fifths are needed, C-G to F-C; %1 given").arg(positionals.size()));
     FifthChoices items{};
     for (int k = 0; k < 12; ++k) {
         const auto item = fifthItemNamed(positionals[k]);
@@ -283,14 +290,14 @@ CliResult runIntervals(const QHash<QString, QString> &options, const QStringList
         terms = intervalRecord(file.values).terms;
     } else {
         if (positionals.size() != 12)
-            return usageError(command,
-                              QStringLiteral("twelve fractions A/B are needed, C to B; %1 given").arg(positionals.size()));
+            return usageError(
+                command, QStringLiteral("twelve fractions A/B are needed, C to B; %1 given").arg(positionals.size()));
         for (int i = 0; i < 12; ++i) {
             const auto f = fraction(positionals[i]);
             if (!f)
-                return usageError(command, QStringLiteral("fraction %1: \"%2\" is not of the form A/B")
-                                               .arg(i + 1)
-                                               .arg(positionals[i]));
+                return usageError(
+                    command,
+                    QStringLiteral("fraction %1: \"%2\" is not of the form A/B").arg(i + 1).arg(positionals[i]));
             terms.first[i] = f->first;
             terms.second[i] = f->second;
         }
@@ -337,8 +344,9 @@ CliResult runDiff(const QHash<QString, QString> &options, const QStringList &pos
             return usageError(command, QStringLiteral("--%1 C0,...,C11 is required").arg(name));
         const auto cents = centsList(options[name]);
         if (!cents)
-            return usageError(command, QStringLiteral("--%1: \"%2\" is not twelve numbers separated by commas")
-                                           .arg(name, options[name]));
+            return usageError(
+                command,
+                QStringLiteral("--%1: \"%2\" is not twelve numbers separated by commas").arg(name, options[name]));
         lists[i] = *cents;
     }
     QStringList lines;

@@ -31,10 +31,7 @@ long double heldByField(long double x, QStringView pattern)
     return field.value();
 }
 
-NumEditText::NumEditText(const Separators &separators)
-    : m_separators(separators)
-{
-}
+NumEditText::NumEditText(const Separators &separators) : m_separators(separators) {}
 
 long double NumEditText::TextToValue(QStringView text, const Separators &separators)
 {
@@ -47,9 +44,11 @@ long double NumEditText::TextToValue(QStringView text, const Separators &separat
                 break;
             hasDecimal = true;
             kept += c;
-        } else if (c == separators.thousands) {
+        } else if (c == separators.thousands || c == QLatin1Char(',')) {
             // The grouping that the display pattern writes must read back as
-            // the same number, also where the thousands separator is a comma.
+            // the same number, also where the thousands separator is a comma;
+            // a comma that is not the decimal separator is skipped alike, so
+            // that a stray comma never wipes the number being typed.
             continue;
         } else if (isNumberCharacter(c)) {
             kept += c;

@@ -29,8 +29,9 @@ public:
     explicit NumEditText(const Separators &separators);
 
     // Reads the number that a field text shows: every character other than
-    // signs, digits, commas and the decimal separator is skipped (the
-    // thousands separator too), reading stops at a second decimal separator,
+    // signs, digits and the decimal separator is skipped (the thousands
+    // separator and a comma that is not the decimal separator too), reading
+    // stops at a second decimal separator,
     // a trailing decimal separator is dropped; anything that is then not a
     // plain signed decimal number reads as 0.
     static long double TextToValue(QStringView text, const Separators &separators);

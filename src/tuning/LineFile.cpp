@@ -6,10 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <cfloat>
 #include <cmath>
 
 namespace cordavo {
@@ -44,6 +44,21 @@ QString lineMessage(int line, const QString &fileName, const QString &problem)
     return QStringLiteral("Line %1 of %2: %3").arg(line).arg(quoted(fileName), problem);
 }
 
+// Why a save failed, in words: the file's own reason, or, where Qt has none
+// to give, what the folder says about itself.
+QString saveFailure(const QFileDevice &file, const QString &path, qint64 size)
+{
+    const QString reason = file.errorString();
+    if (!reason.isEmpty() && reason != QLatin1String("Unknown error"))
+        return reason;
+    const QStorageInfo storage(QFileInfo(path).absolutePath());
+    if (storage.isValid() && storage.bytesAvailable() < size)
+        return QStringLiteral("No space left on device");
+    if (storage.isValid() && storage.isReadOnly())
+        return QStringLiteral("Read-only file system");
+    return QStringLiteral("the file could not be written completely; the old file, if any, is unchanged");
+}
+
 } // namespace
 
 QStringList splitLines(QStringView text)
@@ -72,16 +87,20 @@ QString decodeLineFileText(const QByteArray &bytes)
     return fromWindows1252(bytes);
 }
 
-bool readNumberLine(QStringView line, QChar decimalSeparator, long double *value)
+QString readNumberLine(QStringView line, QChar decimalSeparator, long double *value)
 {
     const QChar other = decimalSeparator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
     auto number = readRegional(line, decimalSeparator);
     if (!number)
         number = readRegional(line, other);
-    if (!number || !(std::fabs(*number) <= DBL_MAX))
-        return false;
+    const QString shown = quoted(line.toString());
+    if (!number || std::isnan(*number))
+        return QStringLiteral("%1 is not a number").arg(shown);
+    if (!(std::fabs(*number) < kLargestFieldNumber))
+        return QStringLiteral("%1 is too large: no field holds a number beyond %2 either way")
+            .arg(shown, formatGeneral(kLargestFieldNumber - 1, decimalSeparator));
     *value = *number;
-    return true;
+    return {};
 }
 
 LineFileContents parseLineFile(const QByteArray &bytes, const QString &fileName, QStringView layout,
@@ -103,9 +122,9 @@ LineFileContents parseLineFile(const QByteArray &bytes, const QString &fileName,
     for (qsizetype i = 0; i < layout.size(); ++i) {
         LineValue value;
         if (layout[i] == QLatin1Char('N')) {
-            if (!readNumberLine(lines[i], decimalSeparator, &value.number)) {
-                contents.error = lineMessage(static_cast<int>(i) + 1, fileName,
-                                             QStringLiteral("%1 is not a number").arg(quoted(lines[i])));
+            const QString problem = readNumberLine(lines[i], decimalSeparator, &value.number);
+            if (!problem.isEmpty()) {
+                contents.error = lineMessage(static_cast<int>(i) + 1, fileName, problem);
                 contents.values.clear();
                 return contents;
             }
@@ -166,15 +185,18 @@ QString saveFileAtomically(const QString &path, const QByteArray &bytes)
     if (QFileInfo(path).isDir())
         return QStringLiteral("Cannot save %1: it is a folder").arg(quoted(shown));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Cannot save %1: %2").arg(quoted(shown), file.errorString());
+    // Unbuffered, so that a full disk fails the write itself, with the
+    // system's reason: a buffered failure would surface only in commit(),
+    // which has lost the reason by then.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return QStringLiteral("Cannot save %1: %2").arg(quoted(shown), saveFailure(file, path, bytes.size()));
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        const QString reason = saveFailure(file, path, bytes.size());
         file.cancelWriting();
         return QStringLiteral("Cannot save %1: %2").arg(quoted(shown), reason);
     }
     if (!file.commit())
-        return QStringLiteral("Cannot save %1: %2").arg(quoted(shown), file.errorString());
+        return QStringLiteral("Cannot save %1: %2").arg(quoted(shown), saveFailure(file, path, bytes.size()));
     return {};
 }
 

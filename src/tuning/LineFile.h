@@ -14,6 +14,12 @@ namespace cordavo {
 // layout names each line's kind: 'T' a text line, 'N' a number line.
 inline constexpr qint64 kLargestLineFile = 1024 * 1024;
 
+// The largest magnitude a number read from a file may have. The fields show
+// numbers in plain decimal notation with up to two decimals, which a double
+// holds exactly only below 10^15; a larger number is no value any field
+// could hold.
+inline constexpr long double kLargestFieldNumber = 1e15L;
+
 struct LineValue {
     QString text;           // a text line as it stands
     long double number = 0; // a number line's value
@@ -35,8 +41,9 @@ QStringList splitLines(QStringView text);
 QString decodeLineFileText(const QByteArray &bytes);
 
 // A number line: the user's decimal separator or the other one of comma and
-// full stop, no thousands separator; finite within the range of a double.
-bool readNumberLine(QStringView line, QChar decimalSeparator, long double *value);
+// full stop, no thousands separator. Returns an empty string and sets value,
+// or the problem with the line ("... is not a number", "... is too large").
+QString readNumberLine(QStringView line, QChar decimalSeparator, long double *value);
 
 // Checks the bytes of a file against its layout. Lines beyond the layout are
 // ignored. fileName only serves the messages.

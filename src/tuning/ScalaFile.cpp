@@ -59,6 +59,11 @@ Pitch readPitch(const QString &line)
             pitch.problem = QStringLiteral("%1 is not a pitch").arg(shown);
             return pitch;
         }
+        if (!(std::fabs(*value) < kLargestFieldNumber)) {
+            pitch.problem = QStringLiteral("%1 is too large: no field holds a number beyond %2 either way")
+                                .arg(shown, formatGeneral(kLargestFieldNumber - 1, QLatin1Char('.')));
+            return pitch;
+        }
         pitch.cents = *value;
         pitch.octave = *value == kOctaveCents;
         return pitch;
@@ -189,8 +194,9 @@ QStringList scalaFileLines(const QString &fileName, const ScalaScale &scale)
     if (isComment(description))
         description.prepend(QLatin1Char(' '));
     QStringList lines{QStringLiteral("! ") + fileName, description, QStringLiteral("12")};
+    // A scale's pitches are measured from its 1/1, which is C.
     for (int i = 1; i < kNotes; ++i)
-        lines << formatPattern(scale.positions[i], u"0.00000", fullStop);
+        lines << formatPattern(scale.positions[i] - scale.positions[0], u"0.00000", fullStop);
     lines << QStringLiteral("2/1");
     return lines;
 }

@@ -36,8 +36,8 @@ ScalaContents parseScalaFile(const QByteArray &bytes, const QString &fileName);
 ScalaContents readScalaFile(const QString &path);
 
 // The lines of a Scala file: a comment with the file's name, the
-// description, 12, the positions of C# to B in cents with five decimals and
-// a full stop, and 2/1.
+// description, 12, the positions of C# to B above C's (C is the scale's
+// 1/1) in cents with five decimals and a full stop, and 2/1.
 QStringList scalaFileLines(const QString &fileName, const ScalaScale &scale);
 
 } // namespace cordavo

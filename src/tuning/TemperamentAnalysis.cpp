@@ -22,7 +22,25 @@ IntervalQuality measure(const std::array<long double, kMidiNoteCount> &pitches, 
     return q;
 }
 
+IntervalGrade grade(long double fromPure, long double wolfLimit)
+{
+    const long double size = std::fabs(fromPure);
+    if (size < kPureLimitCents)
+        return IntervalGrade::Pure;
+    return size > wolfLimit ? IntervalGrade::Wolf : IntervalGrade::Tempered;
+}
+
 } // namespace
+
+IntervalGrade fifthGrade(long double fromPure)
+{
+    return grade(fromPure, kWolfFifthCents);
+}
+
+IntervalGrade thirdGrade(long double fromPure)
+{
+    return grade(fromPure, kWolfThirdCents);
+}
 
 QString noteName(int pitchClass)
 {

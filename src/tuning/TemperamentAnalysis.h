@@ -11,10 +11,10 @@ namespace cordavo {
 // One fifth or major third of a temperament, taken in the octave from
 // middle C (MIDI 60) upward.
 struct IntervalQuality {
-    int lowerNote = 0;          // pitch class of the lower note, 0 = C
-    int upperNote = 0;          // pitch class of the upper note
-    long double cents = 0;      // size of the interval
-    long double fromPure = 0;   // cents above (+) or below (-) the pure interval
+    int lowerNote = 0;        // pitch class of the lower note, 0 = C
+    int upperNote = 0;        // pitch class of the upper note
+    long double cents = 0;    // size of the interval
+    long double fromPure = 0; // cents above (+) or below (-) the pure interval
     long double beatsPerSecond = 0;
 };
 
@@ -27,6 +27,26 @@ struct TemperamentQuality {
 
 inline constexpr long double kPureFifthCents = 701.955000865387263L;
 inline constexpr long double kPureThirdCents = 386.313713864835199L;
+
+// How an interval sounds beside its pure size: pure, tempered as a
+// temperament means it to be, or a wolf that no piece can use.
+enum class IntervalGrade { Pure, Tempered, Wolf };
+
+// Closer to pure than this an interval is pure to the ear.
+inline constexpr long double kPureLimitCents = 0.05L;
+// A fifth further than this from pure is a wolf: the Pythagorean wolf is
+// 23.5 cents narrow and the meantone wolf 35.7 wide, while the fifths of the
+// usual temperaments are tempered by 7 cents or less.
+inline constexpr long double kWolfFifthCents = 15;
+// A major third further than this from pure is a wolf. The Pythagorean third
+// (21.5 cents wide) is rough but played in every well-tempered key; the
+// diminished fourth that stands for a third across a meantone wolf is not
+// playable (41 cents wide in quarter-comma, 32.5 in fifth-comma). 30 lies
+// between them.
+inline constexpr long double kWolfThirdCents = 30;
+
+IntervalGrade fifthGrade(long double fromPure);
+IntervalGrade thirdGrade(long double fromPure);
 
 // The note names C, C#, ... B.
 QString noteName(int pitchClass);

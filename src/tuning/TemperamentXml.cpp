@@ -1,6 +1,9 @@
 #include "tuning/TemperamentXml.h"
 
 #include "numbers/NumberFormat.h"
+#include "tuning/TemperamentAnalysis.h"
+
+#include <cmath>
 
 namespace cordavo {
 
@@ -67,6 +70,19 @@ QStringList identificationErrors(const TemperamentData &data)
     return errors;
 }
 
+QStringList noteCentsErrors(const NoteCents &cents, QChar decimalSeparator)
+{
+    QStringList errors;
+    for (int i = 0; i < 12; ++i) {
+        if (!(std::fabs(cents[i]) <= kLargestNoteCents)) {
+            errors << QStringLiteral("%1 is %2 cents; a note must lie from -%3 to +%3 cents")
+                          .arg(noteName(i), formatGeneral(cents[i], decimalSeparator),
+                               formatGeneral(kLargestNoteCents, decimalSeparator));
+        }
+    }
+    return errors;
+}
+
 QByteArray xmlFileBytes(const QStringList &lines)
 {
     QByteArray bytes;
@@ -96,8 +112,7 @@ QStringList temperamentXml(const TemperamentData &data)
 
     const auto pitches = pitchTable(data.oldA, data.newA, data.cents);
     for (int note = 0; note < kMidiNoteCount; ++note) {
-        lines << QStringLiteral("  <note>")
-              << element("    ", "MIDINoteNumberOnEightFootStop", number(note))
+        lines << QStringLiteral("  <note>") << element("    ", "MIDINoteNumberOnEightFootStop", number(note))
               << element("    ", "PitchHz", number(pitches[note])) << QStringLiteral("  </note>");
     }
     lines << QStringLiteral("</ObjectList>") << QStringLiteral("</Hauptwerk>");

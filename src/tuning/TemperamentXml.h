@@ -21,12 +21,22 @@ struct TemperamentData {
     QString comment;
 };
 
-// The most characters the short name field holds; a longer name is cut.
+// The most characters a user can type into the short name field; a longer
+// name loaded from a file is kept whole.
 inline constexpr int kShortNameLength = 5;
 
 // The checks of the identifying fields before a document or a data file is
 // made: one message for each failing check, in the order the user sees them.
 QStringList identificationErrors(const TemperamentData &data);
+
+// A note may lie at most an octave from equal temperament either way; no
+// organ plays a pitch further off, and the document's pitches stay plain
+// decimal numbers.
+inline constexpr long double kLargestNoteCents = 1200;
+
+// One message for each note whose value lies outside -1200 ... +1200 cents,
+// naming the note, its value and the limits.
+QStringList noteCentsErrors(const NoteCents &cents, QChar decimalSeparator);
 
 inline constexpr int kTemperamentXmlLineCount = 15 + kMidiNoteCount * 4 + 2;
 

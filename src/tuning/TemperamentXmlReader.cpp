@@ -18,7 +18,7 @@ constexpr int kMiddleC = 60;
 std::optional<long double> number(const QString &text)
 {
     long double value = 0;
-    if (!readNumberLine(text, QLatin1Char('.'), &value))
+    if (!readNumberLine(text, QLatin1Char('.'), &value).isEmpty())
         return std::nullopt;
     return value;
 }
@@ -52,8 +52,8 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
     auto xmlError = [&xml] { return QStringLiteral("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString()); };
     if (!xml.readNextStartElement())
         return r.fail(xml.hasError() ? xmlError() : QStringLiteral("it holds no XML element"));
-    if (xml.name() != QLatin1String("Hauptwerk")
-        || xml.attributes().value(QLatin1String("FileFormat")) != QLatin1String("Temperament"))
+    if (xml.name() != QLatin1String("Hauptwerk") ||
+        xml.attributes().value(QLatin1String("FileFormat")) != QLatin1String("Temperament"))
         return r.fail(QStringLiteral("it is not a Hauptwerk temperament file"));
 
     // The note being read; a missing part stays empty.
@@ -104,7 +104,8 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
         } else if (xml.isEndElement() && xml.name() == QLatin1String("note") && inNote) {
             inNote = false;
             if (!note.hasNumber || !note.hasPitch)
-                return r.fail(QStringLiteral("a note near line %1 lacks its number or its pitch").arg(xml.lineNumber()));
+                return r.fail(
+                    QStringLiteral("a note near line %1 lacks its number or its pitch").arg(xml.lineNumber()));
             const long double n = note.number;
             if (n != std::floor(n) || n < kFirstMidiNote || n > kLastMidiNote)
                 return r.fail(QStringLiteral("note number %1 is not from 0 to 132").arg(double(n)));

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
+#include <QImageWriter>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -22,8 +23,6 @@ namespace cordavo {
 
 namespace {
 
-constexpr QSize kPictureSize(960, 440);
-
 QString cents(long double value, const Separators &separators)
 {
     return formatPattern(value, u"0.00", separators);
@@ -35,18 +34,20 @@ QString signedCents(long double value, const Separators &separators)
     return value > 0 && text != cents(0, separators) ? QStringLiteral("+") + text : text;
 }
 
-// Wolves stand out in red, pure intervals in green.
-QColor qualityColour(long double fromPure)
+} // namespace
+
+QColor gradeColour(IntervalGrade grade)
 {
-    const long double size = std::fabs(fromPure);
-    if (size < 0.05L)
+    switch (grade) {
+    case IntervalGrade::Pure:
         return QColor(0, 128, 0);
-    if (size > 15)
+    case IntervalGrade::Wolf:
         return QColor(200, 0, 0);
+    case IntervalGrade::Tempered:
+        break;
+    }
     return QColor(30, 30, 30);
 }
-
-} // namespace
 
 DeviationChart::DeviationChart(const Separators &separators, QWidget *parent)
     : QWidget(parent), m_separators(separators)
@@ -128,8 +129,13 @@ void FifthsCircle::paintCircle(QPainter &painter, const QRectF &area) const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QPointF centre = area.center();
-    const qreal radius = std::min(area.width(), area.height()) / 2 - 52;
+    // The legend takes two lines at the foot; the circle fills the rest.
+    const QFont legendFont = painter.font();
+    const qreal lineHeight = QFontMetricsF(legendFont).height();
+    const QRectF legend(area.left(), area.bottom() - 2 * lineHeight - 6, area.width(), 2 * lineHeight);
+    const QRectF circleArea(area.left(), area.top(), area.width(), legend.top() - area.top());
+    const QPointF centre = circleArea.center();
+    const qreal radius = std::min(circleArea.width(), circleArea.height()) / 2 - 52;
     auto at = [&](qreal position, qreal r) {
         const qreal angle = position * M_PI / 6 - M_PI / 2; // C at the top, fifths clockwise
         return QPointF(centre.x() + r * std::cos(angle), centre.y() + r * std::sin(angle));
@@ -151,14 +157,33 @@ void FifthsCircle::paintCircle(QPainter &painter, const QRectF &area) const
         textAt(at(k, radius + 18), noteName(fifth.lowerNote), Qt::black);
         painter.setFont(QFont(painter.font().family(), -1));
         const IntervalQuality &third = m_quality.thirds[fifth.lowerNote];
-        textAt(at(k, radius - 28), signedCents(third.fromPure, m_separators),
-               std::fabs(third.fromPure) < 0.05L ? QColor(0, 128, 0) : QColor(60, 60, 160));
+        textAt(at(k, radius - 28), signedCents(third.fromPure, m_separators), gradeColour(thirdGrade(third.fromPure)));
         // The fifth's tempering halfway to the next note.
-        textAt(at(k + 0.5, radius + 18), signedCents(fifth.fromPure, m_separators), qualityColour(fifth.fromPure));
+        textAt(at(k + 0.5, radius + 18), signedCents(fifth.fromPure, m_separators),
+               gradeColour(fifthGrade(fifth.fromPure)));
     }
     painter.setPen(Qt::black);
     painter.drawText(QRectF(centre.x() - 90, centre.y() - 30, 180, 60), Qt::AlignCenter,
                      QStringLiteral("outside: fifths\ninside: major thirds\n(cents from pure)"));
+
+    // Each part of the legend in the colour it explains.
+    painter.setFont(legendFont);
+    const QString wolf = QStringLiteral("Red: wolf (fifth over %1 cents, third over %2 cents from pure)")
+                             .arg(formatGeneral(kWolfFifthCents, m_separators.decimal),
+                                  formatGeneral(kWolfThirdCents, m_separators.decimal));
+    const QString pure = QStringLiteral("Green: pure");
+    const QString plain = QStringLiteral(" · Plain: tempered");
+    painter.setPen(gradeColour(IntervalGrade::Wolf));
+    painter.drawText(QRectF(legend.left(), legend.top(), legend.width(), lineHeight), Qt::AlignCenter, wolf);
+    const QFontMetricsF metrics(painter.font());
+    const qreal pureWidth = metrics.horizontalAdvance(pure);
+    const qreal left = legend.center().x() - (pureWidth + metrics.horizontalAdvance(plain)) / 2;
+    const qreal second = legend.top() + lineHeight;
+    painter.setPen(gradeColour(IntervalGrade::Pure));
+    painter.drawText(QRectF(left, second, pureWidth + 1, lineHeight), Qt::AlignLeft | Qt::AlignVCenter, pure);
+    painter.setPen(gradeColour(IntervalGrade::Tempered));
+    painter.drawText(QRectF(left + pureWidth, second, legend.right() - left - pureWidth, lineHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, plain);
     painter.restore();
 }
 
@@ -237,7 +262,7 @@ void AnalysisWindow::refresh()
     Chart->setCents(values);
     Circle->setQuality(quality);
 
-    auto setRow = [this](int row, const QString &kind, const IntervalQuality &q) {
+    auto setRow = [this](int row, const QString &kind, const IntervalQuality &q, IntervalGrade grade) {
         const QStringList cells = {kind, noteName(q.lowerNote) + QStringLiteral("-") + noteName(q.upperNote),
                                    cents(q.cents, m_separators), signedCents(q.fromPure, m_separators),
                                    formatPattern(q.beatsPerSecond, u"0.00", m_separators)};
@@ -246,13 +271,13 @@ void AnalysisWindow::refresh()
             if (column >= 2)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (column == 3)
-                item->setForeground(qualityColour(q.fromPure));
+                item->setForeground(gradeColour(grade));
             TableIntervals->setItem(row, column, item);
         }
     };
     for (int k = 0; k < 12; ++k) {
-        setRow(k, QStringLiteral("Fifth"), quality.fifths[k]);
-        setRow(12 + k, QStringLiteral("Major third"), quality.thirds[k]);
+        setRow(k, QStringLiteral("Fifth"), quality.fifths[k], fifthGrade(quality.fifths[k].fromPure));
+        setRow(12 + k, QStringLiteral("Major third"), quality.thirds[k], thirdGrade(quality.thirds[k].fromPure));
     }
 }
 
@@ -264,27 +289,39 @@ void AnalysisWindow::paintPicture(QPainter &painter, const QSize &size) const
     Circle->paintCircle(painter, QRectF(half, 0, half, size.height()));
 }
 
-QByteArray AnalysisWindow::pictureBytes(bool svg) const
+FileBytes AnalysisWindow::pictureBytes(bool svg) const
 {
+    const QSize size = m_pictureSize;
+    const QString pixels = QStringLiteral("%1 × %2 pixels").arg(size.width()).arg(size.height());
+    if (size.isEmpty())
+        return {{}, QStringLiteral("a picture of %1 cannot be drawn").arg(pixels)};
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (svg) {
         QSvgGenerator generator;
         generator.setOutputDevice(&buffer);
-        generator.setSize(kPictureSize);
-        generator.setViewBox(QRect(QPoint(0, 0), kPictureSize));
+        generator.setSize(size);
+        generator.setViewBox(QRect(QPoint(0, 0), size));
         generator.setTitle(QStringLiteral("Temperament"));
-        QPainter painter(&generator);
-        paintPicture(painter, kPictureSize);
+        QPainter painter;
+        if (!painter.begin(&generator))
+            return {{}, QStringLiteral("the SVG drawing cannot be started")};
+        paintPicture(painter, size);
+        if (!painter.end())
+            return {{}, QStringLiteral("the SVG drawing cannot be finished")};
     } else {
-        QImage image(kPictureSize, QImage::Format_RGB32);
+        QImage image(size, QImage::Format_RGB32);
+        if (image.isNull())
+            return {{}, QStringLiteral("there is not enough memory for a picture of %1").arg(pixels)};
         {
             QPainter painter(&image);
-            paintPicture(painter, kPictureSize);
+            paintPicture(painter, size);
         }
-        image.save(&buffer, "PNG");
+        QImageWriter writer(&buffer, "png");
+        if (!writer.write(image))
+            return {{}, QStringLiteral("the PNG picture cannot be made: %1").arg(writer.errorString())};
     }
-    return buffer.data();
+    return {buffer.data(), {}};
 }
 
 void AnalysisWindow::ButtonSalvaImmagineClick()

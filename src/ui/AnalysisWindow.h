@@ -2,8 +2,10 @@
 
 #include "numbers/Separators.h"
 #include "tuning/TemperamentAnalysis.h"
+#include "ui/FileCommands.h"
 #include "ui/UserDialogs.h"
 
+#include <QColor>
 #include <QWidget>
 
 class QLabel;
@@ -13,6 +15,10 @@ class QTableWidget;
 namespace cordavo {
 
 class TFormTemperamento;
+
+// The colour an interval's size is shown in: wolves red, pure intervals
+// green, the tempered ones plain.
+QColor gradeColour(IntervalGrade grade);
 
 // Bars of the twelve deviations from equal temperament, C to B.
 class DeviationChart : public QWidget
@@ -32,7 +38,8 @@ private:
 };
 
 // The circle of fifths with each fifth's tempering between its notes and
-// each major third's distance from pure beside the note it starts on.
+// each major third's distance from pure beside the note it starts on, and
+// under it a legend of the colours.
 class FifthsCircle : public QWidget
 {
     Q_OBJECT
@@ -63,8 +70,12 @@ public:
     void refresh();
     // Draws the chart and the circle side by side, for a picture file.
     void paintPicture(QPainter &painter, const QSize &size) const;
-    // "PNG" or "SVG" picture bytes of the chart and the circle.
-    QByteArray pictureBytes(bool svg) const;
+    // "PNG" or "SVG" picture bytes of the chart and the circle, or why they
+    // could not be made.
+    FileBytes pictureBytes(bool svg) const;
+    // The size pictures are drawn at, 960 × 440 unless changed.
+    QSize pictureSize() const { return m_pictureSize; }
+    void setPictureSize(const QSize &size) { m_pictureSize = size; }
     void ButtonSalvaImmagineClick();
 
     QTableWidget *TableIntervals;
@@ -78,6 +89,7 @@ private:
     Separators m_separators;
     UserDialogs &m_dialogs;
     FileQuestion m_pictureDialog;
+    QSize m_pictureSize{960, 440};
 };
 
 } // namespace cordavo

@@ -12,10 +12,24 @@ bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &ques
 bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &question,
                        const std::function<QByteArray(const QString &path)> &bytesFor)
 {
+    return saveThroughDialog(dialogs, parent, question, [&bytesFor](const QString &path) {
+        return FileBytes{bytesFor(path), {}};
+    });
+}
+
+bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &question,
+                       const std::function<FileBytes(const QString &path)> &make)
+{
     const auto path = dialogs.saveFileName(parent, question);
     if (!path)
         return false;
-    const QString error = saveFileAtomically(*path, bytesFor(*path));
+    const FileBytes made = make(*path);
+    if (!made.error.isEmpty()) {
+        dialogs.error(parent,
+                      QStringLiteral("Cannot save \"%1\": %2").arg(QDir::toNativeSeparators(*path), made.error));
+        return false;
+    }
+    const QString error = saveFileAtomically(*path, made.bytes);
     if (!error.isEmpty()) {
         dialogs.error(parent, error);
         return false;

@@ -18,6 +18,16 @@ bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &ques
 bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &question,
                        const std::function<QByteArray(const QString &path)> &bytesFor);
 
+// Contents made for a chosen path, or why they could not be made.
+struct FileBytes {
+    QByteArray bytes;
+    QString error; // empty when the bytes are good
+};
+// The same, for contents whose making can fail: the failure is shown as an
+// error naming the file, and nothing is written.
+bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &question,
+                       const std::function<FileBytes(const QString &path)> &make);
+
 // A data file that was chosen and checked whole.
 struct LoadedFile {
     QString path;

@@ -16,8 +16,21 @@ const QString kCaption = QStringLiteral("Cordavo");
 
 std::optional<QString> runFileDialog(QWidget *parent, FileQuestion &question, QFileDialog::AcceptMode mode)
 {
-    // Qt's own dialog: its name box can be read and rewritten when the type changes.
     QFileDialog dialog(parent);
+    prepareFileDialog(dialog, question, mode);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
+    question.selectedFilter = static_cast<int>(question.filters.indexOf(dialog.selectedNameFilter()));
+    question.fileName = path;
+    return path;
+}
+
+} // namespace
+
+void prepareFileDialog(QFileDialog &dialog, FileQuestion &question, QFileDialog::AcceptMode mode)
+{
+    // Qt's own dialog: its name box can be read and rewritten when the type changes.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     dialog.setAcceptMode(mode);
@@ -28,24 +41,19 @@ std::optional<QString> runFileDialog(QWidget *parent, FileQuestion &question, QF
     dialog.setDefaultSuffix(question.defaultSuffix);
     if (!question.fileName.isEmpty())
         dialog.selectFile(question.fileName);
-    if (question.typeChanged) {
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
-            auto *nameBox = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            if (!nameBox)
-                return;
-            const int index = static_cast<int>(question.filters.indexOf(filter));
-            dialog.selectFile(question.typeChanged(nameBox->text(), index));
-        });
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    const QString path = dialog.selectedFiles().constFirst();
-    question.selectedFilter = static_cast<int>(question.filters.indexOf(dialog.selectedNameFilter()));
-    question.fileName = path;
-    return path;
+    if (!question.typeChanged)
+        return;
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &question](const QString &filter) {
+        auto *nameBox = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (!nameBox)
+            return;
+        const int index = static_cast<int>(question.filters.indexOf(filter));
+        // Written into the name box itself: selectFile() leaves the box alone
+        // while it has the keyboard focus, as it has when the type is changed
+        // with the mouse wheel or the box was just typed in.
+        nameBox->setText(question.typeChanged(nameBox->text(), index));
+    });
 }
-
-} // namespace
 
 void QtUserDialogs::message(QWidget *parent, const QString &text)
 {

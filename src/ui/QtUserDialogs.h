@@ -2,7 +2,14 @@
 
 #include "ui/UserDialogs.h"
 
+#include <QFileDialog>
+
 namespace cordavo {
+
+// Sets up Qt's own file dialog for a question: its types, name and suffix,
+// and the renaming when the user picks another type. The question must
+// outlive the dialog.
+void prepareFileDialog(QFileDialog &dialog, FileQuestion &question, QFileDialog::AcceptMode mode);
 
 // The real boxes and dialogs, on the desktop.
 class QtUserDialogs : public UserDialogs

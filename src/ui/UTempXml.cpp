@@ -3,6 +3,8 @@
 #include "ui/Fonts.h"
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace cordavo {
@@ -23,6 +25,20 @@ TFormXml::TFormXml(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(MemoXml);
+}
+
+QStringList TFormXml::lines() const
+{
+    QStringList result;
+    const QTextDocument *document = MemoXml->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        result << block.text();
+    return result;
+}
+
+bool TFormXml::isEmpty() const
+{
+    return MemoXml->document()->isEmpty();
 }
 
 } // namespace cordavo

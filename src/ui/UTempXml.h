@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -13,6 +14,12 @@ class TFormXml : public QWidget
     Q_OBJECT
 public:
     explicit TFormXml(QWidget *parent = nullptr);
+
+    // The viewer's lines exactly as it holds them, for saving and printing:
+    // a no-break space stays one, and a line separator (U+2028) inside a
+    // line stays in it. toPlainText() would turn both into something else.
+    QStringList lines() const;
+    bool isEmpty() const;
 
     QPlainTextEdit *MemoXml;
 };

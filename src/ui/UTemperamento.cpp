@@ -5,10 +5,10 @@
 #include "tuning/TemperamentXmlReader.h"
 #include "ui/AnalysisWindow.h"
 #include "ui/FileCommands.h"
-#include "ui/LibraryDialog.h"
 #include "ui/Fonts.h"
-#include "ui/TextPrinting.h"
+#include "ui/LibraryDialog.h"
 #include "ui/NumEdit.h"
+#include "ui/TextPrinting.h"
 #include "ui/UAbout.h"
 #include "ui/UCents.h"
 #include "ui/UScale.h"
@@ -18,20 +18,27 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFontInfo>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace cordavo {
@@ -43,8 +50,7 @@ constexpr int kHeight = 574;
 constexpr double kLowestPitch = 400;
 constexpr double kHighestPitch = 500;
 
-template <typename T>
-T *named(T *widget, const char *name)
+template <typename T> T *named(T *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -77,6 +83,115 @@ QWidget *panel(QWidget *parent, const char *name, const QRect &geometry, const Q
     p->setStyleSheet(style);
     return p;
 }
+
+// The short name field. What the user types, pastes or drops stops at
+// kShortNameLength characters in all; a longer name the program puts in
+// (from a file) stays whole, since setText never passes through here.
+// QLineEdit::setMaxLength would cut that too.
+class ShortNameEdit : public QLineEdit
+{
+public:
+    explicit ShortNameEdit(QWidget *parent) : QLineEdit(parent) {}
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (!isReadOnly() && event->matches(QKeySequence::Paste)) {
+            pasteFitting(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
+            event->accept();
+            return;
+        }
+        if (!isReadOnly() && typesText(event) && event->text().size() > room()) {
+            event->accept(); // refused: the field is full
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+
+    void inputMethodEvent(QInputMethodEvent *event) override
+    {
+        const qsizetype fits = std::max<qsizetype>(0, room() + event->replacementLength());
+        if (event->commitString().size() <= fits) {
+            QLineEdit::inputMethodEvent(event);
+            return;
+        }
+        QInputMethodEvent cut(event->preeditString(), event->attributes());
+        cut.setCommitString(event->commitString().left(fits), event->replacementStart(), event->replacementLength());
+        QLineEdit::inputMethodEvent(&cut);
+        event->setAccepted(cut.isAccepted());
+    }
+
+    void dropEvent(QDropEvent *event) override
+    {
+        // A drop inserts beside the text; moving text within the field adds nothing.
+        const QMimeData *data = event->mimeData();
+        const qsizetype fits = std::max<qsizetype>(0, kShortNameLength - text().size());
+        if (isReadOnly() || event->source() == this || !data->hasText() || data->text().size() <= fits) {
+            QLineEdit::dropEvent(event);
+            return;
+        }
+        if (fits == 0) {
+            event->ignore();
+            return;
+        }
+        QMimeData cutData;
+        cutData.setText(data->text().left(fits));
+        QDropEvent cut(event->position(), event->possibleActions(), &cutData, event->buttons(), event->modifiers());
+        QLineEdit::dropEvent(&cut);
+        event->setDropAction(cut.dropAction());
+        event->setAccepted(cut.isAccepted());
+    }
+
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        // The middle button pastes the selection on X11.
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        if (!isReadOnly() && event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
+            deselect();
+            pasteFitting(clipboard->text(QClipboard::Selection));
+            event->accept();
+            return;
+        }
+        QLineEdit::mouseReleaseEvent(event);
+    }
+
+    void contextMenuEvent(QContextMenuEvent *event) override
+    {
+        QMenu *menu = createStandardContextMenu();
+        const QString pasteCaption = QLineEdit::tr("&Paste");
+        for (QAction *action : menu->actions()) {
+            if (action->text().section(QLatin1Char('\t'), 0, 0) != pasteCaption)
+                continue;
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this,
+                    [this] { pasteFitting(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(event->globalPos());
+    }
+
+private:
+    // Characters the user may still add, counting a selection as replaced.
+    qsizetype room() const { return kShortNameLength - (text().size() - selectedText().size()); }
+
+    // Pastes as much as fits; nothing changes when nothing fits.
+    void pasteFitting(const QString &pasted)
+    {
+        const QString fitting = pasted.left(std::max<qsizetype>(0, room()));
+        if (!fitting.isEmpty())
+            insert(fitting);
+    }
+
+    // A key press that types characters, as opposed to one that edits,
+    // moves, or is a command.
+    static bool typesText(const QKeyEvent *event)
+    {
+        const QString text = event->text();
+        const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+        const bool command = modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+        return !text.isEmpty() && text.front().isPrint() && !command;
+    }
+};
 
 // Shows a window modeless, or brings it to the front when already visible.
 void showInFront(QWidget *window)
@@ -132,17 +247,22 @@ void TFormTemperamento::createMenus()
     SalvaXml = addItem(file, "SalvaXml", QStringLiteral("Save xml"), &TFormTemperamento::SalvaXmlClick);
     Esci = addItem(file, "Esci", QStringLiteral("Exit"), &TFormTemperamento::EsciClick);
     QMenu *functions = named(bar->addMenu(QStringLiteral("Functions")), "MImpostazioni");
-    CaricaFornitore = addItem(functions, "CaricaFornitore", QStringLiteral("Load Supplier"), &TFormTemperamento::CaricaFornitoreClick);
-    SalvaFornitore = addItem(functions, "SalvaFornitore", QStringLiteral("Save Supplier"), &TFormTemperamento::SalvaFornitoreClick);
-    CaricaTemperamento = addItem(functions, "CaricaTemperamento", QStringLiteral("Load Temperament"), &TFormTemperamento::CaricaTemperamentoClick);
-    SalvaTemperamento = addItem(functions, "SalvaTemperamento", QStringLiteral("Save Temperament"), &TFormTemperamento::SalvaTemperamentoClick);
+    CaricaFornitore = addItem(functions, "CaricaFornitore", QStringLiteral("Load Supplier"),
+                              &TFormTemperamento::CaricaFornitoreClick);
+    SalvaFornitore =
+        addItem(functions, "SalvaFornitore", QStringLiteral("Save Supplier"), &TFormTemperamento::SalvaFornitoreClick);
+    CaricaTemperamento = addItem(functions, "CaricaTemperamento", QStringLiteral("Load Temperament"),
+                                 &TFormTemperamento::CaricaTemperamentoClick);
+    SalvaTemperamento = addItem(functions, "SalvaTemperamento", QStringLiteral("Save Temperament"),
+                                &TFormTemperamento::SalvaTemperamentoClick);
     AnalizzaTemperamento = addItem(functions, "AnalizzaTemperamento", QStringLiteral("Analyse Temperament"),
                                    &TFormTemperamento::AnalizzaTemperamentoClick);
     LibreriaTemperamenti = addItem(functions, "LibreriaTemperamenti", QStringLiteral("Temperament Library\u2026"),
                                    &TFormTemperamento::LibreriaTemperamentiClick);
     QMenu *print = named(bar->addMenu(QStringLiteral("Print")), "MSatampa");
     Stampa = addItem(print, "Stampa", QStringLiteral("Print"), &TFormTemperamento::StampaClick);
-    ImpostaStampante = addItem(print, "ImpostaStampante", QStringLiteral("Page Setup"), &TFormTemperamento::ImpostaPaginaClick);
+    ImpostaStampante =
+        addItem(print, "ImpostaStampante", QStringLiteral("Page Setup"), &TFormTemperamento::ImpostaPaginaClick);
     QMenu *help = named(bar->addMenu(QStringLiteral("?")), "M2");
     Informazioni = addItem(help, "Informazioni", QStringLiteral("About"), &TFormTemperamento::InformazioniClick);
 }
@@ -160,8 +280,8 @@ void TFormTemperamento::createControls()
     auto *central = named(new QWidget(this), "PanelCorpo");
     setCentralWidget(central);
 
-    auto *heading = named(new QLabel(QStringLiteral("Hauptwerk Temperament File Generator"), central),
-                          "PanelIntestazione");
+    auto *heading =
+        named(new QLabel(QStringLiteral("Hauptwerk Temperament File Generator"), central), "PanelIntestazione");
     heading->setGeometry(0, 0, kWidth, 41);
     heading->setAlignment(Qt::AlignCenter);
     heading->setFrameShape(QFrame::Panel);
@@ -224,8 +344,7 @@ void TFormTemperamento::createControls()
     EditNomeTemperamento->setGeometry(430, 282, 320, 23);
 
     addLabel(central, "LabelNomeCorto", QStringLiteral("Short Name"), 20, 316);
-    EditNomeCorto = named(new QLineEdit(central), "EditNomeCorto");
-    EditNomeCorto->setMaxLength(kShortNameLength);
+    EditNomeCorto = named(new ShortNameEdit(central), "EditNomeCorto");
     EditNomeCorto->setGeometry(140, 314, 80, 23);
     addLabel(central, "LabelCommento", QStringLiteral("Comment"), 290, 316, 135);
     EditCommento = named(new QLineEdit(central), "EditCommento");
@@ -240,12 +359,18 @@ void TFormTemperamento::createControls()
         const char *caption;
     };
     static const Note kNotes[12] = {
-        {"Label_Do", "NumEdit_Do", "C:"},           {"Label_DoDiesis", "NumEdit_DoDiesis", "C#:"},
-        {"Label_Re", "NumEdit_Re", "D:"},           {"Label_ReDiesis", "NumEdit_ReDiesis", "D#:"},
-        {"Label_Mi", "NumEdit_Mi", "E:"},           {"Label_Fa", "NumEdit_Fa", "F:"},
-        {"Label_FaDiesis", "NumEdit_FaDiesis", "F#:"}, {"Label_Sol", "NumEdit_Sol", "G:"},
-        {"Label_SolDiesis", "NumEdit_SolDiesis", "G#:"}, {"Label_La", "NumEdit_La", "A:"},
-        {"Label_LaDiesis", "NumEdit_LaDiesis", "A#:"}, {"Label_Si", "NumEdit_Si", "B:"},
+        {"Label_Do", "NumEdit_Do", "C:"},
+        {"Label_DoDiesis", "NumEdit_DoDiesis", "C#:"},
+        {"Label_Re", "NumEdit_Re", "D:"},
+        {"Label_ReDiesis", "NumEdit_ReDiesis", "D#:"},
+        {"Label_Mi", "NumEdit_Mi", "E:"},
+        {"Label_Fa", "NumEdit_Fa", "F:"},
+        {"Label_FaDiesis", "NumEdit_FaDiesis", "F#:"},
+        {"Label_Sol", "NumEdit_Sol", "G:"},
+        {"Label_SolDiesis", "NumEdit_SolDiesis", "G#:"},
+        {"Label_La", "NumEdit_La", "A:"},
+        {"Label_LaDiesis", "NumEdit_LaDiesis", "A#:"},
+        {"Label_Si", "NumEdit_Si", "B:"},
     };
     for (int i = 0; i < 12; ++i) {
         const int x = 10 + (i % 6) * 124;
@@ -300,9 +425,10 @@ void TFormTemperamento::FormCreate()
                              QStringLiteral("txt (*.txt *.Txt)")};
     SaveDialogXml.defaultSuffix = QStringLiteral("Temperament.Hauptwerk.xml");
     SaveDialogXml.fileName = QStringLiteral("File1");
-    OpenDialogXml.filters = {QStringLiteral("Temperament (*.Temperament_Hauptwerk_xml *.Temperament.Hauptwerk.xml *.xml "
-                                            "*.Txt *.txt)"),
-                             QStringLiteral("All files (*)")};
+    OpenDialogXml.filters = {
+        QStringLiteral("Temperament (*.Temperament_Hauptwerk_xml *.Temperament.Hauptwerk.xml *.xml "
+                       "*.Txt *.txt)"),
+        QStringLiteral("All files (*)")};
     SaveDialogXml.typeChanged = [this](const QString &name, int type) { return SaveDialogXmlTypeChange(name, type); };
     OpenDialogFornitore.filters = {QStringLiteral("For (*.For *.for *.FOR)")};
     OpenDialogFornitore.defaultSuffix = QStringLiteral("For");
@@ -422,8 +548,8 @@ std::optional<double> TFormTemperamento::pitchOf(QComboBox *box, const QString &
         return pitch;
     const QString low = formatGeneral(kLowestPitch, m_separators.decimal);
     const QString high = formatGeneral(kHighestPitch, m_separators.decimal);
-    m_dialogs.message(this, QStringLiteral("%1: \"%2\" is not a pitch from %3 to %4 Hz")
-                                .arg(boxName, text.trimmed(), low, high));
+    m_dialogs.message(
+        this, QStringLiteral("%1: \"%2\" is not a pitch from %3 to %4 Hz").arg(boxName, text.trimmed(), low, high));
     return std::nullopt;
 }
 
@@ -453,6 +579,11 @@ void TFormTemperamento::ButtonGeneraXmlClick()
     ValidateData();
     if (DataError)
         return;
+    const QStringList noteErrors = noteCentsErrors(noteCents(), m_separators.decimal);
+    for (const QString &error : noteErrors)
+        m_dialogs.message(this, error);
+    if (!noteErrors.isEmpty())
+        return;
     // Both pitches are checked before the viewer is touched.
     const auto oldA = pitchOf(ComboBoxTemperamentInput, QStringLiteral("Old Temperament A ="));
     const auto newA = pitchOf(ComboBoxTemperamentOut, QStringLiteral("New Temperament A ="));
@@ -481,8 +612,7 @@ void TFormTemperamento::InformazioniClick()
 void TFormTemperamento::SalvaXmlClick()
 {
     // The viewer's text as it stands, edits included; UTF-8 as its first line declares.
-    const QString text = FormXml->MemoXml->toPlainText();
-    const QByteArray bytes = text.isEmpty() ? QByteArray() : xmlFileBytes(splitLines(text));
+    const QByteArray bytes = FormXml->isEmpty() ? QByteArray() : xmlFileBytes(FormXml->lines());
     saveThroughDialog(m_dialogs, this, SaveDialogXml, bytes);
 }
 
@@ -502,7 +632,7 @@ void TFormTemperamento::StampaClick()
     // The viewer's font, at the same size in points.
     QFont font = FormXml->MemoXml->font();
     font.setPointSizeF(QFontInfo(font).pointSizeF());
-    const QString error = printTextLines(printer(), splitLines(FormXml->MemoXml->toPlainText()), font);
+    const QString error = printTextLines(printer(), FormXml->lines(), font);
     if (!error.isEmpty())
         m_dialogs.error(this, error);
 }
@@ -578,7 +708,8 @@ void TFormTemperamento::CaricaFornitoreClick()
 void TFormTemperamento::CaricaTemperamentoClick()
 {
     ListBoxTemperamento.clear();
-    const auto loaded = loadThroughDialog(m_dialogs, this, OpenDialogTemperamento, kTemperamentLayout, m_separators.decimal);
+    const auto loaded =
+        loadThroughDialog(m_dialogs, this, OpenDialogTemperamento, kTemperamentLayout, m_separators.decimal);
     if (!loaded)
         return;
     const TemperamentRecord record = temperamentRecord(loaded->values);
@@ -655,6 +786,8 @@ void TFormTemperamento::ApriXmlClick()
     EditNomeFornitore->setText(read.data.supplierName);
     EditCommento->setText(read.data.comment);
     FormXml->MemoXml->setPlainText(splitLines(text).join(QLatin1Char('\n')));
+    // A document read back is as good as a generated one: it may be printed.
+    XmlGenerated = true;
     showInFront(FormXml);
     reportLoaded(m_dialogs, this, *path);
 }

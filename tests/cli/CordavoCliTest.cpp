@@ -1,9 +1,10 @@
-#include "TestFiles.h"
 #include "CliProcess.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -134,7 +135,7 @@ TEST(CordavoCli, WrongCommandLinesExitWithTwo)
     } cases[] = {
         {"frobnicate", "cordavo-cli: unknown command \"frobnicate\""},
         {"fifths --colour red", "cordavo-cli fifths: unknown option \"--colour\""},
-        {QByteArray("fifths --decimals") , "cordavo-cli fifths: --decimals needs a value"},
+        {QByteArray("fifths --decimals"), "cordavo-cli fifths: --decimals needs a value"},
         {QByteArray("fifths --decimals 11") + twelve, "--decimals: \"11\" is not a whole number from 0 to 10"},
         {QByteArray("fifths --decimals 2.5") + twelve, "--decimals: \"2.5\" is not a whole number from 0 to 10"},
         {QByteArray("fifths --comma just") + twelve, "--comma: \"just\" is neither syntonic nor pythagorean"},
@@ -231,6 +232,56 @@ TEST(CordavoCli, XmlGoesToStandardOutputOrToAFile)
     EXPECT_EQ(readAll(out), run.out);
 }
 
+// "-" is standard output, and a short name longer than the field's typing
+// limit is written whole, as the window keeps a loaded one.
+TEST(CordavoCli, XmlToStandardOutputByDashAndWithTheWholeShortName)
+{
+    const XmlFiles files(kSupplier, QByteArray(kTemperament).replace("W3", "LONGSHORTNAME"));
+    const CliRun plain = files.run();
+    ASSERT_EQ(plain.status, 0) << qPrintable(plain.err);
+    EXPECT_TRUE(plain.out.contains("    <ShortName>LONGSHORTNAME</ShortName>\r\n"));
+    QDir::setCurrent(files.dir.path());
+    const CliRun dash = files.run({QStringLiteral("--out"), QStringLiteral("-")});
+    EXPECT_EQ(dash.status, 0);
+    EXPECT_EQ(dash.out, plain.out);
+    EXPECT_FALSE(QFileInfo::exists(files.dir.filePath(QStringLiteral("-"))));
+}
+
+// A save that runs out of room part-way keeps the earlier document whole and
+// says why. The full file system is a small tmpfs mounted in a private
+// namespace, so no privileges are needed and nothing is left behind.
+TEST(CordavoCli, FullDiskKeepsTheOldDocumentAndNamesTheCause)
+{
+    const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
+    if (unshare.isEmpty() || QProcess::execute(unshare, {QStringLiteral("-rm"), QStringLiteral("true")}) != 0)
+        GTEST_SKIP() << "no unprivileged mount namespaces here";
+    const XmlFiles files(kSupplier, kTemperament);
+    const QString disk = files.dir.filePath(QStringLiteral("disk"));
+    ASSERT_TRUE(QDir().mkpath(disk));
+    // Mount, save a first document, then a second one over it, and copy what
+    // is left out of the tmpfs before the namespace goes.
+    const QString script =
+        QStringLiteral("set -u; mount -t tmpfs -o size=28k tmpfs \"$1\" || exit 99\n"
+                       "\"$2\" xml --supplier \"$3\" --temperament \"$4\" --out \"$1/a.xml\" || exit 98\n"
+                       "\"$2\" xml --supplier \"$3\" --temperament \"$4\" --new-a 415 --out \"$1/a.xml\"; status=$?\n"
+                       "cp \"$1/a.xml\" \"$5\"; ls \"$1\" >&2; exit $status\n");
+    const QString kept = files.dir.filePath(QStringLiteral("kept.xml"));
+    QProcess process;
+    process.start(unshare,
+                  {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"), script, QStringLiteral("sh"),
+                   disk, QStringLiteral(CORDAVO_CLI), files.supplier, files.temperament, kept});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    ASSERT_NE(process.exitCode(), 99) << "tmpfs could not be mounted: " << qPrintable(err);
+    ASSERT_NE(process.exitCode(), 98) << "the first document did not fit: " << qPrintable(err);
+    EXPECT_EQ(process.exitCode(), 1) << qPrintable(err);
+    EXPECT_TRUE(err.contains(QStringLiteral("No space left on device"))) << qPrintable(err);
+    EXPECT_FALSE(err.contains(QStringLiteral("Unknown error"))) << qPrintable(err);
+    // The old document is there, whole, and no temporary file is left over.
+    EXPECT_EQ(readAll(kept), files.run().out);
+    EXPECT_TRUE(err.endsWith(QStringLiteral("a.xml\n"))) << qPrintable(err);
+}
+
 TEST(CordavoCli, XmlRefusesWhatTheMainWindowRefuses)
 {
     const struct {
@@ -240,24 +291,55 @@ TEST(CordavoCli, XmlRefusesWhatTheMainWindowRefuses)
         QStringList more;
         const char *errors;
     } cases[] = {
-        {"every identifying field", "\r\n0.4\r\n-3\r\nx\r\ny\r\n\r\n", "\r\n\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n",
+        {"every identifying field",
+         "\r\n0.4\r\n-3\r\nx\r\ny\r\n\r\n",
+         "\r\n\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n",
          {},
          "Supplier Name Required\nID Supplier must be greater than zero\nID Temperament must be greater than zero\n"
          "Short Name Temperament Required\nTemperament Name Required\n"},
-        {"ids held as whole numbers", "Acme\r\n0,49\r\n0.5\r\nx\r\ny\r\n\r\n", kTemperament, {},
+        {"ids held as whole numbers",
+         "Acme\r\n0,49\r\n0.5\r\nx\r\ny\r\n\r\n",
+         kTemperament,
+         {},
          "ID Supplier must be greater than zero\n"},
-        {"supplier file short", "Acme\r\n7\r\n", kTemperament, {},
+        {"supplier file short",
+         "Acme\r\n7\r\n",
+         kTemperament,
+         {},
          "Line 3 of \"Acme.For\": the line is missing; the file has 2 lines of the 6 it needs\n"},
-        {"temperament short", kSupplier, "W\r\nW\r\nc\r\n0\r\n", {},
+        {"temperament short",
+         kSupplier,
+         "W\r\nW\r\nc\r\n0\r\n",
+         {},
          "Line 5 of \"Werckmeister.Tmp\": the line is missing; the file has 4 lines of the 15 it needs\n"},
-        {"temperament cents not a number", kSupplier, QByteArray(kTemperament).replace("5.86", "abc"), {},
+        {"temperament cents not a number",
+         kSupplier,
+         QByteArray(kTemperament).replace("5.86", "abc"),
+         {},
          "Line 7 of \"Werckmeister.Tmp\": \"abc\" is not a number\n"},
-        {"old pitch too low", kSupplier, kTemperament, {QStringLiteral("--old-a"), QStringLiteral("399.99")},
+        {"old pitch too low",
+         kSupplier,
+         kTemperament,
+         {QStringLiteral("--old-a"), QStringLiteral("399.99")},
          "--old-a: 399.99 is not a pitch from 400 to 500 Hz\n"},
-        {"pitch not a number", kSupplier, kTemperament, {QStringLiteral("--new-a"), QStringLiteral("5e2.1")},
-         nullptr},
-        {"new pitch too high", kSupplier, kTemperament, {QStringLiteral("--new-a"), QStringLiteral("500.01")},
+        {"pitch not a number", kSupplier, kTemperament, {QStringLiteral("--new-a"), QStringLiteral("5e2.1")}, nullptr},
+        {"new pitch too high",
+         kSupplier,
+         kTemperament,
+         {QStringLiteral("--new-a"), QStringLiteral("500.01")},
          "--new-a: 500.01 is not a pitch from 400 to 500 Hz\n"},
+        {"notes beyond an octave",
+         kSupplier,
+         QByteArray(kTemperament).replace("11,73", "-1200.01").replace("5.86", "999999"),
+         {},
+         "C is -1200.01 cents; a note must lie from -1200 to +1200 cents\n"
+         "D# is 999999 cents; a note must lie from -1200 to +1200 cents\n"},
+        {"a number no field holds",
+         kSupplier,
+         QByteArray(kTemperament).replace("9.77", "1092222222222222222222222,18"),
+         {},
+         "Line 9 of \"Werckmeister.Tmp\": \"1092222222222222222222222,18\" is too large: no field holds a "
+         "number beyond 999999999999999 either way\n"},
     };
     for (const auto &c : cases) {
         const XmlFiles files(c.supplier, c.temperament);
@@ -278,7 +360,8 @@ TEST(CordavoCli, XmlRefusesWhatTheMainWindowRefuses)
                                           QStringLiteral("--temperament"), files.temperament});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err.count(QLatin1Char('\n')), 1) << qPrintable(missing.err);
-    const CliRun unwritable = files.run({QStringLiteral("--out"), files.dir.filePath(QStringLiteral("no/such/dir.xml"))});
+    const CliRun unwritable =
+        files.run({QStringLiteral("--out"), files.dir.filePath(QStringLiteral("no/such/dir.xml"))});
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_EQ(unwritable.err.count(QLatin1Char('\n')), 1) << qPrintable(unwritable.err);
 }
@@ -288,8 +371,8 @@ TEST(CordavoCliInstall, PlacesTheProgramsAndTheDesktopFiles)
 {
     QTemporaryDir prefix;
     QProcess install;
-    install.start(QStringLiteral(CMAKE_COMMAND_PATH),
-                  {QStringLiteral("--install"), QStringLiteral(CORDAVO_BUILD_DIR), QStringLiteral("--prefix"), prefix.path()});
+    install.start(QStringLiteral(CMAKE_COMMAND_PATH), {QStringLiteral("--install"), QStringLiteral(CORDAVO_BUILD_DIR),
+                                                       QStringLiteral("--prefix"), prefix.path()});
     ASSERT_TRUE(install.waitForFinished(120000));
     ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().constData();
 

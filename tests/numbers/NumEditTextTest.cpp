@@ -75,8 +75,13 @@ const TypingCase kTypingCases[] = {
     {"third decimal rounded away", Settings::Both, kDecimals, "1,234", {"1", "1,", "1,2", "1,23", "1,23"}, 1.23L},
     {"third decimal rounds up", Settings::Both, kDecimals, "1,995", {"1", "1,", "1,9", "1,99", "2"}, 2},
     {"grouping appears at the fourth digit", Settings::Both, kDecimals, "1234", {"1", "12", "123", "1.234"}, 1234, 5},
-    {"grouping of millions", Settings::Both, kDecimals, "1234567,8",
-     {"1", "12", "123", "1.234", "12.345", "123.456", "1.234.567", "1.234.567,", "1.234.567,8"}, 1234567.8L, 11},
+    {"grouping of millions",
+     Settings::Both,
+     kDecimals,
+     "1234567,8",
+     {"1", "12", "123", "1.234", "12.345", "123.456", "1.234.567", "1.234.567,", "1.234.567,8"},
+     1234567.8L,
+     11},
     {"zero shows as nothing", Settings::Both, kDecimals, "0,5", {"", ",", ",5"}, 0.5L},
     {"lone minus stays", Settings::Both, kDecimals, "-5", {"-", "-5"}, -5},
     {"lone minus keeps the old value", Settings::Both, kDecimals, "5*-", {"5", "5", "-"}, 5},
@@ -85,17 +90,36 @@ const TypingCase kTypingCases[] = {
     {"lone plus empties", Settings::Both, kDecimals, "+", {""}, 0},
     {"plus in front of digits vanishes", Settings::Both, kDecimals, "12^+", {"1", "12", "12", "12"}, 12, 0},
     {"minus in front of digits", Settings::Both, kDecimals, "12^-", {"1", "12", "12", "-12"}, -12, 1},
-    {"second separator at the end vanishes", Settings::Both, kDecimals, "12,5,", {"1", "12", "12,", "12,5", "12,5"},
+    {"second separator at the end vanishes",
+     Settings::Both,
+     kDecimals,
+     "12,5,",
+     {"1", "12", "12,", "12,5", "12,5"},
      12.5L},
-    {"separator typed inside keeps what stands before the second", Settings::Both, kDecimals, "12,5<<<,",
-     {"1", "12", "12,", "12,5", "12,5", "12,5", "12,5", "1,2"}, 1.2L, 0},
+    {"separator typed inside keeps what stands before the second",
+     Settings::Both,
+     kDecimals,
+     "12,5<<<,",
+     {"1", "12", "12,", "12,5", "12,5", "12,5", "12,5", "1,2"},
+     1.2L,
+     0},
     {"separator typed at the start", Settings::Both, kDecimals, "12^,", {"1", "12", "12", ",12"}, 0.12L, 1},
-    {"caret keeps its distance from the end", Settings::Both, kDecimals, "123<<4",
-     {"1", "12", "123", "123", "123", "1.423"}, 1423, 3},
+    {"caret keeps its distance from the end",
+     Settings::Both,
+     kDecimals,
+     "123<<4",
+     {"1", "12", "123", "123", "123", "1.423"},
+     1423,
+     3},
     {"backspace a decimal", Settings::Both, kDecimals, "12,5\b", {"1", "12", "12,", "12,5", "12,"}, 12, 3},
     {"backspace regroups", Settings::Both, kDecimals, "1234\b", {"1", "12", "123", "1.234", "123"}, 123, 3},
-    {"backspace over the grouping changes nothing", Settings::Both, kDecimals, "1234<<<\b",
-     {"1", "12", "123", "1.234", "1.234", "1.234", "1.234", "1.234"}, 1234, 2},
+    {"backspace over the grouping changes nothing",
+     Settings::Both,
+     kDecimals,
+     "1234<<<\b",
+     {"1", "12", "123", "1.234", "1.234", "1.234", "1.234", "1.234"},
+     1234,
+     2},
     {"backspace in an empty field", Settings::Both, kDecimals, "\b", {""}, 0},
     {"select all and type replaces", Settings::Both, kDecimals, "1234*7", {"1", "12", "123", "1.234", "1.234", "7"}, 7},
 
@@ -104,16 +128,38 @@ const TypingCase kTypingCases[] = {
     // grouping.
     {"comma vanishes in a whole field", Settings::CommaOnly, kWhole, "12,", {"1", "12", "12"}, 12, 2},
     {"comma vanishes in a whole field", Settings::FullStopOnly, kWhole, "12,", {"1", "12", "12"}, 12, 2},
-    {"comma is grouping where the full stop is decimal", Settings::FullStopOnly, kDecimals, "1,5", {"1", "1", "15"},
+    {"comma is grouping where the full stop is decimal",
+     Settings::FullStopOnly,
+     kDecimals,
+     "1,5",
+     {"1", "1", "15"},
      15},
 
     // The limit counts the grouping the field writes.
-    {"typing stops at the limit", Settings::Both, kDecimals, "1234567", {"1", "12", "123", "1.234", "12.345",
-     "12.345", "12.345"}, 12345, -1, 6},
-    {"a full field still takes a replacement", Settings::Both, kDecimals, "12345*9",
-     {"1", "12", "123", "1.234", "12.345", "12.345", "9"}, 9, -1, 6},
-    {"a full field still takes backspace", Settings::Both, kDecimals, "12345\b1",
-     {"1", "12", "123", "1.234", "12.345", "1.234", "12.341"}, 12341, -1, 6},
+    {"typing stops at the limit",
+     Settings::Both,
+     kDecimals,
+     "1234567",
+     {"1", "12", "123", "1.234", "12.345", "12.345", "12.345"},
+     12345,
+     -1,
+     6},
+    {"a full field still takes a replacement",
+     Settings::Both,
+     kDecimals,
+     "12345*9",
+     {"1", "12", "123", "1.234", "12.345", "12.345", "9"},
+     9,
+     -1,
+     6},
+    {"a full field still takes backspace",
+     Settings::Both,
+     kDecimals,
+     "12345\b1",
+     {"1", "12", "123", "1.234", "12.345", "1.234", "12.341"},
+     12341,
+     -1,
+     6},
 };
 
 void runTyping(const TypingCase &c, const Separators &separators)
@@ -178,9 +224,8 @@ TEST(NumEditTextTyping, FilterTakesOnlyNumberCharacters)
             for (const bool decimal : {false, true}) {
                 NumEditText field(separators);
                 field.setDecimal(decimal);
-                EXPECT_EQ(field.acceptsTyped(c.c), expected[i])
-                    << "U+" << std::hex << int(c.c.unicode()) << ", " << settingName(separators)
-                    << ", decimal " << decimal;
+                EXPECT_EQ(field.acceptsTyped(c.c), expected[i]) << "U+" << std::hex << int(c.c.unicode()) << ", "
+                                                                << settingName(separators) << ", decimal " << decimal;
                 ++i;
             }
         }
@@ -214,14 +259,14 @@ TEST(NumEditTextTyping, ChangeIsReportedOncePerRunAndTwiceForARewrite)
         int changes;
     };
     const Case cases[] = {
-        {"", QLatin1Char('1'), 1},   // '1' is already how 1 looks
-        {"1,5", QLatin1Char('0'), 2}, // '1,50' is rewritten as '1,5'
-        {"", QLatin1Char('-'), 1},   // the lone minus is left alone
-        {"", QLatin1Char('+'), 2},   // '+' is rewritten as nothing
-        {"123", QLatin1Char('4'), 2}, // grouping written
-        {"", QChar(8), 0},           // nothing to delete
-        {"", QLatin1Char('a'), 0},   // refused
-        {"12345", QLatin1Char('6'), 0},  // no room in '12.345'
+        {"", QLatin1Char('1'), 1},      // '1' is already how 1 looks
+        {"1,5", QLatin1Char('0'), 2},   // '1,50' is rewritten as '1,5'
+        {"", QLatin1Char('-'), 1},      // the lone minus is left alone
+        {"", QLatin1Char('+'), 2},      // '+' is rewritten as nothing
+        {"123", QLatin1Char('4'), 2},   // grouping written
+        {"", QChar(8), 0},              // nothing to delete
+        {"", QLatin1Char('a'), 0},      // refused
+        {"12345", QLatin1Char('6'), 0}, // no room in '12.345'
     };
     for (const Case &c : cases) {
         NumEditText field(kCommaDecimal);
@@ -273,12 +318,34 @@ TEST(NumEditTextReading, TextToValue)
     }
 }
 
-TEST(NumEditTextReading, CommaThatIsNeitherSeparatorReadsAsZero)
+// Where the comma is not the decimal separator it is skipped like the
+// thousands separator, so a stray comma never wipes what was typed.
+TEST(NumEditTextReading, CommaThatIsNotTheDecimalSeparatorIsSkipped)
 {
     const Separators swiss{QLatin1Char('.'), QChar(0x2019)};
     EXPECT_EQ(NumEditText::TextToValue(QStringLiteral("1\u2019234.5"), swiss), 1234.5L);
-    EXPECT_EQ(NumEditText::TextToValue(QStringLiteral("1,5"), swiss), 0);
-    EXPECT_EQ(NumEditText::TextToValue(QStringLiteral("1,234.5"), swiss), 0);
+    EXPECT_EQ(NumEditText::TextToValue(QStringLiteral("1,5"), swiss), 15);
+    EXPECT_EQ(NumEditText::TextToValue(QStringLiteral("1,234.5"), swiss), 1234.5L);
+
+    struct Setting {
+        const char *name;
+        Separators separators;
+        const char *shown; // what "12" then a comma shows
+    };
+    const Setting settings[] = {
+        {"de_CH", swiss, "12"},
+        {"en_US", kFullStopDecimal, "12"},
+        {"it_IT", kCommaDecimal, "12,"},
+    };
+    for (const Setting &s : settings) {
+        SCOPED_TRACE(s.name);
+        NumEditText field(s.separators);
+        field.setDisplayFormat(kDecimals);
+        for (QChar c : {QLatin1Char('1'), QLatin1Char('2'), QLatin1Char(',')})
+            field.typeCharacter(c);
+        EXPECT_EQ(field.text(), QString::fromLatin1(s.shown));
+        EXPECT_EQ(field.value(), 12);
+    }
 }
 
 TEST(NumEditTextValue, ShowsTheNumberAndKeepsWhatTheTextReads)
@@ -367,12 +434,9 @@ TEST(NumEditTextValue, AssignedTextIsNormalised)
         long double value;
     };
     const Case cases[] = {
-        {kDecimals, "1,2,3", "1,2", 1.2L},
-        {kDecimals, "1234,567", "1.234,57", 1234.57L},
-        {kDecimals, "12,0", "12,0", 12},
-        {kDecimals, "12,00", "12", 12},
-        {kDecimals, "abc", "", 0},
-        {kDecimals, "-", "-", 0},
+        {kDecimals, "1,2,3", "1,2", 1.2L}, {kDecimals, "1234,567", "1.234,57", 1234.57L},
+        {kDecimals, "12,0", "12,0", 12},   {kDecimals, "12,00", "12", 12},
+        {kDecimals, "abc", "", 0},         {kDecimals, "-", "-", 0},
         {kWhole, "12,5", "13", 13},
     };
     for (const Separators &separators : {kCommaDecimal, kFullStopDecimal}) {
@@ -395,11 +459,8 @@ TEST(NumEditTextPattern, DecimalEditsThePatternOnly)
         const char *result;
     };
     const Case cases[] = {
-        {"#,###", true, "#,###.##"},
-        {"#,###", false, "#,###"},
-        {"#,###.##", false, "#,###"},
-        {"#,##0.0#", false, "#,##0"},
-        {"0.0.0", false, "0"}, // cut from the first point
+        {"#,###", true, "#,###.##"},  {"#,###", false, "#,###"}, {"#,###.##", false, "#,###"},
+        {"#,##0.0#", false, "#,##0"}, {"0.0.0", false, "0"}, // cut from the first point
     };
     for (const Case &c : cases) {
         NumEditText field(kCommaDecimal);

@@ -1,5 +1,5 @@
-#include "TestFiles.h"
 #include "tuning/LineFile.h"
+#include "TestFiles.h"
 #include "tuning/TemperamentFiles.h"
 #include "tuning/TemperamentXml.h"
 
@@ -47,7 +47,8 @@ TEST(SplitLines, EveryLineEndCountsAndALastLineWithoutOne)
 
 TEST(DecodeLineFileText, Utf8OrElseWindows1252)
 {
-    EXPECT_EQ(decodeLineFileText(QByteArray("Societ\xC3\xA0 \xE2\x82\xAC")), QString::fromUtf16(u"Societ\u00E0 \u20AC"));
+    EXPECT_EQ(decodeLineFileText(QByteArray("Societ\xC3\xA0 \xE2\x82\xAC")),
+              QString::fromUtf16(u"Societ\u00E0 \u20AC"));
     EXPECT_EQ(decodeLineFileText(QByteArray("Societ\xE0 \x80 \x93x\x94")),
               QString::fromUtf16(u"Societ\u00E0 \u20AC \u201Cx\u201D"));
 }
@@ -75,7 +76,13 @@ TEST(ParseLineFile, ChecksTheWholeFileBeforeGivingAnything)
         {"thousands separator", "Acme\r\n1.234,5\r\n1\r\nn\r\ns\r\n\r\n", kSupplierLayout, comma,
          "Line 2 of \"X\": \"1.234,5\" is not a number"},
         {"too large", "Acme\r\n1e400\r\n1\r\nn\r\ns\r\n\r\n", kSupplierLayout, stop,
-         "Line 2 of \"X\": \"1e400\" is not a number"},
+         "Line 2 of \"X\": \"1e400\" is too large: no field holds a number beyond 999999999999999 either way"},
+        {"beyond every field", temperamentBytes("1092222222222222222222222,18"), kTemperamentLayout, comma,
+         "Line 8 of \"X\": \"1092222222222222222222222,18\" is too large: no field holds a number beyond "
+         "999999999999999 either way"},
+        {"just inside every field", temperamentBytes("-999999999999999"), kTemperamentLayout, stop, ""},
+        {"beyond extended range", temperamentBytes("1e99999"), kTemperamentLayout, stop,
+         "Line 8 of \"X\": \"1e99999\" is not a number"},
         {"nan", "Acme\r\n7\r\nnan\r\nn\r\ns\r\n\r\n", kSupplierLayout, stop,
          "Line 3 of \"X\": \"nan\" is not a number"},
         {"empty number line", "Acme\r\n\r\n1\r\nn\r\ns\r\n\r\n", kSupplierLayout, stop,
@@ -126,7 +133,8 @@ TEST(ReadLineFile, RefusesWhatIsNotASmallFile)
     const Case cases[] = {
         {dir.path(), QStringLiteral("Cannot load \"%1\": it is a folder").arg(QDir::toNativeSeparators(dir.path()))},
         {dir.filePath(QStringLiteral("Missing.For")), QStringLiteral("Cannot load \"")},
-        {big, QStringLiteral("Cannot load \"%1\": at 52428800 bytes it is too large").arg(QDir::toNativeSeparators(big))},
+        {big,
+         QStringLiteral("Cannot load \"%1\": at 52428800 bytes it is too large").arg(QDir::toNativeSeparators(big))},
     };
     for (const auto &c : cases) {
         const LineFileContents contents = readLineFile(c.path, kSupplierLayout, QLatin1Char('.'));
@@ -146,8 +154,8 @@ TEST(SaveFileAtomically, WritesWholeOrLeavesTheOldFile)
 
     writeBytes(dir.filePath(QStringLiteral("plain")), "x");
     const QString failures[] = {
-        dir.path(),                                          // a folder
-        dir.filePath(QStringLiteral("plain/inside.Tmp")),    // a folder that is a file
+        dir.path(),                                         // a folder
+        dir.filePath(QStringLiteral("plain/inside.Tmp")),   // a folder that is a file
         dir.filePath(QStringLiteral("missing/inside.Tmp")), // a folder that does not exist
     };
     for (const QString &path : failures) {
@@ -171,8 +179,8 @@ TEST(SaveFileAtomically, WritesWholeOrLeavesTheOldFile)
 
 TEST(TemperamentFiles, RoundTripUnderBothSettingsAndAcrossThem)
 {
-    SupplierRecord supplier{QStringLiteral("Acme"), 7, 512, QStringLiteral("Werckmeister III"), QStringLiteral("W3"),
-                            QString()};
+    SupplierRecord supplier{QStringLiteral("Acme"), 7,        512, QStringLiteral("Werckmeister III"),
+                            QStringLiteral("W3"),   QString()};
     TemperamentRecord temperament{QString::fromUtf16(u"Societ\u00E0"), QStringLiteral("S"), QStringLiteral("a; b"), {}};
     for (int i = 0; i < 12; ++i)
         temperament.cents[i] = -13.69L + i * 2.5L;

@@ -1,5 +1,6 @@
 #include "tuning/ScalaFile.h"
 #include "tuning/LineFile.h"
+#include "tuning/TemperamentAnalysis.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -106,6 +107,9 @@ TEST(ScalaFileTest, BadFilesAreRefusedWithFileLineAndProblem)
         {"RatioWithFullStop", scale("N", "3/2.\r\n" + eleven),
          "Line 6 of \"bad.scl\": \"3/2.\" is not a pitch: cents need a full stop, a ratio reads like 3/2"},
         {"Nul", QByteArray("N\0", 2), "\"bad.scl\" is not a text file: it holds NUL bytes"},
+        {"CentsNoFieldHolds", scale("N", "1000000000000000000000000.0\r\n" + eleven),
+         "Line 6 of \"bad.scl\": \"1000000000000000000000000.0\" is too large: no field holds a number beyond "
+         "999999999999999 either way"},
     };
     for (const Case &c : cases) {
         const ScalaContents contents = parseScalaFile(c.bytes, QStringLiteral("bad.scl"));
@@ -123,20 +127,38 @@ TEST(ScalaFileTest, WritesTheFormatWithFiveDecimalsAndAFullStop)
                            "498.04000", "588.27000", "696.09000", "792.18000", "888.27000", "996.09000", "1092.18000",
                            "2/1"}));
 
-    // Values a field can hold beyond the usual: negative, zero, large.
+    // Values a field can hold beyond the usual: negative, zero, large; C not
+    // at 0, so every position is written above C's.
     const ScalaScale odd{QStringLiteral("!bang"), {5, -3.5, 0, 12345.67, 0.001, -0.004, 6, 7, 8, 9, 10, 11}};
     const QStringList lines = scalaFileLines(QStringLiteral("odd.scl"), odd);
     EXPECT_EQ(lines[1], QStringLiteral(" !bang")) << "a description must not read as a comment";
-    EXPECT_EQ(lines.mid(3, 5), (QStringList{"-3.50000", "0.00000", "12345.67000", "0.00100", "-0.00400"}));
+    EXPECT_EQ(lines.mid(3, 5), (QStringList{"-8.50000", "-5.00000", "12340.67000", "-4.99900", "-5.00400"}));
 
     // Read back: the description and the positions above C, C being 0.
     const ScalaContents back = parseScalaFile(encodeLineFile(lines), QStringLiteral("odd.scl"));
     ASSERT_TRUE(back.ok()) << back.error.toStdString();
     EXPECT_EQ(back.scale.description, QStringLiteral("!bang"));
-    NoteCents expected = odd.positions;
-    expected[0] = 0;
     for (int i = 0; i < 12; ++i)
-        EXPECT_NEAR(double(back.scale.positions[i]), double(expected[i]), 1e-9) << i;
+        EXPECT_NEAR(double(back.scale.positions[i]), double(odd.positions[i] - 5), 1e-9) << i;
+}
+
+// Werckmeister III typed with C at 11.73 (its deviation): a save and a load
+// hand the main window the same values as the side did.
+TEST(ScalaFileTest, SaveAndLoadKeepTheExportWhateverC)
+{
+    const NoteCents typed{11.73,   1.96 + 100, 3.91 + 200, 5.87 + 300, 1.96 + 400,  9.78 + 500,
+                          0 + 600, 7.82 + 700, 3.91 + 800, 0 + 900,    7.82 + 1000, 3.91 + 1100};
+    const ScalaContents back =
+        parseScalaFile(encodeLineFile(scalaFileLines(QStringLiteral("W3.scl"), {QStringLiteral("W3"), typed})),
+                       QStringLiteral("W3.scl"));
+    ASSERT_TRUE(back.ok()) << back.error.toStdString();
+    NoteCents equal{};
+    for (int i = 0; i < 12; ++i)
+        equal[i] = 100 * i;
+    const NoteCents before = exportedCents(equal, typed);
+    const NoteCents after = exportedCents(equal, back.scale.positions);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_NEAR(double(after[i]), double(before[i]), 1e-5) << noteName(i).toStdString();
 }
 
 TEST(ScalaFileTest, RoundTripsThroughAFile)

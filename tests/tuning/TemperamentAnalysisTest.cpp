@@ -14,7 +14,7 @@ namespace {
 // of the Pythagorean comma (C-G, G-D, D-A, B-F#), the other eight pure.
 NoteCents werckmeisterIII()
 {
-    const long double positions[12] = {0,       90.225L, 192.180L, 294.135L, 390.225L, 498.045L,
+    const long double positions[12] = {0,        90.225L,  192.180L, 294.135L, 390.225L, 498.045L,
                                        588.270L, 696.090L, 792.180L, 888.270L, 996.090L, 1092.180L};
     NoteCents deviations{};
     for (int i = 0; i < 12; ++i)
@@ -91,6 +91,34 @@ TEST(AnalyseTemperament, WerckmeisterIIIHasFourTemperedFifths)
     EXPECT_NEAR(double(q.thirds[0].fromPure), 3.91, 0.01); // C-E, the best third
 }
 
+TEST(AnalyseTemperament, ThirdsAndFifthsHaveTheirOwnWolfLimits)
+{
+    struct Case {
+        const char *name;
+        long double fromPure;
+        IntervalGrade fifth;
+        IntervalGrade third;
+    };
+    const Case cases[] = {
+        {"pure", 0.01L, IntervalGrade::Pure, IntervalGrade::Pure},
+        {"pure, below", -0.01L, IntervalGrade::Pure, IntervalGrade::Pure},
+        {"equal-tempered fifth", -1.955L, IntervalGrade::Tempered, IntervalGrade::Tempered},
+        {"equal-tempered third", 13.686L, IntervalGrade::Tempered, IntervalGrade::Tempered},
+        {"just under the fifth's limit", 14.9L, IntervalGrade::Tempered, IntervalGrade::Tempered},
+        {"just over the fifth's limit", 15.1L, IntervalGrade::Wolf, IntervalGrade::Tempered},
+        {"Pythagorean third", 21.506L, IntervalGrade::Wolf, IntervalGrade::Tempered},
+        {"Pythagorean wolf fifth", -23.46L, IntervalGrade::Wolf, IntervalGrade::Tempered},
+        {"just over the third's limit", 30.1L, IntervalGrade::Wolf, IntervalGrade::Wolf},
+        {"meantone diminished fourth", 41.06L, IntervalGrade::Wolf, IntervalGrade::Wolf},
+        {"third far below pure", -30.1L, IntervalGrade::Wolf, IntervalGrade::Wolf},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(fifthGrade(c.fromPure), c.fifth);
+        EXPECT_EQ(thirdGrade(c.fromPure), c.third);
+    }
+}
+
 TEST(ReadTemperamentXml, GivesBackWhatWasGenerated)
 {
     struct Case {
@@ -102,7 +130,10 @@ TEST(ReadTemperamentXml, GivesBackWhatWasGenerated)
     mixed[4] = -13.69L;
     mixed[9] = 3.5L;
     const Case cases[] = {
-        {440, 440, NoteCents{}}, {440, 415, werckmeisterIII()}, {415, 440, pythagorean()}, {430, 442, mixed},
+        {440, 440, NoteCents{}},
+        {440, 415, werckmeisterIII()},
+        {415, 440, pythagorean()},
+        {430, 442, mixed},
     };
     for (const auto &c : cases) {
         TemperamentData data;
@@ -152,7 +183,8 @@ TEST(ReadTemperamentXml, ToleratesOrderWhitespaceCommasAndOldNoteZero)
     // Notes in reverse order, pitch before number, all on one line.
     QString notes;
     for (int n = kLastMidiNote; n >= 0; --n) {
-        notes += QStringLiteral("<note> <PitchHz>%1</PitchHz>\n\t<MIDINoteNumberOnEightFootStop> %2 </MIDINoteNumberOnEightFootStop></note>")
+        notes += QStringLiteral("<note> <PitchHz>%1</PitchHz>\n\t<MIDINoteNumberOnEightFootStop> %2 "
+                                "</MIDINoteNumberOnEightFootStop></note>")
                      .arg(lines[15 + n * 4 + 2].section(QLatin1Char('>'), 1).section(QLatin1Char('<'), 0, 0))
                      .arg(n);
     }
@@ -184,7 +216,8 @@ TEST(ReadTemperamentXml, RefusesWhatIsNotATemperamentOfTwelveNotes)
         {"blank", QStringLiteral("  \n"), "Premature end of document"},
         {"truncated", good.left(good.size() / 2), "Premature end of document"},
         {"not well-formed", QString(good).replace(QStringLiteral("</Name>"), QString()), "line 8"},
-        {"another format", QStringLiteral("<Hauptwerk FileFormat=\"Organ\"/>"), "it is not a Hauptwerk temperament file"},
+        {"another format", QStringLiteral("<Hauptwerk FileFormat=\"Organ\"/>"),
+         "it is not a Hauptwerk temperament file"},
         {"another root", QStringLiteral("<html><body/></html>"), "it is not a Hauptwerk temperament file"},
         {"stretched octave", stretched, "note 120 is"},
         {"a note twice", missing, "note 99 is there twice"},

@@ -1,12 +1,17 @@
 #include "tuning/TemperamentXml.h"
+#include "tuning/TemperamentXmlReader.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
 
 using namespace cordavo;
 
@@ -71,7 +76,8 @@ TEST(TemperamentXml, HasTheHeaderNotesAndClosingLines)
     };
     for (int i = 0; i < int(std::size(head)); ++i)
         EXPECT_EQ(lines[i], QString::fromLatin1(head[i])) << "line " << i + 1;
-    EXPECT_EQ(lines[15 + 69 * 4 + 1], QStringLiteral("    <MIDINoteNumberOnEightFootStop>69</MIDINoteNumberOnEightFootStop>"));
+    EXPECT_EQ(lines[15 + 69 * 4 + 1],
+              QStringLiteral("    <MIDINoteNumberOnEightFootStop>69</MIDINoteNumberOnEightFootStop>"));
     EXPECT_EQ(lines[15 + 69 * 4 + 2], QStringLiteral("    <PitchHz>440</PitchHz>"));
     EXPECT_EQ(lines[15 + 132 * 4 + 2], QStringLiteral("    <PitchHz>16744.0361792383</PitchHz>"));
     EXPECT_EQ(lines[547], QStringLiteral("</ObjectList>"));
@@ -100,7 +106,8 @@ TEST(XmlElementText, EscapesMarkupAndDropsWhatXmlForbids)
         {QStringLiteral("\"quoted\" 'x'"), QStringLiteral("\"quoted\" 'x'")},
         {QStringLiteral("a\tb"), QStringLiteral("a\tb")},
         {QString::fromUtf16(u"a\u0001b\u001Fc\nd\re"), QStringLiteral("abcde")},
-        {QString::fromUtf16(u"Gro\u00DFe Orgel \u266F \U0001D11E"), QString::fromUtf16(u"Gro\u00DFe Orgel \u266F \U0001D11E")},
+        {QString::fromUtf16(u"Gro\u00DFe Orgel \u266F \U0001D11E"),
+         QString::fromUtf16(u"Gro\u00DFe Orgel \u266F \U0001D11E")},
         {QString::fromUtf16(u"x\uFFFEy\uFFFF"), QStringLiteral("xy")},
         {QString(QChar(0xD800)) + QStringLiteral("z"), QStringLiteral("z")},
     };
@@ -120,4 +127,77 @@ TEST(TemperamentXml, HostileNamesStillGiveWellFormedXml)
     const QStringList lines = temperamentXml(d);
     EXPECT_EQ(lines.size(), 549);
     EXPECT_EQ(xmllintErrors(lines), QString());
+}
+
+// A note may lie an octave from equal temperament either way, no further.
+TEST(NoteCentsErrors, AnOctaveEitherWayAndNoFurther)
+{
+    const struct {
+        const char *name;
+        int note;
+        long double cents;
+        const char *error; // nullptr: accepted
+    } cases[] = {
+        {"upper limit", 1, 1200, nullptr},
+        {"lower limit", 11, -1200, nullptr},
+        {"just above", 0, 1200.01L, "C is 1200,01 cents; a note must lie from -1200 to +1200 cents"},
+        {"just below", 9, -1200.01L, "A is -1200,01 cents; a note must lie from -1200 to +1200 cents"},
+        {"six typed nines", 3, 999999, "D# is 999999 cents; a note must lie from -1200 to +1200 cents"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        NoteCents cents{};
+        cents[c.note] = c.cents;
+        const QStringList errors = noteCentsErrors(cents, QLatin1Char(','));
+        EXPECT_EQ(errors, c.error ? QStringList{QString::fromUtf8(c.error)} : QStringList{});
+    }
+    NoteCents nan{};
+    nan[4] = std::numeric_limits<long double>::quiet_NaN();
+    EXPECT_EQ(noteCentsErrors(nan, QLatin1Char('.')).size(), 1);
+}
+
+// At the far corners of what is accepted every pitch is still a plain,
+// positive decimal number.
+TEST(TemperamentXml, PitchesArePlainPositiveDecimalsAtTheLimits)
+{
+    const QRegularExpression plain(QStringLiteral("^    <PitchHz>[1-9][0-9]*(\\.[0-9]+)?</PitchHz>$"));
+    for (long double cents : {-1200.0L, 1200.0L}) {
+        for (const auto &[oldA, newA] : {std::pair{500.0, 400.0}, std::pair{400.0, 500.0}}) {
+            TemperamentData data = sample();
+            data.cents.fill(cents);
+            data.oldA = oldA;
+            data.newA = newA;
+            for (const QString &line : temperamentXml(data)) {
+                if (line.contains(QLatin1String("PitchHz"))) {
+                    EXPECT_TRUE(plain.match(line).hasMatch()) << line.toStdString();
+                }
+            }
+        }
+    }
+}
+
+// Open xml takes a document only when its octaves agree to a hundredth of a
+// cent; a stretched octave is another kind of tuning.
+TEST(ReadTemperamentXml, OctavesMayDisagreeByAHundredthOfACentAtMost)
+{
+    const struct {
+        const char *name;
+        double cents; // how far note 120 lies from the octave of middle C
+        bool accepted;
+    } cases[] = {
+        {"just inside, sharp", 0.009, true},      {"just inside, flat", -0.009, true},
+        {"just outside, sharp", 0.011, false},    {"just outside, flat", -0.011, false},
+        {"stretched by 1.65 cents", 1.65, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList lines = temperamentXml(sample());
+        const double pitch = 440 * std::exp2((120 - 69) / 12.0 + c.cents / 1200);
+        lines[15 + 120 * 4 + 2] = QStringLiteral("    <PitchHz>%1</PitchHz>").arg(pitch, 0, 'g', 17);
+        const ReadTemperament read = readTemperamentXml(lines.join(QLatin1Char('\n')), QStringLiteral("S.xml"));
+        EXPECT_EQ(read.ok(), c.accepted) << qPrintable(read.error);
+        if (!c.accepted) {
+            EXPECT_TRUE(read.error.contains(QLatin1String("note 120 is"))) << qPrintable(read.error);
+        }
+    }
 }

@@ -1,6 +1,6 @@
-#include "TestFiles.h"
-#include "ScriptedDialogs.h"
 #include "ui/AnalysisWindow.h"
+#include "ScriptedDialogs.h"
+#include "TestFiles.h"
 #include "ui/CordavoWindows.h"
 #include "ui/NumEdit.h"
 #include "ui/UTempXml.h"
@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace cordavo;
 
@@ -69,9 +72,9 @@ protected:
 
     QStringList fieldTexts() const
     {
-        QStringList texts{main->EditNomeFornitore->text(),    main->NumEdit_IdFornitore->text(),
+        QStringList texts{main->EditNomeFornitore->text(),      main->NumEdit_IdFornitore->text(),
                           main->NumEdit_IdTemperamento->text(), main->EditNomeTemperamento->text(),
-                          main->EditNomeCorto->text(),         main->EditCommento->text()};
+                          main->EditNomeCorto->text(),          main->EditCommento->text()};
         for (TNumEdit *field : main->noteFields())
             texts << field->text();
         return texts;
@@ -131,6 +134,84 @@ TEST_P(AnalysisWindowTest, SavesThePictureAsPngOrSvg)
     EXPECT_EQ(lint.exitCode(), 0) << lint.readAllStandardError().constData();
 }
 
+TEST_P(AnalysisWindowTest, APictureThatCannotBeSavedIsNotReportedSaved)
+{
+    main->AnalizzaTemperamento->trigger();
+    const QString png = dir.filePath(QStringLiteral("chart.png"));
+    const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+    const QString folder = dir.filePath(QStringLiteral("pictures.svg"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    struct Case {
+        const char *name;
+        QString path;
+        QSize size;
+        QString error;
+    };
+    const Case cases[] = {
+        {"PNG not drawn", png, QSize(0, 440),
+         QStringLiteral("Cannot save \"%1\": a picture of 0 × 440 pixels cannot be drawn")
+             .arg(QDir::toNativeSeparators(png))},
+        {"SVG not drawn", svg, QSize(960, -1),
+         QStringLiteral("Cannot save \"%1\": a picture of 960 × -1 pixels cannot be drawn")
+             .arg(QDir::toNativeSeparators(svg))},
+        {"a folder", folder, QSize(960, 440),
+         QStringLiteral("Cannot save \"%1\": it is a folder").arg(QDir::toNativeSeparators(folder))},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs.log.clear();
+        dialogs.fileAnswers = {c.path};
+        analysis->setPictureSize(c.size);
+        analysis->ButtonSalvaImmagine->click();
+        EXPECT_EQ(dialogs.entries(QStringLiteral("error")), QStringList{c.error});
+        EXPECT_TRUE(dialogs.entries(QStringLiteral("information")).isEmpty());
+        EXPECT_TRUE(QFileInfo(c.path).isDir() || !QFileInfo::exists(c.path));
+    }
+}
+
+TEST_P(AnalysisWindowTest, OnlyWolvesAreRed)
+{
+    // Chains of twelve fifths from E-flat to G-sharp, pure and quarter-comma.
+    auto chain = [](long double fifth) {
+        NoteCents deviations{};
+        for (int k = -3; k <= 8; ++k) {
+            const int note = ((7 * k) % 12 + 12) % 12;
+            long double position = std::fmod(k * fifth, 1200.0L);
+            if (position < 0)
+                position += 1200;
+            deviations[note] = position - 100 * note;
+        }
+        return deviations;
+    };
+    struct Case {
+        const char *name;
+        NoteCents cents;
+        QStringList wolves;
+    };
+    const Case cases[] = {
+        // The Pythagorean thirds, 21.5 cents wide, are rough but no wolves.
+        {"Pythagorean", chain(kPureFifthCents), {QStringLiteral("Fifth G#-D#")}},
+        // Across the meantone wolf the diminished fourths, 41 cents wide, are.
+        {"quarter-comma meantone",
+         chain(kPureFifthCents - 21.506L / 4),
+         {QStringLiteral("Fifth G#-D#"), QStringLiteral("Major third C#-F"), QStringLiteral("Major third F#-A#"),
+          QStringLiteral("Major third G#-C"), QStringLiteral("Major third B-D#")}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        rebuild();
+        fill(c.name, c.cents);
+        main->AnalizzaTemperamento->trigger();
+        QStringList wolves;
+        for (int row = 0; row < 24; ++row) {
+            const QColor colour = analysis->TableIntervals->item(row, 3)->foreground().color();
+            if (colour == gradeColour(IntervalGrade::Wolf))
+                wolves << cell(row, 0) + QLatin1Char(' ') + cell(row, 1);
+        }
+        EXPECT_EQ(wolves, c.wolves);
+    }
+}
+
 TEST_P(AnalysisWindowTest, OpenXmlGivesBackTheFieldsOfASavedDocument)
 {
     struct Case {
@@ -142,8 +223,11 @@ TEST_P(AnalysisWindowTest, OpenXmlGivesBackTheFieldsOfASavedDocument)
     };
     const Case cases[] = {
         {"Equal", NoteCents{}, "  440", "  440", "  440"},
-        {"Werckmeister III", {11.73L, 1.96L, 3.91L, 5.87L, 1.96L, 9.78L, 0, 7.82L, 3.91L, 5.87L, 7.82L, 3.91L}, "  440",
-         "  415", "416.4"},
+        {"Werckmeister III",
+         {11.73L, 1.96L, 3.91L, 5.87L, 1.96L, 9.78L, 0, 7.82L, 3.91L, 5.87L, 7.82L, 3.91L},
+         "  440",
+         "  415",
+         "416.4"},
         {"Soci\xC3\xA0 & <Figli>", {-10, 0, 5.5L, 0, -13.69L, 0, 0, 0, 0, 0, 0, 0}, "  415", "  440", "  465"},
     };
     for (const auto &c : cases) {
@@ -181,8 +265,10 @@ TEST_P(AnalysisWindowTest, OpenXmlGivesBackTheFieldsOfASavedDocument)
         const QStringList after = windows->FormXml().MemoXml->toPlainText().split(QLatin1Char('\n'));
         ASSERT_EQ(after.size(), 549);
         for (int n = 0; n <= 132; n += 11) {
-            const double b = before[15 + n * 4 + 2].section(QLatin1Char('>'), 1).section(QLatin1Char('<'), 0, 0).toDouble();
-            const double a = after[15 + n * 4 + 2].section(QLatin1Char('>'), 1).section(QLatin1Char('<'), 0, 0).toDouble();
+            const double b =
+                before[15 + n * 4 + 2].section(QLatin1Char('>'), 1).section(QLatin1Char('<'), 0, 0).toDouble();
+            const double a =
+                after[15 + n * 4 + 2].section(QLatin1Char('>'), 1).section(QLatin1Char('<'), 0, 0).toDouble();
             EXPECT_NEAR(a / b, 1.0, 1e-9) << c.name << " note " << n;
         }
     }
@@ -216,4 +302,6 @@ TEST_P(AnalysisWindowTest, ARefusedDocumentChangesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSettings, AnalysisWindowTest, ::testing::Values(kCommaDecimal, kFullStopDecimal),
-                         [](const auto &info) { return info.param.decimal == QLatin1Char(',') ? "Comma" : "FullStop"; });
+                         [](const auto &info) {
+                             return info.param.decimal == QLatin1Char(',') ? "Comma" : "FullStop";
+                         });

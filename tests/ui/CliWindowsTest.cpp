@@ -1,18 +1,20 @@
-#include "TestFiles.h"
 #include "../cli/CliProcess.h"
 #include "ScriptedDialogs.h"
+#include "TestFiles.h"
 #include "numbers/NumberFormat.h"
 #include "tuning/IntervalCents.h"
 #include "ui/CentsList.h"
 #include "ui/CordavoWindows.h"
 #include "ui/NumEdit.h"
 #include "ui/UScale.h"
+#include "ui/UTempXml.h"
 #include "ui/UTemperamento.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,19 +86,22 @@ TEST_P(CliWindowsTest, XmlIsByteForByteWhatTheMainWindowSaves)
 {
     const struct {
         const char *name;
-        QByteArray supplier;    // full stops become the setting's separator
+        QByteArray supplier; // full stops become the setting's separator
         QByteArray temperament;
         const char *oldA;
         const char *newA;
     } cases[] = {
         {"plain", "Acme\r\n7\r\n512\r\nOld\r\nO\r\nOld comment\r\n",
-         "Werckmeister III\r\nW3\r\nby ear\r\n11.73\r\n1.95\r\n3.91\r\n5.86\r\n1.95\r\n9.77\r\n0\r\n7.82\r\n3.91\r\n0\r\n"
+         "Werckmeister III\r\nW3\r\nby "
+         "ear\r\n11.73\r\n1.95\r\n3.91\r\n5.86\r\n1.95\r\n9.77\r\n0\r\n7.82\r\n3.91\r\n0\r\n"
          "7.82\r\n3.91\r\n",
          "440", "440"},
         // Windows-1252 names, ids and cents between the fields' places, a long
         // short name, and characters the viewer turns into blanks or new lines.
         {"held and cut", "Soci\xe9t\xe9 & <Fils>\r\n7.5\r\n1234567.49\r\nx\r\ny\r\nz\r\n",
-         "Mean \xc2\xa0tone\r\nMeantone\r\na\xe2\x80\xa8" "b\xe2\x80\xa9" "c\tend \xef\xb7\x90 \xf0\x9d\x84\x9e\r\n"
+         "Mean \xc2\xa0tone\r\nMeantone\r\na\xe2\x80\xa8"
+         "b\xe2\x80\xa9"
+         "c\tend \xef\xb7\x90 \xf0\x9d\x84\x9e\r\n"
          "1.005\r\n-3.125\r\n2.675\r\n12.344999\r\n-0.004\r\n0.005\r\n100.999\r\n-1.995\r\n7\r\n1e-3\r\n-50.5\r\n"
          "0.0049\r\n",
          "415.5", "466.25"},
@@ -120,7 +125,8 @@ TEST_P(CliWindowsTest, XmlIsByteForByteWhatTheMainWindowSaves)
         EXPECT_EQ(run.status, 0) << c.name << qPrintable(run.err);
         const QByteArray window = readAll(saved);
         EXPECT_EQ(run.out.size(), window.size()) << c.name;
-        EXPECT_TRUE(run.out == window) << c.name << "\n" << run.out.left(900).constData() << "\n---\n"
+        EXPECT_TRUE(run.out == window) << c.name << "\n"
+                                       << run.out.left(900).constData() << "\n---\n"
                                        << window.left(900).constData();
     }
 }
@@ -135,6 +141,9 @@ TEST_P(CliWindowsTest, XmlRefusesWithTheMainWindowsMessages)
         {"\r\n0.4\r\n0.49\r\nx\r\ny\r\n\r\n", "\r\n\r\n\r\n" + cents},
         {"Acme\r\n-7\r\n0.5\r\nx\r\ny\r\n\r\n", "Name\r\n\r\nComment\r\n" + cents},
         {"Acme\r\n1\r\n-0.4\r\nx\r\ny\r\n\r\n", "\r\nW\r\nComment\r\n" + cents},
+        // Notes no organ can play: refused, the document left as it was.
+        {"Acme\r\n1\r\n2\r\nx\r\ny\r\n\r\n",
+         "Name\r\nW\r\nComment\r\n999999\r\n0\r\n0\r\n0\r\n0\r\n1200\r\n0\r\n0\r\n0\r\n0\r\n0\r\n-1201\r\n"},
     };
     for (const auto &c : cases) {
         fresh();
@@ -146,6 +155,7 @@ TEST_P(CliWindowsTest, XmlRefusesWithTheMainWindowsMessages)
         main->ButtonGeneraXml->click();
         const QStringList shown = dialogs.entries(QStringLiteral("message"));
         ASSERT_FALSE(shown.isEmpty()) << c.supplier.constData();
+        EXPECT_TRUE(windows->FormXml().MemoXml->toPlainText().isEmpty());
 
         const CliRun run = runXml(supplier, temperament, "440", "440");
         EXPECT_EQ(run.status, 1);
@@ -174,8 +184,9 @@ TEST_P(CliWindowsTest, IntervalsAndDiffAreWhatTheIntervalsSetterShowsAndExports)
         }
         (s == 0 ? scale.ComboBoxArrotondaInput : scale.ComboBoxArrotondaOut)->setCurrentIndex(2);
         (s == 0 ? scale.ButtonCalcolaCentsInput : scale.ButtonCalcolaCentsOut)->click();
-        lists[s] = (s == 0 ? scale.ListBoxCentsInput : scale.ListBoxCentsOut)->lines().replaceInStrings(
-            GetParam().decimal, QStringLiteral("."));
+        lists[s] = (s == 0 ? scale.ListBoxCentsInput : scale.ListBoxCentsOut)
+                       ->lines()
+                       .replaceInStrings(GetParam().decimal, QStringLiteral("."));
         const CliRun run = runCordavoCli(fractions);
         EXPECT_EQ(run.status, 0) << qPrintable(run.err);
         EXPECT_EQ(run.outText(), lists[s].join(QLatin1Char('|')).toStdString()) << "side " << s;

@@ -1,5 +1,5 @@
-#include "TestFiles.h"
 #include "ScriptedDialogs.h"
+#include "TestFiles.h"
 #include "ui/CordavoWindows.h"
 #include "ui/NumEdit.h"
 #include "ui/UTempXml.h"
@@ -7,14 +7,19 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -30,6 +35,39 @@ QString runTool(const QString &tool, const QStringList &arguments)
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return QStringLiteral("<%1 failed: %2>").arg(tool, QString::fromLocal8Bit(process.readAllStandardError()));
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A word's box on a printed page, in points from the page's top-left corner.
+struct PrintedWord {
+    int page;
+    double top;
+    double bottom;
+    QString text;
+};
+
+// Every word of a PDF with its box, as pdftotext -bbox reports them; the
+// heights of the pages come in pageHeights.
+QList<PrintedWord> printedWords(const QString &pdf, QList<double> *pageHeights)
+{
+    const QString html = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    static const QRegularExpression tag(QStringLiteral(
+        "<page width=\"[0-9.]+\" height=\"([0-9.]+)\">|"
+        "<word xMin=\"[0-9.-]+\" yMin=\"([0-9.-]+)\" xMax=\"[0-9.-]+\" yMax=\"([0-9.-]+)\">([^<]*)</word>"));
+    QList<PrintedWord> words;
+    for (auto it = tag.globalMatch(html); it.hasNext();) {
+        const auto match = it.next();
+        if (!match.captured(1).isEmpty())
+            pageHeights->append(match.captured(1).toDouble());
+        else
+            words.append({static_cast<int>(pageHeights->size()) - 1, match.captured(2).toDouble(),
+                          match.captured(3).toDouble(),
+                          match.captured(4)
+                              .replace(QLatin1String("&lt;"), QLatin1String("<"))
+                              .replace(QLatin1String("&gt;"), QLatin1String(">"))
+                              .replace(QLatin1String("&quot;"), QLatin1String("\""))
+                              .replace(QLatin1String("&amp;"), QLatin1String("&"))});
+    }
+    return words;
 }
 
 // Saving, printing and the two data files, under both regional settings.
@@ -75,9 +113,9 @@ protected:
     // Every field a file can change, to show that a refused file changed none.
     QStringList fieldTexts() const
     {
-        QStringList texts{main->EditNomeFornitore->text(),    main->NumEdit_IdFornitore->text(),
+        QStringList texts{main->EditNomeFornitore->text(),      main->NumEdit_IdFornitore->text(),
                           main->NumEdit_IdTemperamento->text(), main->EditNomeTemperamento->text(),
-                          main->EditNomeCorto->text(),         main->EditCommento->text()};
+                          main->EditNomeCorto->text(),          main->EditCommento->text()};
         for (TNumEdit *field : main->noteFields())
             texts << field->text();
         return texts;
@@ -112,7 +150,8 @@ TEST_P(DocumentFilesTest, SavedXmlIsTheViewersTextInUtf8WithCrLf)
     // The dialog offers the three types and keeps the chosen name for next time.
     EXPECT_EQ(dialogs.lastQuestion.filters.size(), 3);
     EXPECT_EQ(dialogs.lastQuestion.fileName, QStringLiteral("File1"));
-    EXPECT_EQ(dialogs.lastQuestion.typeChanged(QStringLiteral("File1"), 0), QStringLiteral("File1.Temperament_Hauptwerk_xml"));
+    EXPECT_EQ(dialogs.lastQuestion.typeChanged(QStringLiteral("File1"), 0),
+              QStringLiteral("File1.Temperament_Hauptwerk_xml"));
     dialogs.fileAnswers = {std::nullopt};
     main->SalvaXml->trigger();
     EXPECT_EQ(dialogs.lastQuestion.fileName, file);
@@ -180,7 +219,8 @@ TEST_P(DocumentFilesTest, PrintsTheViewersLinesInOrderOverSeveralPages)
     fillIdentification();
     main->ButtonGeneraXml->click();
     windows->FormXml().MemoXml->appendPlainText(QStringLiteral("typed after generating"));
-    windows->FormXml().MemoXml->appendPlainText(QStringLiteral("W") + QString(400, QLatin1Char('x')) + QStringLiteral("END"));
+    windows->FormXml().MemoXml->appendPlainText(QStringLiteral("W") + QString(400, QLatin1Char('x')) +
+                                                QStringLiteral("END"));
     const QString pdf = path("print.pdf");
     dialogs.pdfPath = pdf;
     dialogs.printAnswers = {false};
@@ -214,6 +254,173 @@ TEST_P(DocumentFilesTest, PrintsTheViewersLinesInOrderOverSeveralPages)
     }
     // The long line continues on the next printed lines instead of running off the page.
     EXPECT_FALSE(text.contains(QStringLiteral("W") + QString(400, QLatin1Char('x'))));
+}
+
+TEST_P(DocumentFilesTest, EveryPrintedLineEndsAboveThePageBottom)
+{
+    fillIdentification();
+    main->ButtonGeneraXml->click();
+    const QString pdf = path("bottom.pdf");
+    dialogs.pdfPath = pdf;
+    dialogs.printAnswers = {true};
+    main->Stampa->trigger();
+    ASSERT_EQ(dialogs.entries(QStringLiteral("error")), QStringList());
+
+    // Printing fills the page down to the printable area's bottom edge.
+    QPageLayout layout = main->printer().pageLayout();
+    layout.setUnits(QPageLayout::Point);
+    QList<double> heights;
+    const QList<PrintedWord> words = printedWords(pdf, &heights);
+    ASSERT_GE(heights.size(), 2);
+    // Text past a page's edge would be missing here: every word of the viewer is printed.
+    QStringList printed;
+    for (const PrintedWord &word : words)
+        printed << word.text;
+    const QStringList shown =
+        windows->FormXml().lines().join(QLatin1Char(' ')).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    ASSERT_EQ(printed.size(), shown.size());
+    EXPECT_EQ(printed, shown);
+    QList<const PrintedWord *> lowest(heights.size(), nullptr);
+    for (const PrintedWord &word : words) {
+        if (!lowest[word.page] || word.bottom > lowest[word.page]->bottom)
+            lowest[word.page] = &word;
+    }
+    for (int page = 0; page < heights.size(); ++page) {
+        SCOPED_TRACE(page + 1);
+        ASSERT_TRUE(lowest[page]);
+        const PrintedWord &last = *lowest[page];
+        const double bottom = heights[page] - layout.minimumMargins().bottom();
+        EXPECT_LE(last.bottom, bottom) << qPrintable(last.text);
+        // A full page has no room left for one more line.
+        if (page + 1 < heights.size()) {
+            EXPECT_GT(last.bottom + 2 * (last.bottom - last.top), bottom) << qPrintable(last.text);
+        }
+    }
+}
+
+TEST_P(DocumentFilesTest, ADocumentOpenedFromAFileCanBePrinted)
+{
+    fillIdentification();
+    main->ButtonGeneraXml->click();
+    const QString file = path("Well.Temperament.Hauptwerk.xml");
+    dialogs.fileAnswers = {file};
+    main->SalvaXml->trigger();
+
+    windows = std::make_unique<CordavoWindows>(GetParam(), dialogs);
+    main = &windows->FormTemperamento();
+    dialogs.log.clear();
+    dialogs.fileAnswers = {file};
+    main->ApriXml->trigger();
+    const QString pdf = path("opened.pdf");
+    dialogs.pdfPath = pdf;
+    dialogs.printAnswers = {true};
+    main->Stampa->trigger();
+    EXPECT_EQ(dialogs.log, (QStringList{QStringLiteral("open"), loaded(file), QStringLiteral("print")}));
+    const QString text = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(text.contains(QStringLiteral("<Name>Werckmeister III</Name>"))) << qPrintable(text.left(500));
+}
+
+TEST_P(DocumentFilesTest, SavedXmlKeepsNoBreakSpacesAndLineSeparators)
+{
+    struct Case {
+        const char *name;
+        QString temperamentName;
+        QString comment;
+        QByteArray line;
+    };
+    const Case cases[] = {
+        {"no-break space in the name", QString::fromUtf16(u"Mean\u00A0tone"), QString(),
+         "    <Name>Mean\xC2\xA0tone</Name>\r\n"},
+        {"line separator in the comment", QStringLiteral("Meantone"), QString::fromUtf16(u"first\u2028second"),
+         "    <Comments>first\xE2\x80\xA8second</Comments>\r\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        fillIdentification();
+        main->EditNomeTemperamento->setText(c.temperamentName);
+        main->EditCommento->setText(c.comment);
+        main->ButtonGeneraXml->click();
+        const QString file = path("Exact.Temperament.Hauptwerk.xml");
+        dialogs.fileAnswers = {file};
+        main->SalvaXml->trigger();
+        const QByteArray bytes = readAll(file);
+        EXPECT_TRUE(bytes.contains(c.line)) << bytes.left(400).constData();
+        EXPECT_EQ(bytes.count("\r\n"), 549);
+        EXPECT_EQ(bytes.count('\n'), 549);
+    }
+}
+
+TEST_P(DocumentFilesTest, ALongShortNameFromAFileStaysWholeWhileTypingStopsAtFive)
+{
+    const QString supplier = path("Long.For");
+    writeBytes(supplier, "Acme\r\n7\r\n512\r\nWell\r\nLONGSHORTNAME\r\n\r\n");
+    const QString temperament = path("Long.Tmp");
+    writeBytes(temperament,
+               "Well\r\nLONGSHORTNAME\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+    for (QAction *load : {main->CaricaFornitore, main->CaricaTemperamento}) {
+        SCOPED_TRACE(qPrintable(load->text()));
+        fillIdentification();
+        dialogs.fileAnswers = {load == main->CaricaFornitore ? supplier : temperament};
+        load->trigger();
+        EXPECT_EQ(main->EditNomeCorto->text(), QStringLiteral("LONGSHORTNAME"));
+        main->ButtonGeneraXml->click();
+        EXPECT_TRUE(windows->FormXml().MemoXml->toPlainText().contains(
+            QStringLiteral("\n    <ShortName>LONGSHORTNAME</ShortName>\n")));
+        const QString saved = path("Again.Tmp");
+        dialogs.fileAnswers = {saved};
+        main->SalvaTemperamento->trigger();
+        EXPECT_TRUE(readAll(saved).startsWith("Well\r\nLONGSHORTNAME\r\n"));
+    }
+
+    // What the user types or pastes stops at five characters in all.
+    QLineEdit *field = main->EditNomeCorto;
+    struct Case {
+        const char *name;
+        QString start;
+        std::function<void()> edit;
+        const char *result;
+    };
+    const Case cases[] = {
+        {"typing", QString(), [&] { QTest::keyClicks(field, QStringLiteral("ABCDEFG")); }, "ABCDE"},
+        {"a sixth character", QStringLiteral("LONGSHORTNAME"), [&] { QTest::keyClick(field, Qt::Key_X); },
+         "LONGSHORTNAME"},
+        {"deleting from a long name", QStringLiteral("LONGSHORTNAME"),
+         [&] { QTest::keyClick(field, Qt::Key_Backspace); }, "LONGSHORTNAM"},
+        {"typing over a selected long name", QStringLiteral("LONGSHORTNAME"),
+         [&] {
+             field->selectAll();
+             QTest::keyClicks(field, QStringLiteral("MT"));
+         },
+         "MT"},
+        {"pasting", QStringLiteral("W3"),
+         [&] {
+             QGuiApplication::clipboard()->setText(QStringLiteral("ABCDEFG"));
+             QTest::keySequence(field, QKeySequence::Paste);
+         },
+         "W3ABC"},
+        {"pasting from the context menu", QStringLiteral("W3"),
+         [&] {
+             QGuiApplication::clipboard()->setText(QStringLiteral("ABCDEFG"));
+             QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2), field->mapToGlobal(QPoint(2, 2)));
+             QApplication::sendEvent(field, &event);
+             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+             ASSERT_TRUE(menu);
+             for (QAction *action : menu->actions()) {
+                 if (action->text().startsWith(QLineEdit::tr("&Paste")))
+                     action->trigger();
+             }
+             menu->close();
+         },
+         "W3ABC"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        field->setText(c.start);
+        field->setFocus();
+        field->end(false);
+        c.edit();
+        EXPECT_EQ(field->text(), QLatin1String(c.result));
+    }
 }
 
 TEST_P(DocumentFilesTest, PageSetupStartsAtA4WithMarginsOf25mm)
@@ -268,7 +475,8 @@ TEST_P(DocumentFilesTest, SupplierAndTemperamentFilesRoundTrip)
     dialogs.fileAnswers = {supplier, temperament};
     main->CaricaFornitore->trigger();
     main->CaricaTemperamento->trigger();
-    EXPECT_EQ(dialogs.log, (QStringList{QStringLiteral("open"), loaded(supplier), QStringLiteral("open"), loaded(temperament)}));
+    EXPECT_EQ(dialogs.log,
+              (QStringList{QStringLiteral("open"), loaded(supplier), QStringLiteral("open"), loaded(temperament)}));
     EXPECT_EQ(fieldTexts(), before);
     EXPECT_EQ(main->NumEdit_Mi->value(), -13.69L);
 }
@@ -317,11 +525,16 @@ TEST_P(DocumentFilesTest, ABadFileChangesNoFieldAndSaysWhereItIsWrong)
         {"Five.Tmp", "n\r\ns\r\nc\r\n1\r\n2\r\n", false,
          "Line 6 of \"Five.Tmp\": the line is missing; the file has 5 lines of the 15 it needs"},
         {"Abc.For", "Acme\r\nabc\r\n1\r\nn\r\ns\r\n\r\n", true, "Line 2 of \"Abc.For\": \"abc\" is not a number"},
-        {"Huge.For", "Acme\r\n1e400\r\n1\r\nn\r\ns\r\n\r\n", true, "Line 2 of \"Huge.For\": \"1e400\" is not a number"},
+        {"Huge.For", "Acme\r\n1e400\r\n1\r\nn\r\ns\r\n\r\n", true,
+         "Line 2 of \"Huge.For\": \"1e400\" is too large: no field holds a number beyond 999999999999999 either way"},
         {"Nan.For", "Acme\r\nnan\r\n1\r\nn\r\ns\r\n\r\n", true, "Line 2 of \"Nan.For\": \"nan\" is not a number"},
         {"Sep.Tmp", "n\r\ns\r\nc\r\n1\r\n2\r\n3\r\n4\r\n1.234,5\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n", false,
          "Line 8 of \"Sep.Tmp\": \"1.234,5\" is not a number"},
-        {"Binary.For", QByteArray("\x7f" "ELF\0\0\0\r\n\0\0\r\n", 13), true, "\"Binary.For\" is not a text file: it holds NUL bytes"},
+        {"Binary.For",
+         QByteArray("\x7f"
+                    "ELF\0\0\0\r\n\0\0\r\n",
+                    13),
+         true, "\"Binary.For\" is not a text file: it holds NUL bytes"},
     };
     for (const auto &c : cases) {
         const QString file = path(c.name);
@@ -337,11 +550,14 @@ TEST_P(DocumentFilesTest, ABadFileChangesNoFieldAndSaysWhereItIsWrong)
         dialogs.fileAnswers = {file};
         main->CaricaTemperamento->trigger();
         ASSERT_EQ(dialogs.log.size(), 2);
-        EXPECT_TRUE(dialogs.log[1].startsWith(QStringLiteral("error: Cannot load \"%1\": ").arg(QDir::toNativeSeparators(file))))
+        EXPECT_TRUE(dialogs.log[1].startsWith(
+            QStringLiteral("error: Cannot load \"%1\": ").arg(QDir::toNativeSeparators(file))))
             << qPrintable(dialogs.log[1]);
         EXPECT_EQ(fieldTexts(), before);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSettings, DocumentFilesTest, ::testing::Values(kCommaDecimal, kFullStopDecimal),
-                         [](const auto &info) { return info.param.decimal == QLatin1Char(',') ? "Comma" : "FullStop"; });
+                         [](const auto &info) {
+                             return info.param.decimal == QLatin1Char(',') ? "Comma" : "FullStop";
+                         });
