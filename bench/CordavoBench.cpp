@@ -74,8 +74,7 @@ void press(QWidget &widget, Qt::Key key, const QString &text)
 }
 
 // A digit typed into a note field and taken back: filter, change rule, rewrite.
-template <typename Field>
-void typeAndErase(benchmark::State &state, Field &field)
+template <typename Field> void typeAndErase(benchmark::State &state, Field &field)
 {
     field.setText(QStringLiteral("1234"));
     field.setCursorPosition(4);
@@ -87,7 +86,7 @@ void typeAndErase(benchmark::State &state, Field &field)
 
 void NumEditKeystroke(benchmark::State &state)
 {
-    TNumEdit field(kCommaDecimal);
+    TNumEdit field(Separators{QLatin1Char(','), QLatin1Char('.')});
     field.setDisplayFormat(QStringLiteral("#,###.##"));
     typeAndErase(state, field);
 }
@@ -130,8 +129,8 @@ struct DataFile {
 
 std::vector<DataFile> dataFiles()
 {
-    SupplierRecord supplier{QStringLiteral("Acme"), 7, 512, QStringLiteral("Werckmeister III"), QStringLiteral("W3"),
-                            QString()};
+    SupplierRecord supplier{QStringLiteral("Acme"), 7,        512, QStringLiteral("Werckmeister III"),
+                            QStringLiteral("W3"),   QString()};
     TemperamentRecord temperament{QStringLiteral("Werckmeister III"), QStringLiteral("W3"), QString(),
                                   sampleData().cents};
     QStringList cents;

@@ -30,7 +30,7 @@ void check(const NumEditText &field)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    for (const Separators separators : {kCommaDecimal, kFullStopDecimal}) {
+    for (const Separators separators : {Separators{QLatin1Char(','), QLatin1Char('.')}, Separators{}}) {
         NumEditText field(separators);
         field.setDisplayFormat(QStringLiteral("#,###.##"));
         field.setMaxTypedLength(20);

@@ -25,7 +25,7 @@ bool isNumberCharacter(QChar c)
 
 long double heldByField(long double x, QStringView pattern)
 {
-    NumEditText field(kFullStopDecimal);
+    NumEditText field(Separators{QLatin1Char('.'), QLatin1Char(',')});
     field.setDisplayFormat(pattern.toString());
     field.setValue(x);
     return field.value();

@@ -13,8 +13,4 @@ struct Separators {
     friend bool operator==(const Separators &, const Separators &) = default;
 };
 
-// The two settings every test runs under.
-inline constexpr Separators kCommaDecimal{QLatin1Char(','), QLatin1Char('.')};
-inline constexpr Separators kFullStopDecimal{QLatin1Char('.'), QLatin1Char(',')};
-
 } // namespace cordavo

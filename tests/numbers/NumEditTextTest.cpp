@@ -1,3 +1,4 @@
+#include "TestSettings.h"
 #include "numbers/NumEditText.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "TestSettings.h"
 #include "numbers/NumberFormat.h"
 
 #include <gtest/gtest.h>

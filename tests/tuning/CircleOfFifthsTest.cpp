@@ -1,3 +1,4 @@
+#include "TestSettings.h"
 #include "tuning/CircleOfFifths.h"
 #include "numbers/Separators.h"
 

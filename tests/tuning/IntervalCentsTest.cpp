@@ -1,3 +1,4 @@
+#include "TestSettings.h"
 #include "tuning/IntervalCents.h"
 
 #include "numbers/Separators.h"

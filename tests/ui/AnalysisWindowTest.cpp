@@ -1,3 +1,4 @@
+#include "TestSettings.h"
 #include "ui/AnalysisWindow.h"
 #include "ScriptedDialogs.h"
 #include "TestFiles.h"

@@ -1,3 +1,4 @@
+#include "TestSettings.h"
 #include "../cli/CliProcess.h"
 #include "ScriptedDialogs.h"
 #include "TestFiles.h"

@@ -1,3 +1,4 @@
+#include "TestSettings.h"
 #include "ScriptedDialogs.h"
 #include "numbers/NumberFormat.h"
 #include "tuning/CircleOfFifths.h"

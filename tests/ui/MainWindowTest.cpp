@@ -1,3 +1,4 @@
+#include "TestSettings.h"
 #include "ScriptedDialogs.h"
 #include "ui/CordavoWindows.h"
 #include "ui/NumEdit.h"

@@ -1,3 +1,4 @@
+#include "TestSettings.h"
 #include "ui/NumEdit.h"
 
 #include <QClipboard>

@@ -1,3 +1,4 @@
+#include "TestSettings.h"
 #include "TestFiles.h"
 #include "ScriptedDialogs.h"
 #include "ui/CentsList.h"
