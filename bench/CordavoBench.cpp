@@ -22,8 +22,6 @@ using namespace cordavo;
 
 namespace {
 
-constexpr QStringView kCentsLayout = u"NNNNNNNNNNNNT";
-
 TemperamentData sampleData()
 {
     TemperamentData data;
@@ -133,14 +131,13 @@ std::vector<DataFile> dataFiles()
                             QStringLiteral("W3"),   QString()};
     TemperamentRecord temperament{QStringLiteral("Werckmeister III"), QStringLiteral("W3"), QString(),
                                   sampleData().cents};
-    QStringList cents;
+    CentsRecord cents{{}, QStringLiteral("Equal")};
     for (int i = 0; i < 12; ++i)
-        cents << formatGeneral(100 * i + 0.25L, QLatin1Char(','));
-    cents << QStringLiteral("Equal");
+        cents.positions[i] = 100 * i + 0.25L;
     IntervalRecord intervals{equalTemperamentFractions(), QStringLiteral("Equal")};
     return {{"For", kSupplierLayout, supplierFileLines(supplier, QLatin1Char(','))},
             {"Tmp", kTemperamentLayout, temperamentFileLines(temperament, QLatin1Char(','))},
-            {"Cts", kCentsLayout, cents},
+            {"Cts", kCentsLayout, centsFileLines(cents, QLatin1Char(','))},
             {"Tfs", kIntervalLayout, intervalFileLines(intervals, QLatin1Char(','))}};
 }
 

@@ -52,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const long double magnitude = std::pow(10.0L, std::floor(std::log10(std::fabs(x))));
         if (std::fabs(*back - x) > 5.01e-15L * magnitude)
             std::abort();
-        (void)formatPattern(x, u"#,###.##", {separator, separator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',')});
+        (void)formatPattern(x, u"#,###.##",
+                            {separator, separator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',')});
     }
     return 0;
 }

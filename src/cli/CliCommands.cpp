@@ -18,8 +18,6 @@ namespace cordavo {
 namespace {
 
 constexpr QChar kFullStop = QLatin1Char('.');
-constexpr double kLowestPitch = 400;
-constexpr double kHighestPitch = 500;
 
 const char kMainHelp[] = R"(Usage: cordavo-cli COMMAND [OPTIONS] [ARGUMENTS]
 
@@ -47,8 +45,8 @@ fields are checked as the main window checks them.
 
   --supplier FILE     the supplier file (.For)
   --temperament FILE  the temperament file (.Tmp)
-  --old-a HZ          A of the old temperament, 400 to 500 (default 440)
-  --new-a HZ          A of the new temperament, 400 to 500 (default 440)
+  --old-a HZ          A of the old temperament, LOWEST_A to HIGHEST_A (default 440)
+  --new-a HZ          A of the new temperament, LOWEST_A to HIGHEST_A (default 440)
   --out FILE          write the document to FILE, not to standard output
                       ("-" is standard output)
 
@@ -134,26 +132,6 @@ std::optional<int> decimalsOption(const QHash<QString, QString> &options)
     return it == options.end() ? std::optional<int>(2) : readDecimalsChoice(*it);
 }
 
-// The lines as the document viewer holds them for "Save xml": a paragraph
-// separator and the viewer's frame marks start new lines; no-break spaces
-// and line separators stay as they are.
-QStringList viewerLines(const QStringList &lines)
-{
-    QString text = lines.join(QLatin1Char('\n'));
-    for (QChar &c : text) {
-        switch (c.unicode()) {
-        case QChar::ParagraphSeparator:
-        case 0xFDD0:
-        case 0xFDD1:
-            c = QLatin1Char('\n');
-            break;
-        default:
-            break;
-        }
-    }
-    return splitLines(text);
-}
-
 CliResult runXml(const QHash<QString, QString> &options, const QStringList &positionals)
 {
     const QString command = QStringLiteral("xml");
@@ -177,44 +155,36 @@ CliResult runXml(const QHash<QString, QString> &options, const QStringList &posi
 
     const LineFileContents supplierFile = readLineFile(options[QStringLiteral("supplier")], kSupplierLayout, kFullStop);
     if (!supplierFile.ok())
-        return refused({supplierFile.error});
+        return refused({supplierFile.error()});
     const LineFileContents temperamentFile =
         readLineFile(options[QStringLiteral("temperament")], kTemperamentLayout, kFullStop);
     if (!temperamentFile.ok())
-        return refused({temperamentFile.error});
+        return refused({temperamentFile.error()});
 
-    // The main window's fields after loading both files: numbers held as
-    // the fields show them, texts as they stand.
+    // The main window's data after loading both files, supplier first.
     TemperamentData data;
-    const SupplierRecord supplier = supplierRecord(supplierFile.values);
-    data.supplierName = supplier.supplierName;
-    data.supplierId = heldByField(supplier.supplierId, kWholeNumberPattern);
-    data.temperamentId = heldByField(supplier.temperamentId, kWholeNumberPattern);
-    const TemperamentRecord temperament = temperamentRecord(temperamentFile.values);
-    data.name = temperament.name;
-    data.shortName = temperament.shortName;
-    data.comment = temperament.comment;
-    for (int i = 0; i < 12; ++i)
-        data.cents[i] = heldByField(temperament.cents[i], kTwoDecimalsPattern);
+    applySupplierRecord(data, supplierRecord(supplierFile.value()));
+    applyTemperamentRecord(data, temperamentRecord(temperamentFile.value()));
 
     const QStringList errors = identificationErrors(data) + noteCentsErrors(data.cents, kFullStop);
     if (!errors.isEmpty())
         return refused(errors);
     for (int i = 0; i < 2; ++i) {
-        if (!(pitches[i] >= kLowestPitch && pitches[i] <= kHighestPitch)) {
+        if (!isReferencePitch(pitches[i])) {
             return refused({QStringLiteral("--%1: %2 is not a pitch from %3 to %4 Hz")
                                 .arg(QLatin1String(pitchOptions[i]), formatGeneral(pitches[i], kFullStop),
-                                     formatGeneral(kLowestPitch, kFullStop), formatGeneral(kHighestPitch, kFullStop))});
+                                     formatGeneral(kLowestReferencePitch, kFullStop),
+                                     formatGeneral(kHighestReferencePitch, kFullStop))});
         }
     }
     data.oldA = pitches[0];
     data.newA = pitches[1];
 
-    const QByteArray bytes = xmlFileBytes(viewerLines(temperamentXml(data)));
+    const QByteArray bytes = xmlFileBytes(documentLines(temperamentXml(data)));
     if (options.contains(QStringLiteral("out")) && options[QStringLiteral("out")] != QLatin1String("-")) {
-        const QString error = saveFileAtomically(options[QStringLiteral("out")], bytes);
-        if (!error.isEmpty())
-            return refused({error});
+        const Result<void> saved = saveFileAtomically(options[QStringLiteral("out")], bytes);
+        if (!saved.ok())
+            return refused({saved.error()});
         return {};
     }
     return {kCliSuccess, bytes, {}};
@@ -286,8 +256,8 @@ CliResult runIntervals(const QHash<QString, QString> &options, const QStringList
             return usageError(command, QStringLiteral("give either --file or twelve fractions, not both"));
         const LineFileContents file = readLineFile(options[QStringLiteral("file")], kIntervalLayout, kFullStop);
         if (!file.ok())
-            return refused({file.error});
-        terms = intervalRecord(file.values).terms;
+            return refused({file.error()});
+        terms = intervalRecord(file.value()).terms;
     } else {
         if (positionals.size() != 12)
             return usageError(
@@ -305,10 +275,10 @@ CliResult runIntervals(const QHash<QString, QString> &options, const QStringList
     // The terms as the setter's fields hold them, before and after cleaning.
     for (NoteTerms *column : {&terms.first, &terms.second}) {
         for (long double &term : *column)
-            term = heldByField(term, kTwoDecimalsPattern);
+            term = fieldValue(term, kTwoDecimalsPattern);
         cleanTerms(*column);
         for (long double &term : *column)
-            term = heldByField(term, kTwoDecimalsPattern);
+            term = fieldValue(term, kTwoDecimalsPattern);
     }
     QStringList lines;
     for (int i = 0; i < 12; ++i)
@@ -369,7 +339,11 @@ bool isHelp(const QString &argument)
 
 CliResult help(const char *text)
 {
-    return {kCliSuccess, QByteArray(text), {}};
+    // The reference-pitch range is the core's; the help names it as it stands.
+    QString shown = QString::fromUtf8(text);
+    shown.replace(QLatin1String("LOWEST_A"), formatGeneral(kLowestReferencePitch, kFullStop))
+        .replace(QLatin1String("HIGHEST_A"), formatGeneral(kHighestReferencePitch, kFullStop));
+    return {kCliSuccess, shown.toUtf8(), {}};
 }
 
 // Options are "--name value" or "--name=value"; everything else, "-1/4"

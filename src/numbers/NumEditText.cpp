@@ -23,12 +23,15 @@ bool isNumberCharacter(QChar c)
 
 } // namespace
 
-long double heldByField(long double x, QStringView pattern)
+QString fieldText(long double x, QStringView pattern, const Separators &separators)
 {
-    NumEditText field(Separators{QLatin1Char('.'), QLatin1Char(',')});
-    field.setDisplayFormat(pattern.toString());
-    field.setValue(x);
-    return field.value();
+    return formatPattern(x, pattern, separators);
+}
+
+long double fieldValue(long double x, QStringView pattern)
+{
+    const Separators fullStop{QLatin1Char('.'), QLatin1Char(',')};
+    return NumEditText::TextToValue(fieldText(x, pattern, fullStop), fullStop);
 }
 
 NumEditText::NumEditText(const Separators &separators) : m_separators(separators) {}
@@ -63,7 +66,7 @@ long double NumEditText::TextToValue(QStringView text, const Separators &separat
 
 void NumEditText::setValue(long double x)
 {
-    assignText(formatPattern(x, m_pattern, m_separators));
+    assignText(fieldText(x, m_pattern, m_separators));
 }
 
 void NumEditText::setDecimal(bool decimal)
@@ -157,27 +160,17 @@ void NumEditText::normalise()
     if (m_text != QLatin1String("-")) {
         const int caret = m_cursor;
         const int length = static_cast<int>(m_text.size());
-        m_value = TextToValue(m_text, m_separators);
-        const QString formatted = formatPattern(m_value, m_pattern, m_separators);
-
-        // While decimals are being typed, a trailing separator or a trailing
-        // separator and zero must survive the rewrite, or '1,05' could never
-        // be typed.
-        // A pattern with '0' decimal places writes the separator itself;
-        // adding another would never settle.
-        QString rewritten = formatted;
-        if (m_decimal && !formatted.contains(m_separators.decimal)) {
-            const QChar point = m_separators.decimal;
-            const qsizetype firstPoint = m_text.indexOf(point);
-            const qsizetype firstPointZero = m_text.indexOf(QString(point) + QLatin1Char('0'));
-            if (firstPoint >= 0 && firstPoint == length - 1)
-                rewritten = formatted + point;
-            else if (firstPointZero >= 0 && firstPointZero == length - 2)
-                rewritten = formatted + point + QLatin1Char('0');
+        // Reading a rewritten text back gives the same text again, so this
+        // settles after one rewrite; the change is reported once, settled.
+        for (;;) {
+            m_value = TextToValue(m_text, m_separators);
+            const QString rewritten = rewrittenText();
+            if (rewritten == m_text)
+                break;
+            m_text = rewritten;
+            if (m_text == QLatin1String("-"))
+                break;
         }
-        // A different text is normalised again, nested; reading the
-        // formatted number back gives the same text, so this settles at once.
-        assignText(rewritten);
 
         // Keep the caret at the same distance from the end.
         m_cursor = caret + static_cast<int>(m_text.size()) - length;
@@ -185,6 +178,28 @@ void NumEditText::normalise()
     }
     if (m_onChange)
         m_onChange();
+}
+
+// The text that shows the value just read: the number through the display
+// pattern.
+QString NumEditText::rewrittenText() const
+{
+    const QString formatted = formatPattern(m_value, m_pattern, m_separators);
+    // While decimals are being typed, a trailing separator or a trailing
+    // separator and zero must survive the rewrite, or '1,05' could never be
+    // typed. A pattern with '0' decimal places writes the separator itself;
+    // adding another would never settle.
+    if (m_decimal && !formatted.contains(m_separators.decimal)) {
+        const QChar point = m_separators.decimal;
+        const qsizetype length = m_text.size();
+        const qsizetype firstPoint = m_text.indexOf(point);
+        const qsizetype firstPointZero = m_text.indexOf(QString(point) + QLatin1Char('0'));
+        if (firstPoint >= 0 && firstPoint == length - 1)
+            return formatted + point;
+        if (firstPointZero >= 0 && firstPointZero == length - 2)
+            return formatted + point + QLatin1Char('0');
+    }
+    return formatted;
 }
 
 void NumEditText::clampCursor()

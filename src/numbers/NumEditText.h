@@ -14,9 +14,13 @@ namespace cordavo {
 inline constexpr QStringView kTwoDecimalsPattern = u"#,###.##";
 inline constexpr QStringView kWholeNumberPattern = u"#,###";
 
+// The text a field with this display pattern shows once x is assigned to it.
+QString fieldText(long double x, QStringView pattern, const Separators &separators);
+
 // The number a field with this display pattern holds once x is assigned to
-// it: x written through the pattern and read back.
-long double heldByField(long double x, QStringView pattern);
+// it: x written through the pattern and read back, whatever the separators.
+// The command line holds its numbers as the windows' fields would.
+long double fieldValue(long double x, QStringView pattern);
 
 // The text, caret and value of a numeric entry field, without the widget.
 // Every change of the text is read back as a number and the text is
@@ -77,13 +81,14 @@ public:
     // field now holds text with the caret at cursorPosition.
     void changeText(const QString &text, int cursorPosition);
 
-    // Called at the end of every normalisation, after the text has been
-    // rewritten; a run that rewrites the text calls it twice.
+    // Called once at the end of every normalisation, after the text has been
+    // rewritten.
     void setOnChange(std::function<void()> onChange) { m_onChange = std::move(onChange); }
 
 private:
     void assignText(const QString &text);
     void normalise();
+    QString rewrittenText() const;
     void clampCursor();
 
     Separators m_separators;

@@ -3,10 +3,21 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace cordavo {
 
 namespace {
+
+// The exponent written after an 'e': an optional sign, then digits that fit.
+long long readExponent(std::string_view digits)
+{
+    if (!digits.empty() && digits.front() == '+')
+        digits.remove_prefix(1);
+    long long exponent = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+    return exponent;
+}
 
 // A finite non-zero value as 18 significant decimal digits, correctly rounded:
 // value = d0.d1d2...d17 x 10^exponent.
@@ -21,8 +32,8 @@ constexpr int kExpansionDigits = 18;
 DecimalExpansion expand(long double x)
 {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific,
-                                      kExpansionDigits - 1);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, kExpansionDigits - 1);
     const std::string text(buffer, result.ptr);
     DecimalExpansion e;
     std::size_t i = 0;
@@ -34,7 +45,7 @@ DecimalExpansion expand(long double x)
         if (text[i] >= '0' && text[i] <= '9')
             e.digits += text[i];
     }
-    e.exponent = std::stoi(text.substr(i + 1));
+    e.exponent = static_cast<int>(readExponent(std::string_view(text).substr(i + 1)));
     return e;
 }
 
@@ -69,8 +80,8 @@ bool tooSmallForExtended(const std::string &ascii)
     if (e != std::string::npos) {
         const std::string digits = ascii.substr(e + 1);
         // Exponents this long are far beyond either end of the range anyway.
-        const long long written = digits.size() > 9 ? (digits[0] == '-' ? -1000000000LL : 1000000000LL)
-                                                    : std::stoll(digits);
+        const long long written =
+            digits.size() > 9 ? (digits[0] == '-' ? -1000000000LL : 1000000000LL) : readExponent(digits);
         exponent += written;
     }
     return exponent < 0;
@@ -193,8 +204,8 @@ QString formatPattern(long double x, QStringView pattern, const Separators &sepa
     }
     const auto firstNonZero = integerDigits.find_first_not_of('0');
     integerDigits = firstNonZero == std::string::npos ? std::string() : integerDigits.substr(firstNonZero);
-    while (static_cast<int>(fractionDigits.size()) > minDecimals && !fractionDigits.empty()
-           && fractionDigits.back() == '0')
+    while (static_cast<int>(fractionDigits.size()) > minDecimals && !fractionDigits.empty() &&
+           fractionDigits.back() == '0')
         fractionDigits.pop_back();
     const bool isZero = integerDigits.empty() && fractionDigits.find_first_not_of('0') == std::string::npos;
     if (static_cast<int>(integerDigits.size()) < minIntegerDigits)

@@ -28,6 +28,18 @@ using FifthChoices = std::array<int, 12>;
 // Where each fifth of the circle lands, as a note index (G, D, A, ... C).
 inline constexpr std::array<int, 12> kNoteReached{7, 2, 9, 4, 11, 6, 1, 8, 3, 10, 5, 0};
 
+// The notes round the circle as the fifth boxes are labelled, from C back to
+// C: the notes the fifths reach, with the flats a circle of fifths writes
+// for D# and A# (Eb, Bb).
+inline constexpr std::array<const char *, 13> kCircleNotes = [] {
+    std::array<const char *, 13> names{kNoteNames[0]};
+    for (int k = 0; k < 12; ++k) {
+        const int note = kNoteReached[k];
+        names[k + 1] = note == 3 ? "Eb" : note == 10 ? "Bb" : kNoteNames[note];
+    }
+    return names;
+}();
+
 // The position of the note each fifth reaches when every fifth from C up to
 // it is pure; the chain runs upward all the way to F, and C is 0.
 inline constexpr CircleValues kPythagoreanCents{

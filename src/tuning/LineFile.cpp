@@ -34,16 +34,6 @@ QString fromWindows1252(const QByteArray &bytes)
     return text;
 }
 
-QString quoted(const QString &text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-QString lineMessage(int line, const QString &fileName, const QString &problem)
-{
-    return QStringLiteral("Line %1 of %2: %3").arg(line).arg(quoted(fileName), problem);
-}
-
 // Why a save failed, in words: the file's own reason, or, where Qt has none
 // to give, what the folder says about itself.
 QString saveFailure(const QFileDevice &file, const QString &path, qint64 size)
@@ -60,6 +50,16 @@ QString saveFailure(const QFileDevice &file, const QString &path, qint64 size)
 }
 
 } // namespace
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString lineMessage(qsizetype line, const QString &fileName, const QString &problem)
+{
+    return QStringLiteral("Line %1 of %2: %3").arg(line).arg(quoted(fileName), problem);
+}
 
 QStringList splitLines(QStringView text)
 {
@@ -87,7 +87,7 @@ QString decodeLineFileText(const QByteArray &bytes)
     return fromWindows1252(bytes);
 }
 
-QString readNumberLine(QStringView line, QChar decimalSeparator, long double *value)
+Result<long double> readNumberLine(QStringView line, QChar decimalSeparator)
 {
     const QChar other = decimalSeparator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
     auto number = readRegional(line, decimalSeparator);
@@ -95,77 +95,69 @@ QString readNumberLine(QStringView line, QChar decimalSeparator, long double *va
         number = readRegional(line, other);
     const QString shown = quoted(line.toString());
     if (!number || std::isnan(*number))
-        return QStringLiteral("%1 is not a number").arg(shown);
+        return failure(QStringLiteral("%1 is not a number").arg(shown));
     if (!(std::fabs(*number) < kLargestFieldNumber))
-        return QStringLiteral("%1 is too large: no field holds a number beyond %2 either way")
-            .arg(shown, formatGeneral(kLargestFieldNumber - 1, decimalSeparator));
-    *value = *number;
-    return {};
+        return failure(QStringLiteral("%1 is too large: no field holds a number beyond %2 either way")
+                           .arg(shown, formatGeneral(kLargestFieldNumber - 1, decimalSeparator)));
+    return *number;
 }
 
 LineFileContents parseLineFile(const QByteArray &bytes, const QString &fileName, QStringView layout,
                                QChar decimalSeparator)
 {
-    LineFileContents contents;
-    if (bytes.contains('\0')) {
-        contents.error = QStringLiteral("%1 is not a text file: it holds NUL bytes").arg(quoted(fileName));
-        return contents;
-    }
+    if (bytes.contains('\0'))
+        return failure(QStringLiteral("%1 is not a text file: it holds NUL bytes").arg(quoted(fileName)));
     const QStringList lines = splitLines(decodeLineFileText(bytes));
     if (lines.size() < layout.size()) {
-        contents.error = lineMessage(static_cast<int>(lines.size()) + 1, fileName,
-                                     QStringLiteral("the line is missing; the file has %1 lines of the %2 it needs")
-                                         .arg(lines.size())
-                                         .arg(layout.size()));
-        return contents;
+        return failure(lineMessage(lines.size() + 1, fileName,
+                                   QStringLiteral("the line is missing; the file has %1 lines of the %2 it needs")
+                                       .arg(lines.size())
+                                       .arg(layout.size())));
     }
+    QList<LineValue> values;
     for (qsizetype i = 0; i < layout.size(); ++i) {
         LineValue value;
         if (layout[i] == QLatin1Char('N')) {
-            const QString problem = readNumberLine(lines[i], decimalSeparator, &value.number);
-            if (!problem.isEmpty()) {
-                contents.error = lineMessage(static_cast<int>(i) + 1, fileName, problem);
-                contents.values.clear();
-                return contents;
-            }
+            const Result<long double> number = readNumberLine(lines[i], decimalSeparator);
+            if (!number.ok())
+                return failure(lineMessage(i + 1, fileName, number.error()));
+            value.number = number.value();
         } else {
             value.text = lines[i];
         }
-        contents.values << value;
+        values << value;
     }
-    return contents;
+    return values;
 }
 
-QString readSmallFile(const QString &path, QByteArray *bytes)
+Result<QByteArray> readSmallFile(const QString &path)
 {
     const QFileInfo info(path);
     const QString shown = quoted(QDir::toNativeSeparators(path));
     if (info.isDir())
-        return QStringLiteral("Cannot load %1: it is a folder, not a file").arg(shown);
+        return failure(QStringLiteral("Cannot load %1: it is a folder, not a file").arg(shown));
     if (info.exists() && info.size() > kLargestLineFile)
-        return QStringLiteral("Cannot load %1: at %2 bytes it is too large for this kind of file")
-            .arg(shown)
-            .arg(info.size());
+        return failure(QStringLiteral("Cannot load %1: at %2 bytes it is too large for this kind of file")
+                           .arg(shown)
+                           .arg(info.size()));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Cannot load %1: %2").arg(shown, file.errorString());
+        return failure(QStringLiteral("Cannot load %1: %2").arg(shown, file.errorString()));
     // One byte past the limit, in case the file grew since it was looked at.
-    *bytes = file.read(kLargestLineFile + 1);
-    if (bytes->size() > kLargestLineFile)
-        return QStringLiteral("Cannot load %1: it is too large for this kind of file").arg(shown);
+    QByteArray bytes = file.read(kLargestLineFile + 1);
+    if (bytes.size() > kLargestLineFile)
+        return failure(QStringLiteral("Cannot load %1: it is too large for this kind of file").arg(shown));
     if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("Cannot load %1: %2").arg(shown, file.errorString());
-    return {};
+        return failure(QStringLiteral("Cannot load %1: %2").arg(shown, file.errorString()));
+    return bytes;
 }
 
 LineFileContents readLineFile(const QString &path, QStringView layout, QChar decimalSeparator)
 {
-    QByteArray bytes;
-    LineFileContents contents;
-    contents.error = readSmallFile(path, &bytes);
-    if (!contents.ok())
-        return contents;
-    return parseLineFile(bytes, QFileInfo(path).fileName(), layout, decimalSeparator);
+    const Result<QByteArray> bytes = readSmallFile(path);
+    if (!bytes.ok())
+        return failure(bytes.error());
+    return parseLineFile(bytes.value(), QFileInfo(path).fileName(), layout, decimalSeparator);
 }
 
 QByteArray encodeLineFile(const QStringList &lines)
@@ -179,24 +171,24 @@ QByteArray encodeLineFile(const QStringList &lines)
     return bytes;
 }
 
-QString saveFileAtomically(const QString &path, const QByteArray &bytes)
+Result<void> saveFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString shown = quoted(QDir::toNativeSeparators(path));
     if (QFileInfo(path).isDir())
-        return QStringLiteral("Cannot save %1: it is a folder").arg(quoted(shown));
+        return failure(QStringLiteral("Cannot save %1: it is a folder").arg(shown));
     QSaveFile file(path);
     // Unbuffered, so that a full disk fails the write itself, with the
     // system's reason: a buffered failure would surface only in commit(),
     // which has lost the reason by then.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return QStringLiteral("Cannot save %1: %2").arg(quoted(shown), saveFailure(file, path, bytes.size()));
+        return failure(QStringLiteral("Cannot save %1: %2").arg(shown, saveFailure(file, path, bytes.size())));
     if (file.write(bytes) != bytes.size()) {
         const QString reason = saveFailure(file, path, bytes.size());
         file.cancelWriting();
-        return QStringLiteral("Cannot save %1: %2").arg(quoted(shown), reason);
+        return failure(QStringLiteral("Cannot save %1: %2").arg(shown, reason));
     }
     if (!file.commit())
-        return QStringLiteral("Cannot save %1: %2").arg(quoted(shown), saveFailure(file, path, bytes.size()));
+        return failure(QStringLiteral("Cannot save %1: %2").arg(shown, saveFailure(file, path, bytes.size())));
     return {};
 }
 

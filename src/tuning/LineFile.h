@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tuning/Result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -27,12 +29,13 @@ struct LineValue {
 
 // A file read and checked whole: either every value of its layout, or one
 // message naming the file, the line and what is wrong with it.
-struct LineFileContents {
-    QList<LineValue> values;
-    QString error;
+using LineFileContents = Result<QList<LineValue>>;
 
-    bool ok() const { return error.isEmpty(); }
-};
+// A file name, or a line of a file, as the messages show it: in double quotes.
+QString quoted(const QString &text);
+
+// "Line 3 of "Name.For": problem", the shape of every message about a line.
+QString lineMessage(qsizetype line, const QString &fileName, const QString &problem);
 
 // Splits text at CR LF, CR or LF; a last line without an ending counts.
 QStringList splitLines(QStringView text);
@@ -41,9 +44,9 @@ QStringList splitLines(QStringView text);
 QString decodeLineFileText(const QByteArray &bytes);
 
 // A number line: the user's decimal separator or the other one of comma and
-// full stop, no thousands separator. Returns an empty string and sets value,
-// or the problem with the line ("... is not a number", "... is too large").
-QString readNumberLine(QStringView line, QChar decimalSeparator, long double *value);
+// full stop, no thousands separator. The value, or the problem with the line
+// ("... is not a number", "... is too large").
+Result<long double> readNumberLine(QStringView line, QChar decimalSeparator);
 
 // Checks the bytes of a file against its layout. Lines beyond the layout are
 // ignored. fileName only serves the messages.
@@ -51,9 +54,8 @@ LineFileContents parseLineFile(const QByteArray &bytes, const QString &fileName,
                                QChar decimalSeparator);
 
 // Reads a small file whole: folders, files over kLargestLineFile and files
-// that cannot be read are refused. Returns an empty string on success,
-// otherwise the message to show.
-QString readSmallFile(const QString &path, QByteArray *bytes);
+// that cannot be read are refused with the message to show.
+Result<QByteArray> readSmallFile(const QString &path);
 
 // Reads a file from disk and checks it whole (see parseLineFile).
 LineFileContents readLineFile(const QString &path, QStringView layout, QChar decimalSeparator);
@@ -63,7 +65,7 @@ QByteArray encodeLineFile(const QStringList &lines);
 
 // Writes bytes through a temporary file that replaces the target only once
 // everything was written, so a failed save leaves any old file as it was.
-// Returns an empty string on success, otherwise the message to show.
-QString saveFileAtomically(const QString &path, const QByteArray &bytes);
+// A failure carries the message to show.
+Result<void> saveFileAtomically(const QString &path, const QByteArray &bytes);
 
 } // namespace cordavo

@@ -4,6 +4,11 @@
 
 namespace cordavo {
 
+QString noteName(int pitchClass)
+{
+    return QString::fromLatin1(kNoteNames[((pitchClass % 12) + 12) % 12]);
+}
+
 long double power(long double base, long double exponent)
 {
     if (exponent == 0)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 
 namespace cordavo {
@@ -11,8 +13,28 @@ inline constexpr int kFirstMidiNote = 0;
 inline constexpr int kLastMidiNote = 132;
 inline constexpr int kMidiNoteCount = kLastMidiNote - kFirstMidiNote + 1;
 
-// b raised to e in extended precision: 1 for e = 0, repeated multiplication
-// for a whole e, exp(e * ln b) otherwise.
+// The names of the twelve notes, C to B, as every window, list and message
+// writes them.
+inline constexpr const char *kNoteNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
+
+// The name of a pitch class, 0 for C to 11 for B; other numbers count
+// modulo 12.
+QString noteName(int pitchClass);
+
+// The pitches a reference A may have, in hertz: the reference boxes offer
+// every whole number between them, and a document whose A lies outside is
+// not read back.
+inline constexpr double kLowestReferencePitch = 400;
+inline constexpr double kHighestReferencePitch = 500;
+
+inline bool isReferencePitch(long double hz)
+{
+    return hz >= kLowestReferencePitch && hz <= kHighestReferencePitch;
+}
+
+// b raised to e in extended precision: 1 for e = 0, for a whole e of at most
+// 10^9 by squaring (b, b², b⁴, ... multiplied in as the bits of e say),
+// exp(e * ln b) otherwise.
 long double power(long double base, long double exponent);
 
 // The reference A of the document: 440 + (newA - oldA).

@@ -16,16 +16,6 @@ namespace {
 constexpr int kNotes = 12;
 constexpr long double kOctaveCents = 1200;
 
-QString quoted(const QString &text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-QString lineMessage(qsizetype line, const QString &fileName, const QString &problem)
-{
-    return QStringLiteral("Line %1 of %2: %3").arg(line).arg(quoted(fileName), problem);
-}
-
 bool isComment(const QString &line)
 {
     return line.startsWith(QLatin1Char('!'));
@@ -41,13 +31,12 @@ bool carriesNoValue(const QString &line)
 struct Pitch {
     long double cents = 0;
     bool octave = false;
-    QString problem; // empty when the pitch reads
 };
 
 // A value with a full stop is cents, otherwise a ratio a/b or a whole
 // number; blanks before it and text after it (past a blank or a "!") do not
 // count.
-Pitch readPitch(const QString &line)
+Result<Pitch> readPitch(const QString &line)
 {
     static const QRegularExpression cents(QStringLiteral(R"(^\s*([+-]?(?:\d+\.\d*|\.\d+))(?=\s|!|$))"));
     static const QRegularExpression ratio(QStringLiteral(R"(^\s*([+-]?\d+)(?:\s*/\s*([+-]?\d+))?(?=\s|!|$))"));
@@ -55,38 +44,26 @@ Pitch readPitch(const QString &line)
     Pitch pitch;
     if (const auto match = cents.match(line); match.hasMatch()) {
         const auto value = readRegional(match.captured(1), QLatin1Char('.'));
-        if (!value || !std::isfinite(*value)) {
-            pitch.problem = QStringLiteral("%1 is not a pitch").arg(shown);
-            return pitch;
-        }
-        if (!(std::fabs(*value) < kLargestFieldNumber)) {
-            pitch.problem = QStringLiteral("%1 is too large: no field holds a number beyond %2 either way")
-                                .arg(shown, formatGeneral(kLargestFieldNumber - 1, QLatin1Char('.')));
-            return pitch;
-        }
+        if (!value || !std::isfinite(*value))
+            return failure(QStringLiteral("%1 is not a pitch").arg(shown));
+        if (!(std::fabs(*value) < kLargestFieldNumber))
+            return failure(QStringLiteral("%1 is too large: no field holds a number beyond %2 either way")
+                               .arg(shown, formatGeneral(kLargestFieldNumber - 1, QLatin1Char('.'))));
         pitch.cents = *value;
         pitch.octave = *value == kOctaveCents;
         return pitch;
     }
     const auto match = ratio.match(line);
-    if (!match.hasMatch()) {
-        pitch.problem = QStringLiteral("%1 is not a pitch: cents need a full stop, a ratio reads like 3/2").arg(shown);
-        return pitch;
-    }
+    if (!match.hasMatch())
+        return failure(QStringLiteral("%1 is not a pitch: cents need a full stop, a ratio reads like 3/2").arg(shown));
     const double numerator = match.captured(1).toDouble();
     const double denominator = match.hasCaptured(2) ? match.captured(2).toDouble() : 1.0;
-    if (!std::isfinite(numerator) || !std::isfinite(denominator)) {
-        pitch.problem = QStringLiteral("%1 is not a pitch: its terms are too large").arg(shown);
-        return pitch;
-    }
-    if (numerator < 0 || denominator < 0) {
-        pitch.problem = QStringLiteral("%1 is a negative ratio").arg(shown);
-        return pitch;
-    }
-    if (numerator == 0 || denominator == 0) {
-        pitch.problem = QStringLiteral("%1 is not a ratio: a term is 0").arg(shown);
-        return pitch;
-    }
+    if (!std::isfinite(numerator) || !std::isfinite(denominator))
+        return failure(QStringLiteral("%1 is not a pitch: its terms are too large").arg(shown));
+    if (numerator < 0 || denominator < 0)
+        return failure(QStringLiteral("%1 is a negative ratio").arg(shown));
+    if (numerator == 0 || denominator == 0)
+        return failure(QStringLiteral("%1 is not a ratio: a term is 0").arg(shown));
     pitch.cents = ratioCents(static_cast<long double>(numerator) / denominator);
     pitch.octave = numerator == 2 * denominator;
     return pitch;
@@ -101,11 +78,8 @@ bool isScalaFileName(const QString &path)
 
 ScalaContents parseScalaFile(const QByteArray &bytes, const QString &fileName)
 {
-    ScalaContents contents;
-    if (bytes.contains('\0')) {
-        contents.error = QStringLiteral("%1 is not a text file: it holds NUL bytes").arg(quoted(fileName));
-        return contents;
-    }
+    if (bytes.contains('\0'))
+        return failure(QStringLiteral("%1 is not a text file: it holds NUL bytes").arg(quoted(fileName)));
     const QStringList lines = splitLines(decodeLineFileText(bytes));
     qsizetype i = 0;
     auto missing = [&](const QString &what) {
@@ -115,74 +89,58 @@ ScalaContents parseScalaFile(const QByteArray &bytes, const QString &fileName)
     // The description is the first line that is not a comment, even an empty one.
     while (i < lines.size() && isComment(lines[i]))
         ++i;
-    if (i == lines.size()) {
-        contents.error = missing(QStringLiteral("the description"));
-        return contents;
-    }
+    if (i == lines.size())
+        return failure(missing(QStringLiteral("the description")));
     ScalaScale scale;
     scale.description = lines[i++].trimmed();
 
     while (i < lines.size() && carriesNoValue(lines[i]))
         ++i;
-    if (i == lines.size()) {
-        contents.error = missing(QStringLiteral("the number of notes"));
-        return contents;
-    }
+    if (i == lines.size())
+        return failure(missing(QStringLiteral("the number of notes")));
     static const QRegularExpression count(QStringLiteral(R"(^\s*(\d+)(?=\s|!|$))"));
     const auto match = count.match(lines[i]);
-    if (!match.hasMatch()) {
-        contents.error =
-            lineMessage(i + 1, fileName, QStringLiteral("%1 is not a number of notes").arg(quoted(lines[i].trimmed())));
-        return contents;
-    }
+    if (!match.hasMatch())
+        return failure(lineMessage(i + 1, fileName,
+                                   QStringLiteral("%1 is not a number of notes").arg(quoted(lines[i].trimmed()))));
     bool inRange = false;
     const int notes = match.captured(1).toInt(&inRange);
-    if (!inRange || notes != kNotes) {
-        contents.error = lineMessage(i + 1, fileName,
-                                     QStringLiteral("the scale has %1 notes; only scales of 12 notes load")
-                                         .arg(inRange ? QString::number(notes) : match.captured(1)));
-        return contents;
-    }
+    if (!inRange || notes != kNotes)
+        return failure(lineMessage(i + 1, fileName,
+                                   QStringLiteral("the scale has %1 notes; only scales of 12 notes load")
+                                       .arg(inRange ? QString::number(notes) : match.captured(1))));
     ++i;
 
     for (int pitchNumber = 1; pitchNumber <= kNotes; ++pitchNumber) {
         while (i < lines.size() && carriesNoValue(lines[i]))
             ++i;
-        if (i == lines.size()) {
-            contents.error =
+        if (i == lines.size())
+            return failure(
                 lineMessage(lines.size() + 1, fileName,
-                            QStringLiteral("the file ends after %1 of its 12 pitches").arg(pitchNumber - 1));
-            return contents;
-        }
-        const Pitch pitch = readPitch(lines[i]);
-        if (!pitch.problem.isEmpty()) {
-            contents.error = lineMessage(i + 1, fileName, pitch.problem);
-            return contents;
-        }
+                            QStringLiteral("the file ends after %1 of its 12 pitches").arg(pitchNumber - 1)));
+        const Result<Pitch> read = readPitch(lines[i]);
+        if (!read.ok())
+            return failure(lineMessage(i + 1, fileName, read.error()));
+        const Pitch &pitch = read.value();
         if (pitchNumber == kNotes) {
-            if (!pitch.octave) {
-                contents.error = lineMessage(i + 1, fileName,
-                                             QStringLiteral("the last pitch %1 is not the octave (2/1 or 1200.0)")
-                                                 .arg(quoted(lines[i].trimmed())));
-                return contents;
-            }
+            if (!pitch.octave)
+                return failure(lineMessage(i + 1, fileName,
+                                           QStringLiteral("the last pitch %1 is not the octave (2/1 or 1200.0)")
+                                               .arg(quoted(lines[i].trimmed()))));
         } else {
             scale.positions[pitchNumber] = pitch.cents;
         }
         ++i;
     }
-    contents.scale = scale;
-    return contents;
+    return scale;
 }
 
 ScalaContents readScalaFile(const QString &path)
 {
-    QByteArray bytes;
-    ScalaContents contents;
-    contents.error = readSmallFile(path, &bytes);
-    if (!contents.ok())
-        return contents;
-    return parseScalaFile(bytes, QFileInfo(path).fileName());
+    const Result<QByteArray> bytes = readSmallFile(path);
+    if (!bytes.ok())
+        return failure(bytes.error());
+    return parseScalaFile(bytes.value(), QFileInfo(path).fileName());
 }
 
 QStringList scalaFileLines(const QString &fileName, const ScalaScale &scale)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tuning/PitchTable.h"
+#include "tuning/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,12 +18,7 @@ struct ScalaScale {
 
 // A scale read and checked whole, or one message naming the file, the line
 // and the problem.
-struct ScalaContents {
-    ScalaScale scale;
-    QString error;
-
-    bool ok() const { return error.isEmpty(); }
-};
+using ScalaContents = Result<ScalaScale>;
 
 // True for a name ending in ".scl", in any case.
 bool isScalaFileName(const QString &path);

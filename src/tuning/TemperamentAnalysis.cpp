@@ -42,12 +42,6 @@ IntervalGrade thirdGrade(long double fromPure)
     return grade(fromPure, kWolfThirdCents);
 }
 
-QString noteName(int pitchClass)
-{
-    static const char *const kNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
-    return QString::fromLatin1(kNames[((pitchClass % 12) + 12) % 12]);
-}
-
 long double fifthBeats(long double lower, long double upper)
 {
     return std::fabs(3 * lower - 2 * upper);

@@ -48,9 +48,6 @@ inline constexpr long double kWolfThirdCents = 30;
 IntervalGrade fifthGrade(long double fromPure);
 IntervalGrade thirdGrade(long double fromPure);
 
-// The note names C, C#, ... B.
-QString noteName(int pitchClass);
-
 // Beats of a fifth (its 3rd partial against the upper note's 2nd) and of a
 // major third (5th partial against 4th).
 long double fifthBeats(long double lower, long double upper);

@@ -1,7 +1,7 @@
 #include "tuning/TemperamentXml.h"
 
 #include "numbers/NumberFormat.h"
-#include "tuning/TemperamentAnalysis.h"
+#include "tuning/LineFile.h"
 
 #include <cmath>
 
@@ -81,6 +81,23 @@ QStringList noteCentsErrors(const NoteCents &cents, QChar decimalSeparator)
         }
     }
     return errors;
+}
+
+QStringList documentLines(const QStringList &lines)
+{
+    QString text = lines.join(QLatin1Char('\n'));
+    for (QChar &c : text) {
+        switch (c.unicode()) {
+        case QChar::ParagraphSeparator:
+        case 0xFDD0:
+        case 0xFDD1:
+            c = QLatin1Char('\n');
+            break;
+        default:
+            break;
+        }
+    }
+    return splitLines(text);
 }
 
 QByteArray xmlFileBytes(const QStringList &lines)

@@ -50,12 +50,19 @@ QString xmlElementText(const QString &text);
 // every XML reader expects.
 QStringList temperamentXml(const TemperamentData &data);
 
+// The lines as the document viewer holds them, which "Save xml" writes: a
+// paragraph separator (U+2029) and the marks U+FDD0 and U+FDD1, which the
+// viewer's text document takes for the edges of a frame, start new lines as
+// line ends do; no-break spaces and line separators (U+2028) stay as they
+// are. The viewer is filled with these lines, so saving it gives the bytes
+// that the command line writes.
+QStringList documentLines(const QStringList &lines);
+
 // A saved document: each line in UTF-8, ended by CR LF.
 QByteArray xmlFileBytes(const QStringList &lines);
 
 // The three file types of a saved document, in the order the save dialog
 // offers them, and the extension each writes into the name box.
-inline constexpr int kXmlFileTypeCount = 3;
 QString xmlFileTypeExtension(int type);
 
 // The name box after the user picks file type 'type' (0, 1 or 2): the name's

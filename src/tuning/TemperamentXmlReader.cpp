@@ -17,10 +17,10 @@ constexpr int kMiddleC = 60;
 
 std::optional<long double> number(const QString &text)
 {
-    long double value = 0;
-    if (!readNumberLine(text, QLatin1Char('.'), &value).isEmpty())
+    const Result<long double> value = readNumberLine(text, QLatin1Char('.'));
+    if (!value.ok())
         return std::nullopt;
-    return value;
+    return value.value();
 }
 
 long double centsBetween(long double pitch, long double reference)
@@ -29,15 +29,13 @@ long double centsBetween(long double pitch, long double reference)
 }
 
 struct Reading {
-    ReadTemperament result;
+    TemperamentData data;
     std::array<std::optional<long double>, kMidiNoteCount> pitches{};
     QString fileName;
 
-    ReadTemperament fail(const QString &problem)
+    Failure fail(const QString &problem) const
     {
-        ReadTemperament refused;
-        refused.error = QStringLiteral("\"%1\" cannot be opened as a temperament: %2").arg(fileName, problem);
-        return refused;
+        return failure(QStringLiteral("%1 cannot be opened as a temperament: %2").arg(quoted(fileName), problem));
     }
 };
 
@@ -89,17 +87,17 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
                 note.hasPitch = p.has_value();
                 note.pitch = p.value_or(0);
             } else if (name == QLatin1String("UniqueTemperamentID")) {
-                r.result.data.temperamentId = readNumber("UniqueTemperamentID").value_or(0);
+                r.data.temperamentId = readNumber("UniqueTemperamentID").value_or(0);
             } else if (name == QLatin1String("SupplierID")) {
-                r.result.data.supplierId = readNumber("SupplierID").value_or(0);
+                r.data.supplierId = readNumber("SupplierID").value_or(0);
             } else if (name == QLatin1String("Name")) {
-                r.result.data.name = xml.readElementText();
+                r.data.name = xml.readElementText();
             } else if (name == QLatin1String("ShortName")) {
-                r.result.data.shortName = xml.readElementText();
+                r.data.shortName = xml.readElementText();
             } else if (name == QLatin1String("SupplierName")) {
-                r.result.data.supplierName = xml.readElementText();
+                r.data.supplierName = xml.readElementText();
             } else if (name == QLatin1String("Comments")) {
-                r.result.data.comment = xml.readElementText();
+                r.data.comment = xml.readElementText();
             }
         } else if (xml.isEndElement() && xml.name() == QLatin1String("note") && inNote) {
             inNote = false;
@@ -125,14 +123,17 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
     }
 
     const long double a = *r.pitches[kA4];
-    if (!(a >= 400 && a <= 500))
-        return r.fail(QStringLiteral("the pitch of A (MIDI 69) is %1 Hz, outside 400 to 500 Hz").arg(double(a)));
+    if (!isReferencePitch(a))
+        return r.fail(QStringLiteral("the pitch of A (MIDI 69) is %1 Hz, outside %2 to %3 Hz")
+                          .arg(double(a))
+                          .arg(kLowestReferencePitch)
+                          .arg(kHighestReferencePitch));
     auto equal = [a](int n) { return a * std::exp2((n - kA4) / 12.0L); };
     for (int k = 0; k < 12; ++k)
-        r.result.data.cents[k] = centsBetween(*r.pitches[kMiddleC + k], equal(kMiddleC + k));
+        r.data.cents[k] = centsBetween(*r.pitches[kMiddleC + k], equal(kMiddleC + k));
 
     for (int n = kFirstMidiNote; n <= kLastMidiNote; ++n) {
-        const long double off = centsBetween(*r.pitches[n], equal(n)) - r.result.data.cents[n % 12];
+        const long double off = centsBetween(*r.pitches[n], equal(n)) - r.data.cents[n % 12];
         // Older versions gave note 0 no offset of its own.
         const bool unshiftedNoteZero = n == 0 && std::fabs(centsBetween(*r.pitches[0], equal(0))) <= kOctaveTolerance;
         if (std::fabs(off) > kOctaveTolerance && !unshiftedNoteZero)
@@ -141,8 +142,8 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
                               .arg(double(off), 0, 'f', 3)
                               .arg(kMiddleC + n % 12));
     }
-    r.result.data.newA = static_cast<double>(a);
-    return r.result;
+    r.data.newA = static_cast<double>(a);
+    return r.data;
 }
 
 } // namespace cordavo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tuning/Result.h"
 #include "tuning/TemperamentXml.h"
 
 #include <QString>
@@ -9,13 +10,8 @@ namespace cordavo {
 // What a temperament document gives back: its identifying data, and as its
 // pitches old A = 440, new A = the pitch of A (MIDI 69) and the twelve
 // deviations from equal temperament relative to it, so that generating from
-// these data gives the same pitches again.
-struct ReadTemperament {
-    QString error; // empty when the document was read
-    TemperamentData data;
-
-    bool ok() const { return error.isEmpty(); }
-};
+// these data gives the same pitches again; or why it cannot be read.
+using ReadTemperament = Result<TemperamentData>;
 
 // How far the octaves of a document may disagree, in cents, before it is
 // refused as not a temperament of twelve notes repeated in every octave.

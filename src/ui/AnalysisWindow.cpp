@@ -18,6 +18,8 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <functional>
+#include <numbers>
 
 namespace cordavo {
 
@@ -49,26 +51,33 @@ QColor gradeColour(IntervalGrade grade)
     return QColor(30, 30, 30);
 }
 
-DeviationChart::DeviationChart(const Separators &separators, QWidget *parent)
-    : QWidget(parent), m_separators(separators)
-{
-    setMinimumSize(420, 260);
-}
+namespace {
 
-void DeviationChart::setCents(const NoteCents &values)
+// Shows a drawing on the window's plain background. The drawing is a
+// function of the area, so that a picture file is drawn the same way.
+class DrawingView : public QWidget
 {
-    m_cents = values;
-    update();
-}
+public:
+    DrawingView(std::function<void(QPainter &, const QRectF &)> drawing, const QSize &minimum, QWidget *parent)
+        : QWidget(parent), m_drawing(std::move(drawing))
+    {
+        setMinimumSize(minimum);
+    }
 
-void DeviationChart::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().base());
-    paintChart(painter, rect());
-}
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().base());
+        m_drawing(painter, rect());
+    }
 
-void DeviationChart::paintChart(QPainter &painter, const QRectF &area) const
+private:
+    std::function<void(QPainter &, const QRectF &)> m_drawing;
+};
+
+// Bars of the twelve deviations from equal temperament, C to B.
+void paintDeviationChart(QPainter &painter, const QRectF &area, const NoteCents &values, const Separators &separators)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -78,7 +87,7 @@ void DeviationChart::paintChart(QPainter &painter, const QRectF &area) const
     // The zero line sits where the range of the values puts it.
     long double highest = 0;
     long double lowest = 0;
-    for (long double c : m_cents) {
+    for (long double c : values) {
         highest = std::max(highest, c);
         lowest = std::min(lowest, c);
     }
@@ -96,10 +105,10 @@ void DeviationChart::paintChart(QPainter &painter, const QRectF &area) const
                      QStringLiteral("Deviation from equal temperament (cents)"));
     for (int i = 0; i < 12; ++i) {
         const qreal x = plot.left() + i * slot;
-        const qreal height = static_cast<qreal>(m_cents[i]) * scale;
+        const qreal height = static_cast<qreal>(values[i]) * scale;
         const QRectF bar(x + slot * 0.2, height >= 0 ? zeroY - height : zeroY, slot * 0.6, std::fabs(height));
-        painter.fillRect(bar, m_cents[i] >= 0 ? QColor(70, 130, 180) : QColor(205, 92, 92));
-        const QString value = cents(m_cents[i], m_separators);
+        painter.fillRect(bar, values[i] >= 0 ? QColor(70, 130, 180) : QColor(205, 92, 92));
+        const QString value = cents(values[i], separators);
         const QRectF valueBox(x, height >= 0 ? bar.top() - labelHeight : bar.bottom(), slot, labelHeight);
         painter.drawText(valueBox, Qt::AlignCenter, value);
         painter.drawText(QRectF(x, plot.bottom() + 4, slot, labelHeight), Qt::AlignCenter, noteName(i));
@@ -107,25 +116,11 @@ void DeviationChart::paintChart(QPainter &painter, const QRectF &area) const
     painter.restore();
 }
 
-FifthsCircle::FifthsCircle(const Separators &separators, QWidget *parent) : QWidget(parent), m_separators(separators)
-{
-    setMinimumSize(420, 420);
-}
-
-void FifthsCircle::setQuality(const TemperamentQuality &quality)
-{
-    m_quality = quality;
-    update();
-}
-
-void FifthsCircle::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().base());
-    paintCircle(painter, rect());
-}
-
-void FifthsCircle::paintCircle(QPainter &painter, const QRectF &area) const
+// The circle of fifths with each fifth's tempering between its notes and
+// each major third's distance from pure beside the note it starts on, and
+// under it a legend of the colours.
+void paintFifthsCircle(QPainter &painter, const QRectF &area, const TemperamentQuality &quality,
+                       const Separators &separators)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -137,7 +132,7 @@ void FifthsCircle::paintCircle(QPainter &painter, const QRectF &area) const
     const QPointF centre = circleArea.center();
     const qreal radius = std::min(circleArea.width(), circleArea.height()) / 2 - 52;
     auto at = [&](qreal position, qreal r) {
-        const qreal angle = position * M_PI / 6 - M_PI / 2; // C at the top, fifths clockwise
+        const qreal angle = position * std::numbers::pi / 6 - std::numbers::pi / 2; // C at the top, fifths clockwise
         return QPointF(centre.x() + r * std::cos(angle), centre.y() + r * std::sin(angle));
     };
     auto textAt = [&](const QPointF &point, const QString &text, const QColor &colour) {
@@ -151,15 +146,15 @@ void FifthsCircle::paintCircle(QPainter &painter, const QRectF &area) const
     QFont bold = painter.font();
     bold.setBold(true);
     for (int k = 0; k < 12; ++k) {
-        const IntervalQuality &fifth = m_quality.fifths[k];
+        const IntervalQuality &fifth = quality.fifths[k];
         // The note, with the major third built on it just inside the circle.
         painter.setFont(bold);
         textAt(at(k, radius + 18), noteName(fifth.lowerNote), Qt::black);
         painter.setFont(QFont(painter.font().family(), -1));
-        const IntervalQuality &third = m_quality.thirds[fifth.lowerNote];
-        textAt(at(k, radius - 28), signedCents(third.fromPure, m_separators), gradeColour(thirdGrade(third.fromPure)));
+        const IntervalQuality &third = quality.thirds[fifth.lowerNote];
+        textAt(at(k, radius - 28), signedCents(third.fromPure, separators), gradeColour(thirdGrade(third.fromPure)));
         // The fifth's tempering halfway to the next note.
-        textAt(at(k + 0.5, radius + 18), signedCents(fifth.fromPure, m_separators),
+        textAt(at(k + 0.5, radius + 18), signedCents(fifth.fromPure, separators),
                gradeColour(fifthGrade(fifth.fromPure)));
     }
     painter.setPen(Qt::black);
@@ -169,8 +164,8 @@ void FifthsCircle::paintCircle(QPainter &painter, const QRectF &area) const
     // Each part of the legend in the colour it explains.
     painter.setFont(legendFont);
     const QString wolf = QStringLiteral("Red: wolf (fifth over %1 cents, third over %2 cents from pure)")
-                             .arg(formatGeneral(kWolfFifthCents, m_separators.decimal),
-                                  formatGeneral(kWolfThirdCents, m_separators.decimal));
+                             .arg(formatGeneral(kWolfFifthCents, separators.decimal),
+                                  formatGeneral(kWolfThirdCents, separators.decimal));
     const QString pure = QStringLiteral("Green: pure");
     const QString plain = QStringLiteral(" · Plain: tempered");
     painter.setPen(gradeColour(IntervalGrade::Wolf));
@@ -187,43 +182,49 @@ void FifthsCircle::paintCircle(QPainter &painter, const QRectF &area) const
     painter.restore();
 }
 
+} // namespace
+
 AnalysisWindow::AnalysisWindow(TFormTemperamento &mainWindow, const Separators &separators, UserDialogs &dialogs,
                                QWidget *parent)
     : QWidget(parent, Qt::Window), m_main(mainWindow), m_separators(separators), m_dialogs(dialogs)
 {
-    setObjectName(QStringLiteral("FormAnalisi"));
+    setObjectName(QStringLiteral("analysisWindow"));
     setWindowTitle(QStringLiteral("Analyse Temperament"));
     resize(1180, 720);
 
-    Chart = new DeviationChart(separators, this);
-    Chart->setObjectName(QStringLiteral("Chart"));
-    Circle = new FifthsCircle(separators, this);
-    Circle->setObjectName(QStringLiteral("Circle"));
+    m_chart = new DrawingView(
+        [this](QPainter &painter, const QRectF &area) { paintDeviationChart(painter, area, m_cents, m_separators); },
+        QSize(420, 260), this);
+    m_chart->setObjectName(QStringLiteral("deviationChart"));
+    m_circle = new DrawingView(
+        [this](QPainter &painter, const QRectF &area) { paintFifthsCircle(painter, area, m_quality, m_separators); },
+        QSize(420, 420), this);
+    m_circle->setObjectName(QStringLiteral("fifthsCircle"));
 
-    TableIntervals = new QTableWidget(24, 5, this);
-    TableIntervals->setObjectName(QStringLiteral("TableIntervals"));
-    TableIntervals->setHorizontalHeaderLabels({QStringLiteral("Interval"), QStringLiteral("Notes"),
-                                               QStringLiteral("Cents"), QStringLiteral("From pure"),
-                                               QStringLiteral("Beats (Hz)")});
-    TableIntervals->verticalHeader()->hide();
-    TableIntervals->verticalHeader()->setDefaultSectionSize(24);
-    TableIntervals->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TableIntervals->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    TableIntervals->setMinimumWidth(360);
+    m_intervalTable = new QTableWidget(24, 5, this);
+    m_intervalTable->setObjectName(QStringLiteral("intervalTable"));
+    m_intervalTable->setHorizontalHeaderLabels({QStringLiteral("Interval"), QStringLiteral("Notes"),
+                                                QStringLiteral("Cents"), QStringLiteral("From pure"),
+                                                QStringLiteral("Beats (Hz)")});
+    m_intervalTable->verticalHeader()->hide();
+    m_intervalTable->verticalHeader()->setDefaultSectionSize(24);
+    m_intervalTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_intervalTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_intervalTable->setMinimumWidth(360);
 
-    LabelStatus = new QLabel(this);
-    LabelStatus->setObjectName(QStringLiteral("LabelStatus"));
-    ButtonSalvaImmagine = new QPushButton(QStringLiteral("Save Picture…"), this);
-    ButtonSalvaImmagine->setObjectName(QStringLiteral("ButtonSalvaImmagine"));
-    connect(ButtonSalvaImmagine, &QPushButton::clicked, this, &AnalysisWindow::ButtonSalvaImmagineClick);
+    m_statusLabel = new QLabel(this);
+    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    auto *savePictureButton = new QPushButton(QStringLiteral("Save Picture…"), this);
+    savePictureButton->setObjectName(QStringLiteral("savePictureButton"));
+    connect(savePictureButton, &QPushButton::clicked, this, &AnalysisWindow::savePicture);
 
     auto *pictures = new QVBoxLayout;
-    pictures->addWidget(Chart, 2);
-    pictures->addWidget(Circle, 3);
+    pictures->addWidget(m_chart, 2);
+    pictures->addWidget(m_circle, 3);
     auto *side = new QVBoxLayout;
-    side->addWidget(TableIntervals);
-    side->addWidget(LabelStatus);
-    side->addWidget(ButtonSalvaImmagine);
+    side->addWidget(m_intervalTable);
+    side->addWidget(m_statusLabel);
+    side->addWidget(savePictureButton);
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(pictures, 3);
     layout->addLayout(side, 2);
@@ -249,18 +250,22 @@ void AnalysisWindow::showInFront()
 void AnalysisWindow::refresh()
 {
     const NoteCents values = m_main.noteCents();
-    const auto oldA = m_main.shownPitch(m_main.ComboBoxTemperamentInput);
-    const auto newA = m_main.shownPitch(m_main.ComboBoxTemperamentOut);
+    const auto oldA = m_main.oldReferencePitch();
+    const auto newA = m_main.newReferencePitch();
     if (!oldA || !newA) {
-        LabelStatus->setText(QStringLiteral("A reference-pitch box does not hold a pitch from 400 to 500 Hz."));
+        m_statusLabel->setText(QStringLiteral("A reference-pitch box does not hold a pitch from %1 to %2 Hz.")
+                                   .arg(kLowestReferencePitch)
+                                   .arg(kHighestReferencePitch));
         return;
     }
     const long double reference = referencePitch(*oldA, *newA);
-    LabelStatus->setText(QStringLiteral("Beats measured from middle C upward, with A = %1 Hz.")
-                             .arg(formatGeneral(reference * std::exp2(values[9] / 1200), m_separators.decimal)));
+    m_statusLabel->setText(QStringLiteral("Beats measured from middle C upward, with A = %1 Hz.")
+                               .arg(formatGeneral(reference * std::exp2(values[9] / 1200), m_separators.decimal)));
     const TemperamentQuality quality = analyseTemperament(*oldA, *newA, values);
-    Chart->setCents(values);
-    Circle->setQuality(quality);
+    m_cents = values;
+    m_quality = quality;
+    m_chart->update();
+    m_circle->update();
 
     auto setRow = [this](int row, const QString &kind, const IntervalQuality &q, IntervalGrade grade) {
         const QStringList cells = {kind, noteName(q.lowerNote) + QStringLiteral("-") + noteName(q.upperNote),
@@ -272,7 +277,7 @@ void AnalysisWindow::refresh()
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (column == 3)
                 item->setForeground(gradeColour(grade));
-            TableIntervals->setItem(row, column, item);
+            m_intervalTable->setItem(row, column, item);
         }
     };
     for (int k = 0; k < 12; ++k) {
@@ -285,8 +290,8 @@ void AnalysisWindow::paintPicture(QPainter &painter, const QSize &size) const
 {
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     const qreal half = size.width() / 2.0;
-    Chart->paintChart(painter, QRectF(0, 0, half, size.height()));
-    Circle->paintCircle(painter, QRectF(half, 0, half, size.height()));
+    paintDeviationChart(painter, QRectF(0, 0, half, size.height()), m_cents, m_separators);
+    paintFifthsCircle(painter, QRectF(half, 0, half, size.height()), m_quality, m_separators);
 }
 
 FileBytes AnalysisWindow::pictureBytes(bool svg) const
@@ -324,7 +329,7 @@ FileBytes AnalysisWindow::pictureBytes(bool svg) const
     return {buffer.data(), {}};
 }
 
-void AnalysisWindow::ButtonSalvaImmagineClick()
+void AnalysisWindow::savePicture()
 {
     refresh();
     // The chosen name decides the kind: an .svg name gives a drawing, anything else a PNG.

@@ -11,18 +11,14 @@
 namespace cordavo {
 
 CordavoWindows::CordavoWindows(const Separators &separators, UserDialogs &dialogs)
-    : m_formTemperamento(std::make_unique<TFormTemperamento>(separators, dialogs)),
+    : m_formTemperamento(std::make_unique<TFormTemperamento>(*this, separators, dialogs)),
       m_formXml(std::make_unique<TFormXml>()),
-      m_formCicloQuinte(std::make_unique<TFormCicloQuinte>(*m_formTemperamento, separators, dialogs)),
-      m_formScale(std::make_unique<TFormScale>(*m_formTemperamento, separators, dialogs)),
-      m_formCents(std::make_unique<TFormCents>(*m_formTemperamento, separators, dialogs)),
+      m_formCicloQuinte(std::make_unique<TFormCicloQuinte>(*m_formTemperamento, *this, separators, dialogs)),
+      m_formScale(std::make_unique<TFormScale>(*m_formTemperamento, *this, separators, dialogs)),
+      m_formCents(std::make_unique<TFormCents>(*m_formTemperamento, *this, separators, dialogs)),
       m_aboutBox(std::make_unique<TAboutBox>(m_formTemperamento.get())),
-      m_formAnalisi(std::make_unique<AnalysisWindow>(*m_formTemperamento, separators, dialogs))
+      m_analysisWindow(std::make_unique<AnalysisWindow>(*m_formTemperamento, separators, dialogs))
 {
-    m_formTemperamento->setAnalysisWindow(*m_formAnalisi);
-    m_formTemperamento->setWindows(*m_formXml, *m_formCicloQuinte, *m_formScale, *m_formCents, *m_aboutBox);
-    m_formCicloQuinte->setCentsWindow(*m_formCents);
-    m_formScale->setCentsWindow(*m_formCents);
 }
 
 CordavoWindows::~CordavoWindows() = default;

@@ -15,8 +15,10 @@ class TFormTemperamento;
 class TFormXml;
 class UserDialogs;
 
-// The program's six windows, created once in start-up order and kept until
-// the end; each is handed the windows it talks to.
+// The program's seven windows, created once in start-up order and kept until
+// the end. A window is handed the windows made before it that it talks to,
+// and this owner when it talks to one made after it, which it reaches
+// through the accessors below once construction is over.
 class CordavoWindows
 {
 public:
@@ -32,7 +34,7 @@ public:
     TFormScale &FormScale() const { return *m_formScale; }
     TFormCents &FormCents() const { return *m_formCents; }
     TAboutBox &AboutBox() const { return *m_aboutBox; }
-    AnalysisWindow &FormAnalisi() const { return *m_formAnalisi; }
+    AnalysisWindow &analysisWindow() const { return *m_analysisWindow; }
 
 private:
     // Declared in creation order, so they are destroyed the other way round.
@@ -42,7 +44,7 @@ private:
     std::unique_ptr<TFormScale> m_formScale;
     std::unique_ptr<TFormCents> m_formCents;
     std::unique_ptr<TAboutBox> m_aboutBox;
-    std::unique_ptr<AnalysisWindow> m_formAnalisi;
+    std::unique_ptr<AnalysisWindow> m_analysisWindow;
 };
 
 } // namespace cordavo

@@ -29,9 +29,9 @@ bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &ques
                       QStringLiteral("Cannot save \"%1\": %2").arg(QDir::toNativeSeparators(*path), made.error));
         return false;
     }
-    const QString error = saveFileAtomically(*path, made.bytes);
-    if (!error.isEmpty()) {
-        dialogs.error(parent, error);
+    const Result<void> saved = saveFileAtomically(*path, made.bytes);
+    if (!saved.ok()) {
+        dialogs.error(parent, saved.error());
         return false;
     }
     dialogs.information(parent, QStringLiteral("File ") + QDir::toNativeSeparators(*path) + QStringLiteral(" Saved"));
@@ -46,10 +46,10 @@ std::optional<LoadedFile> loadThroughDialog(UserDialogs &dialogs, QWidget *paren
         return std::nullopt;
     const LineFileContents contents = readLineFile(*path, layout, decimalSeparator);
     if (!contents.ok()) {
-        dialogs.error(parent, contents.error);
+        dialogs.error(parent, contents.error());
         return std::nullopt;
     }
-    return LoadedFile{*path, contents.values};
+    return LoadedFile{*path, contents.value()};
 }
 
 void reportLoaded(UserDialogs &dialogs, QWidget *parent, const QString &path)

@@ -2,6 +2,8 @@
 
 #include "numbers/NumberFormat.h"
 #include "tuning/LibrarySearch.h"
+#include "tuning/PitchTable.h"
+#include "ui/UserDialogs.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -26,7 +29,6 @@ namespace cordavo {
 namespace {
 
 constexpr int kEntryRole = Qt::UserRole;
-const char *const kNoteNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
 
 TemperamentLibrary loadBuiltInLibrary()
 {
@@ -56,10 +58,10 @@ LibraryDialog::LibraryDialog(const TemperamentLibrary &library, const Separators
     setWindowTitle(QStringLiteral("Temperament Library"));
     resize(660, 520);
 
-    filterEdit = new QLineEdit(this);
-    filterEdit->setObjectName(QStringLiteral("filterEdit"));
-    filterEdit->setPlaceholderText(QStringLiteral("Filter by name"));
-    filterEdit->setClearButtonEnabled(true);
+    m_filterEdit = new QLineEdit(this);
+    m_filterEdit->setObjectName(QStringLiteral("filterEdit"));
+    m_filterEdit->setPlaceholderText(QStringLiteral("Filter by name"));
+    m_filterEdit->setClearButtonEnabled(true);
 
     // A table that could not be read offers nothing, and says why.
     m_problem = new QLabel(this);
@@ -69,12 +71,12 @@ LibraryDialog::LibraryDialog(const TemperamentLibrary &library, const Separators
     m_problem->setStyleSheet(QStringLiteral("color: #b00020"));
     m_problem->setText(QStringLiteral("The temperament library could not be read. ") + library.error);
     m_problem->setVisible(!library.ok());
-    filterEdit->setEnabled(library.ok());
+    m_filterEdit->setEnabled(library.ok());
 
-    entryTree = new QTreeWidget(this);
-    entryTree->setObjectName(QStringLiteral("entryTree"));
-    entryTree->setHeaderHidden(true);
-    entryTree->setColumnCount(1);
+    m_entryTree = new QTreeWidget(this);
+    m_entryTree->setObjectName(QStringLiteral("entryTree"));
+    m_entryTree->setHeaderHidden(true);
+    m_entryTree->setColumnCount(1);
     QHash<QString, QTreeWidgetItem *> groupItems;
     for (qsizetype i = 0; library.ok() && i < library.entries.size(); ++i) {
         const LibraryEntry &entry = library.entries[i];
@@ -82,13 +84,13 @@ LibraryDialog::LibraryDialog(const TemperamentLibrary &library, const Separators
         if (!entry.group.isEmpty()) {
             parentItem = groupItems.value(entry.group);
             if (!parentItem) {
-                parentItem = new QTreeWidgetItem(entryTree, QStringList{entry.group});
+                parentItem = new QTreeWidgetItem(m_entryTree, QStringList{entry.group});
                 parentItem->setFlags(Qt::ItemIsEnabled);
                 groupItems.insert(entry.group, parentItem);
             }
         }
         auto *item = parentItem ? new QTreeWidgetItem(parentItem, QStringList{entry.name})
-                                : new QTreeWidgetItem(entryTree, QStringList{entry.name});
+                                : new QTreeWidgetItem(m_entryTree, QStringList{entry.name});
         item->setData(0, kEntryRole, static_cast<int>(i));
     }
 
@@ -100,7 +102,7 @@ LibraryDialog::LibraryDialog(const TemperamentLibrary &library, const Separators
     m_title->setFont(bold);
     auto *grid = new QGridLayout;
     for (int i = 0; i < 12; ++i) {
-        grid->addWidget(new QLabel(QString::fromLatin1(kNoteNames[i]), this), i, 0);
+        grid->addWidget(new QLabel(noteName(i), this), i, 0);
         m_values[i] = new QLabel(this);
         m_values[i]->setObjectName(QStringLiteral("preview%1").arg(i));
         m_values[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -124,24 +126,24 @@ LibraryDialog::LibraryDialog(const TemperamentLibrary &library, const Separators
 
     auto *left = new QVBoxLayout;
     left->addWidget(m_problem);
-    left->addWidget(filterEdit);
-    left->addWidget(entryTree);
+    left->addWidget(m_filterEdit);
+    left->addWidget(m_entryTree);
     auto *body = new QHBoxLayout;
     body->addLayout(left, 1);
     body->addWidget(previewBox);
 
-    buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_buttons->setObjectName(QStringLiteral("buttons"));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(body);
     layout->addWidget(m_construction);
-    layout->addWidget(buttons);
+    layout->addWidget(m_buttons);
 
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(filterEdit, &QLineEdit::textChanged, this, &LibraryDialog::applyFilter);
-    connect(entryTree, &QTreeWidget::currentItemChanged, this, &LibraryDialog::showPreview);
-    connect(entryTree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_filterEdit, &QLineEdit::textChanged, this, &LibraryDialog::applyFilter);
+    connect(m_entryTree, &QTreeWidget::currentItemChanged, this, &LibraryDialog::showPreview);
+    connect(m_entryTree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
         if (item->data(0, kEntryRole).isValid())
             accept();
     });
@@ -151,16 +153,23 @@ LibraryDialog::LibraryDialog(const TemperamentLibrary &library, const Separators
 QList<QTreeWidgetItem *> LibraryDialog::entryItems() const
 {
     QList<QTreeWidgetItem *> items;
-    for (QTreeWidgetItemIterator it(entryTree); *it; ++it) {
+    for (QTreeWidgetItemIterator it(m_entryTree); *it; ++it) {
         if ((*it)->data(0, kEntryRole).isValid())
             items << *it;
     }
     return items;
 }
 
+const LibraryEntry *LibraryDialog::chooseEntry(UserDialogs &dialogs)
+{
+    if (dialogs.showModal(*this) != QDialog::Accepted)
+        return nullptr;
+    return selectedEntry();
+}
+
 const LibraryEntry *LibraryDialog::selectedEntry() const
 {
-    const QTreeWidgetItem *item = entryTree->currentItem();
+    const QTreeWidgetItem *item = m_entryTree->currentItem();
     if (!item || item->isHidden() || !item->data(0, kEntryRole).isValid())
         return nullptr;
     return &m_library.entries[item->data(0, kEntryRole).toInt()];
@@ -172,8 +181,8 @@ bool LibraryDialog::selectEntry(const QString &name)
         if (item->text(0) == name && !item->isHidden()) {
             if (item->parent())
                 item->parent()->setExpanded(true);
-            entryTree->setCurrentItem(item);
-            entryTree->scrollToItem(item);
+            m_entryTree->setCurrentItem(item);
+            m_entryTree->scrollToItem(item);
             return true;
         }
     }
@@ -211,10 +220,12 @@ QString LibraryDialog::problemText() const
 void LibraryDialog::applyFilter(const QString &text)
 {
     const QString wanted = text.trimmed();
+    const QList<const LibraryEntry *> found = findEntries(m_library, wanted);
+    const QSet<const LibraryEntry *> shown(found.cbegin(), found.cend());
     for (QTreeWidgetItem *item : entryItems())
-        item->setHidden(!libraryNameMatches(m_library.entries[item->data(0, kEntryRole).toInt()], wanted));
-    for (int i = 0; i < entryTree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *group = entryTree->topLevelItem(i);
+        item->setHidden(!shown.contains(&m_library.entries[item->data(0, kEntryRole).toInt()]));
+    for (int i = 0; i < m_entryTree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *group = m_entryTree->topLevelItem(i);
         if (group->data(0, kEntryRole).isValid())
             continue;
         bool anyShown = false;
@@ -225,16 +236,16 @@ void LibraryDialog::applyFilter(const QString &text)
         if (!wanted.isEmpty())
             group->setExpanded(anyShown);
     }
-    QTreeWidgetItem *current = entryTree->currentItem();
+    QTreeWidgetItem *current = m_entryTree->currentItem();
     if (current && current->isHidden())
-        entryTree->setCurrentItem(nullptr);
+        m_entryTree->setCurrentItem(nullptr);
     showPreview();
 }
 
 void LibraryDialog::showPreview()
 {
     const LibraryEntry *entry = selectedEntry();
-    buttons->button(QDialogButtonBox::Ok)->setEnabled(entry != nullptr);
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(entry != nullptr);
     m_title->setText(entry ? entry->name : QString());
     QString about = entry ? entry->construction : QString();
     if (entry && !entry->aliases.isEmpty()) {

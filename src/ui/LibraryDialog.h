@@ -15,13 +15,15 @@ class QTreeWidgetItem;
 
 namespace cordavo {
 
+class UserDialogs;
+
 // The historical temperaments shipped with the program, read from its
 // resources at first use; a table that cannot be read gives a library
 // whose error says why (see LibraryDialog).
 const TemperamentLibrary &builtInLibrary();
 
 // Chooses a temperament of the library: its groups as a tree, a filter on
-// the names (libraryNameMatches) and a preview of the chosen entry's twelve
+// the names (findEntries) and a preview of the chosen entry's twelve
 // deviations. Keeps the filter and the choice between openings. A library
 // that could not be read lists nothing and shows its error instead.
 class LibraryDialog : public QDialog
@@ -30,6 +32,9 @@ class LibraryDialog : public QDialog
 public:
     LibraryDialog(const TemperamentLibrary &library, const Separators &separators, QWidget *parent = nullptr);
 
+    // Shows the chooser modally through the dialog seam: the entry chosen,
+    // or nothing when it was cancelled or accepted with nothing chosen.
+    const LibraryEntry *chooseEntry(UserDialogs &dialogs);
     // The entry chosen in the tree, or nothing.
     const LibraryEntry *selectedEntry() const;
     // Chooses an entry by its name; false when it is unknown or filtered out.
@@ -44,10 +49,6 @@ public:
     // when it was read.
     QString problemText() const;
 
-    QLineEdit *filterEdit;
-    QTreeWidget *entryTree;
-    QDialogButtonBox *buttons;
-
 private:
     void applyFilter(const QString &text);
     void showPreview();
@@ -55,6 +56,9 @@ private:
 
     const TemperamentLibrary &m_library;
     const Separators m_separators;
+    QLineEdit *m_filterEdit;
+    QTreeWidget *m_entryTree;
+    QDialogButtonBox *m_buttons;
     QLabel *m_problem;
     QLabel *m_title;
     QLabel *m_construction;

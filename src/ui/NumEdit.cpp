@@ -6,9 +6,7 @@
 
 namespace cordavo {
 
-TNumEdit::TNumEdit(const Separators &separators, QWidget *parent)
-    : QLineEdit(parent)
-    , m_number(separators)
+TNumEdit::TNumEdit(const Separators &separators, QWidget *parent) : QLineEdit(parent), m_number(separators)
 {
     setAlignment(Qt::AlignRight);
     setInputMethodHints(Qt::ImhFormattedNumbersOnly);

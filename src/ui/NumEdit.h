@@ -32,7 +32,7 @@ public:
 signals:
     // A typed character was refused.
     void inputError(cordavo::TNumEdit *sender);
-    // The text has been normalised; comes twice when it had to be rewritten.
+    // The text has been normalised; comes once per change, rewrite included.
     void changed();
 
 protected:

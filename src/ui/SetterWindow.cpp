@@ -1,18 +1,35 @@
 #include "ui/SetterWindow.h"
 
+#include "numbers/NumberFormat.h"
+#include "ui/CentsList.h"
+#include "ui/CordavoWindows.h"
+#include "ui/UCents.h"
 #include "ui/UTemperamento.h"
-#include "ui/UserDialogs.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 
 namespace cordavo {
 
-SetterWindow::SetterWindow(TFormTemperamento &mainWindow, const Separators &separators, UserDialogs &dialogs,
-                           QWidget *parent)
-    : QWidget(parent, Qt::Window), FormTemperamento(mainWindow), m_separators(separators), m_dialogs(dialogs)
+namespace {
+
+const QString kNotCalculated = QStringLiteral("Exporting is not possible! Calculations are required before");
+
+} // namespace
+
+SetterWindow::SetterWindow(TFormTemperamento &mainWindow, CordavoWindows &windows, const Separators &separators,
+                           UserDialogs &dialogs, const QString &name, const QString &title, QWidget *parent)
+    : QWidget(parent, Qt::Window), FormTemperamento(mainWindow), m_windows(windows), m_separators(separators),
+      m_dialogs(dialogs)
 {
+    setObjectName(name);
+    setWindowTitle(title);
 }
 
 void SetterWindow::showInFront()
@@ -25,6 +42,93 @@ void SetterWindow::showInFront()
 void SetterWindow::FormClose()
 {
     FormTemperamento.showMainWindow();
+}
+
+void SetterWindow::equalSide(SetterSide which)
+{
+    // Unchecking leaves the side as it is.
+    if (!side(which).equal->isChecked())
+        return;
+    showEqual(which);
+}
+
+void SetterWindow::presetList(SetterSide which, const QStringList &lines)
+{
+    Side &s = side(which);
+    s.list->setLines(lines);
+    s.calculated = true;
+}
+
+void SetterWindow::calculateSide(SetterSide which, const std::function<void(int decimals)> &fillList)
+{
+    Side &s = side(which);
+    if (s.equal->isChecked())
+        return;
+    // Checked before anything changes, so a side is never left calculated
+    // with an empty list.
+    const QString roundsText = s.rounds->currentText();
+    const std::optional<int> decimals = readDecimalsChoice(roundsText);
+    if (!decimals) {
+        m_dialogs.message(this, QStringLiteral("%1 Rounds: \"%2\" is not a whole number of decimals from 0 to 10")
+                                    .arg(s.title, roundsText));
+        return;
+    }
+    s.list->clear();
+    fillList(*decimals);
+    s.calculated = true;
+}
+
+std::optional<NoteCents> SetterWindow::listedPositions(SetterSide which)
+{
+    const QStringList lines = side(which).list->lines();
+    NoteCents positions{};
+    for (int i = 0; i < 12; ++i) {
+        if (i >= lines.size()) {
+            m_dialogs.error(this, QStringLiteral("List index out of bounds (%1)").arg(i));
+            return std::nullopt;
+        }
+        const std::optional<long double> value = readRegional(lines[i], m_separators.decimal);
+        if (!value) {
+            m_dialogs.error(this, notANumberMessage(lines[i]));
+            return std::nullopt;
+        }
+        positions[i] = *value;
+    }
+    return positions;
+}
+
+void SetterWindow::exportLists()
+{
+    // The rounded values the lists show are what is subtracted.
+    if (!calculated(SetterSide::Input) || !calculated(SetterSide::Out)) {
+        m_dialogs.message(this, kNotCalculated);
+        return;
+    }
+    const std::optional<NoteCents> oldPositions = listedPositions(SetterSide::Input);
+    if (!oldPositions)
+        return;
+    const std::optional<NoteCents> newPositions = listedPositions(SetterSide::Out);
+    if (!newPositions)
+        return;
+    exportToMainWindow(*oldPositions, *newPositions);
+}
+
+void SetterWindow::exportCentsSide(SetterSide which)
+{
+    if (!calculated(which)) {
+        m_dialogs.message(this, kNotCalculated);
+        return;
+    }
+    const std::optional<NoteCents> positions = listedPositions(which);
+    if (!positions)
+        return;
+    // Positions above C go across as the list shows them.
+    TFormCents &formCents = m_windows.FormCents();
+    formCents.setPositions(which, *positions);
+    if (const QLineEdit *name = side(which).name)
+        formCents.setSideName(which, name->text());
+    m_dialogs.message(this, QStringLiteral("Export correctly"));
+    formCents.showInFront();
 }
 
 void SetterWindow::exportToMainWindow(const NoteCents &oldPositions, const NoteCents &newPositions)
@@ -45,6 +149,62 @@ void SetterWindow::closeEvent(QCloseEvent *event)
     // Closing only hides the window; its contents stay for the next showing.
     event->accept();
     FormClose();
+}
+
+QLabel *SetterWindow::label(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
+    auto *l = named(new QLabel(text, parent), name);
+    l->setGeometry(geometry);
+    return l;
+}
+
+QPushButton *SetterWindow::button(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
+    auto *b = named(new QPushButton(text, parent), name);
+    b->setGeometry(geometry);
+    return b;
+}
+
+void SetterWindow::createTitles(QWidget *panel, const QString &banner, const QRect &bannerGeometry,
+                                const QString &title, const QRect &titleGeometry, int titlePixelSize)
+{
+    QFont bannerFont = sized(font(), 16);
+    bannerFont.setBold(true);
+    QFont titleFont = sized(font(), titlePixelSize);
+    titleFont.setItalic(true);
+    const std::pair<QLabel *, QFont> headings[] = {
+        {label(panel, QStringLiteral("Panel5"), banner, bannerGeometry), bannerFont},
+        {label(panel, QStringLiteral("LabelIntSetTemp"), title, titleGeometry), titleFont}};
+    for (const auto &[heading, headingFont] : headings) {
+        heading->setAlignment(Qt::AlignCenter);
+        heading->setFont(headingFont);
+        heading->setStyleSheet(QStringLiteral("color: red"));
+    }
+}
+
+QFont SetterWindow::sized(QFont font, int pixelSize, bool underline)
+{
+    font.setPixelSize(pixelSize);
+    font.setUnderline(underline);
+    return font;
+}
+
+void SetterWindow::createExportButton(QWidget *parent, const QRect &geometry)
+{
+    connect(button(parent, QStringLiteral("ButtonEsporta"), QStringLiteral("Export"), geometry), &QPushButton::clicked,
+            this, &SetterWindow::ButtonEsportaClick);
+}
+
+QString SetterWindow::noteNamePart(int note)
+{
+    static const char *const kNoteParts[12] = {"C", "Cd", "D", "Dd", "E", "F", "Fd", "G", "Gd", "A", "Ad", "B"};
+    return QLatin1String(kNoteParts[note]);
+}
+
+QString SetterWindow::noteFieldName(SetterSide which, int note, int term)
+{
+    return (which == SetterSide::Input ? QStringLiteral("NumEdit_") : QStringLiteral("NumEditOut_")) +
+           noteNamePart(note) + QLatin1Char(char('0' + term));
 }
 
 } // namespace cordavo

@@ -53,20 +53,20 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     panel->setFrameShadow(QFrame::Sunken);
     panel->setGeometry(8, 8, 608, 470);
 
-    ProgramIcon = addLabel(panel, "ProgramIcon", QString(), 8, 8, 185, 185);
+    QLabel *ProgramIcon = addLabel(panel, "ProgramIcon", QString(), 8, 8, 185, 185);
     ProgramIcon->setScaledContents(true);
     ProgramIcon->setPixmap(QPixmap::fromImage(aboutPicture()));
 
     QFont big = font();
     big.setPixelSize(24);
     big.setItalic(true);
-    ProductName = addLabel(panel, "ProductName", QStringLiteral("Cordavo"), 210, 16, 380, 36);
+    QLabel *ProductName = addLabel(panel, "ProductName", QStringLiteral("Cordavo"), 210, 16, 380, 36);
     ProductName->setFont(big);
     ProductName->setStyleSheet(QStringLiteral("color: red"));
 
     QFont bold = font();
     bold.setBold(true);
-    Version = addLabel(panel, "Version", QStringLiteral("Version 1.0"), 210, 60, 380, 20);
+    QLabel *Version = addLabel(panel, "Version", QStringLiteral("Version 1.0"), 210, 60, 380, 20);
     Version->setFont(bold);
     Version->setStyleSheet(QStringLiteral("color: red"));
 
@@ -81,13 +81,14 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     addLabel(panel, "Label7", QString(), 8, 276, 590, 20);
 
     addLabel(panel, "Label9", QStringLiteral("Disclaimer"), 8, 320, 590, 20)->setFont(bold);
-    addLabel(panel, "Label8", QStringLiteral("This program is distributed  as it is, without any warranty."), 8, 344, 590, 20);
-    addLabel(panel, "Label10", QStringLiteral("Check the pitches of a temperament file before you rely on it."), 8, 366, 590,
-             20);
+    addLabel(panel, "Label8", QStringLiteral("This program is distributed  as it is, without any warranty."), 8, 344,
+             590, 20);
+    addLabel(panel, "Label10", QStringLiteral("Check the pitches of a temperament file before you rely on it."), 8, 366,
+             590, 20);
     addLabel(panel, "Label11", QStringLiteral("The authors accept no liability for any damage its use may cause."), 8,
              388, 590, 20);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    auto *OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
     OKButton->setGeometry(270, 494, 84, 30);

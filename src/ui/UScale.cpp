@@ -21,39 +21,14 @@ constexpr int kWidth = 879;
 constexpr int kHeight = 656;
 constexpr int kSideWidth = 410;
 
-const char *const kNoteNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
-const char *const kNoteFieldNames[12] = {"C", "Cd", "D", "Dd", "E", "F", "Fd", "G", "Gd", "A", "Ad", "B"};
-
-const QString kRefusal = QStringLiteral("Exporting is not possible! Calculations are required before");
-
 // Desktop colours of inactive and active title-bar gradients.
 const QString kBackground = QStringLiteral("#d7e4f2");
 const QString kGroup = QStringLiteral("#b9d1ea");
 
-template <typename T>
-T *named(T *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QFont sized(QFont font, int pixelSize, bool underline = false)
-{
-    font.setPixelSize(pixelSize);
-    font.setUnderline(underline);
-    return font;
-}
-
-QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
-{
-    auto *l = named(new QLabel(text, parent), name);
-    l->setGeometry(geometry);
-    return l;
-}
-
 QFrame *group(QWidget *parent, const QString &name, const QRect &geometry)
 {
-    auto *frame = named(new QFrame(parent), name);
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(name);
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setGeometry(geometry);
     frame->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: %2; }").arg(name, kGroup));
@@ -62,38 +37,19 @@ QFrame *group(QWidget *parent, const QString &name, const QRect &geometry)
 
 } // namespace
 
-TFormScale::TFormScale(TFormTemperamento &mainWindow, const Separators &separators, UserDialogs &dialogs,
-                       QWidget *parent)
-    : SetterWindow(mainWindow, separators, dialogs, parent)
+TFormScale::TFormScale(TFormTemperamento &mainWindow, CordavoWindows &windows, const Separators &separators,
+                       UserDialogs &dialogs, QWidget *parent)
+    : SetterWindow(mainWindow, windows, separators, dialogs, QStringLiteral("FormScale"), QStringLiteral("FormScale"),
+                   parent)
 {
-    setObjectName(QStringLiteral("FormScale"));
-    setWindowTitle(QStringLiteral("FormScale"));
     setFont(windowFont(QStringLiteral("MS Sans Serif"), QFont::SansSerif, 11));
-    resize(kWidth, kHeight);
-
-    auto *panel = named(new QWidget(this), QStringLiteral("PanelScale"));
-    panel->setGeometry(0, 0, kWidth, kHeight);
+    auto *panel = createPanel<QWidget>(QStringLiteral("PanelScale"), kWidth, kHeight);
     panel->setStyleSheet(QStringLiteral("QWidget#PanelScale { background-color: %1; }").arg(kBackground));
     panel->setAttribute(Qt::WA_StyledBackground);
 
-    auto *banner = label(panel, QStringLiteral("Panel5"), QStringLiteral("www.cordavo.org"), QRect(0, 0, kWidth, 24));
-    banner->setAlignment(Qt::AlignCenter);
-    QFont bannerFont = sized(font(), 16);
-    bannerFont.setBold(true);
-    banner->setFont(bannerFont);
-    banner->setStyleSheet(QStringLiteral("color: red"));
-
-    auto *title = label(panel, QStringLiteral("LabelIntSetTemp"), QStringLiteral("Setting Intervals temperaments"),
-                        QRect(0, 24, kWidth, 28));
-    title->setAlignment(Qt::AlignCenter);
-    QFont titleFont = sized(font(), 19);
-    titleFont.setItalic(true);
-    title->setFont(titleFont);
-    title->setStyleSheet(QStringLiteral("color: red"));
-
-    ButtonEsporta = named(new QPushButton(QStringLiteral("Export"), panel), QStringLiteral("ButtonEsporta"));
-    ButtonEsporta->setGeometry(kWidth / 2 - 40, 58, 80, 26);
-    connect(ButtonEsporta, &QPushButton::clicked, this, &TFormScale::ButtonEsportaClick);
+    createTitles(panel, QStringLiteral("www.cordavo.org"), QRect(0, 0, kWidth, 24),
+                 QStringLiteral("Setting Intervals temperaments"), QRect(0, 24, kWidth, 28), 19);
+    createExportButton(panel, QRect(kWidth / 2 - 40, 58, 80, 26));
 
     auto *divider = named(new QFrame(panel), QStringLiteral("Panel2"));
     divider->setGeometry(kWidth / 2 - 3, 92, 5, kHeight - 104);
@@ -101,34 +57,6 @@ TFormScale::TFormScale(TFormTemperamento &mainWindow, const Separators &separato
 
     createSide(SetterSide::Input, panel, 12);
     createSide(SetterSide::Out, panel, kWidth / 2 + 12);
-
-    EditNomeInput = m_input.name;
-    EditNomeOut = m_out.name;
-    ButtonCaricaInput = m_input.load;
-    ButtonCaricaOut = m_out.load;
-    ButtonSalvaInput = m_input.save;
-    ButtonSalvaOut = m_out.save;
-    CheckBoxEquabileInput = m_input.equal;
-    CheckBoxEquabileOut = m_out.equal;
-    ComboBoxArrotondaInput = m_input.rounds;
-    ComboBoxArrotondaOut = m_out.rounds;
-    ButtonCalcolaCentsInput = m_input.calculate;
-    ButtonCalcolaCentsOut = m_out.calculate;
-    ListBoxCentsInput = m_input.cents;
-    ListBoxCentsOut = m_out.cents;
-    ButtonEsportaCentsInput = m_input.exportCents;
-    ButtonEsportaCentsOut = m_out.exportCents;
-
-    connect(ButtonCaricaInput, &QPushButton::clicked, this, &TFormScale::ButtonCaricaInputClick);
-    connect(ButtonCaricaOut, &QPushButton::clicked, this, &TFormScale::ButtonCaricaOutClick);
-    connect(ButtonSalvaInput, &QPushButton::clicked, this, &TFormScale::ButtonSalvaInputClick);
-    connect(ButtonSalvaOut, &QPushButton::clicked, this, &TFormScale::ButtonSalvaOutClick);
-    connect(CheckBoxEquabileInput, &QCheckBox::clicked, this, &TFormScale::CheckBoxEquabileInputClick);
-    connect(CheckBoxEquabileOut, &QCheckBox::clicked, this, &TFormScale::CheckBoxEquabileOutClick);
-    connect(ButtonCalcolaCentsInput, &QPushButton::clicked, this, &TFormScale::ButtonCalcolaCentsInputClick);
-    connect(ButtonCalcolaCentsOut, &QPushButton::clicked, this, &TFormScale::ButtonCalcolaCentsOutClick);
-    connect(ButtonEsportaCentsInput, &QPushButton::clicked, this, &TFormScale::ButtonEsportaCentsInputClick);
-    connect(ButtonEsportaCentsOut, &QPushButton::clicked, this, &TFormScale::ButtonEsportaCentsOutClick);
 
     FormCreate();
     centreOnDesktop();
@@ -138,6 +66,8 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
 {
     const bool input = which == SetterSide::Input;
     Side &s = side(which);
+    Fractions &terms = m_terms[which];
+    s.title = input ? QStringLiteral("Original Temperament") : QStringLiteral("New Temperament");
     const QString suffix = input ? QStringLiteral("Input") : QStringLiteral("Out");
     const QFont large = sized(font(), 16);
     const QFont heading = sized(font(), 16, true);
@@ -151,14 +81,15 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
     label(panel, input ? QStringLiteral("Label53") : QStringLiteral("Label17"), QString(52, QLatin1Char('_')),
           QRect(headingLeft, 72, 320, 14));
 
-    s.load = named(new QPushButton(QStringLiteral("Load"), panel), QStringLiteral("ButtonCarica") + suffix);
-    s.load->setGeometry(left, 98, 70, 26);
+    sideButton(panel, QStringLiteral("ButtonCarica") + suffix, QStringLiteral("Load"), QRect(left, 98, 70, 26), which,
+               &TFormScale::ButtonCaricaInputClick, &TFormScale::ButtonCaricaOutClick);
     label(panel, input ? QStringLiteral("Label59") : QStringLiteral("Label60"), QStringLiteral("Name Temperament"),
           QRect(left + 80, 90, 250, 16));
     s.name = named(new QLineEdit(panel), QStringLiteral("EditNome") + suffix);
     s.name->setGeometry(left + 80, 106, 250, 22);
-    s.save = named(new QPushButton(QStringLiteral("Save"), panel), QStringLiteral("ButtonSalva") + suffix);
-    s.save->setGeometry(left + kSideWidth - 70, 98, 70, 26);
+    sideButton(panel, QStringLiteral("ButtonSalva") + suffix, QStringLiteral("Save"),
+               QRect(left + kSideWidth - 70, 98, 70, 26), which, &TFormScale::ButtonSalvaInputClick,
+               &TFormScale::ButtonSalvaOutClick);
 
     // The fractions: twelve rows of first term "/" second term.
     QFrame *intervals = group(panel, input ? QStringLiteral("PanelIntervalliInput") : QStringLiteral("Panel1"),
@@ -167,9 +98,8 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
                                    QStringLiteral("Intervals"), QRect(0, 4, 232, 20));
     intervalsHeading->setAlignment(Qt::AlignCenter);
     intervalsHeading->setFont(heading);
-    const QString prefix = input ? QStringLiteral("NumEdit_") : QStringLiteral("NumEditOut_");
-    const auto termField = [&](const QString &name, int x, int y) {
-        auto *field = named(new TNumEdit(m_separators, intervals), name);
+    const auto termField = [&](int note, int term, int x, int y) {
+        auto *field = named(new TNumEdit(m_separators, intervals), noteFieldName(which, note, term));
         field->setDisplayFormat(kTwoDecimalsPattern.toString());
         field->setMaxTypedLength(20);
         field->setValue(1);
@@ -178,21 +108,23 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
     };
     for (int i = 0; i < 12; ++i) {
         const int y = 32 + 32 * i;
-        const QString note = QLatin1String(kNoteFieldNames[i]);
-        label(intervals, QStringLiteral("LabelNota%1%2").arg(note, suffix), QLatin1String(kNoteNames[i]),
-              QRect(6, y + 2, 34, 20))
+        const QString note = QLatin1String(kNoteNames[i]);
+        const QString part = noteNamePart(i);
+        label(intervals, QStringLiteral("LabelNota%1%2").arg(part, suffix), note, QRect(6, y + 2, 34, 20))
             ->setFont(large);
-        s.first[i] = termField(prefix + note + QLatin1Char('1'), 40, y);
-        label(intervals, QStringLiteral("LabelFratto%1%2").arg(note, suffix), QStringLiteral("/"),
+        terms.first[i] = termField(i, 1, 40, y);
+        label(intervals, QStringLiteral("LabelFratto%1%2").arg(part, suffix), QStringLiteral("/"),
               QRect(126, y + 2, 14, 20))
             ->setFont(large);
-        s.second[i] = termField(prefix + note + QLatin1Char('2'), 142, y);
+        terms.second[i] = termField(i, 2, 142, y);
     }
 
     const int column = left + 246;
     s.equal = named(new QCheckBox(QStringLiteral("Equal"), panel), QStringLiteral("CheckBoxEquabile") + suffix);
     s.equal->setGeometry(column, 140, 120, 24);
     s.equal->setFont(large);
+    connect(s.equal, &QCheckBox::clicked, this,
+            input ? &TFormScale::CheckBoxEquabileInputClick : &TFormScale::CheckBoxEquabileOutClick);
 
     label(panel, input ? QStringLiteral("Label57") : QStringLiteral("Label56"), QStringLiteral("Rounds"),
           QRect(column, 174, 60, 20));
@@ -206,30 +138,31 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
     s.rounds->setCurrentIndex(2);
     s.rounds->setGeometry(column + 64, 171, 64, 24);
 
-    s.calculate = named(new QPushButton(QStringLiteral("Calculate"), panel), QStringLiteral("ButtonCalcolaCents") + suffix);
-    s.calculate->setGeometry(column, 204, 128, 26);
+    sideButton(panel, QStringLiteral("ButtonCalcolaCents") + suffix, QStringLiteral("Calculate"),
+               QRect(column, 204, 128, 26), which, &TFormScale::ButtonCalcolaCentsInputClick,
+               &TFormScale::ButtonCalcolaCentsOutClick);
 
     auto *centsHeading = label(panel, input ? QStringLiteral("Label55") : QStringLiteral("Label58"),
                                QStringLiteral("Values in Cents"), QRect(column, 238, 164, 20));
     centsHeading->setFont(heading);
 
-    QFrame *centsPanel = group(panel, input ? QStringLiteral("Panel4") : QStringLiteral("Panel3"),
-                               QRect(column, 260, 164, 204));
-    s.cents = named(new CentsList(centsPanel), QStringLiteral("ListBoxCents") + suffix);
-    s.cents->setGeometry(2, 2, 120, 200);
-    s.cents->setFont(listFont);
+    QFrame *centsPanel =
+        group(panel, input ? QStringLiteral("Panel4") : QStringLiteral("Panel3"), QRect(column, 260, 164, 204));
+    s.list = named(new CentsList(centsPanel), QStringLiteral("ListBoxCents") + suffix);
+    s.list->setGeometry(2, 2, 120, 200);
+    s.list->setFont(listFont);
     // One label beside each row of the list, 16 pixels apart.
     const int firstLabel = input ? 61 : 73;
-    const int rowTop = 2 + s.cents->frameWidth();
+    const int rowTop = 2 + s.list->frameWidth();
     for (int i = 0; i < 12; ++i) {
         label(centsPanel, QStringLiteral("Label%1").arg(firstLabel + i), QLatin1String(kNoteNames[i]),
               QRect(128, rowTop + 16 * i, 32, 16))
             ->setFont(listFont);
     }
 
-    s.exportCents = named(new QPushButton(QStringLiteral("Export Cents"), panel),
-                          QStringLiteral("ButtonEsportaCents") + suffix);
-    s.exportCents->setGeometry(column, 476, 128, 26);
+    sideButton(panel, QStringLiteral("ButtonEsportaCents") + suffix, QStringLiteral("Export Cents"),
+               QRect(column, 476, 128, 26), which, &TFormScale::ButtonEsportaCentsInputClick,
+               &TFormScale::ButtonEsportaCentsOutClick);
 
     s.openDialog.filters = {QStringLiteral("Tfs (*.Tfs *.tfs *.TFS)")};
     s.openDialog.defaultSuffix = QStringLiteral("Tfs");
@@ -241,30 +174,15 @@ void TFormScale::FormCreate()
 {
     setMinimumSize(656, 574);
     setMaximumSize(884, 656);
-    ListBoxCentsInput->clear();
+    side(SetterSide::Input).list->clear();
     const IntervalTerms fractions = equalTemperamentFractions();
     for (int i = 0; i < 12; ++i)
-        m_input.first[i]->setValue(fractions.first[i]);
+        m_terms.input.first[i]->setValue(fractions.first[i]);
     for (int i = 0; i < 12; ++i)
-        m_input.second[i]->setValue(fractions.second[i]);
-    EditNomeInput->setText(QStringLiteral("Equal Temperament"));
-    InputCalculated = false;
-    OutCalculated = false;
-}
-
-void TFormScale::setCentsWindow(TFormCents &formCents)
-{
-    FormCents = &formCents;
-}
-
-const std::array<TNumEdit *, 12> &TFormScale::firstTerms(SetterSide which) const
-{
-    return side(which).first;
-}
-
-const std::array<TNumEdit *, 12> &TFormScale::secondTerms(SetterSide which) const
-{
-    return side(which).second;
+        m_terms.input.second[i]->setValue(fractions.second[i]);
+    side(SetterSide::Input).name->setText(QStringLiteral("Equal Temperament"));
+    side(SetterSide::Input).calculated = false;
+    side(SetterSide::Out).calculated = false;
 }
 
 QString TFormScale::sideCaption(SetterSide which) const
@@ -275,30 +193,19 @@ QString TFormScale::sideCaption(SetterSide which) const
 
 void TFormScale::calculate(SetterSide which)
 {
-    Side &s = side(which);
-    if (s.equal->isChecked())
-        return;
-    // Checked before anything changes, so a side is never left calculated
-    // with an empty list.
-    if (!readDecimalsChoice(s.rounds->currentText())) {
-        const QString head = which == SetterSide::Input ? QStringLiteral("Original Temperament")
-                                                        : QStringLiteral("New Temperament");
-        m_dialogs.message(this, QStringLiteral("%1 Rounds: \"%2\" is not a whole number of decimals from 0 to 10")
-                                    .arg(head, s.rounds->currentText()));
-        return;
-    }
-    s.cents->clear();
-    CleanIntervals(which);
-    for (int i = 0; i < 12; ++i) {
-        Ratio = s.first[i]->value() / s.second[i]->value();
-        AddCents(which);
-    }
-    calculatedFlag(which) = true;
+    calculateSide(which, [this, which](int decimals) {
+        CleanIntervals(which);
+        const Fractions &terms = m_terms[which];
+        for (int i = 0; i < 12; ++i) {
+            Ratio = terms.first[i]->value() / terms.second[i]->value();
+            AddCents(which, decimals);
+        }
+    });
 }
 
 void TFormScale::CleanIntervals(SetterSide which)
 {
-    for (auto *column : {&side(which).first, &side(which).second}) {
+    for (auto *column : {&m_terms[which].first, &m_terms[which].second}) {
         for (int i = 0; i < 12; ++i)
             Terms[i] = (*column)[i]->value();
         CleanTerms();
@@ -312,81 +219,34 @@ void TFormScale::CleanTerms()
     cleanTerms(Terms);
 }
 
-void TFormScale::AddCents(SetterSide which)
+void TFormScale::AddCents(SetterSide which, int decimals)
 {
-    Side &s = side(which);
-    // Calculate has already refused a box that names no number of decimals.
-    const int decimals = readDecimalsChoice(s.rounds->currentText()).value_or(2);
-    s.cents->addItem(roundedCentsText(Ratio, decimals, m_separators.decimal));
+    side(which).list->addItem(roundedCentsText(Ratio, decimals, m_separators.decimal));
 }
 
-void TFormScale::equalPreset(SetterSide which)
+void TFormScale::showEqual(SetterSide which)
 {
-    Side &s = side(which);
-    if (!s.equal->isChecked())
-        return;
-    s.cents->setLines(equalTemperamentCentsLines());
-    calculatedFlag(which) = true;
-}
-
-std::optional<NoteCents> TFormScale::listedCents(SetterSide which) const
-{
-    if (!calculated(which))
-        return std::nullopt;
-    const QStringList lines = side(which).cents->lines();
-    if (lines.size() != 12)
-        return std::nullopt;
-    NoteCents values{};
-    for (int i = 0; i < 12; ++i) {
-        const auto value = readRegional(lines[i], m_separators.decimal);
-        if (!value)
-            return std::nullopt;
-        values[i] = *value;
-    }
-    return values;
-}
-
-void TFormScale::ButtonEsportaClick()
-{
-    // The rounded values the lists show are what is subtracted.
-    const auto oldPositions = listedCents(SetterSide::Input);
-    const auto newPositions = listedCents(SetterSide::Out);
-    if (!oldPositions || !newPositions) {
-        m_dialogs.message(this, kRefusal);
-        return;
-    }
-    exportToMainWindow(*oldPositions, *newPositions);
-}
-
-void TFormScale::exportCentsSide(SetterSide which)
-{
-    const auto positions = listedCents(which);
-    if (!positions) {
-        m_dialogs.message(this, kRefusal);
-        return;
-    }
-    FormCents->setPositions(which, *positions);
-    FormCents->setSideName(which, side(which).name->text());
-    m_dialogs.message(this, QStringLiteral("Export correctly"));
-    FormCents->showInFront();
+    presetList(which, equalTemperamentCentsLines());
 }
 
 void TFormScale::saveSide(SetterSide which)
 {
-    const Side &s = side(which);
+    Side &s = side(which);
+    const Fractions &terms = m_terms[which];
     IntervalRecord record;
     for (int i = 0; i < 12; ++i) {
-        record.terms.first[i] = s.first[i]->value();
-        record.terms.second[i] = s.second[i]->value();
+        record.terms.first[i] = terms.first[i]->value();
+        record.terms.second[i] = terms.second[i]->value();
     }
     record.name = s.name->text();
     ListBoxSalvaInput = intervalFileLines(record, m_separators.decimal);
-    saveThroughDialog(m_dialogs, this, side(which).saveDialog, encodeLineFile(ListBoxSalvaInput));
+    saveThroughDialog(m_dialogs, this, s.saveDialog, encodeLineFile(ListBoxSalvaInput));
 }
 
 void TFormScale::loadSide(SetterSide which)
 {
     Side &s = side(which);
+    const Fractions &terms = m_terms[which];
     ListBoxSalvaInput.clear();
     const auto loaded = loadThroughDialog(m_dialogs, this, s.openDialog, kIntervalLayout, m_separators.decimal);
     if (!loaded)
@@ -395,9 +255,9 @@ void TFormScale::loadSide(SetterSide which)
     // the flag stay as they were.
     const IntervalRecord record = intervalRecord(loaded->values);
     for (int i = 0; i < 12; ++i)
-        s.first[i]->setValue(record.terms.first[i]);
+        terms.first[i]->setValue(record.terms.first[i]);
     for (int i = 0; i < 12; ++i)
-        s.second[i]->setValue(record.terms.second[i]);
+        terms.second[i]->setValue(record.terms.second[i]);
     s.name->setText(record.name);
     reportLoaded(m_dialogs, this, loaded->path);
 }

@@ -4,21 +4,11 @@
 #include "ui/SetterWindow.h"
 
 #include <array>
-#include <optional>
 
-class QCheckBox;
-class QComboBox;
 class QFrame;
-class QGroupBox;
-class QLabel;
-class QPushButton;
 class QRadioButton;
 
 namespace cordavo {
-
-class CentsList;
-class TFormCents;
-enum class SetterSide;
 
 // The fifths setter: each side describes a temperament by the twelve fifths
 // of the circle, each narrowed by a part of a comma, and lists the resulting
@@ -27,90 +17,44 @@ class TFormCicloQuinte : public SetterWindow
 {
     Q_OBJECT
 public:
-    TFormCicloQuinte(TFormTemperamento &mainWindow, const Separators &separators, UserDialogs &dialogs,
-                     QWidget *parent = nullptr);
+    TFormCicloQuinte(TFormTemperamento &mainWindow, CordavoWindows &windows, const Separators &separators,
+                     UserDialogs &dialogs, QWidget *parent = nullptr);
 
-    // The window that "Export Cents" fills; created after this one.
-    void setCentsWindow(TFormCents &formCents);
-
-    // A side's fifth boxes in circle order, C-G first and F-C last.
-    const std::array<QComboBox *, 12> &fifthBoxes(SetterSide side) const;
-
-    void CheckBoxEquabileInputClick();
-    void CheckBoxEquabileOutClick();
-    void ButtonCalcolaCentsInputClick();
-    void ButtonCalcolaCentsOutClick();
-    void ButtonEsportaClick();
-    void ButtonEsportaCentsInputClick();
-    void ButtonEsportaCentsOutClick();
-
-    QFrame *PanelSetTemperamento;
-    QFrame *Panel5;
-    QLabel *LabelIntSetTemp;
-    QLabel *Label5;
-    QLabel *Label52;
-    QPushButton *ButtonEsporta;
-    QFrame *Panel2;
-
-    QFrame *PanelSetInput;
-    QCheckBox *CheckBoxEquabileInput;
-    QGroupBox *GroupBox1;
-    QRadioButton *RadioButtonInputSintonico;
-    QRadioButton *RadioButtonInputPitagorico;
-    QComboBox *ComboBoxArrotondaInput;
-    QPushButton *ButtonCalcolaCentsInput;
-    CentsList *ListBoxCentsInput;
-    QPushButton *ButtonEsportaCentsInput;
-
-    QFrame *PanelSetOut;
-    QCheckBox *CheckBoxEquabileOut;
-    QGroupBox *GroupBoxOldComma;
-    QRadioButton *RadioButtonOutSintonico;
-    QRadioButton *RadioButtonOutPitagorico;
-    QComboBox *ComboBoxArrotondaOut;
-    QPushButton *ButtonCalcolaCentsOut;
-    CentsList *ListBoxCentsOut;
-    QPushButton *ButtonEsportaCentsOut;
+    // In the order of the controls, top to bottom.
+    void ButtonEsportaClick() override { exportLists(); }
+    void ButtonCalcolaCentsInputClick() { calculate(SetterSide::Input); }
+    void ButtonCalcolaCentsOutClick() { calculate(SetterSide::Out); }
+    void ButtonEsportaCentsInputClick() { exportCentsSide(SetterSide::Input); }
+    void ButtonEsportaCentsOutClick() { exportCentsSide(SetterSide::Out); }
 
 private:
-    // The controls of one half that the handlers use.
-    struct Side {
-        std::array<QComboBox *, 12> fifths{};
+    // The controls of one half that are the fifths setter's own.
+    struct Circle {
+        std::array<QComboBox *, 12> fifths{}; // in circle order, C-G first and F-C last
         QRadioButton *syntonic = nullptr;
-        QCheckBox *equal = nullptr;
-        QComboBox *rounds = nullptr;
-        CentsList *list = nullptr;
     };
 
     void FormCreate();
     void createSide(SetterSide which, int column, int circleLeft);
-    const Side &side(SetterSide which) const;
     Comma sideComma(SetterSide which) const;
 
-    void FifthNarrowingInput();
-    void FifthNarrowingOut();
-    void ReadFifthsInput();
-    void ReadFifthsOut();
+    // NarrowingResult: the fifth of FifthChoice on the side's comma.
+    void FifthNarrowing(SetterSide which);
+    // Narrowing: the side's twelve fifths.
+    void ReadFifths(SetterSide which);
     void CalculateCircle();
 
-    void equalSide(SetterSide which);
-    void calculateSide(SetterSide which);
-    void exportCentsSide(SetterSide which);
-    // A side's list read back as numbers; nothing (after a message) when
-    // a line does not read.
-    std::optional<NoteCents> listPositions(SetterSide which);
+    void calculate(SetterSide which);
+    void showEqual(SetterSide which) override;
 
-    TFormCents *FormCents = nullptr;
-    Side m_input;
-    Side m_out;
+    QFrame *PanelSetTemperamento = nullptr;
+    PerSide<Circle> m_circles;
 
     CircleValues Narrowing{};
     CircleValues PythagoreanCents{};
     int FifthChoice = 0;
     int RoundDigit = 0;
     bool CalcSide = false;
-    bool InputCalculated = false;
-    bool OutCalculated = false;
     long double NarrowingResult = 0;
 };
 

@@ -41,4 +41,14 @@ bool TFormXml::isEmpty() const
     return MemoXml->document()->isEmpty();
 }
 
+void TFormXml::setText(const QString &text)
+{
+    MemoXml->setPlainText(text);
+}
+
+QFont TFormXml::textFont() const
+{
+    return MemoXml->font();
+}
+
 } // namespace cordavo

@@ -20,7 +20,12 @@ public:
     // line stays in it. toPlainText() would turn both into something else.
     QStringList lines() const;
     bool isEmpty() const;
+    // Replaces what the viewer holds.
+    void setText(const QString &text);
+    // The viewer's font, which printing follows.
+    QFont textFont() const;
 
+private:
     QPlainTextEdit *MemoXml;
 };
 

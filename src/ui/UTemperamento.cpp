@@ -4,6 +4,7 @@
 #include "tuning/TemperamentFiles.h"
 #include "tuning/TemperamentXmlReader.h"
 #include "ui/AnalysisWindow.h"
+#include "ui/CordavoWindows.h"
 #include "ui/FileCommands.h"
 #include "ui/Fonts.h"
 #include "ui/LibraryDialog.h"
@@ -47,8 +48,6 @@ namespace {
 
 constexpr int kWidth = 774;
 constexpr int kHeight = 574;
-constexpr double kLowestPitch = 400;
-constexpr double kHighestPitch = 500;
 
 template <typename T> T *named(T *widget, const char *name)
 {
@@ -63,13 +62,24 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, int x, 
     return label;
 }
 
+// A line of red text centred across the window.
+QLabel *redTitle(QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QFont &font)
+{
+    auto *label = named(new QLabel(text, parent), name);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: red"));
+    return label;
+}
+
 QComboBox *pitchBox(QWidget *parent, const char *name)
 {
     auto *box = named(new QComboBox(parent), name);
     box->setEditable(true);
     // Typing a pitch must never add it to the list.
     box->setInsertPolicy(QComboBox::NoInsert);
-    for (int hz = 400; hz <= 500; ++hz)
+    for (int hz = int(kLowestReferencePitch); hz <= int(kHighestReferencePitch); ++hz)
         box->addItem(QStringLiteral("  %1").arg(hz));
     box->setCurrentIndex(40);
     return box;
@@ -203,8 +213,9 @@ void showInFront(QWidget *window)
 
 } // namespace
 
-TFormTemperamento::TFormTemperamento(const Separators &separators, UserDialogs &dialogs, QWidget *parent)
-    : QMainWindow(parent), m_separators(separators), m_dialogs(dialogs)
+TFormTemperamento::TFormTemperamento(CordavoWindows &windows, const Separators &separators, UserDialogs &dialogs,
+                                     QWidget *parent)
+    : QMainWindow(parent), m_windows(windows), m_separators(separators), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("FormTemperamento"));
     setWindowTitle(QStringLiteral("Cordavo"));
@@ -220,51 +231,37 @@ TFormTemperamento::TFormTemperamento(const Separators &separators, UserDialogs &
 
 TFormTemperamento::~TFormTemperamento() = default;
 
-void TFormTemperamento::setWindows(TFormXml &formXml, TFormCicloQuinte &formCicloQuinte, TFormScale &formScale,
-                                   TFormCents &formCents, TAboutBox &aboutBox)
-{
-    FormXml = &formXml;
-    FormCicloQuinte = &formCicloQuinte;
-    FormScale = &formScale;
-    FormCents = &formCents;
-    AboutBox = &aboutBox;
-}
-
 void TFormTemperamento::createMenus()
 {
+    // Every item carries its name, so that tests find it.
     auto addItem = [this](QMenu *menu, const char *name, const QString &caption, void (TFormTemperamento::*handler)()) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
-        if (handler)
-            connect(action, &QAction::triggered, this, handler);
-        return action;
+        connect(action, &QAction::triggered, this, handler);
     };
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
     QMenu *file = named(bar->addMenu(QStringLiteral("File")), "MFile");
-    VisualizzaXml = addItem(file, "VisualizzaXml", QStringLiteral("Show xml"), &TFormTemperamento::VisualizzaXmlClick);
-    ApriXml = addItem(file, "ApriXml", QStringLiteral("Open xml"), &TFormTemperamento::ApriXmlClick);
-    SalvaXml = addItem(file, "SalvaXml", QStringLiteral("Save xml"), &TFormTemperamento::SalvaXmlClick);
-    Esci = addItem(file, "Esci", QStringLiteral("Exit"), &TFormTemperamento::EsciClick);
+    addItem(file, "VisualizzaXml", QStringLiteral("Show xml"), &TFormTemperamento::VisualizzaXmlClick);
+    addItem(file, "ApriXml", QStringLiteral("Open xml"), &TFormTemperamento::ApriXmlClick);
+    addItem(file, "SalvaXml", QStringLiteral("Save xml"), &TFormTemperamento::SalvaXmlClick);
+    addItem(file, "Esci", QStringLiteral("Exit"), &TFormTemperamento::EsciClick);
     QMenu *functions = named(bar->addMenu(QStringLiteral("Functions")), "MImpostazioni");
-    CaricaFornitore = addItem(functions, "CaricaFornitore", QStringLiteral("Load Supplier"),
-                              &TFormTemperamento::CaricaFornitoreClick);
-    SalvaFornitore =
-        addItem(functions, "SalvaFornitore", QStringLiteral("Save Supplier"), &TFormTemperamento::SalvaFornitoreClick);
-    CaricaTemperamento = addItem(functions, "CaricaTemperamento", QStringLiteral("Load Temperament"),
-                                 &TFormTemperamento::CaricaTemperamentoClick);
-    SalvaTemperamento = addItem(functions, "SalvaTemperamento", QStringLiteral("Save Temperament"),
-                                &TFormTemperamento::SalvaTemperamentoClick);
-    AnalizzaTemperamento = addItem(functions, "AnalizzaTemperamento", QStringLiteral("Analyse Temperament"),
-                                   &TFormTemperamento::AnalizzaTemperamentoClick);
-    LibreriaTemperamenti = addItem(functions, "LibreriaTemperamenti", QStringLiteral("Temperament Library\u2026"),
-                                   &TFormTemperamento::LibreriaTemperamentiClick);
+    addItem(functions, "CaricaFornitore", QStringLiteral("Load Supplier"), &TFormTemperamento::CaricaFornitoreClick);
+    addItem(functions, "SalvaFornitore", QStringLiteral("Save Supplier"), &TFormTemperamento::SalvaFornitoreClick);
+    addItem(functions, "CaricaTemperamento", QStringLiteral("Load Temperament"),
+            &TFormTemperamento::CaricaTemperamentoClick);
+    addItem(functions, "SalvaTemperamento", QStringLiteral("Save Temperament"),
+            &TFormTemperamento::SalvaTemperamentoClick);
+    addItem(functions, "AnalizzaTemperamento", QStringLiteral("Analyse Temperament"),
+            &TFormTemperamento::AnalizzaTemperamentoClick);
+    addItem(functions, "LibreriaTemperamenti", QStringLiteral("Temperament Library\u2026"),
+            &TFormTemperamento::LibreriaTemperamentiClick);
     QMenu *print = named(bar->addMenu(QStringLiteral("Print")), "MSatampa");
-    Stampa = addItem(print, "Stampa", QStringLiteral("Print"), &TFormTemperamento::StampaClick);
-    ImpostaStampante =
-        addItem(print, "ImpostaStampante", QStringLiteral("Page Setup"), &TFormTemperamento::ImpostaPaginaClick);
+    addItem(print, "Stampa", QStringLiteral("Print"), &TFormTemperamento::StampaClick);
+    addItem(print, "ImpostaStampante", QStringLiteral("Page Setup"), &TFormTemperamento::ImpostaPaginaClick);
     QMenu *help = named(bar->addMenu(QStringLiteral("?")), "M2");
-    Informazioni = addItem(help, "Informazioni", QStringLiteral("About"), &TFormTemperamento::InformazioniClick);
+    addItem(help, "Informazioni", QStringLiteral("About"), &TFormTemperamento::InformazioniClick);
 }
 
 TNumEdit *TFormTemperamento::createNumEdit(QWidget *parent, const char *name, bool decimal, int maxLength)
@@ -280,17 +277,13 @@ void TFormTemperamento::createControls()
     auto *central = named(new QWidget(this), "PanelCorpo");
     setCentralWidget(central);
 
-    auto *heading =
-        named(new QLabel(QStringLiteral("Hauptwerk Temperament File Generator"), central), "PanelIntestazione");
-    heading->setGeometry(0, 0, kWidth, 41);
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setFrameShape(QFrame::Panel);
-    heading->setFrameShadow(QFrame::Raised);
     QFont headingFont = font();
     headingFont.setPixelSize(24);
     headingFont.setItalic(true);
-    heading->setFont(headingFont);
-    heading->setStyleSheet(QStringLiteral("color: red"));
+    QLabel *heading = redTitle(central, "PanelIntestazione", QStringLiteral("Hauptwerk Temperament File Generator"),
+                               QRect(0, 0, kWidth, 41), headingFont);
+    heading->setFrameShape(QFrame::Panel);
+    heading->setFrameShadow(QFrame::Raised);
 
     // Old temperament on the left, the commands in the middle, the new one on the right.
     QFont columnFont = font();
@@ -300,7 +293,8 @@ void TFormTemperamento::createControls()
     ComboBoxTemperamentInput = pitchBox(central, "ComboBoxTemperamentInput");
     ComboBoxTemperamentInput->setGeometry(75, 98, 100, 25);
 
-    ButtonSetTemperamento = named(new QPushButton(QStringLiteral("Set Temperamet"), central), "ButtonSetTemperamento");
+    auto *ButtonSetTemperamento =
+        named(new QPushButton(QStringLiteral("Set Temperamet"), central), "ButtonSetTemperamento");
     ButtonSetTemperamento->setGeometry(312, 55, 150, 30);
     auto *radioPanel = named(new QWidget(central), "PanelRadio");
     radioPanel->setGeometry(340, 90, 120, 78);
@@ -311,7 +305,7 @@ void TFormTemperamento::createControls()
     RadioButtonScale->setGeometry(0, 26, 120, 24);
     RadioButtonQuinte = named(new QRadioButton(QStringLiteral("Fifth"), radioPanel), "RadioButtonQuinte");
     RadioButtonQuinte->setGeometry(0, 52, 120, 24);
-    ButtonGeneraXml = named(new QPushButton(QStringLiteral("Generate xml"), central), "ButtonGeneraXml");
+    auto *ButtonGeneraXml = named(new QPushButton(QStringLiteral("Generate xml"), central), "ButtonGeneraXml");
     ButtonGeneraXml->setGeometry(312, 172, 150, 30);
 
     addLabel(central, "LabelTemperamOut", QStringLiteral("New Temperament"), 590, 60, 160)->setFont(columnFont);
@@ -319,14 +313,10 @@ void TFormTemperamento::createControls()
     ComboBoxTemperamentOut = pitchBox(central, "ComboBoxTemperamentOut");
     ComboBoxTemperamentOut->setGeometry(625, 98, 100, 25);
 
-    auto *banner = named(new QLabel(QStringLiteral("www.cordavo.org"), central), "Panel1");
-    banner->setGeometry(0, 212, kWidth, 28);
-    banner->setAlignment(Qt::AlignCenter);
     QFont bannerFont = font();
     bannerFont.setPixelSize(16);
     bannerFont.setBold(true);
-    banner->setFont(bannerFont);
-    banner->setStyleSheet(QStringLiteral("color: red"));
+    redTitle(central, "Panel1", QStringLiteral("www.cordavo.org"), QRect(0, 212, kWidth, 28), bannerFont);
 
     // Identification, three rows.
     addLabel(central, "Label_NomeForn", QStringLiteral("Supplier Name"), 20, 252);
@@ -353,53 +343,18 @@ void TFormTemperamento::createControls()
     // The note fields, two rows of six on a sky-blue panel.
     QWidget *notes = panel(central, "PanelNote", QRect(10, 362, kWidth - 20, 130),
                            QStringLiteral("QWidget#PanelNote { background-color: #87ceeb; }"));
-    struct Note {
-        const char *label;
-        const char *field;
-        const char *caption;
-    };
-    static const Note kNotes[12] = {
-        {"Label_Do", "NumEdit_Do", "C:"},
-        {"Label_DoDiesis", "NumEdit_DoDiesis", "C#:"},
-        {"Label_Re", "NumEdit_Re", "D:"},
-        {"Label_ReDiesis", "NumEdit_ReDiesis", "D#:"},
-        {"Label_Mi", "NumEdit_Mi", "E:"},
-        {"Label_Fa", "NumEdit_Fa", "F:"},
-        {"Label_FaDiesis", "NumEdit_FaDiesis", "F#:"},
-        {"Label_Sol", "NumEdit_Sol", "G:"},
-        {"Label_SolDiesis", "NumEdit_SolDiesis", "G#:"},
-        {"Label_La", "NumEdit_La", "A:"},
-        {"Label_LaDiesis", "NumEdit_LaDiesis", "A#:"},
-        {"Label_Si", "NumEdit_Si", "B:"},
-    };
+    // Label_Do and NumEdit_Do for C, up to Label_Si and NumEdit_Si for B.
+    static const char *const kNoteParts[12] = {"Do",       "DoDiesis", "Re",        "ReDiesis", "Mi",       "Fa",
+                                               "FaDiesis", "Sol",      "SolDiesis", "La",       "LaDiesis", "Si"};
     for (int i = 0; i < 12; ++i) {
         const int x = 10 + (i % 6) * 124;
         const int y = 30 + (i / 6) * 50;
-        addLabel(notes, kNotes[i].label, QString::fromLatin1(kNotes[i].caption), x, y, 30);
-        m_noteFields[i] = createNumEdit(notes, kNotes[i].field, true, 6);
+        const QByteArray part(kNoteParts[i]);
+        addLabel(notes, ("Label_" + part).constData(), noteName(i) + QLatin1Char(':'), x, y, 30);
+        m_noteFields[i] = createNumEdit(notes, ("NumEdit_" + part).constData(), true, 6);
         m_noteFields[i]->setGeometry(x + 32, y - 1, 80, 23);
     }
-    NumEdit_Do = m_noteFields[0];
-    NumEdit_DoDiesis = m_noteFields[1];
-    NumEdit_Re = m_noteFields[2];
-    NumEdit_ReDiesis = m_noteFields[3];
-    NumEdit_Mi = m_noteFields[4];
-    NumEdit_Fa = m_noteFields[5];
-    NumEdit_FaDiesis = m_noteFields[6];
-    NumEdit_Sol = m_noteFields[7];
-    NumEdit_SolDiesis = m_noteFields[8];
-    NumEdit_La = m_noteFields[9];
-    NumEdit_LaDiesis = m_noteFields[10];
-    NumEdit_Si = m_noteFields[11];
 
-    connect(ComboBoxTemperamentInput, &QComboBox::currentIndexChanged, this,
-            &TFormTemperamento::ComboBoxTemperamentInputChange);
-    connect(ComboBoxTemperamentInput, &QComboBox::editTextChanged, this,
-            &TFormTemperamento::ComboBoxTemperamentInputChange);
-    connect(ComboBoxTemperamentOut, &QComboBox::currentIndexChanged, this,
-            &TFormTemperamento::ComboBoxTemperamentOutChange);
-    connect(ComboBoxTemperamentOut, &QComboBox::editTextChanged, this,
-            &TFormTemperamento::ComboBoxTemperamentOutChange);
     for (TNumEdit *field : m_noteFields)
         connect(field, &TNumEdit::changed, this, &TFormTemperamento::temperamentChanged);
     for (QComboBox *box : {ComboBoxTemperamentInput, ComboBoxTemperamentOut})
@@ -415,8 +370,6 @@ void TFormTemperamento::FormCreate()
     setMaximumWidth(kWidth);
     setMaximumHeight(kHeight);
     ExportPending = false;
-    InputPitchIndex = ComboBoxTemperamentInput->currentIndex();
-    OutPitchIndex = ComboBoxTemperamentOut->currentIndex();
     XmlGenerated = false;
     AboutShown = false;
 
@@ -464,8 +417,7 @@ void TFormTemperamento::FormActivate()
 {
     if (!AboutShown) {
         AboutShown = true;
-        if (AboutBox)
-            m_dialogs.showModal(*AboutBox);
+        m_dialogs.showModal(m_windows.AboutBox());
     }
     if (ExportPending) {
         for (int i = 0; i < 12; ++i)
@@ -480,35 +432,28 @@ void TFormTemperamento::exportCents(const NoteCents &cents)
     ExportPending = true;
 }
 
-void TFormTemperamento::ComboBoxTemperamentInputChange()
-{
-    InputPitchIndex = ComboBoxTemperamentInput->currentIndex();
-}
-
-void TFormTemperamento::ComboBoxTemperamentOutChange()
-{
-    OutPitchIndex = ComboBoxTemperamentOut->currentIndex();
-}
-
 void TFormTemperamento::ButtonSetTemperamentoClick()
 {
+    TFormCents &FormCents = m_windows.FormCents();
+    TFormScale &FormScale = m_windows.FormScale();
+    TFormCicloQuinte &FormCicloQuinte = m_windows.FormCicloQuinte();
     if (RadioButtonScale->isChecked()) {
-        FormCents->hide();
-        FormCicloQuinte->hide();
+        FormCents.hide();
+        FormCicloQuinte.hide();
         hide();
-        FormScale->showInFront();
+        FormScale.showInFront();
     }
     if (RadioButtonQuinte->isChecked()) {
-        FormCents->hide();
-        FormScale->hide();
+        FormCents.hide();
+        FormScale.hide();
         hide();
-        FormCicloQuinte->showInFront();
+        FormCicloQuinte.showInFront();
     }
     if (RadioButtonCents->isChecked()) {
-        FormCents->showInFront();
-        FormScale->hide();
+        FormCents.showInFront();
+        FormScale.hide();
         hide();
-        FormCicloQuinte->hide();
+        FormCicloQuinte.hide();
     }
 }
 
@@ -520,11 +465,6 @@ void TFormTemperamento::ValidateData()
     DataError = !errors.isEmpty();
 }
 
-void TFormTemperamento::setAnalysisWindow(AnalysisWindow &analysis)
-{
-    FormAnalisi = &analysis;
-}
-
 NoteCents TFormTemperamento::noteCents() const
 {
     NoteCents values{};
@@ -533,10 +473,20 @@ NoteCents TFormTemperamento::noteCents() const
     return values;
 }
 
+std::optional<double> TFormTemperamento::oldReferencePitch() const
+{
+    return shownPitch(ComboBoxTemperamentInput);
+}
+
+std::optional<double> TFormTemperamento::newReferencePitch() const
+{
+    return shownPitch(ComboBoxTemperamentOut);
+}
+
 std::optional<double> TFormTemperamento::shownPitch(const QComboBox *box) const
 {
     const auto value = readRegional(box->currentText(), m_separators.decimal);
-    if (value && *value >= kLowestPitch && *value <= kHighestPitch)
+    if (value && isReferencePitch(*value))
         return static_cast<double>(*value);
     return std::nullopt;
 }
@@ -546,8 +496,8 @@ std::optional<double> TFormTemperamento::pitchOf(QComboBox *box, const QString &
     const QString text = box->currentText();
     if (const auto pitch = shownPitch(box))
         return pitch;
-    const QString low = formatGeneral(kLowestPitch, m_separators.decimal);
-    const QString high = formatGeneral(kHighestPitch, m_separators.decimal);
+    const QString low = formatGeneral(kLowestReferencePitch, m_separators.decimal);
+    const QString high = formatGeneral(kHighestReferencePitch, m_separators.decimal);
     m_dialogs.message(
         this, QStringLiteral("%1: \"%2\" is not a pitch from %3 to %4 Hz").arg(boxName, text.trimmed(), low, high));
     return std::nullopt;
@@ -570,8 +520,9 @@ TemperamentData TFormTemperamento::temperamentData(double oldA, double newA) con
 
 void TFormTemperamento::GenerateXml(double oldA, double newA)
 {
-    const QStringList lines = temperamentXml(temperamentData(oldA, newA));
-    FormXml->MemoXml->setPlainText(lines.join(QLatin1Char('\n')));
+    // The viewer holds the document's lines as the command line writes them.
+    const QStringList lines = documentLines(temperamentXml(temperamentData(oldA, newA)));
+    m_windows.FormXml().setText(lines.join(QLatin1Char('\n')));
 }
 
 void TFormTemperamento::ButtonGeneraXmlClick()
@@ -590,13 +541,13 @@ void TFormTemperamento::ButtonGeneraXmlClick()
     if (!oldA || !newA)
         return;
     GenerateXml(*oldA, *newA);
-    showInFront(FormXml);
+    showInFront(&m_windows.FormXml());
     XmlGenerated = true;
 }
 
 void TFormTemperamento::VisualizzaXmlClick()
 {
-    showInFront(FormXml);
+    showInFront(&m_windows.FormXml());
 }
 
 void TFormTemperamento::EsciClick()
@@ -606,13 +557,14 @@ void TFormTemperamento::EsciClick()
 
 void TFormTemperamento::InformazioniClick()
 {
-    m_dialogs.showModal(*AboutBox);
+    m_dialogs.showModal(m_windows.AboutBox());
 }
 
 void TFormTemperamento::SalvaXmlClick()
 {
     // The viewer's text as it stands, edits included; UTF-8 as its first line declares.
-    const QByteArray bytes = FormXml->isEmpty() ? QByteArray() : xmlFileBytes(FormXml->lines());
+    const TFormXml &FormXml = m_windows.FormXml();
+    const QByteArray bytes = FormXml.isEmpty() ? QByteArray() : xmlFileBytes(FormXml.lines());
     saveThroughDialog(m_dialogs, this, SaveDialogXml, bytes);
 }
 
@@ -630,9 +582,9 @@ void TFormTemperamento::StampaClick()
     if (!m_dialogs.choosePrinter(this, printer()))
         return;
     // The viewer's font, at the same size in points.
-    QFont font = FormXml->MemoXml->font();
+    QFont font = m_windows.FormXml().textFont();
     font.setPointSizeF(QFontInfo(font).pointSizeF());
-    const QString error = printTextLines(printer(), FormXml->lines(), font);
+    const QString error = printTextLines(printer(), m_windows.FormXml().lines(), font);
     if (!error.isEmpty())
         m_dialogs.error(this, error);
 }
@@ -655,42 +607,28 @@ void TFormTemperamento::ImpostaPaginaClick()
 
 void TFormTemperamento::SalvaFornitoreClick()
 {
-    ValidateData();
-    if (DataError) {
-        m_dialogs.message(this, QStringLiteral("Unsaved data for errors !"));
-        return;
-    }
-    SupplierRecord record;
-    record.supplierName = EditNomeFornitore->text();
-    record.supplierId = NumEdit_IdFornitore->value();
-    record.temperamentId = NumEdit_IdTemperamento->value();
-    record.name = EditNomeTemperamento->text();
-    record.shortName = EditNomeCorto->text();
-    record.comment = EditCommento->text();
-    ListBoxFornitore = supplierFileLines(record, m_separators.decimal);
-    saveThroughDialog(m_dialogs, this, SaveDialogFornitore, encodeLineFile(ListBoxFornitore));
+    saveDataFile(SaveDialogFornitore,
+                 supplierFileLines(supplierRecord(temperamentData(440, 440)), m_separators.decimal));
 }
 
 void TFormTemperamento::SalvaTemperamentoClick()
 {
+    saveDataFile(SaveDialogTemperamento,
+                 temperamentFileLines(temperamentRecord(temperamentData(440, 440)), m_separators.decimal));
+}
+
+void TFormTemperamento::saveDataFile(FileQuestion &question, const QStringList &lines)
+{
     ValidateData();
     if (DataError) {
         m_dialogs.message(this, QStringLiteral("Unsaved data for errors !"));
         return;
     }
-    TemperamentRecord record;
-    record.name = EditNomeTemperamento->text();
-    record.shortName = EditNomeCorto->text();
-    record.comment = EditCommento->text();
-    for (int i = 0; i < 12; ++i)
-        record.cents[i] = m_noteFields[i]->value();
-    ListBoxTemperamento = temperamentFileLines(record, m_separators.decimal);
-    saveThroughDialog(m_dialogs, this, SaveDialogTemperamento, encodeLineFile(ListBoxTemperamento));
+    saveThroughDialog(m_dialogs, this, question, encodeLineFile(lines));
 }
 
 void TFormTemperamento::CaricaFornitoreClick()
 {
-    ListBoxFornitore.clear();
     const auto loaded = loadThroughDialog(m_dialogs, this, OpenDialogFornitore, kSupplierLayout, m_separators.decimal);
     if (!loaded)
         return;
@@ -699,26 +637,28 @@ void TFormTemperamento::CaricaFornitoreClick()
     EditNomeFornitore->setText(record.supplierName);
     NumEdit_IdFornitore->setValue(record.supplierId);
     NumEdit_IdTemperamento->setValue(record.temperamentId);
-    EditNomeTemperamento->setText(record.name);
-    EditNomeCorto->setText(record.shortName);
-    EditCommento->setText(record.comment);
+    showNames(record.name, record.shortName, record.comment);
     reportLoaded(m_dialogs, this, loaded->path);
 }
 
 void TFormTemperamento::CaricaTemperamentoClick()
 {
-    ListBoxTemperamento.clear();
     const auto loaded =
         loadThroughDialog(m_dialogs, this, OpenDialogTemperamento, kTemperamentLayout, m_separators.decimal);
     if (!loaded)
         return;
     const TemperamentRecord record = temperamentRecord(loaded->values);
-    EditNomeTemperamento->setText(record.name);
-    EditNomeCorto->setText(record.shortName);
-    EditCommento->setText(record.comment);
+    showNames(record.name, record.shortName, record.comment);
     for (int i = 0; i < 12; ++i)
         m_noteFields[i]->setValue(record.cents[i]);
     reportLoaded(m_dialogs, this, loaded->path);
+}
+
+void TFormTemperamento::showNames(const QString &name, const QString &shortName, const QString &comment)
+{
+    EditNomeTemperamento->setText(name);
+    EditNomeCorto->setText(shortName);
+    EditCommento->setText(comment);
 }
 
 LibraryDialog &TFormTemperamento::libraryDialog()
@@ -730,10 +670,7 @@ LibraryDialog &TFormTemperamento::libraryDialog()
 
 void TFormTemperamento::LibreriaTemperamentiClick()
 {
-    LibraryDialog &dialog = libraryDialog();
-    if (m_dialogs.showModal(dialog) != QDialog::Accepted)
-        return;
-    const LibraryEntry *entry = dialog.selectedEntry();
+    const LibraryEntry *entry = libraryDialog().chooseEntry(m_dialogs);
     if (!entry)
         return;
     // As an export would: the deviations, shown with two decimals.
@@ -744,7 +681,7 @@ void TFormTemperamento::LibreriaTemperamentiClick()
 
 void TFormTemperamento::AnalizzaTemperamentoClick()
 {
-    FormAnalisi->showInFront();
+    m_windows.analysisWindow().showInFront();
 }
 
 void TFormTemperamento::ApriXmlClick()
@@ -753,16 +690,15 @@ void TFormTemperamento::ApriXmlClick()
     if (!path)
         return;
     // The document goes through the same size and encoding checks as the data files.
-    QByteArray bytes;
-    const QString error = readSmallFile(*path, &bytes);
-    if (!error.isEmpty()) {
-        m_dialogs.error(this, error);
+    const Result<QByteArray> bytes = readSmallFile(*path);
+    if (!bytes.ok()) {
+        m_dialogs.error(this, bytes.error());
         return;
     }
-    const QString text = decodeLineFileText(bytes);
+    const QString text = decodeLineFileText(bytes.value());
     const ReadTemperament read = readTemperamentXml(text, QFileInfo(*path).fileName());
     if (!read.ok()) {
-        m_dialogs.error(this, read.error);
+        m_dialogs.error(this, read.error());
         return;
     }
     // Old A at 440 and new A at the file's A give back the file's pitches.
@@ -772,23 +708,23 @@ void TFormTemperamento::ApriXmlClick()
         box->setEditText(box->itemText(item));
     };
     choose(ComboBoxTemperamentInput, 40);
-    const int item = ComboBoxTemperamentOut->findText(QStringLiteral("  %1").arg(read.data.newA));
-    if (read.data.newA == std::floor(read.data.newA) && item >= 0)
+    const int item = ComboBoxTemperamentOut->findText(QStringLiteral("  %1").arg(read->newA));
+    if (read->newA == std::floor(read->newA) && item >= 0)
         choose(ComboBoxTemperamentOut, item);
     else
-        ComboBoxTemperamentOut->setEditText(formatGeneral(read.data.newA, m_separators.decimal));
+        ComboBoxTemperamentOut->setEditText(formatGeneral(read->newA, m_separators.decimal));
     for (int i = 0; i < 12; ++i)
-        m_noteFields[i]->setValue(read.data.cents[i]);
-    NumEdit_IdTemperamento->setValue(read.data.temperamentId);
-    NumEdit_IdFornitore->setValue(read.data.supplierId);
-    EditNomeTemperamento->setText(read.data.name);
-    EditNomeCorto->setText(read.data.shortName);
-    EditNomeFornitore->setText(read.data.supplierName);
-    EditCommento->setText(read.data.comment);
-    FormXml->MemoXml->setPlainText(splitLines(text).join(QLatin1Char('\n')));
+        m_noteFields[i]->setValue(read->cents[i]);
+    NumEdit_IdTemperamento->setValue(read->temperamentId);
+    NumEdit_IdFornitore->setValue(read->supplierId);
+    EditNomeTemperamento->setText(read->name);
+    EditNomeCorto->setText(read->shortName);
+    EditNomeFornitore->setText(read->supplierName);
+    EditCommento->setText(read->comment);
+    m_windows.FormXml().setText(splitLines(text).join(QLatin1Char('\n')));
     // A document read back is as good as a generated one: it may be printed.
     XmlGenerated = true;
-    showInFront(FormXml);
+    showInFront(&m_windows.FormXml());
     reportLoaded(m_dialogs, this, *path);
 }
 

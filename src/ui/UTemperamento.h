@@ -12,23 +12,15 @@
 #include <memory>
 #include <optional>
 
-class QAction;
 class QPrinter;
 class QComboBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace cordavo {
 
-class AnalysisWindow;
+class CordavoWindows;
 class LibraryDialog;
-class TAboutBox;
-class TFormCents;
-class TFormCicloQuinte;
-class TFormScale;
-class TFormXml;
 class TNumEdit;
 
 // The main window: the two reference pitches, the twelve note offsets and
@@ -37,18 +29,18 @@ class TFormTemperamento : public QMainWindow
 {
     Q_OBJECT
 public:
-    TFormTemperamento(const Separators &separators, UserDialogs &dialogs, QWidget *parent = nullptr);
+    // The main window is made first; it reaches the windows made after it
+    // (the viewer, the setters, About, the analysis) through their owner.
+    TFormTemperamento(CordavoWindows &windows, const Separators &separators, UserDialogs &dialogs,
+                      QWidget *parent = nullptr);
     ~TFormTemperamento() override;
-
-    // The windows this one talks to, created after it.
-    void setWindows(TFormXml &formXml, TFormCicloQuinte &formCicloQuinte, TFormScale &formScale,
-                    TFormCents &formCents, TAboutBox &aboutBox);
-    void setAnalysisWindow(AnalysisWindow &analysis);
 
     // The twelve note fields' values, C to B.
     NoteCents noteCents() const;
-    // The pitch a reference box shows, when it is one from 400 to 500 Hz.
-    std::optional<double> shownPitch(const QComboBox *box) const;
+    // The pitch the Old and the New Temperament box show, when it is a
+    // reference pitch (see isReferencePitch).
+    std::optional<double> oldReferencePitch() const;
+    std::optional<double> newReferencePitch() const;
 
     // Makes the main window visible, in front and active.
     void showMainWindow();
@@ -59,9 +51,6 @@ public:
     bool xmlGenerated() const { return XmlGenerated; }
     bool dataError() const { return DataError; }
 
-    // The twelve note fields, C to B.
-    const std::array<TNumEdit *, 12> &noteFields() const { return m_noteFields; }
-
     // Handlers.
     void FormActivate();
     void ButtonSetTemperamentoClick();
@@ -71,8 +60,6 @@ public:
     void InformazioniClick();
     void ApriXmlClick();
     void AnalizzaTemperamentoClick();
-    void ComboBoxTemperamentInputChange();
-    void ComboBoxTemperamentOutChange();
     void SalvaXmlClick();
     QString SaveDialogXmlTypeChange(const QString &name, int fileType);
     void StampaClick();
@@ -92,48 +79,6 @@ public:
 
     void ValidateData();
 
-    // Controls.
-    QComboBox *ComboBoxTemperamentInput;
-    QComboBox *ComboBoxTemperamentOut;
-    QPushButton *ButtonSetTemperamento;
-    QRadioButton *RadioButtonCents;
-    QRadioButton *RadioButtonScale;
-    QRadioButton *RadioButtonQuinte;
-    QPushButton *ButtonGeneraXml;
-    QLineEdit *EditNomeFornitore;
-    TNumEdit *NumEdit_IdFornitore;
-    TNumEdit *NumEdit_IdTemperamento;
-    QLineEdit *EditNomeTemperamento;
-    QLineEdit *EditNomeCorto;
-    QLineEdit *EditCommento;
-    TNumEdit *NumEdit_Do;
-    TNumEdit *NumEdit_DoDiesis;
-    TNumEdit *NumEdit_Re;
-    TNumEdit *NumEdit_ReDiesis;
-    TNumEdit *NumEdit_Mi;
-    TNumEdit *NumEdit_Fa;
-    TNumEdit *NumEdit_FaDiesis;
-    TNumEdit *NumEdit_Sol;
-    TNumEdit *NumEdit_SolDiesis;
-    TNumEdit *NumEdit_La;
-    TNumEdit *NumEdit_LaDiesis;
-    TNumEdit *NumEdit_Si;
-
-    // Menu items.
-    QAction *VisualizzaXml;
-    QAction *ApriXml;
-    QAction *SalvaXml;
-    QAction *Esci;
-    QAction *CaricaFornitore;
-    QAction *SalvaFornitore;
-    QAction *CaricaTemperamento;
-    QAction *SalvaTemperamento;
-    QAction *AnalizzaTemperamento;
-    QAction *LibreriaTemperamenti;
-    QAction *Stampa;
-    QAction *ImpostaStampante;
-    QAction *Informazioni;
-
 signals:
     // A note field or a reference pitch changed.
     void temperamentChanged();
@@ -147,33 +92,41 @@ private:
     void createControls();
     void createMenus();
     TNumEdit *createNumEdit(QWidget *parent, const char *name, bool decimal, int maxLength);
+    // The pitch a reference box shows, when it is a reference pitch.
+    std::optional<double> shownPitch(const QComboBox *box) const;
     // The pitch a reference box shows, or nothing (after a message naming the box).
     std::optional<double> pitchOf(QComboBox *box, const QString &boxName);
     TemperamentData temperamentData(double oldA, double newA) const;
+    // The fields both data files hold: the temperament's name, short name and comment.
+    void showNames(const QString &name, const QString &shortName, const QString &comment);
+    // Saves a data file's lines once the identifying fields pass their checks.
+    void saveDataFile(FileQuestion &question, const QStringList &lines);
     void GenerateXml(double oldA, double newA);
 
+    CordavoWindows &m_windows;
     Separators m_separators;
     UserDialogs &m_dialogs;
-    TFormXml *FormXml = nullptr;
-    TFormCicloQuinte *FormCicloQuinte = nullptr;
-    TFormScale *FormScale = nullptr;
-    TFormCents *FormCents = nullptr;
-    TAboutBox *AboutBox = nullptr;
-    AnalysisWindow *FormAnalisi = nullptr;
     LibraryDialog *m_libraryDialog = nullptr;
+
+    // Controls; the twelve note fields, C to B, are NumEdit_Do to NumEdit_Si.
+    QComboBox *ComboBoxTemperamentInput;
+    QComboBox *ComboBoxTemperamentOut;
+    QRadioButton *RadioButtonCents;
+    QRadioButton *RadioButtonScale;
+    QRadioButton *RadioButtonQuinte;
+    QLineEdit *EditNomeFornitore;
+    TNumEdit *NumEdit_IdFornitore;
+    TNumEdit *NumEdit_IdTemperamento;
+    QLineEdit *EditNomeTemperamento;
+    QLineEdit *EditNomeCorto;
+    QLineEdit *EditCommento;
     std::array<TNumEdit *, 12> m_noteFields{};
 
     bool AboutShown = false;
     bool DataError = false;
     bool XmlGenerated = false;
-    int InputPitchIndex = 0;
-    int OutPitchIndex = 0;
     bool ExportPending = false;
     NoteCents ExportedCents{};
-
-    // Line buffers of the supplier and temperament files.
-    QStringList ListBoxFornitore;
-    QStringList ListBoxTemperamento;
 
     FileQuestion SaveDialogXml;
     FileQuestion OpenDialogXml;

@@ -15,10 +15,10 @@ namespace cordavo {
 // A file dialog's settings, kept by the window that owns the dialog so that
 // the name and type last chosen come back at the next opening.
 struct FileQuestion {
-    QStringList filters;        // "For (*.For *.for)", ...
-    int selectedFilter = 0;     // index into filters
-    QString defaultSuffix;      // without the leading full stop
-    QString fileName;           // the name in the name box, updated on accept
+    QStringList filters;    // "For (*.For *.for)", ...
+    int selectedFilter = 0; // index into filters
+    QString defaultSuffix;  // without the leading full stop
+    QString fileName;       // the name in the name box, updated on accept
     // Save dialogs only: called when the user picks another file type, with
     // the name in the name box and the new type's index; returns the new name.
     std::function<QString(const QString &name, int filterIndex)> typeChanged;

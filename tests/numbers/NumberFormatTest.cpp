@@ -1,5 +1,5 @@
-#include "TestSettings.h"
 #include "numbers/NumberFormat.h"
+#include "TestSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -88,8 +88,10 @@ TEST(FormatPattern, DisplayPatternInBothSettings)
     };
     for (const auto &c : cases) {
         const QString pattern = QString::fromLatin1(c.pattern);
-        EXPECT_EQ(formatPattern(c.value, pattern, kCommaDecimal), QString::fromLatin1(c.comma)) << c.pattern << ' ' << c.comma;
-        EXPECT_EQ(formatPattern(c.value, pattern, kFullStopDecimal), QString::fromLatin1(c.fullStop)) << c.pattern << ' ' << c.fullStop;
+        EXPECT_EQ(formatPattern(c.value, pattern, kCommaDecimal), QString::fromLatin1(c.comma))
+            << c.pattern << ' ' << c.comma;
+        EXPECT_EQ(formatPattern(c.value, pattern, kFullStopDecimal), QString::fromLatin1(c.fullStop))
+            << c.pattern << ' ' << c.fullStop;
     }
 }
 
@@ -167,9 +169,9 @@ TEST(RoundToDecimals, NearestMultipleWithHalvesGoingUp)
         double expected;
     };
     const Case cases[] = {
-        {-5.3766, 2, -5.38}, {-5.3766, 0, -5}, {2.5, 0, 3}, {-2.5, 0, -2}, {0.125, 2, 0.13},
-        {-0.125, 2, -0.12},  {1.0, 10, 1.0},   {701.955000865, 2, 701.96}, {0, 4, 0},
-        {1199.99999, 3, 1200},
+        {-5.3766, 2, -5.38}, {-5.3766, 0, -5},      {2.5, 0, 3},    {-2.5, 0, -2},
+        {0.125, 2, 0.13},    {-0.125, 2, -0.12},    {1.0, 10, 1.0}, {701.955000865, 2, 701.96},
+        {0, 4, 0},           {1199.99999, 3, 1200},
     };
     for (const auto &c : cases)
         EXPECT_DOUBLE_EQ(RoundToDecimals(c.x, c.n), c.expected) << c.x << " at " << c.n;

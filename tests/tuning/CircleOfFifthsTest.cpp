@@ -1,5 +1,5 @@
-#include "TestSettings.h"
 #include "tuning/CircleOfFifths.h"
+#include "TestSettings.h"
 #include "numbers/Separators.h"
 
 #include <gtest/gtest.h>
@@ -177,4 +177,13 @@ TEST(CircleOfFifths, ChainsUpwardFromCToF)
         EXPECT_EQ(lines(calculateCircle(all(kPure), Comma::Pythagorean, n, '.')),
                   lines(calculateCircle(all(kPure), Comma::Syntonic, n, '.')))
             << n;
+}
+
+TEST(CircleNotes, NameTheNotesTheFifthsReachWithTheCirclesFlats)
+{
+    const char *const expected[13] = {"C", "G", "D", "A", "E", "B", "F#", "C#", "G#", "Eb", "Bb", "F", "C"};
+    for (int i = 0; i < 13; ++i)
+        EXPECT_STREQ(kCircleNotes[i], expected[i]) << i;
+    for (int note = 0; note < 12; ++note)
+        EXPECT_EQ(noteName(note + 12), noteName(note)) << note;
 }

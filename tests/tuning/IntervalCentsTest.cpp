@@ -1,8 +1,7 @@
-#include "TestSettings.h"
 #include "tuning/IntervalCents.h"
+#include "TestSettings.h"
 
 #include "numbers/Separators.h"
-
 
 #include <gtest/gtest.h>
 
@@ -23,8 +22,8 @@ IntervalTerms heldEqualFractions()
 {
     return {{1, 178171.54L, 31745.10L, 56560.73L, 100775.12L, 179552.57L, 319911.58L, 569991.39L, 101556.24L,
              180944.32L, 322391.27L, 574409.49L},
-            {1, 168171.54L, 28281.67L, 47561.71L, 79985.26L, 134512.45L, 226211.65L, 380423.61L, 63976.42L,
-             107590.13L, 180935.98L, 304282.83L}};
+            {1, 168171.54L, 28281.67L, 47561.71L, 79985.26L, 134512.45L, 226211.65L, 380423.61L, 63976.42L, 107590.13L,
+             180935.98L, 304282.83L}};
 }
 
 class IntervalCentsTest : public ::testing::TestWithParam<Separators>
@@ -109,10 +108,10 @@ TEST(IntervalFile, RoundTripUnderAndAcrossBothSettings)
     for (const Separators &writer : {kCommaDecimal, kFullStopDecimal}) {
         for (const Separators &reader : {kCommaDecimal, kFullStopDecimal}) {
             const QByteArray bytes = encodeLineFile(intervalFileLines(record, writer.decimal));
-            const LineFileContents contents = parseLineFile(bytes, QStringLiteral("Side.Tfs"), kIntervalLayout,
-                                                            reader.decimal);
-            ASSERT_TRUE(contents.ok()) << contents.error.toStdString();
-            const IntervalRecord back = intervalRecord(contents.values);
+            const LineFileContents contents =
+                parseLineFile(bytes, QStringLiteral("Side.Tfs"), kIntervalLayout, reader.decimal);
+            ASSERT_TRUE(contents.ok()) << contents.error().toStdString();
+            const IntervalRecord back = intervalRecord(contents.value());
             EXPECT_EQ(back.terms.first, record.terms.first);
             EXPECT_EQ(back.terms.second, record.terms.second);
             EXPECT_EQ(back.name, record.name);

@@ -100,8 +100,8 @@ TEST(ParseLineFile, ChecksTheWholeFileBeforeGivingAnything)
     };
     for (const auto &c : cases) {
         const LineFileContents contents = parseLineFile(c.bytes, QStringLiteral("X"), c.layout, c.decimal);
-        EXPECT_EQ(contents.error, c.error) << c.name;
-        EXPECT_EQ(contents.values.size(), c.error.isEmpty() ? c.layout.size() : 0) << c.name;
+        EXPECT_EQ(contents.error(), c.error) << c.name;
+        EXPECT_EQ(contents.ok() ? contents.value().size() : 0, c.error.isEmpty() ? c.layout.size() : 0) << c.name;
     }
 }
 
@@ -110,7 +110,7 @@ TEST(ParseLineFile, ReadsTheValuesOfAGoodFile)
     const LineFileContents contents =
         parseLineFile(temperamentBytes("-13,69"), QStringLiteral("X"), kTemperamentLayout, QLatin1Char('.'));
     ASSERT_TRUE(contents.ok());
-    const TemperamentRecord record = temperamentRecord(contents.values);
+    const TemperamentRecord record = temperamentRecord(contents.value());
     EXPECT_EQ(record.name, QStringLiteral("Well"));
     EXPECT_EQ(record.comment, QString());
     EXPECT_EQ(record.cents[0], 10);
@@ -138,8 +138,8 @@ TEST(ReadLineFile, RefusesWhatIsNotASmallFile)
     };
     for (const auto &c : cases) {
         const LineFileContents contents = readLineFile(c.path, kSupplierLayout, QLatin1Char('.'));
-        EXPECT_TRUE(contents.error.startsWith(c.startOfError)) << qPrintable(contents.error);
-        EXPECT_TRUE(contents.values.isEmpty());
+        EXPECT_TRUE(contents.error().startsWith(c.startOfError)) << qPrintable(contents.error());
+        EXPECT_FALSE(contents.ok());
     }
 }
 
@@ -147,9 +147,9 @@ TEST(SaveFileAtomically, WritesWholeOrLeavesTheOldFile)
 {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("Well.Tmp"));
-    EXPECT_EQ(saveFileAtomically(target, "first\r\n"), QString());
+    EXPECT_EQ(saveFileAtomically(target, "first\r\n").error(), QString());
     EXPECT_EQ(readAll(target), QByteArray("first\r\n"));
-    EXPECT_EQ(saveFileAtomically(target, "second\r\n"), QString());
+    EXPECT_EQ(saveFileAtomically(target, "second\r\n").error(), QString());
     EXPECT_EQ(readAll(target), QByteArray("second\r\n"));
 
     writeBytes(dir.filePath(QStringLiteral("plain")), "x");
@@ -159,7 +159,7 @@ TEST(SaveFileAtomically, WritesWholeOrLeavesTheOldFile)
         dir.filePath(QStringLiteral("missing/inside.Tmp")), // a folder that does not exist
     };
     for (const QString &path : failures) {
-        const QString error = saveFileAtomically(path, "data");
+        const QString error = saveFileAtomically(path, "data").error();
         EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot save \"%1\": ").arg(QDir::toNativeSeparators(path))))
             << qPrintable(error);
     }
@@ -171,7 +171,7 @@ TEST(SaveFileAtomically, WritesWholeOrLeavesTheOldFile)
         const QString old = locked + QStringLiteral("/Old.Tmp");
         writeBytes(old, "old\r\n");
         QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        EXPECT_FALSE(saveFileAtomically(old, "new\r\n").isEmpty());
+        EXPECT_FALSE(saveFileAtomically(old, "new\r\n").error().isEmpty());
         EXPECT_EQ(readAll(old), QByteArray("old\r\n"));
         QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
@@ -189,15 +189,15 @@ TEST(TemperamentFiles, RoundTripUnderBothSettingsAndAcrossThem)
         const QByteArray temperamentBytes = encodeLineFile(temperamentFileLines(temperament, writer));
         for (const QChar reader : {QLatin1Char(','), QLatin1Char('.')}) {
             const auto s = parseLineFile(supplierBytes, QStringLiteral("S.For"), kSupplierLayout, reader);
-            ASSERT_TRUE(s.ok()) << qPrintable(s.error);
-            const SupplierRecord back = supplierRecord(s.values);
+            ASSERT_TRUE(s.ok()) << qPrintable(s.error());
+            const SupplierRecord back = supplierRecord(s.value());
             EXPECT_EQ(back.supplierName, supplier.supplierName);
             EXPECT_EQ(back.supplierId, 7);
             EXPECT_EQ(back.temperamentId, 512);
             EXPECT_EQ(back.comment, QString());
             const auto t = parseLineFile(temperamentBytes, QStringLiteral("T.Tmp"), kTemperamentLayout, reader);
-            ASSERT_TRUE(t.ok()) << qPrintable(t.error);
-            const TemperamentRecord tBack = temperamentRecord(t.values);
+            ASSERT_TRUE(t.ok()) << qPrintable(t.error());
+            const TemperamentRecord tBack = temperamentRecord(t.value());
             EXPECT_EQ(tBack.name, temperament.name);
             for (int i = 0; i < 12; ++i)
                 EXPECT_NEAR(double(tBack.cents[i]), double(temperament.cents[i]), 1e-12);
@@ -205,6 +205,59 @@ TEST(TemperamentFiles, RoundTripUnderBothSettingsAndAcrossThem)
     }
     EXPECT_EQ(encodeLineFile(supplierFileLines(supplier, QLatin1Char(','))),
               QByteArray("Acme\r\n7\r\n512\r\nWerckmeister III\r\nW3\r\n\r\n"));
+}
+
+TEST(TemperamentFiles, CentsFileRoundTripUnderBothSettings)
+{
+    CentsRecord side{{}, QStringLiteral("Meantone")};
+    for (int i = 0; i < 12; ++i)
+        side.positions[i] = 100 * i + 0.25L;
+    for (const QChar separator : {QLatin1Char(','), QLatin1Char('.')}) {
+        SCOPED_TRACE(separator.toLatin1());
+        const QByteArray bytes = encodeLineFile(centsFileLines(side, separator));
+        EXPECT_TRUE(
+            bytes.startsWith(QStringLiteral("0.25\r\n100.25\r\n").replace(QLatin1Char('.'), separator).toLatin1()));
+        const auto read = parseLineFile(bytes, QStringLiteral("M.Cts"), kCentsLayout, separator);
+        ASSERT_TRUE(read.ok()) << qPrintable(read.error());
+        const CentsRecord back = centsRecord(read.value());
+        EXPECT_EQ(back.name, side.name);
+        EXPECT_EQ(back.positions, side.positions);
+    }
+}
+
+// A supplier file and then a temperament file loaded onto the data leave
+// what the main window's fields hold: whole identification numbers, cents
+// at two decimals, the later file's names.
+TEST(TemperamentFiles, LoadedRecordsAreHeldAsTheFieldsHoldThem)
+{
+    const SupplierRecord supplier{QStringLiteral("Acme"),
+                                  7.4L,
+                                  511.5L,
+                                  QStringLiteral("From supplier"),
+                                  QStringLiteral("FS"),
+                                  QStringLiteral("supplier comment")};
+    TemperamentRecord temperament{QStringLiteral("Well"), QStringLiteral("W"), QString(), {}};
+    temperament.cents[0] = 1.006L;
+    temperament.cents[1] = -0.004L;
+    temperament.cents[11] = -13.694L;
+    TemperamentData data;
+    applySupplierRecord(data, supplier);
+    EXPECT_EQ(data.name, QStringLiteral("From supplier"));
+    EXPECT_EQ(data.supplierId, 7);
+    EXPECT_EQ(data.temperamentId, 512);
+    applyTemperamentRecord(data, temperament);
+    EXPECT_EQ(data.supplierName, QStringLiteral("Acme"));
+    EXPECT_EQ(data.name, QStringLiteral("Well"));
+    EXPECT_EQ(data.comment, QString());
+    EXPECT_EQ(data.cents[0], 1.01L);
+    EXPECT_EQ(data.cents[1], 0);
+    EXPECT_EQ(data.cents[11], -13.69L);
+
+    // Saving writes back what the data hold.
+    EXPECT_EQ(supplierFileLines(supplierRecord(data), QLatin1Char('.')),
+              (QStringList{"Acme", "7", "512", "Well", "W", ""}));
+    EXPECT_EQ(temperamentFileLines(temperamentRecord(data), QLatin1Char('.')).mid(0, 4),
+              (QStringList{"Well", "W", "", "1.01"}));
 }
 
 TEST(XmlFileNameForType, KeepsTheStemAndTakesTheTypesExtension)

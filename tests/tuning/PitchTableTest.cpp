@@ -1,5 +1,5 @@
-#include "numbers/NumberFormat.h"
 #include "tuning/PitchTable.h"
+#include "numbers/NumberFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -23,10 +23,22 @@ TEST(PitchTable, EqualTemperamentAt440)
 {
     const auto pitches = pitchTable(440, 440, NoteCents{});
     const PitchCase cases[] = {
-        {0, "8.17579891564371"},   {1, "8.66195721802725"},   {11, "15.4338531642539"},  {12, "16.3515978312874"},
-        {21, "27.5"},              {48, "130.812782650299"},  {57, "220"},               {60, "261.625565300599"},
-        {69, "440"},               {72, "523.251130601197"},  {81, "880"},               {96, "2093.00452240479"},
-        {108, "4186.00904480958"}, {120, "8372.01808961916"}, {127, "12543.853951416"},  {132, "16744.0361792383"},
+        {0, "8.17579891564371"},
+        {1, "8.66195721802725"},
+        {11, "15.4338531642539"},
+        {12, "16.3515978312874"},
+        {21, "27.5"},
+        {48, "130.812782650299"},
+        {57, "220"},
+        {60, "261.625565300599"},
+        {69, "440"},
+        {72, "523.251130601197"},
+        {81, "880"},
+        {96, "2093.00452240479"},
+        {108, "4186.00904480958"},
+        {120, "8372.01808961916"},
+        {127, "12543.853951416"},
+        {132, "16744.0361792383"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(hz(pitches[c.note]), QString::fromLatin1(c.text)) << "note " << c.note;
@@ -46,7 +58,8 @@ TEST(PitchTable, ReferenceIs440PlusTheShiftOfA)
     for (const auto &c : cases) {
         const auto pitches = pitchTable(c.oldA, c.newA, NoteCents{});
         for (const auto &n : c.notes)
-            EXPECT_EQ(hz(pitches[n.note]), QString::fromLatin1(n.text)) << c.oldA << "->" << c.newA << " note " << n.note;
+            EXPECT_EQ(hz(pitches[n.note]), QString::fromLatin1(n.text))
+                << c.oldA << "->" << c.newA << " note " << n.note;
     }
 }
 
@@ -57,8 +70,11 @@ TEST(PitchTable, CentsActOnEveryNoteOfTheirClassNoteZeroIncluded)
     cents[4] = -13.69L;
     const auto pitches = pitchTable(440, 440, cents);
     const PitchCase cases[] = {
-        {0, "8.22316083694465"},   {12, "16.4463216738893"}, {60, "263.141146782229"},
-        {64, "327.031255073476"},  {69, "440"},
+        {0, "8.22316083694465"},
+        {12, "16.4463216738893"},
+        {60, "263.141146782229"},
+        {64, "327.031255073476"},
+        {69, "440"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(hz(pitches[c.note]), QString::fromLatin1(c.text)) << "note " << c.note;

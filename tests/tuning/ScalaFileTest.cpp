@@ -1,6 +1,5 @@
 #include "tuning/ScalaFile.h"
 #include "tuning/LineFile.h"
-#include "tuning/TemperamentAnalysis.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -57,10 +56,11 @@ TEST(ScalaFileTest, GoodFilesLoad)
     };
     for (const Case &c : cases) {
         const ScalaContents contents = parseScalaFile(c.bytes, QStringLiteral("test.scl"));
-        ASSERT_TRUE(contents.ok()) << c.name << ": " << contents.error.toStdString();
-        EXPECT_EQ(contents.scale.description, QString::fromUtf8(c.description)) << c.name;
+        ASSERT_TRUE(contents.ok()) << c.name << ": " << contents.error().toStdString();
+        EXPECT_EQ(contents.value().description, QString::fromUtf8(c.description)) << c.name;
         for (int i = 0; i < 12; ++i)
-            EXPECT_NEAR(double(contents.scale.positions[i]), double(c.positions[i]), 0.0006) << c.name << " note " << i;
+            EXPECT_NEAR(double(contents.value().positions[i]), double(c.positions[i]), 0.0006)
+                << c.name << " note " << i;
     }
 }
 
@@ -113,7 +113,7 @@ TEST(ScalaFileTest, BadFilesAreRefusedWithFileLineAndProblem)
     };
     for (const Case &c : cases) {
         const ScalaContents contents = parseScalaFile(c.bytes, QStringLiteral("bad.scl"));
-        EXPECT_EQ(contents.error, QLatin1String(c.error)) << c.name;
+        EXPECT_EQ(contents.error(), QLatin1String(c.error)) << c.name;
     }
 }
 
@@ -136,10 +136,10 @@ TEST(ScalaFileTest, WritesTheFormatWithFiveDecimalsAndAFullStop)
 
     // Read back: the description and the positions above C, C being 0.
     const ScalaContents back = parseScalaFile(encodeLineFile(lines), QStringLiteral("odd.scl"));
-    ASSERT_TRUE(back.ok()) << back.error.toStdString();
-    EXPECT_EQ(back.scale.description, QStringLiteral("!bang"));
+    ASSERT_TRUE(back.ok()) << back.error().toStdString();
+    EXPECT_EQ(back.value().description, QStringLiteral("!bang"));
     for (int i = 0; i < 12; ++i)
-        EXPECT_NEAR(double(back.scale.positions[i]), double(odd.positions[i] - 5), 1e-9) << i;
+        EXPECT_NEAR(double(back.value().positions[i]), double(odd.positions[i] - 5), 1e-9) << i;
 }
 
 // Werckmeister III typed with C at 11.73 (its deviation): a save and a load
@@ -151,12 +151,12 @@ TEST(ScalaFileTest, SaveAndLoadKeepTheExportWhateverC)
     const ScalaContents back =
         parseScalaFile(encodeLineFile(scalaFileLines(QStringLiteral("W3.scl"), {QStringLiteral("W3"), typed})),
                        QStringLiteral("W3.scl"));
-    ASSERT_TRUE(back.ok()) << back.error.toStdString();
+    ASSERT_TRUE(back.ok()) << back.error().toStdString();
     NoteCents equal{};
     for (int i = 0; i < 12; ++i)
         equal[i] = 100 * i;
     const NoteCents before = exportedCents(equal, typed);
-    const NoteCents after = exportedCents(equal, back.scale.positions);
+    const NoteCents after = exportedCents(equal, back.value().positions);
     for (int i = 0; i < 12; ++i)
         EXPECT_NEAR(double(after[i]), double(before[i]), 1e-5) << noteName(i).toStdString();
 }
@@ -167,12 +167,13 @@ TEST(ScalaFileTest, RoundTripsThroughAFile)
     const QString path = dir.filePath(QStringLiteral("Round.scl"));
     const ScalaScale scale{QStringLiteral("Vallotti \u00E0"),
                            {0, 94.13, 196.09, 298.04, 392.18, 501.96, 592.18, 698.04, 796.09, 894.13, 1000, 1090.22}};
-    ASSERT_EQ(saveFileAtomically(path, encodeLineFile(scalaFileLines(QStringLiteral("Round.scl"), scale))), QString());
+    ASSERT_EQ(saveFileAtomically(path, encodeLineFile(scalaFileLines(QStringLiteral("Round.scl"), scale))).error(),
+              QString());
     const ScalaContents back = readScalaFile(path);
-    ASSERT_TRUE(back.ok()) << back.error.toStdString();
-    EXPECT_EQ(back.scale.description, scale.description);
+    ASSERT_TRUE(back.ok()) << back.error().toStdString();
+    EXPECT_EQ(back.value().description, scale.description);
     for (int i = 0; i < 12; ++i)
-        EXPECT_NEAR(double(back.scale.positions[i]), double(scale.positions[i]), 1e-12) << i;
+        EXPECT_NEAR(double(back.value().positions[i]), double(scale.positions[i]), 1e-12) << i;
 }
 
 TEST(ScalaFileTest, HugeFilesAndFoldersAreRefused)
@@ -185,9 +186,9 @@ TEST(ScalaFileTest, HugeFilesAndFoldersAreRefused)
     bytes += QByteArray(kLargestLineFile, '!');
     file.write(bytes);
     file.close();
-    EXPECT_TRUE(readScalaFile(path).error.contains(QStringLiteral("too large")))
-        << readScalaFile(path).error.toStdString();
-    EXPECT_TRUE(readScalaFile(dir.path()).error.contains(QStringLiteral("it is a folder")));
+    EXPECT_TRUE(readScalaFile(path).error().contains(QStringLiteral("too large")))
+        << readScalaFile(path).error().toStdString();
+    EXPECT_TRUE(readScalaFile(dir.path()).error().contains(QStringLiteral("it is a folder")));
 }
 
 TEST(ScalaFileTest, KnowsItsFileNames)

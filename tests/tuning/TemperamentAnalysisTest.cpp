@@ -147,21 +147,21 @@ TEST(ReadTemperamentXml, GivesBackWhatWasGenerated)
         data.temperamentId = 1234;
         data.comment = QString::fromUtf16(u"Societ\u00E0");
         const ReadTemperament read = readTemperamentXml(documentText(data), QStringLiteral("T.xml"));
-        ASSERT_TRUE(read.ok()) << qPrintable(read.error);
+        ASSERT_TRUE(read.ok()) << qPrintable(read.error());
         const long double a = referencePitch(c.oldA, c.newA) * std::exp2(c.cents[9] / 1200);
-        EXPECT_NEAR(read.data.newA, double(a), 1e-9);
+        EXPECT_NEAR(read.value().newA, double(a), 1e-9);
         for (int i = 0; i < 12; ++i)
-            EXPECT_NEAR(double(read.data.cents[i]), double(c.cents[i] - c.cents[9]), 1e-9) << i;
-        EXPECT_EQ(read.data.name, data.name);
-        EXPECT_EQ(read.data.shortName, data.shortName);
-        EXPECT_EQ(read.data.comment, data.comment);
-        EXPECT_EQ(read.data.supplierId, 7);
-        EXPECT_EQ(read.data.temperamentId, 1234);
+            EXPECT_NEAR(double(read.value().cents[i]), double(c.cents[i] - c.cents[9]), 1e-9) << i;
+        EXPECT_EQ(read.value().name, data.name);
+        EXPECT_EQ(read.value().shortName, data.shortName);
+        EXPECT_EQ(read.value().comment, data.comment);
+        EXPECT_EQ(read.value().supplierId, 7);
+        EXPECT_EQ(read.value().temperamentId, 1234);
         // Generating from what was read gives the same pitches.
         TemperamentData again = data;
         again.oldA = 440;
-        again.newA = read.data.newA;
-        again.cents = read.data.cents;
+        again.newA = read.value().newA;
+        again.cents = read.value().cents;
         const auto before = pitchTable(data.oldA, data.newA, data.cents);
         const auto after = pitchTable(again.oldA, again.newA, again.cents);
         for (int n = 0; n <= kLastMidiNote; ++n)
@@ -190,9 +190,9 @@ TEST(ReadTemperamentXml, ToleratesOrderWhitespaceCommasAndOldNoteZero)
     }
     const QString text = lines.mid(0, 15).join(QLatin1Char(' ')) + notes + QStringLiteral("</ObjectList></Hauptwerk>");
     const ReadTemperament read = readTemperamentXml(text, QStringLiteral("Old.xml"));
-    ASSERT_TRUE(read.ok()) << qPrintable(read.error);
-    EXPECT_NEAR(double(read.data.cents[0]), 10, 1e-9);
-    EXPECT_NEAR(read.data.newA, 440, 1e-9);
+    ASSERT_TRUE(read.ok()) << qPrintable(read.error());
+    EXPECT_NEAR(double(read.value().cents[0]), 10, 1e-9);
+    EXPECT_NEAR(read.value().newA, 440, 1e-9);
 }
 
 TEST(ReadTemperamentXml, RefusesWhatIsNotATemperamentOfTwelveNotes)
@@ -229,8 +229,8 @@ TEST(ReadTemperamentXml, RefusesWhatIsNotATemperamentOfTwelveNotes)
     for (const auto &c : cases) {
         const ReadTemperament read = readTemperamentXml(c.text, QStringLiteral("F.xml"));
         EXPECT_FALSE(read.ok()) << c.name;
-        EXPECT_TRUE(read.error.startsWith(QStringLiteral("\"F.xml\" cannot be opened as a temperament: ")))
-            << qPrintable(read.error);
-        EXPECT_TRUE(read.error.contains(QLatin1String(c.problem))) << c.name << ": " << qPrintable(read.error);
+        EXPECT_TRUE(read.error().startsWith(QStringLiteral("\"F.xml\" cannot be opened as a temperament: ")))
+            << qPrintable(read.error());
+        EXPECT_TRUE(read.error().contains(QLatin1String(c.problem))) << c.name << ": " << qPrintable(read.error());
     }
 }

@@ -195,9 +195,32 @@ TEST(ReadTemperamentXml, OctavesMayDisagreeByAHundredthOfACentAtMost)
         const double pitch = 440 * std::exp2((120 - 69) / 12.0 + c.cents / 1200);
         lines[15 + 120 * 4 + 2] = QStringLiteral("    <PitchHz>%1</PitchHz>").arg(pitch, 0, 'g', 17);
         const ReadTemperament read = readTemperamentXml(lines.join(QLatin1Char('\n')), QStringLiteral("S.xml"));
-        EXPECT_EQ(read.ok(), c.accepted) << qPrintable(read.error);
+        EXPECT_EQ(read.ok(), c.accepted) << qPrintable(read.error());
         if (!c.accepted) {
-            EXPECT_TRUE(read.error.contains(QLatin1String("note 120 is"))) << qPrintable(read.error);
+            EXPECT_TRUE(read.error().contains(QLatin1String("note 120 is"))) << qPrintable(read.error());
         }
+    }
+}
+
+// The viewer breaks lines where its text document does; the document's
+// lines are those lines, so a saved viewer and the command line agree.
+TEST(DocumentLines, BreakWhereTheViewerBreaks)
+{
+    struct Case {
+        const char16_t *name;
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {u"plain", {"<Name>plain</Name>"}},
+        {u"a\u2029b", {"<Name>a", "b</Name>"}},
+        {u"a\uFDD0b\uFDD1c", {"<Name>a", "b", "c</Name>"}},
+        {u"a\u2028b\u00A0c", {QString::fromUtf16(u"<Name>a\u2028b\u00A0c</Name>")}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(QString::fromUtf16(c.name).toStdString());
+        const QStringList document{QStringLiteral("<?xml?>"),
+                                   QStringLiteral("<Name>%1</Name>").arg(QString::fromUtf16(c.name)),
+                                   QStringLiteral("</Hauptwerk>")};
+        EXPECT_EQ(documentLines(document), QStringList{"<?xml?>"} + c.lines + QStringList{"</Hauptwerk>"});
     }
 }

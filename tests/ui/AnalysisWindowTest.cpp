@@ -1,11 +1,7 @@
-#include "TestSettings.h"
 #include "ui/AnalysisWindow.h"
-#include "ScriptedDialogs.h"
 #include "TestFiles.h"
-#include "ui/CordavoWindows.h"
-#include "ui/NumEdit.h"
+#include "WindowTest.h"
 #include "ui/UTempXml.h"
-#include "ui/UTemperamento.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,61 +26,36 @@ using namespace cordavo;
 
 namespace {
 
-class AnalysisWindowTest : public ::testing::TestWithParam<Separators>
+class AnalysisWindowTest : public WindowTest
 {
 protected:
-    void SetUp() override { rebuild(); }
-
-    void TearDown() override
+    void SetUp() override
     {
-        windows.reset();
-        QApplication::processEvents();
-    }
-
-    void rebuild()
-    {
-        windows = std::make_unique<CordavoWindows>(GetParam(), dialogs);
-        main = &windows->FormTemperamento();
-        analysis = &windows->FormAnalisi();
+        WindowTest::SetUp();
+        analysis = &windows->analysisWindow();
     }
 
     QString cell(int row, int column) const
     {
-        const QTableWidgetItem *item = analysis->TableIntervals->item(row, column);
+        const QTableWidgetItem *item = intervalTable()->item(row, column);
         return item ? item->text() : QString();
     }
+    QTableWidget *intervalTable() const { return control<QTableWidget>(*analysis, "intervalTable"); }
+    QString status() const { return control<QLabel>(*analysis, "statusLabel")->text(); }
+    void savePicture() const { control<QPushButton>(*analysis, "savePictureButton")->click(); }
+    QComboBox *pitchBox(const char *name) const { return mainControl<QComboBox>(name); }
 
-    QString local(const char *fullStopText) const
+    void fill(const char *name, const NoteCents &cents) const
     {
-        return QString::fromLatin1(fullStopText).replace(QLatin1Char('.'), GetParam().decimal);
-    }
-
-    void fill(const char *name, const NoteCents &cents)
-    {
-        main->EditNomeFornitore->setText(QStringLiteral("Acme"));
-        main->NumEdit_IdFornitore->setValue(7);
-        main->NumEdit_IdTemperamento->setValue(1234);
-        main->EditNomeTemperamento->setText(QString::fromUtf8(name));
-        main->EditNomeCorto->setText(QStringLiteral("T"));
-        main->EditCommento->setText(QStringLiteral("a & b"));
+        fillIdentification();
+        mainControl<QLineEdit>("EditNomeTemperamento")->setText(QString::fromUtf8(name));
+        mainControl<QLineEdit>("EditNomeCorto")->setText(QStringLiteral("T"));
+        mainControl<QLineEdit>("EditCommento")->setText(QStringLiteral("a & b"));
+        const auto fields = noteFields(*main);
         for (int i = 0; i < 12; ++i)
-            main->noteFields()[i]->setValue(cents[i]);
+            fields[i]->setValue(cents[i]);
     }
 
-    QStringList fieldTexts() const
-    {
-        QStringList texts{main->EditNomeFornitore->text(),      main->NumEdit_IdFornitore->text(),
-                          main->NumEdit_IdTemperamento->text(), main->EditNomeTemperamento->text(),
-                          main->EditNomeCorto->text(),          main->EditCommento->text()};
-        for (TNumEdit *field : main->noteFields())
-            texts << field->text();
-        return texts;
-    }
-
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<CordavoWindows> windows;
-    TFormTemperamento *main = nullptr;
     AnalysisWindow *analysis = nullptr;
 };
 
@@ -92,7 +63,7 @@ protected:
 
 TEST_P(AnalysisWindowTest, FollowsTheNoteFieldsLive)
 {
-    main->AnalizzaTemperamento->trigger();
+    trigger("AnalizzaTemperamento");
     EXPECT_TRUE(analysis->isVisible());
     EXPECT_EQ(cell(0, 1), QStringLiteral("C-G"));
     EXPECT_EQ(cell(0, 2), local("700.00"));
@@ -103,27 +74,27 @@ TEST_P(AnalysisWindowTest, FollowsTheNoteFieldsLive)
     EXPECT_EQ(cell(23, 1), QStringLiteral("B-D#"));
 
     // Raising G by 1.96 cents makes C-G pure, and the table follows at once.
-    main->NumEdit_Sol->setValue(1.955);
+    mainControl<TNumEdit>("NumEdit_Sol")->setValue(1.955);
     EXPECT_EQ(cell(0, 3), local("0.00"));
-    main->ComboBoxTemperamentOut->setEditText(QStringLiteral("999"));
-    EXPECT_TRUE(analysis->LabelStatus->text().contains(QStringLiteral("400 to 500")));
-    main->ComboBoxTemperamentOut->setEditText(QStringLiteral("  415"));
-    EXPECT_TRUE(analysis->LabelStatus->text().contains(QStringLiteral("A = 415 Hz")));
+    pitchBox("ComboBoxTemperamentOut")->setEditText(QStringLiteral("999"));
+    EXPECT_TRUE(status().contains(QStringLiteral("400 to 500")));
+    pitchBox("ComboBoxTemperamentOut")->setEditText(QStringLiteral("  415"));
+    EXPECT_TRUE(status().contains(QStringLiteral("A = 415 Hz")));
 
     // Closing only hides it; it opens again with what it showed.
     analysis->close();
-    main->AnalizzaTemperamento->trigger();
+    trigger("AnalizzaTemperamento");
     EXPECT_EQ(cell(0, 3), local("0.00"));
 }
 
 TEST_P(AnalysisWindowTest, SavesThePictureAsPngOrSvg)
 {
-    main->AnalizzaTemperamento->trigger();
+    trigger("AnalizzaTemperamento");
     const QString png = dir.filePath(QStringLiteral("chart.png"));
     const QString svg = dir.filePath(QStringLiteral("chart.svg"));
     dialogs.fileAnswers = {png, svg};
-    analysis->ButtonSalvaImmagine->click();
-    analysis->ButtonSalvaImmagine->click();
+    savePicture();
+    savePicture();
     EXPECT_EQ(dialogs.entries(QStringLiteral("information")).size(), 2);
     const QImage image = QImage::fromData(readAll(png), "PNG");
     EXPECT_EQ(image.size(), QSize(960, 440));
@@ -137,36 +108,31 @@ TEST_P(AnalysisWindowTest, SavesThePictureAsPngOrSvg)
 
 TEST_P(AnalysisWindowTest, APictureThatCannotBeSavedIsNotReportedSaved)
 {
-    main->AnalizzaTemperamento->trigger();
-    const QString png = dir.filePath(QStringLiteral("chart.png"));
-    const QString svg = dir.filePath(QStringLiteral("chart.svg"));
-    const QString folder = dir.filePath(QStringLiteral("pictures.svg"));
-    ASSERT_TRUE(QDir().mkdir(folder));
+    trigger("AnalizzaTemperamento");
+    ASSERT_TRUE(QDir().mkdir(dir.filePath(QStringLiteral("pictures.svg"))));
+    // Each case is named for the file it is saved as.
     struct Case {
-        const char *name;
-        QString path;
+        const char *file;
         QSize size;
-        QString error;
+        const char *reason;
     };
     const Case cases[] = {
-        {"PNG not drawn", png, QSize(0, 440),
-         QStringLiteral("Cannot save \"%1\": a picture of 0 × 440 pixels cannot be drawn")
-             .arg(QDir::toNativeSeparators(png))},
-        {"SVG not drawn", svg, QSize(960, -1),
-         QStringLiteral("Cannot save \"%1\": a picture of 960 × -1 pixels cannot be drawn")
-             .arg(QDir::toNativeSeparators(svg))},
-        {"a folder", folder, QSize(960, 440),
-         QStringLiteral("Cannot save \"%1\": it is a folder").arg(QDir::toNativeSeparators(folder))},
+        {"chart.png", QSize(0, 440), "a picture of 0 × 440 pixels cannot be drawn"},
+        {"chart.svg", QSize(960, -1), "a picture of 960 × -1 pixels cannot be drawn"},
+        {"pictures.svg", QSize(960, 440), "it is a folder"},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.file);
+        const QString path = dir.filePath(QLatin1String(c.file));
         dialogs.log.clear();
-        dialogs.fileAnswers = {c.path};
+        dialogs.fileAnswers = {path};
         analysis->setPictureSize(c.size);
-        analysis->ButtonSalvaImmagine->click();
-        EXPECT_EQ(dialogs.entries(QStringLiteral("error")), QStringList{c.error});
+        savePicture();
+        EXPECT_EQ(dialogs.entries(QStringLiteral("error")),
+                  QStringList{QStringLiteral("Cannot save \"%1\": %2")
+                                  .arg(QDir::toNativeSeparators(path), QString::fromUtf8(c.reason))});
         EXPECT_TRUE(dialogs.entries(QStringLiteral("information")).isEmpty());
-        EXPECT_TRUE(QFileInfo(c.path).isDir() || !QFileInfo::exists(c.path));
+        EXPECT_TRUE(QFileInfo(path).isDir() || !QFileInfo::exists(path));
     }
 }
 
@@ -200,12 +166,12 @@ TEST_P(AnalysisWindowTest, OnlyWolvesAreRed)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        rebuild();
+        fresh();
         fill(c.name, c.cents);
-        main->AnalizzaTemperamento->trigger();
+        trigger("AnalizzaTemperamento");
         QStringList wolves;
         for (int row = 0; row < 24; ++row) {
-            const QColor colour = analysis->TableIntervals->item(row, 3)->foreground().color();
+            const QColor colour = intervalTable()->item(row, 3)->foreground().color();
             if (colour == gradeColour(IntervalGrade::Wolf))
                 wolves << cell(row, 0) + QLatin1Char(' ') + cell(row, 1);
         }
@@ -232,45 +198,46 @@ TEST_P(AnalysisWindowTest, OpenXmlGivesBackTheFieldsOfASavedDocument)
         {"Soci\xC3\xA0 & <Figli>", {-10, 0, 5.5L, 0, -13.69L, 0, 0, 0, 0, 0, 0, 0}, "  415", "  440", "  465"},
     };
     for (const auto &c : cases) {
-        rebuild();
+        SCOPED_TRACE(c.name);
+        fresh();
         fill(c.name, c.cents);
-        main->ComboBoxTemperamentInput->setEditText(QString::fromLatin1(c.oldA));
-        main->ComboBoxTemperamentOut->setEditText(QString::fromLatin1(c.newA));
-        main->ButtonGeneraXml->click();
-        const QString generated = windows->FormXml().MemoXml->toPlainText();
+        pitchBox("ComboBoxTemperamentInput")->setEditText(QString::fromLatin1(c.oldA));
+        pitchBox("ComboBoxTemperamentOut")->setEditText(QString::fromLatin1(c.newA));
+        generate();
+        const QString generated = viewer()->toPlainText();
         const QString file = dir.filePath(QStringLiteral("T.Temperament_Hauptwerk_xml"));
         dialogs.fileAnswers = {file};
-        main->SalvaXml->trigger();
+        trigger("SalvaXml");
 
         // A's deviation moves into the reference pitch: the fields hold the rest.
         QStringList expected = fieldTexts();
-        rebuild();
+        fresh();
         // Text typed over the boxes gives way to the file's pitches.
-        main->ComboBoxTemperamentInput->setEditText(QStringLiteral("450"));
-        main->ComboBoxTemperamentOut->setEditText(QStringLiteral("450"));
+        pitchBox("ComboBoxTemperamentInput")->setEditText(QStringLiteral("450"));
+        pitchBox("ComboBoxTemperamentOut")->setEditText(QStringLiteral("450"));
         dialogs.log.clear();
         dialogs.fileAnswers = {file};
-        main->ApriXml->trigger();
-        ASSERT_EQ(dialogs.log.last(), QStringLiteral("information: File %1 Loaded").arg(QDir::toNativeSeparators(file)))
-            << c.name;
-        EXPECT_EQ(main->ComboBoxTemperamentInput->currentText(), QStringLiteral("  440"));
-        EXPECT_TRUE(main->ComboBoxTemperamentOut->currentText().startsWith(local(c.shownA)))
-            << qPrintable(main->ComboBoxTemperamentOut->currentText());
-        EXPECT_EQ(fieldTexts().mid(0, 6), expected.mid(0, 6)) << c.name;
-        EXPECT_EQ(main->NumEdit_La->text(), QString());
-        EXPECT_EQ(windows->FormXml().MemoXml->toPlainText(), generated);
+        trigger("ApriXml");
+        ASSERT_EQ(dialogs.log.last(),
+                  QStringLiteral("information: File %1 Loaded").arg(QDir::toNativeSeparators(file)));
+        EXPECT_EQ(pitchBox("ComboBoxTemperamentInput")->currentText(), QStringLiteral("  440"));
+        EXPECT_TRUE(pitchBox("ComboBoxTemperamentOut")->currentText().startsWith(local(c.shownA)))
+            << qPrintable(pitchBox("ComboBoxTemperamentOut")->currentText());
+        EXPECT_EQ(fieldTexts().mid(0, 6), expected.mid(0, 6));
+        EXPECT_EQ(mainControl<TNumEdit>("NumEdit_La")->text(), QString());
+        EXPECT_EQ(viewer()->toPlainText(), generated);
 
         // Generating again gives the same pitches, to the last printed digit or so.
-        main->ButtonGeneraXml->click();
+        generate();
         const QStringList before = generated.split(QLatin1Char('\n'));
-        const QStringList after = windows->FormXml().MemoXml->toPlainText().split(QLatin1Char('\n'));
+        const QStringList after = viewer()->toPlainText().split(QLatin1Char('\n'));
         ASSERT_EQ(after.size(), 549);
         for (int n = 0; n <= 132; n += 11) {
             const double b =
                 before[15 + n * 4 + 2].section(QLatin1Char('>'), 1).section(QLatin1Char('<'), 0, 0).toDouble();
             const double a =
                 after[15 + n * 4 + 2].section(QLatin1Char('>'), 1).section(QLatin1Char('<'), 0, 0).toDouble();
-            EXPECT_NEAR(a / b, 1.0, 1e-9) << c.name << " note " << n;
+            EXPECT_NEAR(a / b, 1.0, 1e-9) << "note " << n;
         }
     }
 }
@@ -286,23 +253,21 @@ TEST_P(AnalysisWindowTest, ARefusedDocumentChangesNothing)
         QByteArray("\0\1\2", 3),
     };
     for (const QByteArray &bytes : bad) {
+        SCOPED_TRACE(bytes.toHex().toStdString());
         QFile out(file);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
         out.write(bytes);
         out.close();
         dialogs.log.clear();
         dialogs.fileAnswers = {file};
-        main->ApriXml->trigger();
+        trigger("ApriXml");
         ASSERT_EQ(dialogs.log.size(), 2);
         EXPECT_TRUE(dialogs.log[1].startsWith(QStringLiteral("error: \"Bad.xml\" cannot be opened as a temperament: ")))
             << qPrintable(dialogs.log[1]);
         EXPECT_EQ(fieldTexts(), before);
-        EXPECT_EQ(main->ComboBoxTemperamentOut->currentText(), QStringLiteral("  440"));
+        EXPECT_EQ(pitchBox("ComboBoxTemperamentOut")->currentText(), QStringLiteral("  440"));
         EXPECT_FALSE(windows->FormXml().isVisible());
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSettings, AnalysisWindowTest, ::testing::Values(kCommaDecimal, kFullStopDecimal),
-                         [](const auto &info) {
-                             return info.param.decimal == QLatin1Char(',') ? "Comma" : "FullStop";
-                         });
+CORDAVO_BOTH_SETTINGS(AnalysisWindowTest);

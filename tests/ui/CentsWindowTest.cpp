@@ -1,19 +1,13 @@
-#include "TestSettings.h"
 #include "TestFiles.h"
-#include "ScriptedDialogs.h"
-#include "ui/CordavoWindows.h"
+#include "WindowTest.h"
 #include "ui/NumEdit.h"
 #include "ui/UCents.h"
 #include "ui/UTemperamento.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -22,30 +16,13 @@ using namespace cordavo;
 
 namespace {
 
-class CentsWindowTest : public ::testing::TestWithParam<Separators>
+class CentsWindowTest : public WindowTest
 {
 protected:
     void SetUp() override
     {
-        windows = std::make_unique<CordavoWindows>(GetParam(), dialogs);
-        main = &windows->FormTemperamento();
+        WindowTest::SetUp();
         cents = &windows->FormCents();
-    }
-
-    void TearDown() override
-    {
-        windows.reset();
-        QApplication::processEvents();
-    }
-
-    // Opens the cents setter as the user does, past the About window.
-    void openSetter()
-    {
-        windows->start();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main));
-        main->RadioButtonCents->setChecked(true);
-        main->ButtonSetTemperamento->click();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(cents));
     }
 
     // Exports and lets the main window take the values at its activation.
@@ -54,27 +31,21 @@ protected:
         // The user's click on "Export" makes the setter the active window first.
         cents->showInFront();
         ASSERT_TRUE(QTest::qWaitForWindowActive(cents));
-        cents->ButtonEsporta->click();
+        button("ButtonEsporta")->click();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     }
 
-    QStringList texts(const std::array<TNumEdit *, 12> &fields) const
+    QPushButton *button(const char *name) const { return control<QPushButton>(*cents, name); }
+    QCheckBox *equal(SetterSide side) const
     {
-        QStringList out;
-        for (TNumEdit *field : fields)
-            out << field->text();
-        return out;
+        return control<QCheckBox>(*cents, side == SetterSide::Input ? "CheckBoxEquabileInput" : "CheckBoxEquabileOut");
     }
-
-    QString local(const char *fullStopText) const
+    QLineEdit *sideName(SetterSide side) const
     {
-        return QString::fromLatin1(fullStopText).replace(QLatin1Char('.'), GetParam().decimal);
+        return control<QLineEdit>(*cents, side == SetterSide::Input ? "EditNomeInput" : "EditNomeOut");
     }
+    std::array<TNumEdit *, 12> fields(SetterSide side) const { return setterFields(*cents, side); }
 
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<CordavoWindows> windows;
-    TFormTemperamento *main = nullptr;
     TFormCents *cents = nullptr;
 };
 
@@ -83,50 +54,52 @@ protected:
 TEST_P(CentsWindowTest, StartsWithEveryFieldAtOne)
 {
     for (SetterSide side : {SetterSide::Input, SetterSide::Out}) {
-        EXPECT_EQ(texts(cents->fields(side)), QStringList(12, QStringLiteral("1")));
-        EXPECT_EQ(cents->fields(side)[0]->maxTypedLength(), 20);
+        EXPECT_EQ(texts(fields(side)), QStringList(12, QStringLiteral("1")));
+        EXPECT_EQ(fields(side)[0]->maxTypedLength(), 20);
     }
-    EXPECT_EQ(cents->findChild<TNumEdit *>(QStringLiteral("NumEditOut_Gd1")), cents->fields(SetterSide::Out)[8]);
     EXPECT_EQ(cents->minimumSize(), QSize(714, 663));
+    // The field named for G# holds the ninth position.
+    control<TNumEdit>(*cents, "NumEditOut_Gd1")->setValue(800);
+    EXPECT_EQ(cents->positions(SetterSide::Out)[8], 800);
 }
 
 TEST_P(CentsWindowTest, ExportHandsTheDifferencesWithAHeldFixed)
 {
-    openSetter();
-    main->NumEdit_Re->setValue(7);
+    ASSERT_NO_FATAL_FAILURE(openSetter("RadioButtonCents", cents));
+    mainControl<TNumEdit>("NumEdit_Re")->setValue(7);
     exportAndActivate();
-    EXPECT_EQ(texts(main->noteFields()), QStringList(12, QString()));
+    EXPECT_EQ(texts(noteFields(*main)), QStringList(12, QString()));
     EXPECT_EQ(dialogs.entries(QStringLiteral("message")), QStringList{QStringLiteral("Export correctly")});
     EXPECT_TRUE(cents->isVisible()) << "the setter stays open after exporting";
 
-    cents->CheckBoxEquabileInput->click();
+    equal(SetterSide::Input)->click();
     const NoteCents newer{0, 90, 192, 294, 390, 498, 588, 696, 792, 888, 996, 1092};
     cents->setPositions(SetterSide::Out, newer);
     exportAndActivate();
     const char *expected[12] = {"12", "2", "4", "6", "2", "10", "", "8", "4", "", "8", "4"};
     for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(main->noteFields()[i]->text(), QLatin1String(expected[i])) << "note " << i;
+        EXPECT_EQ(noteFields(*main)[i]->text(), QLatin1String(expected[i])) << "note " << i;
 }
 
 TEST_P(CentsWindowTest, EqualWritesEqualTemperamentOnlyWhenItBecomesChecked)
 {
     const QString thousand = QStringLiteral("1") + GetParam().thousands + QStringLiteral("000");
     const QString elevenHundred = QStringLiteral("1") + GetParam().thousands + QStringLiteral("100");
-    cents->CheckBoxEquabileOut->click();
-    const auto &out = cents->fields(SetterSide::Out);
+    equal(SetterSide::Out)->click();
+    const auto &out = fields(SetterSide::Out);
     EXPECT_TRUE(out[0]->text().isEmpty());
     EXPECT_EQ(out[0]->value(), 0);
     EXPECT_EQ(out[10]->text(), thousand);
     EXPECT_EQ(out[11]->text(), elevenHundred);
     EXPECT_EQ(cents->positions(SetterSide::Out),
               (NoteCents{0, 100, 200, 300, 400, 500, 600, 700, 800, 900, 1000, 1100}));
-    EXPECT_EQ(texts(cents->fields(SetterSide::Input)), QStringList(12, QStringLiteral("1")));
+    EXPECT_EQ(texts(fields(SetterSide::Input)), QStringList(12, QStringLiteral("1")));
 
     out[3]->setValue(12.5);
-    cents->CheckBoxEquabileOut->click(); // unchecked: nothing changes
-    EXPECT_FALSE(cents->CheckBoxEquabileOut->isChecked());
+    equal(SetterSide::Out)->click(); // unchecked: nothing changes
+    EXPECT_FALSE(equal(SetterSide::Out)->isChecked());
     EXPECT_EQ(out[3]->value(), 12.5L);
-    cents->CheckBoxEquabileOut->click(); // checked again: rewritten
+    equal(SetterSide::Out)->click(); // checked again: rewritten
     EXPECT_EQ(out[3]->value(), 300);
 }
 
@@ -136,7 +109,7 @@ TEST_P(CentsWindowTest, SaveAndLoadRoundTripOnEitherSide)
     cents->setPositions(SetterSide::Input, values);
     const QString file = dir.filePath(QStringLiteral("Just.Cts"));
     dialogs.fileAnswers = {file};
-    cents->ButtonSalvaInput->click();
+    button("ButtonSalvaInput")->click();
     EXPECT_EQ(dialogs.log.last(), QStringLiteral("information: File %1 Saved").arg(QDir::toNativeSeparators(file)));
     const QByteArray bytes = readAll(file);
     EXPECT_EQ(bytes.count("\r\n"), 13);
@@ -146,11 +119,11 @@ TEST_P(CentsWindowTest, SaveAndLoadRoundTripOnEitherSide)
     // Into the other side: the Input side stays as it was.
     cents->setSideName(SetterSide::Input, QStringLiteral("kept"));
     dialogs.fileAnswers = {file};
-    cents->ButtonCaricaOut->click();
+    button("ButtonCaricaOut")->click();
     EXPECT_EQ(dialogs.log.last(), QStringLiteral("information: File %1 Loaded").arg(QDir::toNativeSeparators(file)));
     EXPECT_EQ(cents->positions(SetterSide::Out), cents->positions(SetterSide::Input));
-    EXPECT_EQ(cents->EditNomeOut->text(), QString());
-    EXPECT_EQ(cents->EditNomeInput->text(), QStringLiteral("kept"));
+    EXPECT_EQ(sideName(SetterSide::Out)->text(), QString());
+    EXPECT_EQ(sideName(SetterSide::Input)->text(), QStringLiteral("kept"));
 }
 
 TEST_P(CentsWindowTest, FilesFromTheOtherSettingLoad)
@@ -158,11 +131,11 @@ TEST_P(CentsWindowTest, FilesFromTheOtherSettingLoad)
     const QString file = dir.filePath(QStringLiteral("Other.Cts"));
     writeBytes(file, "0\n100,5\n200.25\n300\n400\n500\n600\n700\n800\n900\n1000\n1100\nSoci\xE0\n");
     dialogs.fileAnswers = {file};
-    cents->ButtonCaricaInput->click();
+    button("ButtonCaricaInput")->click();
     EXPECT_EQ(dialogs.entries(QStringLiteral("error")), QStringList());
-    EXPECT_EQ(cents->fields(SetterSide::Input)[1]->value(), 100.5L);
-    EXPECT_EQ(cents->fields(SetterSide::Input)[2]->value(), 200.25L);
-    EXPECT_EQ(cents->EditNomeInput->text(), QString::fromUtf16(u"Soci\u00E0"));
+    EXPECT_EQ(fields(SetterSide::Input)[1]->value(), 100.5L);
+    EXPECT_EQ(fields(SetterSide::Input)[2]->value(), 200.25L);
+    EXPECT_EQ(sideName(SetterSide::Input)->text(), QString::fromUtf16(u"Soci\u00E0"));
 }
 
 TEST_P(CentsWindowTest, ABadFileChangesNothing)
@@ -182,25 +155,23 @@ TEST_P(CentsWindowTest, ABadFileChangesNothing)
     };
     cents->setSideName(SetterSide::Input, QStringLiteral("before"));
     for (const auto &c : cases) {
-        const QString file = dir.filePath(QLatin1String(c.name));
-        writeBytes(file, c.bytes);
-        dialogs.log.clear();
-        dialogs.fileAnswers = {file};
-        cents->ButtonCaricaInput->click();
-        EXPECT_EQ(dialogs.log, (QStringList{QStringLiteral("open"), QStringLiteral("error: ") + QLatin1String(c.error)}));
-        EXPECT_EQ(texts(cents->fields(SetterSide::Input)), QStringList(12, QStringLiteral("1"))) << c.name;
-        EXPECT_EQ(cents->EditNomeInput->text(), QStringLiteral("before"));
+        SCOPED_TRACE(c.name);
+        offerFile(c.name, c.bytes);
+        button("ButtonCaricaInput")->click();
+        EXPECT_EQ(dialogs.log,
+                  (QStringList{QStringLiteral("open"), QStringLiteral("error: ") + QLatin1String(c.error)}));
+        EXPECT_EQ(texts(fields(SetterSide::Input)), QStringList(12, QStringLiteral("1"))) << c.name;
+        EXPECT_EQ(sideName(SetterSide::Input)->text(), QStringLiteral("before"));
     }
 }
 
 TEST_P(CentsWindowTest, ClosingShowsTheMainWindow)
 {
-    openSetter();
+    ASSERT_NO_FATAL_FAILURE(openSetter("RadioButtonCents", cents));
     EXPECT_FALSE(main->isVisible());
     cents->close();
     EXPECT_FALSE(cents->isVisible());
     EXPECT_TRUE(main->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSettings, CentsWindowTest, ::testing::Values(kCommaDecimal, kFullStopDecimal),
-                         [](const auto &info) { return info.param.decimal == QLatin1Char(',') ? "Comma" : "FullStop"; });
+CORDAVO_BOTH_SETTINGS(CentsWindowTest);

@@ -1,15 +1,11 @@
-#include "TestSettings.h"
 #include "../cli/CliProcess.h"
-#include "ScriptedDialogs.h"
 #include "TestFiles.h"
+#include "WindowTest.h"
 #include "numbers/NumberFormat.h"
 #include "tuning/IntervalCents.h"
 #include "ui/CentsList.h"
-#include "ui/CordavoWindows.h"
-#include "ui/NumEdit.h"
 #include "ui/UScale.h"
 #include "ui/UTempXml.h"
-#include "ui/UTemperamento.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,53 +28,36 @@ QString fullStop(long double x)
 }
 
 // cordavo-cli against the windows, under both regional settings.
-class CliWindowsTest : public ::testing::TestWithParam<Separators>
+class CliWindowsTest : public WindowTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        windows = std::make_unique<CordavoWindows>(GetParam(), dialogs);
-        main = &windows->FormTemperamento();
-    }
-    void TearDown() override
-    {
-        windows.reset();
-        QApplication::processEvents();
-    }
-    void fresh()
-    {
-        TearDown();
-        dialogs.log.clear();
-        SetUp();
-    }
-
     // A number or a file written with the setting's decimal separator.
-    QByteArray regional(const char *fullStopText) const
+    QByteArray regional(const QByteArray &fullStopText) const
     {
         return QByteArray(fullStopText).replace('.', char(GetParam().decimal.unicode()));
     }
 
-    // Loads both files in the main window as a user would, supplier first.
-    void loadInMainWindow(const QString &supplier, const QString &temperament)
+    QString supplierFile() const { return dir.filePath(QStringLiteral("s.For")); }
+    QString temperamentFile() const { return dir.filePath(QStringLiteral("t.Tmp")); }
+
+    // Writes both files and loads them in the main window as a user would,
+    // supplier first.
+    void loadInMainWindow(const QByteArray &supplierBytes, const QByteArray &temperamentBytes)
     {
-        dialogs.fileAnswers = {supplier};
-        main->CaricaFornitore->trigger();
-        dialogs.fileAnswers = {temperament};
-        main->CaricaTemperamento->trigger();
+        writeBytes(supplierFile(), supplierBytes);
+        writeBytes(temperamentFile(), temperamentBytes);
+        dialogs.fileAnswers = {supplierFile()};
+        trigger("CaricaFornitore");
+        dialogs.fileAnswers = {temperamentFile()};
+        trigger("CaricaTemperamento");
     }
 
-    CliRun runXml(const QString &supplier, const QString &temperament, const char *oldA, const char *newA) const
+    CliRun runXml(const char *oldA, const char *newA) const
     {
-        return runCordavoCli({QStringLiteral("xml"), QStringLiteral("--supplier"), supplier,
-                              QStringLiteral("--temperament"), temperament, QStringLiteral("--old-a"),
+        return runCordavoCli({QStringLiteral("xml"), QStringLiteral("--supplier"), supplierFile(),
+                              QStringLiteral("--temperament"), temperamentFile(), QStringLiteral("--old-a"),
                               QLatin1String(oldA), QStringLiteral("--new-a"), QLatin1String(newA)});
     }
-
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<CordavoWindows> windows;
-    TFormTemperamento *main = nullptr;
 };
 
 } // namespace
@@ -108,25 +87,22 @@ TEST_P(CliWindowsTest, XmlIsByteForByteWhatTheMainWindowSaves)
          "415.5", "466.25"},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
         fresh();
-        const QString supplier = dir.filePath(QStringLiteral("s.For"));
-        const QString temperament = dir.filePath(QStringLiteral("t.Tmp"));
-        writeBytes(supplier, QByteArray(c.supplier).replace('.', char(GetParam().decimal.unicode())));
-        writeBytes(temperament, QByteArray(c.temperament).replace('.', char(GetParam().decimal.unicode())));
-        loadInMainWindow(supplier, temperament);
-        main->ComboBoxTemperamentInput->setEditText(QString::fromLatin1(regional(c.oldA)));
-        main->ComboBoxTemperamentOut->setEditText(QString::fromLatin1(regional(c.newA)));
-        main->ButtonGeneraXml->click();
+        loadInMainWindow(regional(c.supplier), regional(c.temperament));
+        mainControl<QComboBox>("ComboBoxTemperamentInput")->setEditText(QString::fromLatin1(regional(c.oldA)));
+        mainControl<QComboBox>("ComboBoxTemperamentOut")->setEditText(QString::fromLatin1(regional(c.newA)));
+        generate();
         const QString saved = dir.filePath(QStringLiteral("saved.xml"));
         dialogs.fileAnswers = {saved};
-        main->SalvaXml->trigger();
-        ASSERT_EQ(dialogs.entries(QStringLiteral("error")), QStringList()) << c.name;
+        trigger("SalvaXml");
+        ASSERT_EQ(dialogs.entries(QStringLiteral("error")), QStringList());
 
-        const CliRun run = runXml(supplier, temperament, c.oldA, c.newA);
-        EXPECT_EQ(run.status, 0) << c.name << qPrintable(run.err);
+        const CliRun run = runXml(c.oldA, c.newA);
+        EXPECT_EQ(run.status, 0) << qPrintable(run.err);
         const QByteArray window = readAll(saved);
-        EXPECT_EQ(run.out.size(), window.size()) << c.name;
-        EXPECT_TRUE(run.out == window) << c.name << "\n"
+        EXPECT_EQ(run.out.size(), window.size());
+        EXPECT_TRUE(run.out == window) << "\n"
                                        << run.out.left(900).constData() << "\n---\n"
                                        << window.left(900).constData();
     }
@@ -136,29 +112,28 @@ TEST_P(CliWindowsTest, XmlRefusesWithTheMainWindowsMessages)
 {
     const QByteArray cents = "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
     const struct {
+        const char *name;
         QByteArray supplier;
         QByteArray temperament;
     } cases[] = {
-        {"\r\n0.4\r\n0.49\r\nx\r\ny\r\n\r\n", "\r\n\r\n\r\n" + cents},
-        {"Acme\r\n-7\r\n0.5\r\nx\r\ny\r\n\r\n", "Name\r\n\r\nComment\r\n" + cents},
-        {"Acme\r\n1\r\n-0.4\r\nx\r\ny\r\n\r\n", "\r\nW\r\nComment\r\n" + cents},
+        {"no names, ids under one", "\r\n0.4\r\n0.49\r\nx\r\ny\r\n\r\n", "\r\n\r\n\r\n" + cents},
+        {"negative supplier id, no short name", "Acme\r\n-7\r\n0.5\r\nx\r\ny\r\n\r\n",
+         "Name\r\n\r\nComment\r\n" + cents},
+        {"negative temperament id, no name", "Acme\r\n1\r\n-0.4\r\nx\r\ny\r\n\r\n", "\r\nW\r\nComment\r\n" + cents},
         // Notes no organ can play: refused, the document left as it was.
-        {"Acme\r\n1\r\n2\r\nx\r\ny\r\n\r\n",
+        {"notes out of range", "Acme\r\n1\r\n2\r\nx\r\ny\r\n\r\n",
          "Name\r\nW\r\nComment\r\n999999\r\n0\r\n0\r\n0\r\n0\r\n1200\r\n0\r\n0\r\n0\r\n0\r\n0\r\n-1201\r\n"},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
         fresh();
-        const QString supplier = dir.filePath(QStringLiteral("s.For"));
-        const QString temperament = dir.filePath(QStringLiteral("t.Tmp"));
-        writeBytes(supplier, QByteArray(c.supplier).replace('.', char(GetParam().decimal.unicode())));
-        writeBytes(temperament, c.temperament);
-        loadInMainWindow(supplier, temperament);
-        main->ButtonGeneraXml->click();
+        loadInMainWindow(regional(c.supplier), c.temperament);
+        generate();
         const QStringList shown = dialogs.entries(QStringLiteral("message"));
         ASSERT_FALSE(shown.isEmpty()) << c.supplier.constData();
-        EXPECT_TRUE(windows->FormXml().MemoXml->toPlainText().isEmpty());
+        EXPECT_TRUE(viewer()->toPlainText().isEmpty());
 
-        const CliRun run = runXml(supplier, temperament, "440", "440");
+        const CliRun run = runXml("440", "440");
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.errText(), (shown.join(QLatin1Char('\n')) + QLatin1Char('\n')).toStdString());
         EXPECT_TRUE(run.out.isEmpty());
@@ -176,21 +151,24 @@ TEST_P(CliWindowsTest, IntervalsAndDiffAreWhatTheIntervalsSetterShowsAndExports)
     const IntervalTerms *sides[2] = {&equal, &out};
     QStringList lists[2];
     for (int s = 0; s < 2; ++s) {
+        SCOPED_TRACE(s == 0 ? "Input" : "Out");
         const SetterSide side = s == 0 ? SetterSide::Input : SetterSide::Out;
+        const std::array<TNumEdit *, 12> first = setterFields(scale, side, 1);
+        const std::array<TNumEdit *, 12> second = setterFields(scale, side, 2);
         QStringList fractions{QStringLiteral("intervals"), QStringLiteral("--decimals"), QStringLiteral("2")};
         for (int i = 0; i < 12; ++i) {
-            scale.firstTerms(side)[i]->setValue(sides[s]->first[i]);
-            scale.secondTerms(side)[i]->setValue(sides[s]->second[i]);
+            first[i]->setValue(sides[s]->first[i]);
+            second[i]->setValue(sides[s]->second[i]);
             fractions << fullStop(sides[s]->first[i]) + QLatin1Char('/') + fullStop(sides[s]->second[i]);
         }
-        (s == 0 ? scale.ComboBoxArrotondaInput : scale.ComboBoxArrotondaOut)->setCurrentIndex(2);
-        (s == 0 ? scale.ButtonCalcolaCentsInput : scale.ButtonCalcolaCentsOut)->click();
-        lists[s] = (s == 0 ? scale.ListBoxCentsInput : scale.ListBoxCentsOut)
+        control<QComboBox>(scale, s == 0 ? "ComboBoxArrotondaInput" : "ComboBoxArrotondaOut")->setCurrentIndex(2);
+        control<QPushButton>(scale, s == 0 ? "ButtonCalcolaCentsInput" : "ButtonCalcolaCentsOut")->click();
+        lists[s] = control<CentsList>(scale, s == 0 ? "ListBoxCentsInput" : "ListBoxCentsOut")
                        ->lines()
                        .replaceInStrings(GetParam().decimal, QStringLiteral("."));
         const CliRun run = runCordavoCli(fractions);
         EXPECT_EQ(run.status, 0) << qPrintable(run.err);
-        EXPECT_EQ(run.outText(), lists[s].join(QLatin1Char('|')).toStdString()) << "side " << s;
+        EXPECT_EQ(run.outText(), lists[s].join(QLatin1Char('|')).toStdString());
     }
 
     scale.showInFront();
@@ -198,7 +176,7 @@ TEST_P(CliWindowsTest, IntervalsAndDiffAreWhatTheIntervalsSetterShowsAndExports)
     scale.ButtonEsportaClick();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     QStringList received;
-    for (TNumEdit *field : main->noteFields())
+    for (TNumEdit *field : noteFields(*main))
         received << fullStop(field->value());
     const CliRun diff = runCordavoCli({QStringLiteral("diff"), QStringLiteral("--old"), lists[0].join(QLatin1Char(',')),
                                        QStringLiteral("--new"), lists[1].join(QLatin1Char(','))});
@@ -206,4 +184,4 @@ TEST_P(CliWindowsTest, IntervalsAndDiffAreWhatTheIntervalsSetterShowsAndExports)
     EXPECT_EQ(diff.outText(), received.join(QLatin1Char('|')).toStdString());
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSeparators, CliWindowsTest, ::testing::Values(kCommaDecimal, kFullStopDecimal));
+CORDAVO_BOTH_SETTINGS(CliWindowsTest);

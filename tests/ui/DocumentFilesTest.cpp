@@ -1,10 +1,6 @@
-#include "TestSettings.h"
-#include "ScriptedDialogs.h"
 #include "TestFiles.h"
-#include "ui/CordavoWindows.h"
-#include "ui/NumEdit.h"
+#include "WindowTest.h"
 #include "ui/UTempXml.h"
-#include "ui/UTemperamento.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,31 +68,9 @@ QList<PrintedWord> printedWords(const QString &pdf, QList<double> *pageHeights)
 }
 
 // Saving, printing and the two data files, under both regional settings.
-class DocumentFilesTest : public ::testing::TestWithParam<Separators>
+class DocumentFilesTest : public WindowTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        windows = std::make_unique<CordavoWindows>(GetParam(), dialogs);
-        main = &windows->FormTemperamento();
-    }
-
-    void TearDown() override
-    {
-        windows.reset();
-        QApplication::processEvents();
-    }
-
-    void fillIdentification()
-    {
-        main->EditNomeFornitore->setText(QStringLiteral("Acme"));
-        main->NumEdit_IdFornitore->setValue(7);
-        main->NumEdit_IdTemperamento->setValue(512);
-        main->EditNomeTemperamento->setText(QStringLiteral("Werckmeister III"));
-        main->EditNomeCorto->setText(QStringLiteral("W3"));
-    }
-
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
     QString saved(const QString &file) const
     {
@@ -106,38 +80,20 @@ protected:
     {
         return QStringLiteral("information: File ") + QDir::toNativeSeparators(file) + QStringLiteral(" Loaded");
     }
-    QString decimal(const char *fullStopText) const
-    {
-        return QString::fromLatin1(fullStopText).replace(QLatin1Char('.'), GetParam().decimal);
-    }
-
-    // Every field a file can change, to show that a refused file changed none.
-    QStringList fieldTexts() const
-    {
-        QStringList texts{main->EditNomeFornitore->text(),      main->NumEdit_IdFornitore->text(),
-                          main->NumEdit_IdTemperamento->text(), main->EditNomeTemperamento->text(),
-                          main->EditNomeCorto->text(),          main->EditCommento->text()};
-        for (TNumEdit *field : main->noteFields())
-            texts << field->text();
-        return texts;
-    }
-
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<CordavoWindows> windows;
-    TFormTemperamento *main = nullptr;
+    QLineEdit *edit(const char *name) const { return mainControl<QLineEdit>(name); }
+    TNumEdit *field(const char *name) const { return mainControl<TNumEdit>(name); }
 };
 
 } // namespace
 
 TEST_P(DocumentFilesTest, SavedXmlIsTheViewersTextInUtf8WithCrLf)
 {
-    fillIdentification();
-    main->EditNomeTemperamento->setText(QString::fromUtf16(u"Societ\u00E0 & Figli"));
-    main->ButtonGeneraXml->click();
+    fillIdentification(512);
+    edit("EditNomeTemperamento")->setText(QString::fromUtf16(u"Societ\u00E0 & Figli"));
+    generate();
     const QString file = path("Well.Temperament_Hauptwerk_xml");
     dialogs.fileAnswers = {file};
-    main->SalvaXml->trigger();
+    trigger("SalvaXml");
     EXPECT_EQ(dialogs.log.last(), saved(file));
 
     const QByteArray bytes = readAll(file);
@@ -154,7 +110,7 @@ TEST_P(DocumentFilesTest, SavedXmlIsTheViewersTextInUtf8WithCrLf)
     EXPECT_EQ(dialogs.lastQuestion.typeChanged(QStringLiteral("File1"), 0),
               QStringLiteral("File1.Temperament_Hauptwerk_xml"));
     dialogs.fileAnswers = {std::nullopt};
-    main->SalvaXml->trigger();
+    trigger("SalvaXml");
     EXPECT_EQ(dialogs.lastQuestion.fileName, file);
 }
 
@@ -162,45 +118,46 @@ TEST_P(DocumentFilesTest, SavingKeepsTheUsersEditsAndAnEmptyViewerGivesAnEmptyFi
 {
     const QString empty = path("Empty.Temperament.Hauptwerk.xml");
     dialogs.fileAnswers = {empty};
-    main->SalvaXml->trigger();
+    trigger("SalvaXml");
     EXPECT_EQ(dialogs.log, (QStringList{QStringLiteral("save"), saved(empty)}));
     EXPECT_EQ(QFileInfo(empty).size(), 0);
     EXPECT_TRUE(QFileInfo::exists(empty));
 
-    fillIdentification();
-    main->ButtonGeneraXml->click();
-    windows->FormXml().MemoXml->appendPlainText(QStringLiteral("<!-- tuned by ear -->"));
+    fillIdentification(512);
+    generate();
+    viewer()->appendPlainText(QStringLiteral("<!-- tuned by ear -->"));
     const QString edited = path("Edited.Txt");
     dialogs.fileAnswers = {edited};
-    main->SalvaXml->trigger();
+    trigger("SalvaXml");
     EXPECT_TRUE(readAll(edited).endsWith("</Hauptwerk>\r\n<!-- tuned by ear -->\r\n"));
 
     // Cancelling writes nothing and says nothing.
     dialogs.log.clear();
     dialogs.fileAnswers = {std::nullopt};
-    main->SalvaXml->trigger();
+    trigger("SalvaXml");
     EXPECT_EQ(dialogs.log, QStringList{QStringLiteral("save")});
 }
 
 TEST_P(DocumentFilesTest, AFailedSaveSaysWhyAndKeepsTheOldFile)
 {
-    fillIdentification();
+    fillIdentification(512);
     const QString existing = path("Keep.For");
     writeBytes(existing, "old\r\n");
     struct Case {
-        QAction *command;
+        const char *command;
         QString target;
     };
     const Case cases[] = {
-        {main->SalvaXml, dir.path()},
-        {main->SalvaFornitore, dir.path()},
-        {main->SalvaTemperamento, path("Keep.For/inside.Tmp")},
-        {main->SalvaFornitore, path("no/such/folder/File1.For")},
+        {"SalvaXml", dir.path()},
+        {"SalvaFornitore", dir.path()},
+        {"SalvaTemperamento", path("Keep.For/inside.Tmp")},
+        {"SalvaFornitore", path("no/such/folder/File1.For")},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.command) + " to " + c.target.toStdString());
         dialogs.log.clear();
         dialogs.fileAnswers = {c.target};
-        c.command->trigger();
+        trigger(c.command);
         ASSERT_EQ(dialogs.log.size(), 2) << qPrintable(dialogs.log.join(QLatin1Char('|')));
         EXPECT_TRUE(dialogs.log[1].startsWith(
             QStringLiteral("error: Cannot save \"%1\": ").arg(QDir::toNativeSeparators(c.target))))
@@ -211,25 +168,24 @@ TEST_P(DocumentFilesTest, AFailedSaveSaysWhyAndKeepsTheOldFile)
 
 TEST_P(DocumentFilesTest, PrintingIsRefusedBeforeTheFirstGeneration)
 {
-    main->Stampa->trigger();
+    trigger("Stampa");
     EXPECT_EQ(dialogs.log, QStringList{QStringLiteral("message: Before Generating The XML Page")});
 }
 
 TEST_P(DocumentFilesTest, PrintsTheViewersLinesInOrderOverSeveralPages)
 {
-    fillIdentification();
-    main->ButtonGeneraXml->click();
-    windows->FormXml().MemoXml->appendPlainText(QStringLiteral("typed after generating"));
-    windows->FormXml().MemoXml->appendPlainText(QStringLiteral("W") + QString(400, QLatin1Char('x')) +
-                                                QStringLiteral("END"));
+    fillIdentification(512);
+    generate();
+    viewer()->appendPlainText(QStringLiteral("typed after generating"));
+    viewer()->appendPlainText(QStringLiteral("W") + QString(400, QLatin1Char('x')) + QStringLiteral("END"));
     const QString pdf = path("print.pdf");
     dialogs.pdfPath = pdf;
     dialogs.printAnswers = {false};
-    main->Stampa->trigger();
+    trigger("Stampa");
     EXPECT_FALSE(QFileInfo::exists(pdf)) << "a cancelled print dialog printed";
 
     dialogs.printAnswers = {true};
-    main->Stampa->trigger();
+    trigger("Stampa");
     EXPECT_EQ(dialogs.entries(QStringLiteral("error")), QStringList());
     const QString info = runTool(QStringLiteral("pdfinfo"), {pdf});
     const QString pages = info.section(QStringLiteral("Pages:"), 1).section(QLatin1Char('\n'), 0, 0).trimmed();
@@ -259,12 +215,12 @@ TEST_P(DocumentFilesTest, PrintsTheViewersLinesInOrderOverSeveralPages)
 
 TEST_P(DocumentFilesTest, EveryPrintedLineEndsAboveThePageBottom)
 {
-    fillIdentification();
-    main->ButtonGeneraXml->click();
+    fillIdentification(512);
+    generate();
     const QString pdf = path("bottom.pdf");
     dialogs.pdfPath = pdf;
     dialogs.printAnswers = {true};
-    main->Stampa->trigger();
+    trigger("Stampa");
     ASSERT_EQ(dialogs.entries(QStringLiteral("error")), QStringList());
 
     // Printing fills the page down to the printable area's bottom edge.
@@ -301,21 +257,19 @@ TEST_P(DocumentFilesTest, EveryPrintedLineEndsAboveThePageBottom)
 
 TEST_P(DocumentFilesTest, ADocumentOpenedFromAFileCanBePrinted)
 {
-    fillIdentification();
-    main->ButtonGeneraXml->click();
+    fillIdentification(512);
+    generate();
     const QString file = path("Well.Temperament.Hauptwerk.xml");
     dialogs.fileAnswers = {file};
-    main->SalvaXml->trigger();
+    trigger("SalvaXml");
 
-    windows = std::make_unique<CordavoWindows>(GetParam(), dialogs);
-    main = &windows->FormTemperamento();
-    dialogs.log.clear();
+    fresh();
     dialogs.fileAnswers = {file};
-    main->ApriXml->trigger();
+    trigger("ApriXml");
     const QString pdf = path("opened.pdf");
     dialogs.pdfPath = pdf;
     dialogs.printAnswers = {true};
-    main->Stampa->trigger();
+    trigger("Stampa");
     EXPECT_EQ(dialogs.log, (QStringList{QStringLiteral("open"), loaded(file), QStringLiteral("print")}));
     const QString text = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     EXPECT_TRUE(text.contains(QStringLiteral("<Name>Werckmeister III</Name>"))) << qPrintable(text.left(500));
@@ -337,13 +291,13 @@ TEST_P(DocumentFilesTest, SavedXmlKeepsNoBreakSpacesAndLineSeparators)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        fillIdentification();
-        main->EditNomeTemperamento->setText(c.temperamentName);
-        main->EditCommento->setText(c.comment);
-        main->ButtonGeneraXml->click();
+        fillIdentification(512);
+        edit("EditNomeTemperamento")->setText(c.temperamentName);
+        edit("EditCommento")->setText(c.comment);
+        generate();
         const QString file = path("Exact.Temperament.Hauptwerk.xml");
         dialogs.fileAnswers = {file};
-        main->SalvaXml->trigger();
+        trigger("SalvaXml");
         const QByteArray bytes = readAll(file);
         EXPECT_TRUE(bytes.contains(c.line)) << bytes.left(400).constData();
         EXPECT_EQ(bytes.count("\r\n"), 549);
@@ -358,23 +312,22 @@ TEST_P(DocumentFilesTest, ALongShortNameFromAFileStaysWholeWhileTypingStopsAtFiv
     const QString temperament = path("Long.Tmp");
     writeBytes(temperament,
                "Well\r\nLONGSHORTNAME\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
-    for (QAction *load : {main->CaricaFornitore, main->CaricaTemperamento}) {
-        SCOPED_TRACE(qPrintable(load->text()));
-        fillIdentification();
-        dialogs.fileAnswers = {load == main->CaricaFornitore ? supplier : temperament};
-        load->trigger();
-        EXPECT_EQ(main->EditNomeCorto->text(), QStringLiteral("LONGSHORTNAME"));
-        main->ButtonGeneraXml->click();
-        EXPECT_TRUE(windows->FormXml().MemoXml->toPlainText().contains(
-            QStringLiteral("\n    <ShortName>LONGSHORTNAME</ShortName>\n")));
+    for (const char *load : {"CaricaFornitore", "CaricaTemperamento"}) {
+        SCOPED_TRACE(load);
+        fillIdentification(512);
+        dialogs.fileAnswers = {load == std::string("CaricaFornitore") ? supplier : temperament};
+        trigger(load);
+        EXPECT_EQ(edit("EditNomeCorto")->text(), QStringLiteral("LONGSHORTNAME"));
+        generate();
+        EXPECT_TRUE(viewer()->toPlainText().contains(QStringLiteral("\n    <ShortName>LONGSHORTNAME</ShortName>\n")));
         const QString saved = path("Again.Tmp");
         dialogs.fileAnswers = {saved};
-        main->SalvaTemperamento->trigger();
+        trigger("SalvaTemperamento");
         EXPECT_TRUE(readAll(saved).startsWith("Well\r\nLONGSHORTNAME\r\n"));
     }
 
     // What the user types or pastes stops at five characters in all.
-    QLineEdit *field = main->EditNomeCorto;
+    QLineEdit *field = edit("EditNomeCorto");
     struct Case {
         const char *name;
         QString start;
@@ -433,53 +386,51 @@ TEST_P(DocumentFilesTest, PageSetupStartsAtA4WithMarginsOf25mm)
     EXPECT_NEAR(margins.top(), 25, 0.01);
     EXPECT_NEAR(margins.right(), 25, 0.01);
     EXPECT_NEAR(margins.bottom(), 25, 0.01);
-    main->ImpostaStampante->trigger();
+    trigger("ImpostaStampante");
     EXPECT_EQ(dialogs.log, QStringList{QStringLiteral("page setup")});
 }
 
 TEST_P(DocumentFilesTest, DataFilesAreNotSavedWhileTheCheckFails)
 {
-    fillIdentification();
-    main->EditNomeCorto->clear();
-    main->SalvaTemperamento->trigger();
+    fillIdentification(512);
+    edit("EditNomeCorto")->clear();
+    trigger("SalvaTemperamento");
     EXPECT_EQ(dialogs.log, (QStringList{QStringLiteral("message: Short Name Temperament Required"),
                                         QStringLiteral("message: Unsaved data for errors !")}));
     dialogs.log.clear();
-    main->EditNomeFornitore->clear();
-    main->SalvaFornitore->trigger();
+    edit("EditNomeFornitore")->clear();
+    trigger("SalvaFornitore");
     EXPECT_EQ(dialogs.log.size(), 3);
     EXPECT_EQ(dialogs.log.last(), QStringLiteral("message: Unsaved data for errors !"));
 }
 
 TEST_P(DocumentFilesTest, SupplierAndTemperamentFilesRoundTrip)
 {
-    fillIdentification();
-    main->NumEdit_Mi->setValue(-13.69);
-    main->NumEdit_Do->setValue(1.5);
+    fillIdentification(512);
+    field("NumEdit_Mi")->setValue(-13.69);
+    field("NumEdit_Do")->setValue(1.5);
     const QString supplier = path("Acme.For");
     const QString temperament = path("Well.Tmp");
     dialogs.fileAnswers = {supplier, temperament};
-    main->SalvaFornitore->trigger();
-    main->SalvaTemperamento->trigger();
+    trigger("SalvaFornitore");
+    trigger("SalvaTemperamento");
     EXPECT_EQ(dialogs.entries(QStringLiteral("information")).size(), 2);
     EXPECT_EQ(readAll(supplier), QByteArray("Acme\r\n7\r\n512\r\nWerckmeister III\r\nW3\r\n\r\n"));
     const QStringList lines = QString::fromUtf8(readAll(temperament)).split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 16);
-    EXPECT_EQ(lines[3], decimal("1.5"));
+    EXPECT_EQ(lines[3], local("1.5"));
     EXPECT_EQ(lines[4], QStringLiteral("0"));
-    EXPECT_EQ(lines[7], decimal("-13.69"));
+    EXPECT_EQ(lines[7], local("-13.69"));
 
     const QStringList before = fieldTexts();
-    windows = std::make_unique<CordavoWindows>(GetParam(), dialogs);
-    main = &windows->FormTemperamento();
-    dialogs.log.clear();
+    fresh();
     dialogs.fileAnswers = {supplier, temperament};
-    main->CaricaFornitore->trigger();
-    main->CaricaTemperamento->trigger();
+    trigger("CaricaFornitore");
+    trigger("CaricaTemperamento");
     EXPECT_EQ(dialogs.log,
               (QStringList{QStringLiteral("open"), loaded(supplier), QStringLiteral("open"), loaded(temperament)}));
     EXPECT_EQ(fieldTexts(), before);
-    EXPECT_EQ(main->NumEdit_Mi->value(), -13.69L);
+    EXPECT_EQ(field("NumEdit_Mi")->value(), -13.69L);
 }
 
 TEST_P(DocumentFilesTest, FilesFromTheOtherSettingLoadAndNumbersTakeTheFieldsPattern)
@@ -489,23 +440,23 @@ TEST_P(DocumentFilesTest, FilesFromTheOtherSettingLoadAndNumbersTakeTheFieldsPat
     const QString temperament = path("Other.tmp");
     writeBytes(temperament, "Well\nW\n\n10\n0\n0\n0\n-13,686\n0\n0\n0\n0\n0\n0\n0\n");
     dialogs.fileAnswers = {supplier, temperament};
-    main->CaricaFornitore->trigger();
-    main->CaricaTemperamento->trigger();
+    trigger("CaricaFornitore");
+    trigger("CaricaTemperamento");
     EXPECT_EQ(dialogs.entries(QStringLiteral("error")), QStringList());
-    EXPECT_EQ(main->NumEdit_IdFornitore->value(), 13);
-    EXPECT_EQ(main->NumEdit_IdFornitore->text(), QStringLiteral("13"));
-    EXPECT_EQ(main->NumEdit_IdTemperamento->value(), 1234);
-    EXPECT_EQ(main->NumEdit_Mi->text(), decimal("-13.69"));
-    EXPECT_EQ(main->NumEdit_Mi->value(), -13.69L);
-    EXPECT_EQ(main->NumEdit_Do->value(), 10);
-    EXPECT_EQ(main->EditNomeFornitore->text(), QStringLiteral("Acme"));
-    EXPECT_EQ(main->EditCommento->text(), QString()); // the temperament file's empty comment came last
+    EXPECT_EQ(field("NumEdit_IdFornitore")->value(), 13);
+    EXPECT_EQ(field("NumEdit_IdFornitore")->text(), QStringLiteral("13"));
+    EXPECT_EQ(field("NumEdit_IdTemperamento")->value(), 1234);
+    EXPECT_EQ(field("NumEdit_Mi")->text(), local("-13.69"));
+    EXPECT_EQ(field("NumEdit_Mi")->value(), -13.69L);
+    EXPECT_EQ(field("NumEdit_Do")->value(), 10);
+    EXPECT_EQ(edit("EditNomeFornitore")->text(), QStringLiteral("Acme"));
+    EXPECT_EQ(edit("EditCommento")->text(), QString()); // the temperament file's empty comment came last
 }
 
 TEST_P(DocumentFilesTest, ABadFileChangesNoFieldAndSaysWhereItIsWrong)
 {
-    fillIdentification();
-    main->NumEdit_Re->setValue(3);
+    fillIdentification(512);
+    field("NumEdit_Re")->setValue(3);
     const QStringList before = fieldTexts();
     const QString folder = path("Folder.Tmp");
     QDir().mkdir(folder);
@@ -538,18 +489,17 @@ TEST_P(DocumentFilesTest, ABadFileChangesNoFieldAndSaysWhereItIsWrong)
          true, "\"Binary.For\" is not a text file: it holds NUL bytes"},
     };
     for (const auto &c : cases) {
-        const QString file = path(c.name);
-        writeBytes(file, c.bytes);
-        dialogs.log.clear();
-        dialogs.fileAnswers = {file};
-        (c.supplier ? main->CaricaFornitore : main->CaricaTemperamento)->trigger();
-        EXPECT_EQ(dialogs.log, (QStringList{QStringLiteral("open"), QStringLiteral("error: ") + c.error})) << c.name;
-        EXPECT_EQ(fieldTexts(), before) << c.name;
+        SCOPED_TRACE(c.name);
+        offerFile(c.name, c.bytes);
+        trigger(c.supplier ? "CaricaFornitore" : "CaricaTemperamento");
+        EXPECT_EQ(dialogs.log, (QStringList{QStringLiteral("open"), QStringLiteral("error: ") + c.error}));
+        EXPECT_EQ(fieldTexts(), before);
     }
     for (const QString &file : {folder, big, path("Missing.Tmp")}) {
+        SCOPED_TRACE(file.toStdString());
         dialogs.log.clear();
         dialogs.fileAnswers = {file};
-        main->CaricaTemperamento->trigger();
+        trigger("CaricaTemperamento");
         ASSERT_EQ(dialogs.log.size(), 2);
         EXPECT_TRUE(dialogs.log[1].startsWith(
             QStringLiteral("error: Cannot load \"%1\": ").arg(QDir::toNativeSeparators(file))))
@@ -558,7 +508,4 @@ TEST_P(DocumentFilesTest, ABadFileChangesNoFieldAndSaysWhereItIsWrong)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSettings, DocumentFilesTest, ::testing::Values(kCommaDecimal, kFullStopDecimal),
-                         [](const auto &info) {
-                             return info.param.decimal == QLatin1Char(',') ? "Comma" : "FullStop";
-                         });
+CORDAVO_BOTH_SETTINGS(DocumentFilesTest);

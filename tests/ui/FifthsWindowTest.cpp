@@ -1,19 +1,14 @@
-#include "TestSettings.h"
-#include "ScriptedDialogs.h"
+#include "WindowTest.h"
 #include "numbers/NumberFormat.h"
 #include "tuning/CircleOfFifths.h"
 #include "ui/CentsList.h"
-#include "ui/CordavoWindows.h"
 #include "ui/NumEdit.h"
 #include "ui/UCents.h"
 #include "ui/USetTemperament.h"
 #include "ui/UTemperamento.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,67 +30,58 @@ const char *const kEqualList = "0, 100, 200, 300, 400, 500, 600, 700, 800, 900, 
 const char *const kQuarterList =
     "0, 76.05, 193.16, 269.21, 386.32, 462.37, 579.47, 696.58, 772.63, 889.74, 965.79, 1082.9";
 
-// Each case runs under a comma and a full-stop decimal setting.
-class FifthsWindowTest : public ::testing::TestWithParam<Separators>
+const char *const kFifthNames[12] = {"C_G",   "G_D",   "D_A",   "A_E",   "E_B",  "B_Fd",
+                                     "Fd_Cd", "Cd_Gd", "Gd_Eb", "Eb_Bb", "Bb_F", "F_C"};
+
+class FifthsWindowTest : public WindowTest
 {
 protected:
     void SetUp() override
     {
-        windows = std::make_unique<CordavoWindows>(GetParam(), dialogs);
-        main = &windows->FormTemperamento();
+        WindowTest::SetUp();
         fifths = &windows->FormCicloQuinte();
     }
 
-    void TearDown() override
-    {
-        windows.reset();
-        QApplication::processEvents();
-    }
-
-    // A new set of windows for the next case of a table.
-    void fresh()
-    {
-        TearDown();
-        dialogs.log.clear();
-        SetUp();
-    }
-
-    // A list of texts written with the full stop, in the test's setting.
-    QString decimal(const char *fullStopText) const
-    {
-        return QString::fromLatin1(fullStopText).replace(QLatin1Char('.'), GetParam().decimal);
-    }
-    std::string expected(const char *list) const { return decimal(list).toStdString(); }
+    std::string expected(const char *list) const { return local(list).toStdString(); }
     static std::string shown(const CentsList *list) { return list->lines().join(QStringLiteral(", ")).toStdString(); }
 
-    CentsList *list(SetterSide side) const
+    // A control of one side, by its name without the side: ("ListBoxCents", Out) is ListBoxCentsOut.
+    template <typename T> T *sideControl(const char *name, SetterSide side) const
     {
-        return side == SetterSide::Input ? fifths->ListBoxCentsInput : fifths->ListBoxCentsOut;
+        const std::string full = std::string(name) + (side == SetterSide::Input ? "Input" : "Out");
+        return control<T>(*fifths, full.c_str());
     }
-    QCheckBox *equal(SetterSide side) const
+    CentsList *list(SetterSide side) const { return sideControl<CentsList>("ListBoxCents", side); }
+    QCheckBox *equal(SetterSide side) const { return sideControl<QCheckBox>("CheckBoxEquabile", side); }
+    QComboBox *rounds(SetterSide side) const { return sideControl<QComboBox>("ComboBoxArrotonda", side); }
+    QPushButton *calculate(SetterSide side) const { return sideControl<QPushButton>("ButtonCalcolaCents", side); }
+    QPushButton *exportCents(SetterSide side) const { return sideControl<QPushButton>("ButtonEsportaCents", side); }
+    QRadioButton *pythagorean(SetterSide side) const
     {
-        return side == SetterSide::Input ? fifths->CheckBoxEquabileInput : fifths->CheckBoxEquabileOut;
+        return control<QRadioButton>(*fifths, side == SetterSide::Input ? "RadioButtonInputPitagorico"
+                                                                        : "RadioButtonOutPitagorico");
     }
-    QComboBox *rounds(SetterSide side) const
+    QPushButton *exportButton() const { return control<QPushButton>(*fifths, "ButtonEsporta"); }
+
+    // A side's fifth boxes in circle order, C-G first and F-C last.
+    std::array<QComboBox *, 12> fifthBoxes(SetterSide side) const
     {
-        return side == SetterSide::Input ? fifths->ComboBoxArrotondaInput : fifths->ComboBoxArrotondaOut;
-    }
-    QPushButton *calculate(SetterSide side) const
-    {
-        return side == SetterSide::Input ? fifths->ButtonCalcolaCentsInput : fifths->ButtonCalcolaCentsOut;
-    }
-    QPushButton *exportCents(SetterSide side) const
-    {
-        return side == SetterSide::Input ? fifths->ButtonEsportaCentsInput : fifths->ButtonEsportaCentsOut;
+        std::array<QComboBox *, 12> boxes{};
+        for (int k = 0; k < 12; ++k) {
+            const std::string name =
+                std::string("ComboBox") + (side == SetterSide::Input ? "Input_" : "Out_") + kFifthNames[k];
+            boxes[k] = control<QComboBox>(*fifths, name.c_str());
+        }
+        return boxes;
     }
 
     // Every fifth box of a side at one item, then some at another.
     void choose(SetterSide side, int item, std::initializer_list<int> others = {}, int otherItem = 0)
     {
-        for (QComboBox *box : fifths->fifthBoxes(side))
+        for (QComboBox *box : fifthBoxes(side))
             box->setCurrentIndex(item);
         for (int k : others)
-            fifths->fifthBoxes(side)[k]->setCurrentIndex(otherItem);
+            fifthBoxes(side)[k]->setCurrentIndex(otherItem);
     }
 
     // The note fields of the main window after it has taken the export.
@@ -103,15 +89,9 @@ protected:
     {
         main->showMainWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(main));
-        QStringList texts;
-        for (TNumEdit *field : main->noteFields())
-            texts << field->text();
-        return texts;
+        return texts(noteFields(*main));
     }
 
-    ScriptedDialogs dialogs;
-    std::unique_ptr<CordavoWindows> windows;
-    TFormTemperamento *main = nullptr;
     TFormCicloQuinte *fifths = nullptr;
 };
 
@@ -142,9 +122,9 @@ TEST_P(FifthsWindowTest, OpensFixedWithEveryBoxAtItsFirstChoice)
 TEST_P(FifthsWindowTest, RefusesEveryExportUntilItsSidesAreCalculated)
 {
     const NoteCents before = windows->FormCents().positions(SetterSide::Input);
-    fifths->ButtonEsporta->click();
-    fifths->ButtonEsportaCentsInput->click();
-    fifths->ButtonEsportaCentsOut->click();
+    exportButton()->click();
+    exportCents(SetterSide::Input)->click();
+    exportCents(SetterSide::Out)->click();
     EXPECT_EQ(dialogs.log, QStringList(3, QString::fromLatin1(kRefusal)));
     EXPECT_FALSE(main->exportPending());
     EXPECT_FALSE(windows->FormCents().isVisible());
@@ -152,77 +132,88 @@ TEST_P(FifthsWindowTest, RefusesEveryExportUntilItsSidesAreCalculated)
     EXPECT_EQ(windows->FormCents().positions(SetterSide::Input), before);
 
     // One side calculated: its own "Export Cents" works, the others still refuse.
-    fifths->ButtonCalcolaCentsInput->click();
+    calculate(SetterSide::Input)->click();
     dialogs.log.clear();
-    fifths->ButtonEsporta->click();
-    fifths->ButtonEsportaCentsOut->click();
+    exportButton()->click();
+    exportCents(SetterSide::Out)->click();
     EXPECT_EQ(dialogs.log, QStringList(2, QString::fromLatin1(kRefusal)));
     EXPECT_FALSE(main->exportPending());
-    fifths->ButtonEsportaCentsInput->click();
+    exportCents(SetterSide::Input)->click();
     EXPECT_EQ(dialogs.log.last(), QString::fromLatin1(kExported));
 }
 
-TEST_P(FifthsWindowTest, CalculateListsTheSidesPositions)
+// The core's table of circles is tested with the core; here, that each side
+// hands the core its own boxes in circle order, its own comma and its own
+// rounding, and shows the result in the setting's decimal separator.
+TEST_P(FifthsWindowTest, CalculateShowsWhatTheCoreGivesForTheSidesBoxes)
 {
+    struct SideSetting {
+        FifthChoices items;
+        Comma comma;
+        const char *rounds; // the text in the "Rounds" box
+        int decimals;
+    };
     struct Case {
         const char *name;
-        SetterSide side;
-        std::function<void(TFormCicloQuinte &)> set;
-        const char *list;
+        SideSetting input;
+        SideSetting out;
     };
+    const FifthChoices initial{3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3};
+    const FifthChoices everyItem{1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 2, 6};
+    const FifthChoices everyItemBackwards{6, 2, 0, 9, 8, 7, 6, 5, 4, 3, 2, 1};
     const Case cases[] = {
-        {"initial choices", SetterSide::Input, [](TFormCicloQuinte &) {}, kQuarterList},
-        {"typed 4 decimals", SetterSide::Input,
-         [](TFormCicloQuinte &w) { w.ComboBoxArrotondaInput->setEditText(QStringLiteral("4")); },
-         "0, 76.049, 193.1569, 269.2059, 386.3137, 462.3627, 579.4706, 696.5785, 772.6275, 889.7353, 965.7843, "
-         "1082.8922"},
-        {"half Pythagorean comma", SetterSide::Out,
-         [](TFormCicloQuinte &w) {
-             for (QComboBox *box : w.fifthBoxes(SetterSide::Out))
-                 box->setCurrentIndex(1);
-             w.RadioButtonOutPitagorico->setChecked(true);
-         },
-         "0, 31.57, 180.45, 212.02, 360.9, 392.47, 541.35, 690.22, 721.8, 870.67, 902.25, 1051.12"},
-        {"widened by a fifth of a comma", SetterSide::Input,
-         [](TFormCicloQuinte &w) {
-             for (QComboBox *box : w.fifthBoxes(SetterSide::Input))
-                 box->setCurrentText(QStringLiteral("+1/5"));
-         },
-         "0, 143.8, 212.51, 356.31, 425.03, 568.82, 637.54, 706.26, 850.05, 918.77, 1062.56, 1131.28"},
+        {"initial choices", {initial, Comma::Syntonic, "   2", 2}, {initial, Comma::Syntonic, "   2", 2}},
+        {"every item, sides apart",
+         {everyItem, Comma::Pythagorean, "   3", 3},
+         {everyItemBackwards, Comma::Syntonic, "   1", 1}},
+        {"typed roundings", {everyItemBackwards, Comma::Pythagorean, "4", 4}, {everyItem, Comma::Syntonic, " 10 ", 10}},
+        {"no decimals on one side", {initial, Comma::Syntonic, "   0", 0}, {everyItem, Comma::Pythagorean, "   5", 5}},
     };
     for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
         fresh();
-        c.set(*fifths);
-        calculate(c.side)->click();
-        EXPECT_EQ(shown(list(c.side)), expected(c.list)) << c.name;
+        for (SetterSide side : {SetterSide::Input, SetterSide::Out}) {
+            const SideSetting &set = side == SetterSide::Input ? c.input : c.out;
+            for (int k = 0; k < 12; ++k)
+                fifthBoxes(side)[k]->setCurrentIndex(set.items[k]);
+            pythagorean(side)->setChecked(set.comma == Comma::Pythagorean);
+            rounds(side)->setEditText(QString::fromLatin1(set.rounds));
+        }
+        calculate(SetterSide::Input)->click();
+        EXPECT_EQ(list(SetterSide::Out)->count(), 0);
+        calculate(SetterSide::Out)->click();
+        for (SetterSide side : {SetterSide::Input, SetterSide::Out}) {
+            const SideSetting &set = side == SetterSide::Input ? c.input : c.out;
+            EXPECT_EQ(list(side)->lines(), calculateCircle(set.items, set.comma, set.decimals, GetParam().decimal))
+                << (side == SetterSide::Input ? "Input" : "Out");
+        }
         // Pressing it again renews the list rather than extending it.
-        calculate(c.side)->click();
-        EXPECT_EQ(list(c.side)->count(), 12) << c.name;
-        EXPECT_EQ(list(c.side == SetterSide::Input ? SetterSide::Out : SetterSide::Input)->count(), 0) << c.name;
-        EXPECT_TRUE(dialogs.log.isEmpty()) << c.name;
+        calculate(SetterSide::Input)->click();
+        EXPECT_EQ(list(SetterSide::Input)->count(), 12);
+        EXPECT_TRUE(dialogs.log.isEmpty());
     }
 }
 
 TEST_P(FifthsWindowTest, TypedTextInAFifthBoxIsAPureFifthAndNeverBecomesAnItem)
 {
-    const QString pure = decimal("0, 113.69, 203.91, 317.6, 407.82, 521.51, 611.73, 701.96, 815.64, 905.87, 1019.55, "
-                                 "1109.78");
+    const QString pure = local("0, 113.69, 203.91, 317.6, 407.82, 521.51, 611.73, 701.96, 815.64, 905.87, 1019.55, "
+                               "1109.78");
     choose(SetterSide::Out, 0);
-    fifths->fifthBoxes(SetterSide::Out)[3]->setEditText(QStringLiteral("1/4"));
-    fifths->fifthBoxes(SetterSide::Out)[7]->setEditText(QStringLiteral("  quarter"));
-    fifths->ButtonCalcolaCentsOut->click();
-    EXPECT_EQ(shown(fifths->ListBoxCentsOut), pure.toStdString());
+    fifthBoxes(SetterSide::Out)[3]->setEditText(QStringLiteral("1/4"));
+    fifthBoxes(SetterSide::Out)[7]->setEditText(QStringLiteral("  quarter"));
+    calculate(SetterSide::Out)->click();
+    EXPECT_EQ(shown(list(SetterSide::Out)), pure.toStdString());
 
     // An item's text typed with other blanks counts as that item.
     choose(SetterSide::Input, 0);
-    fifths->fifthBoxes(SetterSide::Input)[0]->setEditText(QStringLiteral("-1/4 "));
-    fifths->ButtonCalcolaCentsInput->click();
-    EXPECT_EQ(fifths->ListBoxCentsInput->lines().value(7), decimal("696.58"));
+    fifthBoxes(SetterSide::Input)[0]->setEditText(QStringLiteral("-1/4 "));
+    calculate(SetterSide::Input)->click();
+    EXPECT_EQ(list(SetterSide::Input)->lines().value(7), local("696.58"));
 
     // Typing and Enter leave the items as they were.
     fifths->showInFront();
     ASSERT_TRUE(QTest::qWaitForWindowActive(fifths));
-    for (QComboBox *box : {fifths->fifthBoxes(SetterSide::Input)[2], fifths->ComboBoxArrotondaOut}) {
+    for (QComboBox *box : {fifthBoxes(SetterSide::Input)[2], rounds(SetterSide::Out)}) {
         const int count = box->count();
         box->setFocus();
         box->lineEdit()->selectAll();
@@ -256,7 +247,7 @@ TEST_P(FifthsWindowTest, ARoundsBoxThatNamesNoWholeNumberUpToTenChangesNothing)
         rounds(side)->setEditText(QStringLiteral(" 10 "));
         calculate(side)->click();
         const std::string tenDecimals = shown(list(side));
-        EXPECT_EQ(list(side)->lines().value(1), decimal("76.0489992635"));
+        EXPECT_EQ(list(side)->lines().value(1), local("76.0489992635"));
         for (const char *text : bad) {
             rounds(side)->setEditText(QString::fromLatin1(text));
             calculate(side)->click();
@@ -267,27 +258,27 @@ TEST_P(FifthsWindowTest, ARoundsBoxThatNamesNoWholeNumberUpToTenChangesNothing)
 
 TEST_P(FifthsWindowTest, EqualReplacesTheListAndHoldsItUntilCalculateAfterUnchecking)
 {
-    fifths->ButtonCalcolaCentsInput->click();
-    fifths->CheckBoxEquabileInput->click();
-    EXPECT_EQ(shown(fifths->ListBoxCentsInput), expected(kEqualList));
+    calculate(SetterSide::Input)->click();
+    equal(SetterSide::Input)->click();
+    EXPECT_EQ(shown(list(SetterSide::Input)), expected(kEqualList));
 
     // While checked, Calculate does nothing.
     choose(SetterSide::Input, 0);
-    fifths->ButtonCalcolaCentsInput->click();
-    EXPECT_EQ(shown(fifths->ListBoxCentsInput), expected(kEqualList));
+    calculate(SetterSide::Input)->click();
+    EXPECT_EQ(shown(list(SetterSide::Input)), expected(kEqualList));
 
     // Unchecking keeps the list; only Calculate renews it.
-    fifths->CheckBoxEquabileInput->click();
-    EXPECT_EQ(shown(fifths->ListBoxCentsInput), expected(kEqualList));
-    fifths->ButtonCalcolaCentsInput->click();
-    EXPECT_EQ(fifths->ListBoxCentsInput->lines().value(1), decimal("113.69"));
+    equal(SetterSide::Input)->click();
+    EXPECT_EQ(shown(list(SetterSide::Input)), expected(kEqualList));
+    calculate(SetterSide::Input)->click();
+    EXPECT_EQ(list(SetterSide::Input)->lines().value(1), local("113.69"));
 
     // Changing the boxes, the comma or the rounding leaves a calculated list alone.
-    const std::string calculated = shown(fifths->ListBoxCentsInput);
+    const std::string calculated = shown(list(SetterSide::Input));
     choose(SetterSide::Input, 1);
-    fifths->RadioButtonInputPitagorico->setChecked(true);
-    fifths->ComboBoxArrotondaInput->setCurrentIndex(5);
-    EXPECT_EQ(shown(fifths->ListBoxCentsInput), calculated);
+    pythagorean(SetterSide::Input)->setChecked(true);
+    rounds(SetterSide::Input)->setCurrentIndex(5);
+    EXPECT_EQ(shown(list(SetterSide::Input)), calculated);
     EXPECT_TRUE(dialogs.log.isEmpty());
 }
 
@@ -301,56 +292,53 @@ TEST_P(FifthsWindowTest, ExportHandsNewMinusOldShiftedSoThatAIsZero)
     const Case cases[] = {
         {"equal on both sides",
          [this] {
-             fifths->CheckBoxEquabileInput->click();
-             fifths->CheckBoxEquabileOut->click();
+             equal(SetterSide::Input)->click();
+             equal(SetterSide::Out)->click();
          },
          kNoDifference},
         {"identical settings",
          [this] {
              choose(SetterSide::Input, 5, {1, 4}, 8);
              choose(SetterSide::Out, 5, {1, 4}, 8);
-             fifths->ButtonCalcolaCentsInput->click();
-             fifths->ButtonCalcolaCentsOut->click();
+             calculate(SetterSide::Input)->click();
+             calculate(SetterSide::Out)->click();
          },
          kNoDifference},
         {"pure fifths against equal",
          [this] {
-             fifths->CheckBoxEquabileInput->click();
+             equal(SetterSide::Input)->click();
              choose(SetterSide::Out, 0);
-             fifths->ButtonCalcolaCentsOut->click();
+             calculate(SetterSide::Out)->click();
          },
          "-5.87, 7.82, -1.96, 11.73, 1.95, 15.64, 5.86, -3.91, 9.77, , 13.68, 3.91"},
         {"quarter-comma chain against equal",
          [this] {
-             fifths->CheckBoxEquabileInput->click();
+             equal(SetterSide::Input)->click();
              choose(SetterSide::Out, 3, {kFC}, 0);
-             fifths->ButtonCalcolaCentsOut->click();
+             calculate(SetterSide::Out)->click();
          },
          "10.26, -13.69, 3.42, -20.53, -3.43, -27.38, -10.27, 6.84, -17.11, , -23.96, -6.85"},
         {"equal against the initial choices",
          [this] {
-             fifths->ButtonCalcolaCentsInput->click();
-             fifths->CheckBoxEquabileOut->click();
+             calculate(SetterSide::Input)->click();
+             equal(SetterSide::Out)->click();
          },
          "-10.26, 13.69, -3.42, 20.53, 3.42, 27.37, 10.27, -6.84, 17.11, , 23.95, 6.84"},
     };
     for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
         fresh();
-        windows->start();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main));
-        main->RadioButtonQuinte->setChecked(true);
-        main->ButtonSetTemperamento->click();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(fifths));
+        ASSERT_NO_FATAL_FAILURE(openSetter("RadioButtonQuinte", fifths));
         c.set();
-        const QStringList lists = fifths->ListBoxCentsInput->lines() + fifths->ListBoxCentsOut->lines();
+        const QStringList lists = list(SetterSide::Input)->lines() + list(SetterSide::Out)->lines();
         dialogs.log.clear();
 
-        fifths->ButtonEsporta->click();
+        exportButton()->click();
         EXPECT_EQ(dialogs.log, QStringList{QString::fromLatin1(kExported)}) << c.name;
         EXPECT_TRUE(main->isVisible()) << c.name;
         EXPECT_TRUE(fifths->isVisible()) << c.name;
         EXPECT_EQ(mainNoteTexts().join(QStringLiteral(", ")).toStdString(), expected(c.noteFields)) << c.name;
-        EXPECT_EQ(fifths->ListBoxCentsInput->lines() + fifths->ListBoxCentsOut->lines(), lists) << c.name;
+        EXPECT_EQ(list(SetterSide::Input)->lines() + list(SetterSide::Out)->lines(), lists) << c.name;
     }
 }
 
@@ -359,8 +347,8 @@ TEST_P(FifthsWindowTest, ExportCentsSendsOneSidesPositionsAsListed)
     TFormCents &cents = windows->FormCents();
     const NoteCents outBefore = cents.positions(SetterSide::Out);
     fifths->showInFront();
-    fifths->CheckBoxEquabileInput->click();
-    fifths->ButtonEsportaCentsInput->click();
+    equal(SetterSide::Input)->click();
+    exportCents(SetterSide::Input)->click();
     EXPECT_EQ(dialogs.log, QStringList{QString::fromLatin1(kExported)});
     EXPECT_TRUE(cents.isVisible());
     EXPECT_TRUE(fifths->isVisible());
@@ -370,13 +358,13 @@ TEST_P(FifthsWindowTest, ExportCentsSendsOneSidesPositionsAsListed)
     EXPECT_EQ(cents.positions(SetterSide::Out), outBefore);
 
     // The Out side goes to the Out side, positions above C and unshifted.
-    fifths->RadioButtonOutPitagorico->setChecked(true);
-    fifths->ButtonCalcolaCentsOut->click();
-    fifths->ButtonEsportaCentsOut->click();
+    pythagorean(SetterSide::Out)->setChecked(true);
+    calculate(SetterSide::Out)->click();
+    exportCents(SetterSide::Out)->click();
     const NoteCents sent = cents.positions(SetterSide::Out);
-    const QStringList shownLines = fifths->ListBoxCentsOut->lines();
+    const QStringList shownLines = list(SetterSide::Out)->lines();
     ASSERT_EQ(shownLines.size(), 12);
-    EXPECT_EQ(shownLines[4], decimal("384.36"));
+    EXPECT_EQ(shownLines[4], local("384.36"));
     for (int i = 0; i < 12; ++i) {
         const auto listed = readRegional(shownLines[i], GetParam().decimal);
         ASSERT_TRUE(listed.has_value()) << i;
@@ -387,25 +375,18 @@ TEST_P(FifthsWindowTest, ExportCentsSendsOneSidesPositionsAsListed)
 
 TEST_P(FifthsWindowTest, ClosingShowsTheMainWindowAndKeepsTheLists)
 {
-    windows->start();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
-    main->RadioButtonQuinte->setChecked(true);
-    main->ButtonSetTemperamento->click();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(fifths));
+    ASSERT_NO_FATAL_FAILURE(openSetter("RadioButtonQuinte", fifths));
     EXPECT_FALSE(main->isVisible());
-    fifths->ButtonCalcolaCentsOut->click();
+    calculate(SetterSide::Out)->click();
 
     fifths->close();
     EXPECT_FALSE(fifths->isVisible());
     EXPECT_TRUE(main->isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
 
-    main->ButtonSetTemperamento->click();
+    mainControl<QPushButton>("ButtonSetTemperamento")->click();
     ASSERT_TRUE(QTest::qWaitForWindowActive(fifths));
-    EXPECT_EQ(shown(fifths->ListBoxCentsOut), expected(kQuarterList));
+    EXPECT_EQ(shown(list(SetterSide::Out)), expected(kQuarterList));
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSettings, FifthsWindowTest, ::testing::Values(kCommaDecimal, kFullStopDecimal),
-                         [](const auto &info) {
-                             return info.param.decimal == QLatin1Char(',') ? "Comma" : "FullStop";
-                         });
+CORDAVO_BOTH_SETTINGS(FifthsWindowTest);

@@ -24,13 +24,18 @@ TEST(DecodeJpeg, RefusesWhatIsNotAJpeg)
     QFile file(QStringLiteral(":/about.jpg"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray whole = file.readAll();
-    const QByteArray cases[] = {
-        QByteArray(),
-        QByteArrayLiteral("not a picture"),
-        QByteArray(1000, '\0'),
-        whole.left(2),
-        whole.left(200),
+    const struct {
+        const char *name;
+        QByteArray data;
+    } cases[] = {
+        {"nothing", QByteArray()},
+        {"text", QByteArrayLiteral("not a picture")},
+        {"zeros", QByteArray(1000, '\0')},
+        {"the picture's first 2 bytes", whole.left(2)},
+        {"the picture's first 200 bytes", whole.left(200)},
     };
-    for (const QByteArray &data : cases)
-        EXPECT_TRUE(decodeJpeg(data).isNull()) << data.size() << " bytes";
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_TRUE(decodeJpeg(c.data).isNull());
+    }
 }

@@ -1,11 +1,7 @@
-#include "TestSettings.h"
-#include "ScriptedDialogs.h"
 #include "TestFiles.h"
-#include "ui/CordavoWindows.h"
+#include "WindowTest.h"
 #include "ui/LibraryDialog.h"
-#include "ui/NumEdit.h"
 #include "ui/UCents.h"
-#include "ui/UTemperamento.h"
 
 #include <QAction>
 #include <QApplication>
@@ -149,43 +145,21 @@ TEST(BuiltInLibraryTest, ConstructionsAgreeWithTheirRows)
     EXPECT_TRUE(library.find(QStringLiteral("Werckmeister 6"))->construction.contains(QStringLiteral("corrected")));
 }
 
-class LibraryWindowsTest : public ::testing::TestWithParam<Separators>
+class LibraryWindowsTest : public WindowTest
 {
 protected:
     void SetUp() override
     {
-        windows = std::make_unique<CordavoWindows>(GetParam(), dialogs);
-        main = &windows->FormTemperamento();
+        WindowTest::SetUp();
         cents = &windows->FormCents();
     }
 
-    void TearDown() override
+    template <typename T = QPushButton> T *centsControl(const char *name) const { return control<T>(*cents, name); }
+    QString sideName(SetterSide side) const
     {
-        windows.reset();
-        QApplication::processEvents();
+        return centsControl<QLineEdit>(side == SetterSide::Input ? "EditNomeInput" : "EditNomeOut")->text();
     }
 
-    QStringList texts(const std::array<TNumEdit *, 12> &fields) const
-    {
-        QStringList out;
-        for (TNumEdit *field : fields)
-            out << field->text();
-        return out;
-    }
-
-    // Texts written with a full stop, in the setting under test.
-    QStringList local(const QStringList &fullStopTexts) const
-    {
-        QStringList out;
-        for (QString text : fullStopTexts)
-            out << text.replace(QLatin1Char('.'), GetParam().decimal);
-        return out;
-    }
-
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<CordavoWindows> windows;
-    TFormTemperamento *main = nullptr;
     TFormCents *cents = nullptr;
 };
 
@@ -194,13 +168,14 @@ TEST_P(LibraryWindowsTest, TheCommandEndsTheFunctionsMenu)
     auto *functions = main->menuBar()->findChild<QMenu *>(QStringLiteral("MImpostazioni"));
     ASSERT_NE(functions, nullptr);
     ASSERT_FALSE(functions->actions().isEmpty());
-    EXPECT_EQ(functions->actions().last(), main->LibreriaTemperamenti);
-    EXPECT_EQ(main->LibreriaTemperamenti->text(), QStringLiteral("Temperament Library\u2026"));
+    EXPECT_EQ(functions->actions().last(), mainControl<QAction>("LibreriaTemperamenti"));
+    EXPECT_EQ(functions->actions().last()->text(), QStringLiteral("Temperament Library\u2026"));
 }
 
 TEST_P(LibraryWindowsTest, TheFilterNarrowsByAnyPartOfTheName)
 {
     LibraryDialog &dialog = main->libraryDialog();
+    auto *filter = control<QLineEdit>(dialog, "filterEdit");
     struct Case {
         const char *typed;
         QStringList shown;
@@ -220,9 +195,10 @@ TEST_P(LibraryWindowsTest, TheFilterNarrowsByAnyPartOfTheName)
         {"no such temperament", {}},
     };
     for (const Case &c : cases) {
-        QTest::keyClicks(dialog.filterEdit, QLatin1String(c.typed));
-        EXPECT_EQ(dialog.shownNames(), c.shown) << c.typed;
-        dialog.filterEdit->clear();
+        SCOPED_TRACE(c.typed);
+        QTest::keyClicks(filter, QLatin1String(c.typed));
+        EXPECT_EQ(dialog.shownNames(), c.shown);
+        filter->clear();
     }
     EXPECT_EQ(dialog.shownNames().size(), builtInLibrary().entries.size()) << "an empty filter shows everything";
 }
@@ -230,7 +206,7 @@ TEST_P(LibraryWindowsTest, TheFilterNarrowsByAnyPartOfTheName)
 TEST_P(LibraryWindowsTest, ThePreviewShowsTheChosenEntry)
 {
     LibraryDialog &dialog = main->libraryDialog();
-    QPushButton *ok = dialog.buttons->button(QDialogButtonBox::Ok);
+    QPushButton *ok = control<QDialogButtonBox>(dialog, "buttons")->button(QDialogButtonBox::Ok);
     EXPECT_EQ(dialog.previewTexts(), QStringList(12, QString()));
     EXPECT_FALSE(ok->isEnabled()) << "nothing chosen yet";
 
@@ -255,7 +231,7 @@ TEST_P(LibraryWindowsTest, ThePreviewShowsTheChosenEntry)
     EXPECT_EQ(dialog.problemText(), QString());
 
     // Filtering the chosen entry away leaves nothing chosen.
-    QTest::keyClicks(dialog.filterEdit, QStringLiteral("meantone"));
+    QTest::keyClicks(control<QLineEdit>(dialog, "filterEdit"), QStringLiteral("meantone"));
     EXPECT_EQ(dialog.selectedEntry(), nullptr);
     EXPECT_FALSE(ok->isEnabled());
     EXPECT_EQ(dialog.previewTexts(), QStringList(12, QString()));
@@ -277,8 +253,8 @@ TEST_P(LibraryWindowsTest, ATableThatCannotBeReadIsShownNotHidden)
     EXPECT_TRUE(label->isVisibleTo(&dialog));
     EXPECT_EQ(label->text(), dialog.problemText());
     EXPECT_EQ(dialog.shownNames(), QStringList()) << "a half-read table offers nothing";
-    EXPECT_FALSE(dialog.filterEdit->isEnabled());
-    EXPECT_FALSE(dialog.buttons->button(QDialogButtonBox::Ok)->isEnabled());
+    EXPECT_FALSE(control<QLineEdit>(dialog, "filterEdit")->isEnabled());
+    EXPECT_FALSE(control<QDialogButtonBox>(dialog, "buttons")->button(QDialogButtonBox::Ok)->isEnabled());
 
     // The shipped table reads, and its dialog says nothing of the kind.
     auto *shipped = main->libraryDialog().findChild<QLabel *>(QStringLiteral("libraryProblem"));
@@ -288,66 +264,67 @@ TEST_P(LibraryWindowsTest, ATableThatCannotBeReadIsShownNotHidden)
 
 TEST_P(LibraryWindowsTest, TheMainWindowTakesDeviationsAndName)
 {
-    main->EditNomeTemperamento->setText(QStringLiteral("old"));
+    mainControl<QLineEdit>("EditNomeTemperamento")->setText(QStringLiteral("old"));
     ASSERT_TRUE(main->libraryDialog().selectEntry(QStringLiteral("Kirnberger III")));
-    main->LibreriaTemperamenti->trigger();
+    trigger("LibreriaTemperamenti");
     EXPECT_EQ(dialogs.log, QStringList{QStringLiteral("modal: Temperament Library")});
     // The construction's C# (0.49), not the table's 0.44; the fields drop a leading 0.
-    EXPECT_EQ(texts(main->noteFields()),
+    EXPECT_EQ(texts(noteFields(*main)),
               local({"10.26", ".49", "3.42", "4.4", "-3.42", "8.31", ".49", "6.84", "2.44", "", "6.35", "-1.47"}));
-    EXPECT_EQ(main->NumEdit_Do->value(), 10.26L);
-    EXPECT_EQ(main->EditNomeTemperamento->text(), QStringLiteral("Kirnberger III"));
+    EXPECT_EQ(mainControl<TNumEdit>("NumEdit_Do")->value(), 10.26L);
+    EXPECT_EQ(mainControl<QLineEdit>("EditNomeTemperamento")->text(), QStringLiteral("Kirnberger III"));
 
     // Accepted with nothing chosen: nothing changes.
-    QTest::keyClicks(main->libraryDialog().filterEdit, QStringLiteral("xyz"));
-    main->EditNomeTemperamento->setText(QStringLiteral("kept"));
-    main->LibreriaTemperamenti->trigger();
-    EXPECT_EQ(main->EditNomeTemperamento->text(), QStringLiteral("kept"));
-    EXPECT_EQ(main->NumEdit_Do->value(), 10.26L);
+    QTest::keyClicks(control<QLineEdit>(main->libraryDialog(), "filterEdit"), QStringLiteral("xyz"));
+    mainControl<QLineEdit>("EditNomeTemperamento")->setText(QStringLiteral("kept"));
+    trigger("LibreriaTemperamenti");
+    EXPECT_EQ(mainControl<QLineEdit>("EditNomeTemperamento")->text(), QStringLiteral("kept"));
+    EXPECT_EQ(mainControl<TNumEdit>("NumEdit_Do")->value(), 10.26L);
 }
 
 TEST_P(LibraryWindowsTest, ASetterSideTakesPositionsAboveC)
 {
     ASSERT_TRUE(cents->libraryDialog().selectEntry(QStringLiteral("Werckmeister III")));
-    cents->ButtonLibreriaOut->click();
+    centsControl("ButtonLibreriaOut")->click();
     EXPECT_EQ(dialogs.log, QStringList{QStringLiteral("modal: Temperament Library")});
     EXPECT_EQ(
-        texts(cents->fields(SetterSide::Out)),
+        texts(setterFields(*cents, SetterSide::Out)),
         // C# and E are 90.224996 and 390.224996 above C.
         local({"", "90.22", "192.18", "294.13", "390.22", "498.04", "588.27", "696.09", "792.18", "888.27", "996.09"})
             << QStringLiteral("1") + GetParam().thousands + QStringLiteral("092") + GetParam().decimal +
                    QStringLiteral("18"));
-    EXPECT_EQ(cents->EditNomeOut->text(), QStringLiteral("Werckmeister III"));
-    EXPECT_EQ(texts(cents->fields(SetterSide::Input)), QStringList(12, QStringLiteral("1")));
-    EXPECT_EQ(cents->EditNomeInput->text(), QString());
+    EXPECT_EQ(sideName(SetterSide::Out), QStringLiteral("Werckmeister III"));
+    EXPECT_EQ(texts(setterFields(*cents, SetterSide::Input)), QStringList(12, QStringLiteral("1")));
+    EXPECT_EQ(sideName(SetterSide::Input), QString());
 
     // The other side, from a row of the table; the left side ends as equal temperament.
     ASSERT_TRUE(cents->libraryDialog().selectEntry(QStringLiteral("Equal temperament")));
-    cents->ButtonLibreriaInput->click();
+    centsControl("ButtonLibreriaInput")->click();
     EXPECT_EQ(cents->positions(SetterSide::Input),
               (NoteCents{0, 100, 200, 300, 400, 500, 600, 700, 800, 900, 1000, 1100}));
-    EXPECT_EQ(cents->EditNomeInput->text(), QStringLiteral("Equal temperament"));
+    EXPECT_EQ(sideName(SetterSide::Input), QStringLiteral("Equal temperament"));
 
     // Exported, the main window gets the two-decimal positions back as deviations.
-    cents->ButtonEsporta->click();
+    centsControl("ButtonEsporta")->click();
     main->FormActivate();
-    EXPECT_EQ(texts(main->noteFields()),
+    EXPECT_EQ(texts(noteFields(*main)),
               local({"11.73", "1.95", "3.91", "5.86", "1.95", "9.77", "", "7.82", "3.91", "", "7.82", "3.91"}));
 }
 
 TEST_P(LibraryWindowsTest, TheLibraryButtonsFitBesideTheOthers)
 {
-    for (QPushButton *library : {cents->ButtonLibreriaInput, cents->ButtonLibreriaOut}) {
+    for (const char *name : {"ButtonLibreriaInput", "ButtonLibreriaOut"}) {
+        SCOPED_TRACE(name);
+        QPushButton *library = centsControl(name);
         EXPECT_EQ(library->text(), QStringLiteral("Library\u2026"));
         EXPECT_TRUE(QRect(0, 0, 714, 663).contains(library->geometry()));
-        for (QWidget *other : std::initializer_list<QWidget *>{
-                 cents->ButtonCaricaInput, cents->ButtonCaricaOut, cents->ButtonSalvaInput, cents->ButtonSalvaOut,
-                 cents->CheckBoxEquabileInput, cents->CheckBoxEquabileOut})
-            EXPECT_FALSE(library->geometry().intersects(other->geometry())) << other->objectName().toStdString();
+        for (const char *other : {"ButtonCaricaInput", "ButtonCaricaOut", "ButtonSalvaInput", "ButtonSalvaOut",
+                                  "CheckBoxEquabileInput", "CheckBoxEquabileOut"})
+            EXPECT_FALSE(library->geometry().intersects(centsControl<QWidget>(other)->geometry())) << other;
     }
-    EXPECT_EQ(cents->ButtonLibreriaInput->x(), cents->ButtonCaricaInput->x());
-    EXPECT_EQ(cents->ButtonLibreriaOut->x(), cents->ButtonCaricaOut->x());
-    EXPECT_EQ(cents->ButtonCaricaInput->geometry(), QRect(24, 600, 90, 30)) << "Load stays where it was";
+    EXPECT_EQ(centsControl("ButtonLibreriaInput")->x(), centsControl("ButtonCaricaInput")->x());
+    EXPECT_EQ(centsControl("ButtonLibreriaOut")->x(), centsControl("ButtonCaricaOut")->x());
+    EXPECT_EQ(centsControl("ButtonCaricaInput")->geometry(), QRect(24, 600, 90, 30)) << "Load stays where it was";
 }
 
 TEST_P(LibraryWindowsTest, ScalaFilesRoundTripThroughTheSetter)
@@ -357,7 +334,7 @@ TEST_P(LibraryWindowsTest, ScalaFilesRoundTripThroughTheSetter)
     cents->setSideName(SetterSide::Input, QStringLiteral("Werckmeister III"));
     const QString file = dir.filePath(QStringLiteral("W3.scl"));
     dialogs.fileAnswers = {file};
-    cents->ButtonSalvaInput->click();
+    centsControl("ButtonSalvaInput")->click();
     EXPECT_EQ(dialogs.lastQuestion.filters,
               (QStringList{QStringLiteral("Cts (*.Cts *.cts *.CTS)"), QStringLiteral("Scala (*.scl *.Scl *.SCL)")}));
     EXPECT_EQ(dialogs.log.last(), QStringLiteral("information: File %1 Saved").arg(QDir::toNativeSeparators(file)));
@@ -367,23 +344,23 @@ TEST_P(LibraryWindowsTest, ScalaFilesRoundTripThroughTheSetter)
         << "a full stop whatever the setting";
 
     dialogs.fileAnswers = {file};
-    cents->ButtonCaricaOut->click();
+    centsControl("ButtonCaricaOut")->click();
     EXPECT_EQ(dialogs.log.last(), QStringLiteral("information: File %1 Loaded").arg(QDir::toNativeSeparators(file)));
-    EXPECT_EQ(texts(cents->fields(SetterSide::Out)), texts(cents->fields(SetterSide::Input)));
-    EXPECT_EQ(cents->EditNomeOut->text(), QStringLiteral("Werckmeister III"));
+    EXPECT_EQ(texts(setterFields(*cents, SetterSide::Out)), texts(setterFields(*cents, SetterSide::Input)));
+    EXPECT_EQ(sideName(SetterSide::Out), QStringLiteral("Werckmeister III"));
 
     // A .Cts name still saves a cents file.
     const QString cts = dir.filePath(QStringLiteral("W3.Cts"));
     dialogs.fileAnswers = {cts};
-    cents->ButtonSalvaOut->click();
+    centsControl("ButtonSalvaOut")->click();
     EXPECT_EQ(readAll(cts).count("\r\n"), 13);
-    EXPECT_TRUE(readAll(cts).startsWith(local({"0\r\n90.23\r\n"}).constFirst().toLatin1()));
+    EXPECT_TRUE(readAll(cts).startsWith(local("0\r\n90.23\r\n").toLatin1()));
 }
 
 TEST_P(LibraryWindowsTest, ChoosingTheScalaTypeRenamesTheFile)
 {
     dialogs.fileAnswers = {std::nullopt};
-    cents->ButtonSalvaOut->click();
+    centsControl("ButtonSalvaOut")->click();
     ASSERT_TRUE(dialogs.lastQuestion.typeChanged);
     EXPECT_EQ(dialogs.lastQuestion.typeChanged(QStringLiteral("File1"), 1), QStringLiteral("File1.scl"));
     EXPECT_EQ(dialogs.lastQuestion.typeChanged(QStringLiteral("File1.scl"), 0), QStringLiteral("File1.Cts"));
@@ -393,34 +370,31 @@ TEST_P(LibraryWindowsTest, ChoosingTheScalaTypeRenamesTheFile)
 
 TEST_P(LibraryWindowsTest, ABadScalaFileChangesNothing)
 {
+    // The message names the file and the line, then the problem.
     struct Case {
         const char *name;
         QByteArray bytes;
-        const char *error;
+        int line;
+        const char *problem;
     };
     const Case cases[] = {
-        {"Seven.scl", "Diatonic\r\n7\r\n",
-         "Line 2 of \"Seven.scl\": the scale has 7 notes; only scales of 12 notes load"},
-        {"Short.scl", "S\n12\n100.0\n", "Line 4 of \"Short.scl\": the file ends after 1 of its 12 pitches"},
-        {"Negative.scl", "N\n12\n100.0\n-9/8\n", "Line 4 of \"Negative.scl\": \"-9/8\" is a negative ratio"},
-        {"NoOctave.scl", "N\n12\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n3/1\n",
-         "Line 14 of \"NoOctave.scl\": the last pitch \"3/1\" is not the octave (2/1 or 1200.0)"},
+        {"Seven.scl", "Diatonic\r\n7\r\n", 2, "the scale has 7 notes; only scales of 12 notes load"},
+        {"Short.scl", "S\n12\n100.0\n", 4, "the file ends after 1 of its 12 pitches"},
+        {"Negative.scl", "N\n12\n100.0\n-9/8\n", 4, "\"-9/8\" is a negative ratio"},
+        {"NoOctave.scl", "N\n12\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n3/1\n", 14,
+         "the last pitch \"3/1\" is not the octave (2/1 or 1200.0)"},
     };
     cents->setSideName(SetterSide::Out, QStringLiteral("before"));
     for (const Case &c : cases) {
-        const QString file = dir.filePath(QLatin1String(c.name));
-        writeBytes(file, c.bytes);
-        dialogs.log.clear();
-        dialogs.fileAnswers = {file};
-        cents->ButtonCaricaOut->click();
-        EXPECT_EQ(dialogs.log,
-                  (QStringList{QStringLiteral("open"), QStringLiteral("error: ") + QLatin1String(c.error)}));
-        EXPECT_EQ(texts(cents->fields(SetterSide::Out)), QStringList(12, QStringLiteral("1"))) << c.name;
-        EXPECT_EQ(cents->EditNomeOut->text(), QStringLiteral("before"));
+        SCOPED_TRACE(c.name);
+        offerFile(c.name, c.bytes);
+        centsControl("ButtonCaricaOut")->click();
+        const QString error = QStringLiteral("error: Line %1 of \"%2\": %3")
+                                  .arg(QString::number(c.line), QLatin1String(c.name), QLatin1String(c.problem));
+        EXPECT_EQ(dialogs.log, (QStringList{QStringLiteral("open"), error}));
+        EXPECT_EQ(texts(setterFields(*cents, SetterSide::Out)), QStringList(12, QStringLiteral("1")));
+        EXPECT_EQ(sideName(SetterSide::Out), QStringLiteral("before"));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSettings, LibraryWindowsTest, ::testing::Values(kCommaDecimal, kFullStopDecimal),
-                         [](const auto &info) {
-                             return info.param.decimal == QLatin1Char(',') ? "Comma" : "FullStop";
-                         });
+CORDAVO_BOTH_SETTINGS(LibraryWindowsTest);

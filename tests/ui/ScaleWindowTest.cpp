@@ -1,21 +1,17 @@
-#include "TestSettings.h"
 #include "TestFiles.h"
-#include "ScriptedDialogs.h"
+#include "WindowTest.h"
 #include "ui/CentsList.h"
-#include "ui/CordavoWindows.h"
 #include "ui/NumEdit.h"
 #include "ui/UCents.h"
 #include "ui/UScale.h"
 #include "ui/UTemperamento.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -41,34 +37,21 @@ QStringList equalLines()
     return {"0", "100", "200", "300", "400", "500", "600", "700", "800", "900", "1000", "1100"};
 }
 
-// Each case runs under a comma and a full-stop decimal setting.
-class ScaleWindowTest : public ::testing::TestWithParam<Separators>
+class ScaleWindowTest : public WindowTest
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        windows = std::make_unique<CordavoWindows>(GetParam(), dialogs);
-        main = &windows->FormTemperamento();
+        WindowTest::SetUp();
         scale = &windows->FormScale();
         cents = &windows->FormCents();
     }
 
-    void TearDown() override
-    {
-        windows.reset();
-        QApplication::processEvents();
-    }
-
-    QString decimal(const char *fullStopText) const
-    {
-        return QString::fromUtf8(fullStopText).replace(QLatin1Char('.'), GetParam().decimal);
-    }
     QStringList decimals(std::initializer_list<const char *> texts) const
     {
         QStringList out;
         for (const char *text : texts)
-            out << decimal(text);
+            out << local(text);
         return out;
     }
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
@@ -81,20 +64,37 @@ protected:
         return QStringLiteral("information: File ") + QDir::toNativeSeparators(file) + QStringLiteral(" Loaded");
     }
 
+    // A control of the intervals setter, by name.
+    template <typename T> T *scaleControl(const char *name) const { return control<T>(*scale, name); }
+    QPushButton *button(const char *name) const { return scaleControl<QPushButton>(name); }
     CentsList *list(SetterSide side) const
     {
-        return side == SetterSide::Input ? scale->ListBoxCentsInput : scale->ListBoxCentsOut;
+        return scaleControl<CentsList>(side == SetterSide::Input ? "ListBoxCentsInput" : "ListBoxCentsOut");
     }
+    QComboBox *rounds(SetterSide side) const
+    {
+        return scaleControl<QComboBox>(side == SetterSide::Input ? "ComboBoxArrotondaInput" : "ComboBoxArrotondaOut");
+    }
+    QLineEdit *sideName(SetterSide side) const
+    {
+        return scaleControl<QLineEdit>(side == SetterSide::Input ? "EditNomeInput" : "EditNomeOut");
+    }
+    QCheckBox *equal(SetterSide side) const
+    {
+        return scaleControl<QCheckBox>(side == SetterSide::Input ? "CheckBoxEquabileInput" : "CheckBoxEquabileOut");
+    }
+    // A side's first terms (numerators) and second terms, C to B.
+    std::array<TNumEdit *, 12> firstTerms(SetterSide side) const { return setterFields(*scale, side, 1); }
+    std::array<TNumEdit *, 12> secondTerms(SetterSide side) const { return setterFields(*scale, side, 2); }
     void calculate(SetterSide side, int decimalsItem)
     {
-        QComboBox *rounds = side == SetterSide::Input ? scale->ComboBoxArrotondaInput : scale->ComboBoxArrotondaOut;
-        rounds->setCurrentIndex(decimalsItem);
-        (side == SetterSide::Input ? scale->ButtonCalcolaCentsInput : scale->ButtonCalcolaCentsOut)->click();
+        rounds(side)->setCurrentIndex(decimalsItem);
+        button(side == SetterSide::Input ? "ButtonCalcolaCentsInput" : "ButtonCalcolaCentsOut")->click();
     }
     void setFraction(SetterSide side, int note, long double first, long double second)
     {
-        scale->firstTerms(side)[note]->setValue(first);
-        scale->secondTerms(side)[note]->setValue(second);
+        firstTerms(side)[note]->setValue(first);
+        secondTerms(side)[note]->setValue(second);
     }
     // The setter in front, as the user has it when pressing a button.
     void showScale()
@@ -108,22 +108,18 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(main));
         NoteCents values{};
         for (int i = 0; i < 12; ++i)
-            values[i] = main->noteFields()[i]->value();
+            values[i] = noteFields(*main)[i]->value();
         return values;
     }
     void expectOutSideUntouched()
     {
         for (int i = 0; i < 12; ++i) {
-            EXPECT_EQ(scale->firstTerms(SetterSide::Out)[i]->value(), 1) << "note " << i;
-            EXPECT_EQ(scale->secondTerms(SetterSide::Out)[i]->value(), 1) << "note " << i;
+            EXPECT_EQ(firstTerms(SetterSide::Out)[i]->value(), 1) << "note " << i;
+            EXPECT_EQ(secondTerms(SetterSide::Out)[i]->value(), 1) << "note " << i;
         }
-        EXPECT_EQ(scale->EditNomeOut->text(), QStringLiteral("Keep"));
+        EXPECT_EQ(sideName(SetterSide::Out)->text(), QStringLiteral("Keep"));
     }
 
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<CordavoWindows> windows;
-    TFormTemperamento *main = nullptr;
     TFormScale *scale = nullptr;
     TFormCents *cents = nullptr;
 };
@@ -134,20 +130,19 @@ TEST_P(ScaleWindowTest, StartsWithEqualFractionsOnTheLeftAndOnesOnTheRight)
 {
     // Grouped thousands read back whatever the decimal separator.
     for (int i = 0; i < 12; ++i) {
-        EXPECT_EQ(scale->firstTerms(SetterSide::Input)[i]->value(), kHeldFirst[i]) << "note " << i;
-        EXPECT_EQ(scale->secondTerms(SetterSide::Input)[i]->value(), kHeldSecond[i]) << "note " << i;
-        EXPECT_EQ(scale->firstTerms(SetterSide::Out)[i]->text(), QStringLiteral("1"));
-        EXPECT_EQ(scale->secondTerms(SetterSide::Out)[i]->text(), QStringLiteral("1"));
+        EXPECT_EQ(firstTerms(SetterSide::Input)[i]->value(), kHeldFirst[i]) << "note " << i;
+        EXPECT_EQ(secondTerms(SetterSide::Input)[i]->value(), kHeldSecond[i]) << "note " << i;
+        EXPECT_EQ(firstTerms(SetterSide::Out)[i]->text(), QStringLiteral("1"));
+        EXPECT_EQ(secondTerms(SetterSide::Out)[i]->text(), QStringLiteral("1"));
     }
-    EXPECT_EQ(scale->firstTerms(SetterSide::Input)[1]->text(),
+    EXPECT_EQ(firstTerms(SetterSide::Input)[1]->text(),
               GetParam() == kCommaDecimal ? QStringLiteral("178.171,54") : QStringLiteral("178,171.54"));
-    EXPECT_EQ(scale->findChild<TNumEdit *>(QStringLiteral("NumEditOut_Gd2")), scale->secondTerms(SetterSide::Out)[8]);
-    EXPECT_EQ(scale->EditNomeInput->text(), QStringLiteral("Equal Temperament"));
-    EXPECT_TRUE(scale->EditNomeOut->text().isEmpty());
-    EXPECT_EQ(scale->ListBoxCentsInput->count(), 0);
-    EXPECT_EQ(scale->ListBoxCentsOut->count(), 0);
-    EXPECT_EQ(scale->ComboBoxArrotondaOut->currentText(), QStringLiteral("   2"));
-    EXPECT_EQ(scale->ComboBoxArrotondaOut->itemText(10), QStringLiteral(" 10"));
+    EXPECT_EQ(sideName(SetterSide::Input)->text(), QStringLiteral("Equal Temperament"));
+    EXPECT_TRUE(sideName(SetterSide::Out)->text().isEmpty());
+    EXPECT_EQ(list(SetterSide::Input)->count(), 0);
+    EXPECT_EQ(list(SetterSide::Out)->count(), 0);
+    EXPECT_EQ(rounds(SetterSide::Out)->currentText(), QStringLiteral("   2"));
+    EXPECT_EQ(rounds(SetterSide::Out)->itemText(10), QStringLiteral(" 10"));
 
     struct Case {
         QSize asked, got;
@@ -155,34 +150,39 @@ TEST_P(ScaleWindowTest, StartsWithEqualFractionsOnTheLeftAndOnesOnTheRight)
     const Case sizes[] = {
         {{1000, 1000}, {884, 656}}, {{100, 100}, {656, 574}}, {{700, 600}, {700, 600}}, {{884, 574}, {884, 574}}};
     for (const Case &c : sizes) {
+        SCOPED_TRACE(testing::Message() << c.asked.width() << "x" << c.asked.height());
         scale->resize(c.asked);
         EXPECT_EQ(scale->size(), c.got) << c.asked.width() << "x" << c.asked.height();
     }
+
+    // The field named for G#'s second term divides the ninth note.
+    control<TNumEdit>(*scale, "NumEditOut_Gd2")->setValue(2);
+    calculate(SetterSide::Out, 0);
+    EXPECT_EQ(list(SetterSide::Out)->lines().value(8), QStringLiteral("-1200"));
 }
 
 TEST_P(ScaleWindowTest, DefaultFractionsCalculateToEqualTemperament)
 {
     for (int n = 0; n <= 3; ++n) {
         calculate(SetterSide::Input, n);
-        EXPECT_EQ(scale->ListBoxCentsInput->lines(), equalLines()) << "N = " << n;
+        EXPECT_EQ(list(SetterSide::Input)->lines(), equalLines()) << "N = " << n;
     }
     calculate(SetterSide::Input, 4);
-    EXPECT_EQ(scale->ListBoxCentsInput->lines(),
-              decimals({"0", "100", "199.9999", "300.0002", "400.0001", "499.9999", "600", "700", "800.0001",
-                        "900.0001", "1000", "1100"}));
+    EXPECT_EQ(list(SetterSide::Input)->lines(), decimals({"0", "100", "199.9999", "300.0002", "400.0001", "499.9999",
+                                                          "600", "700", "800.0001", "900.0001", "1000", "1100"}));
     EXPECT_TRUE(scale->calculated(SetterSide::Input));
     EXPECT_FALSE(scale->calculated(SetterSide::Out));
-    EXPECT_EQ(scale->ListBoxCentsOut->count(), 0);
+    EXPECT_EQ(list(SetterSide::Out)->count(), 0);
 }
 
 TEST_P(ScaleWindowTest, CalculateCleansTheTermsAndRoundsEachFraction)
 {
-    setFraction(SetterSide::Out, 1, 0, -4);   // an empty field counts as 1: 1/4
-    setFraction(SetterSide::Out, 4, -8, 9);   // 8/9
-    setFraction(SetterSide::Out, 7, 3, 2);    // pure fifth
-    setFraction(SetterSide::Out, 9, 81, 80);  // syntonic comma
-    setFraction(SetterSide::Out, 11, 1, 2);   // octave below
-    EXPECT_TRUE(scale->firstTerms(SetterSide::Out)[1]->text().isEmpty());
+    setFraction(SetterSide::Out, 1, 0, -4);  // an empty field counts as 1: 1/4
+    setFraction(SetterSide::Out, 4, -8, 9);  // 8/9
+    setFraction(SetterSide::Out, 7, 3, 2);   // pure fifth
+    setFraction(SetterSide::Out, 9, 81, 80); // syntonic comma
+    setFraction(SetterSide::Out, 11, 1, 2);  // octave below
+    EXPECT_TRUE(firstTerms(SetterSide::Out)[1]->text().isEmpty());
 
     struct Case {
         int n;
@@ -192,45 +192,46 @@ TEST_P(ScaleWindowTest, CalculateCleansTheTermsAndRoundsEachFraction)
         {0, decimals({"0", "-2400", "0", "0", "-204", "0", "0", "702", "0", "22", "0", "-1200"})},
         {1, decimals({"0", "-2400", "0", "0", "-203.9", "0", "0", "702", "0", "21.5", "0", "-1200"})},
         {2, decimals({"0", "-2400", "0", "0", "-203.91", "0", "0", "701.96", "0", "21.51", "0", "-1200"})},
-        {10, decimals({"0", "-2400", "0", "0", "-203.9100017308", "0", "0", "701.9550008654", "0", "21.5062895967",
-                       "0", "-1200"})},
+        {10, decimals({"0", "-2400", "0", "0", "-203.9100017308", "0", "0", "701.9550008654", "0", "21.5062895967", "0",
+                       "-1200"})},
         {2, decimals({"0", "-2400", "0", "0", "-203.91", "0", "0", "701.96", "0", "21.51", "0", "-1200"})},
     };
     for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "N = " << c.n);
         calculate(SetterSide::Out, c.n);
-        EXPECT_EQ(scale->ListBoxCentsOut->lines(), c.lines) << "N = " << c.n;
+        EXPECT_EQ(list(SetterSide::Out)->lines(), c.lines) << "N = " << c.n;
     }
-    EXPECT_EQ(scale->firstTerms(SetterSide::Out)[1]->text(), QStringLiteral("1"));
-    EXPECT_EQ(scale->secondTerms(SetterSide::Out)[1]->text(), QStringLiteral("4"));
-    EXPECT_EQ(scale->firstTerms(SetterSide::Out)[4]->text(), QStringLiteral("8"));
+    EXPECT_EQ(firstTerms(SetterSide::Out)[1]->text(), QStringLiteral("1"));
+    EXPECT_EQ(secondTerms(SetterSide::Out)[1]->text(), QStringLiteral("4"));
+    EXPECT_EQ(firstTerms(SetterSide::Out)[4]->text(), QStringLiteral("8"));
     EXPECT_TRUE(dialogs.log.isEmpty()) << qPrintable(dialogs.log.join(QLatin1Char('\n')));
 }
 
 TEST_P(ScaleWindowTest, EqualPresetHoldsUntilUncheckedAndCalculated)
 {
-    scale->CheckBoxEquabileOut->click();
-    EXPECT_EQ(scale->ListBoxCentsOut->lines(), equalLines());
+    equal(SetterSide::Out)->click();
+    EXPECT_EQ(list(SetterSide::Out)->lines(), equalLines());
     EXPECT_TRUE(scale->calculated(SetterSide::Out));
-    EXPECT_EQ(scale->firstTerms(SetterSide::Out)[0]->text(), QStringLiteral("1")) << "the preset leaves the fields";
+    EXPECT_EQ(firstTerms(SetterSide::Out)[0]->text(), QStringLiteral("1")) << "the preset leaves the fields";
 
     setFraction(SetterSide::Out, 7, 3, 2);
     calculate(SetterSide::Out, 2);
-    EXPECT_EQ(scale->ListBoxCentsOut->lines(), equalLines()) << "Calculate does nothing while Equal is checked";
+    EXPECT_EQ(list(SetterSide::Out)->lines(), equalLines()) << "Calculate does nothing while Equal is checked";
 
-    scale->CheckBoxEquabileOut->click();
-    EXPECT_EQ(scale->ListBoxCentsOut->lines(), equalLines()) << "unchecking keeps the preset";
+    equal(SetterSide::Out)->click();
+    EXPECT_EQ(list(SetterSide::Out)->lines(), equalLines()) << "unchecking keeps the preset";
     EXPECT_TRUE(scale->calculated(SetterSide::Out));
 
     calculate(SetterSide::Out, 2);
-    EXPECT_EQ(scale->ListBoxCentsOut->lines(),
+    EXPECT_EQ(list(SetterSide::Out)->lines(),
               decimals({"0", "0", "0", "0", "0", "0", "0", "701.96", "0", "0", "0", "0"}));
-    EXPECT_EQ(scale->ListBoxCentsInput->count(), 0);
+    EXPECT_EQ(list(SetterSide::Input)->count(), 0);
 }
 
 TEST_P(ScaleWindowTest, RoundsBoxTakesATypedWholeNumberAndRefusesOtherText)
 {
     showScale();
-    QComboBox *rounds = scale->ComboBoxArrotondaInput;
+    QComboBox *rounds = this->rounds(SetterSide::Input);
     const auto type = [&](const QString &text) {
         rounds->setFocus();
         rounds->lineEdit()->selectAll();
@@ -240,32 +241,32 @@ TEST_P(ScaleWindowTest, RoundsBoxTakesATypedWholeNumberAndRefusesOtherText)
 
     // Refused before any calculation: the side stays uncalculated.
     type(QStringLiteral("abc"));
-    scale->ButtonCalcolaCentsInput->click();
+    button("ButtonCalcolaCentsInput")->click();
     EXPECT_EQ(dialogs.entries(QStringLiteral("message")),
               QStringList{QStringLiteral("Original Temperament Rounds: \"abc\" is not a whole number of decimals "
                                          "from 0 to 10")});
     EXPECT_FALSE(scale->calculated(SetterSide::Input));
-    EXPECT_EQ(scale->ListBoxCentsInput->count(), 0);
+    EXPECT_EQ(list(SetterSide::Input)->count(), 0);
 
     type(QStringLiteral("4"));
-    scale->ButtonCalcolaCentsInput->click();
-    EXPECT_EQ(scale->ListBoxCentsInput->item(2)->text(), decimal("199.9999"));
+    button("ButtonCalcolaCentsInput")->click();
+    EXPECT_EQ(list(SetterSide::Input)->item(2)->text(), local("199.9999"));
     EXPECT_EQ(rounds->count(), 11) << "typing never adds an item";
 
-    const QStringList before = scale->ListBoxCentsInput->lines();
+    const QStringList before = list(SetterSide::Input)->lines();
     for (const char *text : {"11", "-1", "2.5", "2,5", "", "1 0", "+3"}) {
         dialogs.log.clear();
         rounds->setEditText(QString::fromLatin1(text));
-        scale->ButtonCalcolaCentsInput->click();
+        button("ButtonCalcolaCentsInput")->click();
         EXPECT_EQ(dialogs.entries(QStringLiteral("message")).size(), 1) << '"' << text << '"';
-        EXPECT_EQ(scale->ListBoxCentsInput->lines(), before) << '"' << text << '"';
+        EXPECT_EQ(list(SetterSide::Input)->lines(), before) << '"' << text << '"';
         EXPECT_TRUE(scale->calculated(SetterSide::Input));
     }
     dialogs.log.clear();
     rounds->setEditText(QStringLiteral(" 10 "));
-    scale->ButtonCalcolaCentsInput->click();
+    button("ButtonCalcolaCentsInput")->click();
     EXPECT_TRUE(dialogs.log.isEmpty());
-    EXPECT_EQ(scale->ListBoxCentsInput->item(2)->text(), decimal("199.9999324955"));
+    EXPECT_EQ(list(SetterSide::Input)->item(2)->text(), local("199.9999324955"));
     EXPECT_EQ(rounds->count(), 11);
 }
 
@@ -273,7 +274,7 @@ TEST_P(ScaleWindowTest, ExportSendsNewMinusOldShiftedToA)
 {
     // Refused until both sides are calculated or preset.
     scale->ButtonEsportaClick();
-    scale->CheckBoxEquabileInput->click();
+    equal(SetterSide::Input)->click();
     scale->ButtonEsportaClick();
     EXPECT_EQ(dialogs.entries(QStringLiteral("message")),
               QStringList({QStringLiteral("Exporting is not possible! Calculations are required before"),
@@ -293,7 +294,7 @@ TEST_P(ScaleWindowTest, ExportSendsNewMinusOldShiftedToA)
 
     // Equal on both sides.
     showScale();
-    scale->CheckBoxEquabileOut->click();
+    equal(SetterSide::Out)->click();
     scale->ButtonEsportaClick();
     EXPECT_EQ(receivedByMainWindow(), NoteCents{});
 }
@@ -303,17 +304,17 @@ TEST_P(ScaleWindowTest, ExportOfAPureFifthMovesOnlyG)
     showScale();
     calculate(SetterSide::Input, 2);
     dialogs.fileAnswers = {path("Equal.Tfs"), path("Equal.Tfs")};
-    scale->ButtonSalvaInput->click();
-    scale->ButtonCaricaOut->click();
+    button("ButtonSalvaInput")->click();
+    button("ButtonCaricaOut")->click();
     setFraction(SetterSide::Out, 7, 3, 2);
     calculate(SetterSide::Out, 2);
-    EXPECT_EQ(scale->ListBoxCentsOut->item(7)->text(), decimal("701.96"));
+    EXPECT_EQ(list(SetterSide::Out)->item(7)->text(), local("701.96"));
 
     scale->ButtonEsportaClick();
     NoteCents expected{};
     expected[7] = 1.96L;
     EXPECT_EQ(receivedByMainWindow(), expected);
-    EXPECT_EQ(main->NumEdit_Sol->text(), decimal("1.96"));
+    EXPECT_EQ(mainControl<TNumEdit>("NumEdit_Sol")->text(), local("1.96"));
 }
 
 TEST_P(ScaleWindowTest, ExportCentsSendsOneSideAndItsName)
@@ -326,33 +327,33 @@ TEST_P(ScaleWindowTest, ExportCentsSendsOneSideAndItsName)
     EXPECT_FALSE(cents->isVisible());
 
     dialogs.log.clear();
-    scale->CheckBoxEquabileInput->click();
-    scale->ButtonEsportaCentsInput->click();
+    equal(SetterSide::Input)->click();
+    button("ButtonEsportaCentsInput")->click();
     EXPECT_EQ(dialogs.entries(QStringLiteral("message")), QStringList{QStringLiteral("Export correctly")});
     EXPECT_EQ(cents->positions(SetterSide::Input),
               (NoteCents{0, 100, 200, 300, 400, 500, 600, 700, 800, 900, 1000, 1100}));
-    EXPECT_EQ(cents->EditNomeInput->text(), QStringLiteral("Equal Temperament"));
+    EXPECT_EQ(control<QLineEdit>(*cents, "EditNomeInput")->text(), QStringLiteral("Equal Temperament"));
     EXPECT_EQ(cents->positions(SetterSide::Out), (NoteCents{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
     EXPECT_TRUE(QTest::qWaitForWindowActive(cents));
     EXPECT_TRUE(scale->isVisible());
 
     // The rounded texts are what is sent, not the exact cents.
-    scale->EditNomeOut->setText(QStringLiteral("Pure fifth"));
+    sideName(SetterSide::Out)->setText(QStringLiteral("Pure fifth"));
     setFraction(SetterSide::Out, 7, 3, 2);
     calculate(SetterSide::Out, 1);
-    scale->ButtonEsportaCentsOut->click();
+    button("ButtonEsportaCentsOut")->click();
     NoteCents expected{};
     expected[7] = 702;
     EXPECT_EQ(cents->positions(SetterSide::Out), expected);
-    EXPECT_EQ(cents->EditNomeOut->text(), QStringLiteral("Pure fifth"));
-    EXPECT_EQ(cents->EditNomeInput->text(), QStringLiteral("Equal Temperament"));
+    EXPECT_EQ(control<QLineEdit>(*cents, "EditNomeOut")->text(), QStringLiteral("Pure fifth"));
+    EXPECT_EQ(control<QLineEdit>(*cents, "EditNomeInput")->text(), QStringLiteral("Equal Temperament"));
 }
 
 TEST_P(ScaleWindowTest, SavedFileHasTwentyFiveLinesAndLoadsIntoTheOtherSide)
 {
     const QString file = path("Equal.Tfs");
     dialogs.fileAnswers = {file};
-    scale->ButtonSalvaInput->click();
+    button("ButtonSalvaInput")->click();
     EXPECT_EQ(dialogs.lastQuestion.fileName, QStringLiteral("File1"));
     EXPECT_EQ(dialogs.lastQuestion.defaultSuffix, QStringLiteral("Tfs"));
     ASSERT_EQ(dialogs.lastQuestion.filters.size(), 1);
@@ -361,16 +362,16 @@ TEST_P(ScaleWindowTest, SavedFileHasTwentyFiveLinesAndLoadsIntoTheOtherSide)
     expected.replace(',', GetParam().decimal.toLatin1());
     EXPECT_EQ(readAll(file), expected);
 
-    scale->CheckBoxEquabileOut->click();
+    equal(SetterSide::Out)->click();
     dialogs.fileAnswers = {file};
-    scale->ButtonCaricaOut->click();
+    button("ButtonCaricaOut")->click();
     EXPECT_EQ(dialogs.log, QStringList({QStringLiteral("save"), saved(file), QStringLiteral("open"), loaded(file)}));
     for (int i = 0; i < 12; ++i) {
-        EXPECT_EQ(scale->firstTerms(SetterSide::Out)[i]->text(), scale->firstTerms(SetterSide::Input)[i]->text());
-        EXPECT_EQ(scale->secondTerms(SetterSide::Out)[i]->value(), kHeldSecond[i]);
+        EXPECT_EQ(firstTerms(SetterSide::Out)[i]->text(), firstTerms(SetterSide::Input)[i]->text());
+        EXPECT_EQ(secondTerms(SetterSide::Out)[i]->value(), kHeldSecond[i]);
     }
-    EXPECT_EQ(scale->EditNomeOut->text(), QStringLiteral("Equal Temperament"));
-    EXPECT_EQ(scale->ListBoxCentsOut->lines(), equalLines()) << "loading leaves the list";
+    EXPECT_EQ(sideName(SetterSide::Out)->text(), QStringLiteral("Equal Temperament"));
+    EXPECT_EQ(list(SetterSide::Out)->lines(), equalLines()) << "loading leaves the list";
 }
 
 TEST_P(ScaleWindowTest, CommaFileReadsInEitherSettingAndSavesUnchanged)
@@ -378,26 +379,26 @@ TEST_P(ScaleWindowTest, CommaFileReadsInEitherSettingAndSavesUnchanged)
     const QString file = path("Comma.Tfs");
     writeBytes(file, kEqualFile);
     dialogs.fileAnswers = {file, path("Again.Tfs")};
-    scale->ButtonCaricaOut->click();
+    button("ButtonCaricaOut")->click();
     for (int i = 0; i < 12; ++i) {
-        EXPECT_EQ(scale->firstTerms(SetterSide::Out)[i]->value(), kHeldFirst[i]) << "note " << i;
-        EXPECT_EQ(scale->secondTerms(SetterSide::Out)[i]->value(), kHeldSecond[i]) << "note " << i;
+        EXPECT_EQ(firstTerms(SetterSide::Out)[i]->value(), kHeldFirst[i]) << "note " << i;
+        EXPECT_EQ(secondTerms(SetterSide::Out)[i]->value(), kHeldSecond[i]) << "note " << i;
     }
-    scale->ButtonSalvaOut->click();
+    button("ButtonSalvaOut")->click();
     QByteArray expected = kEqualFile;
     expected.replace(',', GetParam().decimal.toLatin1());
     EXPECT_EQ(readAll(path("Again.Tfs")), expected);
 
     // Saving keeps terms as they stand: 0 stays 0, a negative term keeps its sign.
     setFraction(SetterSide::Out, 0, 0, -2.5L);
-    scale->EditNomeOut->clear();
+    sideName(SetterSide::Out)->clear();
     dialogs.fileAnswers = {path("Raw.Tfs")};
-    scale->ButtonSalvaOut->click();
+    button("ButtonSalvaOut")->click();
     const QList<QByteArray> lines = readAll(path("Raw.Tfs")).split('\n');
     ASSERT_EQ(lines.size(), 26);
     EXPECT_EQ(lines[0], "0\r");
-    EXPECT_EQ(lines[12], decimal("-2.5\r").toLatin1());
-    EXPECT_EQ(lines[13], decimal("168171.54\r").toLatin1());
+    EXPECT_EQ(lines[12], local("-2.5\r").toLatin1());
+    EXPECT_EQ(lines[13], local("168171.54\r").toLatin1());
     EXPECT_EQ(lines[24], "\r") << "an empty name is an empty last line";
 }
 
@@ -425,11 +426,10 @@ TEST_P(ScaleWindowTest, BadFilesChangeNothing)
         {"nul.Tfs", nulBytes, "\"nul.Tfs\" is not a text file: it holds NUL bytes"},
     };
     for (const Case &c : cases) {
-        scale->EditNomeOut->setText(QStringLiteral("Keep"));
-        dialogs.log.clear();
-        writeBytes(path(c.name), c.bytes);
-        dialogs.fileAnswers = {path(c.name)};
-        scale->ButtonCaricaOut->click();
+        SCOPED_TRACE(c.name);
+        sideName(SetterSide::Out)->setText(QStringLiteral("Keep"));
+        offerFile(c.name, c.bytes);
+        button("ButtonCaricaOut")->click();
         EXPECT_EQ(dialogs.log, QStringList({QStringLiteral("open"), QStringLiteral("error: ") + c.message})) << c.name;
         expectOutSideUntouched();
     }
@@ -437,8 +437,8 @@ TEST_P(ScaleWindowTest, BadFilesChangeNothing)
     // Cancelled dialogs end silently.
     dialogs.log.clear();
     dialogs.fileAnswers = {std::nullopt, std::nullopt};
-    scale->ButtonCaricaOut->click();
-    scale->ButtonSalvaOut->click();
+    button("ButtonCaricaOut")->click();
+    button("ButtonSalvaOut")->click();
     EXPECT_EQ(dialogs.log, QStringList({QStringLiteral("open"), QStringLiteral("save")}));
     expectOutSideUntouched();
 
@@ -446,7 +446,7 @@ TEST_P(ScaleWindowTest, BadFilesChangeNothing)
     dialogs.log.clear();
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Folder.Tfs")));
     dialogs.fileAnswers = {path("Folder.Tfs")};
-    scale->ButtonSalvaOut->click();
+    button("ButtonSalvaOut")->click();
     ASSERT_EQ(dialogs.log.size(), 2);
     EXPECT_TRUE(dialogs.log[1].startsWith(QStringLiteral("error: "))) << qPrintable(dialogs.log[1]);
     EXPECT_TRUE(QFileInfo(path("Folder.Tfs")).isDir());
@@ -471,15 +471,14 @@ TEST_P(ScaleWindowTest, FilesFromOtherSystemsLoad)
         {"empty-name.Tfs", lf + "\r\n", QString()},
     };
     for (const Case &c : cases) {
-        scale->EditNomeInput->setText(QStringLiteral("old"));
-        dialogs.log.clear();
-        writeBytes(path(c.name), c.bytes);
-        dialogs.fileAnswers = {path(c.name)};
-        scale->ButtonCaricaInput->click();
+        SCOPED_TRACE(c.name);
+        sideName(SetterSide::Input)->setText(QStringLiteral("old"));
+        offerFile(c.name, c.bytes);
+        button("ButtonCaricaInput")->click();
         EXPECT_EQ(dialogs.log, QStringList({QStringLiteral("open"), loaded(path(c.name))})) << c.name;
-        EXPECT_EQ(scale->EditNomeInput->text(), c.sideName) << c.name;
-        EXPECT_EQ(scale->firstTerms(SetterSide::Input)[11]->value(), 1.5L) << c.name;
-        EXPECT_EQ(scale->secondTerms(SetterSide::Input)[0]->text(), decimal("1.5")) << c.name;
+        EXPECT_EQ(sideName(SetterSide::Input)->text(), c.sideName) << c.name;
+        EXPECT_EQ(firstTerms(SetterSide::Input)[11]->value(), 1.5L) << c.name;
+        EXPECT_EQ(secondTerms(SetterSide::Input)[0]->text(), local("1.5")) << c.name;
     }
 }
 
@@ -492,4 +491,4 @@ TEST_P(ScaleWindowTest, ClosingBringsTheMainWindowBack)
     EXPECT_TRUE(QTest::qWaitForWindowActive(main));
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSeparators, ScaleWindowTest, ::testing::Values(kCommaDecimal, kFullStopDecimal));
+CORDAVO_BOTH_SETTINGS(ScaleWindowTest);

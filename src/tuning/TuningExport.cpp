@@ -1,0 +1,177 @@
+#include "tuning/TuningExport.h"
+
+#include "numbers/NumberFormat.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace cordavo {
+
+namespace {
+
+constexpr long double kA4Hz = 440;
+constexpr int kA4Key = 69;
+constexpr int kFractionSteps = 16384; // of a semitone, in frequency data
+constexpr int kOctaveSteps = 8192;    // of 100 cents, in the octave message
+constexpr int kMostChangesPerMessage = 127;
+const Separators kFullStop{QLatin1Char('.'), QLatin1Char(',')};
+
+long double semitonesAboveKeyZero(long double hz)
+{
+    return kA4Key + 12 * std::log2(hz / kA4Hz);
+}
+
+// The start of a tuning message: system exclusive, non-real-time or
+// real-time, the device, the tuning sub-ID and the message's own sub-ID.
+QByteArray tuningMessageStart(bool realTime, int device, char subId)
+{
+    return QByteArray{"\xF0"} + (realTime ? '\x7F' : '\x7E') + static_cast<char>(device & 0x7F) + '\x08' + subId;
+}
+
+void appendFrequency(QByteArray &bytes, const MtsFrequency &frequency)
+{
+    for (std::uint8_t b : frequency)
+        bytes += static_cast<char>(b);
+}
+
+QString fixed(long double value, QStringView pattern)
+{
+    return formatPattern(value, pattern, kFullStop);
+}
+
+} // namespace
+
+KeyPitches keyPitches(double oldA, double newA, const NoteCents &cents)
+{
+    const auto table = pitchTable(oldA, newA, cents);
+    KeyPitches keys{};
+    std::copy_n(table.begin(), kMidiKeyCount, keys.begin());
+    return keys;
+}
+
+MtsFrequency mtsFrequency(long double hz)
+{
+    if (!(hz > 0) || !std::isfinite(hz))
+        return kMtsNoChange;
+    const long double steps = std::round(semitonesAboveKeyZero(hz) * kFractionSteps);
+    // The last step below key 128 spells 7F 7F 7F, which means "no change".
+    if (steps < 0 || steps >= static_cast<long double>(kMidiKeyCount) * kFractionSteps - 1)
+        return kMtsNoChange;
+    const auto whole = static_cast<long long>(steps);
+    const int semitone = static_cast<int>(whole / kFractionSteps);
+    const int fraction = static_cast<int>(whole % kFractionSteps);
+    return {static_cast<std::uint8_t>(semitone), static_cast<std::uint8_t>(fraction >> 7),
+            static_cast<std::uint8_t>(fraction & 0x7F)};
+}
+
+QByteArray mtsName(const QString &name)
+{
+    QByteArray bytes;
+    for (QChar c : name.left(16))
+        bytes += c.unicode() >= 0x20 && c.unicode() < 0x7F ? static_cast<char>(c.unicode()) : '?';
+    return bytes.leftJustified(16, ' ');
+}
+
+SysexExport mtsBulkDump(const KeyPitches &pitches, const QString &name, int program, int device)
+{
+    SysexExport out;
+    QByteArray &b = out.bytes;
+    b = tuningMessageStart(false, device, '\x01');
+    b += static_cast<char>(program & 0x7F);
+    b += mtsName(name);
+    for (long double hz : pitches) {
+        const MtsFrequency frequency = mtsFrequency(hz);
+        out.unchangedNotes += frequency == kMtsNoChange;
+        appendFrequency(b, frequency);
+    }
+    char checksum = 0;
+    for (qsizetype i = 1; i < b.size(); ++i)
+        checksum ^= b[i];
+    b += static_cast<char>(checksum & 0x7F);
+    b += '\xF7';
+    return out;
+}
+
+SysexExport mtsSingleNoteChanges(const KeyPitches &pitches, int program, int device)
+{
+    SysexExport out;
+    for (int first = 0; first < kMidiKeyCount; first += kMostChangesPerMessage) {
+        const int count = std::min(kMostChangesPerMessage, kMidiKeyCount - first);
+        QByteArray &b = out.bytes;
+        b += tuningMessageStart(true, device, '\x02');
+        b += static_cast<char>(program & 0x7F);
+        b += static_cast<char>(count);
+        for (int key = first; key < first + count; ++key) {
+            const MtsFrequency frequency = mtsFrequency(pitches[key]);
+            out.unchangedNotes += frequency == kMtsNoChange;
+            b += static_cast<char>(key);
+            appendFrequency(b, frequency);
+        }
+        b += '\xF7';
+    }
+    return out;
+}
+
+SysexExport mtsOctaveTuning(const KeyPitches &pitches, int device)
+{
+    SysexExport out;
+    QByteArray &b = out.bytes;
+    b = tuningMessageStart(false, device, '\x09');
+    // Every channel: 16 and 15, 14 to 8, 7 to 1.
+    b += '\x03';
+    b += '\x7F';
+    b += '\x7F';
+    constexpr int kMiddleC = 60;
+    for (int pitchClass = 0; pitchClass < 12; ++pitchClass) {
+        const int key = kMiddleC + pitchClass;
+        const long double offset = 100 * (semitonesAboveKeyZero(pitches[key]) - key);
+        // The limits themselves count as written, with room for the last
+        // digits of the pitch table; past them the offset is held at its end.
+        constexpr long double kSlack = 50.0L / kOctaveSteps;
+        if (!(offset >= -100 - kSlack && offset <= 100 + kSlack))
+            ++out.unchangedNotes;
+        const long double raw = std::round((offset + 100) * kOctaveSteps / 100);
+        const int value = std::isfinite(raw) ? static_cast<int>(std::clamp(raw, 0.0L, 16383.0L)) : kOctaveSteps;
+        b += static_cast<char>(value >> 7);
+        b += static_cast<char>(value & 0x7F);
+    }
+    b += '\xF7';
+    return out;
+}
+
+QStringList anaMarkTuningLines(const KeyPitches &pitches, const QString &name)
+{
+    QStringList lines{QStringLiteral("; AnaMark tuning file"), QStringLiteral("[Scale Begin]"),
+                      QStringLiteral("Format= \"AnaMark-TUN\""), QStringLiteral("FormatVersion= 200"),
+                      QStringLiteral("[Info]")};
+    QString shown = name;
+    shown.replace(QLatin1Char('"'), QLatin1Char('\''));
+    lines << QStringLiteral("Name= \"%1\"").arg(shown);
+    QStringList exact{QStringLiteral("[Exact Tuning]"), QStringLiteral("BaseFreq= 8.1757989156437073336")};
+    lines << QStringLiteral("[Tuning]");
+    for (int key = 0; key < kMidiKeyCount; ++key) {
+        const long double cents = 1200 * std::log2(pitches[key] / kMidiNoteZeroHz);
+        lines << QStringLiteral("note %1=%2").arg(key).arg(std::llround(cents));
+        exact << QStringLiteral("note %1= %2").arg(key).arg(fixed(cents, u"0.000000"));
+    }
+    lines << exact << QStringLiteral("[Scale End]");
+    return lines;
+}
+
+QStringList scalaKeyboardMappingLines(const QString &fileName, long double referenceHz)
+{
+    QStringList lines{QStringLiteral("! ") + fileName,
+                      QStringLiteral("! Twelve keys to the octave, middle C on key 60, A on key 69."),
+                      QStringLiteral("12"),
+                      QStringLiteral("0"),
+                      QStringLiteral("127"),
+                      QStringLiteral("60"),
+                      QStringLiteral("69"),
+                      fixed(referenceHz, u"0.000000"),
+                      QStringLiteral("12")};
+    for (int degree = 0; degree < 12; ++degree)
+        lines << QString::number(degree);
+    return lines;
+}
+
+} // namespace cordavo

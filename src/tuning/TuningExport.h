@@ -1,0 +1,71 @@
+#pragma once
+
+#include "tuning/PitchTable.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+
+namespace cordavo {
+
+// Other instruments' tuning formats, made from the same pitches as the
+// temperament document, so that every instrument plays what the organ plays.
+
+inline constexpr int kMidiKeyCount = 128;
+using KeyPitches = std::array<long double, kMidiKeyCount>;
+
+// The pitches of MIDI keys 0 to 127 as the temperament document gives them.
+KeyPitches keyPitches(double oldA, double newA, const NoteCents &cents);
+
+// The frequency of MIDI key 0 in equal temperament at A = 440 Hz, the base of
+// the AnaMark tuning file and of the tuning standard's semitones.
+inline constexpr long double kMidiNoteZeroHz = 8.1757989156437073336L;
+
+// MIDI Tuning Standard frequency data: the equal-tempered semitone at or
+// just below the pitch (A4 = key 69 = 440 Hz), then a 14-bit fraction of a
+// semitone above it, high seven bits first. A pitch below key 0 or from just
+// under key 128 up cannot be written and gets the "no change" value 7F 7F 7F.
+using MtsFrequency = std::array<std::uint8_t, 3>;
+inline constexpr MtsFrequency kMtsNoChange{0x7F, 0x7F, 0x7F};
+MtsFrequency mtsFrequency(long double hz);
+
+// A system-exclusive export and the number of notes it had to leave
+// unchanged because their pitch could not be written.
+struct SysexExport {
+    QByteArray bytes;
+    int unchangedNotes = 0;
+};
+
+// The 16 name bytes of a bulk dump: printable ASCII kept, every other
+// character replaced by '?', cut or padded with blanks to 16.
+QByteArray mtsName(const QString &name);
+
+// Bulk tuning dump (non-real-time): all 128 keys, the name, the checksum.
+// 408 bytes.
+SysexExport mtsBulkDump(const KeyPitches &pitches, const QString &name, int program = 0, int device = 0x7F);
+
+// Single-note tuning changes (real-time) for every one of the 128 keys, in
+// messages of at most 127 changes, for tuning program 'program'.
+SysexExport mtsSingleNoteChanges(const KeyPitches &pitches, int program = 0, int device = 0x7F);
+
+// Scale/octave tuning in its 2-byte form (non-real-time) for all sixteen
+// channels: each pitch class's offset from equal temperament at A = 440 Hz,
+// C first, from -100 to just under +100 cents in steps of 100/8192 cent. An
+// offset outside that range is held at its limit and counts as unchanged.
+SysexExport mtsOctaveTuning(const KeyPitches &pitches, int device = 0x7F);
+
+// AnaMark tuning file (.tun): the 128 keys' pitches as cents above key 0 of
+// equal temperament, whole cents in [Tuning] and six decimals in
+// [Exact Tuning], each line ended by CR LF.
+QStringList anaMarkTuningLines(const KeyPitches &pitches, const QString &name);
+
+// Scala keyboard mapping (.kbm) for a twelve-note scale on C (the scale's
+// positions are positionsFromDeviations of the note values): middle C on key 60
+// plays the scale's 1/1, key 69 sounds at 'referenceHz', twelve keys to the
+// octave, every key from 0 to 127 mapped.
+QStringList scalaKeyboardMappingLines(const QString &fileName, long double referenceHz);
+
+} // namespace cordavo

@@ -1,0 +1,162 @@
+#include "tuning/TuningExport.h"
+#include "tuning/LineFile.h"
+#include "tuning/ScalaFile.h"
+#include "tuning/TemperamentLibrary.h"
+
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace cordavo;
+
+namespace {
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
+
+QByteArray bytesOf(const MtsFrequency &f)
+{
+    return QByteArray{reinterpret_cast<const char *>(f.data()), 3};
+}
+
+// The pitch that a receiving instrument makes of frequency data.
+long double pitchOf(const QByteArray &data)
+{
+    const auto b = [&](int i) { return static_cast<unsigned char>(data[i]); };
+    const long double semitones = b(0) + ((b(1) << 7) | b(2)) / 16384.0L;
+    return 440 * std::pow(2.0L, (semitones - 69) / 12);
+}
+
+long double centsBetween(long double a, long double b)
+{
+    return 1200 * std::log2(a / b);
+}
+
+NoteCents randomTemperament(QRandomGenerator &random)
+{
+    NoteCents cents{};
+    for (long double &c : cents)
+        c = random.bounded(-3000, 3000) / 100.0L;
+    return cents;
+}
+
+} // namespace
+
+TEST(MtsFrequency, KnownKeysFractionsAndTheRangeLimits)
+{
+    const KeyPitches equal = keyPitches(440, 440, {});
+    const struct {
+        const char *name;
+        long double hz;
+        const char *bytes;
+    } cases[] = {
+        {"A4", equal[69], "45 00 00"},
+        {"middle C", equal[60], "3C 00 00"},
+        {"A4 fifty cents sharp", 440 * std::pow(2.0L, 50 / 1200.0L), "45 40 00"},
+        {"key 0", equal[0], "00 00 00"},
+        {"below key 0", equal[0] * 0.99L, "7F 7F 7F"},
+        {"last step below key 128", equal[127] * std::pow(2.0L, 16383 / 16384.0L / 12), "7F 7F 7F"},
+        {"one step lower", equal[127] * std::pow(2.0L, 16382 / 16384.0L / 12), "7F 7F 7E"},
+        {"not a pitch", 0, "7F 7F 7F"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(bytesOf(mtsFrequency(c.hz)).toHex(' '), hex(c.bytes).toHex(' '));
+    }
+}
+
+TEST(MtsMessages, LayoutChecksumAndCounts)
+{
+    const KeyPitches equal = keyPitches(440, 440, {});
+    const SysexExport bulk = mtsBulkDump(equal, QStringLiteral("Equal"));
+    ASSERT_EQ(bulk.bytes.size(), 408);
+    EXPECT_EQ(bulk.bytes.left(22), hex("F0 7E 7F 08 01 00") + "Equal           ");
+    EXPECT_EQ(bulk.bytes.right(2), hex("64 F7"));
+    EXPECT_EQ(bulk.unchangedNotes, 0);
+
+    const SysexExport keys = mtsSingleNoteChanges(equal, 3);
+    ASSERT_EQ(keys.bytes.size(), (7 + 127 * 4 + 1) + (7 + 4 + 1));
+    EXPECT_EQ(keys.bytes.left(7), hex("F0 7F 7F 08 02 03 7F"));
+    EXPECT_EQ(keys.bytes.mid(7, 4), hex("00 00 00 00"));
+    EXPECT_EQ(keys.bytes.right(12), hex("F0 7F 7F 08 02 03 01 7F 7F 00 00 F7"));
+
+    // C at -100 cents, C# at 0, D at +100: the octave message's limits and centre.
+    NoteCents cents{};
+    cents[0] = -100;
+    cents[2] = 100;
+    const SysexExport octave = mtsOctaveTuning(keyPitches(440, 440, cents));
+    ASSERT_EQ(octave.bytes.size(), 33);
+    EXPECT_EQ(octave.bytes.left(14).toHex(' '), hex("F0 7E 7F 08 09 03 7F 7F 00 00 40 00 7F 7F").toHex(' '));
+    EXPECT_EQ(octave.unchangedNotes, 0);
+    cents[2] = 100.5L;
+    EXPECT_EQ(mtsOctaveTuning(keyPitches(440, 440, cents)).unchangedNotes, 1);
+
+    // A temperament whose C lies an octave down takes key 0 below the range.
+    NoteCents low{};
+    low[0] = -1200;
+    EXPECT_EQ(mtsBulkDump(keyPitches(440, 440, low), {}).unchangedNotes, 1);
+    EXPECT_EQ(mtsSingleNoteChanges(keyPitches(440, 440, low)).unchangedNotes, 1);
+}
+
+TEST(MtsName, PrintableAsciiOnlySixteenBytes)
+{
+    EXPECT_EQ(mtsName(QStringLiteral("Werckmeister III")), QByteArray("Werckmeister III"));
+    EXPECT_EQ(mtsName(QStringLiteral("Mean\u00A0tone \u00C4")), QByteArray("Mean?tone ?     "));
+    EXPECT_EQ(mtsName(QStringLiteral("A name longer than sixteen")), QByteArray("A name longer th"));
+}
+
+// Every export read back gives the document's pitches within the format's
+// resolution.
+TEST(TuningExports, RandomTemperamentsRoundTrip)
+{
+    QRandomGenerator random(1234);
+    for (int round = 0; round < 20; ++round) {
+        SCOPED_TRACE(round);
+        const NoteCents cents = randomTemperament(random);
+        const double oldA = 400 + random.bounded(100), newA = 400 + random.bounded(100);
+        const KeyPitches pitches = keyPitches(oldA, newA, cents);
+
+        const QByteArray bulk = mtsBulkDump(pitches, {}).bytes;
+        for (int key = 0; key < kMidiKeyCount; ++key) {
+            const QByteArray data = bulk.mid(22 + 3 * key, 3);
+            if (data != hex("7F 7F 7F")) {
+                EXPECT_LE(std::fabs(centsBetween(pitchOf(data), pitches[key])), 0.0031L) << key;
+            }
+        }
+
+        const QStringList tun = anaMarkTuningLines(pitches, QStringLiteral("Random"));
+        const qsizetype exact = tun.indexOf(QStringLiteral("[Exact Tuning]"));
+        ASSERT_GT(exact, 0);
+        for (int key = 0; key < kMidiKeyCount; ++key) {
+            const QString line = tun[exact + 2 + key];
+            ASSERT_TRUE(line.startsWith(QStringLiteral("note %1= ").arg(key))) << line.toStdString();
+            const Result<long double> value =
+                readNumberLine(line.mid(line.indexOf(QLatin1Char('=')) + 1), QLatin1Char('.'));
+            ASSERT_EQ(value.error(), QString());
+            EXPECT_NEAR(double(value.value()), double(1200 * std::log2(pitches[key] / kMidiNoteZeroHz)), 5e-7);
+        }
+
+        // The scale and its mapping: key = reference x 2^((position(key) - position(69)) / 1200).
+        const ScalaContents scale =
+            parseScalaFile(encodeLineFile(scalaFileLines(QStringLiteral("r.scl"),
+                                                         {QStringLiteral("r"), positionsFromDeviations(cents)})),
+                           QStringLiteral("r.scl"));
+        ASSERT_TRUE(scale.ok());
+        const QStringList kbm = scalaKeyboardMappingLines(QStringLiteral("r.kbm"), pitches[69]);
+        const Result<long double> read = readNumberLine(kbm[7], QLatin1Char('.'));
+        ASSERT_EQ(read.error(), QString());
+        const long double reference = read.value();
+        auto position = [&](int key) {
+            return 1200 * ((key - 60) / 12 - ((key - 60) % 12 < 0)) +
+                   scale.value().positions[((key - 60) % 12 + 12) % 12];
+        };
+        for (int key = 0; key < kMidiKeyCount; ++key) {
+            const long double hz = reference * std::pow(2.0L, (position(key) - position(69)) / 1200);
+            EXPECT_LE(std::fabs(centsBetween(hz, pitches[key])), 1e-5L) << key;
+        }
+    }
+}
