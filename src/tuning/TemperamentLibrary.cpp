@@ -375,26 +375,7 @@ int decimalsOf(QStringView text)
 
 } // namespace
 
-QStringList TemperamentLibrary::groups() const
-{
-    QStringList out;
-    for (const LibraryEntry &entry : entries) {
-        if (!out.contains(entry.group))
-            out << entry.group;
-    }
-    return out;
-}
-
-const LibraryEntry *TemperamentLibrary::find(const QString &name) const
-{
-    for (const LibraryEntry &entry : entries) {
-        if (entry.name == name)
-            return &entry;
-    }
-    return nullptr;
-}
-
-TemperamentLibrary parseTemperamentLibrary(QStringView table)
+Result<TemperamentLibrary> parseTemperamentLibrary(QStringView table)
 {
     TemperamentLibrary library;
     const QStringList lines = splitLines(table);
@@ -406,20 +387,17 @@ TemperamentLibrary parseTemperamentLibrary(QStringView table)
             continue;
         const QStringList columns = line.split(QLatin1Char('\t'));
         if (columns.size() != kColumns) {
-            library.error =
-                lineMessage(number, QStringLiteral("%1 columns instead of %2").arg(columns.size()).arg(kColumns));
-            return library;
+            return failure(
+                lineMessage(number, QStringLiteral("%1 columns instead of %2").arg(columns.size()).arg(kColumns)));
         }
         LibraryEntry entry;
         entry.name = columns[0].trimmed();
         entry.group = columns[1].trimmed();
         if (entry.name.isEmpty()) {
-            library.error = lineMessage(number, QStringLiteral("the name is empty"));
-            return library;
+            return failure(lineMessage(number, QStringLiteral("the name is empty")));
         }
         if (names.contains(entry.name)) {
-            library.error = lineMessage(number, QStringLiteral("\"%1\" comes twice").arg(entry.name));
-            return library;
+            return failure(lineMessage(number, QStringLiteral("\"%1\" comes twice").arg(entry.name)));
         }
         names.insert(entry.name);
         entry.rowDecimals = 0;
@@ -427,15 +405,13 @@ TemperamentLibrary parseTemperamentLibrary(QStringView table)
             const QString &text = columns[note + 2];
             const auto value = readRegional(text, QLatin1Char('.'));
             if (!value || !std::isfinite(*value)) {
-                library.error = lineMessage(number, QStringLiteral("\"%1\" is not a number").arg(text));
-                return library;
+                return failure(lineMessage(number, QStringLiteral("\"%1\" is not a number").arg(text)));
             }
             entry.tableRow[note] = *value;
             entry.rowDecimals = std::max(entry.rowDecimals, decimalsOf(text.trimmed()));
         }
         if (entry.tableRow[kNoteA] != 0) {
-            library.error = lineMessage(number, QStringLiteral("A is not 0"));
-            return library;
+            return failure(lineMessage(number, QStringLiteral("A is not 0")));
         }
         entry.deviations = entry.tableRow;
         library.entries << entry;

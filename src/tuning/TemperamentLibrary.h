@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tuning/PitchTable.h"
+#include "tuning/Result.h"
 
 #include <QList>
 #include <QString>
@@ -31,22 +32,17 @@ struct LibraryEntry {
 };
 
 // The library as read from its table: every row in table order, then the
-// constructed temperaments the table lacks; or the first fault found.
+// constructed temperaments the table lacks.
 struct TemperamentLibrary {
     QList<LibraryEntry> entries;
-    QString error;
-
-    bool ok() const { return error.isEmpty(); }
-    // The groups in order of first appearance, the empty group included.
-    QStringList groups() const;
-    const LibraryEntry *find(const QString &name) const;
 };
 
 // Reads the tab-separated table: "#" comment lines, a header line starting
 // with "name", then name, group and twelve numbers (full stop, an optional
 // sign) per row. The constructions known for a name replace its values,
 // and the aliases known for a name are added to it.
-TemperamentLibrary parseTemperamentLibrary(QStringView table);
+// Gives the library, or the first fault found in the table.
+Result<TemperamentLibrary> parseTemperamentLibrary(QStringView table);
 
 // A side of the cents setter from deviations: 100·i + d(i) − d(C).
 NoteCents positionsFromDeviations(const NoteCents &deviations);

@@ -30,29 +30,29 @@ namespace {
 
 constexpr int kEntryRole = Qt::UserRole;
 
-TemperamentLibrary loadBuiltInLibrary()
+Result<TemperamentLibrary> loadBuiltInLibrary()
 {
     registerLibraryResources();
     QFile file(QStringLiteral(":/temperaments.tsv"));
-    TemperamentLibrary library;
-    if (!file.open(QIODevice::ReadOnly)) {
-        library.error = QStringLiteral("The temperament table is missing from the resources");
-        return library;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(QStringLiteral("The temperament table is missing from the resources"));
     // A table that fails to parse keeps its error, which the dialog shows.
     return parseTemperamentLibrary(QString::fromUtf8(file.readAll()));
 }
 
+const TemperamentLibrary kNoLibrary;
+
 } // namespace
 
-const TemperamentLibrary &builtInLibrary()
+const Result<TemperamentLibrary> &builtInLibrary()
 {
-    static const TemperamentLibrary library = loadBuiltInLibrary();
+    static const Result<TemperamentLibrary> library = loadBuiltInLibrary();
     return library;
 }
 
-LibraryDialog::LibraryDialog(const TemperamentLibrary &library, const Separators &separators, QWidget *parent)
-    : QDialog(parent), m_library(library), m_separators(separators)
+LibraryDialog::LibraryDialog(const Result<TemperamentLibrary> &library, const Separators &separators, QWidget *parent)
+    : QDialog(parent), m_library(library.ok() ? library.value() : kNoLibrary), m_libraryError(library.error()),
+      m_separators(separators)
 {
     setObjectName(QStringLiteral("LibraryDialog"));
     setWindowTitle(QStringLiteral("Temperament Library"));
@@ -69,7 +69,7 @@ LibraryDialog::LibraryDialog(const TemperamentLibrary &library, const Separators
     m_problem->setWordWrap(true);
     m_problem->setTextFormat(Qt::PlainText);
     m_problem->setStyleSheet(QStringLiteral("color: #b00020"));
-    m_problem->setText(QStringLiteral("The temperament library could not be read. ") + library.error);
+    m_problem->setText(QStringLiteral("The temperament library could not be read. ") + library.error());
     m_problem->setVisible(!library.ok());
     m_filterEdit->setEnabled(library.ok());
 
@@ -78,8 +78,8 @@ LibraryDialog::LibraryDialog(const TemperamentLibrary &library, const Separators
     m_entryTree->setHeaderHidden(true);
     m_entryTree->setColumnCount(1);
     QHash<QString, QTreeWidgetItem *> groupItems;
-    for (qsizetype i = 0; library.ok() && i < library.entries.size(); ++i) {
-        const LibraryEntry &entry = library.entries[i];
+    for (qsizetype i = 0; i < m_library.entries.size(); ++i) {
+        const LibraryEntry &entry = m_library.entries[i];
         QTreeWidgetItem *parentItem = nullptr;
         if (!entry.group.isEmpty()) {
             parentItem = groupItems.value(entry.group);
@@ -214,7 +214,7 @@ QString LibraryDialog::previewDescription() const
 
 QString LibraryDialog::problemText() const
 {
-    return m_library.ok() ? QString() : m_problem->text();
+    return m_libraryError.isEmpty() ? QString() : m_problem->text();
 }
 
 void LibraryDialog::applyFilter(const QString &text)

@@ -20,7 +20,7 @@ class UserDialogs;
 // The historical temperaments shipped with the program, read from its
 // resources at first use; a table that cannot be read gives a library
 // whose error says why (see LibraryDialog).
-const TemperamentLibrary &builtInLibrary();
+const Result<TemperamentLibrary> &builtInLibrary();
 
 // Chooses a temperament of the library: its groups as a tree, a filter on
 // the names (findEntries) and a preview of the chosen entry's twelve
@@ -30,7 +30,7 @@ class LibraryDialog : public QDialog
 {
     Q_OBJECT
 public:
-    LibraryDialog(const TemperamentLibrary &library, const Separators &separators, QWidget *parent = nullptr);
+    LibraryDialog(const Result<TemperamentLibrary> &library, const Separators &separators, QWidget *parent = nullptr);
 
     // Shows the chooser modally through the dialog seam: the entry chosen,
     // or nothing when it was cancelled or accepted with nothing chosen.
@@ -55,6 +55,7 @@ private:
     QList<QTreeWidgetItem *> entryItems() const;
 
     const TemperamentLibrary &m_library;
+    QString m_libraryError;
     const Separators m_separators;
     QLineEdit *m_filterEdit;
     QTreeWidget *m_entryTree;

@@ -1,0 +1,75 @@
+#include "TestFiles.h"
+#include "WindowTest.h"
+#include "ui/UCents.h"
+#include "ui/UScale.h"
+#include "ui/UTemperamento.h"
+
+#include <QComboBox>
+#include <QDir>
+
+using namespace cordavo;
+
+namespace {
+
+// Every kind of file the program writes, made from the same inputs, must
+// stay byte for byte what the program wrote when these files were recorded.
+// Inputs hold values between the fields' places, Windows-1252 text and a
+// short name longer than the typing limit.
+const QByteArray kSupplier = "Soci\xe9t\xe9 & <Fils>\r\n7.5\r\n1234567.49\r\nx\r\ny\r\nz\r\n";
+const QByteArray kTemperament = "Mean \xa0tone\r\nMeantone\r\nby ear\r\n1.005\r\n-3.125\r\n2.675\r\n12.344999\r\n"
+                                "-0.004\r\n0.005\r\n100.999\r\n-1.995\r\n7\r\n1e-3\r\n-50.5\r\n0.0049\r\n";
+const QByteArray kCents =
+    "11.73\r\n101.96\r\n203.91\r\n305.87\r\n401.96\r\n509.78\r\n600\r\n707.82\r\n803.91\r\n900\r\n"
+    "1007.82\r\n1103.91\r\nWerckmeister III\r\n";
+const QByteArray kIntervals = "1\r\n16\r\n9\r\n6\r\n5\r\n4\r\n45\r\n3\r\n8\r\n5\r\n9.005\r\n15\r\n"
+                              "1\r\n15\r\n8\r\n5\r\n4\r\n3\r\n32\r\n2\r\n5\r\n3\r\n5\r\n8\r\nJust\r\n";
+
+using GoldenFilesTest = WindowTest;
+
+} // namespace
+
+TEST_P(GoldenFilesTest, EveryWrittenFileIsAsRecorded)
+{
+    auto regional = [this](QByteArray bytes) { return bytes.replace('.', char(GetParam().decimal.unicode())); };
+    offerFile("in.For", regional(kSupplier));
+    main->CaricaFornitoreClick();
+    offerFile("in.Tmp", regional(kTemperament));
+    main->CaricaTemperamentoClick();
+    mainControl<QComboBox>("ComboBoxTemperamentInput")->setEditText(local("415.5"));
+    mainControl<QComboBox>("ComboBoxTemperamentOut")->setEditText(local("466.25"));
+    main->ButtonGeneraXmlClick();
+
+    const QString out = dir.filePath(QStringLiteral("out"));
+    ASSERT_TRUE(QDir().mkpath(out));
+    auto save = [&](const char *name, auto &&command) {
+        dialogs.fileAnswers = {out + QLatin1Char('/') + QLatin1String(name)};
+        command();
+    };
+    save("doc.Temperament_Hauptwerk_xml", [&] { main->SalvaXmlClick(); });
+    save("out.For", [&] { main->SalvaFornitoreClick(); });
+    save("out.Tmp", [&] { main->SalvaTemperamentoClick(); });
+
+    TFormCents &cents = windows->FormCents();
+    offerFile("in.Cts", regional(kCents));
+    cents.ButtonCaricaInputClick();
+    save("out.Cts", [&] { cents.ButtonSalvaInputClick(); });
+    save("out.scl", [&] { cents.ButtonSalvaInputClick(); });
+
+    TFormScale &scale = windows->FormScale();
+    offerFile("in.Tfs", regional(kIntervals));
+    scale.ButtonCaricaInputClick();
+    save("out.Tfs", [&] { scale.ButtonSalvaInputClick(); });
+    ASSERT_EQ(dialogs.entries(QStringLiteral("error")), QStringList());
+
+    const QString golden =
+        QStringLiteral(CORDAVO_TEST_DATA "/golden/") + QString::fromStdString(settingName(GetParam()));
+    for (const char *name : {"doc.Temperament_Hauptwerk_xml", "out.For", "out.Tmp", "out.Cts", "out.scl", "out.Tfs"}) {
+        SCOPED_TRACE(name);
+        const QByteArray written = readAll(out + QLatin1Char('/') + QLatin1String(name));
+        const QByteArray recorded = readAll(golden + QLatin1Char('/') + QLatin1String(name));
+        EXPECT_EQ(written.size(), recorded.size());
+        EXPECT_TRUE(written == recorded);
+    }
+}
+
+CORDAVO_BOTH_SETTINGS(GoldenFilesTest);
