@@ -1,6 +1,12 @@
 #include "tuning/TuningExport.h"
 
 #include "numbers/NumberFormat.h"
+#include "tuning/LineFile.h"
+#include "tuning/ScalaFile.h"
+#include "tuning/TemperamentLibrary.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -172,6 +178,105 @@ QStringList scalaKeyboardMappingLines(const QString &fileName, long double refer
     for (int degree = 0; degree < 12; ++degree)
         lines << QString::number(degree);
     return lines;
+}
+
+QString tuningFormatName(TuningFormat format)
+{
+    switch (format) {
+    case TuningFormat::Scala:
+        return QStringLiteral("scl");
+    case TuningFormat::AnaMark:
+        return QStringLiteral("tun");
+    case TuningFormat::MtsBulk:
+        return QStringLiteral("mts-bulk");
+    case TuningFormat::MtsKeys:
+        return QStringLiteral("mts-keys");
+    case TuningFormat::MtsOctave:
+        return QStringLiteral("mts-octave");
+    }
+    return {};
+}
+
+std::optional<TuningFormat> tuningFormatNamed(QStringView name)
+{
+    for (TuningFormat format : kTuningFormats) {
+        if (tuningFormatName(format) == name)
+            return format;
+    }
+    return std::nullopt;
+}
+
+QString tuningFormatExtension(TuningFormat format)
+{
+    switch (format) {
+    case TuningFormat::Scala:
+        return QStringLiteral(".scl");
+    case TuningFormat::AnaMark:
+        return QStringLiteral(".tun");
+    default:
+        return QStringLiteral(".syx");
+    }
+}
+
+QString tuningFormatFilter(TuningFormat format)
+{
+    switch (format) {
+    case TuningFormat::Scala:
+        return QStringLiteral("Scala scale and keyboard mapping (*.scl)");
+    case TuningFormat::AnaMark:
+        return QStringLiteral("AnaMark tuning (*.tun)");
+    case TuningFormat::MtsBulk:
+        return QStringLiteral("MIDI tuning, bulk dump (*.syx)");
+    case TuningFormat::MtsKeys:
+        return QStringLiteral("MIDI tuning, single-note changes (*.syx)");
+    case TuningFormat::MtsOctave:
+        return QStringLiteral("MIDI tuning, scale/octave (*.syx)");
+    }
+    return {};
+}
+
+TuningExport tuningExport(TuningFormat format, const TuningSource &source, const QString &path)
+{
+    const KeyPitches pitches = keyPitches(source.oldA, source.newA, source.cents);
+    TuningExport out;
+    auto take = [&](const SysexExport &sysex) {
+        out.files << TuningFile{path, sysex.bytes};
+        out.unchangedNotes = sysex.unchangedNotes;
+    };
+    switch (format) {
+    case TuningFormat::Scala: {
+        const QFileInfo info(path);
+        const QString mapping = info.dir().filePath(info.completeBaseName() + QStringLiteral(".kbm"));
+        const ScalaScale scale{source.name, positionsFromDeviations(source.cents)};
+        out.files << TuningFile{path, encodeLineFile(scalaFileLines(info.fileName(), scale))};
+        out.files << TuningFile{mapping,
+                                encodeLineFile(scalaKeyboardMappingLines(QFileInfo(mapping).fileName(), pitches[69]))};
+        break;
+    }
+    case TuningFormat::AnaMark:
+        out.files << TuningFile{path, encodeLineFile(anaMarkTuningLines(pitches, source.name))};
+        break;
+    case TuningFormat::MtsBulk:
+        take(mtsBulkDump(pitches, source.name));
+        break;
+    case TuningFormat::MtsKeys:
+        take(mtsSingleNoteChanges(pitches));
+        break;
+    case TuningFormat::MtsOctave:
+        take(mtsOctaveTuning(pitches));
+        break;
+    }
+    return out;
+}
+
+Result<void> saveTuningExport(const TuningExport &exported)
+{
+    for (const TuningFile &file : exported.files) {
+        Result<void> saved = saveFileAtomically(file.path, file.bytes);
+        if (!saved.ok())
+            return saved;
+    }
+    return {};
 }
 
 } // namespace cordavo

@@ -1,13 +1,16 @@
 #pragma once
 
 #include "tuning/PitchTable.h"
+#include "tuning/Result.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace cordavo {
 
@@ -67,5 +70,48 @@ QStringList anaMarkTuningLines(const KeyPitches &pitches, const QString &name);
 // plays the scale's 1/1, key 69 sounds at 'referenceHz', twelve keys to the
 // octave, every key from 0 to 127 mapped.
 QStringList scalaKeyboardMappingLines(const QString &fileName, long double referenceHz);
+
+// The formats a temperament can be exported to, in the order the export
+// dialog offers them.
+enum class TuningFormat { Scala, AnaMark, MtsBulk, MtsKeys, MtsOctave };
+inline constexpr TuningFormat kTuningFormats[] = {TuningFormat::Scala, TuningFormat::AnaMark, TuningFormat::MtsBulk,
+                                                  TuningFormat::MtsKeys, TuningFormat::MtsOctave};
+
+// The command line's name of a format: scl, tun, mts-bulk, mts-keys,
+// mts-octave; and back.
+QString tuningFormatName(TuningFormat format);
+std::optional<TuningFormat> tuningFormatNamed(QStringView name);
+// The extension a format's (first) file takes: .scl, .tun or .syx.
+QString tuningFormatExtension(TuningFormat format);
+// The file type as the export dialog lists it, e.g. "Scala scale and keyboard
+// mapping (*.scl)".
+QString tuningFormatFilter(TuningFormat format);
+
+// What an export is made of: the temperament, its two reference pitches and
+// the name it carries (a Scala description, a .tun name, a bulk dump name).
+struct TuningSource {
+    double oldA = 440;
+    double newA = 440;
+    NoteCents cents{};
+    QString name;
+};
+
+// One file of an export, with the bytes it is to hold.
+struct TuningFile {
+    QString path;
+    QByteArray bytes;
+};
+
+// The files of an export to 'path' (the .kbm beside a .scl, with the same
+// stem) and the number of notes no message of the format could carry.
+struct TuningExport {
+    QList<TuningFile> files;
+    int unchangedNotes = 0;
+};
+TuningExport tuningExport(TuningFormat format, const TuningSource &source, const QString &path);
+
+// Saves every file of the export, each atomically; stops at the first
+// failure, whose message names the file and the cause.
+Result<void> saveTuningExport(const TuningExport &exported);
 
 } // namespace cordavo
