@@ -1,16 +1,24 @@
 #include "cli/CliCommands.h"
 
+#include "CordavoVersion.h"
 #include "numbers/NumEditText.h"
 #include "numbers/NumberFormat.h"
+#include "tuning/BuiltInLibrary.h"
 #include "tuning/CircleOfFifths.h"
 #include "tuning/IntervalCents.h"
+#include "tuning/LibrarySearch.h"
 #include "tuning/LineFile.h"
 #include "tuning/PitchTable.h"
 #include "tuning/TemperamentFiles.h"
 #include "tuning/TemperamentXml.h"
+#include "tuning/TuningExport.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace cordavo {
@@ -25,6 +33,8 @@ Cordavo's calculations without its windows.
 
 Commands:
   xml        the temperament document made from a supplier and a temperament file
+  export     the temperament for other instruments: Scala, AnaMark, MIDI Tuning Standard
+  library    the library's temperaments, or one temperament's twelve deviations
   fifths     the twelve positions of a circle of fifths
   intervals  the twelve positions of twelve intervals written as fractions
   diff       the twelve values that a setter's "Export" hands the main window
@@ -32,10 +42,11 @@ Commands:
 Numbers on the command line and in the output are written with the full stop;
 data files may use the full stop or the comma.
 Exit status: 0 done, 1 data refused, 2 wrong command line.
-Run "cordavo-cli COMMAND --help" for the options of a command.
+Run "cordavo-cli COMMAND --help" for the options of a command,
+"cordavo-cli --version" for the version.
 )";
 
-const char kXmlHelp[] = R"(Usage: cordavo-cli xml --supplier FILE.For --temperament FILE.Tmp
+const char kXmlHelp[] = R"(Usage: cordavo-cli xml --supplier FILE.For (--temperament FILE.Tmp | --library NAME)
                        [--old-a HZ] [--new-a HZ] [--out FILE]
 
 Writes the document that "Generate xml" then "Save xml" make for these files
@@ -45,6 +56,11 @@ fields are checked as the main window checks them.
 
   --supplier FILE     the supplier file (.For)
   --temperament FILE  the temperament file (.Tmp)
+  --library NAME      a temperament of the library instead of a file (see
+                      "cordavo-cli library"): its deviations at two decimals,
+                      its name as both name and short name, and how it is
+                      built as the comment (the supplier file's comment when
+                      that is not known); the supplier file gives the rest
   --old-a HZ          A of the old temperament, LOWEST_A to HIGHEST_A (default 440)
   --new-a HZ          A of the new temperament, LOWEST_A to HIGHEST_A (default 440)
   --out FILE          write the document to FILE, not to standard output
@@ -88,6 +104,65 @@ negative one as its opposite.
 Example: cordavo-cli intervals 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 9/5 15/8
 )";
 
+const char kExportHelp[] = R"(Usage: cordavo-cli export --format FORMAT
+                          (--cents C0,...,C11 | --library NAME | --temperament FILE.Tmp)
+                          [--old-a HZ] [--new-a HZ] [--name TEXT] --out FILE
+
+Writes the temperament in a format other instruments read, the same bytes
+as "Export Tuning..." in the main window, from the same pitches as the
+temperament document.
+
+  --format FORMAT     one of
+                        scl         Scala scale; the keyboard mapping (.kbm)
+                                    is written beside it with the same stem
+                        tun         AnaMark tuning file
+                        mts-bulk    MIDI Tuning Standard bulk dump (.syx)
+                        mts-keys    MIDI Tuning Standard single-note changes
+                                    for all 128 keys (.syx)
+                        mts-octave  MIDI Tuning Standard scale/octave
+                                    tuning, 2-byte form (.syx)
+  --cents LIST        the twelve notes C to B in cents from equal
+                      temperament, separated by commas
+  --library NAME      a temperament of the library (see "cordavo-cli library")
+  --temperament FILE  a temperament file (.Tmp)
+  --old-a HZ          A of the old temperament, LOWEST_A to HIGHEST_A (default 440)
+  --new-a HZ          A of the new temperament, LOWEST_A to HIGHEST_A (default 440)
+  --name TEXT         the name the export carries (default: the library
+                      entry's or the temperament file's name; none for --cents)
+  --out FILE          the file to write; "-" is standard output, except for
+                      scl, which writes two files
+
+Exactly one of --cents, --library and --temperament gives the notes, each
+taken at two decimals as the main window's fields hold it, and each from
+-1200 to +1200 cents. The A's act as for "cordavo-cli xml".
+
+Notes whose pitch a MIDI Tuning Standard message cannot carry are left
+unchanged; their number is said on standard error, and the export still
+succeeds.
+
+Example: cordavo-cli export --format scl --library "Werckmeister III" --out w3.scl
+)";
+
+const char kLibraryHelp[] = R"(Usage: cordavo-cli library [NAME | --tsv]
+
+Without arguments, lists the library's temperaments by group: each group's
+heading, ending in a colon, then its names indented, in the library's order;
+the temperaments outside every group come first, unindented.
+
+With NAME, prints that temperament's twelve deviations from equal
+temperament, C to B, with A at 0: one line "NOTE<TAB>CENTS" each. NAME is
+found as the library window's filter finds it, regardless of case, accents,
+word order and the usual alternative spellings (Werkmeister, Valotti); an
+exact name wins over partial matches. A name that matches several
+temperaments, or none, is refused with the candidates listed.
+
+  --tsv    the whole library as a table in the columns of the built-in
+           table: a header line, then name, group and the deviations of
+           C to B as shipped, tab-separated
+
+Example: cordavo-cli library werkmeister iii
+)";
+
 const char kDiffHelp[] = R"(Usage: cordavo-cli diff --old C0,...,C11 --new C0,...,C11
 
 Prints the twelve values, C to B, one a line, that a setter's "Export" hands
@@ -102,6 +177,7 @@ struct Command {
     const char *name;
     const char *help;
     QStringList valueOptions; // each takes a value; "--help" is always known
+    QStringList flags;        // each stands alone
     CliResult (*run)(const QHash<QString, QString> &options, const QStringList &positionals);
 };
 
@@ -132,53 +208,194 @@ std::optional<int> decimalsOption(const QHash<QString, QString> &options)
     return it == options.end() ? std::optional<int>(2) : readDecimalsChoice(*it);
 }
 
-CliResult runXml(const QHash<QString, QString> &options, const QStringList &positionals)
+// The reference pitches of --old-a and --new-a, 440 Hz when not given.
+struct Pitches {
+    double values[2] = {440, 440};
+};
+const char *const kPitchOptions[2] = {"old-a", "new-a"};
+
+// The pitches, or the usage error of one that is not a number.
+std::optional<CliResult> readPitches(const QString &command, const QHash<QString, QString> &options, Pitches &pitches)
 {
-    const QString command = QStringLiteral("xml");
-    if (!positionals.isEmpty())
-        return usageError(command, QStringLiteral("unexpected argument \"%1\"").arg(positionals.first()));
-    for (const char *required : {"supplier", "temperament"}) {
-        if (!options.contains(QLatin1String(required)))
-            return usageError(command, QStringLiteral("--%1 FILE is required").arg(QLatin1String(required)));
-    }
-    double pitches[2] = {440, 440};
-    const char *pitchOptions[2] = {"old-a", "new-a"};
     for (int i = 0; i < 2; ++i) {
-        const QString name = QLatin1String(pitchOptions[i]);
+        const QString name = QLatin1String(kPitchOptions[i]);
         if (!options.contains(name))
             continue;
         const auto value = fullStopNumber(options[name]);
         if (!value)
             return usageError(command, QStringLiteral("--%1: \"%2\" is not a number").arg(name, options[name]));
-        pitches[i] = static_cast<double>(*value);
+        pitches.values[i] = static_cast<double>(*value);
     }
+    return std::nullopt;
+}
 
-    const LineFileContents supplierFile = readLineFile(options[QStringLiteral("supplier")], kSupplierLayout, kFullStop);
-    if (!supplierFile.ok())
-        return refused({supplierFile.error()});
-    const LineFileContents temperamentFile =
-        readLineFile(options[QStringLiteral("temperament")], kTemperamentLayout, kFullStop);
-    if (!temperamentFile.ok())
-        return refused({temperamentFile.error()});
-
-    // The main window's data after loading both files, supplier first.
-    TemperamentData data;
-    applySupplierRecord(data, supplierRecord(supplierFile.value()));
-    applyTemperamentRecord(data, temperamentRecord(temperamentFile.value()));
-
-    const QStringList errors = identificationErrors(data) + noteCentsErrors(data.cents, kFullStop);
-    if (!errors.isEmpty())
-        return refused(errors);
+// The refusal of a pitch outside the reference range, if one is.
+std::optional<CliResult> pitchRefusal(const Pitches &pitches)
+{
     for (int i = 0; i < 2; ++i) {
-        if (!isReferencePitch(pitches[i])) {
+        if (!isReferencePitch(pitches.values[i])) {
             return refused({QStringLiteral("--%1: %2 is not a pitch from %3 to %4 Hz")
-                                .arg(QLatin1String(pitchOptions[i]), formatGeneral(pitches[i], kFullStop),
+                                .arg(QLatin1String(kPitchOptions[i]), formatGeneral(pitches.values[i], kFullStop),
                                      formatGeneral(kLowestReferencePitch, kFullStop),
                                      formatGeneral(kHighestReferencePitch, kFullStop))});
         }
     }
-    data.oldA = pitches[0];
-    data.newA = pitches[1];
+    return std::nullopt;
+}
+
+// Values as the main window's note fields hold them: at two decimals.
+NoteCents asNoteFields(const NoteCents &cents)
+{
+    NoteCents held{};
+    for (int i = 0; i < 12; ++i)
+        held[i] = fieldValue(cents[i], kTwoDecimalsPattern);
+    return held;
+}
+
+// The library entry a typed name stands for, or the refusal that lists the
+// candidates.
+struct EntryLookup {
+    const LibraryEntry *entry = nullptr;
+    CliResult refusal;
+};
+
+int editDistance(QStringView a, QStringView b)
+{
+    QList<int> row(b.size() + 1);
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        row[j] = static_cast<int>(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = static_cast<int>(i);
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const int above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// The few entries nearest to a name that matched none. A word typed is near
+// a word of an entry's name when at most a third of its letters differ (by
+// edit distance); an entry scores the letters that agree in its near words,
+// so that a long word nearly right outweighs a short one exactly right.
+// Ties in library order; none when no word typed is near any.
+QStringList nearestNames(const TemperamentLibrary &library, const QString &typed)
+{
+    constexpr int kShown = 5;
+    const QStringList typedWords = foldForSearch(typed).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    struct Candidate {
+        int score = 0;
+        QString name;
+    };
+    QList<Candidate> candidates;
+    for (const LibraryEntry &entry : library.entries) {
+        const QStringList words = foldForSearch(entry.name).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        Candidate candidate{0, entry.name};
+        for (const QString &typedWord : typedWords) {
+            int nearest = static_cast<int>(typedWord.size());
+            for (const QString &word : words)
+                nearest = std::min(nearest, editDistance(typedWord, word));
+            if (nearest <= typedWord.size() / 3)
+                candidate.score += static_cast<int>(typedWord.size()) - nearest;
+        }
+        if (candidate.score > 0)
+            candidates << candidate;
+    }
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Candidate &a, const Candidate &b) { return a.score > b.score; });
+    QStringList names;
+    for (qsizetype i = 0; i < std::min<qsizetype>(kShown, candidates.size()); ++i)
+        names << candidates[i].name;
+    return names;
+}
+
+QStringList indented(const QStringList &names)
+{
+    QStringList lines;
+    for (const QString &name : names)
+        lines << QStringLiteral("  ") + name;
+    return lines;
+}
+
+EntryLookup lookUpEntry(const QString &typed)
+{
+    const Result<TemperamentLibrary> &library = builtInLibrary();
+    if (!library.ok())
+        return {nullptr, refused({library.error()})};
+    for (const LibraryEntry &entry : library->entries) {
+        if (entry.name.compare(typed, Qt::CaseInsensitive) == 0)
+            return {&entry, {}};
+    }
+    const QList<const LibraryEntry *> found = findEntries(library.value(), typed);
+    if (found.size() == 1)
+        return {found.first(), {}};
+    if (found.isEmpty()) {
+        const QString unknown = QStringLiteral("The library has no temperament named \"%1\"").arg(typed);
+        const QStringList nearest = nearestNames(library.value(), typed);
+        if (nearest.isEmpty())
+            return {nullptr, refused({unknown + QStringLiteral("; \"cordavo-cli library\" lists them all")})};
+        return {nullptr, refused(QStringList{unknown + QStringLiteral("; the nearest are:")} + indented(nearest))};
+    }
+    QStringList names;
+    for (const LibraryEntry *entry : found)
+        names << entry->name;
+    return {nullptr, refused(QStringList{QStringLiteral("\"%1\" matches %2 temperaments of the library; give one "
+                                                        "of them:")
+                                             .arg(typed)
+                                             .arg(found.size())} +
+                             indented(names))};
+}
+
+CliResult runXml(const QHash<QString, QString> &options, const QStringList &positionals)
+{
+    const QString command = QStringLiteral("xml");
+    if (!positionals.isEmpty())
+        return usageError(command, QStringLiteral("unexpected argument \"%1\"").arg(positionals.first()));
+    if (!options.contains(QStringLiteral("supplier")))
+        return usageError(command, QStringLiteral("--supplier FILE is required"));
+    const bool fromLibrary = options.contains(QStringLiteral("library"));
+    if (fromLibrary == options.contains(QStringLiteral("temperament"))) {
+        return usageError(command, fromLibrary ? QStringLiteral("give either --temperament or --library, not both")
+                                               : QStringLiteral("--temperament FILE is required"));
+    }
+    Pitches pitches;
+    if (auto error = readPitches(command, options, pitches))
+        return *error;
+
+    const LineFileContents supplierFile = readLineFile(options[QStringLiteral("supplier")], kSupplierLayout, kFullStop);
+    if (!supplierFile.ok())
+        return refused({supplierFile.error()});
+
+    // The main window's data after loading both files, supplier first; a
+    // library entry takes the temperament file's place.
+    TemperamentData data;
+    applySupplierRecord(data, supplierRecord(supplierFile.value()));
+    if (fromLibrary) {
+        const EntryLookup lookup = lookUpEntry(options[QStringLiteral("library")]);
+        if (!lookup.entry)
+            return lookup.refusal;
+        data.name = lookup.entry->name;
+        data.shortName = lookup.entry->name;
+        if (lookup.entry->constructed())
+            data.comment = lookup.entry->construction;
+        data.cents = asNoteFields(lookup.entry->deviations);
+    } else {
+        const LineFileContents temperamentFile =
+            readLineFile(options[QStringLiteral("temperament")], kTemperamentLayout, kFullStop);
+        if (!temperamentFile.ok())
+            return refused({temperamentFile.error()});
+        applyTemperamentRecord(data, temperamentRecord(temperamentFile.value()));
+    }
+
+    const QStringList errors = identificationErrors(data) + noteCentsErrors(data.cents, kFullStop);
+    if (!errors.isEmpty())
+        return refused(errors);
+    if (auto error = pitchRefusal(pitches))
+        return *error;
+    data.oldA = pitches.values[0];
+    data.newA = pitches.values[1];
 
     const QByteArray bytes = xmlFileBytes(documentLines(temperamentXml(data)));
     if (options.contains(QStringLiteral("out")) && options[QStringLiteral("out")] != QLatin1String("-")) {
@@ -325,11 +542,178 @@ CliResult runDiff(const QHash<QString, QString> &options, const QStringList &pos
     return printed(lines);
 }
 
+CliResult runExport(const QHash<QString, QString> &options, const QStringList &positionals)
+{
+    const QString command = QStringLiteral("export");
+    if (!positionals.isEmpty())
+        return usageError(command, QStringLiteral("unexpected argument \"%1\"").arg(positionals.first()));
+    if (!options.contains(QStringLiteral("format")))
+        return usageError(command, QStringLiteral("--format FORMAT is required"));
+    const QString formatText = options[QStringLiteral("format")];
+    const std::optional<TuningFormat> format = tuningFormatNamed(formatText);
+    if (!format) {
+        return usageError(
+            command,
+            QStringLiteral("--format: \"%1\" is not one of scl, tun, mts-bulk, mts-keys, mts-octave").arg(formatText));
+    }
+    const QStringList sources = {QStringLiteral("cents"), QStringLiteral("library"), QStringLiteral("temperament")};
+    if (std::count_if(sources.begin(), sources.end(), [&](const QString &s) { return options.contains(s); }) != 1)
+        return usageError(command, QStringLiteral("give exactly one of --cents, --library and --temperament"));
+    if (!options.contains(QStringLiteral("out")))
+        return usageError(command, QStringLiteral("--out FILE is required"));
+    const QString out = options[QStringLiteral("out")];
+    const bool toStandardOutput = out == QLatin1String("-");
+    if (toStandardOutput && *format == TuningFormat::Scala)
+        return usageError(command, QStringLiteral("--out -: scl writes two files, the scale and its keyboard mapping; "
+                                                  "give a file name"));
+    Pitches pitches;
+    if (auto error = readPitches(command, options, pitches))
+        return *error;
+
+    TuningSource source;
+    QString origin; // what the notes' messages name
+    if (options.contains(QStringLiteral("cents"))) {
+        const QString text = options[QStringLiteral("cents")];
+        const auto cents = centsList(text);
+        if (!cents)
+            return usageError(command,
+                              QStringLiteral("--cents: \"%1\" is not twelve numbers separated by commas").arg(text));
+        source.cents = asNoteFields(*cents);
+        origin = QStringLiteral("--cents");
+    } else if (options.contains(QStringLiteral("library"))) {
+        const EntryLookup lookup = lookUpEntry(options[QStringLiteral("library")]);
+        if (!lookup.entry)
+            return lookup.refusal;
+        source.cents = asNoteFields(lookup.entry->deviations);
+        source.name = lookup.entry->name;
+        origin = lookup.entry->name;
+    } else {
+        const QString path = options[QStringLiteral("temperament")];
+        const LineFileContents file = readLineFile(path, kTemperamentLayout, kFullStop);
+        if (!file.ok())
+            return refused({file.error()});
+        TemperamentData data;
+        applyTemperamentRecord(data, temperamentRecord(file.value()));
+        source.cents = data.cents;
+        source.name = data.name;
+        origin = quoted(QFileInfo(path).fileName());
+    }
+    if (options.contains(QStringLiteral("name")))
+        source.name = options[QStringLiteral("name")];
+
+    QStringList errors = noteCentsErrors(source.cents, kFullStop);
+    if (!errors.isEmpty()) {
+        for (QString &error : errors)
+            error.prepend(origin + QStringLiteral(": "));
+        return refused(errors);
+    }
+    if (auto error = pitchRefusal(pitches))
+        return *error;
+    source.oldA = pitches.values[0];
+    source.newA = pitches.values[1];
+
+    const TuningExport exported = tuningExport(*format, source, out);
+    CliResult result;
+    if (toStandardOutput) {
+        result.output = exported.files.first().bytes;
+    } else {
+        // Every target checked before the first is written, so that a
+        // keyboard mapping that cannot be written leaves no lone scale.
+        QStringList targets;
+        for (const TuningFile &file : exported.files) {
+            const QString shown = quoted(QDir::toNativeSeparators(file.path));
+            if (QFileInfo(file.path).isDir())
+                return refused({QStringLiteral("Cannot save %1: it is a folder").arg(shown)});
+            if (targets.contains(QFileInfo(file.path).absoluteFilePath()))
+                return refused({QStringLiteral("Cannot save %1: the scale and its keyboard mapping would be the "
+                                               "same file")
+                                    .arg(shown)});
+            targets << QFileInfo(file.path).absoluteFilePath();
+        }
+        const Result<void> saved = saveTuningExport(exported);
+        if (!saved.ok())
+            return refused({saved.error()});
+    }
+    if (exported.unchangedNotes == 1)
+        result.errors = QStringLiteral("1 note could not be represented and was left unchanged\n");
+    else if (exported.unchangedNotes > 1)
+        result.errors =
+            QStringLiteral("%1 notes could not be represented and were left unchanged\n").arg(exported.unchangedNotes);
+    return result;
+}
+
+// A library value as printed: the constructions are worked out to ten
+// decimals, so what lies beyond is the arithmetic's noise (Vallotti's C#
+// would print as -1.4210854715202E-14 instead of 0).
+QString centsText(long double value)
+{
+    constexpr long double kScale = 1e10L;
+    return formatGeneral(std::round(value * kScale) / kScale + 0.0L, kFullStop);
+}
+
+CliResult runLibrary(const QHash<QString, QString> &options, const QStringList &positionals)
+{
+    const QString command = QStringLiteral("library");
+    const bool tsv = options.contains(QStringLiteral("tsv"));
+    if (tsv && !positionals.isEmpty())
+        return usageError(command, QStringLiteral("give either --tsv or a NAME, not both"));
+    if (!positionals.isEmpty()) {
+        // The words of a name given unquoted are one name.
+        const EntryLookup lookup = lookUpEntry(positionals.join(QLatin1Char(' ')));
+        if (!lookup.entry)
+            return lookup.refusal;
+        QStringList lines;
+        for (int i = 0; i < 12; ++i)
+            lines << noteName(i) + QLatin1Char('\t') + centsText(lookup.entry->deviations[i]);
+        return printed(lines);
+    }
+    const Result<TemperamentLibrary> &library = builtInLibrary();
+    if (!library.ok())
+        return refused({library.error()});
+    QStringList lines;
+    if (tsv) {
+        QStringList header = {QStringLiteral("name"), QStringLiteral("group")};
+        for (int i = 0; i < 12; ++i)
+            header << noteName(i);
+        lines << header.join(QLatin1Char('\t'));
+        for (const LibraryEntry &entry : library->entries) {
+            QStringList columns = {entry.name, entry.group};
+            for (long double value : entry.tableRow)
+                columns << centsText(value);
+            lines << columns.join(QLatin1Char('\t'));
+        }
+        return printed(lines);
+    }
+    QStringList groups;
+    for (const LibraryEntry &entry : library->entries) {
+        if (!groups.contains(entry.group))
+            groups << entry.group;
+    }
+    // The entries outside every group first, then each group under its heading.
+    groups.removeAll(QString());
+    groups.prepend(QString());
+    for (const QString &group : groups) {
+        if (!group.isEmpty())
+            lines << group + QLatin1Char(':');
+        for (const LibraryEntry &entry : library->entries) {
+            if (entry.group == group)
+                lines << (group.isEmpty() ? entry.name : QStringLiteral("  ") + entry.name);
+        }
+    }
+    return printed(lines);
+}
+
 const Command kCommands[] = {
-    {"xml", kXmlHelp, {"supplier", "temperament", "old-a", "new-a", "out"}, runXml},
-    {"fifths", kFifthsHelp, {"comma", "decimals"}, runFifths},
-    {"intervals", kIntervalsHelp, {"decimals", "file"}, runIntervals},
-    {"diff", kDiffHelp, {"old", "new"}, runDiff},
+    {"xml", kXmlHelp, {"supplier", "temperament", "library", "old-a", "new-a", "out"}, {}, runXml},
+    {"export",
+     kExportHelp,
+     {"format", "cents", "library", "temperament", "old-a", "new-a", "name", "out"},
+     {},
+     runExport},
+    {"library", kLibraryHelp, {}, {"tsv"}, runLibrary},
+    {"fifths", kFifthsHelp, {"comma", "decimals"}, {}, runFifths},
+    {"intervals", kIntervalsHelp, {"decimals", "file"}, {}, runIntervals},
+    {"diff", kDiffHelp, {"old", "new"}, {}, runDiff},
 };
 
 bool isHelp(const QString &argument)
@@ -369,11 +753,16 @@ CliResult runCommand(const Command &command, const QStringList &arguments)
             return help(command.help);
         const qsizetype equals = argument.indexOf(QLatin1Char('='));
         const QString option = argument.mid(2, equals < 0 ? -1 : equals - 2);
-        if (!command.valueOptions.contains(option))
+        const bool flag = command.flags.contains(option);
+        if (!flag && !command.valueOptions.contains(option))
             return usageError(name, QStringLiteral("unknown option \"--%1\"").arg(option));
         if (options.contains(option))
             return usageError(name, QStringLiteral("--%1 is given twice").arg(option));
-        if (equals >= 0) {
+        if (flag) {
+            if (equals >= 0)
+                return usageError(name, QStringLiteral("--%1 takes no value").arg(option));
+            options.insert(option, QString());
+        } else if (equals >= 0) {
             options.insert(option, argument.mid(equals + 1));
         } else {
             if (i + 1 >= arguments.size())
@@ -393,6 +782,8 @@ CliResult runCli(const QStringList &arguments)
     const QString &first = arguments.first();
     if (isHelp(first) || first == QLatin1String("help"))
         return help(kMainHelp);
+    if (first == QLatin1String("--version"))
+        return {kCliSuccess, QByteArray("cordavo-cli ") + kVersion + '\n', {}};
     for (const Command &command : kCommands) {
         if (first == QLatin1String(command.name))
             return runCommand(command, arguments.mid(1));

@@ -19,7 +19,7 @@ struct CliResult {
 
 // Runs one command line, the program's name left out. Numbers on it and in
 // the output use the full stop; data files are read with either separator.
-// Only "xml --out" writes a file.
+// Only "xml --out" and "export" write files.
 CliResult runCli(const QStringList &arguments);
 
 } // namespace cordavo

@@ -10,6 +10,9 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <memory>
+#include <vector>
+
 #include <cmath>
 
 namespace cordavo {
@@ -173,22 +176,40 @@ QByteArray encodeLineFile(const QStringList &lines)
 
 Result<void> saveFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    const QString shown = quoted(QDir::toNativeSeparators(path));
-    if (QFileInfo(path).isDir())
-        return failure(QStringLiteral("Cannot save %1: it is a folder").arg(shown));
-    QSaveFile file(path);
-    // Unbuffered, so that a full disk fails the write itself, with the
-    // system's reason: a buffered failure would surface only in commit(),
-    // which has lost the reason by then.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure(QStringLiteral("Cannot save %1: %2").arg(shown, saveFailure(file, path, bytes.size())));
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = saveFailure(file, path, bytes.size());
-        file.cancelWriting();
-        return failure(QStringLiteral("Cannot save %1: %2").arg(shown, reason));
+    return saveFilesAtomically({{path, bytes}});
+}
+
+Result<void> saveFilesAtomically(const QList<std::pair<QString, QByteArray>> &files)
+{
+    // Everything is written to temporary files first; only when all of them
+    // hold their bytes do they replace their targets, so a failure leaves
+    // every old file as it was.
+    std::vector<std::unique_ptr<QSaveFile>> written;
+    for (const auto &[path, bytes] : files) {
+        const QString shown = quoted(QDir::toNativeSeparators(path));
+        if (QFileInfo(path).isDir())
+            return failure(QStringLiteral("Cannot save %1: it is a folder").arg(shown));
+        auto file = std::make_unique<QSaveFile>(path);
+        // Unbuffered, so that a full disk fails the write itself, with the
+        // system's reason: a buffered failure would surface only in
+        // commit(), which has lost the reason by then.
+        if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return failure(QStringLiteral("Cannot save %1: %2").arg(shown, saveFailure(*file, path, bytes.size())));
+        if (file->write(bytes) != bytes.size()) {
+            const QString reason = saveFailure(*file, path, bytes.size());
+            file->cancelWriting();
+            return failure(QStringLiteral("Cannot save %1: %2").arg(shown, reason));
+        }
+        written.push_back(std::move(file));
     }
-    if (!file.commit())
-        return failure(QStringLiteral("Cannot save %1: %2").arg(shown, saveFailure(file, path, bytes.size())));
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        QSaveFile &file = *written[static_cast<size_t>(i)];
+        if (!file.commit()) {
+            const auto &[path, bytes] = files[i];
+            return failure(QStringLiteral("Cannot save %1: %2")
+                               .arg(quoted(QDir::toNativeSeparators(path)), saveFailure(file, path, bytes.size())));
+        }
+    }
     return {};
 }
 

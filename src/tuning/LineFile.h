@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <utility>
+
 class QIODevice;
 
 namespace cordavo {
@@ -67,5 +69,8 @@ QByteArray encodeLineFile(const QStringList &lines);
 // everything was written, so a failed save leaves any old file as it was.
 // A failure carries the message to show.
 Result<void> saveFileAtomically(const QString &path, const QByteArray &bytes);
+// Several files saved together: all are written before any replaces its
+// target, so a failure on one leaves every old file as it was.
+Result<void> saveFilesAtomically(const QList<std::pair<QString, QByteArray>> &files);
 
 } // namespace cordavo

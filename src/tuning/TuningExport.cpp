@@ -1,6 +1,7 @@
 #include "tuning/TuningExport.h"
 
 #include "numbers/NumberFormat.h"
+#include "tuning/KeyboardMapping.h"
 #include "tuning/LineFile.h"
 #include "tuning/ScalaFile.h"
 #include "tuning/TemperamentLibrary.h"
@@ -235,6 +236,18 @@ QString tuningFormatFilter(TuningFormat format)
     return {};
 }
 
+QString tuningFileNameForType(const QString &name, TuningFormat format)
+{
+    if (name.isEmpty())
+        return name;
+    // The stem is the name without its last extension; a dot that starts
+    // the name or lies in a folder's name starts none.
+    const qsizetype start = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\'))) + 1;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot > start ? name.left(dot) : name;
+    return stem + tuningFormatExtension(format);
+}
+
 TuningExport tuningExport(TuningFormat format, const TuningSource &source, const QString &path)
 {
     const KeyPitches pitches = keyPitches(source.oldA, source.newA, source.cents);
@@ -246,7 +259,7 @@ TuningExport tuningExport(TuningFormat format, const TuningSource &source, const
     switch (format) {
     case TuningFormat::Scala: {
         const QFileInfo info(path);
-        const QString mapping = info.dir().filePath(info.completeBaseName() + QStringLiteral(".kbm"));
+        const QString mapping = keyboardMappingPathFor(path);
         const ScalaScale scale{source.name, positionsFromDeviations(source.cents)};
         out.files << TuningFile{path, encodeLineFile(scalaFileLines(info.fileName(), scale))};
         out.files << TuningFile{mapping,
@@ -271,12 +284,10 @@ TuningExport tuningExport(TuningFormat format, const TuningSource &source, const
 
 Result<void> saveTuningExport(const TuningExport &exported)
 {
-    for (const TuningFile &file : exported.files) {
-        Result<void> saved = saveFileAtomically(file.path, file.bytes);
-        if (!saved.ok())
-            return saved;
-    }
-    return {};
+    QList<std::pair<QString, QByteArray>> files;
+    for (const TuningFile &file : exported.files)
+        files.append({file.path, file.bytes});
+    return saveFilesAtomically(files);
 }
 
 } // namespace cordavo

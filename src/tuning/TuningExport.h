@@ -87,6 +87,11 @@ QString tuningFormatExtension(TuningFormat format);
 // mapping (*.scl)".
 QString tuningFormatFilter(TuningFormat format);
 
+// The name an export dialog's name box takes when the file type changes:
+// its stem (the name without its last extension) and the type's extension;
+// an empty name stays empty.
+QString tuningFileNameForType(const QString &name, TuningFormat format);
+
 // What an export is made of: the temperament, its two reference pitches and
 // the name it carries (a Scala description, a .tun name, a bulk dump name).
 struct TuningSource {
@@ -110,8 +115,9 @@ struct TuningExport {
 };
 TuningExport tuningExport(TuningFormat format, const TuningSource &source, const QString &path);
 
-// Saves every file of the export, each atomically; stops at the first
-// failure, whose message names the file and the cause.
+// Saves the files of the export together and atomically: when one cannot be
+// written, none replaces its old file; the message names the file and the
+// cause.
 Result<void> saveTuningExport(const TuningExport &exported);
 
 } // namespace cordavo

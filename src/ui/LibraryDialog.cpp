@@ -1,12 +1,12 @@
 #include "ui/LibraryDialog.h"
 
 #include "numbers/NumberFormat.h"
+#include "tuning/BuiltInLibrary.h"
 #include "tuning/LibrarySearch.h"
 #include "tuning/PitchTable.h"
 #include "ui/UserDialogs.h"
 
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,38 +17,15 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-// The table lives in the widget library's resources, which a static
-// library must register itself.
-static void registerLibraryResources()
-{
-    Q_INIT_RESOURCE(cordavo);
-}
-
 namespace cordavo {
 
 namespace {
 
 constexpr int kEntryRole = Qt::UserRole;
 
-Result<TemperamentLibrary> loadBuiltInLibrary()
-{
-    registerLibraryResources();
-    QFile file(QStringLiteral(":/temperaments.tsv"));
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(QStringLiteral("The temperament table is missing from the resources"));
-    // A table that fails to parse keeps its error, which the dialog shows.
-    return parseTemperamentLibrary(QString::fromUtf8(file.readAll()));
-}
-
 const TemperamentLibrary kNoLibrary;
 
 } // namespace
-
-const Result<TemperamentLibrary> &builtInLibrary()
-{
-    static const Result<TemperamentLibrary> library = loadBuiltInLibrary();
-    return library;
-}
 
 LibraryDialog::LibraryDialog(const Result<TemperamentLibrary> &library, const Separators &separators, QWidget *parent)
     : QDialog(parent), m_library(library.ok() ? library.value() : kNoLibrary), m_libraryError(library.error()),

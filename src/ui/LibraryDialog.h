@@ -1,6 +1,7 @@
 #pragma once
 
 #include "numbers/Separators.h"
+#include "tuning/BuiltInLibrary.h"
 #include "tuning/TemperamentLibrary.h"
 
 #include <QDialog>
@@ -16,11 +17,6 @@ class QTreeWidgetItem;
 namespace cordavo {
 
 class UserDialogs;
-
-// The historical temperaments shipped with the program, read from its
-// resources at first use; a table that cannot be read gives a library
-// whose error says why (see LibraryDialog).
-const Result<TemperamentLibrary> &builtInLibrary();
 
 // Chooses a temperament of the library: its groups as a tree, a filter on
 // the names (findEntries) and a preview of the chosen entry's twelve

@@ -1,5 +1,6 @@
 #include "ui/UAbout.h"
 
+#include "CordavoVersion.h"
 #include "ui/Fonts.h"
 #include "ui/JpegImage.h"
 
@@ -66,7 +67,8 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     QFont bold = font();
     bold.setBold(true);
-    QLabel *Version = addLabel(panel, "Version", QStringLiteral("Version 1.0"), 210, 60, 380, 20);
+    QLabel *Version =
+        addLabel(panel, "Version", QStringLiteral("Version %1").arg(QLatin1String(kVersion)), 210, 60, 380, 20);
     Version->setFont(bold);
     Version->setStyleSheet(QStringLiteral("color: red"));
 

@@ -1,6 +1,8 @@
 #include "ui/UTemperamento.h"
 
 #include "numbers/NumberFormat.h"
+#include "tuning/KeyboardMapping.h"
+#include "tuning/ScalaFile.h"
 #include "tuning/TemperamentFiles.h"
 #include "tuning/TemperamentXmlReader.h"
 #include "ui/AnalysisWindow.h"
@@ -41,6 +43,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace cordavo {
 
@@ -245,12 +248,15 @@ void TFormTemperamento::createMenus()
     addItem(file, "VisualizzaXml", QStringLiteral("Show xml"), &TFormTemperamento::VisualizzaXmlClick);
     addItem(file, "ApriXml", QStringLiteral("Open xml"), &TFormTemperamento::ApriXmlClick);
     addItem(file, "SalvaXml", QStringLiteral("Save xml"), &TFormTemperamento::SalvaXmlClick);
+    addItem(file, "EsportaAccordatura", QStringLiteral("Export Tuning\u2026"),
+            &TFormTemperamento::EsportaAccordaturaClick);
     addItem(file, "Esci", QStringLiteral("Exit"), &TFormTemperamento::EsciClick);
     QMenu *functions = named(bar->addMenu(QStringLiteral("Functions")), "MImpostazioni");
     addItem(functions, "CaricaFornitore", QStringLiteral("Load Supplier"), &TFormTemperamento::CaricaFornitoreClick);
     addItem(functions, "SalvaFornitore", QStringLiteral("Save Supplier"), &TFormTemperamento::SalvaFornitoreClick);
     addItem(functions, "CaricaTemperamento", QStringLiteral("Load Temperament"),
             &TFormTemperamento::CaricaTemperamentoClick);
+    addItem(functions, "CaricaScala", QStringLiteral("Load Scala\u2026"), &TFormTemperamento::CaricaScalaClick);
     addItem(functions, "SalvaTemperamento", QStringLiteral("Save Temperament"),
             &TFormTemperamento::SalvaTemperamentoClick);
     addItem(functions, "AnalizzaTemperamento", QStringLiteral("Analyse Temperament"),
@@ -391,6 +397,14 @@ void TFormTemperamento::FormCreate()
     OpenDialogTemperamento.defaultSuffix = QStringLiteral("Tmp");
     SaveDialogTemperamento = OpenDialogTemperamento;
     SaveDialogTemperamento.fileName = QStringLiteral("File1.Tmp");
+    for (TuningFormat format : kTuningFormats)
+        SaveDialogAccordatura.filters << tuningFormatFilter(format);
+    SaveDialogAccordatura.fileName = QStringLiteral("File1");
+    SaveDialogAccordatura.typeChanged = [this](const QString &name, int type) {
+        return SaveDialogAccordaturaTypeChange(name, type);
+    };
+    OpenDialogScala.filters = {QStringLiteral("Scala (*.scl *.Scl *.SCL)")};
+    OpenDialogScala.defaultSuffix = QStringLiteral("scl");
 }
 
 bool TFormTemperamento::event(QEvent *event)
@@ -530,17 +544,11 @@ void TFormTemperamento::ButtonGeneraXmlClick()
     ValidateData();
     if (DataError)
         return;
-    const QStringList noteErrors = noteCentsErrors(noteCents(), m_separators.decimal);
-    for (const QString &error : noteErrors)
-        m_dialogs.message(this, error);
-    if (!noteErrors.isEmpty())
-        return;
     // Both pitches are checked before the viewer is touched.
-    const auto oldA = pitchOf(ComboBoxTemperamentInput, QStringLiteral("Old Temperament A ="));
-    const auto newA = pitchOf(ComboBoxTemperamentOut, QStringLiteral("New Temperament A ="));
-    if (!oldA || !newA)
+    const auto tuning = checkedTuning();
+    if (!tuning)
         return;
-    GenerateXml(*oldA, *newA);
+    GenerateXml(tuning->oldA, tuning->newA);
     showInFront(&m_windows.FormXml());
     XmlGenerated = true;
 }
@@ -571,6 +579,65 @@ void TFormTemperamento::SalvaXmlClick()
 QString TFormTemperamento::SaveDialogXmlTypeChange(const QString &name, int fileType)
 {
     return xmlFileNameForType(name, fileType);
+}
+
+namespace {
+
+// The format of an export dialog's file type; the first for none.
+TuningFormat formatOfType(int fileType)
+{
+    constexpr int kCount = static_cast<int>(std::size(kTuningFormats));
+    return kTuningFormats[fileType >= 0 && fileType < kCount ? fileType : 0];
+}
+
+} // namespace
+
+std::optional<TuningSource> TFormTemperamento::checkedTuning()
+{
+    const QStringList noteErrors = noteCentsErrors(noteCents(), m_separators.decimal);
+    for (const QString &error : noteErrors)
+        m_dialogs.message(this, error);
+    if (!noteErrors.isEmpty())
+        return std::nullopt;
+    const auto oldA = pitchOf(ComboBoxTemperamentInput, QStringLiteral("Old Temperament A ="));
+    const auto newA = pitchOf(ComboBoxTemperamentOut, QStringLiteral("New Temperament A ="));
+    if (!oldA || !newA)
+        return std::nullopt;
+    return TuningSource{*oldA, *newA, noteCents(), EditNomeTemperamento->text()};
+}
+
+void TFormTemperamento::EsportaAccordaturaClick()
+{
+    // Checked before the dialog, so that a refused temperament asks for no name.
+    const auto source = checkedTuning();
+    if (!source)
+        return;
+    // A name without a type of its own gets the type last chosen.
+    SaveDialogAccordatura.defaultSuffix =
+        tuningFormatExtension(formatOfType(SaveDialogAccordatura.selectedFilter)).mid(1);
+    const auto path = m_dialogs.saveFileName(this, SaveDialogAccordatura);
+    if (!path)
+        return;
+    const TuningExport exported = tuningExport(formatOfType(SaveDialogAccordatura.selectedFilter), *source, *path);
+    const Result<void> saved = saveTuningExport(exported);
+    if (!saved.ok()) {
+        m_dialogs.error(this, saved.error());
+        return;
+    }
+    QStringList report;
+    for (const TuningFile &file : exported.files)
+        report << QStringLiteral("File ") + QDir::toNativeSeparators(file.path) + QStringLiteral(" Saved");
+    m_dialogs.information(this, report.join(QLatin1Char('\n')));
+    if (exported.unchangedNotes == 1)
+        m_dialogs.message(this, QStringLiteral("1 note lies beyond what the format can carry and was left unchanged"));
+    else if (exported.unchangedNotes > 1)
+        m_dialogs.message(this, QStringLiteral("%1 notes lie beyond what the format can carry and were left unchanged")
+                                    .arg(exported.unchangedNotes));
+}
+
+QString TFormTemperamento::SaveDialogAccordaturaTypeChange(const QString &name, int fileType)
+{
+    return tuningFileNameForType(name, formatOfType(fileType));
 }
 
 void TFormTemperamento::StampaClick()
@@ -652,6 +719,43 @@ void TFormTemperamento::CaricaTemperamentoClick()
     for (int i = 0; i < 12; ++i)
         m_noteFields[i]->setValue(record.cents[i]);
     reportLoaded(m_dialogs, this, loaded->path);
+}
+
+void TFormTemperamento::CaricaScalaClick()
+{
+    const auto path = m_dialogs.openFileName(this, OpenDialogScala);
+    if (!path)
+        return;
+    const ScalaContents scale = readScalaFile(*path);
+    if (!scale.ok()) {
+        m_dialogs.error(this, scale.error());
+        return;
+    }
+    // A mapping beside the scale sets its height; without one A is at 0.
+    // Everything is read and checked before any field changes.
+    std::optional<KeyboardMapping> mapping;
+    double oldA = 440;
+    double newA = 440;
+    if (const QString mappingPath = keyboardMappingPathFor(*path); QFileInfo::exists(mappingPath)) {
+        const Result<KeyboardMapping> read = readKeyboardMapping(mappingPath);
+        if (!read.ok()) {
+            m_dialogs.error(this, read.error());
+            return;
+        }
+        const auto oldPitch = pitchOf(ComboBoxTemperamentInput, QStringLiteral("Old Temperament A ="));
+        const auto newPitch = pitchOf(ComboBoxTemperamentOut, QStringLiteral("New Temperament A ="));
+        if (!oldPitch || !newPitch)
+            return;
+        mapping = read.value();
+        oldA = *oldPitch;
+        newA = *newPitch;
+    }
+    const NoteCents deviations = deviationsFromScala(scale->positions, mapping, oldA, newA);
+    for (int i = 0; i < 12; ++i)
+        m_noteFields[i]->setValue(deviations[i]);
+    // The description names the temperament; the short name is the user's.
+    EditNomeTemperamento->setText(scale->description);
+    reportLoaded(m_dialogs, this, *path);
 }
 
 void TFormTemperamento::showNames(const QString &name, const QString &shortName, const QString &comment)

@@ -4,6 +4,7 @@
 #include "tuning/LineFile.h"
 #include "tuning/PitchTable.h"
 #include "tuning/TemperamentXml.h"
+#include "tuning/TuningExport.h"
 #include "ui/UserDialogs.h"
 
 #include <QMainWindow>
@@ -62,11 +63,14 @@ public:
     void AnalizzaTemperamentoClick();
     void SalvaXmlClick();
     QString SaveDialogXmlTypeChange(const QString &name, int fileType);
+    void EsportaAccordaturaClick();
+    QString SaveDialogAccordaturaTypeChange(const QString &name, int fileType);
     void StampaClick();
     void ImpostaPaginaClick();
     void CaricaFornitoreClick();
     void SalvaFornitoreClick();
     void CaricaTemperamentoClick();
+    void CaricaScalaClick();
     void SalvaTemperamentoClick();
     void LibreriaTemperamentiClick();
 
@@ -97,6 +101,9 @@ private:
     // The pitch a reference box shows, or nothing (after a message naming the box).
     std::optional<double> pitchOf(QComboBox *box, const QString &boxName);
     TemperamentData temperamentData(double oldA, double newA) const;
+    // The note fields' values and both reference pitches, once they pass the
+    // checks "Generate xml" makes of them (after a message for each failure).
+    std::optional<TuningSource> checkedTuning();
     // The fields both data files hold: the temperament's name, short name and comment.
     void showNames(const QString &name, const QString &shortName, const QString &comment);
     // Saves a data file's lines once the identifying fields pass their checks.
@@ -134,6 +141,8 @@ private:
     FileQuestion SaveDialogFornitore;
     FileQuestion OpenDialogTemperamento;
     FileQuestion SaveDialogTemperamento;
+    FileQuestion SaveDialogAccordatura;
+    FileQuestion OpenDialogScala;
     std::unique_ptr<QPrinter> m_printer;
 };
 

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -156,6 +157,16 @@ TEST(CordavoCli, WrongCommandLinesExitWithTwo)
         {"xml --supplier a.For", "--temperament FILE is required"},
         {"xml --supplier a.For --temperament b.Tmp --old-a 4,40", "--old-a: \"4,40\" is not a number"},
         {"xml --supplier a.For --temperament b.Tmp -1/4", "unexpected argument \"-1/4\""},
+        {"xml --supplier a.For --temperament b.Tmp --library Vallotti", "either --temperament or --library"},
+        {"export --format sc --library Vallotti --out a", "--format: \"sc\" is not one of scl, tun, mts-bulk"},
+        {"export --library Vallotti --out a", "--format FORMAT is required"},
+        {"export --format tun --out a", "give exactly one of --cents, --library and --temperament"},
+        {"export --format tun --library Vallotti --temperament a.Tmp --out a", "give exactly one of"},
+        {"export --format tun --cents 0,0,0,0,0,0,0,0,0,0,0 --out a", "--cents: \"0,0,0,0,0,0,0,0,0,0,0\" is not"},
+        {"export --format tun --library Vallotti", "--out FILE is required"},
+        {"export --format scl --library Vallotti --out -", "--out -: scl writes two files"},
+        {"library --tsv Vallotti", "give either --tsv or a NAME, not both"},
+        {"library --tsv=yes", "--tsv takes no value"},
     };
     for (const auto &c : cases) {
         const CliRun run = runCordavoCli(words(c.arguments.constData()));
@@ -175,13 +186,51 @@ TEST(CordavoCli, HelpForTheWholeAndEachCommand)
         EXPECT_EQ(run.status, 0);
         EXPECT_TRUE(run.out.startsWith("Usage: cordavo-cli COMMAND")) << arguments;
     }
-    for (const char *command : {"xml", "fifths", "intervals", "diff"}) {
+    for (const char *command : {"xml", "export", "library", "fifths", "intervals", "diff"}) {
         for (const char *flag : {"--help", "-h"}) {
             const CliRun run = runCordavoCli({QLatin1String(command), QLatin1String(flag)});
             EXPECT_EQ(run.status, 0);
             EXPECT_TRUE(run.out.startsWith("Usage: cordavo-cli " + QByteArray(command) + " ")) << command;
             EXPECT_EQ(run.errText(), "");
         }
+    }
+}
+
+// Both programs print the version of the build, the one the About window shows.
+TEST(CordavoCli, VersionIsTheBuildsVersion)
+{
+    const CliRun run = runCordavoCli({QStringLiteral("--version")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, QByteArray("cordavo-cli " CORDAVO_EXPECTED_VERSION "\n"));
+    EXPECT_EQ(run.errText(), "");
+}
+
+// The window program answers --version and ends without making a window: on
+// the offscreen platform, where a window would keep it running, and with no
+// display at all, where starting Qt's windows would fail.
+TEST(CordavoWindowProgram, VersionPrintsAndExitsWithoutAWindow)
+{
+    const QProcessEnvironment system = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment offscreen = system;
+    offscreen.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcessEnvironment noDisplay = system;
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        noDisplay.remove(QLatin1String(name));
+    for (const QProcessEnvironment &environment : {offscreen, noDisplay}) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(CORDAVO_GUI), {QStringLiteral("--version")});
+        if (!program.waitForFinished(60000)) {
+            program.kill();
+            program.waitForFinished();
+            ADD_FAILURE() << "cordavo --version did not end; QT_QPA_PLATFORM="
+                          << qPrintable(environment.value(QStringLiteral("QT_QPA_PLATFORM")));
+            continue;
+        }
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 0);
+        EXPECT_EQ(program.readAllStandardOutput(), QByteArray("cordavo " CORDAVO_EXPECTED_VERSION "\n"));
+        EXPECT_EQ(program.readAllStandardError(), QByteArray());
     }
 }
 
@@ -364,6 +413,206 @@ TEST(CordavoCli, XmlRefusesWhatTheMainWindowRefuses)
         files.run({QStringLiteral("--out"), files.dir.filePath(QStringLiteral("no/such/dir.xml"))});
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_EQ(unwritable.err.count(QLatin1Char('\n')), 1) << qPrintable(unwritable.err);
+}
+
+namespace {
+
+QStringList exportArguments(const char *arguments, const QString &out)
+{
+    return QStringList{QStringLiteral("export"), QStringLiteral("--out"), out} + words(arguments);
+}
+
+const char *const kEqualCents = "--cents 0,0,0,0,0,0,0,0,0,0,0,0";
+
+} // namespace
+
+// Each format writes its file, a Scala scale its keyboard mapping beside it;
+// what the window's export makes of the same source is checked with the core.
+TEST(CordavoCliExport, EachFormatWritesItsFiles)
+{
+    const struct {
+        const char *format;
+        const char *file;
+        const char *kbm; // the mapping beside a scale
+        QByteArray start;
+    } cases[] = {
+        {"scl", "w.scl", "w.kbm", "! w.scl\r\nWerckmeister III\r\n12\r\n90.23000\r\n"},
+        {"tun", "w.tun", nullptr, "; AnaMark tuning file\r\n"},
+        {"mts-bulk", "w.syx", nullptr, QByteArray::fromHex("f07e7f080100") + "Werckmeister III"},
+        {"mts-keys", "w.syx", nullptr, QByteArray::fromHex("f07f7f0802007f")},
+        {"mts-octave", "w.syx", nullptr, QByteArray::fromHex("f07e7f0809037f7f")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.format);
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QLatin1String(c.file));
+        const QStringList format = {QStringLiteral("--format"), QLatin1String(c.format)};
+        const CliRun run = runCordavoCli(exportArguments("", out) + format << QStringLiteral("--library")
+                                                                           << QStringLiteral("Werckmeister III"));
+        ASSERT_EQ(run.status, 0) << qPrintable(run.err);
+        EXPECT_EQ(run.errText(), "");
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(readAll(out).startsWith(c.start)) << readAll(out).left(40).toHex().constData();
+        QStringList expected = {QLatin1String(c.file)};
+        if (c.kbm) {
+            expected << QLatin1String(c.kbm);
+            EXPECT_TRUE(readAll(dir.filePath(QLatin1String(c.kbm))).startsWith("! w.kbm\r\n"));
+        }
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name), (expected.sort(), expected));
+        if (!c.kbm) {
+            const CliRun dash = runCordavoCli(exportArguments("", QStringLiteral("-")) + format
+                                              << QStringLiteral("--library") << QStringLiteral("Werckmeister III"));
+            EXPECT_EQ(dash.status, 0);
+            EXPECT_EQ(dash.out, readAll(out)) << "standard output holds the file's bytes";
+        }
+    }
+}
+
+// Key 69 of equal temperament at 440 Hz is exactly semitone 69: 45 00 00,
+// after the seven header bytes and 69 keys of four bytes each.
+TEST(CordavoCliExport, EqualTemperamentPutsKey69OnItsSemitone)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("et.syx"));
+    const CliRun run = runCordavoCli(exportArguments(kEqualCents, out) << QStringLiteral("--format=mts-keys"));
+    ASSERT_EQ(run.status, 0) << qPrintable(run.err);
+    const QByteArray bytes = readAll(out);
+    EXPECT_EQ(bytes.mid(7 + 69 * 4, 4).toHex(' ').toStdString(), "45 45 00 00");
+}
+
+// A library entry exports as its values given by --cents, which "library
+// NAME" prints; the name goes with it unless --name replaces it.
+TEST(CordavoCliExport, LibraryEntryEqualsItsCents)
+{
+    const CliRun values = runCordavoCli(words("library werkmeister iii"));
+    ASSERT_EQ(values.status, 0);
+    QStringList cents;
+    for (const QString &line : values.outLines())
+        cents << line.section(QLatin1Char('\t'), 1);
+    const QString list = cents.join(QLatin1Char(','));
+    for (const char *format : {"tun", "mts-bulk", "scl"}) {
+        SCOPED_TRACE(format);
+        QTemporaryDir dir;
+        const QString fromLibrary = dir.filePath(QStringLiteral("a.") + QLatin1String(format));
+        const QString fromCents = dir.filePath(QStringLiteral("b.") + QLatin1String(format));
+        const QStringList formatOption = {QStringLiteral("--format"), QLatin1String(format)};
+        const QStringList library = {QStringLiteral("--library"), QStringLiteral("werkmeister iii")};
+        const QStringList named = {QStringLiteral("--name"), QStringLiteral("Werckmeister III"),
+                                   QStringLiteral("--cents"), list};
+        EXPECT_EQ(runCordavoCli(exportArguments("", fromLibrary) + formatOption + library).status, 0);
+        EXPECT_EQ(runCordavoCli(exportArguments("", fromCents) + formatOption + named).status, 0);
+        QByteArray bytes = readAll(fromLibrary);
+        EXPECT_NE(bytes, "<unreadable>");
+        EXPECT_EQ(bytes.replace("a.scl", "b.scl"), readAll(fromCents));
+    }
+}
+
+TEST(CordavoCliExport, UnrepresentableNotesAreCountedButNotRefused)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("o.syx"));
+    const CliRun one = runCordavoCli(exportArguments("--format mts-octave --cents 0,0,0,0,0,0,0,0,0,0,0,300", out));
+    EXPECT_EQ(one.status, 0);
+    EXPECT_EQ(one.errText(), "1 note could not be represented and was left unchanged\n");
+    const CliRun two = runCordavoCli(exportArguments(kEqualCents, out)
+                                     << QStringLiteral("--format=mts-bulk") << QStringLiteral("--new-a=500"));
+    EXPECT_EQ(two.status, 0);
+    EXPECT_EQ(two.errText(), "2 notes could not be represented and were left unchanged\n");
+}
+
+// Refused data exits with 1, names the file or the source, and writes nothing.
+TEST(CordavoCliExport, RefusesBadInputAndWritesNothing)
+{
+    const struct {
+        const char *arguments;
+        const char *out;
+        const char *message;
+    } cases[] = {
+        {"--format tun --temperament none.Tmp", "w.tun", "Cannot load \"none.Tmp\""},
+        {"--format tun --temperament short.Tmp", "w.tun", "of \"short.Tmp\": the line is missing"},
+        {"--format tun --temperament far.Tmp", "w.tun", "\"far.Tmp\": D is 1300 cents; a note must lie from"},
+        {"--format tun --cents 0,0,0,0,0,0,0,0,0,0,0,-1200.01", "w.tun", "--cents: B is -1200.01 cents"},
+        {"--format tun --new-a 399 --library Vallotti", "w.tun", "--new-a: 399 is not a pitch from 400 to 500 Hz"},
+        {"--format tun --library meantone", "w.tun", "\"meantone\" matches"},
+        {"--format tun --library valoti", "w.tun", "no temperament named \"valoti\"; the nearest are:\n  Vallotti\n"},
+        {"--format tun --library Vallotti", "folder", "\": it is a folder"},
+        {"--format tun --library Vallotti", "missing/w.tun", "missing/w.tun"},
+        {"--format scl --library Vallotti", "w.scl", "w.kbm\": it is a folder"},
+        {"--format scl --library Vallotti", "x.kbm", "the scale and its keyboard mapping would be the same file"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments);
+        QTemporaryDir dir;
+        QDir::setCurrent(dir.path());
+        writeBytes(QStringLiteral("short.Tmp"), "W\r\nW\r\nc\r\n0\r\n");
+        writeBytes(QStringLiteral("far.Tmp"),
+                   "F\r\nF\r\n\r\n0\r\n0\r\n1300\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+        ASSERT_TRUE(QDir().mkdir(QStringLiteral("folder")) && QDir().mkdir(QStringLiteral("w.kbm")));
+        const QStringList before = QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const CliRun run = runCordavoCli(exportArguments(c.arguments, QLatin1String(c.out)));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains(QLatin1String(c.message))) << qPrintable(run.err);
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_EQ(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    }
+    QDir::setCurrent(QDir::tempPath());
+}
+
+// One entry's deviations, found as the library window finds it.
+TEST(CordavoCliLibrary, PrintsAnEntrysDeviations)
+{
+    expectOutputs({
+        {"library WERCKMEISTER III",
+         "C\t11.7300051923, C#\t1.9550008654, D\t3.9100017308, D#\t5.8650025961, E\t1.9550008654, "
+         "F\t9.7750043269, F#\t0, G\t7.8200034615, G#\t3.9100017308, A\t0, A#\t7.8200034615, B\t3.9100017308"},
+        {"library equal TEMPERAMENT", "C\t0, C#\t0, D\t0, D#\t0, E\t0, F\t0, F#\t0, G\t0, G#\t0, A\t0, A#\t0, B\t0"},
+    });
+    // "equal temperament" is also found in two longer names; the exact one wins.
+    const CliRun partial = runCordavoCli(words("library temperament equal"));
+    EXPECT_EQ(partial.status, 1);
+    EXPECT_TRUE(partial.err.startsWith(QStringLiteral("\"temperament equal\" matches 3 temperaments")));
+    const CliRun unknown = runCordavoCli(words("library xyzzy"));
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_EQ(unknown.errText(), "The library has no temperament named \"xyzzy\"; \"cordavo-cli library\" lists "
+                                 "them all\n");
+    const CliRun ambiguous = runCordavoCli(words("library kirnberger"));
+    EXPECT_EQ(ambiguous.status, 1);
+    EXPECT_EQ(ambiguous.errText(), "\"kirnberger\" matches 3 temperaments of the library; give one of them:\n"
+                                   "  Kirnberger III\n  Kirnberger I\n  Kirnberger II\n");
+}
+
+// The list by group and the table: a row for every name the list shows.
+TEST(CordavoCliLibrary, ListsByGroupAndPrintsTheTable)
+{
+    const CliRun listed = runCordavoCli({QStringLiteral("library")});
+    ASSERT_EQ(listed.status, 0);
+    const QStringList lines = listed.outLines();
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines.mid(0, 3),
+              (QStringList{QStringLiteral("Equal temperament"), QStringLiteral("1/4 comma meantone (Aaron 1523)"),
+                           QStringLiteral("1/4 comma variants:")}));
+    const qsizetype names = lines.size() - lines.filter(QRegularExpression(QStringLiteral(":$"))).size();
+
+    const CliRun tsv = runCordavoCli(words("library --tsv"));
+    ASSERT_EQ(tsv.status, 0);
+    const QStringList rows = tsv.outLines();
+    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_EQ(rows.first().toStdString(), "name\tgroup\tC\tC#\tD\tD#\tE\tF\tF#\tG\tG#\tA\tA#\tB");
+    EXPECT_EQ(rows.size() - 1, names);
+    EXPECT_GT(names, 100);
+    for (const QString &row : rows)
+        EXPECT_EQ(row.count(QLatin1Char('\t')), 13) << qPrintable(row);
+}
+
+// xml takes a library entry in place of the temperament file.
+TEST(CordavoCli, XmlFromTheLibrary)
+{
+    const XmlFiles files(kSupplier, kTemperament);
+    const CliRun run = runCordavoCli({QStringLiteral("xml"), QStringLiteral("--supplier"), files.supplier,
+                                      QStringLiteral("--library"), QStringLiteral("werkmeister iii")});
+    ASSERT_EQ(run.status, 0) << qPrintable(run.err);
+    EXPECT_TRUE(run.out.contains("    <Name>Werckmeister III</Name>\r\n    <ShortName>Werckmeister III</ShortName>"));
+    EXPECT_TRUE(run.out.contains("C-G, G-D, D-A and B-F# narrowed by 1/4 Pythagorean comma, the rest pure"));
 }
 
 // cmake --install places both programs, the menu entry, the icon and the manual page.

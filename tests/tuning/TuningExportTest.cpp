@@ -3,7 +3,10 @@
 #include "tuning/ScalaFile.h"
 #include "tuning/TemperamentLibrary.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -159,4 +162,20 @@ TEST(TuningExports, RandomTemperamentsRoundTrip)
             EXPECT_LE(std::fabs(centsBetween(hz, pitches[key])), 1e-5L) << key;
         }
     }
+}
+
+// A Scala export is a pair: when the mapping cannot be written, the scale
+// is not written either, and an old scale stays as it was.
+TEST(TuningExports, APairIsSavedWholeOrNotAtAll)
+{
+    QTemporaryDir dir;
+    const QString scale = dir.filePath(QStringLiteral("W.scl"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("W.kbm")));
+    const TuningExport exported = tuningExport(TuningFormat::Scala, {440, 440, {}, QStringLiteral("W")}, scale);
+    ASSERT_EQ(exported.files.size(), 2);
+    EXPECT_EQ(exported.files[1].path, dir.filePath(QStringLiteral("W.kbm")));
+    const Result<void> saved = saveTuningExport(exported);
+    EXPECT_FALSE(saved.ok());
+    EXPECT_TRUE(saved.error().contains(QStringLiteral("W.kbm\": it is a folder"))) << qPrintable(saved.error());
+    EXPECT_FALSE(QFileInfo::exists(scale));
 }

@@ -23,6 +23,10 @@ void ScriptedDialogs::error(QWidget *, const QString &text)
 std::optional<QString> ScriptedDialogs::answerFile(const char *kind, FileQuestion &question)
 {
     log << QLatin1String(kind);
+    if (!typeAnswers.empty()) {
+        question.selectedFilter = typeAnswers.front();
+        typeAnswers.pop_front();
+    }
     lastQuestion = question;
     if (fileAnswers.empty())
         return std::nullopt;

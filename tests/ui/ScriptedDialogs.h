@@ -19,6 +19,9 @@ public:
     QStringList log;
     // Answers to open and save questions, in order; nothing means "cancelled".
     std::deque<std::optional<QString>> fileAnswers;
+    // The file types chosen in the next file questions, in order (an index
+    // into the question's filters); the type shown stays when none is queued.
+    std::deque<int> typeAnswers;
     std::deque<bool> printAnswers;
     // Where an accepted print dialog sends the job, as a PDF file.
     QString pdfPath;
