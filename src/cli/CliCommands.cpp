@@ -3,6 +3,8 @@
 #include "CordavoVersion.h"
 #include "numbers/NumEditText.h"
 #include "numbers/NumberFormat.h"
+#include "sound/ToneSynth.h"
+#include "sound/WavFile.h"
 #include "tuning/BuiltInLibrary.h"
 #include "tuning/CircleOfFifths.h"
 #include "tuning/IntervalCents.h"
@@ -38,6 +40,7 @@ Commands:
   fifths     the twelve positions of a circle of fifths
   intervals  the twelve positions of twelve intervals written as fractions
   diff       the twelve values that a setter's "Export" hands the main window
+  render     the temperament heard: notes played together, written as a WAV file
 
 Numbers on the command line and in the output are written with the full stop;
 data files may use the full stop or the comma.
@@ -161,6 +164,31 @@ temperaments, or none, is refused with the candidates listed.
            C to B as shipped, tab-separated
 
 Example: cordavo-cli library werkmeister iii
+)";
+
+const char kRenderHelp[] = R"(Usage: cordavo-cli render (--cents C0,...,C11 | --library NAME | --temperament FILE.Tmp)
+                          [--old-a HZ] [--new-a HZ] [--voice VOICE] [--seconds S]
+                          [--float] NOTE... --out FILE.wav
+
+Writes the notes sounding together as a WAV file (48 kHz, mono, 16-bit PCM,
+or 32-bit float with --float), at exactly the pitches the temperament
+document gives them: equal temperament plus the twelve values, with the
+document's A (440 + new A - old A). The same samples as "Save Sound..."
+writes for the same choice.
+
+  --cents LIST        the twelve values C to B, separated by commas
+  --library NAME      an entry of the temperament library (see "library")
+  --temperament FILE  a temperament file (.Tmp)
+  --old-a, --new-a    the two A's, 400 to 500 (default 440)
+  --voice VOICE       principal (default), flute, principal-octave or reed
+  --seconds S         the length, more than 0 and at most 600 (default 4)
+  --float             32-bit float samples instead of 16-bit PCM
+  --out FILE          the WAV file to write
+
+A NOTE is a name with its octave (C4 is MIDI note 60, A4 note 69; sharps as
+C#4, flats as Eb4) or a MIDI number from 0 to 127.
+
+Example: cordavo-cli render --library "werckmeister iii" C4 E4 G4 --out c-major.wav
 )";
 
 const char kDiffHelp[] = R"(Usage: cordavo-cli diff --old C0,...,C11 --new C0,...,C11
@@ -542,35 +570,19 @@ CliResult runDiff(const QHash<QString, QString> &options, const QStringList &pos
     return printed(lines);
 }
 
-CliResult runExport(const QHash<QString, QString> &options, const QStringList &positionals)
+// The temperament a command is to play or export, from exactly one of
+// --cents, --library and --temperament, with --name and the two A's: the
+// values checked as Generate xml checks them.
+std::optional<CliResult> readSource(const QString &command, const QHash<QString, QString> &options,
+                                    TuningSource &source)
 {
-    const QString command = QStringLiteral("export");
-    if (!positionals.isEmpty())
-        return usageError(command, QStringLiteral("unexpected argument \"%1\"").arg(positionals.first()));
-    if (!options.contains(QStringLiteral("format")))
-        return usageError(command, QStringLiteral("--format FORMAT is required"));
-    const QString formatText = options[QStringLiteral("format")];
-    const std::optional<TuningFormat> format = tuningFormatNamed(formatText);
-    if (!format) {
-        return usageError(
-            command,
-            QStringLiteral("--format: \"%1\" is not one of scl, tun, mts-bulk, mts-keys, mts-octave").arg(formatText));
-    }
     const QStringList sources = {QStringLiteral("cents"), QStringLiteral("library"), QStringLiteral("temperament")};
     if (std::count_if(sources.begin(), sources.end(), [&](const QString &s) { return options.contains(s); }) != 1)
         return usageError(command, QStringLiteral("give exactly one of --cents, --library and --temperament"));
-    if (!options.contains(QStringLiteral("out")))
-        return usageError(command, QStringLiteral("--out FILE is required"));
-    const QString out = options[QStringLiteral("out")];
-    const bool toStandardOutput = out == QLatin1String("-");
-    if (toStandardOutput && *format == TuningFormat::Scala)
-        return usageError(command, QStringLiteral("--out -: scl writes two files, the scale and its keyboard mapping; "
-                                                  "give a file name"));
     Pitches pitches;
     if (auto error = readPitches(command, options, pitches))
         return *error;
 
-    TuningSource source;
     QString origin; // what the notes' messages name
     if (options.contains(QStringLiteral("cents"))) {
         const QString text = options[QStringLiteral("cents")];
@@ -611,6 +623,33 @@ CliResult runExport(const QHash<QString, QString> &options, const QStringList &p
         return *error;
     source.oldA = pitches.values[0];
     source.newA = pitches.values[1];
+    return std::nullopt;
+}
+
+CliResult runExport(const QHash<QString, QString> &options, const QStringList &positionals)
+{
+    const QString command = QStringLiteral("export");
+    if (!positionals.isEmpty())
+        return usageError(command, QStringLiteral("unexpected argument \"%1\"").arg(positionals.first()));
+    if (!options.contains(QStringLiteral("format")))
+        return usageError(command, QStringLiteral("--format FORMAT is required"));
+    const QString formatText = options[QStringLiteral("format")];
+    const std::optional<TuningFormat> format = tuningFormatNamed(formatText);
+    if (!format) {
+        return usageError(
+            command,
+            QStringLiteral("--format: \"%1\" is not one of scl, tun, mts-bulk, mts-keys, mts-octave").arg(formatText));
+    }
+    if (!options.contains(QStringLiteral("out")))
+        return usageError(command, QStringLiteral("--out FILE is required"));
+    const QString out = options[QStringLiteral("out")];
+    const bool toStandardOutput = out == QLatin1String("-");
+    if (toStandardOutput && *format == TuningFormat::Scala)
+        return usageError(command, QStringLiteral("--out -: scl writes two files, the scale and its keyboard mapping; "
+                                                  "give a file name"));
+    TuningSource source;
+    if (auto refusal = readSource(command, options, source))
+        return *refusal;
 
     const TuningExport exported = tuningExport(*format, source, out);
     CliResult result;
@@ -703,6 +742,57 @@ CliResult runLibrary(const QHash<QString, QString> &options, const QStringList &
     return printed(lines);
 }
 
+CliResult runRender(const QHash<QString, QString> &options, const QStringList &positionals)
+{
+    const QString command = QStringLiteral("render");
+    if (positionals.isEmpty())
+        return usageError(command, QStringLiteral("give at least one NOTE, such as C4 or 60"));
+    std::vector<int> keys;
+    for (const QString &text : positionals) {
+        const std::optional<int> key = midiKeyNamed(text);
+        if (!key)
+            return usageError(command, QStringLiteral("\"%1\" is not a note: write C4, C#4, Eb4 or a MIDI number "
+                                                      "from 0 to 127")
+                                           .arg(text));
+        keys.push_back(*key);
+    }
+    Voice voice = Voice::Principal;
+    if (options.contains(QStringLiteral("voice"))) {
+        const QString name = options[QStringLiteral("voice")];
+        const std::optional<Voice> named = voiceNamed(name);
+        if (!named)
+            return usageError(command, QStringLiteral("--voice: \"%1\" is not one of principal, flute, "
+                                                      "principal-octave, reed")
+                                           .arg(name));
+        voice = *named;
+    }
+    long double seconds = 4;
+    if (options.contains(QStringLiteral("seconds"))) {
+        const QString text = options[QStringLiteral("seconds")];
+        const auto value = fullStopNumber(text);
+        if (!value || !(*value > 0 && *value <= 600))
+            return usageError(command,
+                              QStringLiteral("--seconds: \"%1\" is not a length from more than 0 to 600").arg(text));
+        seconds = *value;
+    }
+    if (!options.contains(QStringLiteral("out")))
+        return usageError(command, QStringLiteral("--out FILE.wav is required"));
+    TuningSource source;
+    if (auto refusal = readSource(command, options, source))
+        return *refusal;
+
+    const KeyPitches pitches = keyPitches(source.oldA, source.newA, source.cents);
+    std::vector<double> hz;
+    for (int key : keys)
+        hz.push_back(static_cast<double>(pitches[static_cast<size_t>(key)]));
+    const WavSamples format = options.contains(QStringLiteral("float")) ? WavSamples::Float32 : WavSamples::Pcm16;
+    const QByteArray bytes = wavBytes(renderChord(hz, voice, static_cast<double>(seconds)), kSampleRate, format);
+    const Result<void> saved = saveFileAtomically(options[QStringLiteral("out")], bytes);
+    if (!saved.ok())
+        return refused({saved.error()});
+    return {};
+}
+
 const Command kCommands[] = {
     {"xml", kXmlHelp, {"supplier", "temperament", "library", "old-a", "new-a", "out"}, {}, runXml},
     {"export",
@@ -714,6 +804,11 @@ const Command kCommands[] = {
     {"fifths", kFifthsHelp, {"comma", "decimals"}, {}, runFifths},
     {"intervals", kIntervalsHelp, {"decimals", "file"}, {}, runIntervals},
     {"diff", kDiffHelp, {"old", "new"}, {}, runDiff},
+    {"render",
+     kRenderHelp,
+     {"cents", "library", "temperament", "old-a", "new-a", "voice", "seconds", "out"},
+     {"float"},
+     runRender},
 };
 
 bool isHelp(const QString &argument)

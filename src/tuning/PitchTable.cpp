@@ -9,6 +9,38 @@ QString noteName(int pitchClass)
     return QString::fromLatin1(kNoteNames[((pitchClass % 12) + 12) % 12]);
 }
 
+std::optional<int> midiKeyNamed(QStringView text)
+{
+    int key = 0;
+    qsizetype i = 0;
+    if (!text.isEmpty() && text[0].isDigit()) {
+        // A plain number.
+        for (; i < text.size() && text[i].isDigit() && key <= 127; ++i)
+            key = 10 * key + text[i].digitValue();
+    } else {
+        static const int kLetterClasses[7] = {9, 11, 0, 2, 4, 5, 7}; // A to G
+        if (text.isEmpty() || text[0].toUpper() < QLatin1Char('A') || text[0].toUpper() > QLatin1Char('G'))
+            return std::nullopt;
+        int pitchClass = kLetterClasses[text[0].toUpper().unicode() - 'A'];
+        i = 1;
+        if (i < text.size() && text[i] == QLatin1Char('#'))
+            ++pitchClass, ++i;
+        else if (i < text.size() && text[i] == QLatin1Char('b'))
+            --pitchClass, ++i;
+        bool negative = false;
+        if (i < text.size() && text[i] == QLatin1Char('-'))
+            negative = true, ++i;
+        if (i >= text.size() || !text[i].isDigit() || i + 1 < text.size())
+            return std::nullopt;
+        const int octave = (negative ? -1 : 1) * text[i].digitValue();
+        key = 12 * (octave + 1) + pitchClass;
+        ++i;
+    }
+    if (i != text.size() || key < 0 || key > 127)
+        return std::nullopt;
+    return key;
+}
+
 long double power(long double base, long double exponent)
 {
     if (exponent == 0)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 #include <array>
+#include <optional>
 
 namespace cordavo {
 
@@ -20,6 +22,11 @@ inline constexpr const char *kNoteNames[12] = {"C", "C#", "D", "D#", "E", "F", "
 // The name of a pitch class, 0 for C to 11 for B; other numbers count
 // modulo 12.
 QString noteName(int pitchClass);
+
+// A MIDI key from its name with the octave (C4 is key 60, A4 key 69; sharps
+// as C#4, flats as Eb4, octaves from -1) or from its number; nothing for a
+// text that is neither or a key outside 0 to 127.
+std::optional<int> midiKeyNamed(QStringView text);
 
 // The pitches a reference A may have, in hertz: the reference boxes offer
 // every whole number between them, and a document whose A lies outside is

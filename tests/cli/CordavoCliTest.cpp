@@ -186,7 +186,7 @@ TEST(CordavoCli, HelpForTheWholeAndEachCommand)
         EXPECT_EQ(run.status, 0);
         EXPECT_TRUE(run.out.startsWith("Usage: cordavo-cli COMMAND")) << arguments;
     }
-    for (const char *command : {"xml", "export", "library", "fifths", "intervals", "diff"}) {
+    for (const char *command : {"xml", "export", "library", "fifths", "intervals", "diff", "render"}) {
         for (const char *flag : {"--help", "-h"}) {
             const CliRun run = runCordavoCli({QLatin1String(command), QLatin1String(flag)});
             EXPECT_EQ(run.status, 0);
@@ -616,6 +616,48 @@ TEST(CordavoCli, XmlFromTheLibrary)
 }
 
 // cmake --install places both programs, the menu entry, the icon and the manual page.
+// A chord written as a WAV file; bad notes, lengths and names are refused
+// and leave no file.
+TEST(CordavoCliRender, WritesAWavFileOrRefusesWithoutWriting)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("chord.wav"));
+    const CliRun chord = runCordavoCli(words("render --library werckmeister-iii --seconds 0.5 C4 E4 G4 --out") << out);
+    ASSERT_EQ(chord.status, 0) << chord.errText();
+    const QByteArray wav = readAll(out);
+    EXPECT_EQ(wav.left(4), "RIFF");
+    EXPECT_EQ(wav.size(), 44 + 2 * 24000);
+    const CliRun floats =
+        runCordavoCli(words("render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --float --seconds 1 69 --out") << out);
+    ASSERT_EQ(floats.status, 0) << floats.errText();
+    EXPECT_EQ(readAll(out).size(), 58 + 4 * 48000);
+
+    const struct {
+        const char *arguments;
+        int status;
+        const char *error;
+    } cases[] = {
+        {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 H4", 2, "\"H4\" is not a note"},
+        {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 128", 2, "\"128\" is not a note"},
+        {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --seconds 0 C4", 2, "--seconds: \"0\""},
+        {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --seconds 600.5 C4", 2, "--seconds: \"600.5\""},
+        {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --voice trumpet C4", 2, "--voice: \"trumpet\""},
+        {"render --library nosuchtemperament C4", 1, "no temperament named"},
+        {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --old-a 300 C4", 1, "--old-a"},
+    };
+    const QString refusedOut = dir.filePath(QStringLiteral("refused.wav"));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const CliRun run = runCordavoCli(words(c.arguments) << QStringLiteral("--out") << refusedOut);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.error))) << run.errText();
+        EXPECT_FALSE(QFileInfo::exists(refusedOut));
+    }
+    const CliRun folder = runCordavoCli(words("render --cents 0,0,0,0,0,0,0,0,0,0,0,0 C4 --out") << dir.path());
+    EXPECT_EQ(folder.status, 1);
+    EXPECT_TRUE(folder.err.contains(QStringLiteral("it is a folder"))) << folder.errText();
+}
+
 TEST(CordavoCliInstall, PlacesTheProgramsAndTheDesktopFiles)
 {
     QTemporaryDir prefix;

@@ -117,3 +117,19 @@ TEST(Power, IntegralAndFractionalExponents)
     EXPECT_EQ(power(2, -2), 0.25L);
     EXPECT_NEAR(static_cast<double>(power(2, 0.5L)), 1.4142135623730951, 1e-15);
 }
+
+TEST(MidiKeyNamed, NamesWithOctavesAndNumbers)
+{
+    const struct {
+        const char *text;
+        int key; // -1: refused
+    } cases[] = {
+        {"C4", 60}, {"A4", 69},   {"C#4", 61}, {"Eb4", 63}, {"c4", 60}, {"C-1", 0},  {"G9", 127}, {"G#9", -1},
+        {"0", 0},   {"127", 127}, {"128", -1}, {"H4", -1},  {"C", -1},  {"C44", -1}, {"", -1},    {"60x", -1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::optional<int> key = midiKeyNamed(QString::fromLatin1(c.text));
+        EXPECT_EQ(key.value_or(-1), c.key);
+    }
+}

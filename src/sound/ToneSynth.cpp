@@ -1,0 +1,186 @@
+#include "sound/ToneSynth.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace cordavo {
+
+namespace {
+
+constexpr int kWaveLength = 4096;
+// Partials above this share of the sample rate are left out, so that no
+// harmonic folds back below the Nyquist frequency.
+constexpr double kHighestPartial = 0.45;
+
+// Relative amplitudes of harmonics 1, 2, 3, ...
+std::vector<double> harmonics(Voice voice)
+{
+    switch (voice) {
+    case Voice::Principal:
+        return {1, 0.5, 0.3, 0.22, 0.16, 0.1, 0.07, 0.05};
+    case Voice::Flute:
+        return {1, 0.12, 0.2, 0.04, 0.06};
+    case Voice::PrincipalOctave: {
+        // A principal 8' and an octave 4': the octave's own series falls on
+        // the even harmonics of the 8'.
+        std::vector<double> sum = {1, 0.5, 0.3, 0.22, 0.16, 0.1, 0.07, 0.05, 0, 0, 0, 0, 0, 0, 0, 0};
+        const double octave[] = {0.7, 0.35, 0.21, 0.15, 0.11, 0.07, 0.05, 0.035};
+        for (int k = 0; k < 8; ++k)
+            sum[2 * (k + 1) - 1] += octave[k];
+        return sum;
+    }
+    case Voice::Reed: {
+        std::vector<double> sum;
+        for (int k = 1; k <= 20; ++k)
+            sum.push_back(1 / std::pow(k, 0.8));
+        return sum;
+    }
+    }
+    return {1};
+}
+
+double rampGain(int sample, int length)
+{
+    if (sample >= length)
+        return 1;
+    return 0.5 - 0.5 * std::cos(std::numbers::pi * sample / length);
+}
+
+} // namespace
+
+QString voiceName(Voice voice)
+{
+    switch (voice) {
+    case Voice::Principal:
+        return QStringLiteral("principal");
+    case Voice::Flute:
+        return QStringLiteral("flute");
+    case Voice::PrincipalOctave:
+        return QStringLiteral("principal-octave");
+    case Voice::Reed:
+        return QStringLiteral("reed");
+    }
+    return {};
+}
+
+std::optional<Voice> voiceNamed(QStringView name)
+{
+    for (Voice voice : kVoices) {
+        if (voiceName(voice) == name)
+            return voice;
+    }
+    return std::nullopt;
+}
+
+ToneSynth::ToneSynth(Voice voice, int sampleRate)
+    : m_voice(voice), m_sampleRate(sampleRate),
+      m_rampSamples(std::max(1, static_cast<int>(std::lround(kRampSeconds * sampleRate))))
+{
+}
+
+void ToneSynth::setVolume(double volume)
+{
+    m_volume = std::clamp(volume, 0.0, 1.0);
+}
+
+void ToneSynth::makeWave(Note &note) const
+{
+    const std::vector<double> amplitudes = harmonics(m_voice);
+    double total = 0;
+    for (double a : amplitudes)
+        total += a;
+    note.wave.assign(kWaveLength + 1, 0.0F);
+    for (size_t k = 0; k < amplitudes.size(); ++k) {
+        const int harmonic = static_cast<int>(k) + 1;
+        if (harmonic * note.hz > kHighestPartial * m_sampleRate)
+            break;
+        for (int i = 0; i <= kWaveLength; ++i) {
+            const double angle = 2 * std::numbers::pi * harmonic * i / kWaveLength;
+            // The sum of the amplitudes bounds the wave, so one note stays
+            // within 1 / kMostNotes of full scale.
+            note.wave[static_cast<size_t>(i)] +=
+                static_cast<float>(amplitudes[k] / total / kMostNotes * std::sin(angle));
+        }
+    }
+}
+
+int ToneSynth::noteOn(double hz)
+{
+    Note note;
+    note.id = m_nextId++;
+    note.hz = hz;
+    makeWave(note);
+    m_notes.push_back(std::move(note));
+    return m_notes.back().id;
+}
+
+void ToneSynth::noteOff(int id)
+{
+    for (Note &note : m_notes) {
+        if (note.id == id && !note.releasing) {
+            // A release that starts during the attack starts at the gain the
+            // attack had reached (the raised cosine is symmetric).
+            note.releasing = true;
+            note.rampSample = m_rampSamples - std::min(note.rampSample, m_rampSamples);
+        }
+    }
+}
+
+void ToneSynth::allNotesOff()
+{
+    for (Note &note : m_notes)
+        noteOff(note.id);
+}
+
+void ToneSynth::setFrequency(int id, double hz)
+{
+    for (Note &note : m_notes) {
+        if (note.id == id)
+            note.hz = hz;
+    }
+}
+
+void ToneSynth::render(float *out, int frames)
+{
+    std::fill(out, out + frames, 0.0F);
+    for (Note &note : m_notes) {
+        const double step = note.hz / m_sampleRate;
+        for (int i = 0; i < frames; ++i) {
+            double gain = rampGain(note.rampSample, m_rampSamples);
+            if (note.releasing)
+                gain = note.rampSample >= m_rampSamples ? 0 : 1 - gain;
+            if (note.rampSample <= m_rampSamples)
+                ++note.rampSample;
+            const double position = note.phase * kWaveLength;
+            const auto index = static_cast<int>(position);
+            const double fraction = position - index;
+            const double sample = note.wave[static_cast<size_t>(index)] * (1 - fraction) +
+                                  note.wave[static_cast<size_t>(index) + 1] * fraction;
+            out[i] += static_cast<float>(sample * gain * m_volume);
+            note.phase += step;
+            note.phase -= std::floor(note.phase);
+        }
+    }
+    std::erase_if(m_notes, [this](const Note &note) { return note.releasing && note.rampSample > m_rampSamples; });
+}
+
+std::vector<float> renderChord(const std::vector<double> &hz, Voice voice, double seconds, double volume,
+                               int sampleRate)
+{
+    const auto total = static_cast<int>(std::lround(seconds * sampleRate));
+    const auto ramp = static_cast<int>(std::lround(kRampSeconds * sampleRate));
+    ToneSynth synth(voice, sampleRate);
+    synth.setVolume(volume);
+    for (double f : hz)
+        synth.noteOn(f);
+    std::vector<float> samples(static_cast<size_t>(std::max(total, 0)));
+    // The release starts so that it ends with the last sample.
+    const int held = std::max(0, total - ramp - 1);
+    synth.render(samples.data(), held);
+    synth.allNotesOff();
+    synth.render(samples.data() + held, total - held);
+    return samples;
+}
+
+} // namespace cordavo

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+#include <vector>
+
+namespace cordavo {
+
+// Organ-like voices made of exact harmonics (whole multiples of the
+// fundamental, no vibrato, no detuning), so that the coinciding partials of
+// a fifth (3:2) and a third (5:4) beat at exactly the rates the temperament
+// gives them.
+enum class Voice { Principal, Flute, PrincipalOctave, Reed };
+inline constexpr Voice kVoices[] = {Voice::Principal, Voice::Flute, Voice::PrincipalOctave, Voice::Reed};
+
+// The command line's names: principal, flute, principal-octave, reed.
+QString voiceName(Voice voice);
+std::optional<Voice> voiceNamed(QStringView name);
+
+inline constexpr int kSampleRate = 48000;
+// Every note starts and stops along a raised-cosine ramp this long, so that
+// no note starts or stops with a click.
+inline constexpr double kRampSeconds = 0.010;
+// Each note is scaled so that this many notes at full volume never clip.
+inline constexpr int kMostNotes = 6;
+
+// A synthesizer that plays notes as they are switched on and off: the same
+// code renders a chord into a file and feeds a sound device.
+class ToneSynth
+{
+public:
+    explicit ToneSynth(Voice voice = Voice::Principal, int sampleRate = kSampleRate);
+
+    void setVoice(Voice voice) { m_voice = voice; }
+    // 0 to 1.
+    void setVolume(double volume);
+
+    // Starts a note at its attack; the returned id names it from then on.
+    int noteOn(double hz);
+    // Starts the note's release; it is gone once the ramp has ended.
+    void noteOff(int id);
+    void allNotesOff();
+    // Moves a sounding note to another pitch without a break in its wave:
+    // the phase runs on, so the switch makes no click.
+    void setFrequency(int id, double hz);
+    bool sounding() const { return !m_notes.empty(); }
+    int soundingNotes() const { return static_cast<int>(m_notes.size()); }
+
+    // Adds the next 'frames' samples (mono) to nothing: out is overwritten.
+    void render(float *out, int frames);
+
+private:
+    struct Note {
+        int id = 0;
+        double hz = 0;
+        double phase = 0;        // in cycles, 0 to 1
+        std::vector<float> wave; // one cycle of the voice, band-limited for hz
+        int rampSample = 0;      // samples into the attack or release
+        bool releasing = false;
+    };
+
+    void makeWave(Note &note) const;
+
+    Voice m_voice;
+    int m_sampleRate;
+    double m_volume = 1;
+    int m_nextId = 1;
+    int m_rampSamples;
+    std::vector<Note> m_notes;
+};
+
+// The notes sounding together for 'seconds', their release ending at the
+// end: what "Save Sound…" and the command line write.
+std::vector<float> renderChord(const std::vector<double> &hz, Voice voice, double seconds, double volume = 1,
+                               int sampleRate = kSampleRate);
+
+} // namespace cordavo
