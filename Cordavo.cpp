@@ -1,7 +1,10 @@
 #include "CordavoVersion.h"
 #include "ui/CordavoWindows.h"
+#include "ui/FileOpening.h"
 #include "ui/QtUserDialogs.h"
+#include "ui/RememberedPlaces.h"
 #include "ui/SystemSeparators.h"
+#include "ui/UTemperamento.h"
 
 #include <QApplication>
 
@@ -25,8 +28,14 @@ int main(int argc, char *argv[])
     // The main window ends the program when it closes, even while a setter is open.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    cordavo::QtUserDialogs dialogs;
+    // Folders, file types and the page setup come back from the last run.
+    QSettings settings(QStringLiteral("Cordavo"), QStringLiteral("Cordavo"));
+    cordavo::QtUserDialogs desktopDialogs;
+    cordavo::RememberedPlaces dialogs(desktopDialogs, settings);
     cordavo::CordavoWindows windows(cordavo::systemSeparators(), dialogs);
     windows.start();
+    // Files named on the command line (a file manager's "Open with") open
+    // once the About window has been answered.
+    windows.FormTemperamento().openAtStart(cordavo::fileArguments(QApplication::arguments()));
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "numbers/NumberFormat.h"
 #include "ui/FileCommands.h"
+#include "ui/KeyboardOrder.h"
 #include "ui/UTemperamento.h"
 
 #include <QBuffer>
@@ -211,10 +212,13 @@ AnalysisWindow::AnalysisWindow(TFormTemperamento &mainWindow, const Separators &
     m_intervalTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_intervalTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_intervalTable->setMinimumWidth(360);
+    m_intervalTable->setAccessibleName(QStringLiteral("Fifths and major thirds"));
+    // The arrow keys move between the cells; Tab goes on to the next control.
+    m_intervalTable->setTabKeyNavigation(false);
 
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
-    auto *savePictureButton = new QPushButton(QStringLiteral("Save Picture…"), this);
+    auto *savePictureButton = new QPushButton(QStringLiteral("&Save Picture…"), this);
     savePictureButton->setObjectName(QStringLiteral("savePictureButton"));
     connect(savePictureButton, &QPushButton::clicked, this, &AnalysisWindow::savePicture);
 
@@ -228,7 +232,10 @@ AnalysisWindow::AnalysisWindow(TFormTemperamento &mainWindow, const Separators &
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(pictures, 3);
     layout->addLayout(side, 2);
+    // The pictures take no focus: Tab goes from the table to the button.
+    setKeyboardOrder({m_intervalTable, savePictureButton});
 
+    m_pictureDialog.kind = QStringLiteral("picture");
     m_pictureDialog.filters = {QStringLiteral("PNG picture (*.png)"), QStringLiteral("SVG drawing (*.svg)")};
     m_pictureDialog.defaultSuffix = QStringLiteral("png");
     m_pictureDialog.fileName = QStringLiteral("Temperament.png");

@@ -11,13 +11,8 @@
 namespace cordavo {
 
 CordavoWindows::CordavoWindows(const Separators &separators, UserDialogs &dialogs)
-    : m_formTemperamento(std::make_unique<TFormTemperamento>(*this, separators, dialogs)),
-      m_formXml(std::make_unique<TFormXml>()),
-      m_formCicloQuinte(std::make_unique<TFormCicloQuinte>(*m_formTemperamento, *this, separators, dialogs)),
-      m_formScale(std::make_unique<TFormScale>(*m_formTemperamento, *this, separators, dialogs)),
-      m_formCents(std::make_unique<TFormCents>(*m_formTemperamento, *this, separators, dialogs)),
-      m_aboutBox(std::make_unique<TAboutBox>(m_formTemperamento.get())),
-      m_analysisWindow(std::make_unique<AnalysisWindow>(*m_formTemperamento, separators, dialogs))
+    : m_separators(separators), m_dialogs(dialogs),
+      m_formTemperamento(std::make_unique<TFormTemperamento>(*this, separators, dialogs))
 {
 }
 
@@ -26,6 +21,48 @@ CordavoWindows::~CordavoWindows() = default;
 void CordavoWindows::start()
 {
     m_formTemperamento->showMainWindow();
+}
+
+TFormXml &CordavoWindows::FormXml()
+{
+    if (!m_formXml)
+        m_formXml = std::make_unique<TFormXml>();
+    return *m_formXml;
+}
+
+TFormCicloQuinte &CordavoWindows::FormCicloQuinte()
+{
+    if (!m_formCicloQuinte)
+        m_formCicloQuinte = std::make_unique<TFormCicloQuinte>(*m_formTemperamento, *this, m_separators, m_dialogs);
+    return *m_formCicloQuinte;
+}
+
+TFormScale &CordavoWindows::FormScale()
+{
+    if (!m_formScale)
+        m_formScale = std::make_unique<TFormScale>(*m_formTemperamento, *this, m_separators, m_dialogs);
+    return *m_formScale;
+}
+
+TFormCents &CordavoWindows::FormCents()
+{
+    if (!m_formCents)
+        m_formCents = std::make_unique<TFormCents>(*m_formTemperamento, *this, m_separators, m_dialogs);
+    return *m_formCents;
+}
+
+TAboutBox &CordavoWindows::AboutBox()
+{
+    if (!m_aboutBox)
+        m_aboutBox = std::make_unique<TAboutBox>(m_formTemperamento.get());
+    return *m_aboutBox;
+}
+
+AnalysisWindow &CordavoWindows::analysisWindow()
+{
+    if (!m_analysisWindow)
+        m_analysisWindow = std::make_unique<AnalysisWindow>(*m_formTemperamento, m_separators, m_dialogs);
+    return *m_analysisWindow;
 }
 
 } // namespace cordavo

@@ -15,10 +15,14 @@ class TFormTemperamento;
 class TFormXml;
 class UserDialogs;
 
-// The program's seven windows, created once in start-up order and kept until
-// the end. A window is handed the windows made before it that it talks to,
-// and this owner when it talks to one made after it, which it reaches
-// through the accessors below once construction is over.
+// The program's seven windows, kept until the end. The main window is made
+// at once; every other one is made by its accessor below the first time it
+// is asked for, which is always before anything is done to it. Nothing reads
+// or changes a window before that, so one made late starts in exactly the
+// state it would have had at start-up, and start-up pays only for the main
+// window and the About window. A window is handed the main window when it
+// talks to it, and this owner when it talks to another one, which it reaches
+// through the accessors once construction is over.
 class CordavoWindows
 {
 public:
@@ -29,15 +33,19 @@ public:
     void start();
 
     TFormTemperamento &FormTemperamento() const { return *m_formTemperamento; }
-    TFormXml &FormXml() const { return *m_formXml; }
-    TFormCicloQuinte &FormCicloQuinte() const { return *m_formCicloQuinte; }
-    TFormScale &FormScale() const { return *m_formScale; }
-    TFormCents &FormCents() const { return *m_formCents; }
-    TAboutBox &AboutBox() const { return *m_aboutBox; }
-    AnalysisWindow &analysisWindow() const { return *m_analysisWindow; }
+    TFormXml &FormXml();
+    TFormCicloQuinte &FormCicloQuinte();
+    TFormScale &FormScale();
+    TFormCents &FormCents();
+    TAboutBox &AboutBox();
+    AnalysisWindow &analysisWindow();
 
 private:
-    // Declared in creation order, so they are destroyed the other way round.
+    // What the windows made later are handed.
+    const Separators m_separators;
+    UserDialogs &m_dialogs;
+    // The main window is declared first, so that it is destroyed last: the
+    // others keep a reference to it. The rest are made on first use.
     std::unique_ptr<TFormTemperamento> m_formTemperamento;
     std::unique_ptr<TFormXml> m_formXml;
     std::unique_ptr<TFormCicloQuinte> m_formCicloQuinte;

@@ -1,5 +1,6 @@
 #include "ui/JpegImage.h"
 
+#include <climits>
 #include <csetjmp>
 #include <cstdio>
 
@@ -23,7 +24,7 @@ struct ErrorManager {
 void ignoreJpegMessage(j_common_ptr) {}
 
 // Kept free of C++ objects with destructors: libjpeg reports errors by longjmp.
-bool decodeInto(const unsigned char *bytes, unsigned long size, QImage *image)
+bool decodeInto(const unsigned char *bytes, unsigned long size, int coverWidth, int coverHeight, QImage *image)
 {
     jpeg_decompress_struct info;
     ErrorManager errors;
@@ -38,6 +39,13 @@ bool decodeInto(const unsigned char *bytes, unsigned long size, QImage *image)
     jpeg_mem_src(&info, bytes, size);
     jpeg_read_header(&info, TRUE);
     info.out_color_space = JCS_RGB;
+    // libjpeg scales by eighths while it decodes, rounding the sides up.
+    info.scale_denom = 8;
+    info.scale_num = 1;
+    while (info.scale_num < 8 && (static_cast<long>(info.image_width) * info.scale_num + 7) / 8 < coverWidth)
+        ++info.scale_num;
+    while (info.scale_num < 8 && (static_cast<long>(info.image_height) * info.scale_num + 7) / 8 < coverHeight)
+        ++info.scale_num;
     jpeg_start_decompress(&info);
     *image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
     if (image->isNull()) {
@@ -55,13 +63,13 @@ bool decodeInto(const unsigned char *bytes, unsigned long size, QImage *image)
 
 } // namespace
 
-QImage decodeJpeg(const QByteArray &data)
+QImage decodeJpeg(const QByteArray &data, const QSize &cover)
 {
     if (data.isEmpty())
         return {};
     QImage image;
     if (!decodeInto(reinterpret_cast<const unsigned char *>(data.constData()), static_cast<unsigned long>(data.size()),
-                    &image))
+                    cover.isValid() ? cover.width() : INT_MAX, cover.isValid() ? cover.height() : INT_MAX, &image))
         return {};
     return image;
 }

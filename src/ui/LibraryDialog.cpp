@@ -4,6 +4,7 @@
 #include "tuning/BuiltInLibrary.h"
 #include "tuning/LibrarySearch.h"
 #include "tuning/PitchTable.h"
+#include "ui/KeyboardOrder.h"
 #include "ui/UserDialogs.h"
 
 #include <QDialogButtonBox>
@@ -39,6 +40,8 @@ LibraryDialog::LibraryDialog(const Result<TemperamentLibrary> &library, const Se
     m_filterEdit->setObjectName(QStringLiteral("filterEdit"));
     m_filterEdit->setPlaceholderText(QStringLiteral("Filter by name"));
     m_filterEdit->setClearButtonEnabled(true);
+    // The hint it shows while empty is all the label it has.
+    m_filterEdit->setAccessibleName(m_filterEdit->placeholderText());
 
     // A table that could not be read offers nothing, and says why.
     m_problem = new QLabel(this);
@@ -54,6 +57,7 @@ LibraryDialog::LibraryDialog(const Result<TemperamentLibrary> &library, const Se
     m_entryTree->setObjectName(QStringLiteral("entryTree"));
     m_entryTree->setHeaderHidden(true);
     m_entryTree->setColumnCount(1);
+    m_entryTree->setAccessibleName(QStringLiteral("Temperaments"));
     QHash<QString, QTreeWidgetItem *> groupItems;
     for (qsizetype i = 0; i < m_library.entries.size(); ++i) {
         const LibraryEntry &entry = m_library.entries[i];
@@ -111,11 +115,18 @@ LibraryDialog::LibraryDialog(const Result<TemperamentLibrary> &library, const Se
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_buttons->setObjectName(QStringLiteral("buttons"));
+    // Enter and Esc answer too; the mnemonics are there as on every other button.
+    m_buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
+    m_buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
+    m_buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
+    m_buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(body);
     layout->addWidget(m_construction);
     layout->addWidget(m_buttons);
 
+    // The button box keeps its buttons in the order the platform shows them.
+    setKeyboardOrder(QList<QWidget *>{m_filterEdit, m_entryTree} + buttonsInOrder(m_buttons));
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_filterEdit, &QLineEdit::textChanged, this, &LibraryDialog::applyFilter);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -39,8 +40,11 @@ void prepareFileDialog(QFileDialog &dialog, FileQuestion &question, QFileDialog:
     if (question.selectedFilter >= 0 && question.selectedFilter < question.filters.size())
         dialog.selectNameFilter(question.filters[question.selectedFilter]);
     dialog.setDefaultSuffix(question.defaultSuffix);
+    // A folder of its own wins over the folder of the name last chosen.
+    if (!question.directory.isEmpty())
+        dialog.setDirectory(question.directory);
     if (!question.fileName.isEmpty())
-        dialog.selectFile(question.fileName);
+        dialog.selectFile(question.directory.isEmpty() ? question.fileName : QFileInfo(question.fileName).fileName());
     if (!question.typeChanged)
         return;
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &question](const QString &filter) {

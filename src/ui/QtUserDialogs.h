@@ -6,7 +6,7 @@
 
 namespace cordavo {
 
-// Sets up Qt's own file dialog for a question: its types, name and suffix,
+// Sets up Qt's own file dialog for a question: its folder, types, name and suffix,
 // and the renaming when the user picks another type. The question must
 // outlive the dialog.
 void prepareFileDialog(QFileDialog &dialog, FileQuestion &question, QFileDialog::AcceptMode mode);

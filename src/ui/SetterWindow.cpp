@@ -3,6 +3,7 @@
 #include "numbers/NumberFormat.h"
 #include "ui/CentsList.h"
 #include "ui/CordavoWindows.h"
+#include "ui/KeyboardOrder.h"
 #include "ui/UCents.h"
 #include "ui/UTemperamento.h"
 
@@ -42,6 +43,29 @@ void SetterWindow::showInFront()
 void SetterWindow::FormClose()
 {
     FormTemperamento.showMainWindow();
+}
+
+bool SetterWindow::openFile(SetterSide which, const QString &path)
+{
+    const QList<FileKind> kinds = loadedKinds();
+    if (kinds.contains(fileKindOf(path)))
+        return loadSideFile(which, path);
+    m_dialogs.message(this, notOpenableMessage(path, QStringLiteral("this setter"), kinds));
+    return false;
+}
+
+SetterSide SetterWindow::sideAt(const QPointF &point) const
+{
+    return point.x() < width() / 2.0 ? SetterSide::Input : SetterSide::Out;
+}
+
+void SetterWindow::loadFilesDropped()
+{
+    openFilesDroppedOn(this, [this](const QStringList &paths, const QPointF &at) {
+        const SetterSide which = sideAt(at);
+        for (const QString &path : paths)
+            openFile(which, path);
+    });
 }
 
 void SetterWindow::equalSide(SetterSide which)
@@ -191,8 +215,19 @@ QFont SetterWindow::sized(QFont font, int pixelSize, bool underline)
 
 void SetterWindow::createExportButton(QWidget *parent, const QRect &geometry)
 {
-    connect(button(parent, QStringLiteral("ButtonEsporta"), QStringLiteral("Export"), geometry), &QPushButton::clicked,
-            this, &SetterWindow::ButtonEsportaClick);
+    m_exportButton = button(parent, QStringLiteral("ButtonEsporta"), QStringLiteral("&Export"), geometry);
+    connect(m_exportButton, &QPushButton::clicked, this, &SetterWindow::ButtonEsportaClick);
+}
+
+void SetterWindow::orderKeyboard()
+{
+    setKeyboardOrder(QList<QWidget *>{m_exportButton} + side(SetterSide::Input).keyboardOrder +
+                     side(SetterSide::Out).keyboardOrder);
+}
+
+QString SetterWindow::spokenSide(SetterSide which)
+{
+    return which == SetterSide::Input ? QStringLiteral("Old temperament") : QStringLiteral("New temperament");
 }
 
 QString SetterWindow::noteNamePart(int note)

@@ -2,6 +2,7 @@
 
 #include "numbers/Separators.h"
 #include "tuning/PitchTable.h"
+#include "ui/FileOpening.h"
 #include "ui/UserDialogs.h"
 
 #include <QPushButton>
@@ -53,6 +54,13 @@ public:
 
     void FormClose();
 
+    // Loads a file into a side as the side's "Load" would, with the same
+    // checks and messages; a file of a kind it does not take is refused
+    // with a message. True once the file is loaded.
+    bool openFile(SetterSide which, const QString &path);
+    // The side a point of the window lies in: its left or right half.
+    SetterSide sideAt(const QPointF &point) const;
+
     // Whether the side's list holds twelve calculated or preset values.
     bool calculated(SetterSide which) const { return m_sides[which].calculated; }
 
@@ -71,17 +79,26 @@ protected:
     // The controls and state of one half that the shared operations use;
     // a setter leaves out what it does not have.
     struct Side {
-        QString title;               // "Old Temperament": how messages name the side
-        QLineEdit *name = nullptr;   // the temperament's name, which "Export Cents" sends along
-        QCheckBox *equal = nullptr;  // "Equal"
-        QComboBox *rounds = nullptr; // "Rounds": decimals of the calculated list
-        CentsList *list = nullptr;   // the calculated positions above C
-        bool calculated = false;     // the list holds twelve calculated or preset values
+        QString title;                  // "Old Temperament": how messages name the side
+        QLineEdit *name = nullptr;      // the temperament's name, which "Export Cents" sends along
+        QCheckBox *equal = nullptr;     // "Equal"
+        QComboBox *rounds = nullptr;    // "Rounds": decimals of the calculated list
+        CentsList *list = nullptr;      // the calculated positions above C
+        bool calculated = false;        // the list holds twelve calculated or preset values
+        QList<QWidget *> keyboardOrder; // the side's controls, in the order Tab visits them
         FileQuestion openDialog;
         FileQuestion saveDialog;
     };
     Side &side(SetterSide which) { return m_sides[which]; }
     const Side &side(SetterSide which) const { return m_sides[which]; }
+
+    // The kinds of file a side's "Load" takes; none on a setter without one.
+    virtual QList<FileKind> loadedKinds() const { return {}; }
+    // What a side's "Load" does once it has a path of one of those kinds.
+    virtual bool loadSideFile(SetterSide, const QString &) { return false; }
+    // Local files dropped on a side are loaded into it in turn. Called once
+    // the controls are made, by a setter that loads files.
+    void loadFilesDropped();
 
     // What "Equal" does once checked; unchecking leaves the side as it is.
     virtual void showEqual(SetterSide which) = 0;
@@ -128,6 +145,12 @@ protected:
     static QFont sized(QFont font, int pixelSize, bool underline = false);
     // "Export", between the two halves.
     void createExportButton(QWidget *parent, const QRect &geometry);
+    // Tab visits "Export", above the halves, then the whole left half, then
+    // the right one, each in its keyboardOrder.
+    void orderKeyboard();
+    // "Old temperament" or "New temperament", which begins the spoken name
+    // of a side's control that its label alone would leave ambiguous.
+    static QString spokenSide(SetterSide which);
     // A button of one side, wired to that side's handler of the setter W.
     template <typename W>
     QPushButton *sideButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
@@ -155,6 +178,7 @@ private:
     std::optional<NoteCents> listedPositions(SetterSide which);
 
     PerSide<Side> m_sides;
+    QPushButton *m_exportButton = nullptr;
 };
 
 } // namespace cordavo

@@ -3,12 +3,14 @@
 #include "CordavoVersion.h"
 #include "ui/Fonts.h"
 #include "ui/JpegImage.h"
+#include "ui/KeyboardOrder.h"
 
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QtMath>
 
 // The picture lives in the widget library's resources, which a static
 // library must register itself.
@@ -30,13 +32,14 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, int x, 
     return label;
 }
 
-QImage aboutPicture()
+// The picture, decoded at the size it is shown at rather than whole.
+QImage aboutPicture(const QSize &shown)
 {
     registerResources();
     QFile file(QStringLiteral(":/about.jpg"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return decodeJpeg(file.readAll());
+    return decodeJpeg(file.readAll(), shown);
 }
 
 } // namespace
@@ -56,21 +59,25 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     QLabel *ProgramIcon = addLabel(panel, "ProgramIcon", QString(), 8, 8, 185, 185);
     ProgramIcon->setScaledContents(true);
-    ProgramIcon->setPixmap(QPixmap::fromImage(aboutPicture()));
+    const qreal pixelRatio = devicePixelRatioF();
+    ProgramIcon->setPixmap(QPixmap::fromImage(aboutPicture(QSize(qCeil(185 * pixelRatio), qCeil(185 * pixelRatio)))));
 
     QFont big = font();
     big.setPixelSize(24);
     big.setItalic(true);
     QLabel *ProductName = addLabel(panel, "ProductName", QStringLiteral("Cordavo"), 210, 16, 380, 36);
     ProductName->setFont(big);
-    ProductName->setStyleSheet(QStringLiteral("color: red"));
+    // Red through the palette: a style sheet would cost a style of its own.
+    QPalette red = ProductName->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    ProductName->setPalette(red);
 
     QFont bold = font();
     bold.setBold(true);
     QLabel *Version =
         addLabel(panel, "Version", QStringLiteral("Version %1").arg(QLatin1String(kVersion)), 210, 60, 380, 20);
     Version->setFont(bold);
-    Version->setStyleSheet(QStringLiteral("color: red"));
+    Version->setPalette(red);
 
     addLabel(panel, "Label1", QStringLiteral("License"), 210, 100, 380, 20)->setFont(bold);
     addLabel(panel, "Label2", QStringLiteral("Cordavo builds temperament files for the Hauptwerk virtual pipe organ."),
@@ -90,11 +97,13 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     addLabel(panel, "Label11", QStringLiteral("The authors accept no liability for any damage its use may cause."), 8,
              388, 590, 20);
 
-    auto *OKButton = new QPushButton(QStringLiteral("OK"), this);
+    auto *OKButton = new QPushButton(QStringLiteral("&OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
     OKButton->setGeometry(270, 494, 84, 30);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    // The only control; the pictures and texts take no focus.
+    setKeyboardOrder({OKButton});
 }
 
 } // namespace cordavo

@@ -5,6 +5,7 @@
 #include "tuning/TemperamentFiles.h"
 #include "tuning/TemperamentLibrary.h"
 #include "ui/FileCommands.h"
+#include "ui/KeyboardOrder.h"
 #include "ui/LibraryDialog.h"
 #include "ui/NumEdit.h"
 
@@ -63,6 +64,8 @@ TFormCents::TFormCents(TFormTemperamento &mainWindow, CordavoWindows &windows, c
 
     FormCreate();
     centreOnDesktop();
+    loadFilesDropped();
+    orderKeyboard();
 }
 
 void TFormCents::FormCreate()
@@ -80,15 +83,18 @@ void TFormCents::createSide(SetterSide which, QWidget *panel, int left)
 
     QFont headingFont = sized(font(), 15);
     headingFont.setBold(true);
-    label(panel, input ? QStringLiteral("Label2") : QStringLiteral("Label1"),
-          input ? QStringLiteral("Original Cents Temperament") : QStringLiteral("New CentsTemperament"),
-          QRect(left, 108, width, 22))
-        ->setFont(headingFont);
+    QLabel *heading =
+        label(panel, input ? QStringLiteral("Label2") : QStringLiteral("Label1"),
+              input ? QStringLiteral("&Original Cents Temperament") : QStringLiteral("&New CentsTemperament"),
+              QRect(left, 108, width, 22));
+    heading->setFont(headingFont);
     label(panel, input ? QStringLiteral("Label53") : QStringLiteral("Label3"), QString(40, QLatin1Char('_')),
           QRect(left, 122, width, 16));
 
     s.name = named(new QLineEdit(panel), QStringLiteral("EditNome") + suffix);
     s.name->setGeometry(left, 144, width, 24);
+    nameByLabel(heading, s.name, spokenSide(which) + QStringLiteral(" name"));
+    s.keyboardOrder << s.name;
 
     auto *table = named(new QFrame(panel), input ? QStringLiteral("PanelIntervalliInput") : QStringLiteral("Panel1"));
     table->setFrameShape(QFrame::StyledPanel);
@@ -101,33 +107,43 @@ void TFormCents::createSide(SetterSide which, QWidget *panel, int left)
     for (int i = 0; i < 12; ++i) {
         const int y = 30 + i * 31;
         const int number = i == 0 ? firstLabel : firstLabel + 1 + i;
-        label(table, labelName(number), QString::fromLatin1(kNoteNames[i]), QRect(40, y + 2, 40, 22));
+        QLabel *note = label(table, labelName(number), QString::fromLatin1(kNoteNames[i]), QRect(40, y + 2, 40, 22));
         auto *field = named(new TNumEdit(m_separators, table), noteFieldName(which, i));
         field->setDisplayFormat(QStringLiteral("#,###.##"));
         field->setMaxTypedLength(20);
         field->setValue(1);
         field->setGeometry(100, y, 121, 24);
+        nameByLabel(note, field, spokenSide(which) + QLatin1Char(' ') + note->text());
         m_fields[which][i] = field;
+        s.keyboardOrder << field;
     }
 
-    sideButton(panel, QStringLiteral("ButtonCarica") + suffix, QStringLiteral("Load"), QRect(left, 600, 90, 30), which,
-               &TFormCents::ButtonCaricaInputClick, &TFormCents::ButtonCaricaOutClick);
-    s.equal = named(new QCheckBox(QStringLiteral("Equal"), panel), QStringLiteral("CheckBoxEquabile") + suffix);
+    // The mnemonics differ between the sides: "&Load" on the left, "Lo&ad" on the right.
+    s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonCarica") + suffix,
+                                  input ? QStringLiteral("&Load") : QStringLiteral("Lo&ad"), QRect(left, 600, 90, 30),
+                                  which, &TFormCents::ButtonCaricaInputClick, &TFormCents::ButtonCaricaOutClick);
+    s.equal = named(new QCheckBox(input ? QStringLiteral("E&qual") : QStringLiteral("Eq&ual"), panel),
+                    QStringLiteral("CheckBoxEquabile") + suffix);
     s.equal->setGeometry(left + 112, 603, 80, 24);
     connect(s.equal, &QCheckBox::clicked, this,
             input ? &TFormCents::CheckBoxEquabileInputClick : &TFormCents::CheckBoxEquabileOutClick);
-    sideButton(panel, QStringLiteral("ButtonSalva") + suffix, QStringLiteral("Save"),
-               QRect(left + width - 90, 600, 90, 30), which, &TFormCents::ButtonSalvaInputClick,
-               &TFormCents::ButtonSalvaOutClick);
+    s.keyboardOrder << s.equal;
+    s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonSalva") + suffix,
+                                  input ? QStringLiteral("&Save") : QStringLiteral("Sa&ve"),
+                                  QRect(left + width - 90, 600, 90, 30), which, &TFormCents::ButtonSalvaInputClick,
+                                  &TFormCents::ButtonSalvaOutClick);
     // Under "Load", in the room left below the row of buttons.
-    sideButton(panel, QStringLiteral("ButtonLibreria") + suffix, QStringLiteral("Library\u2026"),
-               QRect(left, 633, 90, 26), which, &TFormCents::ButtonLibreriaInputClick,
-               &TFormCents::ButtonLibreriaOutClick);
+    s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonLibreria") + suffix,
+                                  input ? QStringLiteral("L&ibrary\u2026") : QStringLiteral("Li&brary\u2026"),
+                                  QRect(left, 633, 90, 26), which, &TFormCents::ButtonLibreriaInputClick,
+                                  &TFormCents::ButtonLibreriaOutClick);
 
+    s.saveDialog.kind = QStringLiteral("cents");
     s.saveDialog.filters = {QStringLiteral("Cts (*.Cts *.cts *.CTS)"), QStringLiteral("Scala (*.scl *.Scl *.SCL)")};
     s.saveDialog.defaultSuffix = QStringLiteral("Cts");
     s.saveDialog.fileName = QStringLiteral("File1");
     s.saveDialog.typeChanged = nameForType;
+    s.openDialog.kind = s.saveDialog.kind;
     s.openDialog.filters = s.saveDialog.filters;
     s.openDialog.defaultSuffix = s.saveDialog.defaultSuffix;
 }
@@ -168,37 +184,38 @@ void TFormCents::saveSide(SetterSide which)
 
 void TFormCents::loadSide(SetterSide which)
 {
-    Side &s = side(which);
     ListBoxSalvaInput.clear();
-    const auto path = m_dialogs.openFileName(this, s.openDialog);
-    if (!path)
-        return;
-    if (isScalaFileName(*path)) {
-        loadScalaSide(which, *path);
-        return;
-    }
-    const LineFileContents loaded = readLineFile(*path, kCentsLayout, m_separators.decimal);
-    if (!loaded.ok()) {
-        m_dialogs.error(this, loaded.error());
-        return;
-    }
-    const CentsRecord record = centsRecord(loaded.value());
-    for (int i = 0; i < 12; ++i)
-        m_fields[which][i]->setValue(record.positions[i]);
-    s.name->setText(record.name);
-    reportLoaded(m_dialogs, this, *path);
+    if (const auto path = m_dialogs.openFileName(this, side(which).openDialog))
+        loadSideFile(which, *path);
 }
 
-void TFormCents::loadScalaSide(SetterSide which, const QString &path)
+bool TFormCents::loadSideFile(SetterSide which, const QString &path)
+{
+    ListBoxSalvaInput.clear();
+    if (isScalaFileName(path))
+        return loadScalaSide(which, path);
+    const auto values = readCheckedFile(m_dialogs, this, path, kCentsLayout, m_separators.decimal);
+    if (!values)
+        return false;
+    const CentsRecord record = centsRecord(*values);
+    for (int i = 0; i < 12; ++i)
+        m_fields[which][i]->setValue(record.positions[i]);
+    side(which).name->setText(record.name);
+    reportLoaded(m_dialogs, this, path);
+    return true;
+}
+
+bool TFormCents::loadScalaSide(SetterSide which, const QString &path)
 {
     const ScalaContents loaded = readScalaFile(path);
     if (!loaded.ok()) {
         m_dialogs.error(this, loaded.error());
-        return;
+        return false;
     }
     setPositions(which, loaded->positions);
     setSideName(which, loaded->description);
     reportLoaded(m_dialogs, this, path);
+    return true;
 }
 
 LibraryDialog &TFormCents::libraryDialog()

@@ -38,10 +38,12 @@ private:
     void createSide(SetterSide which, QWidget *panel, int left);
     void saveSide(SetterSide which);
     void loadSide(SetterSide which);
+    QList<FileKind> loadedKinds() const override { return {FileKind::Cents, FileKind::Scala}; }
+    bool loadSideFile(SetterSide which, const QString &path) override;
     void showEqual(SetterSide which) override;
     void librarySide(SetterSide which);
     // A Scala file into a side, checked whole first.
-    void loadScalaSide(SetterSide which, const QString &path);
+    bool loadScalaSide(SetterSide which, const QString &path);
 
     PerSide<NoteFields> m_fields;
     // Line buffer of both sides' files.

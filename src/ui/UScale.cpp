@@ -3,7 +3,9 @@
 #include "numbers/NumberFormat.h"
 #include "ui/CentsList.h"
 #include "ui/FileCommands.h"
+#include "ui/FileOpening.h"
 #include "ui/Fonts.h"
+#include "ui/KeyboardOrder.h"
 #include "ui/NumEdit.h"
 
 #include <QCheckBox>
@@ -60,6 +62,8 @@ TFormScale::TFormScale(TFormTemperamento &mainWindow, CordavoWindows &windows, c
 
     FormCreate();
     centreOnDesktop();
+    loadFilesDropped();
+    orderKeyboard();
 }
 
 void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
@@ -81,15 +85,21 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
     label(panel, input ? QStringLiteral("Label53") : QStringLiteral("Label17"), QString(52, QLatin1Char('_')),
           QRect(headingLeft, 72, 320, 14));
 
-    sideButton(panel, QStringLiteral("ButtonCarica") + suffix, QStringLiteral("Load"), QRect(left, 98, 70, 26), which,
-               &TFormScale::ButtonCaricaInputClick, &TFormScale::ButtonCaricaOutClick);
-    label(panel, input ? QStringLiteral("Label59") : QStringLiteral("Label60"), QStringLiteral("Name Temperament"),
-          QRect(left + 80, 90, 250, 16));
+    // The two sides' mnemonics differ: "&Load" on the left, "Lo&ad" on the right.
+    s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonCarica") + suffix,
+                                  input ? QStringLiteral("&Load") : QStringLiteral("Lo&ad"), QRect(left, 98, 70, 26),
+                                  which, &TFormScale::ButtonCaricaInputClick, &TFormScale::ButtonCaricaOutClick);
+    QLabel *nameLabel = label(panel, input ? QStringLiteral("Label59") : QStringLiteral("Label60"),
+                              input ? QStringLiteral("&Name Temperament") : QStringLiteral("Na&me Temperament"),
+                              QRect(left + 80, 90, 250, 16));
     s.name = named(new QLineEdit(panel), QStringLiteral("EditNome") + suffix);
     s.name->setGeometry(left + 80, 106, 250, 22);
-    sideButton(panel, QStringLiteral("ButtonSalva") + suffix, QStringLiteral("Save"),
-               QRect(left + kSideWidth - 70, 98, 70, 26), which, &TFormScale::ButtonSalvaInputClick,
-               &TFormScale::ButtonSalvaOutClick);
+    nameByLabel(nameLabel, s.name, spokenSide(which) + QStringLiteral(" name"));
+    s.keyboardOrder << s.name;
+    s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonSalva") + suffix,
+                                  input ? QStringLiteral("&Save") : QStringLiteral("Sa&ve"),
+                                  QRect(left + kSideWidth - 70, 98, 70, 26), which, &TFormScale::ButtonSalvaInputClick,
+                                  &TFormScale::ButtonSalvaOutClick);
 
     // The fractions: twelve rows of first term "/" second term.
     QFrame *intervals = group(panel, input ? QStringLiteral("PanelIntervalliInput") : QStringLiteral("Panel1"),
@@ -104,6 +114,10 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
         field->setMaxTypedLength(20);
         field->setValue(1);
         field->setGeometry(x, y, 82, 24);
+        field->setAccessibleName(QStringLiteral("%1 fraction %2 %3")
+                                     .arg(spokenSide(which), QLatin1String(kNoteNames[note]),
+                                          term == 1 ? QStringLiteral("numerator") : QStringLiteral("denominator")));
+        s.keyboardOrder << field;
         return field;
     };
     for (int i = 0; i < 12; ++i) {
@@ -120,14 +134,17 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
     }
 
     const int column = left + 246;
-    s.equal = named(new QCheckBox(QStringLiteral("Equal"), panel), QStringLiteral("CheckBoxEquabile") + suffix);
+    s.equal = named(new QCheckBox(input ? QStringLiteral("E&qual") : QStringLiteral("Eq&ual"), panel),
+                    QStringLiteral("CheckBoxEquabile") + suffix);
     s.equal->setGeometry(column, 140, 120, 24);
     s.equal->setFont(large);
     connect(s.equal, &QCheckBox::clicked, this,
             input ? &TFormScale::CheckBoxEquabileInputClick : &TFormScale::CheckBoxEquabileOutClick);
+    s.keyboardOrder << s.equal;
 
-    label(panel, input ? QStringLiteral("Label57") : QStringLiteral("Label56"), QStringLiteral("Rounds"),
-          QRect(column, 174, 60, 20));
+    QLabel *roundsLabel =
+        label(panel, input ? QStringLiteral("Label57") : QStringLiteral("Label56"),
+              input ? QStringLiteral("&Rounds") : QStringLiteral("Roun&ds"), QRect(column, 174, 60, 20));
     s.rounds = named(new QComboBox(panel), QStringLiteral("ComboBoxArrotonda") + suffix);
     s.rounds->setEditable(true);
     // Typing a number of decimals must never add it to the list.
@@ -137,10 +154,13 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
     s.rounds->addItem(QStringLiteral(" 10"));
     s.rounds->setCurrentIndex(2);
     s.rounds->setGeometry(column + 64, 171, 64, 24);
+    nameByLabel(roundsLabel, s.rounds, spokenSide(which) + QStringLiteral(" rounds"));
+    s.keyboardOrder << s.rounds;
 
-    sideButton(panel, QStringLiteral("ButtonCalcolaCents") + suffix, QStringLiteral("Calculate"),
-               QRect(column, 204, 128, 26), which, &TFormScale::ButtonCalcolaCentsInputClick,
-               &TFormScale::ButtonCalcolaCentsOutClick);
+    s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonCalcolaCents") + suffix,
+                                  input ? QStringLiteral("&Calculate") : QStringLiteral("Calcula&te"),
+                                  QRect(column, 204, 128, 26), which, &TFormScale::ButtonCalcolaCentsInputClick,
+                                  &TFormScale::ButtonCalcolaCentsOutClick);
 
     auto *centsHeading = label(panel, input ? QStringLiteral("Label55") : QStringLiteral("Label58"),
                                QStringLiteral("Values in Cents"), QRect(column, 238, 164, 20));
@@ -151,6 +171,8 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
     s.list = named(new CentsList(centsPanel), QStringLiteral("ListBoxCents") + suffix);
     s.list->setGeometry(2, 2, 120, 200);
     s.list->setFont(listFont);
+    nameByLabel(centsHeading, s.list, spokenSide(which) + QStringLiteral(" values in cents"));
+    s.keyboardOrder << s.list;
     // One label beside each row of the list, 16 pixels apart.
     const int firstLabel = input ? 61 : 73;
     const int rowTop = 2 + s.list->frameWidth();
@@ -160,10 +182,12 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
             ->setFont(listFont);
     }
 
-    sideButton(panel, QStringLiteral("ButtonEsportaCents") + suffix, QStringLiteral("Export Cents"),
-               QRect(column, 476, 128, 26), which, &TFormScale::ButtonEsportaCentsInputClick,
-               &TFormScale::ButtonEsportaCentsOutClick);
+    s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonEsportaCents") + suffix,
+                                  input ? QStringLiteral("E&xport Cents") : QStringLiteral("Ex&port Cents"),
+                                  QRect(column, 476, 128, 26), which, &TFormScale::ButtonEsportaCentsInputClick,
+                                  &TFormScale::ButtonEsportaCentsOutClick);
 
+    s.openDialog.kind = QStringLiteral("intervals");
     s.openDialog.filters = {QStringLiteral("Tfs (*.Tfs *.tfs *.TFS)")};
     s.openDialog.defaultSuffix = QStringLiteral("Tfs");
     s.saveDialog = s.openDialog;
@@ -245,21 +269,28 @@ void TFormScale::saveSide(SetterSide which)
 
 void TFormScale::loadSide(SetterSide which)
 {
-    Side &s = side(which);
+    ListBoxSalvaInput.clear();
+    if (const auto path = m_dialogs.openFileName(this, side(which).openDialog))
+        loadSideFile(which, *path);
+}
+
+bool TFormScale::loadSideFile(SetterSide which, const QString &path)
+{
     const Fractions &terms = m_terms[which];
     ListBoxSalvaInput.clear();
-    const auto loaded = loadThroughDialog(m_dialogs, this, s.openDialog, kIntervalLayout, m_separators.decimal);
-    if (!loaded)
-        return;
+    const auto values = readCheckedFile(m_dialogs, this, path, kIntervalLayout, m_separators.decimal);
+    if (!values)
+        return false;
     // Only a file that checked out whole reaches the fields; the list and
     // the flag stay as they were.
-    const IntervalRecord record = intervalRecord(loaded->values);
+    const IntervalRecord record = intervalRecord(*values);
     for (int i = 0; i < 12; ++i)
         terms.first[i]->setValue(record.terms.first[i]);
     for (int i = 0; i < 12; ++i)
         terms.second[i]->setValue(record.terms.second[i]);
-    s.name->setText(record.name);
-    reportLoaded(m_dialogs, this, loaded->path);
+    side(which).name->setText(record.name);
+    reportLoaded(m_dialogs, this, path);
+    return true;
 }
 
 } // namespace cordavo

@@ -44,6 +44,8 @@ private:
     // Converts Ratio and appends it to the side's list.
     void AddCents(SetterSide which, int decimals);
     void loadSide(SetterSide which);
+    QList<FileKind> loadedKinds() const override { return {FileKind::Intervals}; }
+    bool loadSideFile(SetterSide which, const QString &path) override;
     void saveSide(SetterSide which);
 
     PerSide<Fractions> m_terms;

@@ -2,6 +2,7 @@
 
 #include "numbers/NumberFormat.h"
 #include "ui/CentsList.h"
+#include "ui/KeyboardOrder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -95,6 +96,7 @@ TFormCicloQuinte::TFormCicloQuinte(TFormTemperamento &mainWindow, CordavoWindows
 
     FormCreate();
     centreOnDesktop();
+    orderKeyboard();
 }
 
 void TFormCicloQuinte::createSide(SetterSide which, int column, int circleLeft)
@@ -112,6 +114,7 @@ void TFormCicloQuinte::createSide(SetterSide which, int column, int circleLeft)
     circle->setFrameShape(QFrame::Panel);
     circle->setFrameShadow(QFrame::Sunken);
     const QStringList items = fifthItemTexts();
+    QList<QWidget *> circleOrder;
     for (int row = 0; row < 13; ++row) {
         const int y = 8 + row * 48;
         auto *note = named(new QLabel(QString::fromLatin1(kCircleNotes[row]), circle),
@@ -129,9 +132,15 @@ void TFormCicloQuinte::createSide(SetterSide which, int column, int circleLeft)
             circle, QStringLiteral("ComboBox") + part + QLatin1Char('_') + QString::fromLatin1(kFifthNames[row]), items,
             kFirstFifthItem);
         c.fifths[row]->setGeometry(92, y + 20, 90, 26);
+        c.fifths[row]->setAccessibleName(
+            QStringLiteral("%1 fifth %2-%3")
+                .arg(spokenSide(which), QLatin1String(kCircleNotes[row]), QLatin1String(kCircleNotes[row + 1])));
+        circleOrder << c.fifths[row];
     }
 
-    s.equal = named(new QCheckBox(QStringLiteral("Equal"), parent), QStringLiteral("CheckBoxEquabile") + part);
+    // The two sides' mnemonics differ: "E&qual" on the left, "Eq&ual" on the right.
+    s.equal = named(new QCheckBox(input ? QStringLiteral("E&qual") : QStringLiteral("Eq&ual"), parent),
+                    QStringLiteral("CheckBoxEquabile") + part);
     s.equal->setGeometry(column, 96, 120, 22);
     connect(s.equal, &QCheckBox::toggled, this,
             input ? &TFormCicloQuinte::CheckBoxEquabileInputClick : &TFormCicloQuinte::CheckBoxEquabileOutClick);
@@ -139,22 +148,25 @@ void TFormCicloQuinte::createSide(SetterSide which, int column, int circleLeft)
     auto *comma = named(new QGroupBox(QStringLiteral(" Comma "), parent),
                         input ? QStringLiteral("GroupBox1") : QStringLiteral("GroupBoxOldComma"));
     comma->setGeometry(column, 126, 180, 76);
-    c.syntonic = named(new QRadioButton(QStringLiteral("Syntonic"), comma),
+    c.syntonic = named(new QRadioButton(input ? QStringLiteral("&Syntonic") : QStringLiteral("S&yntonic"), comma),
                        QStringLiteral("RadioButton") + part + QStringLiteral("Sintonico"));
     c.syntonic->setGeometry(12, 22, 150, 22);
     c.syntonic->setChecked(true);
-    auto *pythagorean = named(new QRadioButton(QStringLiteral("Pythagorean"), comma),
-                              QStringLiteral("RadioButton") + part + QStringLiteral("Pitagorico"));
+    auto *pythagorean =
+        named(new QRadioButton(input ? QStringLiteral("&Pythagorean") : QStringLiteral("Pyt&hagorean"), comma),
+              QStringLiteral("RadioButton") + part + QStringLiteral("Pitagorico"));
     pythagorean->setGeometry(12, 46, 150, 22);
 
-    fittedLabel(parent, input ? QStringLiteral("Label57") : QStringLiteral("Label27"), QStringLiteral("Rounds"), column,
-                218);
+    QLabel *roundsLabel = fittedLabel(parent, input ? QStringLiteral("Label57") : QStringLiteral("Label27"),
+                                      input ? QStringLiteral("&Rounds") : QStringLiteral("Roun&ds"), column, 218);
     s.rounds = choiceBox(parent, QStringLiteral("ComboBoxArrotonda") + part, roundsItems(), 2);
     s.rounds->setGeometry(column + 64, 212, 64, 26);
+    nameByLabel(roundsLabel, s.rounds, spokenSide(which) + QStringLiteral(" rounds"));
 
-    sideButton(parent, QStringLiteral("ButtonCalcolaCents") + part, QStringLiteral("Calculate"),
-               QRect(column, 250, 128, 28), which, &TFormCicloQuinte::ButtonCalcolaCentsInputClick,
-               &TFormCicloQuinte::ButtonCalcolaCentsOutClick);
+    QPushButton *calculate = sideButton(
+        parent, QStringLiteral("ButtonCalcolaCents") + part,
+        input ? QStringLiteral("&Calculate") : QStringLiteral("Calcula&te"), QRect(column, 250, 128, 28), which,
+        &TFormCicloQuinte::ButtonCalcolaCentsInputClick, &TFormCicloQuinte::ButtonCalcolaCentsOutClick);
 
     QLabel *heading = fittedLabel(parent, input ? QStringLiteral("Label29") : QStringLiteral("Label28"),
                                   QStringLiteral("Value in Cents"), column, 292);
@@ -174,6 +186,7 @@ void TFormCicloQuinte::createSide(SetterSide which, int column, int circleLeft)
     s.list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     s.list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     s.list->setGeometry(6, 5, 130, 12 * kRowHeight + 2);
+    nameByLabel(heading, s.list, spokenSide(which) + QStringLiteral(" values in cents"));
     for (int i = 0; i < 12; ++i) {
         auto *note = named(new QLabel(QString::fromLatin1(kNoteNames[i]), listPanel),
                            QStringLiteral("LabelNota%1%2").arg(noteNamePart(i), part));
@@ -183,9 +196,15 @@ void TFormCicloQuinte::createSide(SetterSide which, int column, int circleLeft)
         note->setGeometry(142, 6 + i * kRowHeight, 32, kRowHeight);
     }
 
-    sideButton(parent, QStringLiteral("ButtonEsportaCents") + part, QStringLiteral("Export Cents"),
-               QRect(column, 540, 128, 28), which, &TFormCicloQuinte::ButtonEsportaCentsInputClick,
-               &TFormCicloQuinte::ButtonEsportaCentsOutClick);
+    QPushButton *exportCents = sideButton(
+        parent, QStringLiteral("ButtonEsportaCents") + part,
+        input ? QStringLiteral("E&xport Cents") : QStringLiteral("Export Ce&nts"), QRect(column, 540, 128, 28), which,
+        &TFormCicloQuinte::ButtonEsportaCentsInputClick, &TFormCicloQuinte::ButtonEsportaCentsOutClick);
+
+    // Left to right: the circle is at the window's outer edge, so it comes
+    // before the column on the left and after it on the right.
+    const QList<QWidget *> columnOrder = {s.equal, c.syntonic, pythagorean, s.rounds, calculate, s.list, exportCents};
+    s.keyboardOrder = input ? circleOrder + columnOrder : columnOrder + circleOrder;
 }
 
 void TFormCicloQuinte::FormCreate()

@@ -8,7 +8,9 @@
 #include "ui/AnalysisWindow.h"
 #include "ui/CordavoWindows.h"
 #include "ui/FileCommands.h"
+#include "ui/FileOpening.h"
 #include "ui/Fonts.h"
+#include "ui/KeyboardOrder.h"
 #include "ui/LibraryDialog.h"
 #include "ui/NumEdit.h"
 #include "ui/TextPrinting.h"
@@ -35,6 +37,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -44,6 +47,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 namespace cordavo {
 
@@ -72,7 +76,11 @@ QLabel *redTitle(QWidget *parent, const char *name, const QString &text, const Q
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: red"));
+    // A palette rather than a style sheet: the first style sheet costs the
+    // program a style of its own, which the main window does not need.
+    QPalette red = label->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    label->setPalette(red);
     return label;
 }
 
@@ -88,12 +96,24 @@ QComboBox *pitchBox(QWidget *parent, const char *name)
     return box;
 }
 
-QWidget *panel(QWidget *parent, const char *name, const QRect &geometry, const QString &style)
+// A panel filled with a colour of its own. It paints the colour itself
+// rather than through its palette, which its controls would inherit.
+class FilledPanel : public QWidget
 {
-    auto *p = named(new QWidget(parent), name);
+public:
+    FilledPanel(const QColor &colour, QWidget *parent) : QWidget(parent), m_colour(colour) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), m_colour); }
+
+private:
+    QColor m_colour;
+};
+
+QWidget *panel(QWidget *parent, const char *name, const QRect &geometry, const QColor &background)
+{
+    auto *p = named(new FilledPanel(background, parent), name);
     p->setGeometry(geometry);
-    p->setAutoFillBackground(true);
-    p->setStyleSheet(style);
     return p;
 }
 
@@ -227,6 +247,11 @@ TFormTemperamento::TFormTemperamento(CordavoWindows &windows, const Separators &
     createMenus();
     createControls();
     FormCreate();
+    // Files dropped anywhere on the window open in turn.
+    openFilesDroppedOn(this, [this](const QStringList &paths, const QPointF &) {
+        for (const QString &path : paths)
+            openFile(path);
+    });
     // First shown at the centre of the desktop.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -236,38 +261,43 @@ TFormTemperamento::~TFormTemperamento() = default;
 
 void TFormTemperamento::createMenus()
 {
-    // Every item carries its name, so that tests find it.
-    auto addItem = [this](QMenu *menu, const char *name, const QString &caption, void (TFormTemperamento::*handler)()) {
+    // Every item carries its name, so that tests find it; the commands used
+    // most have the platform's keys for them.
+    auto addItem = [this](QMenu *menu, const char *name, const QString &caption, void (TFormTemperamento::*handler)(),
+                          const QKeySequence &keys = QKeySequence()) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
+        action->setShortcut(keys);
         connect(action, &QAction::triggered, this, handler);
     };
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
-    QMenu *file = named(bar->addMenu(QStringLiteral("File")), "MFile");
-    addItem(file, "VisualizzaXml", QStringLiteral("Show xml"), &TFormTemperamento::VisualizzaXmlClick);
-    addItem(file, "ApriXml", QStringLiteral("Open xml"), &TFormTemperamento::ApriXmlClick);
-    addItem(file, "SalvaXml", QStringLiteral("Save xml"), &TFormTemperamento::SalvaXmlClick);
-    addItem(file, "EsportaAccordatura", QStringLiteral("Export Tuning\u2026"),
+    QMenu *file = named(bar->addMenu(QStringLiteral("&File")), "MFile");
+    addItem(file, "GeneraXml", QStringLiteral("&Generate xml"), &TFormTemperamento::ButtonGeneraXmlClick,
+            QKeySequence(Qt::CTRL | Qt::Key_G));
+    addItem(file, "VisualizzaXml", QStringLiteral("S&how xml"), &TFormTemperamento::VisualizzaXmlClick);
+    addItem(file, "ApriXml", QStringLiteral("&Open xml"), &TFormTemperamento::ApriXmlClick, QKeySequence::Open);
+    addItem(file, "SalvaXml", QStringLiteral("&Save xml"), &TFormTemperamento::SalvaXmlClick, QKeySequence::Save);
+    addItem(file, "EsportaAccordatura", QStringLiteral("&Export Tuning\u2026"),
             &TFormTemperamento::EsportaAccordaturaClick);
-    addItem(file, "Esci", QStringLiteral("Exit"), &TFormTemperamento::EsciClick);
-    QMenu *functions = named(bar->addMenu(QStringLiteral("Functions")), "MImpostazioni");
-    addItem(functions, "CaricaFornitore", QStringLiteral("Load Supplier"), &TFormTemperamento::CaricaFornitoreClick);
-    addItem(functions, "SalvaFornitore", QStringLiteral("Save Supplier"), &TFormTemperamento::SalvaFornitoreClick);
-    addItem(functions, "CaricaTemperamento", QStringLiteral("Load Temperament"),
+    addItem(file, "Esci", QStringLiteral("E&xit"), &TFormTemperamento::EsciClick, QKeySequence::Quit);
+    QMenu *functions = named(bar->addMenu(QStringLiteral("F&unctions")), "MImpostazioni");
+    addItem(functions, "CaricaFornitore", QStringLiteral("&Load Supplier"), &TFormTemperamento::CaricaFornitoreClick);
+    addItem(functions, "SalvaFornitore", QStringLiteral("&Save Supplier"), &TFormTemperamento::SalvaFornitoreClick);
+    addItem(functions, "CaricaTemperamento", QStringLiteral("Load &Temperament"),
             &TFormTemperamento::CaricaTemperamentoClick);
-    addItem(functions, "CaricaScala", QStringLiteral("Load Scala\u2026"), &TFormTemperamento::CaricaScalaClick);
-    addItem(functions, "SalvaTemperamento", QStringLiteral("Save Temperament"),
+    addItem(functions, "CaricaScala", QStringLiteral("Load S&cala\u2026"), &TFormTemperamento::CaricaScalaClick);
+    addItem(functions, "SalvaTemperamento", QStringLiteral("Sa&ve Temperament"),
             &TFormTemperamento::SalvaTemperamentoClick);
-    addItem(functions, "AnalizzaTemperamento", QStringLiteral("Analyse Temperament"),
+    addItem(functions, "AnalizzaTemperamento", QStringLiteral("&Analyse Temperament"),
             &TFormTemperamento::AnalizzaTemperamentoClick);
-    addItem(functions, "LibreriaTemperamenti", QStringLiteral("Temperament Library\u2026"),
+    addItem(functions, "LibreriaTemperamenti", QStringLiteral("Temperament L&ibrary\u2026"),
             &TFormTemperamento::LibreriaTemperamentiClick);
-    QMenu *print = named(bar->addMenu(QStringLiteral("Print")), "MSatampa");
-    addItem(print, "Stampa", QStringLiteral("Print"), &TFormTemperamento::StampaClick);
-    addItem(print, "ImpostaStampante", QStringLiteral("Page Setup"), &TFormTemperamento::ImpostaPaginaClick);
-    QMenu *help = named(bar->addMenu(QStringLiteral("?")), "M2");
-    addItem(help, "Informazioni", QStringLiteral("About"), &TFormTemperamento::InformazioniClick);
+    QMenu *print = named(bar->addMenu(QStringLiteral("&Print")), "MSatampa");
+    addItem(print, "Stampa", QStringLiteral("&Print"), &TFormTemperamento::StampaClick, QKeySequence::Print);
+    addItem(print, "ImpostaStampante", QStringLiteral("Page Set&up"), &TFormTemperamento::ImpostaPaginaClick);
+    QMenu *help = named(bar->addMenu(QStringLiteral("&?")), "M2");
+    addItem(help, "Informazioni", QStringLiteral("&About"), &TFormTemperamento::InformazioniClick);
 }
 
 TNumEdit *TFormTemperamento::createNumEdit(QWidget *parent, const char *name, bool decimal, int maxLength)
@@ -294,30 +324,37 @@ void TFormTemperamento::createControls()
     // Old temperament on the left, the commands in the middle, the new one on the right.
     QFont columnFont = font();
     columnFont.setBold(true);
-    addLabel(central, "LabelTemperInput", QStringLiteral("Old Temperament"), 40, 60, 160)->setFont(columnFont);
-    addLabel(central, "LabelLaInput", QStringLiteral("A ="), 40, 100, 30);
+    QLabel *oldHeading = addLabel(central, "LabelTemperInput", QStringLiteral("&Old Temperament"), 40, 60, 160);
+    oldHeading->setFont(columnFont);
+    QLabel *oldPitch = addLabel(central, "LabelLaInput", QStringLiteral("A ="), 40, 100, 30);
     ComboBoxTemperamentInput = pitchBox(central, "ComboBoxTemperamentInput");
     ComboBoxTemperamentInput->setGeometry(75, 98, 100, 25);
+    // The heading's mnemonic and the box's spoken name, as the messages name it.
+    oldHeading->setBuddy(ComboBoxTemperamentInput);
+    nameByLabel(oldPitch, ComboBoxTemperamentInput, QStringLiteral("Old Temperament A ="));
 
     auto *ButtonSetTemperamento =
-        named(new QPushButton(QStringLiteral("Set Temperamet"), central), "ButtonSetTemperamento");
+        named(new QPushButton(QStringLiteral("&Set Temperamet"), central), "ButtonSetTemperamento");
     ButtonSetTemperamento->setGeometry(312, 55, 150, 30);
     auto *radioPanel = named(new QWidget(central), "PanelRadio");
     radioPanel->setGeometry(340, 90, 120, 78);
-    RadioButtonCents = named(new QRadioButton(QStringLiteral("Cents"), radioPanel), "RadioButtonCents");
+    RadioButtonCents = named(new QRadioButton(QStringLiteral("&Cents"), radioPanel), "RadioButtonCents");
     RadioButtonCents->setGeometry(0, 0, 120, 24);
     RadioButtonCents->setChecked(true);
-    RadioButtonScale = named(new QRadioButton(QStringLiteral("Intervals"), radioPanel), "RadioButtonScale");
+    RadioButtonScale = named(new QRadioButton(QStringLiteral("&Intervals"), radioPanel), "RadioButtonScale");
     RadioButtonScale->setGeometry(0, 26, 120, 24);
-    RadioButtonQuinte = named(new QRadioButton(QStringLiteral("Fifth"), radioPanel), "RadioButtonQuinte");
+    RadioButtonQuinte = named(new QRadioButton(QStringLiteral("Fift&h"), radioPanel), "RadioButtonQuinte");
     RadioButtonQuinte->setGeometry(0, 52, 120, 24);
-    auto *ButtonGeneraXml = named(new QPushButton(QStringLiteral("Generate xml"), central), "ButtonGeneraXml");
+    auto *ButtonGeneraXml = named(new QPushButton(QStringLiteral("&Generate xml"), central), "ButtonGeneraXml");
     ButtonGeneraXml->setGeometry(312, 172, 150, 30);
 
-    addLabel(central, "LabelTemperamOut", QStringLiteral("New Temperament"), 590, 60, 160)->setFont(columnFont);
-    addLabel(central, "LabelLaOut", QStringLiteral("A ="), 590, 100, 30);
+    QLabel *newHeading = addLabel(central, "LabelTemperamOut", QStringLiteral("Ne&w Temperament"), 590, 60, 160);
+    newHeading->setFont(columnFont);
+    QLabel *newPitch = addLabel(central, "LabelLaOut", QStringLiteral("A ="), 590, 100, 30);
     ComboBoxTemperamentOut = pitchBox(central, "ComboBoxTemperamentOut");
     ComboBoxTemperamentOut->setGeometry(625, 98, 100, 25);
+    newHeading->setBuddy(ComboBoxTemperamentOut);
+    nameByLabel(newPitch, ComboBoxTemperamentOut, QStringLiteral("New Temperament A ="));
 
     QFont bannerFont = font();
     bannerFont.setPixelSize(16);
@@ -325,30 +362,36 @@ void TFormTemperamento::createControls()
     redTitle(central, "Panel1", QStringLiteral("www.cordavo.org"), QRect(0, 212, kWidth, 28), bannerFont);
 
     // Identification, three rows.
-    addLabel(central, "Label_NomeForn", QStringLiteral("Supplier Name"), 20, 252);
+    QLabel *supplierName = addLabel(central, "Label_NomeForn", QStringLiteral("Supplier Na&me"), 20, 252);
     EditNomeFornitore = named(new QLineEdit(central), "EditNomeFornitore");
     EditNomeFornitore->setGeometry(140, 250, 260, 23);
-    addLabel(central, "Label_IdForn", QStringLiteral("ID Supplier"), 430, 252);
+    nameByLabel(supplierName, EditNomeFornitore);
+    QLabel *supplierId = addLabel(central, "Label_IdForn", QStringLiteral("I&D Supplier"), 430, 252);
     NumEdit_IdFornitore = createNumEdit(central, "NumEdit_IdFornitore", false, 6);
     NumEdit_IdFornitore->setGeometry(550, 250, 121, 23);
+    nameByLabel(supplierId, NumEdit_IdFornitore);
 
-    addLabel(central, "Label_IdTemperam", QStringLiteral("ID Temperament"), 20, 284);
+    QLabel *temperamentId = addLabel(central, "Label_IdTemperam", QStringLiteral("ID &Temperament"), 20, 284);
     NumEdit_IdTemperamento = createNumEdit(central, "NumEdit_IdTemperamento", false, 20);
     NumEdit_IdTemperamento->setGeometry(140, 282, 121, 23);
-    addLabel(central, "LabelNomeTemperam", QStringLiteral("Name Temperament"), 290, 284, 135);
+    nameByLabel(temperamentId, NumEdit_IdTemperamento);
+    QLabel *temperamentName =
+        addLabel(central, "LabelNomeTemperam", QStringLiteral("&Name Temperament"), 290, 284, 135);
     EditNomeTemperamento = named(new QLineEdit(central), "EditNomeTemperamento");
     EditNomeTemperamento->setGeometry(430, 282, 320, 23);
+    nameByLabel(temperamentName, EditNomeTemperamento);
 
-    addLabel(central, "LabelNomeCorto", QStringLiteral("Short Name"), 20, 316);
+    QLabel *shortName = addLabel(central, "LabelNomeCorto", QStringLiteral("Sho&rt Name"), 20, 316);
     EditNomeCorto = named(new ShortNameEdit(central), "EditNomeCorto");
     EditNomeCorto->setGeometry(140, 314, 80, 23);
-    addLabel(central, "LabelCommento", QStringLiteral("Comment"), 290, 316, 135);
+    nameByLabel(shortName, EditNomeCorto);
+    QLabel *comment = addLabel(central, "LabelCommento", QStringLiteral("Comm&ent"), 290, 316, 135);
     EditCommento = named(new QLineEdit(central), "EditCommento");
     EditCommento->setGeometry(430, 314, 320, 23);
+    nameByLabel(comment, EditCommento);
 
     // The note fields, two rows of six on a sky-blue panel.
-    QWidget *notes = panel(central, "PanelNote", QRect(10, 362, kWidth - 20, 130),
-                           QStringLiteral("QWidget#PanelNote { background-color: #87ceeb; }"));
+    QWidget *notes = panel(central, "PanelNote", QRect(10, 362, kWidth - 20, 130), QColor(0x87, 0xce, 0xeb));
     // Label_Do and NumEdit_Do for C, up to Label_Si and NumEdit_Si for B.
     static const char *const kNoteParts[12] = {"Do",       "DoDiesis", "Re",        "ReDiesis", "Mi",       "Fa",
                                                "FaDiesis", "Sol",      "SolDiesis", "La",       "LaDiesis", "Si"};
@@ -356,10 +399,30 @@ void TFormTemperamento::createControls()
         const int x = 10 + (i % 6) * 124;
         const int y = 30 + (i / 6) * 50;
         const QByteArray part(kNoteParts[i]);
-        addLabel(notes, ("Label_" + part).constData(), noteName(i) + QLatin1Char(':'), x, y, 30);
+        QLabel *note = addLabel(notes, ("Label_" + part).constData(), noteName(i) + QLatin1Char(':'), x, y, 30);
         m_noteFields[i] = createNumEdit(notes, ("NumEdit_" + part).constData(), true, 6);
         m_noteFields[i]->setGeometry(x + 32, y - 1, 80, 23);
+        nameByLabel(note, m_noteFields[i], noteName(i) + QStringLiteral(" cents"));
     }
+
+    // Tab goes down the three columns at the top, left to right, then along
+    // the rows below.
+    QList<QWidget *> order = {ComboBoxTemperamentInput,
+                              ButtonSetTemperamento,
+                              RadioButtonCents,
+                              RadioButtonScale,
+                              RadioButtonQuinte,
+                              ButtonGeneraXml,
+                              ComboBoxTemperamentOut,
+                              EditNomeFornitore,
+                              NumEdit_IdFornitore,
+                              NumEdit_IdTemperamento,
+                              EditNomeTemperamento,
+                              EditNomeCorto,
+                              EditCommento};
+    for (TNumEdit *field : m_noteFields)
+        order << field;
+    setKeyboardOrder(order);
 
     for (TNumEdit *field : m_noteFields)
         connect(field, &TNumEdit::changed, this, &TFormTemperamento::temperamentChanged);
@@ -379,30 +442,36 @@ void TFormTemperamento::FormCreate()
     XmlGenerated = false;
     AboutShown = false;
 
+    SaveDialogXml.kind = QStringLiteral("xml");
     SaveDialogXml.filters = {QStringLiteral("xml Hauptwerk 4 (*.Temperament_Hauptwerk_xml)"),
                              QStringLiteral("xml Hauptwerk 3 (*.Temperament.Hauptwerk.xml)"),
                              QStringLiteral("txt (*.txt *.Txt)")};
     SaveDialogXml.defaultSuffix = QStringLiteral("Temperament.Hauptwerk.xml");
     SaveDialogXml.fileName = QStringLiteral("File1");
+    OpenDialogXml.kind = QStringLiteral("xml");
     OpenDialogXml.filters = {
         QStringLiteral("Temperament (*.Temperament_Hauptwerk_xml *.Temperament.Hauptwerk.xml *.xml "
                        "*.Txt *.txt)"),
         QStringLiteral("All files (*)")};
     SaveDialogXml.typeChanged = [this](const QString &name, int type) { return SaveDialogXmlTypeChange(name, type); };
+    OpenDialogFornitore.kind = QStringLiteral("supplier");
     OpenDialogFornitore.filters = {QStringLiteral("For (*.For *.for *.FOR)")};
     OpenDialogFornitore.defaultSuffix = QStringLiteral("For");
     SaveDialogFornitore = OpenDialogFornitore;
     SaveDialogFornitore.fileName = QStringLiteral("File1.For");
+    OpenDialogTemperamento.kind = QStringLiteral("temperament");
     OpenDialogTemperamento.filters = {QStringLiteral("Tmp (*.Tmp *.tmp *.TMP)")};
     OpenDialogTemperamento.defaultSuffix = QStringLiteral("Tmp");
     SaveDialogTemperamento = OpenDialogTemperamento;
     SaveDialogTemperamento.fileName = QStringLiteral("File1.Tmp");
     for (TuningFormat format : kTuningFormats)
         SaveDialogAccordatura.filters << tuningFormatFilter(format);
+    SaveDialogAccordatura.kind = QStringLiteral("tuning");
     SaveDialogAccordatura.fileName = QStringLiteral("File1");
     SaveDialogAccordatura.typeChanged = [this](const QString &name, int type) {
         return SaveDialogAccordaturaTypeChange(name, type);
     };
+    OpenDialogScala.kind = QStringLiteral("scala");
     OpenDialogScala.filters = {QStringLiteral("Scala (*.scl *.Scl *.SCL)")};
     OpenDialogScala.defaultSuffix = QStringLiteral("scl");
 }
@@ -432,6 +501,7 @@ void TFormTemperamento::FormActivate()
     if (!AboutShown) {
         AboutShown = true;
         m_dialogs.showModal(m_windows.AboutBox());
+        openStartFiles();
     }
     if (ExportPending) {
         for (int i = 0; i < 12; ++i)
@@ -696,56 +766,72 @@ void TFormTemperamento::saveDataFile(FileQuestion &question, const QStringList &
 
 void TFormTemperamento::CaricaFornitoreClick()
 {
-    const auto loaded = loadThroughDialog(m_dialogs, this, OpenDialogFornitore, kSupplierLayout, m_separators.decimal);
-    if (!loaded)
-        return;
+    if (const auto path = m_dialogs.openFileName(this, OpenDialogFornitore))
+        loadSupplier(*path);
+}
+
+bool TFormTemperamento::loadSupplier(const QString &path)
+{
+    const auto values = readCheckedFile(m_dialogs, this, path, kSupplierLayout, m_separators.decimal);
+    if (!values)
+        return false;
     // Only a file that checked out whole reaches the fields.
-    const SupplierRecord record = supplierRecord(loaded->values);
+    const SupplierRecord record = supplierRecord(*values);
     EditNomeFornitore->setText(record.supplierName);
     NumEdit_IdFornitore->setValue(record.supplierId);
     NumEdit_IdTemperamento->setValue(record.temperamentId);
     showNames(record.name, record.shortName, record.comment);
-    reportLoaded(m_dialogs, this, loaded->path);
+    reportLoaded(m_dialogs, this, path);
+    return true;
 }
 
 void TFormTemperamento::CaricaTemperamentoClick()
 {
-    const auto loaded =
-        loadThroughDialog(m_dialogs, this, OpenDialogTemperamento, kTemperamentLayout, m_separators.decimal);
-    if (!loaded)
-        return;
-    const TemperamentRecord record = temperamentRecord(loaded->values);
+    if (const auto path = m_dialogs.openFileName(this, OpenDialogTemperamento))
+        loadTemperament(*path);
+}
+
+bool TFormTemperamento::loadTemperament(const QString &path)
+{
+    const auto values = readCheckedFile(m_dialogs, this, path, kTemperamentLayout, m_separators.decimal);
+    if (!values)
+        return false;
+    const TemperamentRecord record = temperamentRecord(*values);
     showNames(record.name, record.shortName, record.comment);
     for (int i = 0; i < 12; ++i)
         m_noteFields[i]->setValue(record.cents[i]);
-    reportLoaded(m_dialogs, this, loaded->path);
+    reportLoaded(m_dialogs, this, path);
+    return true;
 }
 
 void TFormTemperamento::CaricaScalaClick()
 {
-    const auto path = m_dialogs.openFileName(this, OpenDialogScala);
-    if (!path)
-        return;
-    const ScalaContents scale = readScalaFile(*path);
+    if (const auto path = m_dialogs.openFileName(this, OpenDialogScala))
+        loadScala(*path);
+}
+
+bool TFormTemperamento::loadScala(const QString &path)
+{
+    const ScalaContents scale = readScalaFile(path);
     if (!scale.ok()) {
         m_dialogs.error(this, scale.error());
-        return;
+        return false;
     }
     // A mapping beside the scale sets its height; without one A is at 0.
     // Everything is read and checked before any field changes.
     std::optional<KeyboardMapping> mapping;
     double oldA = 440;
     double newA = 440;
-    if (const QString mappingPath = keyboardMappingPathFor(*path); QFileInfo::exists(mappingPath)) {
+    if (const QString mappingPath = keyboardMappingPathFor(path); QFileInfo::exists(mappingPath)) {
         const Result<KeyboardMapping> read = readKeyboardMapping(mappingPath);
         if (!read.ok()) {
             m_dialogs.error(this, read.error());
-            return;
+            return false;
         }
         const auto oldPitch = pitchOf(ComboBoxTemperamentInput, QStringLiteral("Old Temperament A ="));
         const auto newPitch = pitchOf(ComboBoxTemperamentOut, QStringLiteral("New Temperament A ="));
         if (!oldPitch || !newPitch)
-            return;
+            return false;
         mapping = read.value();
         oldA = *oldPitch;
         newA = *newPitch;
@@ -755,7 +841,8 @@ void TFormTemperamento::CaricaScalaClick()
         m_noteFields[i]->setValue(deviations[i]);
     // The description names the temperament; the short name is the user's.
     EditNomeTemperamento->setText(scale->description);
-    reportLoaded(m_dialogs, this, *path);
+    reportLoaded(m_dialogs, this, path);
+    return true;
 }
 
 void TFormTemperamento::showNames(const QString &name, const QString &shortName, const QString &comment)
@@ -790,20 +877,23 @@ void TFormTemperamento::AnalizzaTemperamentoClick()
 
 void TFormTemperamento::ApriXmlClick()
 {
-    const auto path = m_dialogs.openFileName(this, OpenDialogXml);
-    if (!path)
-        return;
+    if (const auto path = m_dialogs.openFileName(this, OpenDialogXml))
+        openXml(*path);
+}
+
+bool TFormTemperamento::openXml(const QString &path)
+{
     // The document goes through the same size and encoding checks as the data files.
-    const Result<QByteArray> bytes = readSmallFile(*path);
+    const Result<QByteArray> bytes = readSmallFile(path);
     if (!bytes.ok()) {
         m_dialogs.error(this, bytes.error());
-        return;
+        return false;
     }
     const QString text = decodeLineFileText(bytes.value());
-    const ReadTemperament read = readTemperamentXml(text, QFileInfo(*path).fileName());
+    const ReadTemperament read = readTemperamentXml(text, QFileInfo(path).fileName());
     if (!read.ok()) {
         m_dialogs.error(this, read.error());
-        return;
+        return false;
     }
     // Old A at 440 and new A at the file's A give back the file's pitches.
     // Choosing an item also replaces any text typed over the box.
@@ -829,7 +919,57 @@ void TFormTemperamento::ApriXmlClick()
     // A document read back is as good as a generated one: it may be printed.
     XmlGenerated = true;
     showInFront(&m_windows.FormXml());
-    reportLoaded(m_dialogs, this, *path);
+    reportLoaded(m_dialogs, this, path);
+    return true;
+}
+
+bool TFormTemperamento::openFile(const QString &path)
+{
+    switch (fileKindOf(path)) {
+    case FileKind::Temperament:
+        return loadTemperament(path);
+    case FileKind::Supplier:
+        return loadSupplier(path);
+    case FileKind::Scala:
+        return loadScala(path);
+    case FileKind::TemperamentXml:
+        return openXml(path);
+    case FileKind::Cents:
+        return openInSetter(m_windows.FormCents(), RadioButtonCents, path);
+    case FileKind::Intervals:
+        return openInSetter(m_windows.FormScale(), RadioButtonScale, path);
+    case FileKind::Unknown:
+        break;
+    }
+    m_dialogs.message(this, notOpenableMessage(path, QStringLiteral("Cordavo"),
+                                               {FileKind::Temperament, FileKind::Supplier, FileKind::Scala,
+                                                FileKind::Cents, FileKind::Intervals, FileKind::TemperamentXml}));
+    return false;
+}
+
+bool TFormTemperamento::openInSetter(SetterWindow &setter, QRadioButton *choice, const QString &path)
+{
+    // A refused file leaves the windows as they were.
+    if (!setter.openFile(SetterSide::Input, path))
+        return false;
+    choice->setChecked(true);
+    ButtonSetTemperamentoClick();
+    return true;
+}
+
+void TFormTemperamento::openAtStart(const QStringList &paths)
+{
+    m_startFiles += paths;
+    if (AboutShown)
+        openStartFiles();
+}
+
+void TFormTemperamento::openStartFiles()
+{
+    // Taken first: a message box may bring a new activation.
+    const QStringList paths = std::exchange(m_startFiles, {});
+    for (const QString &path : paths)
+        openFile(path);
 }
 
 } // namespace cordavo

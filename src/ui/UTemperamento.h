@@ -22,6 +22,7 @@ namespace cordavo {
 
 class CordavoWindows;
 class LibraryDialog;
+class SetterWindow;
 class TNumEdit;
 
 // The main window: the two reference pitches, the twelve note offsets and
@@ -45,6 +46,25 @@ public:
 
     // Makes the main window visible, in front and active.
     void showMainWindow();
+
+    // Opens a file of any kind the program knows (see fileKindOf) as the
+    // command for that kind would, with the same checks and messages: *.Tmp
+    // as "Load Temperament", *.For as "Load Supplier", *.scl as "Load
+    // Scala...", a temperament xml as "Open xml"; a cents or intervals
+    // file goes into the Input side of its setter, which then opens. Any
+    // other file is refused with a message. True once the file is loaded.
+    bool openFile(const QString &path);
+    // Files named when the program starts: opened in turn once the About
+    // window of the first activation has been answered (at once when it
+    // already has).
+    void openAtStart(const QStringList &paths);
+
+    // What the load commands do once they have a path: nothing changes
+    // unless the whole file passes. True once the file is loaded.
+    bool loadSupplier(const QString &path);
+    bool loadTemperament(const QString &path);
+    bool loadScala(const QString &path);
+    bool openXml(const QString &path);
 
     // A setter's export: the values reach the note fields at the next activation.
     void exportCents(const NoteCents &cents);
@@ -109,6 +129,10 @@ private:
     // Saves a data file's lines once the identifying fields pass their checks.
     void saveDataFile(FileQuestion &question, const QStringList &lines);
     void GenerateXml(double oldA, double newA);
+    // Loads a setter's file into its Input side and, once loaded, opens the
+    // setter as "Set Temperament" would with this choice.
+    bool openInSetter(SetterWindow &setter, QRadioButton *choice, const QString &path);
+    void openStartFiles();
 
     CordavoWindows &m_windows;
     Separators m_separators;
@@ -134,6 +158,8 @@ private:
     bool XmlGenerated = false;
     bool ExportPending = false;
     NoteCents ExportedCents{};
+    // Files named at start, waiting for the About window to be answered.
+    QStringList m_startFiles;
 
     FileQuestion SaveDialogXml;
     FileQuestion OpenDialogXml;

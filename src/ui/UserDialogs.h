@@ -15,6 +15,10 @@ namespace cordavo {
 // A file dialog's settings, kept by the window that owns the dialog so that
 // the name and type last chosen come back at the next opening.
 struct FileQuestion {
+    // The kind of file asked for ("xml", "supplier", "cents", ...): questions
+    // of one kind share the folder and type remembered across runs.
+    QString kind;
+    QString directory;      // the folder the dialog opens in; empty for the dialog's own choice
     QStringList filters;    // "For (*.For *.for)", ...
     int selectedFilter = 0; // index into filters
     QString defaultSuffix;  // without the leading full stop

@@ -675,7 +675,7 @@ TEST(CordavoCliInstall, PlacesTheProgramsAndTheDesktopFiles)
     const QString desktop = root.filePath(QStringLiteral("share/applications/cordavo.desktop"));
     const QByteArray entry = readAll(desktop);
     EXPECT_TRUE(entry.startsWith("[Desktop Entry]\n"));
-    EXPECT_TRUE(entry.contains("\nExec=cordavo\n") && entry.contains("\nIcon=cordavo\n")) << entry.constData();
+    EXPECT_TRUE(entry.contains("\nExec=cordavo %F\n") && entry.contains("\nIcon=cordavo\n")) << entry.constData();
 
     const QByteArray icon = readAll(root.filePath(QStringLiteral("share/icons/hicolor/256x256/apps/cordavo.png")));
     ASSERT_GE(icon.size(), 24);

@@ -50,6 +50,7 @@ for entry in \
   "-rwxr-xr-x ./usr/bin/cordavo" \
   "-rwxr-xr-x ./usr/bin/cordavo-cli" \
   "-rw-r--r-- ./usr/share/applications/cordavo.desktop" \
+  "-rw-r--r-- ./usr/share/mime/packages/cordavo.xml" \
   "-rw-r--r-- ./usr/share/icons/hicolor/256x256/apps/cordavo.png" \
   "-rw-r--r-- ./usr/share/man/man1/cordavo.1.gz" \
   "-rw-r--r-- ./usr/share/man/man1/cordavo-cli.1.gz" \

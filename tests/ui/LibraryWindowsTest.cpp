@@ -171,7 +171,8 @@ TEST_P(LibraryWindowsTest, TheCommandEndsTheFunctionsMenu)
     ASSERT_NE(functions, nullptr);
     ASSERT_FALSE(functions->actions().isEmpty());
     EXPECT_EQ(functions->actions().last(), mainControl<QAction>("LibreriaTemperamenti"));
-    EXPECT_EQ(functions->actions().last()->text(), QStringLiteral("Temperament Library\u2026"));
+    EXPECT_EQ(functions->actions().last()->text().remove(QLatin1Char('&')),
+              QStringLiteral("Temperament Library\u2026"));
 }
 
 TEST_P(LibraryWindowsTest, TheFilterNarrowsByAnyPartOfTheName)
@@ -318,7 +319,7 @@ TEST_P(LibraryWindowsTest, TheLibraryButtonsFitBesideTheOthers)
     for (const char *name : {"ButtonLibreriaInput", "ButtonLibreriaOut"}) {
         SCOPED_TRACE(name);
         QPushButton *library = centsControl(name);
-        EXPECT_EQ(library->text(), QStringLiteral("Library\u2026"));
+        EXPECT_EQ(library->text().remove(QLatin1Char('&')), QStringLiteral("Library\u2026"));
         EXPECT_TRUE(QRect(0, 0, 714, 663).contains(library->geometry()));
         for (const char *other : {"ButtonCaricaInput", "ButtonCaricaOut", "ButtonSalvaInput", "ButtonSalvaOut",
                                   "CheckBoxEquabileInput", "CheckBoxEquabileOut"})

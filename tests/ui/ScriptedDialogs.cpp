@@ -23,6 +23,7 @@ void ScriptedDialogs::error(QWidget *, const QString &text)
 std::optional<QString> ScriptedDialogs::answerFile(const char *kind, FileQuestion &question)
 {
     log << QLatin1String(kind);
+    offeredQuestion = question;
     if (!typeAnswers.empty()) {
         question.selectedFilter = typeAnswers.front();
         typeAnswers.pop_front();
@@ -47,13 +48,24 @@ std::optional<QString> ScriptedDialogs::saveFileName(QWidget *, FileQuestion &qu
     return answerFile("save", question);
 }
 
-bool ScriptedDialogs::choosePrinter(QWidget *, QPrinter &printer)
+bool ScriptedDialogs::answerPrinter(const char *kind, QPrinter &printer)
 {
-    log << QStringLiteral("print");
+    log << QLatin1String(kind);
+    offeredLayout = printer.pageLayout();
     if (printAnswers.empty())
         return false;
     const bool answer = printAnswers.front();
     printAnswers.pop_front();
+    if (answer && !layoutAnswers.empty()) {
+        printer.setPageLayout(layoutAnswers.front());
+        layoutAnswers.pop_front();
+    }
+    return answer;
+}
+
+bool ScriptedDialogs::choosePrinter(QWidget *, QPrinter &printer)
+{
+    const bool answer = answerPrinter("print", printer);
     if (answer && !pdfPath.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfPath);
@@ -61,14 +73,9 @@ bool ScriptedDialogs::choosePrinter(QWidget *, QPrinter &printer)
     return answer;
 }
 
-bool ScriptedDialogs::pageSetup(QWidget *, QPrinter &)
+bool ScriptedDialogs::pageSetup(QWidget *, QPrinter &printer)
 {
-    log << QStringLiteral("page setup");
-    if (printAnswers.empty())
-        return false;
-    const bool answer = printAnswers.front();
-    printAnswers.pop_front();
-    return answer;
+    return answerPrinter("page setup", printer);
 }
 
 int ScriptedDialogs::showModal(QDialog &dialog)

@@ -3,6 +3,7 @@
 #include "numbers/Separators.h"
 #include "ui/UserDialogs.h"
 
+#include <QPageLayout>
 #include <QStringList>
 
 #include <deque>
@@ -27,6 +28,13 @@ public:
     QString pdfPath;
     // What the last file question looked like when it was asked.
     FileQuestion lastQuestion;
+    // The last file question as it was put, before a queued type changed it.
+    FileQuestion offeredQuestion;
+    // The page layouts that the next accepted print or page-setup dialogs
+    // leave on the printer, in order; the printer's stays when none is queued.
+    std::deque<QPageLayout> layoutAnswers;
+    // The printer's page layout when the last print or page-setup dialog opened.
+    QPageLayout offeredLayout;
 
     void message(QWidget *, const QString &text) override;
     void information(QWidget *, const QString &text) override;
@@ -42,6 +50,7 @@ public:
 
 private:
     std::optional<QString> answerFile(const char *kind, FileQuestion &question);
+    bool answerPrinter(const char *kind, QPrinter &printer);
 };
 
 // Names a regional setting in test output.
