@@ -1,6 +1,7 @@
 #include "ui/CordavoWindows.h"
 
 #include "ui/AnalysisWindow.h"
+#include "ui/ListenWindow.h"
 #include "ui/UAbout.h"
 #include "ui/UCents.h"
 #include "ui/UScale.h"
@@ -63,6 +64,13 @@ AnalysisWindow &CordavoWindows::analysisWindow()
     if (!m_analysisWindow)
         m_analysisWindow = std::make_unique<AnalysisWindow>(*m_formTemperamento, m_separators, m_dialogs);
     return *m_analysisWindow;
+}
+
+ListenWindow &CordavoWindows::listenWindow()
+{
+    if (!m_listenWindow)
+        m_listenWindow = std::make_unique<ListenWindow>(*m_formTemperamento, m_dialogs);
+    return *m_listenWindow;
 }
 
 } // namespace cordavo

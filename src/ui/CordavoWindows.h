@@ -7,6 +7,7 @@
 namespace cordavo {
 
 class AnalysisWindow;
+class ListenWindow;
 class TAboutBox;
 class TFormCents;
 class TFormCicloQuinte;
@@ -15,7 +16,7 @@ class TFormTemperamento;
 class TFormXml;
 class UserDialogs;
 
-// The program's seven windows, kept until the end. The main window is made
+// The program's eight windows, kept until the end. The main window is made
 // at once; every other one is made by its accessor below the first time it
 // is asked for, which is always before anything is done to it. Nothing reads
 // or changes a window before that, so one made late starts in exactly the
@@ -39,6 +40,7 @@ public:
     TFormCents &FormCents();
     TAboutBox &AboutBox();
     AnalysisWindow &analysisWindow();
+    ListenWindow &listenWindow();
 
 private:
     // What the windows made later are handed.
@@ -53,6 +55,7 @@ private:
     std::unique_ptr<TFormCents> m_formCents;
     std::unique_ptr<TAboutBox> m_aboutBox;
     std::unique_ptr<AnalysisWindow> m_analysisWindow;
+    std::unique_ptr<ListenWindow> m_listenWindow;
 };
 
 } // namespace cordavo

@@ -12,6 +12,7 @@
 #include "ui/Fonts.h"
 #include "ui/KeyboardOrder.h"
 #include "ui/LibraryDialog.h"
+#include "ui/ListenWindow.h"
 #include "ui/NumEdit.h"
 #include "ui/TextPrinting.h"
 #include "ui/UAbout.h"
@@ -291,6 +292,7 @@ void TFormTemperamento::createMenus()
             &TFormTemperamento::SalvaTemperamentoClick);
     addItem(functions, "AnalizzaTemperamento", QStringLiteral("&Analyse Temperament"),
             &TFormTemperamento::AnalizzaTemperamentoClick);
+    addItem(functions, "Ascolta", QStringLiteral("Liste&n\u2026"), &TFormTemperamento::AscoltaClick);
     addItem(functions, "LibreriaTemperamenti", QStringLiteral("Temperament L&ibrary\u2026"),
             &TFormTemperamento::LibreriaTemperamentiClick);
     QMenu *print = named(bar->addMenu(QStringLiteral("&Print")), "MSatampa");
@@ -873,6 +875,11 @@ void TFormTemperamento::LibreriaTemperamentiClick()
 void TFormTemperamento::AnalizzaTemperamentoClick()
 {
     m_windows.analysisWindow().showInFront();
+}
+
+void TFormTemperamento::AscoltaClick()
+{
+    m_windows.listenWindow().showInFront();
 }
 
 void TFormTemperamento::ApriXmlClick()

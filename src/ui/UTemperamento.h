@@ -81,6 +81,7 @@ public:
     void InformazioniClick();
     void ApriXmlClick();
     void AnalizzaTemperamentoClick();
+    void AscoltaClick();
     void SalvaXmlClick();
     QString SaveDialogXmlTypeChange(const QString &name, int fileType);
     void EsportaAccordaturaClick();

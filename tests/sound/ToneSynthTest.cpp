@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <numbers>
@@ -38,6 +39,85 @@ double measuredHz(const std::vector<float> &samples, double hz)
 double cents(double a, double b)
 {
     return 1200 * std::log2(a / b);
+}
+
+// The amplitude envelope of the signal's content near 'hz', sampled 1000
+// times a second: the signal is shifted down by hz (complex demodulation),
+// low-passed by three 20 ms moving averages (zeros at every multiple of
+// 50 Hz, 1/4000 or less from 250 Hz on, where the nearest other partials lie)
+// and taken in magnitude. The first and last 100 ms, where the filter and
+// the note's ramps settle, are left out.
+std::vector<double> envelopeNear(const std::vector<float> &samples, double hz)
+{
+    std::vector<std::complex<double>> shifted(samples.size());
+    for (size_t i = 0; i < samples.size(); ++i)
+        shifted[i] = double(samples[i]) * std::polar(1.0, -2 * std::numbers::pi * hz * double(i) / kSampleRate);
+    constexpr int kBox = kSampleRate / 50;
+    for (int pass = 0; pass < 3; ++pass) {
+        std::vector<std::complex<double>> averaged(shifted.size());
+        std::complex<double> sum;
+        for (size_t i = 0; i < shifted.size(); ++i) {
+            sum += shifted[i];
+            if (i >= kBox)
+                sum -= shifted[i - kBox];
+            averaged[i] = sum / double(kBox);
+        }
+        shifted = std::move(averaged);
+    }
+    std::vector<double> envelope;
+    for (size_t i = kSampleRate / 10; i + kSampleRate / 10 < shifted.size(); i += kSampleRate / 1000)
+        envelope.push_back(std::abs(shifted[i]));
+    return envelope;
+}
+
+// The envelope's strongest frequency between 'low' and 'high' Hz: the peak of
+// its Hann-windowed spectrum, its mean taken out, searched in 1 mHz steps.
+double dominantHz(const std::vector<double> &envelope, double low, double high)
+{
+    double mean = 0;
+    for (double e : envelope)
+        mean += e;
+    mean /= double(envelope.size());
+    double best = low, bestPower = -1;
+    for (double hz = low; hz <= high; hz += 0.001) {
+        std::complex<double> sum;
+        const std::complex<double> turn = std::polar(1.0, -2 * std::numbers::pi * hz / 1000);
+        std::complex<double> rotor = 1;
+        for (size_t i = 0; i < envelope.size(); ++i) {
+            const double window = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * double(i) / double(envelope.size()));
+            sum += window * (envelope[i] - mean) * rotor;
+            rotor *= turn;
+        }
+        if (std::norm(sum) > bestPower) {
+            bestPower = std::norm(sum);
+            best = hz;
+        }
+    }
+    return best;
+}
+
+// (largest - smallest) / (largest + smallest): 1 for a beat that goes
+// silent, 0 for a steady tone.
+double modulationDepth(const std::vector<double> &envelope)
+{
+    const auto [smallest, largest] = std::minmax_element(envelope.begin(), envelope.end());
+    return (*largest - *smallest) / (*largest + *smallest);
+}
+
+// The largest step between neighbouring samples of [from, to).
+float largestStep(const std::vector<float> &samples, size_t from, size_t to)
+{
+    float largest = 0;
+    for (size_t i = from; i + 1 < to; ++i)
+        largest = std::max(largest, std::fabs(samples[i + 1] - samples[i]));
+    return largest;
+}
+
+std::vector<float> render(ToneSynth &synth, double seconds)
+{
+    std::vector<float> samples(static_cast<size_t>(std::lround(seconds * kSampleRate)));
+    synth.render(samples.data(), static_cast<int>(samples.size()));
+    return samples;
 }
 
 } // namespace
@@ -103,6 +183,98 @@ TEST(ToneSynth, SwitchingThePitchOfASoundingNoteMakesNoClick)
     for (size_t i = kSampleRate / 10; i + 1 < before.size(); ++i)
         largestStep = std::max(largestStep, std::fabs(before[i + 1] - before[i]));
     EXPECT_LE(std::fabs(after.front() - before.back()), largestStep * 1.05F);
+}
+
+// The same third heard as an organist hears it: the loudness of the sound
+// near 1313 Hz (the fifth partial of C4, 1308.1 Hz, against the fourth of
+// E4, 1318.5 Hz) swells and fades 10.38 times a second.
+TEST(ToneSynth, TheEnvelopeOfAnEqualTemperedThirdBeats)
+{
+    const KeyPitches equal = keyPitches(440, 440, {});
+    const double c = double(equal[60]), e = double(equal[64]);
+    const std::vector<double> envelope = envelopeNear(renderChord({c, e}, Voice::Principal, 4), (5 * c + 4 * e) / 2);
+    EXPECT_NEAR(dominantHz(envelope, 5, 20), 10.38, 10.38 * 0.02);
+    // The principal's fifth and fourth partials have amplitudes 0.16 and
+    // 0.22: the envelope runs from 0.22 - 0.16 to 0.22 + 0.16, a depth of
+    // 0.16 / 0.22 = 0.73.
+    EXPECT_NEAR(modulationDepth(envelope), 0.16 / 0.22, 0.03);
+}
+
+// Quarter-comma meantone (C +10.26, E -3.42 cents) makes the third a pure
+// 5:4 to 0.006 cent: the two partials coincide and the envelope stays level.
+// The equal third's depth is 0.73 (above); what remains here is the filter's
+// leakage of partials 250 Hz away (below 1e-3) and the 0.006 cent left of
+// the beat, a tenth of a turn in 4 s between partials that start in phase
+// (below 1e-2), so a depth below 2 % is a third that does not beat.
+TEST(ToneSynth, APureMeantoneThirdDoesNotBeat)
+{
+    NoteCents meantone{};
+    meantone[0] = 10.26L;
+    meantone[4] = -3.42L;
+    const KeyPitches pitches = keyPitches(440, 440, meantone);
+    const double c = double(pitches[60]), e = double(pitches[64]);
+    const std::vector<double> envelope = envelopeNear(renderChord({c, e}, Voice::Principal, 4), (5 * c + 4 * e) / 2);
+    EXPECT_LT(modulationDepth(envelope), 0.02);
+}
+
+// C4 and G4 in equal temperament: the third partial of C (784.88 Hz) against
+// the second of G (783.99 Hz) beat 0.886 times a second, ten beats in 12 s.
+TEST(ToneSynth, TheEnvelopeOfAnEqualTemperedFifthBeatsSlowly)
+{
+    const KeyPitches equal = keyPitches(440, 440, {});
+    const double c = double(equal[60]), g = double(equal[67]);
+    const std::vector<double> envelope = envelopeNear(renderChord({c, g}, Voice::Principal, 12), (3 * c + 2 * g) / 2);
+    EXPECT_NEAR(dominantHz(envelope, 0.4, 2), 0.886, 0.886 * 0.03);
+}
+
+// The Listen window's compare switch moves a whole chord at once: the flute's
+// gentle wave, C4 E4 G4 from equal temperament to meantone, shows any break
+// in a note's phase as a step far larger than its own.
+TEST(ToneSynth, SwitchingAChordTogetherMakesNoClick)
+{
+    const KeyPitches equal = keyPitches(440, 440, {});
+    const NoteCents meantoneCents{10.26L,  -13.69L, 3.42L,   20.53L, -3.42L, 13.69L,
+                                  -10.26L, 6.84L,   -17.11L, 0,      17.11L, -6.84L};
+    const KeyPitches meantone = keyPitches(440, 440, meantoneCents);
+    for (double seconds : {0.5, 0.5123, 0.5371}) {
+        SCOPED_TRACE(seconds);
+        ToneSynth synth(Voice::Flute);
+        std::vector<int> ids;
+        for (int key : {60, 64, 67})
+            ids.push_back(synth.noteOn(double(equal[static_cast<size_t>(key)])));
+        std::vector<float> samples = render(synth, seconds);
+        const size_t switched = samples.size();
+        for (size_t i = 0; i < ids.size(); ++i)
+            synth.setFrequency(ids[i], double(meantone[static_cast<size_t>(std::vector{60, 64, 67}[i])]));
+        const std::vector<float> after = render(synth, 0.5);
+        samples.insert(samples.end(), after.begin(), after.end());
+        // The steady wave's steps, before the switch and after.
+        const float steady = std::max(largestStep(samples, kSampleRate / 10, switched),
+                                      largestStep(samples, switched + kSampleRate / 10, samples.size()));
+        EXPECT_LE(largestStep(samples, switched - 100, switched + 100), steady * 1.02F);
+    }
+}
+
+// A key let go during its attack releases from the gain the attack had
+// reached: no sample jumps, and the note ends in silence.
+TEST(ToneSynth, ANoteReleasedMidAttackNeverJumps)
+{
+    ToneSynth steadySynth(Voice::Flute);
+    steadySynth.noteOn(130.81);
+    const std::vector<float> steadyWave = render(steadySynth, 0.2);
+    const float steady = largestStep(steadyWave, kSampleRate / 10, steadyWave.size());
+    for (double heldMs : {1.0, 3.0, 5.0, 7.5, 9.0}) {
+        SCOPED_TRACE(heldMs);
+        ToneSynth synth(Voice::Flute);
+        const int id = synth.noteOn(130.81);
+        std::vector<float> samples = render(synth, heldMs / 1000);
+        synth.noteOff(id);
+        const std::vector<float> released = render(synth, 0.03);
+        samples.insert(samples.end(), released.begin(), released.end());
+        EXPECT_LE(largestStep(samples, 0, samples.size()), steady);
+        EXPECT_FALSE(synth.sounding());
+        EXPECT_EQ(samples.back(), 0.0F);
+    }
 }
 
 TEST(WavFile, HeadersOfBothFormats)

@@ -1,0 +1,465 @@
+#include "ui/ListenWindow.h"
+
+#include "numbers/NumEditText.h"
+#include "tuning/BuiltInLibrary.h"
+#include "tuning/PitchTable.h"
+#include "ui/FileCommands.h"
+#include "ui/KeyboardOrder.h"
+#include "ui/SoundOutput.h"
+#include "ui/UTemperamento.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace cordavo {
+
+namespace {
+
+// The computer keyboard's row that plays C4 to C5, as on a piano: the
+// white keys on A S D F G H J K, the black ones above them on W E T Y U.
+int keyOfLetter(int qtKey)
+{
+    static const int kLetters[] = {Qt::Key_A, Qt::Key_W, Qt::Key_S, Qt::Key_E, Qt::Key_D, Qt::Key_F, Qt::Key_T,
+                                   Qt::Key_G, Qt::Key_Y, Qt::Key_H, Qt::Key_U, Qt::Key_J, Qt::Key_K};
+    for (int i = 0; i < 13; ++i)
+        if (kLetters[i] == qtKey)
+            return 60 + i;
+    return -1;
+}
+
+bool blackKey(int key)
+{
+    const int pc = key % 12;
+    return pc == 1 || pc == 3 || pc == 6 || pc == 8 || pc == 10;
+}
+
+QString keyName(int key)
+{
+    return noteName(key % 12) + QString::number(key / 12 - 1);
+}
+
+// A note field's value, as the main window would hold a library entry.
+NoteCents asNoteFields(const NoteCents &cents)
+{
+    NoteCents held{};
+    for (int i = 0; i < 12; ++i)
+        held[i] = fieldValue(cents[i], kTwoDecimalsPattern);
+    return held;
+}
+
+} // namespace
+
+std::vector<ListenSound> readyMadeSounds(int tonic)
+{
+    std::vector<ListenSound> sounds;
+    for (int r = 0; r < 12; ++r)
+        sounds.push_back({noteName(r) + QStringLiteral(" major triad"), {{60 + r, 64 + r, 67 + r}}});
+    for (int r = 0; r < 12; ++r)
+        sounds.push_back({noteName(r) + QStringLiteral(" minor triad"), {{60 + r, 63 + r, 67 + r}}});
+    for (int r = 0; r < 12; ++r)
+        sounds.push_back({QStringLiteral("Fifth %1–%2").arg(noteName(r), noteName((r + 7) % 12)), {{60 + r, 67 + r}}});
+    for (int r = 0; r < 12; ++r)
+        sounds.push_back(
+            {QStringLiteral("Major third %1–%2").arg(noteName(r), noteName((r + 4) % 12)), {{60 + r, 64 + r}}});
+    const int t = 60 + tonic - (tonic >= 6 ? 12 : 0);
+    ListenSound scale{QStringLiteral("Scale of %1 major").arg(noteName(tonic)), {}, 0.5};
+    for (int step : {0, 2, 4, 5, 7, 9, 11, 12})
+        scale.steps.push_back({t + step});
+    sounds.push_back(scale);
+    sounds.push_back({QStringLiteral("Cadence I–IV–V–I in %1 major").arg(noteName(tonic)),
+                      {{t, t + 4, t + 7}, {t, t + 5, t + 9}, {t - 1, t + 2, t + 7}, {t, t + 4, t + 7}},
+                      1.0});
+    return sounds;
+}
+
+ListenWindow::ListenWindow(TFormTemperamento &mainWindow, UserDialogs &dialogs, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_main(mainWindow), m_dialogs(dialogs),
+      m_output(std::make_unique<SoundOutput>(m_synth))
+{
+    setObjectName(QStringLiteral("listenWindow"));
+    setWindowTitle(QStringLiteral("Listen"));
+    m_outputAvailable = m_output->available();
+    m_synth.setVolume(0.7);
+
+    // The keyboard, C3 to C5: a note sounds while its key is held down.
+    auto *keyboard = new QFrame(this);
+    keyboard->setObjectName(QStringLiteral("keyboard"));
+    keyboard->setFocusPolicy(Qt::StrongFocus);
+    keyboard->setAccessibleName(QStringLiteral("Keyboard: A W S E D F T G Y H U J K play C4 to C5"));
+    auto *keys = new QHBoxLayout(keyboard);
+    keys->setSpacing(1);
+    for (int key = kLowestKey; key <= kHighestKey; ++key) {
+        auto *button = new QPushButton(keyName(key), keyboard);
+        button->setObjectName(QStringLiteral("key%1").arg(key));
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setFixedSize(34, blackKey(key) ? 70 : 100);
+        if (blackKey(key))
+            button->setStyleSheet(QStringLiteral("background: #222; color: white;"));
+        connect(button, &QPushButton::pressed, this, [this, key] { pressKey(key); });
+        connect(button, &QPushButton::released, this, [this, key] { releaseKey(key); });
+        keys->addWidget(button, 0, blackKey(key) ? Qt::AlignTop : Qt::AlignBottom);
+        m_keyButtons.push_back(button);
+    }
+
+    // The ready-made sounds.
+    m_soundList = new QComboBox(this);
+    m_soundList->setObjectName(QStringLiteral("soundList"));
+    auto *soundLabel = new QLabel(QStringLiteral("&Sound:"), this);
+    nameByLabel(soundLabel, m_soundList);
+    m_tonicBox = new QComboBox(this);
+    m_tonicBox->setObjectName(QStringLiteral("tonicBox"));
+    for (int i = 0; i < 12; ++i)
+        m_tonicBox->addItem(noteName(i));
+    auto *tonicLabel = new QLabel(QStringLiteral("&Key of the scale and cadence:"), this);
+    nameByLabel(tonicLabel, m_tonicBox);
+    m_seconds = new QDoubleSpinBox(this);
+    m_seconds->setObjectName(QStringLiteral("secondsBox"));
+    m_seconds->setRange(0.5, 600);
+    m_seconds->setDecimals(1);
+    m_seconds->setValue(4);
+    m_seconds->setSuffix(QStringLiteral(" s"));
+    auto *secondsLabel = new QLabel(QStringLiteral("&Length:"), this);
+    nameByLabel(secondsLabel, m_seconds);
+    m_playButton = new QPushButton(QStringLiteral("&Play"), this);
+    m_playButton->setObjectName(QStringLiteral("playButton"));
+    m_holdButton = new QPushButton(QStringLiteral("&Hold to Play"), this);
+    m_holdButton->setObjectName(QStringLiteral("holdButton"));
+    connect(m_playButton, &QPushButton::clicked, this, [this] { playSound(false); });
+    connect(m_holdButton, &QPushButton::pressed, this, [this] { playSound(true); });
+    connect(m_holdButton, &QPushButton::released, this, &ListenWindow::stopSound);
+    connect(m_tonicBox, &QComboBox::currentIndexChanged, this, &ListenWindow::rebuildSoundList);
+    rebuildSoundList();
+
+    // The comparison.
+    m_compareBox = new QComboBox(this);
+    m_compareBox->setObjectName(QStringLiteral("compareBox"));
+    const auto &library = builtInLibrary();
+    if (library.ok()) {
+        for (const LibraryEntry &entry : library.value().entries)
+            m_compareBox->addItem(entry.name);
+    }
+    const int equal = m_compareBox->findText(QStringLiteral("Equal temperament"));
+    if (equal >= 0)
+        m_compareBox->setCurrentIndex(equal);
+    else
+        m_compareBox->insertItem(0, QStringLiteral("Equal temperament"));
+    auto *compareLabel = new QLabel(QStringLiteral("&Compare with:"), this);
+    nameByLabel(compareLabel, m_compareBox);
+    m_switchButton = new QPushButton(QStringLiteral("S&witch Temperament (Space)"), this);
+    m_switchButton->setObjectName(QStringLiteral("switchButton"));
+    m_temperamentLabel = new QLabel(this);
+    m_temperamentLabel->setObjectName(QStringLiteral("temperamentLabel"));
+    connect(m_switchButton, &QPushButton::clicked, this, &ListenWindow::switchTemperament);
+    connect(m_compareBox, &QComboBox::currentIndexChanged, this, [this] {
+        readComparison();
+        retune();
+    });
+
+    // The voice and the volume.
+    m_voiceBox = new QComboBox(this);
+    m_voiceBox->setObjectName(QStringLiteral("voiceBox"));
+    for (Voice voice : kVoices)
+        m_voiceBox->addItem(voiceName(voice));
+    auto *voiceLabel = new QLabel(QStringLiteral("&Voice:"), this);
+    nameByLabel(voiceLabel, m_voiceBox);
+    connect(m_voiceBox, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_synth.setVoice(kVoices[std::clamp(index, 0, 3)]); });
+    m_volume = new QSlider(Qt::Horizontal, this);
+    m_volume->setObjectName(QStringLiteral("volumeSlider"));
+    m_volume->setRange(0, 100);
+    m_volume->setValue(70);
+    auto *volumeLabel = new QLabel(QStringLiteral("V&olume:"), this);
+    nameByLabel(volumeLabel, m_volume);
+    connect(m_volume, &QSlider::valueChanged, this, [this](int value) { m_synth.setVolume(value / 100.0); });
+
+    auto *saveButton = new QPushButton(QStringLiteral("Save S&ound…"), this);
+    saveButton->setObjectName(QStringLiteral("saveSoundButton"));
+    connect(saveButton, &QPushButton::clicked, this, &ListenWindow::saveSound);
+
+    m_noOutputLabel = new QLabel(QStringLiteral("No sound output was found; Save Sound… still works"), this);
+    m_noOutputLabel->setObjectName(QStringLiteral("noOutputLabel"));
+    m_noOutputLabel->setVisible(!m_outputAvailable);
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(soundLabel, 0, 0);
+    grid->addWidget(m_soundList, 0, 1);
+    grid->addWidget(tonicLabel, 1, 0);
+    grid->addWidget(m_tonicBox, 1, 1);
+    grid->addWidget(secondsLabel, 2, 0);
+    grid->addWidget(m_seconds, 2, 1);
+    auto *playRow = new QHBoxLayout;
+    playRow->addWidget(m_playButton);
+    playRow->addWidget(m_holdButton);
+    grid->addLayout(playRow, 3, 1);
+    grid->addWidget(compareLabel, 4, 0);
+    grid->addWidget(m_compareBox, 4, 1);
+    grid->addWidget(m_switchButton, 5, 1);
+    grid->addWidget(m_temperamentLabel, 6, 1);
+    grid->addWidget(voiceLabel, 7, 0);
+    grid->addWidget(m_voiceBox, 7, 1);
+    grid->addWidget(volumeLabel, 8, 0);
+    grid->addWidget(m_volume, 8, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_noOutputLabel);
+    layout->addWidget(keyboard);
+    layout->addLayout(grid);
+    layout->addWidget(saveButton);
+    setKeyboardOrder({keyboard, m_soundList, m_tonicBox, m_seconds, m_playButton, m_holdButton, m_compareBox,
+                      m_switchButton, m_voiceBox, m_volume, saveButton});
+
+    for (QWidget *playing : std::initializer_list<QWidget *>{keyboard, m_playButton, m_holdButton, m_volume})
+        playing->setEnabled(m_outputAvailable);
+
+    m_soundDialog.kind = QStringLiteral("sound");
+    m_soundDialog.filters = {QStringLiteral("WAV 16-bit (*.wav)"), QStringLiteral("WAV 32-bit float (*.wav)")};
+    m_soundDialog.defaultSuffix = QStringLiteral("wav");
+    m_soundDialog.fileName = QStringLiteral("Sound.wav");
+
+    m_stepTimer.setSingleShot(true);
+    connect(&m_stepTimer, &QTimer::timeout, this, [this] {
+        ++m_step;
+        playStep();
+    });
+    connect(&m_main, &TFormTemperamento::temperamentChanged, this, [this] {
+        if (isVisible())
+            refresh();
+    });
+    refresh();
+}
+
+ListenWindow::~ListenWindow()
+{
+    m_stepTimer.stop();
+    m_output->stop();
+}
+
+void ListenWindow::showInFront()
+{
+    refresh();
+    show();
+    raise();
+    activateWindow();
+}
+
+void ListenWindow::refresh()
+{
+    // A pitch box that holds no pitch leaves the last good ones.
+    if (const auto oldA = m_main.oldReferencePitch(), newA = m_main.newReferencePitch(); oldA && newA) {
+        m_oldA = *oldA;
+        m_newA = *newA;
+    }
+    m_mainPitches = keyPitches(m_oldA, m_newA, m_main.noteCents());
+    readComparison();
+    retune();
+}
+
+void ListenWindow::readComparison()
+{
+    NoteCents deviations{};
+    const auto &library = builtInLibrary();
+    if (library.ok()) {
+        for (const LibraryEntry &entry : library.value().entries)
+            if (entry.name == m_compareBox->currentText())
+                deviations = entry.deviations;
+    }
+    m_comparePitches = keyPitches(m_oldA, m_newA, asNoteFields(deviations));
+}
+
+double ListenWindow::keyHz(int key) const
+{
+    const KeyPitches &pitches = m_comparing ? m_comparePitches : m_mainPitches;
+    return static_cast<double>(pitches[static_cast<size_t>(std::clamp(key, 0, 127))]);
+}
+
+std::vector<double> ListenWindow::soundingFrequencies() const
+{
+    std::vector<double> hz;
+    for (const Sounding &note : m_sounding)
+        hz.push_back(note.hz);
+    return hz;
+}
+
+int ListenWindow::noteOn(int key)
+{
+    if (m_outputAvailable && !m_outputStarted)
+        m_outputStarted = m_output->start();
+    const double hz = keyHz(key);
+    const int id = m_synth.noteOn(hz);
+    m_sounding.push_back({id, key, hz});
+    return id;
+}
+
+void ListenWindow::noteOff(int id)
+{
+    m_synth.noteOff(id);
+    std::erase_if(m_sounding, [id](const Sounding &note) { return note.id == id; });
+}
+
+void ListenWindow::retune()
+{
+    m_temperamentLabel->setText(m_comparing ? QStringLiteral("Heard now: %1").arg(m_compareBox->currentText())
+                                            : QStringLiteral("Heard now: the main window's temperament"));
+    for (Sounding &note : m_sounding) {
+        note.hz = keyHz(note.key);
+        m_synth.setFrequency(note.id, note.hz);
+    }
+}
+
+void ListenWindow::switchTemperament()
+{
+    m_comparing = !m_comparing;
+    retune();
+}
+
+void ListenWindow::pressKey(int key)
+{
+    if (key < 0 || key > 127 || m_heldKeys.contains(key))
+        return;
+    m_heldKeys[key] = noteOn(key);
+}
+
+void ListenWindow::releaseKey(int key)
+{
+    const auto held = m_heldKeys.find(key);
+    if (held == m_heldKeys.end())
+        return;
+    noteOff(held->second);
+    m_heldKeys.erase(held);
+}
+
+void ListenWindow::rebuildSoundList()
+{
+    const int chosen = std::max(0, m_soundList->currentIndex());
+    m_sounds = readyMadeSounds(m_tonicBox->currentIndex() < 0 ? 0 : m_tonicBox->currentIndex());
+    m_soundList->blockSignals(true);
+    m_soundList->clear();
+    for (const ListenSound &sound : m_sounds)
+        m_soundList->addItem(sound.name);
+    m_soundList->setCurrentIndex(chosen);
+    m_soundList->blockSignals(false);
+}
+
+double ListenWindow::chosenSeconds() const
+{
+    return m_seconds->value();
+}
+
+void ListenWindow::playSound(bool held)
+{
+    stopSound();
+    m_playingSound = m_soundList->currentIndex();
+    m_held = held;
+    m_step = 0;
+    playStep();
+}
+
+void ListenWindow::stopSound()
+{
+    m_stepTimer.stop();
+    for (int id : m_soundIds)
+        noteOff(id);
+    m_soundIds.clear();
+    m_playingSound = -1;
+}
+
+void ListenWindow::playStep()
+{
+    for (int id : m_soundIds)
+        noteOff(id);
+    m_soundIds.clear();
+    if (m_playingSound < 0 || m_playingSound >= static_cast<int>(m_sounds.size()))
+        return;
+    const ListenSound &sound = m_sounds[static_cast<size_t>(m_playingSound)];
+    if (m_step >= sound.steps.size()) {
+        m_playingSound = -1;
+        return;
+    }
+    for (int key : sound.steps[m_step])
+        m_soundIds.push_back(noteOn(key));
+    const bool last = m_step + 1 == sound.steps.size();
+    // Held, the last chord sounds until the button is let go.
+    if (m_held && last)
+        return;
+    const double seconds = sound.stepSeconds > 0 ? sound.stepSeconds : chosenSeconds();
+    m_stepTimer.start(static_cast<int>(seconds * 1000));
+}
+
+std::vector<double> ListenWindow::stepHz(const std::vector<int> &keys) const
+{
+    std::vector<double> hz;
+    for (int key : keys)
+        hz.push_back(keyHz(key));
+    return hz;
+}
+
+QByteArray ListenWindow::soundBytes(WavSamples format) const
+{
+    const ListenSound &sound = m_sounds[static_cast<size_t>(std::max(0, m_soundList->currentIndex()))];
+    const Voice voice = kVoices[std::clamp(m_voiceBox->currentIndex(), 0, 3)];
+    // Volume 1, as the command line renders: the same choice gives the same samples.
+    if (sound.stepSeconds <= 0)
+        return wavBytes(renderChord(stepHz(sound.steps.front()), voice, chosenSeconds(), 1), kSampleRate, format);
+    std::vector<float> samples;
+    for (const std::vector<int> &keys : sound.steps) {
+        const std::vector<float> chord = renderChord(stepHz(keys), voice, sound.stepSeconds, 1);
+        samples.insert(samples.end(), chord.begin(), chord.end());
+    }
+    return wavBytes(samples, kSampleRate, format);
+}
+
+void ListenWindow::saveSound()
+{
+    refresh();
+    saveThroughDialog(m_dialogs, this, m_soundDialog, [this](const QString &) {
+        return soundBytes(m_soundDialog.selectedFilter == 1 ? WavSamples::Float32 : WavSamples::Pcm16);
+    });
+}
+
+void ListenWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        switchTemperament();
+        return;
+    }
+    const int key = keyOfLetter(event->key());
+    if (key < 0 || !m_outputAvailable || event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        pressKey(key);
+}
+
+void ListenWindow::keyReleaseEvent(QKeyEvent *event)
+{
+    const int key = keyOfLetter(event->key());
+    if (key < 0 || event->isAutoRepeat()) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    releaseKey(key);
+}
+
+void ListenWindow::hideEvent(QHideEvent *event)
+{
+    stopSound();
+    while (!m_heldKeys.empty())
+        releaseKey(m_heldKeys.begin()->first);
+    m_synth.allNotesOff();
+    m_sounding.clear();
+    m_output->stop();
+    m_outputStarted = false;
+    QWidget::hideEvent(event);
+}
+
+} // namespace cordavo

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "sound/ToneSynth.h"
+#include "sound/WavFile.h"
+#include "tuning/TuningExport.h"
+#include "ui/UserDialogs.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace cordavo {
+
+class SoundOutput;
+class TFormTemperamento;
+
+// A ready-made sound: one chord, or chords one after another.
+struct ListenSound {
+    QString name;
+    std::vector<std::vector<int>> steps; // MIDI keys sounding together, step by step
+    double stepSeconds = 0;              // 0: one chord, as long as the chosen length
+};
+
+// The triads, fifths and thirds on the twelve roots, a scale and a cadence
+// I–IV–V–I in the key given by its tonic (0 = C).
+std::vector<ListenSound> readyMadeSounds(int tonic);
+
+// Lets the organist hear the main window's temperament at the document's
+// pitches, followed live, beside a temperament of the library.
+class ListenWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    ListenWindow(TFormTemperamento &mainWindow, UserDialogs &dialogs, QWidget *parent = nullptr);
+    ~ListenWindow() override;
+
+    void showInFront();
+    // Reads the main window afresh and retunes the sounding notes.
+    void refresh();
+
+    // The lowest and highest keys of the clickable keyboard.
+    static constexpr int kLowestKey = 48;
+    static constexpr int kHighestKey = 72;
+    // Sounds a key until it is released; a key already held is not doubled.
+    void pressKey(int key);
+    void releaseKey(int key);
+    // Plays the chosen ready-made sound: for the chosen length, or until
+    // stopSound() when held.
+    void playSound(bool held = false);
+    void stopSound();
+    // Switches between the main window's temperament and the comparison.
+    void switchTemperament();
+    bool comparing() const { return m_comparing; }
+    // The pitch a key sounds at now.
+    double keyHz(int key) const;
+    // The frequencies of the notes sounding now, in the order they started.
+    std::vector<double> soundingFrequencies() const;
+    // The WAV file of the chosen sound, voice and length, in the temperament
+    // heard now.
+    QByteArray soundBytes(WavSamples format) const;
+    // "Save Sound…".
+    void saveSound();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    struct Sounding {
+        int id;
+        int key;
+        double hz;
+    };
+    int noteOn(int key);
+    void noteOff(int id);
+    void retune();
+    void readComparison();
+    void playStep();
+    std::vector<double> stepHz(const std::vector<int> &keys) const;
+    double chosenSeconds() const;
+    void rebuildSoundList();
+
+    TFormTemperamento &m_main;
+    UserDialogs &m_dialogs;
+    ToneSynth m_synth;
+    std::unique_ptr<SoundOutput> m_output;
+    bool m_outputAvailable = false;
+    bool m_outputStarted = false;
+
+    QComboBox *m_soundList;
+    QComboBox *m_tonicBox;
+    QDoubleSpinBox *m_seconds;
+    QPushButton *m_playButton;
+    QPushButton *m_holdButton;
+    QComboBox *m_compareBox;
+    QPushButton *m_switchButton;
+    QLabel *m_temperamentLabel;
+    QComboBox *m_voiceBox;
+    QSlider *m_volume;
+    QLabel *m_noOutputLabel;
+    std::vector<QPushButton *> m_keyButtons;
+
+    double m_oldA = 440;
+    double m_newA = 440;
+    KeyPitches m_mainPitches{};
+    KeyPitches m_comparePitches{};
+    bool m_comparing = false;
+
+    std::vector<Sounding> m_sounding;
+    std::map<int, int> m_heldKeys; // key -> note id
+    std::vector<int> m_soundIds;   // the ready-made sound's notes
+    std::vector<ListenSound> m_sounds;
+    int m_playingSound = -1;
+    size_t m_step = 0;
+    bool m_held = false;
+    QTimer m_stepTimer;
+    FileQuestion m_soundDialog;
+};
+
+} // namespace cordavo

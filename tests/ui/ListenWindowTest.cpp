@@ -1,0 +1,171 @@
+#include "ui/ListenWindow.h"
+#include "../cli/CliProcess.h"
+#include "WindowTest.h"
+
+#include "sound/ToneSynth.h"
+#include "ui/SoundOutput.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+
+#include <gtest/gtest.h>
+
+using namespace cordavo;
+
+namespace {
+
+// Cents with two decimals, as the note fields hold them.
+constexpr NoteCents kMeantone = {15.64, -7.4, 8.2, 31.28, 1.95, 13.69, -1.85, 17.6, -11.73, 0, 23.08, -1.12};
+
+class ListenWindowTest : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        const auto fields = noteFields(*main);
+        for (int i = 0; i < 12; ++i)
+            fields[i]->setValue(kMeantone[i]);
+        mainControl<QComboBox>("ComboBoxTemperamentInput")->setEditText(QStringLiteral("415"));
+        mainControl<QComboBox>("ComboBoxTemperamentOut")->setEditText(QStringLiteral("442"));
+        trigger("Ascolta");
+        listen = &windows->listenWindow();
+    }
+    template <typename T> T *listenControl(const char *name) const { return control<T>(*listen, name); }
+    void choose(const char *box, const QString &text) const
+    {
+        QComboBox *combo = listenControl<QComboBox>(box);
+        const int index = combo->findText(text);
+        ASSERT_GE(index, 0) << text.toStdString();
+        combo->setCurrentIndex(index);
+    }
+    QByteArray cliRender(const QStringList &source, const QStringList &notes, bool asFloat) const
+    {
+        QStringList arguments = {QStringLiteral("render"),
+                                 QStringLiteral("--old-a"),
+                                 QStringLiteral("415"),
+                                 QStringLiteral("--new-a"),
+                                 QStringLiteral("442"),
+                                 QStringLiteral("--voice"),
+                                 QStringLiteral("flute"),
+                                 QStringLiteral("--seconds"),
+                                 QStringLiteral("1.5"),
+                                 QStringLiteral("--out"),
+                                 dir.filePath(QStringLiteral("cli.wav"))};
+        if (asFloat)
+            arguments << QStringLiteral("--float");
+        const CliRun run = runCordavoCli(arguments + source + notes);
+        EXPECT_EQ(run.status, 0) << run.errText();
+        QFile file(dir.filePath(QStringLiteral("cli.wav")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    ListenWindow *listen = nullptr;
+};
+
+} // namespace
+
+TEST_P(ListenWindowTest, OpensFromTheMenuAndSaysWhenThereIsNoSoundOutput)
+{
+    EXPECT_TRUE(listen->isVisible());
+    ToneSynth silence;
+    if (SoundOutput(silence).available())
+        GTEST_SKIP() << "a sound device is present";
+    EXPECT_FALSE(listenControl<QLabel>("noOutputLabel")->isHidden());
+    EXPECT_EQ(listenControl<QLabel>("noOutputLabel")->text(),
+              QStringLiteral("No sound output was found; Save Sound… still works"));
+    for (const char *name : {"playButton", "holdButton", "key48", "key60", "key72"})
+        EXPECT_FALSE(listenControl<QPushButton>(name)->isEnabled()) << name;
+    EXPECT_TRUE(listenControl<QPushButton>("saveSoundButton")->isEnabled());
+}
+
+TEST_P(ListenWindowTest, ListsTheReadyMadeSounds)
+{
+    const QComboBox *list = listenControl<QComboBox>("soundList");
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names << list->itemText(i);
+    EXPECT_EQ(names.size(), 50);
+    EXPECT_EQ(names.filter(QStringLiteral(" major triad")).size(), 12);
+    EXPECT_EQ(names.filter(QStringLiteral(" minor triad")).size(), 12);
+    EXPECT_EQ(names.filter(QStringLiteral("Fifth ")).size(), 12);
+    EXPECT_EQ(names.filter(QStringLiteral("Major third ")).size(), 12);
+    EXPECT_TRUE(names.contains(QStringLiteral("Scale of C major")));
+    EXPECT_TRUE(names.contains(QStringLiteral("Cadence I–IV–V–I in C major")));
+
+    const std::vector<ListenSound> inD = readyMadeSounds(2);
+    EXPECT_EQ(inD[2].steps, (std::vector<std::vector<int>>{{62, 66, 69}}));      // D major
+    EXPECT_EQ(inD[12 + 4].steps, (std::vector<std::vector<int>>{{64, 67, 71}})); // E minor
+    EXPECT_EQ(inD[24 + 11].steps, (std::vector<std::vector<int>>{{71, 78}}));    // B-F#
+    EXPECT_EQ(inD[36 + 3].steps, (std::vector<std::vector<int>>{{63, 67}}));     // D#-G
+    EXPECT_EQ(inD[48].steps.size(), 8u);
+    EXPECT_EQ(inD[48].steps.front(), std::vector<int>{62});
+    EXPECT_EQ(inD[48].steps.back(), std::vector<int>{74});
+    EXPECT_EQ(inD[49].steps, (std::vector<std::vector<int>>{{62, 66, 69}, {62, 67, 71}, {61, 64, 69}, {62, 66, 69}}));
+}
+
+TEST_P(ListenWindowTest, SavesWhatTheCommandLineRenders)
+{
+    choose("soundList", QStringLiteral("E minor triad"));
+    choose("voiceBox", QStringLiteral("flute"));
+    listenControl<QDoubleSpinBox>("secondsBox")->setValue(1.5);
+    listenControl<QSlider>("volumeSlider")->setValue(30); // what is heard, not what is saved
+    QStringList cents;
+    for (long double c : kMeantone)
+        cents << QString::number(static_cast<double>(c));
+    const QStringList mainSource = {QStringLiteral("--cents"), cents.join(QLatin1Char(','))};
+    const QStringList comparisonSource = {QStringLiteral("--library"), QStringLiteral("Werckmeister III")};
+    const QStringList notes = {QStringLiteral("E4"), QStringLiteral("G4"), QStringLiteral("B4")};
+
+    for (bool compared : {false, true}) {
+        if (compared) {
+            choose("compareBox", QStringLiteral("Werckmeister III"));
+            listenControl<QPushButton>("switchButton")->click();
+        }
+        for (int type : {0, 1}) {
+            const QString path = dir.filePath(QStringLiteral("sound%1%2.wav").arg(compared).arg(type));
+            dialogs.fileAnswers = {path};
+            dialogs.typeAnswers = {type};
+            listenControl<QPushButton>("saveSoundButton")->click();
+            EXPECT_EQ(dialogs.lastQuestion.kind, QStringLiteral("sound"));
+            QFile saved(path);
+            ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+            EXPECT_EQ(saved.readAll(), cliRender(compared ? comparisonSource : mainSource, notes, type == 1))
+                << "compared " << compared << ", type " << type;
+        }
+    }
+}
+
+TEST_P(ListenWindowTest, SwitchingRetunesTheSoundingNotes)
+{
+    const KeyPitches own = keyPitches(415, 442, main->noteCents());
+    const KeyPitches equal = keyPitches(415, 442, NoteCents{});
+    auto at = [](const KeyPitches &pitches, std::vector<int> keys) {
+        std::vector<double> hz;
+        for (int key : keys)
+            hz.push_back(static_cast<double>(pitches[static_cast<size_t>(key)]));
+        return hz;
+    };
+    listen->pressKey(60);
+    listen->pressKey(64);
+    EXPECT_EQ(listen->soundingFrequencies(), at(own, {60, 64}));
+    listenControl<QPushButton>("switchButton")->click();
+    EXPECT_EQ(listen->soundingFrequencies(), at(equal, {60, 64}));
+    EXPECT_NE(at(equal, {64}), at(own, {64}));
+    QTest::keyClick(listen, Qt::Key_Space);
+    EXPECT_EQ(listen->soundingFrequencies(), at(own, {60, 64}));
+
+    // The main window's fields are followed live.
+    noteFields(*main)[4]->setValue(-13.69);
+    const KeyPitches changed = keyPitches(415, 442, main->noteCents());
+    EXPECT_NE(at(changed, {64}), at(own, {64}));
+    EXPECT_EQ(listen->soundingFrequencies(), at(changed, {60, 64}));
+    listen->releaseKey(60);
+    EXPECT_EQ(listen->soundingFrequencies(), at(changed, {64}));
+}
+
+CORDAVO_BOTH_SETTINGS(ListenWindowTest);
