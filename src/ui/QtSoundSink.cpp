@@ -18,9 +18,10 @@ namespace cordavo {
 
 namespace {
 
-// How much sound the device holds ahead of what is heard: short enough that
-// a key sounds at once, long enough that a busy moment does not break it.
-constexpr int kBufferMilliseconds = 40;
+// How much sound the device holds ahead of what is heard. With Qt's
+// PulseAudio output a buffer of 40 ms let only a few hundred samples of a
+// two-second chord through; 100 ms delivers the whole of it.
+constexpr int kBufferMilliseconds = 100;
 
 // Renders the synthesizer into whatever the device asks for.
 class SynthSource : public QIODevice
