@@ -38,7 +38,11 @@ SoundSink *SoundOutput::sink() const
             const auto create = reinterpret_cast<CreateSoundSink>(module.resolve(kCreateSoundSink));
             if (create) {
                 ToneSynth *synth = &m_synth;
-                m_sink.reset(create([synth](float *out, int frames) { synth->render(out, frames); }));
+                std::atomic<qint64> *counted = &m_samplesRendered;
+                m_sink.reset(create([synth, counted](float *out, int frames) {
+                    synth->render(out, frames);
+                    *counted += frames;
+                }));
                 break;
             }
         }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include <atomic>
 #include <memory>
 
 namespace cordavo {
@@ -29,6 +30,9 @@ public:
     bool start();
     void stop();
     bool playing() const;
+    // How many samples the device has taken so far: the moment it grows after
+    // a key press is when the note's first sample is handed to the device.
+    qint64 samplesRendered() const { return m_samplesRendered.load(); }
 
 private:
     SoundSink *sink() const;
@@ -36,6 +40,7 @@ private:
     ToneSynth &m_synth;
     mutable bool m_loaded = false;
     mutable std::unique_ptr<SoundSink> m_sink;
+    mutable std::atomic<qint64> m_samplesRendered = 0;
 };
 
 } // namespace cordavo
