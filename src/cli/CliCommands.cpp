@@ -656,13 +656,12 @@ CliResult runExport(const QHash<QString, QString> &options, const QStringList &p
     if (toStandardOutput) {
         result.output = exported.files.first().bytes;
     } else {
-        // Every target checked before the first is written, so that a
-        // keyboard mapping that cannot be written leaves no lone scale.
+        // The files are saved together (none replaces its old file unless
+        // all were written); only a scale and mapping that would be one file
+        // need refusing here.
         QStringList targets;
         for (const TuningFile &file : exported.files) {
             const QString shown = quoted(QDir::toNativeSeparators(file.path));
-            if (QFileInfo(file.path).isDir())
-                return refused({QStringLiteral("Cannot save %1: it is a folder").arg(shown)});
             if (targets.contains(QFileInfo(file.path).absoluteFilePath()))
                 return refused({QStringLiteral("Cannot save %1: the scale and its keyboard mapping would be the "
                                                "same file")
