@@ -271,15 +271,6 @@ std::optional<CliResult> pitchRefusal(const Pitches &pitches)
     return std::nullopt;
 }
 
-// Values as the main window's note fields hold them: at two decimals.
-NoteCents asNoteFields(const NoteCents &cents)
-{
-    NoteCents held{};
-    for (int i = 0; i < 12; ++i)
-        held[i] = fieldValue(cents[i], kTwoDecimalsPattern);
-    return held;
-}
-
 // The library entry a typed name stands for, or the refusal that lists the
 // candidates.
 struct EntryLookup {

@@ -79,14 +79,27 @@ ToneSynth::ToneSynth(Voice voice, int sampleRate)
 {
 }
 
+void ToneSynth::setVoice(Voice voice)
+{
+    const std::lock_guard lock(m_mutex);
+    m_voice = voice;
+}
+
 void ToneSynth::setVolume(double volume)
 {
+    const std::lock_guard lock(m_mutex);
     m_volume = std::clamp(volume, 0.0, 1.0);
 }
 
-void ToneSynth::makeWave(Note &note) const
+int ToneSynth::soundingNotes() const
 {
-    const std::vector<double> amplitudes = harmonics(m_voice);
+    const std::lock_guard lock(m_mutex);
+    return static_cast<int>(m_notes.size());
+}
+
+void ToneSynth::makeWave(Note &note, Voice voice) const
+{
+    const std::vector<double> amplitudes = harmonics(voice);
     double total = 0;
     for (double a : amplitudes)
         total += a;
@@ -108,14 +121,26 @@ void ToneSynth::makeWave(Note &note) const
 int ToneSynth::noteOn(double hz)
 {
     Note note;
-    note.id = m_nextId++;
     note.hz = hz;
-    makeWave(note);
+    Voice voice;
+    {
+        const std::lock_guard lock(m_mutex);
+        voice = m_voice;
+        note.id = m_nextId++;
+    }
+    makeWave(note, voice);
+    const std::lock_guard lock(m_mutex);
     m_notes.push_back(std::move(note));
     return m_notes.back().id;
 }
 
 void ToneSynth::noteOff(int id)
+{
+    const std::lock_guard lock(m_mutex);
+    release(id);
+}
+
+void ToneSynth::release(int id)
 {
     for (Note &note : m_notes) {
         if (note.id == id && !note.releasing) {
@@ -129,12 +154,14 @@ void ToneSynth::noteOff(int id)
 
 void ToneSynth::allNotesOff()
 {
+    const std::lock_guard lock(m_mutex);
     for (Note &note : m_notes)
-        noteOff(note.id);
+        release(note.id);
 }
 
 void ToneSynth::setFrequency(int id, double hz)
 {
+    const std::lock_guard lock(m_mutex);
     for (Note &note : m_notes) {
         if (note.id == id)
             note.hz = hz;
@@ -143,6 +170,7 @@ void ToneSynth::setFrequency(int id, double hz)
 
 void ToneSynth::render(float *out, int frames)
 {
+    const std::lock_guard lock(m_mutex);
     std::fill(out, out + frames, 0.0F);
     for (Note &note : m_notes) {
         const double step = note.hz / m_sampleRate;

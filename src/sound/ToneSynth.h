@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -27,13 +28,14 @@ inline constexpr double kRampSeconds = 0.010;
 inline constexpr int kMostNotes = 6;
 
 // A synthesizer that plays notes as they are switched on and off: the same
-// code renders a chord into a file and feeds a sound device.
+// code renders a chord into a file and feeds a sound device. Notes may be
+// switched on and off in one thread while another renders.
 class ToneSynth
 {
 public:
     explicit ToneSynth(Voice voice = Voice::Principal, int sampleRate = kSampleRate);
 
-    void setVoice(Voice voice) { m_voice = voice; }
+    void setVoice(Voice voice);
     // 0 to 1.
     void setVolume(double volume);
 
@@ -45,8 +47,8 @@ public:
     // Moves a sounding note to another pitch without a break in its wave:
     // the phase runs on, so the switch makes no click.
     void setFrequency(int id, double hz);
-    bool sounding() const { return !m_notes.empty(); }
-    int soundingNotes() const { return static_cast<int>(m_notes.size()); }
+    bool sounding() const { return soundingNotes() > 0; }
+    int soundingNotes() const;
 
     // Adds the next 'frames' samples (mono) to nothing: out is overwritten.
     void render(float *out, int frames);
@@ -61,8 +63,13 @@ private:
         bool releasing = false;
     };
 
-    void makeWave(Note &note) const;
+    void makeWave(Note &note, Voice voice) const;
+    void release(int id);
 
+    // Guards every member below, for render() runs in the sound device's
+    // thread. A wave is made before the lock is taken, so that switching a
+    // note on never holds up the device.
+    mutable std::mutex m_mutex;
     Voice m_voice;
     int m_sampleRate;
     double m_volume = 1;

@@ -1,5 +1,7 @@
 #include "tuning/PitchTable.h"
 
+#include "numbers/NumEditText.h"
+
 #include <cmath>
 
 namespace cordavo {
@@ -93,6 +95,14 @@ NoteCents exportedCents(const NoteCents &oldPositions, const NoteCents &newPosit
     for (long double &value : d)
         value -= a;
     return d;
+}
+
+NoteCents asNoteFields(const NoteCents &cents)
+{
+    NoteCents held{};
+    for (int i = 0; i < 12; ++i)
+        held[i] = fieldValue(cents[i], kTwoDecimalsPattern);
+    return held;
 }
 
 std::array<long double, kMidiNoteCount> pitchTable(double oldA, double newA, const NoteCents &cents)

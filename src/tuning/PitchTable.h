@@ -71,6 +71,9 @@ private:
 // What a setter hands the main window: new minus old for each note, shifted
 // so that A's difference is 0.
 NoteCents exportedCents(const NoteCents &oldPositions, const NoteCents &newPositions);
+// The values as the main window's note fields would hold them: at two
+// decimals.
+NoteCents asNoteFields(const NoteCents &cents);
 
 // PitchHz of every MIDI note 0 to 132, reached by the walk above.
 std::array<long double, kMidiNoteCount> pitchTable(double oldA, double newA, const NoteCents &cents);

@@ -69,8 +69,18 @@ AnalysisWindow &CordavoWindows::analysisWindow()
 ListenWindow &CordavoWindows::listenWindow()
 {
     if (!m_listenWindow)
-        m_listenWindow = std::make_unique<ListenWindow>(*m_formTemperamento, m_dialogs);
+        m_listenWindow = std::make_unique<ListenWindow>(*m_formTemperamento, *this, m_dialogs);
     return *m_listenWindow;
+}
+
+std::vector<const SetterWindow *> CordavoWindows::madeSetters() const
+{
+    std::vector<const SetterWindow *> made;
+    for (const SetterWindow *setter :
+         std::initializer_list<const SetterWindow *>{m_formCents.get(), m_formScale.get(), m_formCicloQuinte.get()})
+        if (setter)
+            made.push_back(setter);
+    return made;
 }
 
 } // namespace cordavo

@@ -3,11 +3,13 @@
 #include "numbers/Separators.h"
 
 #include <memory>
+#include <vector>
 
 namespace cordavo {
 
 class AnalysisWindow;
 class ListenWindow;
+class SetterWindow;
 class TAboutBox;
 class TFormCents;
 class TFormCicloQuinte;
@@ -41,6 +43,9 @@ public:
     TAboutBox &AboutBox();
     AnalysisWindow &analysisWindow();
     ListenWindow &listenWindow();
+    // The setter windows made so far, cents, intervals and fifths: asking
+    // makes none.
+    std::vector<const SetterWindow *> madeSetters() const;
 
 private:
     // What the windows made later are handed.

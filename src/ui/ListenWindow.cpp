@@ -3,8 +3,10 @@
 #include "numbers/NumEditText.h"
 #include "tuning/BuiltInLibrary.h"
 #include "tuning/PitchTable.h"
+#include "ui/CordavoWindows.h"
 #include "ui/FileCommands.h"
 #include "ui/KeyboardOrder.h"
+#include "ui/SetterWindow.h"
 #include "ui/SoundOutput.h"
 #include "ui/UTemperamento.h"
 
@@ -16,10 +18,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 namespace cordavo {
 
@@ -48,14 +52,24 @@ QString keyName(int key)
     return noteName(key % 12) + QString::number(key / 12 - 1);
 }
 
-// A note field's value, as the main window would hold a library entry.
-NoteCents asNoteFields(const NoteCents &cents)
+// The comparison list, read afresh from the setters each time it opens.
+class ComparisonBox : public QComboBox
 {
-    NoteCents held{};
-    for (int i = 0; i < 12; ++i)
-        held[i] = fieldValue(cents[i], kTwoDecimalsPattern);
-    return held;
-}
+public:
+    using QComboBox::QComboBox;
+    std::function<void()> aboutToOpen;
+
+    void showPopup() override
+    {
+        if (aboutToOpen)
+            aboutToOpen();
+        QComboBox::showPopup();
+    }
+};
+
+// Item data of a library entry in the comparison list; a setter side's entry
+// holds its index.
+constexpr int kLibraryEntry = -1;
 
 } // namespace
 
@@ -82,8 +96,9 @@ std::vector<ListenSound> readyMadeSounds(int tonic)
     return sounds;
 }
 
-ListenWindow::ListenWindow(TFormTemperamento &mainWindow, UserDialogs &dialogs, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_main(mainWindow), m_dialogs(dialogs),
+ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &windows, UserDialogs &dialogs,
+                           QWidget *parent)
+    : QWidget(parent, Qt::Window), m_main(mainWindow), m_windows(windows), m_dialogs(dialogs),
       m_output(std::make_unique<SoundOutput>(m_synth))
 {
     setObjectName(QStringLiteral("listenWindow"));
@@ -141,18 +156,24 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, UserDialogs &dialogs, 
     rebuildSoundList();
 
     // The comparison.
-    m_compareBox = new QComboBox(this);
+    auto *compareBox = new ComparisonBox(this);
+    m_compareBox = compareBox;
     m_compareBox->setObjectName(QStringLiteral("compareBox"));
     const auto &library = builtInLibrary();
     if (library.ok()) {
         for (const LibraryEntry &entry : library.value().entries)
-            m_compareBox->addItem(entry.name);
+            m_compareBox->addItem(entry.name, kLibraryEntry);
     }
     const int equal = m_compareBox->findText(QStringLiteral("Equal temperament"));
     if (equal >= 0)
         m_compareBox->setCurrentIndex(equal);
     else
-        m_compareBox->insertItem(0, QStringLiteral("Equal temperament"));
+        m_compareBox->insertItem(0, QStringLiteral("Equal temperament"), kLibraryEntry);
+    compareBox->aboutToOpen = [this] {
+        readSetterSides();
+        readComparison();
+        retune();
+    };
     auto *compareLabel = new QLabel(QStringLiteral("&Compare with:"), this);
     nameByLabel(compareLabel, m_compareBox);
     m_switchButton = new QPushButton(QStringLiteral("S&witch Temperament (Space)"), this);
@@ -259,15 +280,47 @@ void ListenWindow::refresh()
         m_newA = *newA;
     }
     m_mainPitches = keyPitches(m_oldA, m_newA, m_main.noteCents());
+    readSetterSides();
     readComparison();
     retune();
+}
+
+void ListenWindow::readSetterSides()
+{
+    std::vector<SetterSideTemperament> sides;
+    for (const SetterWindow *setter : m_windows.madeSetters()) {
+        for (SetterSide which : {SetterSide::Input, SetterSide::Out}) {
+            const std::optional<NoteCents> deviations = setter->sideDeviations(which);
+            if (!deviations)
+                continue;
+            QString name = setter->setterName() + (which == SetterSide::Input ? QStringLiteral(", old temperament")
+                                                                              : QStringLiteral(", new temperament"));
+            if (const QString typed = setter->sideName(which).trimmed(); !typed.isEmpty())
+                name += QStringLiteral(": ") + typed;
+            sides.push_back({name, *deviations});
+        }
+    }
+    // The entry chosen stays chosen while it is there; one gone leaves equal
+    // temperament chosen.
+    const QString chosen = m_compareBox->currentText();
+    const QSignalBlocker blocker(m_compareBox);
+    for (size_t i = 0; i < m_setterSides.size(); ++i)
+        m_compareBox->removeItem(0);
+    for (size_t i = 0; i < sides.size(); ++i)
+        m_compareBox->insertItem(static_cast<int>(i), sides[i].name, static_cast<int>(i));
+    m_setterSides = std::move(sides);
+    const int index = m_compareBox->findText(chosen);
+    m_compareBox->setCurrentIndex(index >= 0 ? index : m_compareBox->findText(QStringLiteral("Equal temperament")));
 }
 
 void ListenWindow::readComparison()
 {
     NoteCents deviations{};
+    const int setterSide = m_compareBox->currentData().toInt();
     const auto &library = builtInLibrary();
-    if (library.ok()) {
+    if (setterSide >= 0 && setterSide < static_cast<int>(m_setterSides.size())) {
+        deviations = m_setterSides[static_cast<size_t>(setterSide)].deviations;
+    } else if (library.ok()) {
         for (const LibraryEntry &entry : library.value().entries)
             if (entry.name == m_compareBox->currentText())
                 deviations = entry.deviations;

@@ -21,6 +21,7 @@ class QSlider;
 
 namespace cordavo {
 
+class CordavoWindows;
 class SoundOutput;
 class TFormTemperamento;
 
@@ -36,12 +37,14 @@ struct ListenSound {
 std::vector<ListenSound> readyMadeSounds(int tonic);
 
 // Lets the organist hear the main window's temperament at the document's
-// pitches, followed live, beside a temperament of the library.
+// pitches, followed live, beside a temperament of the library or a side of a
+// setter that holds one.
 class ListenWindow : public QWidget
 {
     Q_OBJECT
 public:
-    ListenWindow(TFormTemperamento &mainWindow, UserDialogs &dialogs, QWidget *parent = nullptr);
+    ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &windows, UserDialogs &dialogs,
+                 QWidget *parent = nullptr);
     ~ListenWindow() override;
 
     void showInFront();
@@ -86,12 +89,15 @@ private:
     void noteOff(int id);
     void retune();
     void readComparison();
+    // Lists the setter sides that hold a temperament now, ahead of the library.
+    void readSetterSides();
     void playStep();
     std::vector<double> stepHz(const std::vector<int> &keys) const;
     double chosenSeconds() const;
     void rebuildSoundList();
 
     TFormTemperamento &m_main;
+    CordavoWindows &m_windows;
     UserDialogs &m_dialogs;
     ToneSynth m_synth;
     std::unique_ptr<SoundOutput> m_output;
@@ -115,6 +121,11 @@ private:
     double m_newA = 440;
     KeyPitches m_mainPitches{};
     KeyPitches m_comparePitches{};
+    struct SetterSideTemperament {
+        QString name;
+        NoteCents deviations;
+    };
+    std::vector<SetterSideTemperament> m_setterSides; // the first entries of the comparison list
     bool m_comparing = false;
 
     std::vector<Sounding> m_sounding;

@@ -102,6 +102,35 @@ void SetterWindow::calculateSide(SetterSide which, const std::function<void(int 
     s.calculated = true;
 }
 
+std::optional<NoteCents> SetterWindow::sideDeviations(SetterSide which) const
+{
+    if (!calculated(which))
+        return std::nullopt;
+    const QStringList lines = side(which).list->lines();
+    NoteCents positions{};
+    for (int i = 0; i < 12; ++i) {
+        const std::optional<long double> value =
+            i < lines.size() ? readRegional(lines[i], m_separators.decimal) : std::nullopt;
+        if (!value)
+            return std::nullopt;
+        positions[i] = *value;
+    }
+    return exportedCents(equalPositions(), positions);
+}
+
+QString SetterWindow::sideName(SetterSide which) const
+{
+    return side(which).name ? side(which).name->text() : QString();
+}
+
+NoteCents SetterWindow::equalPositions()
+{
+    NoteCents positions{};
+    for (int i = 0; i < 12; ++i)
+        positions[i] = 100.0L * i;
+    return positions;
+}
+
 std::optional<NoteCents> SetterWindow::listedPositions(SetterSide which)
 {
     const QStringList lines = side(which).list->lines();

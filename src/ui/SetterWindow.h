@@ -64,6 +64,16 @@ public:
     // Whether the side's list holds twelve calculated or preset values.
     bool calculated(SetterSide which) const { return m_sides[which].calculated; }
 
+    // "Cents setter", "Intervals setter" or "Fifths setter".
+    virtual QString setterName() const = 0;
+    // The side's temperament as the main window would hold it (deviations
+    // from equal temperament, A at 0), while the side holds one: nothing
+    // before the side's list is calculated or preset, or when a line of it
+    // does not read.
+    virtual std::optional<NoteCents> sideDeviations(SetterSide which) const;
+    // The name typed on the side; empty on a setter without one.
+    QString sideName(SetterSide which) const;
+
     // "Export": new minus old, to the main window.
     virtual void ButtonEsportaClick() = 0;
     void CheckBoxEquabileInputClick() { equalSide(SetterSide::Input); }
@@ -160,6 +170,8 @@ protected:
         connect(b, &QPushButton::clicked, static_cast<W *>(this), which == SetterSide::Input ? inputClick : outClick);
         return b;
     }
+    // Equal temperament's positions above C: 0, 100, ... 1100.
+    static NoteCents equalPositions();
     // A note as the names of its controls write it: "Cd" for C sharp.
     static QString noteNamePart(int note);
     // A note's field: "NumEdit_Cd1" on the left, "NumEditOut_Cd1" on the right;

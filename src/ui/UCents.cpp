@@ -240,6 +240,16 @@ void TFormCents::showEqual(SetterSide which)
         m_fields[which][i]->setValue(100 * i);
 }
 
+std::optional<NoteCents> TFormCents::sideDeviations(SetterSide which) const
+{
+    const NoteCents table = positions(which);
+    for (int i = 0; i < 12; ++i) {
+        if (table[i] < (i == 0 ? 0 : table[i - 1] + 0.01L) || table[i] >= 1200)
+            return std::nullopt;
+    }
+    return exportedCents(equalPositions(), table);
+}
+
 void TFormCents::ButtonEsportaClick()
 {
     exportToMainWindow(positions(SetterSide::Input), positions(SetterSide::Out));

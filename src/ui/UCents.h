@@ -23,6 +23,10 @@ public:
 
     // In the order of the controls, top to bottom.
     void ButtonEsportaClick() override;
+    QString setterName() const override { return QStringLiteral("Cents setter"); }
+    // The table as it stands, the cents setter having nothing to calculate,
+    // once it holds a scale: positions rising from C within the octave.
+    std::optional<NoteCents> sideDeviations(SetterSide which) const override;
     void ButtonCaricaInputClick() { loadSide(SetterSide::Input); }
     void ButtonCaricaOutClick() { loadSide(SetterSide::Out); }
     void ButtonSalvaInputClick() { saveSide(SetterSide::Input); }

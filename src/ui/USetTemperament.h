@@ -22,6 +22,7 @@ public:
 
     // In the order of the controls, top to bottom.
     void ButtonEsportaClick() override { exportLists(); }
+    QString setterName() const override { return QStringLiteral("Fifths setter"); }
     void ButtonCalcolaCentsInputClick() { calculate(SetterSide::Input); }
     void ButtonCalcolaCentsOutClick() { calculate(SetterSide::Out); }
     void ButtonEsportaCentsInputClick() { exportCentsSide(SetterSide::Input); }

@@ -3,7 +3,10 @@
 #include "WindowTest.h"
 
 #include "sound/ToneSynth.h"
+#include "tuning/TemperamentLibrary.h"
 #include "ui/SoundOutput.h"
+#include "ui/UCents.h"
+#include "ui/USetTemperament.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -13,6 +16,8 @@
 #include <QSlider>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace cordavo;
 
@@ -166,6 +171,67 @@ TEST_P(ListenWindowTest, SwitchingRetunesTheSoundingNotes)
     EXPECT_EQ(listen->soundingFrequencies(), at(changed, {60, 64}));
     listen->releaseKey(60);
     EXPECT_EQ(listen->soundingFrequencies(), at(changed, {64}));
+}
+
+// A setter side that holds a temperament is offered for comparison, named by
+// its setter, its side and its name; one not yet calculated, or a table of
+// zeros, is not.
+TEST_P(ListenWindowTest, ComparesWithASetterSideThatHoldsATemperament)
+{
+    TFormCents &cents = windows->FormCents();
+    cents.setPositions(SetterSide::Out, positionsFromDeviations(kMeantone));
+    cents.setSideName(SetterSide::Out, QStringLiteral("Meantone"));
+    windows->FormCicloQuinte(); // made, but nothing calculated
+    listen->refresh();
+    const QComboBox *box = listenControl<QComboBox>("compareBox");
+    EXPECT_EQ(box->itemText(0), QStringLiteral("Cents setter, new temperament: Meantone"));
+    EXPECT_EQ(box->findText(QStringLiteral("Cents setter, old"), Qt::MatchStartsWith), -1);
+    EXPECT_EQ(box->findText(QStringLiteral("Fifths setter"), Qt::MatchStartsWith), -1);
+    EXPECT_EQ(box->currentText(), QStringLiteral("Equal temperament"));
+
+    noteFields(*main)[4]->setValue(0); // the main window no longer holds meantone's E
+    choose("compareBox", QStringLiteral("Cents setter, new temperament: Meantone"));
+    listen->switchTemperament();
+    listen->pressKey(64);
+    EXPECT_EQ(listen->soundingFrequencies(),
+              std::vector<double>{static_cast<double>(keyPitches(415, 442, asNoteFields(kMeantone))[64])});
+
+    // Still chosen after the list is read again, with the left side now
+    // equal temperament ahead of it.
+    cents.setPositions(SetterSide::Input, positionsFromDeviations(NoteCents{}));
+    listen->refresh();
+    EXPECT_EQ(box->currentText(), QStringLiteral("Cents setter, new temperament: Meantone"));
+    choose("compareBox", QStringLiteral("Cents setter, old temperament"));
+    EXPECT_EQ(listen->soundingFrequencies(),
+              std::vector<double>{static_cast<double>(keyPitches(415, 442, NoteCents{})[64])});
+}
+
+// A ready-made sound plays for the chosen length, or while held; a cadence
+// moves on chord by chord.
+TEST_P(ListenWindowTest, SoundsForTheChosenLengthOrWhileHeld)
+{
+    choose("soundList", QStringLiteral("C major triad"));
+    listenControl<QDoubleSpinBox>("secondsBox")->setValue(0.5);
+    listen->playSound(false);
+    EXPECT_EQ(listen->soundingFrequencies().size(), 3u);
+    QTest::qWait(800);
+    EXPECT_TRUE(listen->soundingFrequencies().empty());
+
+    listen->playSound(true);
+    QTest::qWait(800);
+    EXPECT_EQ(listen->soundingFrequencies().size(), 3u);
+    listen->stopSound();
+    EXPECT_TRUE(listen->soundingFrequencies().empty());
+
+    choose("soundList", QStringLiteral("Cadence I–IV–V–I in C major"));
+    listen->playSound(false);
+    const std::vector<double> first = listen->soundingFrequencies();
+    const double f4 = listen->keyHz(65);
+    EXPECT_EQ(std::count(first.begin(), first.end(), f4), 0);
+    QTest::qWait(1300);
+    const std::vector<double> second = listen->soundingFrequencies();
+    EXPECT_EQ(std::count(second.begin(), second.end(), f4), 1);
+    listen->stopSound();
 }
 
 CORDAVO_BOTH_SETTINGS(ListenWindowTest);
