@@ -6,13 +6,13 @@
 #include "ui/CordavoWindows.h"
 #include "ui/FileCommands.h"
 #include "ui/KeyboardOrder.h"
+#include "ui/PianoKeyboard.h"
 #include "ui/SetterWindow.h"
 #include "ui/SoundOutput.h"
 #include "ui/UTemperamento.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <set>
 
 namespace cordavo {
 
@@ -39,17 +40,6 @@ int keyOfLetter(int qtKey)
         if (kLetters[i] == qtKey)
             return 60 + i;
     return -1;
-}
-
-bool blackKey(int key)
-{
-    const int pc = key % 12;
-    return pc == 1 || pc == 3 || pc == 6 || pc == 8 || pc == 10;
-}
-
-QString keyName(int key)
-{
-    return noteName(key % 12) + QString::number(key / 12 - 1);
 }
 
 // The comparison list, read afresh from the setters each time it opens.
@@ -107,24 +97,12 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     m_synth.setVolume(0.7);
 
     // The keyboard, C3 to C5: a note sounds while its key is held down.
-    auto *keyboard = new QFrame(this);
-    keyboard->setObjectName(QStringLiteral("keyboard"));
-    keyboard->setFocusPolicy(Qt::StrongFocus);
-    keyboard->setAccessibleName(QStringLiteral("Keyboard: A W S E D F T G Y H U J K play C4 to C5"));
-    auto *keys = new QHBoxLayout(keyboard);
-    keys->setSpacing(1);
-    for (int key = kLowestKey; key <= kHighestKey; ++key) {
-        auto *button = new QPushButton(keyName(key), keyboard);
-        button->setObjectName(QStringLiteral("key%1").arg(key));
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setFixedSize(34, blackKey(key) ? 70 : 100);
-        if (blackKey(key))
-            button->setStyleSheet(QStringLiteral("background: #222; color: white;"));
-        connect(button, &QPushButton::pressed, this, [this, key] { pressKey(key); });
-        connect(button, &QPushButton::released, this, [this, key] { releaseKey(key); });
-        keys->addWidget(button, 0, blackKey(key) ? Qt::AlignTop : Qt::AlignBottom);
-        m_keyButtons.push_back(button);
-    }
+    m_keyboard = new PianoKeyboard(kLowestKey, kHighestKey, this);
+    m_keyboard->setObjectName(QStringLiteral("keyboard"));
+    m_keyboard->setAccessibleName(QStringLiteral("Keyboard: A W S E D F T G Y H U J K play C4 to C5"));
+    connect(m_keyboard, &PianoKeyboard::keyPressed, this, &ListenWindow::pressKey);
+    connect(m_keyboard, &PianoKeyboard::keyReleased, this, &ListenWindow::releaseKey);
+    auto *keyboard = m_keyboard;
 
     // The ready-made sounds.
     m_soundList = new QComboBox(this);
@@ -349,13 +327,23 @@ int ListenWindow::noteOn(int key)
     const double hz = keyHz(key);
     const int id = m_synth.noteOn(hz);
     m_sounding.push_back({id, key, hz});
+    lightKeys();
     return id;
+}
+
+void ListenWindow::lightKeys()
+{
+    std::set<int> keys;
+    for (const Sounding &note : m_sounding)
+        keys.insert(note.key);
+    m_keyboard->setSounding(keys);
 }
 
 void ListenWindow::noteOff(int id)
 {
     m_synth.noteOff(id);
     std::erase_if(m_sounding, [id](const Sounding &note) { return note.id == id; });
+    lightKeys();
 }
 
 void ListenWindow::retune()
@@ -510,6 +498,7 @@ void ListenWindow::hideEvent(QHideEvent *event)
         releaseKey(m_heldKeys.begin()->first);
     m_synth.allNotesOff();
     m_sounding.clear();
+    lightKeys();
     m_output->stop();
     m_outputStarted = false;
     QWidget::hideEvent(event);

@@ -22,6 +22,7 @@ class QSlider;
 namespace cordavo {
 
 class CordavoWindows;
+class PianoKeyboard;
 class SoundOutput;
 class TFormTemperamento;
 
@@ -87,6 +88,8 @@ private:
     };
     int noteOn(int key);
     void noteOff(int id);
+    // Lights the keys of the notes sounding now.
+    void lightKeys();
     void retune();
     void readComparison();
     // Lists the setter sides that hold a temperament now, ahead of the library.
@@ -115,7 +118,7 @@ private:
     QComboBox *m_voiceBox;
     QSlider *m_volume;
     QLabel *m_noOutputLabel;
-    std::vector<QPushButton *> m_keyButtons;
+    PianoKeyboard *m_keyboard;
 
     double m_oldA = 440;
     double m_newA = 440;

@@ -4,6 +4,7 @@
 
 #include "sound/ToneSynth.h"
 #include "tuning/TemperamentLibrary.h"
+#include "ui/PianoKeyboard.h"
 #include "ui/SoundOutput.h"
 #include "ui/UCents.h"
 #include "ui/USetTemperament.h"
@@ -12,12 +13,14 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 using namespace cordavo;
 
@@ -83,8 +86,8 @@ TEST_P(ListenWindowTest, OpensFromTheMenuAndSaysWhenThereIsNoSoundOutput)
     EXPECT_FALSE(listenControl<QLabel>("noOutputLabel")->isHidden());
     EXPECT_EQ(listenControl<QLabel>("noOutputLabel")->text(),
               QStringLiteral("No sound output was found; Save Sound… still works"));
-    for (const char *name : {"playButton", "holdButton", "key48", "key60", "key72"})
-        EXPECT_FALSE(listenControl<QPushButton>(name)->isEnabled()) << name;
+    for (const char *name : {"playButton", "holdButton", "keyboard"})
+        EXPECT_FALSE(listenControl<QWidget>(name)->isEnabled()) << name;
     EXPECT_TRUE(listenControl<QPushButton>("saveSoundButton")->isEnabled());
 }
 
@@ -171,6 +174,33 @@ TEST_P(ListenWindowTest, SwitchingRetunesTheSoundingNotes)
     EXPECT_EQ(listen->soundingFrequencies(), at(changed, {60, 64}));
     listen->releaseKey(60);
     EXPECT_EQ(listen->soundingFrequencies(), at(changed, {64}));
+}
+
+// A key sounds while the mouse holds it; dragging glides from key to key,
+// black keys over white ones; every key sounding is lit, however started.
+TEST_P(ListenWindowTest, TheKeyboardPlaysWhatTheMouseHolds)
+{
+    auto *keyboard = listenControl<PianoKeyboard>("keyboard");
+    keyboard->setEnabled(true); // as with a sound output
+    auto hzOf = [this](std::vector<int> keys) {
+        std::vector<double> hz;
+        for (int key : keys)
+            hz.push_back(listen->keyHz(key));
+        return hz;
+    };
+    // The lower left corner of C#3 is still C#3, not C3 below it.
+    const QRect cSharp = keyboard->keyRect(49);
+    QTest::mousePress(keyboard, Qt::LeftButton, {}, cSharp.bottomLeft() + QPoint(1, -1));
+    EXPECT_EQ(listen->soundingFrequencies(), hzOf({49}));
+    QMouseEvent drag(QEvent::MouseMove, keyboard->keyRect(72).center(), keyboard->mapToGlobal(QPoint()), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(keyboard, &drag);
+    EXPECT_EQ(listen->soundingFrequencies(), hzOf({72}));
+    listen->pressKey(60);
+    EXPECT_EQ(keyboard->sounding(), (std::set<int>{60, 72}));
+    QTest::mouseRelease(keyboard, Qt::LeftButton, {}, keyboard->keyRect(72).center());
+    EXPECT_EQ(listen->soundingFrequencies(), hzOf({60}));
+    EXPECT_EQ(keyboard->sounding(), std::set<int>{60});
 }
 
 // A setter side that holds a temperament is offered for comparison, named by
