@@ -1,6 +1,5 @@
 #include "ui/ListenWindow.h"
 
-#include "numbers/NumEditText.h"
 #include "tuning/BuiltInLibrary.h"
 #include "tuning/PitchTable.h"
 #include "ui/CordavoWindows.h"
@@ -102,7 +101,6 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     m_keyboard->setAccessibleName(QStringLiteral("Keyboard: A W S E D F T G Y H U J K play C4 to C5"));
     connect(m_keyboard, &PianoKeyboard::keyPressed, this, &ListenWindow::pressKey);
     connect(m_keyboard, &PianoKeyboard::keyReleased, this, &ListenWindow::releaseKey);
-    auto *keyboard = m_keyboard;
 
     // The ready-made sounds.
     m_soundList = new QComboBox(this);
@@ -210,13 +208,13 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     grid->addWidget(m_volume, 8, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_noOutputLabel);
-    layout->addWidget(keyboard);
+    layout->addWidget(m_keyboard);
     layout->addLayout(grid);
     layout->addWidget(saveButton);
-    setKeyboardOrder({keyboard, m_soundList, m_tonicBox, m_seconds, m_playButton, m_holdButton, m_compareBox,
+    setKeyboardOrder({m_keyboard, m_soundList, m_tonicBox, m_seconds, m_playButton, m_holdButton, m_compareBox,
                       m_switchButton, m_voiceBox, m_volume, saveButton});
 
-    for (QWidget *playing : std::initializer_list<QWidget *>{keyboard, m_playButton, m_holdButton, m_volume})
+    for (QWidget *playing : std::initializer_list<QWidget *>{m_keyboard, m_playButton, m_holdButton, m_volume})
         playing->setEnabled(m_outputAvailable);
 
     m_soundDialog.kind = QStringLiteral("sound");
