@@ -39,14 +39,13 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     ToneSynth synth;
     SoundOutput output(synth);
-    if (!output.available()) {
-        std::printf("{\"first_ms\": null, \"median_ms\": null, \"largest_ms\": null}\n");
-        return 0;
-    }
+    // The window asks whether there is an output when it is made, not at the
+    // first key press.
+    const bool available = output.available();
     QElapsedTimer first;
     first.start();
     const int firstNote = synth.noteOn(261.63);
-    if (!output.start()) {
+    if (!available || !output.start()) {
         std::printf("{\"first_ms\": null, \"median_ms\": null, \"largest_ms\": null}\n");
         return 0;
     }

@@ -76,22 +76,23 @@ std::optional<QString> RememberedPlaces::askFile(FileQuestion &question,
     return path;
 }
 
-bool RememberedPlaces::choosePrinter(QWidget *parent, QPrinter &printer)
+bool RememberedPlaces::askPage(QPrinter &printer, const std::function<bool()> &ask)
 {
     restorePageLayout(printer);
-    if (!m_dialogs.choosePrinter(parent, printer))
+    if (!ask())
         return false;
     rememberPageLayout(printer.pageLayout());
     return true;
 }
 
+bool RememberedPlaces::choosePrinter(QWidget *parent, QPrinter &printer)
+{
+    return askPage(printer, [&] { return m_dialogs.choosePrinter(parent, printer); });
+}
+
 bool RememberedPlaces::pageSetup(QWidget *parent, QPrinter &printer)
 {
-    restorePageLayout(printer);
-    if (!m_dialogs.pageSetup(parent, printer))
-        return false;
-    rememberPageLayout(printer.pageLayout());
-    return true;
+    return askPage(printer, [&] { return m_dialogs.pageSetup(parent, printer); });
 }
 
 int RememberedPlaces::showModal(QDialog &dialog)

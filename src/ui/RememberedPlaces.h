@@ -51,6 +51,9 @@ private:
     // Gives a printer the page setup last kept, once: later it keeps what the
     // user chooses in this run.
     void restorePageLayout(QPrinter &printer);
+    // A printer question asked with the page setup kept, which keeps the
+    // page setup the user accepts.
+    bool askPage(QPrinter &printer, const std::function<bool()> &ask);
 
     UserDialogs &m_dialogs;
     QSettings &m_settings;

@@ -1,6 +1,7 @@
 #include "ui/SetterWindow.h"
 
 #include "numbers/NumberFormat.h"
+#include "tuning/TemperamentLibrary.h"
 #include "ui/CentsList.h"
 #include "ui/CordavoWindows.h"
 #include "ui/KeyboardOrder.h"
@@ -106,16 +107,10 @@ std::optional<NoteCents> SetterWindow::sideDeviations(SetterSide which) const
 {
     if (!calculated(which))
         return std::nullopt;
-    const QStringList lines = side(which).list->lines();
-    NoteCents positions{};
-    for (int i = 0; i < 12; ++i) {
-        const std::optional<long double> value =
-            i < lines.size() ? readRegional(lines[i], m_separators.decimal) : std::nullopt;
-        if (!value)
-            return std::nullopt;
-        positions[i] = *value;
-    }
-    return exportedCents(equalPositions(), positions);
+    const Result<NoteCents> positions = readList(which);
+    if (!positions.ok())
+        return std::nullopt;
+    return deviationsFromPositions(positions.value());
 }
 
 QString SetterWindow::sideName(SetterSide which) const
@@ -123,31 +118,29 @@ QString SetterWindow::sideName(SetterSide which) const
     return side(which).name ? side(which).name->text() : QString();
 }
 
-NoteCents SetterWindow::equalPositions()
+Result<NoteCents> SetterWindow::readList(SetterSide which) const
 {
+    const QStringList lines = side(which).list->lines();
     NoteCents positions{};
-    for (int i = 0; i < 12; ++i)
-        positions[i] = 100.0L * i;
+    for (int i = 0; i < 12; ++i) {
+        if (i >= lines.size())
+            return failure(QStringLiteral("List index out of bounds (%1)").arg(i));
+        const std::optional<long double> value = readRegional(lines[i], m_separators.decimal);
+        if (!value)
+            return failure(notANumberMessage(lines[i]));
+        positions[i] = *value;
+    }
     return positions;
 }
 
 std::optional<NoteCents> SetterWindow::listedPositions(SetterSide which)
 {
-    const QStringList lines = side(which).list->lines();
-    NoteCents positions{};
-    for (int i = 0; i < 12; ++i) {
-        if (i >= lines.size()) {
-            m_dialogs.error(this, QStringLiteral("List index out of bounds (%1)").arg(i));
-            return std::nullopt;
-        }
-        const std::optional<long double> value = readRegional(lines[i], m_separators.decimal);
-        if (!value) {
-            m_dialogs.error(this, notANumberMessage(lines[i]));
-            return std::nullopt;
-        }
-        positions[i] = *value;
+    Result<NoteCents> positions = readList(which);
+    if (!positions.ok()) {
+        m_dialogs.error(this, positions.error());
+        return std::nullopt;
     }
-    return positions;
+    return std::move(positions).value();
 }
 
 void SetterWindow::exportLists()

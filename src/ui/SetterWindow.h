@@ -2,6 +2,7 @@
 
 #include "numbers/Separators.h"
 #include "tuning/PitchTable.h"
+#include "tuning/Result.h"
 #include "ui/FileOpening.h"
 #include "ui/UserDialogs.h"
 
@@ -170,8 +171,6 @@ protected:
         connect(b, &QPushButton::clicked, static_cast<W *>(this), which == SetterSide::Input ? inputClick : outClick);
         return b;
     }
-    // Equal temperament's positions above C: 0, 100, ... 1100.
-    static NoteCents equalPositions();
     // A note as the names of its controls write it: "Cd" for C sharp.
     static QString noteNamePart(int note);
     // A note's field: "NumEdit_Cd1" on the left, "NumEditOut_Cd1" on the right;
@@ -188,6 +187,8 @@ private:
     // The side's list read back as numbers; nothing (after a message) when
     // a line does not read.
     std::optional<NoteCents> listedPositions(SetterSide which);
+    // The same, quietly: the positions, or the message a line gives.
+    Result<NoteCents> readList(SetterSide which) const;
 
     PerSide<Side> m_sides;
     QPushButton *m_exportButton = nullptr;

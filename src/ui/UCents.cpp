@@ -247,7 +247,7 @@ std::optional<NoteCents> TFormCents::sideDeviations(SetterSide which) const
         if (table[i] < (i == 0 ? 0 : table[i - 1] + 0.01L) || table[i] >= 1200)
             return std::nullopt;
     }
-    return exportedCents(equalPositions(), table);
+    return deviationsFromPositions(table);
 }
 
 void TFormCents::ButtonEsportaClick()
