@@ -155,13 +155,22 @@ the temperaments outside every group come first, unindented.
 With NAME, prints that temperament's twelve deviations from equal
 temperament, C to B, with A at 0: one line "NOTE<TAB>CENTS" each. NAME is
 found as the library window's filter finds it, regardless of case, accents,
-word order and the usual alternative spellings (Werkmeister, Valotti); an
-exact name wins over partial matches. A name that matches several
-temperaments, or none, is refused with the candidates listed.
+word order and the usual alternative spellings (Werkmeister, Valotti), by
+the names organists use ("Neidhardt grosse Stadt", "ET", "just
+intonation"): each word given is a whole word of the name or the beginning
+of one, and numbers, Arabic or Roman, are whole numbers ("Werckmeister 5"
+is Werckmeister V, and "II" is never found in "III" or in a year). A name
+all of whose words were given wins, then one whose words all match whole,
+then one whose words begin as given. The entry that stands alone at the
+best rank is taken; otherwise the candidates are listed best first and the
+name is refused, as is one that matches none.
 
   --tsv    the whole library as a table in the columns of the built-in
            table: a header line, then name, group and the deviations of
-           C to B as shipped, tab-separated
+           C to B, tab-separated: a row's as the table gives them, a
+           constructed temperament's as its construction gives them,
+           rounded as the windows round (to two decimals, or to the row's
+           decimals where it has more)
 
 Example: cordavo-cli library werkmeister iii
 )";
@@ -278,58 +287,6 @@ struct EntryLookup {
     CliResult refusal;
 };
 
-int editDistance(QStringView a, QStringView b)
-{
-    QList<int> row(b.size() + 1);
-    for (qsizetype j = 0; j <= b.size(); ++j)
-        row[j] = static_cast<int>(j);
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        int diagonal = row[0];
-        row[0] = static_cast<int>(i);
-        for (qsizetype j = 1; j <= b.size(); ++j) {
-            const int above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
-}
-
-// The few entries nearest to a name that matched none. A word typed is near
-// a word of an entry's name when at most a third of its letters differ (by
-// edit distance); an entry scores the letters that agree in its near words,
-// so that a long word nearly right outweighs a short one exactly right.
-// Ties in library order; none when no word typed is near any.
-QStringList nearestNames(const TemperamentLibrary &library, const QString &typed)
-{
-    constexpr int kShown = 5;
-    const QStringList typedWords = foldForSearch(typed).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    struct Candidate {
-        int score = 0;
-        QString name;
-    };
-    QList<Candidate> candidates;
-    for (const LibraryEntry &entry : library.entries) {
-        const QStringList words = foldForSearch(entry.name).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        Candidate candidate{0, entry.name};
-        for (const QString &typedWord : typedWords) {
-            int nearest = static_cast<int>(typedWord.size());
-            for (const QString &word : words)
-                nearest = std::min(nearest, editDistance(typedWord, word));
-            if (nearest <= typedWord.size() / 3)
-                candidate.score += static_cast<int>(typedWord.size()) - nearest;
-        }
-        if (candidate.score > 0)
-            candidates << candidate;
-    }
-    std::stable_sort(candidates.begin(), candidates.end(),
-                     [](const Candidate &a, const Candidate &b) { return a.score > b.score; });
-    QStringList names;
-    for (qsizetype i = 0; i < std::min<qsizetype>(kShown, candidates.size()); ++i)
-        names << candidates[i].name;
-    return names;
-}
-
 QStringList indented(const QStringList &names)
 {
     QStringList lines;
@@ -338,6 +295,17 @@ QStringList indented(const QStringList &names)
     return lines;
 }
 
+QStringList namesOf(const QList<const LibraryEntry *> &entries)
+{
+    QStringList names;
+    for (const LibraryEntry *entry : entries)
+        names << entry->name;
+    return names;
+}
+
+// The entry meant is taken when it stands alone at the best rank, as the
+// library window would select it; otherwise the candidates are listed best
+// first, in the window's order.
 EntryLookup lookUpEntry(const QString &typed)
 {
     const Result<TemperamentLibrary> &library = builtInLibrary();
@@ -347,24 +315,27 @@ EntryLookup lookUpEntry(const QString &typed)
         if (entry.name.compare(typed, Qt::CaseInsensitive) == 0)
             return {&entry, {}};
     }
-    const QList<const LibraryEntry *> found = findEntries(library.value(), typed);
-    if (found.size() == 1)
-        return {found.first(), {}};
-    if (found.isEmpty()) {
+    const LibrarySearchResult found = searchLibrary(library.value(), typed);
+    if (const LibraryEntry *meant = found.meant())
+        return {meant, {}};
+    if (!found.remark.isEmpty()) {
+        return {
+            nullptr,
+            refused(QStringList{QStringLiteral("\"%1\": %2 Give the name of what you mean:").arg(typed, found.remark)} +
+                    indented(namesOf(found.entries())))};
+    }
+    if (found.ranked.isEmpty()) {
         const QString unknown = QStringLiteral("The library has no temperament named \"%1\"").arg(typed);
-        const QStringList nearest = nearestNames(library.value(), typed);
+        const QStringList nearest = namesOf(nearestEntries(library.value(), typed));
         if (nearest.isEmpty())
             return {nullptr, refused({unknown + QStringLiteral("; \"cordavo-cli library\" lists them all")})};
         return {nullptr, refused(QStringList{unknown + QStringLiteral("; the nearest are:")} + indented(nearest))};
     }
-    QStringList names;
-    for (const LibraryEntry *entry : found)
-        names << entry->name;
     return {nullptr, refused(QStringList{QStringLiteral("\"%1\" matches %2 temperaments of the library; give one "
                                                         "of them:")
                                              .arg(typed)
-                                             .arg(found.size())} +
-                             indented(names))};
+                                             .arg(found.ranked.size())} +
+                             indented(namesOf(found.entries())))};
 }
 
 CliResult runXml(const QHash<QString, QString> &options, const QStringList &positionals)
@@ -680,6 +651,17 @@ QString centsText(long double value)
     return formatGeneral(std::round(value * kScale) / kScale + 0.0L, kFullStop);
 }
 
+// A value of the table as --tsv prints it: a row's as the table gives it; a
+// constructed temperament's as the construction gives it, rounded half away
+// from zero as the windows round, to two decimals or to the row's, if more.
+QString tableText(const LibraryEntry &entry, int note)
+{
+    if (!entry.constructed())
+        return centsText(entry.tableRow[note]);
+    const long double scale = std::pow(10.0L, std::max(2, entry.rowDecimals));
+    return centsText(std::round(entry.deviations[note] * scale) / scale);
+}
+
 CliResult runLibrary(const QHash<QString, QString> &options, const QStringList &positionals)
 {
     const QString command = QStringLiteral("library");
@@ -707,8 +689,8 @@ CliResult runLibrary(const QHash<QString, QString> &options, const QStringList &
         lines << header.join(QLatin1Char('\t'));
         for (const LibraryEntry &entry : library->entries) {
             QStringList columns = {entry.name, entry.group};
-            for (long double value : entry.tableRow)
-                columns << centsText(value);
+            for (int i = 0; i < 12; ++i)
+                columns << tableText(entry, i);
             lines << columns.join(QLatin1Char('\t'));
         }
         return printed(lines);

@@ -1,14 +1,18 @@
 #include "tuning/LibrarySearch.h"
 
+#include <QRegularExpression>
 #include <QStringList>
+
+#include <algorithm>
+#include <optional>
+#include <tuple>
 
 namespace cordavo {
 
 namespace {
 
 // Spellings of the same word in common use, folded; a word spelled one way
-// is also found by the others. Numbers are written both ways too
-// (Werckmeister III, Werckmeister 4).
+// is also found by the others.
 const QList<QStringList> &alternativeSpellings()
 {
     static const QList<QStringList> spellings = {
@@ -17,40 +21,195 @@ const QList<QStringList> &alternativeSpellings()
         {QStringLiteral("neidhardt"), QStringLiteral("neidhart")},
         {QStringLiteral("kirnberger"), QStringLiteral("kirnberg")},
         {QStringLiteral("aaron"), QStringLiteral("aron")},
-        {QStringLiteral("1"), QStringLiteral("i")},
-        {QStringLiteral("2"), QStringLiteral("ii")},
-        {QStringLiteral("3"), QStringLiteral("iii")},
-        {QStringLiteral("4"), QStringLiteral("iv")},
-        {QStringLiteral("5"), QStringLiteral("v")},
-        {QStringLiteral("6"), QStringLiteral("vi")},
     };
     return spellings;
 }
 
-// The folded name and aliases, each also in every alternative spelling of
-// its words, one per line: a typed word never holds a line break, so it
-// cannot match across two of them.
-QString searchText(const LibraryEntry &entry)
+// The value of a word that is a number, Arabic ("12", "1724") or Roman in
+// the letters I, V and X ("iii", "xii"); -1 for any other word.
+int numberValue(const QString &word)
 {
-    QStringList texts;
-    texts << foldForSearch(entry.name);
-    for (const QString &alias : entry.aliases)
-        texts << foldForSearch(alias);
-    for (qsizetype t = 0, original = texts.size(); t < original; ++t) {
-        const QStringList words = texts[t].split(QLatin1Char(' '));
-        for (qsizetype w = 0; w < words.size(); ++w) {
-            for (const QStringList &spellings : alternativeSpellings()) {
-                if (!spellings.contains(words[w]))
-                    continue;
-                for (const QString &spelling : spellings) {
-                    QStringList respelled = words;
-                    respelled[w] = spelling;
-                    texts << respelled.join(QLatin1Char(' '));
-                }
-            }
+    if (word.isEmpty())
+        return -1;
+    bool digits = true;
+    for (const QChar ch : word)
+        digits = digits && ch >= u'0' && ch <= u'9';
+    if (digits) {
+        bool ok = false;
+        const int value = word.size() <= 9 ? word.toInt(&ok) : -1;
+        return ok ? value : -1;
+    }
+    static const char *const kOnes[] = {"", "i", "ii", "iii", "iv", "v", "vi", "vii", "viii", "ix"};
+    static const char *const kTens[] = {"", "x", "xx", "xxx"};
+    for (int tens = 0; tens < 4; ++tens) {
+        for (int ones = 0; ones < 10; ++ones) {
+            if (tens + ones > 0 && word == QLatin1String(kTens[tens]) + QLatin1String(kOnes[ones]))
+                return 10 * tens + ones;
         }
     }
-    return texts.join(QLatin1Char('\n'));
+    return -1;
+}
+
+struct Word {
+    QStringList spellings;
+    int number = -1;
+    bool arabic = false; // a number written in digits
+};
+
+Word wordOf(const QString &folded)
+{
+    Word word{{folded}, numberValue(folded), false};
+    word.arabic = word.number >= 0 && folded.front().isDigit();
+    for (const QStringList &spellings : alternativeSpellings()) {
+        if (spellings.contains(folded))
+            word.spellings = spellings;
+    }
+    return word;
+}
+
+QList<Word> wordsOf(QStringView text)
+{
+    QList<Word> words;
+    for (const QString &folded : foldForSearch(text).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        words << wordOf(folded);
+    return words;
+}
+
+// A name less its trailing attribution, a year or a name in parentheses:
+// "1/4 comma meantone (Aaron 1523)" without "(Aaron 1523)". What tells one
+// of two apart, as in "1/6-comma (bemols)" or "(A)", stays.
+QString withoutAttribution(const QString &name)
+{
+    static const QRegularExpression attribution(QStringLiteral("\\s*\\(([^()]*)\\)[\\s.]*$"));
+    const QRegularExpressionMatch found = attribution.match(name);
+    if (!found.hasMatch() || found.capturedStart() == 0)
+        return name;
+    const QString inside = found.captured(1).trimmed();
+    static const QRegularExpression year(QStringLiteral("\\d"));
+    const bool attributes = inside.contains(year) || (inside.size() > 1 && inside.front().isUpper());
+    return attributes ? name.left(found.capturedStart()) : name;
+}
+
+enum class WordMatch { None, Prefix, Whole };
+
+// A typed word against a word of a name: numbers only as whole numbers, and
+// a word of digits only as one.
+WordMatch matchWord(const Word &typed, const Word &name)
+{
+    if (name.number >= 0 || typed.arabic)
+        return typed.number >= 0 && typed.number == name.number ? WordMatch::Whole : WordMatch::None;
+    WordMatch best = WordMatch::None;
+    for (const QString &spelling : name.spellings) {
+        for (const QString &typedSpelling : typed.spellings) {
+            if (spelling == typedSpelling)
+                return WordMatch::Whole;
+            if (spelling.startsWith(typedSpelling))
+                best = WordMatch::Prefix;
+        }
+    }
+    return best;
+}
+
+// How one name answers the typed words; nothing when a word is not found.
+std::optional<RankedEntry> rankName(const QList<Word> &typed, const QString &name)
+{
+    const QList<Word> all = wordsOf(name);
+    const QList<Word> core = wordsOf(withoutAttribution(name));
+    RankedEntry ranked;
+    ranked.match = NameMatch::Whole;
+    for (const Word &word : typed) {
+        WordMatch best = WordMatch::None;
+        for (const Word &nameWord : all)
+            best = std::max(best, matchWord(word, nameWord));
+        if (best == WordMatch::None)
+            return std::nullopt;
+        if (best == WordMatch::Prefix)
+            ranked.match = NameMatch::Prefix;
+    }
+    for (const Word &nameWord : core) {
+        const bool typedWhole = std::any_of(typed.cbegin(), typed.cend(), [&nameWord](const Word &word) {
+            return matchWord(word, nameWord) == WordMatch::Whole;
+        });
+        if (!typedWhole)
+            ++ranked.untypedWords;
+    }
+    if (ranked.match == NameMatch::Whole && ranked.untypedWords == 0)
+        ranked.match = NameMatch::Exact;
+    return ranked;
+}
+
+auto rankKey(const RankedEntry &ranked)
+{
+    return std::make_tuple(static_cast<int>(ranked.match), ranked.untypedWords, ranked.byOtherName);
+}
+
+std::optional<RankedEntry> rankEntry(const LibraryEntry &entry, const QList<Word> &typed)
+{
+    std::optional<RankedEntry> best = rankName(typed, entry.name);
+    for (const QString &alias : entry.aliases) {
+        std::optional<RankedEntry> byAlias = rankName(typed, alias);
+        if (!byAlias)
+            continue;
+        byAlias->byOtherName = true;
+        if (!best || rankKey(*byAlias) < rankKey(*best))
+            best = byAlias;
+    }
+    if (best)
+        best->entry = &entry;
+    return best;
+}
+
+// Names organists use for temperaments the library does not hold, with
+// what it offers instead.
+struct KnownAbsence {
+    const char *typed;
+    const char *remark;
+    QStringList offered;
+};
+
+const QList<KnownAbsence> &knownAbsences()
+{
+    static const QList<KnownAbsence> absences = {
+        {"Werckmeister I",
+         "Werckmeister's first temperament is his just monochord, which the library does not hold; the nearest is "
+         "Pure Major. The library's Werckmeister III, 4, 5 and 6 are his temperaments of 1691.",
+         {QStringLiteral("Pure Major")}},
+        {"Werckmeister II",
+         "Werckmeister's second temperament is his meantone monochord, 1/4 syntonic comma meantone. The library's "
+         "Werckmeister III, 4, 5 and 6 are his temperaments of 1691.",
+         {QStringLiteral("1/4 comma meantone (Aaron 1523)")}},
+    };
+    return absences;
+}
+
+// Whether the typed words are just these words, each typed whole.
+bool typedExactly(const QList<Word> &typed, const QList<Word> &words)
+{
+    if (typed.size() != words.size())
+        return false;
+    for (const Word &word : words) {
+        if (std::none_of(typed.cbegin(), typed.cend(),
+                         [&word](const Word &t) { return matchWord(t, word) == WordMatch::Whole; }))
+            return false;
+    }
+    return true;
+}
+
+int editDistance(QStringView a, QStringView b)
+{
+    QList<int> row(b.size() + 1);
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        row[j] = static_cast<int>(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = static_cast<int>(i);
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const int above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
 }
 
 } // namespace
@@ -81,27 +240,91 @@ QString foldForSearch(QStringView text)
     return out.toCaseFolded().simplified();
 }
 
+const LibraryEntry *LibrarySearchResult::meant() const
+{
+    if (!remark.isEmpty() || ranked.isEmpty())
+        return nullptr;
+    if (ranked.size() > 1 && ranked[0].sameRank(ranked[1]))
+        return nullptr;
+    return ranked.first().entry;
+}
+
+QList<const LibraryEntry *> LibrarySearchResult::entries() const
+{
+    QList<const LibraryEntry *> out;
+    for (const RankedEntry &r : ranked)
+        out << r.entry;
+    return out;
+}
+
+LibrarySearchResult searchLibrary(const TemperamentLibrary &library, QStringView typed)
+{
+    LibrarySearchResult result;
+    const QList<Word> words = wordsOf(typed);
+    if (words.isEmpty()) {
+        for (const LibraryEntry &entry : library.entries)
+            result.ranked << RankedEntry{&entry, NameMatch::Prefix, 0, false};
+        return result;
+    }
+    for (const KnownAbsence &absence : knownAbsences()) {
+        if (!typedExactly(words, wordsOf(QString::fromUtf8(absence.typed))))
+            continue;
+        result.remark = QString::fromUtf8(absence.remark);
+        for (const QString &name : absence.offered) {
+            for (const LibraryEntry &entry : library.entries) {
+                if (entry.name == name)
+                    result.ranked << RankedEntry{&entry, NameMatch::Whole, 0, true};
+            }
+        }
+        return result;
+    }
+    for (const LibraryEntry &entry : library.entries) {
+        if (const std::optional<RankedEntry> ranked = rankEntry(entry, words))
+            result.ranked << *ranked;
+    }
+    std::stable_sort(result.ranked.begin(), result.ranked.end(),
+                     [](const RankedEntry &a, const RankedEntry &b) { return rankKey(a) < rankKey(b); });
+    return result;
+}
+
 bool libraryNameMatches(const LibraryEntry &entry, QStringView typed)
 {
-    const QStringList words = foldForSearch(typed).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (words.isEmpty())
-        return true;
-    const QString text = searchText(entry);
-    for (const QString &word : words) {
-        if (!text.contains(word))
-            return false;
-    }
-    return true;
+    const QList<Word> words = wordsOf(typed);
+    return words.isEmpty() || rankEntry(entry, words).has_value();
 }
 
 QList<const LibraryEntry *> findEntries(const TemperamentLibrary &library, QStringView typed)
 {
-    QList<const LibraryEntry *> found;
+    return searchLibrary(library, typed).entries();
+}
+
+QList<const LibraryEntry *> nearestEntries(const TemperamentLibrary &library, QStringView typed, int count)
+{
+    const QStringList typedWords = foldForSearch(typed).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    struct Candidate {
+        int score = 0;
+        const LibraryEntry *entry = nullptr;
+    };
+    QList<Candidate> candidates;
     for (const LibraryEntry &entry : library.entries) {
-        if (libraryNameMatches(entry, typed))
-            found << &entry;
+        const QStringList words = foldForSearch(entry.name).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        Candidate candidate{0, &entry};
+        for (const QString &typedWord : typedWords) {
+            int nearest = static_cast<int>(typedWord.size());
+            for (const QString &word : words)
+                nearest = std::min(nearest, editDistance(typedWord, word));
+            if (nearest <= typedWord.size() / 3)
+                candidate.score += static_cast<int>(typedWord.size()) - nearest;
+        }
+        if (candidate.score > 0)
+            candidates << candidate;
     }
-    return found;
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Candidate &a, const Candidate &b) { return a.score > b.score; });
+    QList<const LibraryEntry *> nearest;
+    for (qsizetype i = 0; i < std::min<qsizetype>(count, candidates.size()); ++i)
+        nearest << candidates[i].entry;
+    return nearest;
 }
 
 } // namespace cordavo

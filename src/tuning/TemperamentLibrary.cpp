@@ -227,7 +227,7 @@ QList<Construction> constructions()
         circle("Chaumont", "1/4 comma variants", "1/4S 1/4S 1/4S 1/4S 1/4S 1/4S 1/4S 1/4S w -1/5S -1/5S 1/4S"),
         circle("Corrette (1753)", "1/4 comma variants",
                "1/4P 1/4P 1/4P 1/4P 1/4P 1/4P 1/4P -1/12P w -1/12P -1/12P 1/4P"),
-        circle("Ferdinand Bossard (1743/44) Klosterkirche Muri", "1/4 comma variants",
+        circle("Victor Ferdinand Bossart (1743/44) Klosterkirche Muri", "1/4 comma variants",
                "1/8P 1/4P 1/4P 5/24P 5/24P 5/24P 1/6P 1/8P w 7/24P 1/24P 1/6P"),
         circle("Fisk-Vogel: Memorial Church at Stanford", "1/4 comma variants",
                "1/5P 1/5P 1/5P 1/5P 1/5P 1/4S 1/4S 1/4S w 1/4S 1/4S 1/5P"),
@@ -239,6 +239,9 @@ QList<Construction> constructions()
         circle("Stade St. Cosmae", "1/4 comma variants", "1/4S 1/4S 1/4S 1/4S 1/4S 1/4S 0 0 w w 0 0"),
         meantone("1/5-comma meantone (Verheijen)", "1/5 comma", 1.0L / 5, Gd_Eb,
                  "fifths from Eb to G# narrowed by 1/5 syntonic comma, the wolf G#-Eb"),
+        meantone("Holden (John) 1770", "1/5 comma", 1.0L / 5, Fd_Cd,
+                 "fifths from Db to F# narrowed by 1/5 syntonic comma, the wolf F#-Db; B five such fifths above C is "
+                 "15/8, a pure major third above G"),
         circle("Scheffer (1748) modified, Sweden", "1/5 comma",
                "1/5S 1/5S 1/5S 1/5S 1/5S 1/5S 1/5S 1/5S w w 1/5S 1/5S"),
         circle("Schnitger organ St. Jakobi, Hamburg", "1/5 comma", "1/5S 1/5S 1/5S 1/5S 1/5S 1/5S 0 0 -1/5S w 0 1/5S"),
@@ -246,8 +249,8 @@ QList<Construction> constructions()
                  "fifths from Eb to G# narrowed by 1/6 syntonic comma, the wolf G#-Eb"),
         meantone("1/6-comma (bemols)", "1/6 comma", 1.0L / 6, Cd_Gd,
                  "fifths from Ab to C# narrowed by 1/6 syntonic comma, the wolf C#-Ab"),
-        meantone("1/6-comma (dieses)", "1/6 comma", 1.0L / 6, Gd_Eb,
-                 "fifths from Eb to G# narrowed by 1/6 syntonic comma, the wolf G#-Eb"),
+        circle("Modified 1/6-Pythagorean-comma temperament", "1/6 comma",
+               "1/6P 1/6P 1/6P 1/6P 1/6P 1/12P 1/12P 0 0 -1/6P 0 1/6P"),
         circle("1/6-comma, wolf over 4 fifths", "1/6 comma", "1/6S 1/6S 1/6S 1/6S 1/6S 1/6S w w 1/6S w w 1/6S"),
         circle("Freytag Organ Bellingwolde 1798/2002", "1/6 comma",
                "1/6P 1/6P 1/6P 1/6P 1/6P 1/6P 0 -1/6P -1/6P 1/6P 0 1/6P"),
@@ -271,6 +274,10 @@ QList<Construction> constructions()
         ratios("Sauveur 1702", "Pythagorean", "1/1 25/24 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 9/5 15/8"),
         ratios("Pure Major", "Other just", "1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8",
                "five-limit just intonation on C: 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8"),
+        ratios("Pure Minor", "Other just", "1/1 25/24 10/9 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8",
+               "five-limit just intonation in A minor, the relative minor of Pure Major: A B C D E F G are 1/1 9/8 "
+               "6/5 4/3 3/2 8/5 9/5 above A, so D-F-A and A-C-E are pure; on C: 1/1 25/24 10/9 6/5 5/4 4/3 45/32 "
+               "3/2 8/5 5/3 16/9 15/8"),
         circle("Bach (Bradley Lehman)", "Well tempered", "1/6P 1/6P 1/6P 1/6P 0 0 0 1/12P 1/12P 1/12P -1/12P 1/6P"),
         circle("Gottfried Silbermann nr 1", "Well tempered",
                "1/12P 1/12P 7/24P 7/24P 1/12P 1/12P 5/24P 5/24P w 1/6P 5/24P 5/24P"),
@@ -309,8 +316,8 @@ QList<Construction> constructions()
         circle("Schlick: 1555", "Well tempered", "1/6P 1/6P 1/6P 1/6P 1/6P 1/8P 1/8P -3/8P -1/8P 1/8P 1/8P 1/6P"),
         circle("Schlick's (1991)", "Well tempered",
                "1/6P 1/6P 1/6P 1/6P 1/6P 1/12P 1/6P -5/12P -1/12P 1/6P 1/12P 1/6P"),
-        circle("Sorge, 1744 (A)", "Well tempered", "1/6P 1/6P 1/12P 1/12P 0 1/12P 1/12P 0 0 1/12P 1/12P 1/6P"),
-        circle("Sorge, 1744 (B)", "Well tempered", "1/6P 1/6P 1/6P 0 1/6P 1/12P 1/12P 0 0 1/12P 1/12P 0"),
+        circle("Sorge II (1744)", "Well tempered", "1/6P 1/6P 1/12P 1/12P 0 1/12P 1/12P 0 0 1/12P 1/12P 1/6P"),
+        circle("Sorge III (1744)", "Well tempered", "1/6P 1/6P 1/6P 0 1/6P 1/12P 1/12P 0 0 1/12P 1/12P 0"),
         circle("Sorge, 1758", "Well tempered", "1/6P 1/6P 1/6P 1/12P 0 1/12P 1/12P 0 1/12P 1/12P 1/12P 0"),
         circle("Vallotti", "Well tempered", "1/6P 1/6P 1/6P 1/6P 1/6P 0 0 0 0 0 0 1/6P",
                "F-C, C-G, G-D, D-A, A-E and E-B narrowed by 1/6 Pythagorean comma, the rest pure"),
@@ -346,19 +353,54 @@ QList<Construction> constructions()
                  "fifths from Eb to G# narrowed by 1/3 syntonic comma, the wolf G#-Eb"),
         meantone("2/9-comma meantone (Rossi 1666)", "Various comma", 2.0L / 9, Gd_Eb,
                  "fifths from Eb to G# narrowed by 2/9 syntonic comma, the wolf G#-Eb"),
+        circle("Sorge I (1744)", "Well tempered", "1/4P 1/4P 1/4P 1/4P 0 0 0 0 0 0 0 0"),
+        circle("Barnes (1977)", "Well tempered", "1/6P 1/6P 1/6P 1/6P 0 1/6P 0 0 0 0 0 1/6P"),
+        circle("Marpurg nr 10", "Well tempered", "1/6P 0 1/6P 0 1/6P 0 1/6P 0 1/6P 0 1/6P 0",
+               "fifths alternately narrowed by 1/6 Pythagorean comma and pure round the circle from C: C-G, D-A, "
+               "E-B, F#-C#, G#-Eb and Bb-F narrowed, the rest pure"),
     };
 }
 
 // Other names the library's entries are known by; the filter finds them.
+// Neidhardt named his circles of 1724 after the places they suit, and gave
+// equal temperament for the court.
 QList<std::pair<const char *, QStringList>> knownAliases()
 {
     return {
-        {"1/4 comma meantone (Aaron 1523)", {"quarter-comma meantone"}},
+        {"Equal temperament", {"ET", "12-TET", "12-EDO", "equal tempered", "Neidhardt Hof", "Neidhardt court"}},
+        {"1/4 comma meantone (Aaron 1523)", {"quarter-comma meantone", "Praetorius"}},
         {"1/5-comma meantone (Verheijen)", {"fifth-comma meantone"}},
-        {"1/6-comma meantone", {"sixth-comma meantone"}},
+        {"1/6-comma meantone", {"sixth-comma meantone", "1/6-comma (dieses)", "Silbermann 1/6"}},
+        {"G. Silbermann nr 2", {"Silbermann 1/6"}},
         {"1/3-comma meantone (Salinas 1577)", {"third-comma meantone"}},
-        {"Vallotti", {"Tartini-Vallotti"}},
+        {"Pythagorean", {"Pythagoras"}},
+        {"Grammateus (1518)", {"Marpurg nr 6"}},
+        {"Pure Major", {"just intonation", "just major"}},
+        {"Pure Minor", {"just minor"}},
+        {"Neidhardt I (1724)", {"Neidhardt Dorf", "Neidhardt village"}},
+        {"Neidhardt II (1724)", {"Neidhardt kleine Stadt", "Neidhardt small town"}},
+        {"Neidhardt III (1724)", {"Neidhardt große Stadt", "Neidhardt big city"}},
+        {"Marpurg nr 10", {"Neidhardt 1732"}},
+        {"Sorge II (1744)", {"Sorge, 1744 (A)"}},
+        {"Sorge III (1744)", {"Sorge, 1744 (B)"}},
+        {"Barnes (1977)", {"Barnes Bach temperament"}},
+        {"Vallotti", {"Tartini-Vallotti", "Vallotti-Young"}},
+        {"Young I", {"Young's first"}},
+        {"Young II", {"Young's second", "Vallotti-Young"}},
         {"Werckmeister 6", {"Werckmeister septenarius"}},
+    };
+}
+
+// What a user should know of a row beyond its construction.
+QList<std::pair<const char *, const char *>> knownRemarks()
+{
+    return {
+        {"Fisk-Vogel: Memorial Church at Stanford",
+         "The construction is read off the row as compiled, not taken from a source; a published table differs by "
+         "0.65 cents at C#, F# and G#."},
+        {"Koenig, Balthasar Organ Niederehe 1714",
+         "As compiled, with the wolf on B-F#; the organ's restorer puts it on G#-D#."},
+        {"Schlick: 1555", "A modern well-tempered reading of Schlick's text of 1511, not a temperament of 1555."},
     };
 }
 
@@ -437,8 +479,14 @@ Result<TemperamentLibrary> parseTemperamentLibrary(QStringView table)
     }
     for (const auto &[name, aliases] : knownAliases()) {
         for (LibraryEntry &entry : library.entries) {
-            if (entry.name == QLatin1String(name))
+            if (entry.name == QString::fromUtf8(name))
                 entry.aliases = aliases;
+        }
+    }
+    for (const auto &[name, remark] : knownRemarks()) {
+        for (LibraryEntry &entry : library.entries) {
+            if (entry.name == QString::fromUtf8(name))
+                entry.remark = QString::fromUtf8(remark);
         }
     }
     return library;

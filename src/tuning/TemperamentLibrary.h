@@ -22,6 +22,9 @@ struct LibraryEntry {
     // How the temperament is built ("" when only its table row is known).
     // A constructed entry's deviations are the construction's.
     QString construction;
+    // What else a user should know of the entry: where its row comes from
+    // or how far it may be trusted ("" when nothing).
+    QString remark;
     // The row of the compiled table, and the decimals it gives at most;
     // -1 for an entry known only by its construction.
     NoteCents tableRow{};

@@ -11,10 +11,11 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSet>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -53,27 +54,18 @@ LibraryDialog::LibraryDialog(const Result<TemperamentLibrary> &library, const Se
     m_problem->setVisible(!library.ok());
     m_filterEdit->setEnabled(library.ok());
 
+    m_remark = new QLabel(this);
+    m_remark->setObjectName(QStringLiteral("searchRemark"));
+    m_remark->setWordWrap(true);
+    m_remark->setTextFormat(Qt::PlainText);
+    m_remark->setVisible(false);
+
     m_entryTree = new QTreeWidget(this);
     m_entryTree->setObjectName(QStringLiteral("entryTree"));
     m_entryTree->setHeaderHidden(true);
     m_entryTree->setColumnCount(1);
     m_entryTree->setAccessibleName(QStringLiteral("Temperaments"));
-    QHash<QString, QTreeWidgetItem *> groupItems;
-    for (qsizetype i = 0; i < m_library.entries.size(); ++i) {
-        const LibraryEntry &entry = m_library.entries[i];
-        QTreeWidgetItem *parentItem = nullptr;
-        if (!entry.group.isEmpty()) {
-            parentItem = groupItems.value(entry.group);
-            if (!parentItem) {
-                parentItem = new QTreeWidgetItem(m_entryTree, QStringList{entry.group});
-                parentItem->setFlags(Qt::ItemIsEnabled);
-                groupItems.insert(entry.group, parentItem);
-            }
-        }
-        auto *item = parentItem ? new QTreeWidgetItem(parentItem, QStringList{entry.name})
-                                : new QTreeWidgetItem(m_entryTree, QStringList{entry.name});
-        item->setData(0, kEntryRole, static_cast<int>(i));
-    }
+    fillTree({}, true);
 
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("previewTitle"));
@@ -108,6 +100,7 @@ LibraryDialog::LibraryDialog(const Result<TemperamentLibrary> &library, const Se
     auto *left = new QVBoxLayout;
     left->addWidget(m_problem);
     left->addWidget(m_filterEdit);
+    left->addWidget(m_remark);
     left->addWidget(m_entryTree);
     auto *body = new QHBoxLayout;
     body->addLayout(left, 1);
@@ -135,7 +128,72 @@ LibraryDialog::LibraryDialog(const Result<TemperamentLibrary> &library, const Se
         if (item->data(0, kEntryRole).isValid())
             accept();
     });
+    m_filterEdit->installEventFilter(this);
+    m_entryTree->installEventFilter(this);
     showPreview();
+}
+
+void LibraryDialog::fillTree(const QList<const LibraryEntry *> &ranked, bool grouped)
+{
+    const LibraryEntry *current = selectedEntry();
+    const QSignalBlocker blocker(m_entryTree);
+    m_entryTree->clear();
+    const auto add = [this](QTreeWidgetItem *parentItem, const LibraryEntry &entry) {
+        auto *item = parentItem ? new QTreeWidgetItem(parentItem, QStringList{entry.name})
+                                : new QTreeWidgetItem(m_entryTree, QStringList{entry.name});
+        item->setData(0, kEntryRole, static_cast<int>(&entry - m_library.entries.constData()));
+        return item;
+    };
+    QTreeWidgetItem *keep = nullptr;
+    if (grouped) {
+        QHash<QString, QTreeWidgetItem *> groupItems;
+        for (const LibraryEntry &entry : m_library.entries) {
+            QTreeWidgetItem *parentItem = nullptr;
+            if (!entry.group.isEmpty()) {
+                parentItem = groupItems.value(entry.group);
+                if (!parentItem) {
+                    parentItem = new QTreeWidgetItem(m_entryTree, QStringList{entry.group});
+                    parentItem->setFlags(Qt::ItemIsEnabled);
+                    groupItems.insert(entry.group, parentItem);
+                }
+            }
+            QTreeWidgetItem *item = add(parentItem, entry);
+            if (&entry == current)
+                keep = item;
+        }
+    } else {
+        for (const LibraryEntry *entry : ranked)
+            add(nullptr, *entry);
+    }
+    if (keep) {
+        if (keep->parent())
+            keep->parent()->setExpanded(true);
+        m_entryTree->setCurrentItem(keep);
+        m_entryTree->scrollToItem(keep);
+    }
+}
+
+bool LibraryDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (watched == m_filterEdit && (key == Qt::Key_Down || key == Qt::Key_PageDown)) {
+            // Into the list, onto its first entry when none is chosen.
+            const QList<QTreeWidgetItem *> items = entryItems();
+            if (!selectedEntry() && !items.isEmpty()) {
+                if (items.first()->parent())
+                    items.first()->parent()->setExpanded(true);
+                m_entryTree->setCurrentItem(items.first());
+            }
+            m_entryTree->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        if (watched == m_entryTree && (key == Qt::Key_Return || key == Qt::Key_Enter) && selectedEntry()) {
+            accept();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QList<QTreeWidgetItem *> LibraryDialog::entryItems() const
@@ -150,6 +208,8 @@ QList<QTreeWidgetItem *> LibraryDialog::entryItems() const
 
 const LibraryEntry *LibraryDialog::chooseEntry(UserDialogs &dialogs)
 {
+    m_filterEdit->clear();
+    m_filterEdit->setFocus(Qt::OtherFocusReason);
     if (dialogs.showModal(*this) != QDialog::Accepted)
         return nullptr;
     return selectedEntry();
@@ -205,28 +265,34 @@ QString LibraryDialog::problemText() const
     return m_libraryError.isEmpty() ? QString() : m_problem->text();
 }
 
+QString LibraryDialog::searchRemark() const
+{
+    return m_remark->text();
+}
+
 void LibraryDialog::applyFilter(const QString &text)
 {
     const QString wanted = text.trimmed();
-    const QList<const LibraryEntry *> found = findEntries(m_library, wanted);
-    const QSet<const LibraryEntry *> shown(found.cbegin(), found.cend());
-    for (QTreeWidgetItem *item : entryItems())
-        item->setHidden(!shown.contains(&m_library.entries[item->data(0, kEntryRole).toInt()]));
-    for (int i = 0; i < m_entryTree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *group = m_entryTree->topLevelItem(i);
-        if (group->data(0, kEntryRole).isValid())
-            continue;
-        bool anyShown = false;
-        for (int k = 0; k < group->childCount(); ++k)
-            anyShown = anyShown || !group->child(k)->isHidden();
-        group->setHidden(!anyShown);
-        // While filtering, every match is in sight.
-        if (!wanted.isEmpty())
-            group->setExpanded(anyShown);
+    QString remark;
+    if (wanted.isEmpty()) {
+        fillTree({}, true);
+    } else {
+        const LibrarySearchResult found = searchLibrary(m_library, wanted);
+        remark = found.remark;
+        if (found.ranked.isEmpty()) {
+            const QList<const LibraryEntry *> nearest = nearestEntries(m_library, wanted);
+            fillTree(nearest, false);
+            remark = nearest.isEmpty() ? QStringLiteral("No temperament of the library has such a name.")
+                                       : QStringLiteral("No temperament of the library has such a name; the "
+                                                        "nearest are listed.");
+            m_entryTree->setCurrentItem(nullptr);
+        } else {
+            fillTree(found.entries(), false);
+            m_entryTree->setCurrentItem(m_entryTree->topLevelItem(0));
+        }
     }
-    QTreeWidgetItem *current = m_entryTree->currentItem();
-    if (current && current->isHidden())
-        m_entryTree->setCurrentItem(nullptr);
+    m_remark->setText(remark);
+    m_remark->setVisible(!remark.isEmpty());
     showPreview();
 }
 
@@ -240,6 +306,8 @@ void LibraryDialog::showPreview()
         about += (about.isEmpty() ? QString() : QStringLiteral(". ")) + QStringLiteral("Also known as ") +
                  entry->aliases.join(QStringLiteral(", "));
     }
+    if (entry && !entry->remark.isEmpty())
+        about += (about.isEmpty() ? QString() : QStringLiteral(". ")) + entry->remark;
     m_construction->setText(about);
     for (int i = 0; i < 12; ++i)
         m_values[i]->setText(entry ? formatPattern(entry->deviations[i], u"0.00", m_separators) : QString());

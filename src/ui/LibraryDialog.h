@@ -19,9 +19,14 @@ namespace cordavo {
 class UserDialogs;
 
 // Chooses a temperament of the library: its groups as a tree, a filter on
-// the names (findEntries) and a preview of the chosen entry's twelve
-// deviations. Keeps the filter and the choice between openings. A library
-// that could not be read lists nothing and shows its error instead.
+// the names and a preview of the chosen entry's twelve deviations. While a
+// filter is typed, the list holds the entries that match, best first as
+// searchLibrary() ranks them (the command line's order), with the first
+// chosen; a name that matches none lists the nearest, unchosen. Down in the
+// filter moves into the list, Enter there takes the entry chosen. Each
+// opening starts with an empty filter, the focus in it and the last choice
+// kept. A library that could not be read lists nothing and shows its error
+// instead.
 class LibraryDialog : public QDialog
 {
     Q_OBJECT
@@ -44,9 +49,16 @@ public:
     // What the window says about a library that could not be read; empty
     // when it was read.
     QString problemText() const;
+    // What the window says about the name typed (a name the library lacks,
+    // or none that matches); empty when nothing needs saying.
+    QString searchRemark() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void applyFilter(const QString &text);
+    void fillTree(const QList<const LibraryEntry *> &ranked, bool grouped);
     void showPreview();
     QList<QTreeWidgetItem *> entryItems() const;
 
@@ -57,6 +69,7 @@ private:
     QTreeWidget *m_entryTree;
     QDialogButtonBox *m_buttons;
     QLabel *m_problem;
+    QLabel *m_remark;
     QLabel *m_title;
     QLabel *m_construction;
     std::array<QLabel *, 12> m_values{};

@@ -567,10 +567,28 @@ TEST(CordavoCliLibrary, PrintsAnEntrysDeviations)
          "F\t9.7750043269, F#\t0, G\t7.8200034615, G#\t3.9100017308, A\t0, A#\t7.8200034615, B\t3.9100017308"},
         {"library equal TEMPERAMENT", "C\t0, C#\t0, D\t0, D#\t0, E\t0, F\t0, F#\t0, G\t0, G#\t0, A\t0, A#\t0, B\t0"},
     });
-    // "equal temperament" is also found in two longer names; the exact one wins.
-    const CliRun partial = runCordavoCli(words("library temperament equal"));
-    EXPECT_EQ(partial.status, 1);
-    EXPECT_TRUE(partial.err.startsWith(QStringLiteral("\"temperament equal\" matches 3 temperaments")));
+    // "equal temperament" is also found in longer names; the one all of whose words were given wins, in any
+    // order, and so does a name organists use.
+    for (const char *typed : {"library temperament equal", "library ET", "library Neidhardt Hof"}) {
+        const CliRun run = runCordavoCli(words(typed));
+        EXPECT_EQ(run.status, 0) << typed;
+        EXPECT_EQ(run.outLines().value(1), QStringLiteral("C#\t0")) << typed;
+    }
+    const CliRun city = runCordavoCli({QStringLiteral("library"), QStringLiteral("Neidhardt große Stadt")});
+    EXPECT_EQ(city.status, 0);
+    EXPECT_EQ(city.outLines().value(11), QStringLiteral("B\t1.9550008654")) << "Neidhardt III";
+    // Werckmeister's second temperament is not his third.
+    const CliRun second = runCordavoCli({QStringLiteral("library"), QStringLiteral("Werckmeister II")});
+    EXPECT_EQ(second.status, 1);
+    EXPECT_TRUE(second.out.isEmpty());
+    EXPECT_TRUE(second.err.contains(QStringLiteral("meantone monochord"))) << qPrintable(second.err);
+    EXPECT_TRUE(second.err.endsWith(QStringLiteral(":\n  1/4 comma meantone (Aaron 1523)\n")))
+        << qPrintable(second.err);
+    // Candidates are listed best first, as the window lists them.
+    const CliRun young = runCordavoCli(words("library young"));
+    EXPECT_EQ(young.status, 1);
+    EXPECT_EQ(young.errText(), "\"young\" matches 3 temperaments of the library; give one of them:\n"
+                               "  Young I\n  Young II\n  Vallotti\n");
     const CliRun unknown = runCordavoCli(words("library xyzzy"));
     EXPECT_EQ(unknown.status, 1);
     EXPECT_EQ(unknown.errText(), "The library has no temperament named \"xyzzy\"; \"cordavo-cli library\" lists "
@@ -602,6 +620,12 @@ TEST(CordavoCliLibrary, ListsByGroupAndPrintsTheTable)
     EXPECT_GT(names, 100);
     for (const QString &row : rows)
         EXPECT_EQ(row.count(QLatin1Char('\t')), 13) << qPrintable(row);
+    // A constructed row as its construction gives it, rounded as the windows round (C# 1.955000865 is 1.96,
+    // where the table has 1.95); a row without construction as shipped.
+    EXPECT_TRUE(rows.contains(QStringLiteral("Werckmeister III\tWell tempered\t11.73\t1.96\t3.91\t5.87\t1.96\t9.78\t0"
+                                             "\t7.82\t3.91\t0\t7.82\t3.91")));
+    EXPECT_TRUE(rows.contains(QStringLiteral("Barca 1786\tWell tempered\t4.56\t-3.26\t1.95\t0.65\t-1.96\t2.61\t-5.21"
+                                             "\t2.61\t-1.3\t0\t0.65\t-3.91")));
 }
 
 // xml takes a library entry in place of the temperament file.

@@ -1,5 +1,6 @@
 #include "tuning/TemperamentLibrary.h"
 #include "LibraryLookup.h"
+#include "tuning/BuiltInLibrary.h"
 #include "tuning/LibrarySearch.h"
 
 #include <gtest/gtest.h>
@@ -112,6 +113,18 @@ TEST(TemperamentLibraryTest, ConstructionsTheTableLacksAreAdded)
         {"2/9-comma meantone (Rossi 1666)",
          "Various comma",
          {0, 80.231, 194.352, 308.473, 388.703, 502.824, 583.055, 697.176, 777.407, 891.527, 1005.648, 1085.879}},
+        // C-G, G-D, D-A and A-E narrowed by 1/4 Pythagorean comma.
+        {"Sorge I (1744)",
+         "Well tempered",
+         {0, 90.225, 192.18, 294.135, 384.36, 498.045, 588.27, 696.09, 792.18, 888.27, 996.09, 1086.315}},
+        // F-C to A-E and B-F# narrowed by 1/6 Pythagorean comma.
+        {"Barnes (1977)",
+         "Well tempered",
+         {0, 94.135, 196.09, 298.045, 392.18, 501.955, 592.18, 698.045, 796.09, 894.135, 1000, 1094.135}},
+        // Every other fifth narrowed by 1/6 Pythagorean comma: whole tones of 200 cents on C.
+        {"Marpurg nr 10",
+         "Well tempered",
+         {0, 98.045, 200, 298.045, 400, 498.045, 600, 698.045, 800, 898.045, 1000, 1098.045}},
     };
     for (const Case &c : cases) {
         const LibraryEntry *entry = entryNamed(library.value(), QLatin1String(c.name));
@@ -210,15 +223,17 @@ TEST(TemperamentLibraryTest, SearchFindsTheUsualSpellingsInAnyOrder)
             out << entry->name;
         return out;
     };
-    const QStringList vallotti{QStringLiteral("Vallotti")};
+    const auto meant = [&library](QStringView typed) {
+        const LibraryEntry *entry = searchLibrary(library.value(), typed).meant();
+        return entry ? entry->name : QStringLiteral("(none alone)");
+    };
     for (const char16_t *typed : {u"Vallotti", u"vallotti", u"VALOTTI", u"Valotti", u"Vallótti", u"valot", u"Tartini",
                                   u"tartini vallotti", u"Vallotti Tartini", u"tartini-valotti", u"  vall  "})
-        EXPECT_EQ(names(typed), vallotti) << QString::fromUtf16(typed).toStdString();
+        EXPECT_EQ(meant(typed), QStringLiteral("Vallotti")) << QString::fromUtf16(typed).toStdString();
 
-    const QStringList werckmeister3{QStringLiteral("Werckmeister III")};
     for (const char16_t *typed :
          {u"Werckmeister III", u"werkmeister iii", u"III Werckmeister", u"Werkmeister 3", u"werckmeister 3"})
-        EXPECT_EQ(names(typed), werckmeister3) << QString::fromUtf16(typed).toStdString();
+        EXPECT_EQ(meant(typed), QStringLiteral("Werckmeister III")) << QString::fromUtf16(typed).toStdString();
     EXPECT_EQ(names(u"werkmeister"),
               (QStringList{QStringLiteral("Werckmeister III"), QStringLiteral("Werckmeister 4 (1691)"),
                            QStringLiteral("Werckmeister 5 (1691)"), QStringLiteral("Werckmeister 6")}));
@@ -226,17 +241,14 @@ TEST(TemperamentLibraryTest, SearchFindsTheUsualSpellingsInAnyOrder)
     EXPECT_EQ(names(u"Werckmeister IV"), QStringList{QStringLiteral("Werckmeister 4 (1691)")});
     EXPECT_EQ(names(u"septenarius"), QStringList{QStringLiteral("Werckmeister 6")});
 
-    EXPECT_EQ(names(u"Neidhart I"),
-              (QStringList{QStringLiteral("Neidhardt I (1724)"), QStringLiteral("Neidhardt II (1724)"),
-                           QStringLiteral("Neidhardt III (1724)")}))
-        << "every word is a part of a name: I is in II and III";
-    EXPECT_EQ(names(u"neidhart 1724 ii"),
-              (QStringList{QStringLiteral("Neidhardt II (1724)"), QStringLiteral("Neidhardt III (1724)")}));
-    EXPECT_EQ(names(u"Kirnberg III"), QStringList{QStringLiteral("Kirnberger III")});
-    EXPECT_EQ(names(u"kirnberger 2"), QStringList{QStringLiteral("Kirnberger II")});
+    // An organist who types "Neidhart I" means Neidhardt's first circle, not all three.
+    EXPECT_EQ(names(u"Neidhart I"), QStringList{QStringLiteral("Neidhardt I (1724)")});
+    EXPECT_EQ(names(u"neidhart 1724 ii"), QStringList{QStringLiteral("Neidhardt II (1724)")});
+    EXPECT_EQ(meant(u"Kirnberg III"), QStringLiteral("Kirnberger III"));
+    EXPECT_EQ(meant(u"kirnberger 2"), QStringLiteral("Kirnberger II"));
     EXPECT_EQ(names(u"kellners"), QStringList{QStringLiteral("Kellner's Bach tuning")});
     EXPECT_EQ(names(u"kellner's bach"), QStringList{QStringLiteral("Kellner's Bach tuning")});
-    EXPECT_EQ(names(u"Aron"), QStringList{QStringLiteral("1/4 comma meantone (Aaron 1523)")});
+    EXPECT_EQ(meant(u"Aron"), QStringLiteral("1/4 comma meantone (Aaron 1523)"));
     EXPECT_EQ(names(u"vallotti werckmeister"), QStringList()) << "every word must match";
     EXPECT_EQ(names(u"").size(), library->entries.size()) << "nothing typed finds everything";
     EXPECT_EQ(names(u" - "), names(u""));
@@ -246,6 +258,174 @@ TEST(TemperamentLibraryTest, SearchFindsTheUsualSpellingsInAnyOrder)
     EXPECT_TRUE(entry->aliases.contains(QStringLiteral("Tartini-Vallotti")));
     EXPECT_TRUE(libraryNameMatches(*entry, u"tartini"));
     EXPECT_FALSE(libraryNameMatches(*entry, u"kirnberger"));
+}
+
+namespace {
+
+QStringList rankedNames(const LibrarySearchResult &found)
+{
+    QStringList names;
+    for (const RankedEntry &ranked : found.ranked)
+        names << ranked.entry->name;
+    return names;
+}
+
+} // namespace
+
+// The names organists and tuners use, typed into the shipped library: the
+// entry listed first, and whether it stands alone at its rank (the command
+// line takes it) or comes first among candidates.
+TEST(LibrarySearchTest, OrganistsNamesFindTheirEntries)
+{
+    const Result<TemperamentLibrary> &library = builtInLibrary();
+    ASSERT_TRUE(library.ok()) << library.error().toStdString();
+    struct Case {
+        const char16_t *typed;
+        const char *first;
+        bool alone;
+    };
+    const Case cases[] = {
+        {u"Werckmeister V", "Werckmeister 5 (1691)", true},
+        {u"Werckmeister 5", "Werckmeister 5 (1691)", true},
+        {u"Werckmeister 3", "Werckmeister III", true},
+        {u"Werckmeister 6", "Werckmeister 6", true},
+        {u"Neidhardt I", "Neidhardt I (1724)", true},
+        {u"Neidhardt 1", "Neidhardt I (1724)", true},
+        {u"Neidhardt 2", "Neidhardt II (1724)", true},
+        {u"Neidhardt II", "Neidhardt II (1724)", true},
+        {u"fifth comma", "1/5-comma meantone (Verheijen)", true},
+        {u"1/5 comma", "1/5-comma meantone (Verheijen)", true},
+        {u"equal", "Equal temperament", true},
+        {u"ET", "Equal temperament", true},
+        {u"12-TET", "Equal temperament", true},
+        {u"12-EDO", "Equal temperament", true},
+        {u"equal tempered", "Equal temperament", true},
+        {u"Marpurg 1", "Marpurg nr 1", true},
+        {u"Marpurg I", "Marpurg nr 1", true},
+        {u"Niederehe", "Koenig, Balthasar Organ Niederehe 1714", true},
+        {u"Bossart", "Victor Ferdinand Bossart (1743/44) Klosterkirche Muri", true},
+        {u"Neidhardt Dorf", "Neidhardt I (1724)", true},
+        {u"village", "Neidhardt I (1724)", true},
+        {u"kleine Stadt", "Neidhardt II (1724)", true},
+        {u"small town", "Neidhardt II (1724)", true},
+        {u"Neidhardt große Stadt", "Neidhardt III (1724)", true},
+        {u"grosse Stadt", "Neidhardt III (1724)", true},
+        {u"big city", "Neidhardt III (1724)", true},
+        {u"Neidhardt Hof", "Equal temperament", true},
+        {u"court", "Equal temperament", true},
+        {u"just intonation", "Pure Major", true},
+        {u"just", "Pure Major", false},
+        {u"Pythagoras", "Pythagorean", true},
+        {u"Praetorius", "1/4 comma meantone (Aaron 1523)", true},
+        {u"Vallotti-Young", "Vallotti", false},
+        {u"Vallotti Young", "Vallotti", false},
+        {u"Young 1", "Young I", true},
+        {u"Young's first", "Young I", true},
+        {u"Young 2", "Young II", true},
+        {u"Sorge II", "Sorge II (1744)", true},
+        {u"Sorge III", "Sorge III (1744)", true},
+        {u"Sorge I", "Sorge I (1744)", true},
+        {u"Marpurg 6", "Grammateus (1518)", true},
+        {u"Silbermann 1/6", "1/6-comma meantone", false},
+        {u"1/4 comma meantone", "1/4 comma meantone (Aaron 1523)", true},
+        {u"1/4-comma meantone", "1/4 comma meantone (Aaron 1523)", true},
+        {u"meantone 1/4", "1/4 comma meantone (Aaron 1523)", true},
+        {u"Werck III", "Werckmeister III", true},
+        {u"Barnes", "Barnes (1977)", true},
+        {u"Marpurg 10", "Marpurg nr 10", true},
+        {u"Werckmeister", "Werckmeister III", false},
+    };
+    for (const Case &c : cases) {
+        const QString typed = QString::fromUtf16(c.typed);
+        const LibrarySearchResult found = searchLibrary(library.value(), typed);
+        ASSERT_FALSE(found.ranked.isEmpty()) << typed.toStdString();
+        EXPECT_EQ(found.ranked.first().entry->name, QString::fromUtf8(c.first)) << typed.toStdString();
+        EXPECT_EQ(found.meant() != nullptr, c.alone) << typed.toStdString();
+    }
+    // The names that offer a few.
+    EXPECT_EQ(rankedNames(searchLibrary(library.value(), u"Vallotti Young")),
+              (QStringList{QStringLiteral("Vallotti"), QStringLiteral("Young II")}));
+    EXPECT_EQ(rankedNames(searchLibrary(library.value(), u"Silbermann 1/6")),
+              (QStringList{QStringLiteral("1/6-comma meantone"), QStringLiteral("G. Silbermann nr 2")}));
+    EXPECT_EQ(rankedNames(searchLibrary(library.value(), u"just")).mid(0, 2),
+              (QStringList{QStringLiteral("Pure Major"), QStringLiteral("Pure Minor")}));
+    const QStringList equal = rankedNames(searchLibrary(library.value(), u"equal"));
+    EXPECT_EQ(equal.first(), QStringLiteral("Equal temperament"));
+    EXPECT_TRUE(equal.contains(QStringLiteral("1/4-comma equal beating fifths")));
+}
+
+// Words match whole words of a name or their beginnings, never inside one;
+// numbers only whole.
+TEST(LibrarySearchTest, WordsAreNotFoundInsideOtherWords)
+{
+    const Result<TemperamentLibrary> &library = builtInLibrary();
+    ASSERT_TRUE(library.ok());
+    struct Case {
+        const char16_t *typed;
+        const char *notFound;
+    };
+    const Case cases[] = {
+        {u"Werckmeister II", "Werckmeister III"},
+        {u"Neidhardt 2", "Neidhardt III (1724)"},
+        {u"Werckmeister V", "Werckmeister 4 (1691)"},
+        {u"Werckmeister v", "Werckmeister 6"},
+        {u"Neidhardt 4", "Neidhardt I (1724)"},
+        {u"et", "Corrette (1753)"},
+        {u"172", "Neidhardt I (1724)"},
+        {u"Marpurg 1", "Marpurg nr 11"},
+        {u"1 comma", "1/4 comma meantone (Aaron 1523)"},
+    };
+    for (const Case &c : cases) {
+        const QStringList found = rankedNames(searchLibrary(library.value(), c.typed));
+        EXPECT_FALSE(found.contains(QString::fromUtf8(c.notFound))) << QString::fromUtf16(c.typed).toStdString();
+    }
+    // A whole word outranks a beginning: "fifth" is found in "fifths" only after the entry named by it.
+    const LibrarySearchResult fifth = searchLibrary(library.value(), u"fifth");
+    ASSERT_GE(fifth.ranked.size(), 2);
+    EXPECT_EQ(fifth.ranked.first().entry->name, QStringLiteral("1/5-comma meantone (Verheijen)"));
+    EXPECT_EQ(fifth.ranked.last().match, NameMatch::Prefix);
+    // The exact name outranks the longer one that holds all its words.
+    const LibrarySearchResult quarter = searchLibrary(library.value(), u"1/4 comma meantone");
+    EXPECT_EQ(quarter.ranked.first().match, NameMatch::Exact);
+    EXPECT_EQ(quarter.ranked.at(1).entry->name, QStringLiteral("1/4-comma meantone approximation"));
+}
+
+// Werckmeister's first two temperaments are not his 1691 ones: the search
+// offers what the library has and says why, and takes nothing by itself.
+TEST(LibrarySearchTest, WerckmeistersFirstTwoAreExplained)
+{
+    const Result<TemperamentLibrary> &library = builtInLibrary();
+    const struct {
+        const char16_t *typed;
+        const char *offered;
+        const char *said;
+    } cases[] = {
+        {u"Werckmeister II", "1/4 comma meantone (Aaron 1523)", "meantone monochord"},
+        {u"werkmeister 2", "1/4 comma meantone (Aaron 1523)", "meantone monochord"},
+        {u"Werckmeister I", "Pure Major", "just monochord"},
+    };
+    for (const auto &c : cases) {
+        const LibrarySearchResult found = searchLibrary(library.value(), c.typed);
+        EXPECT_EQ(rankedNames(found), QStringList{QString::fromUtf8(c.offered)});
+        EXPECT_TRUE(found.remark.contains(QLatin1String(c.said))) << found.remark.toStdString();
+        EXPECT_EQ(found.meant(), nullptr);
+    }
+}
+
+TEST(LibrarySearchTest, TheNearestNamesForAMisspelling)
+{
+    const Result<TemperamentLibrary> &library = builtInLibrary();
+    const auto nearest = [&library](QStringView typed) {
+        QStringList names;
+        for (const LibraryEntry *entry : nearestEntries(library.value(), typed))
+            names << entry->name;
+        return names;
+    };
+    EXPECT_EQ(nearest(u"valoti"), QStringList{QStringLiteral("Vallotti")});
+    EXPECT_EQ(nearest(u"Bossard"),
+              QStringList{QStringLiteral("Victor Ferdinand Bossart (1743/44) Klosterkirche Muri")});
+    EXPECT_EQ(nearest(u"xyzzy"), QStringList());
+    EXPECT_LE(nearest(u"meantone").size(), 5);
 }
 
 TEST(TemperamentLibraryTest, PositionsAndDeviationsConvertBothWays)

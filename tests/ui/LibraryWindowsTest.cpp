@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -58,8 +59,10 @@ TEST(BuiltInLibraryTest, OffersEveryRowOfTheTable)
     QStringList constructedOnly;
     for (qsizetype i = names.size(); i < library->entries.size(); ++i)
         constructedOnly << library->entries[i].name;
-    EXPECT_EQ(constructedOnly, (QStringList{"Kirnberger I", "Kirnberger II", "Young I", "Young II",
-                                            "1/3-comma meantone (Salinas 1577)", "2/9-comma meantone (Rossi 1666)"}));
+    EXPECT_EQ(constructedOnly,
+              (QStringList{"Kirnberger I", "Kirnberger II", "Young I", "Young II", "1/3-comma meantone (Salinas 1577)",
+                           "2/9-comma meantone (Rossi 1666)", "Sorge I (1744)", "Barnes (1977)", "Marpurg nr 10"}));
+    EXPECT_FALSE(names.contains(QStringLiteral("1/6-comma (dieses)"))) << "the twin of 1/6-comma meantone";
     EXPECT_FALSE(names.contains(QStringLiteral("Valotti"))) << "the usual spelling is shown";
     EXPECT_TRUE(names.contains(QStringLiteral("Vallotti")));
     EXPECT_EQ(groupsOf(library.value()),
@@ -102,7 +105,10 @@ TEST(BuiltInLibraryTest, ConstructionsAgreeWithTheirRows)
                                   "Young I",
                                   "Young II",
                                   "1/3-comma meantone (Salinas 1577)",
-                                  "2/9-comma meantone (Rossi 1666)"};
+                                  "2/9-comma meantone (Rossi 1666)",
+                                  "Holden (John) 1770",
+                                  "Pure Minor",
+                                  "Modified 1/6-Pythagorean-comma temperament"};
     const Result<TemperamentLibrary> &library = builtInLibrary();
     for (const QString &name : required) {
         const LibraryEntry *entry = entryNamed(library.value(), name);
@@ -132,8 +138,16 @@ TEST(BuiltInLibraryTest, ConstructionsAgreeWithTheirRows)
         int note;
         long double value;
     } slips[] = {
-        {"Werckmeister 6", 2, 2.98L},       {"Norden", 11, -5.474L},           {"Bach (Bradley Lehman)", 4, -2.0L},
-        {"Bach (Bradley Lehman)", 5, 7.8L}, {"1/6-comma (bemols)", 8, 11.41L},
+        {"Werckmeister 6", 2, 2.98L},
+        {"Norden", 11, -5.474L},
+        {"Bach (Bradley Lehman)", 4, -2.0L},
+        {"Bach (Bradley Lehman)", 5, 7.8L},
+        {"1/6-comma (bemols)", 8, 11.41L},
+        // B five fifths of 1/5-comma meantone above C (15/8), not 14.86.
+        {"Holden (John) 1770", 11, -4.69L},
+        // D 10/9 and E 5/4 above C, where the whole-cent row had 0 for both.
+        {"Pure Minor", 2, -1.96L},
+        {"Pure Minor", 4, 1.96L},
     };
     for (const auto &slip : slips) {
         const LibraryEntry *entry = entryNamed(library.value(), QLatin1String(slip.name));
@@ -175,7 +189,7 @@ TEST_P(LibraryWindowsTest, TheCommandEndsTheFunctionsMenu)
               QStringLiteral("Temperament Library\u2026"));
 }
 
-TEST_P(LibraryWindowsTest, TheFilterNarrowsByAnyPartOfTheName)
+TEST_P(LibraryWindowsTest, TheFilterListsTheMatchesBestFirst)
 {
     LibraryDialog &dialog = main->libraryDialog();
     auto *filter = control<QLineEdit>(dialog, "filterEdit");
@@ -186,24 +200,80 @@ TEST_P(LibraryWindowsTest, TheFilterNarrowsByAnyPartOfTheName)
     const Case cases[] = {
         {"werckmeister", {"Werckmeister III", "Werckmeister 4 (1691)", "Werckmeister 5 (1691)", "Werckmeister 6"}},
         {"  1691 ", {"Werckmeister 4 (1691)", "Werckmeister 5 (1691)"}},
-        {"MARPURG NR 1", {"Marpurg nr 1", "Marpurg nr 11", "Marpurg nr 12"}},
-        {"young", {"Young I", "Young II"}},
-        {"Vallotti", {"Vallotti"}},
-        {"valotti", {"Vallotti"}},
+        {"MARPURG NR 1", {"Marpurg nr 1"}},
+        {"young", {"Young I", "Young II", "Vallotti"}},
+        {"Vallotti", {"Vallotti", "Young II"}},
+        {"valotti", {"Vallotti", "Young II"}},
         {"Tartini", {"Vallotti"}},
         {"werkmeister vi", {"Werckmeister 6"}},
         {"1691 Werkmeister", {"Werckmeister 4 (1691)", "Werckmeister 5 (1691)"}},
         {"Neidhart III", {"Neidhardt III (1724)"}},
+        {"Neidhardt große Stadt", {"Neidhardt III (1724)"}},
         {"kirnberg", {"Kirnberger III", "Kirnberger I", "Kirnberger II"}},
-        {"no such temperament", {}},
+        {"Werckmeister II", {"1/4 comma meantone (Aaron 1523)"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.typed);
-        QTest::keyClicks(filter, QLatin1String(c.typed));
+        QTest::keyClicks(filter, QString::fromUtf8(c.typed));
         EXPECT_EQ(dialog.shownNames(), c.shown);
+        ASSERT_NE(dialog.selectedEntry(), nullptr) << "the first is chosen";
+        EXPECT_EQ(dialog.selectedEntry()->name, c.shown.first());
         filter->clear();
     }
     EXPECT_EQ(dialog.shownNames().size(), builtInLibrary()->entries.size()) << "an empty filter shows everything";
+    EXPECT_EQ(dialog.searchRemark(), QString());
+
+    // A name the library knows it lacks says why it offers what it does.
+    QTest::keyClicks(filter, QStringLiteral("Werckmeister II"));
+    EXPECT_TRUE(dialog.searchRemark().contains(QStringLiteral("meantone monochord")))
+        << dialog.searchRemark().toStdString();
+    filter->clear();
+    // A name that matches none lists the nearest, none of them chosen.
+    QTest::keyClicks(filter, QStringLiteral("Valoti"));
+    EXPECT_EQ(dialog.shownNames(), QStringList{QStringLiteral("Vallotti")});
+    EXPECT_EQ(dialog.selectedEntry(), nullptr);
+    EXPECT_EQ(dialog.searchRemark(),
+              QStringLiteral("No temperament of the library has such a name; the nearest are listed."));
+    filter->clear();
+    QTest::keyClicks(filter, QStringLiteral("xyzzy"));
+    EXPECT_EQ(dialog.shownNames(), QStringList());
+    EXPECT_EQ(dialog.searchRemark(), QStringLiteral("No temperament of the library has such a name."));
+}
+
+// From the keyboard alone: Down leaves the filter for the list, Enter there
+// takes the entry; the next opening starts afresh in the filter.
+TEST_P(LibraryWindowsTest, TheKeyboardGoesFromTheFilterToTheList)
+{
+    LibraryDialog &dialog = main->libraryDialog();
+    auto *filter = control<QLineEdit>(dialog, "filterEdit");
+    auto *tree = control<QTreeWidget>(dialog, "entryTree");
+    dialog.show();
+    QTest::keyClicks(filter, QStringLiteral("neidhardt"));
+    EXPECT_EQ(dialog.selectedEntry()->name, QStringLiteral("Neidhardt I (1724)"));
+    QTest::keyClick(filter, Qt::Key_Down);
+    EXPECT_EQ(dialog.focusWidget(), tree);
+    EXPECT_EQ(dialog.selectedEntry()->name, QStringLiteral("Neidhardt I (1724)")) << "Down only moves the focus";
+    QTest::keyClick(tree, Qt::Key_Down);
+    QTest::keyClick(tree, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.selectedEntry()->name, QStringLiteral("Neidhardt II (1724)"));
+
+    // With nothing chosen, Down chooses the first in the list.
+    dialog.show();
+    filter->clear();
+    QTest::keyClicks(filter, QStringLiteral("Valoti"));
+    QTest::keyClick(filter, Qt::Key_Down);
+    ASSERT_NE(dialog.selectedEntry(), nullptr);
+    EXPECT_EQ(dialog.selectedEntry()->name, QStringLiteral("Vallotti"));
+    dialog.hide();
+
+    // Reopened: an empty filter with the focus, the last choice kept.
+    trigger("LibreriaTemperamenti");
+    EXPECT_EQ(filter->text(), QString());
+    EXPECT_EQ(dialog.focusWidget(), filter);
+    EXPECT_EQ(mainControl<QLineEdit>("EditNomeTemperamento")->text(), QStringLiteral("Vallotti"));
+    EXPECT_EQ(dialog.shownNames().size(), builtInLibrary()->entries.size());
 }
 
 TEST_P(LibraryWindowsTest, ThePreviewShowsTheChosenEntry)
@@ -229,16 +299,26 @@ TEST_P(LibraryWindowsTest, ThePreviewShowsTheChosenEntry)
     EXPECT_EQ(dialog.previewTexts(),
               local({"5.87", "3.91", "1.96", "3.91", "-1.96", "7.82", "1.96", "3.91", "3.91", "0.00", "3.91", "0.00"}));
     ASSERT_TRUE(dialog.selectEntry(QStringLiteral("Vallotti")));
-    EXPECT_TRUE(dialog.previewDescription().endsWith(QStringLiteral("Also known as Tartini-Vallotti")))
+    EXPECT_TRUE(dialog.previewDescription().endsWith(QStringLiteral("Also known as Tartini-Vallotti, Vallotti-Young")))
         << dialog.previewDescription().toStdString();
     EXPECT_EQ(dialog.problemText(), QString());
 
-    // Filtering the chosen entry away leaves nothing chosen.
+    // A row whose source is doubtful says so.
+    ASSERT_TRUE(dialog.selectEntry(QStringLiteral("Koenig, Balthasar Organ Niederehe 1714")));
+    EXPECT_TRUE(dialog.previewDescription().contains(QStringLiteral("wolf on B-F#")))
+        << dialog.previewDescription().toStdString();
+
+    // Filtering chooses the best match in place of the entry filtered away.
     QTest::keyClicks(control<QLineEdit>(dialog, "filterEdit"), QStringLiteral("meantone"));
+    ASSERT_NE(dialog.selectedEntry(), nullptr);
+    EXPECT_EQ(dialog.selectedEntry()->name, QStringLiteral("1/4 comma meantone (Aaron 1523)"));
+    EXPECT_TRUE(ok->isEnabled());
+    EXPECT_FALSE(dialog.selectEntry(QStringLiteral("Werckmeister III"))) << "hidden by the filter";
+    // Nothing matching leaves nothing chosen.
+    QTest::keyClicks(control<QLineEdit>(dialog, "filterEdit"), QStringLiteral("xyzzy"));
     EXPECT_EQ(dialog.selectedEntry(), nullptr);
     EXPECT_FALSE(ok->isEnabled());
     EXPECT_EQ(dialog.previewTexts(), QStringList(12, QString()));
-    EXPECT_FALSE(dialog.selectEntry(QStringLiteral("Werckmeister III"))) << "hidden by the filter";
 }
 
 TEST_P(LibraryWindowsTest, ATableThatCannotBeReadIsShownNotHidden)
