@@ -240,8 +240,8 @@ QList<Construction> constructions()
         meantone("1/5-comma meantone (Verheijen)", "1/5 comma", 1.0L / 5, Gd_Eb,
                  "fifths from Eb to G# narrowed by 1/5 syntonic comma, the wolf G#-Eb"),
         meantone("Holden (John) 1770", "1/5 comma", 1.0L / 5, Fd_Cd,
-                 "fifths from Db to F# narrowed by 1/5 syntonic comma, the wolf F#-Db; B five such fifths above C is "
-                 "15/8, a pure major third above G"),
+                 "fifths from Db to F# narrowed by 1/5 syntonic comma, the wolf F#-Db; B, five such fifths above C, "
+                 "is 15/8"),
         circle("Scheffer (1748) modified, Sweden", "1/5 comma",
                "1/5S 1/5S 1/5S 1/5S 1/5S 1/5S 1/5S 1/5S w w 1/5S 1/5S"),
         circle("Schnitger organ St. Jakobi, Hamburg", "1/5 comma", "1/5S 1/5S 1/5S 1/5S 1/5S 1/5S 0 0 -1/5S w 0 1/5S"),

@@ -3,6 +3,8 @@
 #include "tuning/BuiltInLibrary.h"
 #include "tuning/LibrarySearch.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -260,172 +262,68 @@ TEST(TemperamentLibraryTest, SearchFindsTheUsualSpellingsInAnyOrder)
     EXPECT_FALSE(libraryNameMatches(*entry, u"kirnberger"));
 }
 
-namespace {
-
-QStringList rankedNames(const LibrarySearchResult &found)
-{
-    QStringList names;
-    for (const RankedEntry &ranked : found.ranked)
-        names << ranked.entry->name;
-    return names;
-}
-
-} // namespace
-
-// The names organists and tuners use, typed into the shipped library: the
-// entry listed first, and whether it stands alone at its rank (the command
-// line takes it) or comes first among candidates.
+// The names organists and tuners use, typed into the shipped library, and
+// the entry listed first: "=>" when it stands alone at its rank (the command
+// line takes it), "->" when it comes first among candidates.
 TEST(LibrarySearchTest, OrganistsNamesFindTheirEntries)
 {
     const Result<TemperamentLibrary> &library = builtInLibrary();
     ASSERT_TRUE(library.ok()) << library.error().toStdString();
-    struct Case {
-        const char16_t *typed;
-        const char *first;
-        bool alone;
+    const char *const cases[] = {
+        "Werckmeister V / Werckmeister 5 => Werckmeister 5 (1691)",
+        "Werckmeister 3 / Werck III => Werckmeister III",
+        "Werckmeister -> Werckmeister III",
+        "Werckmeister II -> 1/4 comma meantone (Aaron 1523)",
+        "Werckmeister I -> Pure Major",
+        "Neidhardt I / Neidhardt 1 / Neidhardt Dorf / village => Neidhardt I (1724)",
+        "Neidhardt 2 / Neidhardt II / kleine Stadt / small town => Neidhardt II (1724)",
+        "Neidhardt große Stadt / grosse Stadt / big city => Neidhardt III (1724)",
+        "equal / ET / 12-TET / 12-EDO / equal tempered / Neidhardt Hof / court => Equal temperament",
+        "fifth comma / 1/5 comma => 1/5-comma meantone (Verheijen)",
+        "1/4 comma meantone / 1/4-comma meantone / meantone 1/4 / Praetorius => 1/4 comma meantone (Aaron 1523)",
+        "Marpurg 1 / Marpurg I => Marpurg nr 1",
+        "Marpurg 6 => Grammateus (1518)",
+        "Marpurg 10 => Marpurg nr 10",
+        "Niederehe => Koenig, Balthasar Organ Niederehe 1714",
+        "Bossart => Victor Ferdinand Bossart (1743/44) Klosterkirche Muri",
+        "just intonation => Pure Major",
+        "just -> Pure Major",
+        "Pythagoras => Pythagorean",
+        "Vallotti Young / Vallotti-Young -> Vallotti",
+        "Young 1 / Young's first => Young I",
+        "Young 2 => Young II",
+        "Sorge I => Sorge I (1744)",
+        "Sorge II => Sorge II (1744)",
+        "Sorge III => Sorge III (1744)",
+        "Barnes => Barnes (1977)",
+        "Silbermann 1/6 -> 1/6-comma meantone",
     };
-    const Case cases[] = {
-        {u"Werckmeister V", "Werckmeister 5 (1691)", true},
-        {u"Werckmeister 5", "Werckmeister 5 (1691)", true},
-        {u"Werckmeister 3", "Werckmeister III", true},
-        {u"Werckmeister 6", "Werckmeister 6", true},
-        {u"Neidhardt I", "Neidhardt I (1724)", true},
-        {u"Neidhardt 1", "Neidhardt I (1724)", true},
-        {u"Neidhardt 2", "Neidhardt II (1724)", true},
-        {u"Neidhardt II", "Neidhardt II (1724)", true},
-        {u"fifth comma", "1/5-comma meantone (Verheijen)", true},
-        {u"1/5 comma", "1/5-comma meantone (Verheijen)", true},
-        {u"equal", "Equal temperament", true},
-        {u"ET", "Equal temperament", true},
-        {u"12-TET", "Equal temperament", true},
-        {u"12-EDO", "Equal temperament", true},
-        {u"equal tempered", "Equal temperament", true},
-        {u"Marpurg 1", "Marpurg nr 1", true},
-        {u"Marpurg I", "Marpurg nr 1", true},
-        {u"Niederehe", "Koenig, Balthasar Organ Niederehe 1714", true},
-        {u"Bossart", "Victor Ferdinand Bossart (1743/44) Klosterkirche Muri", true},
-        {u"Neidhardt Dorf", "Neidhardt I (1724)", true},
-        {u"village", "Neidhardt I (1724)", true},
-        {u"kleine Stadt", "Neidhardt II (1724)", true},
-        {u"small town", "Neidhardt II (1724)", true},
-        {u"Neidhardt große Stadt", "Neidhardt III (1724)", true},
-        {u"grosse Stadt", "Neidhardt III (1724)", true},
-        {u"big city", "Neidhardt III (1724)", true},
-        {u"Neidhardt Hof", "Equal temperament", true},
-        {u"court", "Equal temperament", true},
-        {u"just intonation", "Pure Major", true},
-        {u"just", "Pure Major", false},
-        {u"Pythagoras", "Pythagorean", true},
-        {u"Praetorius", "1/4 comma meantone (Aaron 1523)", true},
-        {u"Vallotti-Young", "Vallotti", false},
-        {u"Vallotti Young", "Vallotti", false},
-        {u"Young 1", "Young I", true},
-        {u"Young's first", "Young I", true},
-        {u"Young 2", "Young II", true},
-        {u"Sorge II", "Sorge II (1744)", true},
-        {u"Sorge III", "Sorge III (1744)", true},
-        {u"Sorge I", "Sorge I (1744)", true},
-        {u"Marpurg 6", "Grammateus (1518)", true},
-        {u"Silbermann 1/6", "1/6-comma meantone", false},
-        {u"1/4 comma meantone", "1/4 comma meantone (Aaron 1523)", true},
-        {u"1/4-comma meantone", "1/4 comma meantone (Aaron 1523)", true},
-        {u"meantone 1/4", "1/4 comma meantone (Aaron 1523)", true},
-        {u"Werck III", "Werckmeister III", true},
-        {u"Barnes", "Barnes (1977)", true},
-        {u"Marpurg 10", "Marpurg nr 10", true},
-        {u"Werckmeister", "Werckmeister III", false},
-    };
-    for (const Case &c : cases) {
-        const QString typed = QString::fromUtf16(c.typed);
-        const LibrarySearchResult found = searchLibrary(library.value(), typed);
-        ASSERT_FALSE(found.ranked.isEmpty()) << typed.toStdString();
-        EXPECT_EQ(found.ranked.first().entry->name, QString::fromUtf8(c.first)) << typed.toStdString();
-        EXPECT_EQ(found.meant() != nullptr, c.alone) << typed.toStdString();
+    static const QRegularExpression form(QStringLiteral("^(.*) (=>|->) (.*)$"));
+    for (const char *c : cases) {
+        const QRegularExpressionMatch parts = form.match(QString::fromUtf8(c));
+        ASSERT_TRUE(parts.hasMatch()) << c;
+        for (const QString &typed : parts.captured(1).split(QStringLiteral(" / "))) {
+            const LibrarySearchResult found = searchLibrary(library.value(), typed);
+            ASSERT_FALSE(found.ranked.isEmpty()) << typed.toStdString();
+            EXPECT_EQ(found.ranked.first().entry->name, parts.captured(3)) << typed.toStdString();
+            EXPECT_EQ(found.meant() != nullptr, parts.captured(2) == QLatin1String("=>")) << typed.toStdString();
+        }
     }
-    // The names that offer a few.
-    EXPECT_EQ(rankedNames(searchLibrary(library.value(), u"Vallotti Young")),
-              (QStringList{QStringLiteral("Vallotti"), QStringLiteral("Young II")}));
-    EXPECT_EQ(rankedNames(searchLibrary(library.value(), u"Silbermann 1/6")),
-              (QStringList{QStringLiteral("1/6-comma meantone"), QStringLiteral("G. Silbermann nr 2")}));
-    EXPECT_EQ(rankedNames(searchLibrary(library.value(), u"just")).mid(0, 2),
-              (QStringList{QStringLiteral("Pure Major"), QStringLiteral("Pure Minor")}));
-    const QStringList equal = rankedNames(searchLibrary(library.value(), u"equal"));
-    EXPECT_EQ(equal.first(), QStringLiteral("Equal temperament"));
-    EXPECT_TRUE(equal.contains(QStringLiteral("1/4-comma equal beating fifths")));
-}
-
-// Words match whole words of a name or their beginnings, never inside one;
-// numbers only whole.
-TEST(LibrarySearchTest, WordsAreNotFoundInsideOtherWords)
-{
-    const Result<TemperamentLibrary> &library = builtInLibrary();
-    ASSERT_TRUE(library.ok());
-    struct Case {
-        const char16_t *typed;
-        const char *notFound;
+    const auto names = [&library](QStringView typed) {
+        QStringList out;
+        for (const LibraryEntry *entry : findEntries(library.value(), typed))
+            out << entry->name;
+        return out;
     };
-    const Case cases[] = {
-        {u"Werckmeister II", "Werckmeister III"},
-        {u"Neidhardt 2", "Neidhardt III (1724)"},
-        {u"Werckmeister V", "Werckmeister 4 (1691)"},
-        {u"Werckmeister v", "Werckmeister 6"},
-        {u"Neidhardt 4", "Neidhardt I (1724)"},
-        {u"et", "Corrette (1753)"},
-        {u"172", "Neidhardt I (1724)"},
-        {u"Marpurg 1", "Marpurg nr 11"},
-        {u"1 comma", "1/4 comma meantone (Aaron 1523)"},
-    };
-    for (const Case &c : cases) {
-        const QStringList found = rankedNames(searchLibrary(library.value(), c.typed));
-        EXPECT_FALSE(found.contains(QString::fromUtf8(c.notFound))) << QString::fromUtf16(c.typed).toStdString();
-    }
-    // A whole word outranks a beginning: "fifth" is found in "fifths" only after the entry named by it.
-    const LibrarySearchResult fifth = searchLibrary(library.value(), u"fifth");
-    ASSERT_GE(fifth.ranked.size(), 2);
-    EXPECT_EQ(fifth.ranked.first().entry->name, QStringLiteral("1/5-comma meantone (Verheijen)"));
-    EXPECT_EQ(fifth.ranked.last().match, NameMatch::Prefix);
-    // The exact name outranks the longer one that holds all its words.
-    const LibrarySearchResult quarter = searchLibrary(library.value(), u"1/4 comma meantone");
-    EXPECT_EQ(quarter.ranked.first().match, NameMatch::Exact);
-    EXPECT_EQ(quarter.ranked.at(1).entry->name, QStringLiteral("1/4-comma meantone approximation"));
-}
-
-// Werckmeister's first two temperaments are not his 1691 ones: the search
-// offers what the library has and says why, and takes nothing by itself.
-TEST(LibrarySearchTest, WerckmeistersFirstTwoAreExplained)
-{
-    const Result<TemperamentLibrary> &library = builtInLibrary();
-    const struct {
-        const char16_t *typed;
-        const char *offered;
-        const char *said;
-    } cases[] = {
-        {u"Werckmeister II", "1/4 comma meantone (Aaron 1523)", "meantone monochord"},
-        {u"werkmeister 2", "1/4 comma meantone (Aaron 1523)", "meantone monochord"},
-        {u"Werckmeister I", "Pure Major", "just monochord"},
-    };
-    for (const auto &c : cases) {
-        const LibrarySearchResult found = searchLibrary(library.value(), c.typed);
-        EXPECT_EQ(rankedNames(found), QStringList{QString::fromUtf8(c.offered)});
-        EXPECT_TRUE(found.remark.contains(QLatin1String(c.said))) << found.remark.toStdString();
-        EXPECT_EQ(found.meant(), nullptr);
-    }
-}
-
-TEST(LibrarySearchTest, TheNearestNamesForAMisspelling)
-{
-    const Result<TemperamentLibrary> &library = builtInLibrary();
-    const auto nearest = [&library](QStringView typed) {
-        QStringList names;
-        for (const LibraryEntry *entry : nearestEntries(library.value(), typed))
-            names << entry->name;
-        return names;
-    };
-    EXPECT_EQ(nearest(u"valoti"), QStringList{QStringLiteral("Vallotti")});
-    EXPECT_EQ(nearest(u"Bossard"),
-              QStringList{QStringLiteral("Victor Ferdinand Bossart (1743/44) Klosterkirche Muri")});
-    EXPECT_EQ(nearest(u"xyzzy"), QStringList());
-    EXPECT_LE(nearest(u"meantone").size(), 5);
+    EXPECT_EQ(names(u"Silbermann 1/6"), (QStringList{"1/6-comma meantone", "G. Silbermann nr 2"}));
+    EXPECT_TRUE(names(u"equal").contains(QStringLiteral("1/4-comma equal beating fifths")));
+    EXPECT_TRUE(searchLibrary(library.value(), u"Werckmeister I").remark.contains(QStringLiteral("just monochord")));
+    // Never inside another word or number: "ii" in "iii", "v" in "vi", "et" in "Corrette", "172" in "1724".
+    const char *const notFound[][2] = {{"Werckmeister II", "Werckmeister III"}, {"Werckmeister v", "Werckmeister 6"},
+                                       {"Neidhardt 2", "Neidhardt III (1724)"}, {"et", "Corrette (1753)"},
+                                       {"172", "Neidhardt I (1724)"},           {"Marpurg 1", "Marpurg nr 11"}};
+    for (const auto &c : notFound)
+        EXPECT_FALSE(names(QString::fromUtf8(c[0])).contains(QString::fromUtf8(c[1]))) << c[0];
 }
 
 TEST(TemperamentLibraryTest, PositionsAndDeviationsConvertBothWays)
