@@ -158,8 +158,8 @@ found as the library window's filter finds it, regardless of case, accents,
 word order and the usual alternative spellings (Werkmeister, Valotti), by
 the names organists use ("Neidhardt grosse Stadt", "ET", "just
 intonation"): each word given is a whole word of the name or the beginning
-of one, and numbers, Arabic or Roman, are whole numbers ("Werckmeister 5"
-is Werckmeister V, and "II" is never found in "III" or in a year). A name
+of one, and numbers, Arabic or Roman, are whole numbers ("Werckmeister V"
+finds Werckmeister 5, and "II" is never found in "III" or in a year). A name
 all of whose words were given wins, then one whose words all match whole,
 then one whose words begin as given. The entry that stands alone at the
 best rank is taken; otherwise the candidates are listed best first and the
