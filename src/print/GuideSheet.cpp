@@ -51,7 +51,8 @@ QString tableHtml(const GuideTable &table, bool tuningOrder)
         }
         html += QStringLiteral("</tr>");
     }
-    return html + QStringLiteral("</table>");
+    // A little air before the next heading, which the heading's own margin does not give after a table.
+    return html + QStringLiteral("</table><p style=\"font-size:4pt; margin:0\">&nbsp;</p>");
 }
 
 } // namespace
