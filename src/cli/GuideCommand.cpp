@@ -117,16 +117,17 @@ std::optional<CliResult> readSettings(const QString &command, const QHash<QStrin
 }
 
 // The PDF sheet. Text is drawn through a QGuiApplication; the command line
-// makes one on the offscreen platform, which needs no display.
+// makes one on the offscreen platform, which needs no display and draws
+// with the system's fonts (the minimal one draws no text at all).
 Result<QByteArray> sheetPdf(const GuideDocument &document)
 {
     std::unique_ptr<QGuiApplication> application;
     if (!QCoreApplication::instance()) {
-        static int argc = 3;
         static char name[] = "cordavo-cli";
         static char platform[] = "-platform";
         static char offscreen[] = "offscreen";
         static char *argv[] = {name, platform, offscreen, nullptr};
+        static int argc = 3;
         application = std::make_unique<QGuiApplication>(argc, argv);
     }
     return guidePdf(document, QPageSize(QPageSize::A4));
