@@ -161,25 +161,6 @@ TEST(TuningGuide, TemperatureMovesThePitchAndTheBeats)
     EXPECT_NEAR(double(third->beatsPerSecond), 6.929 * 442.261 / 440, 0.001);
 }
 
-TEST(TuningGuide, RefusesSettingsItCannotUse)
-{
-    struct Case {
-        GuideSettings settings;
-        const char *message;
-    };
-    const Case cases[] = {
-        {{Bearing::F3, 16, {}, {}, {}}, "The stop must be 8, 4 or 2 feet, not 16"},
-        {{Bearing::F3, 8, 10, {}, {}}, "The metronome mark must lie from 20 to 300, not 10"},
-        {{Bearing::F3, 8, {}, 18, {}}, "Give both temperatures, the reference and now, or neither"},
-        {{Bearing::F3, 8, {}, 18, 75}, "A temperature must lie from -40 to 60 °C, not 75"},
-    };
-    for (const Case &c : cases) {
-        const Result<TuningGuide> guide = tuningGuide(QString(), 440, 440, NoteCents{}, c.settings);
-        EXPECT_FALSE(guide.ok());
-        EXPECT_EQ(guide.error().toStdString(), c.message);
-    }
-}
-
 // Werckmeister III for a tuner that takes tenths of a cent, from A and from C,
 // at 415 Hz: with C at 0 the tuner reads A 11.7 cents low, so it is set to an
 // A that much higher.
