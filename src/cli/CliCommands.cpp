@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "CordavoVersion.h"
+#include "cli/GuideCommand.h"
 #include "numbers/NumEditText.h"
 #include "numbers/NumberFormat.h"
 #include "sound/ToneSynth.h"
@@ -41,6 +42,7 @@ Commands:
   intervals  the twelve positions of twelve intervals written as fractions
   diff       the twelve values that a setter's "Export" hands the main window
   render     the temperament heard: notes played together, written as a WAV file
+  guide      the tuning guide for a real instrument: bearing, beats and checks
 
 Numbers on the command line and in the output are written with the full stop;
 data files may use the full stop or the comma.
@@ -781,6 +783,12 @@ const Command kCommands[] = {
      {"cents", "library", "temperament", "old-a", "new-a", "voice", "seconds", "out"},
      {"float"},
      runRender},
+    {"guide",
+     kGuideHelp,
+     {"cents", "library", "temperament", "old-a", "new-a", "bearing", "foot", "metronome", "temperature-reference",
+      "temperature-now", "out"},
+     {"tsv"},
+     runGuide},
 };
 
 bool isHelp(const QString &argument)
@@ -841,6 +849,22 @@ CliResult runCommand(const Command &command, const QStringList &arguments)
 }
 
 } // namespace
+
+CliResult cliUsageError(const QString &command, const QString &problem)
+{
+    return usageError(command, problem);
+}
+
+CliResult cliRefused(const QStringList &messages)
+{
+    return refused(messages);
+}
+
+std::optional<CliResult> readCliSource(const QString &command, const QHash<QString, QString> &options,
+                                       TuningSource &source)
+{
+    return readSource(command, options, source);
+}
 
 CliResult runCli(const QStringList &arguments)
 {

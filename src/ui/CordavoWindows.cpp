@@ -2,6 +2,7 @@
 
 #include "ui/AnalysisWindow.h"
 #include "ui/ListenWindow.h"
+#include "ui/TuningGuideWindow.h"
 #include "ui/UAbout.h"
 #include "ui/UCents.h"
 #include "ui/UScale.h"
@@ -71,6 +72,13 @@ ListenWindow &CordavoWindows::listenWindow()
     if (!m_listenWindow)
         m_listenWindow = std::make_unique<ListenWindow>(*m_formTemperamento, *this, m_dialogs);
     return *m_listenWindow;
+}
+
+TuningGuideWindow &CordavoWindows::tuningGuideWindow()
+{
+    if (!m_tuningGuideWindow)
+        m_tuningGuideWindow = std::make_unique<TuningGuideWindow>(*m_formTemperamento, m_separators, m_dialogs);
+    return *m_tuningGuideWindow;
 }
 
 std::vector<const SetterWindow *> CordavoWindows::madeSetters() const

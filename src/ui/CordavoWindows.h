@@ -16,9 +16,10 @@ class TFormCicloQuinte;
 class TFormScale;
 class TFormTemperamento;
 class TFormXml;
+class TuningGuideWindow;
 class UserDialogs;
 
-// The program's eight windows, kept until the end. The main window is made
+// The program's nine windows, kept until the end. The main window is made
 // at once; every other one is made by its accessor below the first time it
 // is asked for, which is always before anything is done to it. Nothing reads
 // or changes a window before that, so one made late starts in exactly the
@@ -43,6 +44,7 @@ public:
     TAboutBox &AboutBox();
     AnalysisWindow &analysisWindow();
     ListenWindow &listenWindow();
+    TuningGuideWindow &tuningGuideWindow();
     // The setter windows made so far, cents, intervals and fifths: asking
     // makes none.
     std::vector<const SetterWindow *> madeSetters() const;
@@ -61,6 +63,7 @@ private:
     std::unique_ptr<TAboutBox> m_aboutBox;
     std::unique_ptr<AnalysisWindow> m_analysisWindow;
     std::unique_ptr<ListenWindow> m_listenWindow;
+    std::unique_ptr<TuningGuideWindow> m_tuningGuideWindow;
 };
 
 } // namespace cordavo

@@ -15,6 +15,7 @@
 #include "ui/ListenWindow.h"
 #include "ui/NumEdit.h"
 #include "ui/TextPrinting.h"
+#include "ui/TuningGuideWindow.h"
 #include "ui/UAbout.h"
 #include "ui/UCents.h"
 #include "ui/UScale.h"
@@ -293,6 +294,8 @@ void TFormTemperamento::createMenus()
     addItem(functions, "AnalizzaTemperamento", QStringLiteral("&Analyse Temperament"),
             &TFormTemperamento::AnalizzaTemperamentoClick);
     addItem(functions, "Ascolta", QStringLiteral("Liste&n\u2026"), &TFormTemperamento::AscoltaClick);
+    addItem(functions, "GuidaAccordatura", QStringLiteral("Tuning &Guide\u2026"),
+            &TFormTemperamento::GuidaAccordaturaClick);
     addItem(functions, "LibreriaTemperamenti", QStringLiteral("Temperament L&ibrary\u2026"),
             &TFormTemperamento::LibreriaTemperamentiClick);
     QMenu *print = named(bar->addMenu(QStringLiteral("&Print")), "MSatampa");
@@ -557,6 +560,11 @@ NoteCents TFormTemperamento::noteCents() const
     for (int i = 0; i < 12; ++i)
         values[i] = m_noteFields[i]->value();
     return values;
+}
+
+QString TFormTemperamento::temperamentName() const
+{
+    return EditNomeTemperamento->text();
 }
 
 std::optional<double> TFormTemperamento::oldReferencePitch() const
@@ -880,6 +888,11 @@ void TFormTemperamento::AnalizzaTemperamentoClick()
 void TFormTemperamento::AscoltaClick()
 {
     m_windows.listenWindow().showInFront();
+}
+
+void TFormTemperamento::GuidaAccordaturaClick()
+{
+    m_windows.tuningGuideWindow().showInFront();
 }
 
 void TFormTemperamento::ApriXmlClick()

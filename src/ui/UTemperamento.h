@@ -39,6 +39,8 @@ public:
 
     // The twelve note fields' values, C to B.
     NoteCents noteCents() const;
+    // The temperament's name as its field shows it.
+    QString temperamentName() const;
     // The pitch the Old and the New Temperament box show, when it is a
     // reference pitch (see isReferencePitch).
     std::optional<double> oldReferencePitch() const;
@@ -82,6 +84,7 @@ public:
     void ApriXmlClick();
     void AnalizzaTemperamentoClick();
     void AscoltaClick();
+    void GuidaAccordaturaClick();
     void SalvaXmlClick();
     QString SaveDialogXmlTypeChange(const QString &name, int fileType);
     void EsportaAccordaturaClick();

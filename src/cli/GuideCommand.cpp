@@ -1,0 +1,182 @@
+#include "cli/GuideCommand.h"
+
+#include "numbers/NumberFormat.h"
+#include "print/GuideSheet.h"
+#include "tuning/LineFile.h"
+#include "tuning/TuningExport.h"
+#include "tuning/TuningGuide.h"
+
+#include <QDate>
+#include <QGuiApplication>
+
+#include <memory>
+
+namespace cordavo {
+
+const char kGuideHelp[] = R"(Usage: cordavo-cli guide (--cents C0,...,C11 | --library NAME | --temperament FILE.Tmp)
+                         [--old-a HZ] [--new-a HZ] [--bearing F3|C4|A3] [--foot 8|4|2]
+                         [--metronome MM] [--temperature-reference C --temperature-now C]
+                         [--tsv] --out FILE.pdf|FILE.txt|-
+
+Writes the tuning guide for setting the temperament by ear on a real organ,
+harpsichord or clavichord, as "Functions > Tuning Guide..." shows it: the
+bearing octave tuned from A by fifths, fourths and pure thirds, each step
+with its beats per second; the thirds, sixths and other fifths that check
+it; and the offsets for electronic tuners.
+
+  --cents LIST        the twelve notes C to B in cents from equal
+                      temperament, separated by commas
+  --library NAME      a temperament of the library (see "cordavo-cli library")
+  --temperament FILE  a temperament file (.Tmp)
+  --old-a, --new-a    the two A's, LOWEST_A to HIGHEST_A (default 440): A is
+                      tuned to 440 + new A - old A, as the document holds it
+  --bearing NOTE      the octave the temperament is set in: F3 (F3-F4, the
+                      default), C4 (C4-C5) or A3 (A3-A4)
+  --foot N            the stop the bearing is tuned on: 8 (the default, and a
+                      harpsichord), 4 (an octave higher, every beat rate
+                      doubled) or 2
+  --metronome MM      count the beats per beat of this metronome mark, 20 to
+                      300, instead of in 5 seconds
+  --temperature-reference C
+                      the temperature, in degrees Celsius, at which the organ
+                      stands at the document's pitch
+  --temperature-now C the temperature in the church now: A is then tuned to
+                      f * sqrt((273.15 + now) / (273.15 + reference)), with
+                      every beat rate at that pitch. Give both or neither,
+                      each from -40 to 60
+  --tsv               rows for a spreadsheet instead of the sheet
+  --out FILE          FILE.pdf: the printed sheet, one A4 page; any other
+                      name, or "-" for standard output: the same as plain text
+
+The --tsv rows follow a header line, tab-separated: kind (fork, step or
+check), from, to (notes with their octave, C4 being middle C; sharps as #,
+E flat and B flat as Eb and Bb), interval (fifth, fourth, major third, major
+sixth, minor third or octave), cents (its size), from_pure (cents, negative
+for narrow), beats (per second, of the sounding pitches) and quality (pure,
+narrow or wide). To keep it simple the fork row, the first, names the
+bearing's A in "to" and gives the fork's A in hertz in the cents column;
+its other columns are empty.
+
+Example: cordavo-cli guide --library "Werckmeister III" --new-a 415 --out w3.pdf
+)";
+
+namespace {
+
+const QChar kFullStop = QLatin1Char('.');
+
+std::optional<long double> numberOption(const QHash<QString, QString> &options, const char *name)
+{
+    return readRegional(options.value(QLatin1String(name)), kFullStop);
+}
+
+// The settings of the command line, or the usage error of one that does not read.
+std::optional<CliResult> readSettings(const QString &command, const QHash<QString, QString> &options,
+                                      GuideSettings &settings)
+{
+    if (options.contains(QStringLiteral("bearing"))) {
+        const QString text = options[QStringLiteral("bearing")];
+        const QString name = text.toUpper();
+        if (name == QLatin1String("F3"))
+            settings.bearing = Bearing::F3;
+        else if (name == QLatin1String("C4"))
+            settings.bearing = Bearing::C4;
+        else if (name == QLatin1String("A3"))
+            settings.bearing = Bearing::A3;
+        else
+            return cliUsageError(command, QStringLiteral("--bearing: \"%1\" is not one of F3, C4, A3").arg(text));
+    }
+    if (options.contains(QStringLiteral("foot"))) {
+        const QString text = options[QStringLiteral("foot")];
+        if (text != QLatin1String("8") && text != QLatin1String("4") && text != QLatin1String("2"))
+            return cliUsageError(command, QStringLiteral("--foot: \"%1\" is not one of 8, 4, 2").arg(text));
+        settings.foot = text.toInt();
+    }
+    if (options.contains(QStringLiteral("metronome"))) {
+        const QString text = options[QStringLiteral("metronome")];
+        bool whole = false;
+        const int mark = text.toInt(&whole);
+        if (!whole)
+            return cliUsageError(command, QStringLiteral("--metronome: \"%1\" is not a whole number").arg(text));
+        settings.metronome = mark;
+    }
+    const bool reference = options.contains(QStringLiteral("temperature-reference"));
+    if (reference != options.contains(QStringLiteral("temperature-now")))
+        return cliUsageError(command,
+                             QStringLiteral("give both --temperature-reference and --temperature-now, or neither"));
+    if (reference) {
+        for (const char *name : {"temperature-reference", "temperature-now"}) {
+            const auto value = numberOption(options, name);
+            if (!value)
+                return cliUsageError(command, QStringLiteral("--%1: \"%2\" is not a number")
+                                                  .arg(QLatin1String(name), options.value(QLatin1String(name))));
+        }
+        settings.referenceCelsius = static_cast<double>(*numberOption(options, "temperature-reference"));
+        settings.nowCelsius = static_cast<double>(*numberOption(options, "temperature-now"));
+    }
+    return std::nullopt;
+}
+
+// The PDF sheet. Text is drawn through a QGuiApplication; the command line
+// makes one on the offscreen platform, which needs no display and draws
+// with the system's fonts (the minimal one draws no text at all).
+Result<QByteArray> sheetPdf(const GuideDocument &document)
+{
+    std::unique_ptr<QGuiApplication> application;
+    if (!QCoreApplication::instance()) {
+        static char name[] = "cordavo-cli";
+        static char platform[] = "-platform";
+        static char offscreen[] = "offscreen";
+        static char *argv[] = {name, platform, offscreen, nullptr};
+        static int argc = 3;
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return guidePdf(document, QPageSize(QPageSize::A4));
+}
+
+} // namespace
+
+CliResult runGuide(const QHash<QString, QString> &options, const QStringList &positionals)
+{
+    const QString command = QStringLiteral("guide");
+    if (!positionals.isEmpty())
+        return cliUsageError(command, QStringLiteral("unexpected argument \"%1\"").arg(positionals.first()));
+    if (!options.contains(QStringLiteral("out")))
+        return cliUsageError(command, QStringLiteral("--out FILE.pdf|FILE.txt|- is required"));
+    const QString out = options[QStringLiteral("out")];
+    const bool tsv = options.contains(QStringLiteral("tsv"));
+    const bool pdf = out != QLatin1String("-") && out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+    if (tsv && pdf)
+        return cliUsageError(command, QStringLiteral("--tsv writes text: give a name that does not end in .pdf, or -"));
+    GuideSettings settings;
+    if (auto error = readSettings(command, options, settings))
+        return *error;
+    TuningSource source;
+    if (auto refusal = readCliSource(command, options, source))
+        return *refusal;
+
+    const Result<TuningGuide> guide = tuningGuide(source.name, source.oldA, source.newA, source.cents, settings);
+    if (!guide.ok())
+        return cliRefused({guide.error()});
+    QByteArray bytes;
+    if (tsv) {
+        bytes = (guideTsvLines(guide.value()).join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+    } else {
+        const GuideDocument document = guideDocument(guide.value(), QDate::currentDate(), Separators{});
+        if (pdf) {
+            const Result<QByteArray> sheet = sheetPdf(document);
+            if (!sheet.ok())
+                return cliRefused({QStringLiteral("Cannot write %1: %2").arg(out, sheet.error())});
+            bytes = sheet.value();
+        } else {
+            bytes = (guideTextLines(document).join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+        }
+    }
+    if (out == QLatin1String("-"))
+        return {kCliSuccess, bytes, {}};
+    const Result<void> saved = saveFileAtomically(out, bytes);
+    if (!saved.ok())
+        return cliRefused({saved.error()});
+    return {};
+}
+
+} // namespace cordavo
