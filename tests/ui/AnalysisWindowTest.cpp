@@ -1,6 +1,7 @@
 #include "ui/AnalysisWindow.h"
 #include "TestFiles.h"
 #include "WindowTest.h"
+#include "ui/UScale.h"
 #include "ui/UTempXml.h"
 
 #include <QAction>
@@ -294,9 +295,12 @@ TEST_P(AnalysisWindowTest, TextStaysReadableUnderADarkTheme)
     QApplication::setPalette(QPalette(light, dark, dark.lighter(), dark.darker(), dark, light, Qt::white, dark, dark));
     fresh();
 
-    // The note panel's own sky blue.
+    // The note panel's own sky blue, and the intervals setter's light blue.
     const QColor sky(0x87, 0xce, 0xeb);
     EXPECT_GE(contrast(mainControl<QLabel>("Label_Do")->palette().color(QPalette::WindowText), sky), 4.5);
+    const QColor pale(0xd7, 0xe4, 0xf2);
+    EXPECT_GE(contrast(control<QLabel>(windows->FormScale(), "Label59")->palette().color(QPalette::WindowText), pale),
+              4.5);
 
     // Werckmeister III with C raised far enough for wolves: every grade shows.
     fill("dark", {60, 1.96L, 3.91L, 5.87L, 1.96L, 9.78L, 0, 7.82L, 3.91L, 5.87L, 7.82L, 3.91L});
