@@ -399,15 +399,6 @@ CliResult runXml(const QHash<QString, QString> &options, const QStringList &posi
     return {kCliSuccess, bytes, {}};
 }
 
-// The fifth box item written without blanks, such as "-1/4" or "0".
-std::optional<int> fifthItemNamed(const QString &text)
-{
-    const int item = fifthItemOfText(text);
-    if (QString(fifthItemTexts().at(item)).remove(QLatin1Char(' ')) != text)
-        return std::nullopt;
-    return item;
-}
-
 CliResult runFifths(const QHash<QString, QString> &options, const QStringList &positionals)
 {
     const QString command = QStringLiteral("fifths");
@@ -429,12 +420,8 @@ CliResult runFifths(const QHash<QString, QString> &options, const QStringList &p
     FifthChoices items{};
     for (int k = 0; k < 12; ++k) {
         const auto item = fifthItemNamed(positionals[k]);
-        if (!item) {
-            return usageError(command, QStringLiteral("fifth %1: \"%2\" is not one of 0 -1/2 -1/3 -1/4 -1/5 -1/6 "
-                                                      "-2/5 -2/7 +1/5 +1/6")
-                                           .arg(k + 1)
-                                           .arg(positionals[k]));
-        }
+        if (!item)
+            return usageError(command, fifthItemRefusal(QStringLiteral("fifth %1").arg(k + 1), positionals[k]));
         items[k] = *item;
     }
     return printed(calculateCircle(items, comma, *decimals, kFullStop));

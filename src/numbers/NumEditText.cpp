@@ -106,6 +106,16 @@ bool NumEditText::acceptsTyped(QChar c) const
     return c == kBackspace || isNumberCharacter(c) || (m_decimal && c == m_separators.decimal);
 }
 
+QString NumEditText::separatorHint(QChar c) const
+{
+    const bool separatorLike = c == QLatin1Char('.') || c == QLatin1Char(',');
+    if (!m_decimal || !separatorLike || c == m_separators.decimal || acceptsTyped(c))
+        return {};
+    return QStringLiteral("The decimal separator here is \"%1\" (the regional setting), not \"%2\"")
+        .arg(m_separators.decimal)
+        .arg(c);
+}
+
 bool NumEditText::typeCharacter(QChar c)
 {
     if (!acceptsTyped(c))

@@ -68,6 +68,10 @@ public:
 
     // Whether a typed character may go into the field at all.
     bool acceptsTyped(QChar c) const;
+    // When c is a full stop or comma that a decimal field refuses because it
+    // is not the decimal separator, a hint naming the separator to type;
+    // otherwise nothing.
+    QString separatorHint(QChar c) const;
     // Types one character (backspace is code 8) at the caret, replacing the
     // selection, then normalises the text. Returns true when the filter
     // refused the character; a character that finds the field full is

@@ -45,14 +45,27 @@ QStringList fifthItemTexts()
     return texts;
 }
 
-int fifthItemOfText(QStringView text)
+std::optional<int> fifthItemNamed(QStringView text)
 {
     const QString wanted = withoutBlanks(text);
     for (int i = 0; i < kFifthItemCount; ++i) {
         if (withoutBlanks(QString::fromLatin1(kFifthItems[i].text)) == wanted)
             return i;
     }
-    return 0;
+    return std::nullopt;
+}
+
+int fifthItemOfText(QStringView text)
+{
+    return fifthItemNamed(text).value_or(0);
+}
+
+QString fifthItemRefusal(const QString &fifth, const QString &text)
+{
+    QStringList items;
+    for (const FifthItem &item : kFifthItems)
+        items << withoutBlanks(QString::fromLatin1(item.text));
+    return QStringLiteral("%1: \"%2\" is not one of %3").arg(fifth, text, items.join(QLatin1Char(' ')));
 }
 
 long double fifthNarrowing(int item, Comma comma)

@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <array>
+#include <optional>
 
 namespace cordavo {
 
@@ -56,6 +57,12 @@ QStringList fifthItemTexts();
 // The item a fifth box's text names: an item's text, blanks aside; any
 // other text is a pure fifth, item 0.
 int fifthItemOfText(QStringView text);
+
+// The item a fifth box's text names, blanks aside; nothing for any other text.
+std::optional<int> fifthItemNamed(QStringView text);
+// Why a fifth's text names no item, the fifth named as the caller names it:
+// "fifth 10: "-1/12" is not one of 0 -1/2 ... +1/6".
+QString fifthItemRefusal(const QString &fifth, const QString &text);
 
 // The narrowing in cents of a fifth at this item: 0 for item 0 and for any
 // index outside the list (no item selected).

@@ -52,10 +52,27 @@ QColor gradeColour(IntervalGrade grade)
     return QColor(30, 30, 30);
 }
 
+QColor gradeColour(IntervalGrade grade, const QColor &background)
+{
+    if (background.lightness() >= 128)
+        return gradeColour(grade);
+    // Lighter shades of the same colours on a dark background.
+    switch (grade) {
+    case IntervalGrade::Pure:
+        return QColor(110, 220, 110);
+    case IntervalGrade::Wolf:
+        return QColor(255, 120, 120);
+    case IntervalGrade::Tempered:
+        break;
+    }
+    return QColor(230, 230, 230);
+}
+
 namespace {
 
-// Shows a drawing on the window's plain background. The drawing is a
-// function of the area, so that a picture file is drawn the same way.
+// Shows a drawing on white paper, as a picture file has it: its colours are
+// chosen for that, whatever the desktop's theme. The drawing is a function
+// of the area, so that a picture file is drawn the same way.
 class DrawingView : public QWidget
 {
 public:
@@ -69,7 +86,7 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        painter.fillRect(rect(), palette().base());
+        painter.fillRect(rect(), Qt::white);
         m_drawing(painter, rect());
     }
 
@@ -282,8 +299,9 @@ void AnalysisWindow::refresh()
             auto *item = new QTableWidgetItem(cells[column]);
             if (column >= 2)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (column == 3)
-                item->setForeground(gradeColour(grade));
+            // Tempered sizes keep the table's own text colour.
+            if (column == 3 && grade != IntervalGrade::Tempered)
+                item->setForeground(gradeColour(grade, m_intervalTable->palette().color(QPalette::Base)));
             m_intervalTable->setItem(row, column, item);
         }
     };
@@ -339,6 +357,9 @@ FileBytes AnalysisWindow::pictureBytes(bool svg) const
 void AnalysisWindow::savePicture()
 {
     refresh();
+    m_pictureDialog.fileName =
+        proposedFileName(m_pictureDialog.fileName, m_main.temperamentName(), QStringLiteral("Temperament"),
+                         m_pictureDialog.selectedFilter == 1 ? QStringLiteral(".svg") : QStringLiteral(".png"));
     // The chosen name decides the kind: an .svg name gives a drawing, anything else a PNG.
     saveThroughDialog(m_dialogs, this, m_pictureDialog, [this](const QString &path) {
         return pictureBytes(path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive));

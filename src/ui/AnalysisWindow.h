@@ -18,6 +18,8 @@ class TFormTemperamento;
 // The colour an interval's size is shown in: wolves red, pure intervals
 // green, the tempered ones plain.
 QColor gradeColour(IntervalGrade grade);
+// The same, readable on this background (lighter on a dark one).
+QColor gradeColour(IntervalGrade grade, const QColor &background);
 
 // Follows the main window's note fields and reference pitches live and shows
 // how the temperament's fifths and thirds sound.

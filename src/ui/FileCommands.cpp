@@ -1,8 +1,19 @@
 #include "ui/FileCommands.h"
 
+#include "tuning/SafeFileStem.h"
+
 #include <QDir>
+#include <QFileInfo>
 
 namespace cordavo {
+
+QString proposedFileName(const QString &lastName, const QString &temperamentName, const QString &fallback,
+                         const QString &suffix)
+{
+    const QString folder = lastName.chopped(QFileInfo(lastName).fileName().size());
+    const QString stem = safeFileStem(temperamentName);
+    return folder + (stem.isEmpty() ? fallback : stem) + suffix;
+}
 
 bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &question, const QByteArray &bytes)
 {

@@ -28,6 +28,12 @@ struct FileBytes {
 bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &question,
                        const std::function<FileBytes(const QString &path)> &make);
 
+// The name a save dialog proposes for a temperament's file: its name made
+// safe for a file name, or the fallback when nothing of it is left, in the
+// folder of the name last chosen, with the suffix given (may be empty).
+QString proposedFileName(const QString &lastName, const QString &temperamentName, const QString &fallback,
+                         const QString &suffix = {});
+
 // A data file that was chosen and checked whole.
 struct LoadedFile {
     QString path;

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGuiApplication>
 
 namespace cordavo {
 
@@ -10,8 +11,10 @@ QFont windowFont(const QString &family, QFont::StyleHint hint, int pixelSize)
     QFont font(family);
     font.setStyleHint(hint);
     if (!QFontInfo(font).exactMatch()) {
-        font = QFontDatabase::systemFont(hint == QFont::TypeWriter ? QFontDatabase::FixedFont
-                                                                   : QFontDatabase::GeneralFont);
+        // The desktop's font as the program has it, so that a larger one
+        // chosen there reaches the windows.
+        font =
+            hint == QFont::TypeWriter ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QGuiApplication::font();
     }
     if (pixelSize > 0)
         font.setPixelSize(pixelSize);

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QScopedValueRollback>
+#include <QToolTip>
 
 namespace cordavo {
 
@@ -20,7 +21,13 @@ TNumEdit::TNumEdit(const Separators &separators, QWidget *parent) : QLineEdit(pa
 
 void TNumEdit::keyPressEvent(QKeyEvent *event)
 {
-    const QString typed = typedText(event);
+    QString typed = typedText(event);
+    // The keypad's decimal key types the regional separator, whatever the
+    // keyboard layout puts on it, as spreadsheets do.
+    const bool keypadDecimal =
+        (event->modifiers() & Qt::KeypadModifier) && (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma);
+    if (keypadDecimal && !typed.isEmpty())
+        typed = m_number.separators().decimal;
     if (typed.isEmpty() || isReadOnly()) {
         QLineEdit::keyPressEvent(event);
         return;
@@ -30,8 +37,13 @@ void TNumEdit::keyPressEvent(QKeyEvent *event)
     else
         m_number.setCursorPosition(cursorPosition());
     for (QChar c : typed) {
-        if (m_number.typeCharacter(c))
-            emit inputError(this);
+        const QString hint = m_number.separatorHint(c);
+        if (!m_number.typeCharacter(c))
+            continue;
+        // A full stop or comma copied from elsewhere: say which separator to use.
+        if (!hint.isEmpty())
+            QToolTip::showText(mapToGlobal(QPoint(0, height())), hint, this);
+        emit inputError(this);
     }
     event->accept();
 }

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace cordavo {
@@ -95,6 +96,14 @@ bool QtUserDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
 bool QtUserDialogs::pageSetup(QWidget *parent, QPrinter &printer)
 {
     QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUserDialogs::printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint)
+{
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter *target) { paint(*target); });
     return dialog.exec() == QDialog::Accepted;
 }
 

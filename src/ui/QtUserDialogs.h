@@ -22,6 +22,7 @@ public:
     std::optional<QString> saveFileName(QWidget *parent, FileQuestion &question) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
     bool pageSetup(QWidget *parent, QPrinter &printer) override;
+    bool printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;
     int showModal(QDialog &dialog) override;
 };
 

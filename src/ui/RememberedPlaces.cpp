@@ -95,6 +95,11 @@ bool RememberedPlaces::pageSetup(QWidget *parent, QPrinter &printer)
     return askPage(printer, [&] { return m_dialogs.pageSetup(parent, printer); });
 }
 
+bool RememberedPlaces::printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint)
+{
+    return askPage(printer, [&] { return m_dialogs.printPreview(parent, printer, paint); });
+}
+
 int RememberedPlaces::showModal(QDialog &dialog)
 {
     return m_dialogs.showModal(dialog);

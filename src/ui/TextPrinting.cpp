@@ -9,17 +9,11 @@ namespace cordavo {
 
 QString printTextLines(QPrinter &printer, const QStringList &lines, const QFont &font)
 {
-    // The page-setup margins are kept for the dialog but not applied here:
-    // printing starts at the printable area's corner.
-    const QPageLayout chosenLayout = printer.pageLayout();
-    printer.setPageMargins(chosenLayout.minimumMargins(), chosenLayout.units());
-
+    // The painter starts inside the margins chosen in the page setup.
     QString error;
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        printer.setPageLayout(chosenLayout);
+    if (!painter.begin(&printer))
         return QStringLiteral("Cannot print: the printer could not be opened");
-    }
     painter.setFont(font);
     const QFontMetricsF metrics(painter.font(), &printer);
     const qreal lineHeight = metrics.lineSpacing();
@@ -67,7 +61,6 @@ QString printTextLines(QPrinter &printer, const QStringList &lines, const QFont 
     painter.end();
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
         error = QStringLiteral("Printing failed: the printer reported an error");
-    printer.setPageLayout(chosenLayout);
     return error;
 }
 

@@ -4,13 +4,13 @@
 #include "ui/Fonts.h"
 #include "ui/JpegImage.h"
 #include "ui/KeyboardOrder.h"
+#include "ui/LayoutGrowth.h"
 
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QtMath>
 
 // The picture lives in the widget library's resources, which a static
 // library must register itself.
@@ -59,8 +59,6 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     QLabel *ProgramIcon = addLabel(panel, "ProgramIcon", QString(), 8, 8, 185, 185);
     ProgramIcon->setScaledContents(true);
-    const qreal pixelRatio = devicePixelRatioF();
-    ProgramIcon->setPixmap(QPixmap::fromImage(aboutPicture(QSize(qCeil(185 * pixelRatio), qCeil(185 * pixelRatio)))));
 
     QFont big = font();
     big.setPixelSize(24);
@@ -104,6 +102,13 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     // The only control; the pictures and texts take no focus.
     setKeyboardOrder({OKButton});
+
+    // At a larger desktop font everything grows evenly until every text fits.
+    const qreal growth = growthToFit(this);
+    growLayout(this, growth);
+    setFixedSize(qRound(624 * growth), qRound(538 * growth));
+    const qreal pixelRatio = devicePixelRatioF();
+    ProgramIcon->setPixmap(QPixmap::fromImage(aboutPicture(ProgramIcon->size() * pixelRatio)));
 }
 
 } // namespace cordavo

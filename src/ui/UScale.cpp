@@ -48,6 +48,10 @@ TFormScale::TFormScale(TFormTemperamento &mainWindow, CordavoWindows &windows, c
     auto *panel = createPanel<QWidget>(QStringLiteral("PanelScale"), kWidth, kHeight);
     panel->setStyleSheet(QStringLiteral("QWidget#PanelScale { background-color: %1; }").arg(kBackground));
     panel->setAttribute(Qt::WA_StyledBackground);
+    // Dark text on the light colours, whatever the desktop's theme.
+    QPalette text = panel->palette();
+    text.setColor(QPalette::WindowText, Qt::black);
+    panel->setPalette(text);
 
     createTitles(panel, QStringLiteral("www.cordavo.org"), QRect(0, 0, kWidth, 24),
                  QStringLiteral("Setting Intervals temperaments"), QRect(0, 24, kWidth, 28), 19);

@@ -246,8 +246,30 @@ void TFormCicloQuinte::showEqual(SetterSide which)
     presetList(which, equalTemperamentTexts(m_separators.decimal));
 }
 
+bool TFormCicloQuinte::fifthsNamed(SetterSide which)
+{
+    // A box whose text names no fraction is refused rather than taken as a
+    // pure fifth, which the user would not see in the list.
+    QStringList refusals;
+    for (int k = 0; k < 12; ++k) {
+        const QString text = m_circles[which].fifths[k]->currentText();
+        if (!fifthItemNamed(text)) {
+            const QString fifth = QStringLiteral("%1 fifth %2 (%3-%4)")
+                                      .arg(side(which).title)
+                                      .arg(k + 1)
+                                      .arg(QLatin1String(kCircleNotes[k]), QLatin1String(kCircleNotes[k + 1]));
+            refusals << fifthItemRefusal(fifth, text);
+        }
+    }
+    if (!refusals.isEmpty())
+        m_dialogs.message(this, refusals.join(QLatin1Char('\n')));
+    return refusals.isEmpty();
+}
+
 void TFormCicloQuinte::calculate(SetterSide which)
 {
+    if (!side(which).equal->isChecked() && !fifthsNamed(which))
+        return;
     calculateSide(which, [this, which](int decimals) {
         CalcSide = which == SetterSide::Input;
         ReadFifths(which);

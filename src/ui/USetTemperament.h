@@ -45,6 +45,9 @@ private:
     void ReadFifths(SetterSide which);
     void CalculateCircle();
 
+    // True when every fifth box of the side names one of its items; otherwise
+    // says which do not.
+    bool fifthsNamed(SetterSide which);
     void calculate(SetterSide which);
     void showEqual(SetterSide which) override;
 

@@ -11,6 +11,7 @@
 #include "ui/FileOpening.h"
 #include "ui/Fonts.h"
 #include "ui/KeyboardOrder.h"
+#include "ui/LayoutGrowth.h"
 #include "ui/LibraryDialog.h"
 #include "ui/ListenWindow.h"
 #include "ui/NumEdit.h"
@@ -99,11 +100,17 @@ QComboBox *pitchBox(QWidget *parent, const char *name)
 }
 
 // A panel filled with a colour of its own. It paints the colour itself
-// rather than through its palette, which its controls would inherit.
+// rather than through its palette, which its controls would inherit; its
+// labels get a text colour that reads on it, whatever the desktop's theme.
 class FilledPanel : public QWidget
 {
 public:
-    FilledPanel(const QColor &colour, QWidget *parent) : QWidget(parent), m_colour(colour) {}
+    FilledPanel(const QColor &colour, QWidget *parent) : QWidget(parent), m_colour(colour)
+    {
+        QPalette text = palette();
+        text.setColor(QPalette::WindowText, colour.lightness() < 128 ? Qt::white : Qt::black);
+        setPalette(text);
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), m_colour); }
@@ -248,6 +255,9 @@ TFormTemperamento::TFormTemperamento(CordavoWindows &windows, const Separators &
     resize(771, kHeight);
     createMenus();
     createControls();
+    // At a larger desktop font everything grows evenly until every text fits.
+    m_growth = growthToFit(centralWidget());
+    growLayout(centralWidget(), m_growth);
     FormCreate();
     // Files dropped anywhere on the window open in turn.
     openFilesDroppedOn(this, [this](const QStringList &paths, const QPointF &) {
@@ -300,6 +310,7 @@ void TFormTemperamento::createMenus()
             &TFormTemperamento::LibreriaTemperamentiClick);
     QMenu *print = named(bar->addMenu(QStringLiteral("&Print")), "MSatampa");
     addItem(print, "Stampa", QStringLiteral("&Print"), &TFormTemperamento::StampaClick, QKeySequence::Print);
+    addItem(print, "AnteprimaStampa", QStringLiteral("Print Pre&view\u2026"), &TFormTemperamento::AnteprimaStampaClick);
     addItem(print, "ImpostaStampante", QStringLiteral("Page Set&up"), &TFormTemperamento::ImpostaPaginaClick);
     QMenu *help = named(bar->addMenu(QStringLiteral("&?")), "M2");
     addItem(help, "Informazioni", QStringLiteral("&About"), &TFormTemperamento::InformazioniClick);
@@ -439,10 +450,10 @@ void TFormTemperamento::createControls()
 
 void TFormTemperamento::FormCreate()
 {
-    setMinimumWidth(kWidth);
-    setMinimumHeight(kHeight);
-    setMaximumWidth(kWidth);
-    setMaximumHeight(kHeight);
+    setMinimumWidth(qRound(kWidth * m_growth));
+    setMinimumHeight(qRound(kHeight * m_growth));
+    setMaximumWidth(qRound(kWidth * m_growth));
+    setMaximumHeight(qRound(kHeight * m_growth));
     ExportPending = false;
     XmlGenerated = false;
     AboutShown = false;
@@ -650,6 +661,11 @@ void TFormTemperamento::InformazioniClick()
 
 void TFormTemperamento::SalvaXmlClick()
 {
+    // Before the first document the viewer holds nothing worth a file.
+    if (!XmlGenerated) {
+        m_dialogs.message(this, QStringLiteral("Before Generating The XML Page"));
+        return;
+    }
     // The viewer's text as it stands, edits included; UTF-8 as its first line declares.
     const TFormXml &FormXml = m_windows.FormXml();
     const QByteArray bytes = FormXml.isEmpty() ? QByteArray() : xmlFileBytes(FormXml.lines());
@@ -695,6 +711,8 @@ void TFormTemperamento::EsportaAccordaturaClick()
     // A name without a type of its own gets the type last chosen.
     SaveDialogAccordatura.defaultSuffix =
         tuningFormatExtension(formatOfType(SaveDialogAccordatura.selectedFilter)).mid(1);
+    SaveDialogAccordatura.fileName =
+        proposedFileName(SaveDialogAccordatura.fileName, source->name, QStringLiteral("File1"));
     const auto path = m_dialogs.saveFileName(this, SaveDialogAccordatura);
     if (!path)
         return;
@@ -728,10 +746,24 @@ void TFormTemperamento::StampaClick()
     }
     if (!m_dialogs.choosePrinter(this, printer()))
         return;
+    printDocument(printer());
+}
+
+void TFormTemperamento::AnteprimaStampaClick()
+{
+    if (!XmlGenerated) {
+        m_dialogs.message(this, QStringLiteral("Before Generating The XML Page"));
+        return;
+    }
+    m_dialogs.printPreview(this, printer(), [this](QPrinter &target) { printDocument(target); });
+}
+
+void TFormTemperamento::printDocument(QPrinter &target)
+{
     // The viewer's font, at the same size in points.
     QFont font = m_windows.FormXml().textFont();
     font.setPointSizeF(QFontInfo(font).pointSizeF());
-    const QString error = printTextLines(printer(), m_windows.FormXml().lines(), font);
+    const QString error = printTextLines(target, m_windows.FormXml().lines(), font);
     if (!error.isEmpty())
         m_dialogs.error(this, error);
 }

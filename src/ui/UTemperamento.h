@@ -39,7 +39,7 @@ public:
 
     // The twelve note fields' values, C to B.
     NoteCents noteCents() const;
-    // The temperament's name as its field shows it.
+    // The temperament's name, as the "Name Temperament" field shows it.
     QString temperamentName() const;
     // The pitch the Old and the New Temperament box show, when it is a
     // reference pitch (see isReferencePitch).
@@ -90,6 +90,7 @@ public:
     void EsportaAccordaturaClick();
     QString SaveDialogAccordaturaTypeChange(const QString &name, int fileType);
     void StampaClick();
+    void AnteprimaStampaClick();
     void ImpostaPaginaClick();
     void CaricaFornitoreClick();
     void SalvaFornitoreClick();
@@ -133,6 +134,9 @@ private:
     // Saves a data file's lines once the identifying fields pass their checks.
     void saveDataFile(FileQuestion &question, const QStringList &lines);
     void GenerateXml(double oldA, double newA);
+    // Prints the viewer's lines in its font on this printer (after an error
+    // box when printing fails).
+    void printDocument(QPrinter &target);
     // Loads a setter's file into its Input side and, once loaded, opens the
     // setter as "Set Temperament" would with this choice.
     bool openInSetter(SetterWindow &setter, QRadioButton *choice, const QString &path);
@@ -157,6 +161,8 @@ private:
     QLineEdit *EditCommento;
     std::array<TNumEdit *, 12> m_noteFields{};
 
+    // How much the layout grew for the desktop's font; 1 at the font it was drawn for.
+    qreal m_growth = 1;
     bool AboutShown = false;
     bool DataError = false;
     bool XmlGenerated = false;

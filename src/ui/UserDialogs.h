@@ -50,6 +50,10 @@ public:
     // The print and page-setup dialogs for this printer; false when cancelled.
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
     virtual bool pageSetup(QWidget *parent, QPrinter &printer) = 0;
+    // Shows the pages that paint draws on this printer before they are
+    // printed; paint draws them again on the printer the user prints to.
+    // True when the user printed them.
+    virtual bool printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) = 0;
 
     // Shows a window modally and returns its result code.
     virtual int showModal(QDialog &dialog) = 0;

@@ -1,6 +1,8 @@
 #include "WindowTest.h"
 #include "ui/UAbout.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QRegularExpression>
 
@@ -32,6 +34,55 @@ TEST_P(AboutWindowTest, ShowsTheVersionOfTheBuild)
     EXPECT_EQ(control<QLabel>(about, "ProductName")->text(), QStringLiteral("Cordavo"));
     EXPECT_GT(version->geometry().top(), control<QLabel>(about, "ProductName")->geometry().top());
     about.hide();
+}
+
+// Every label and button shows its whole text: the size it asks for, or for
+// wrapped text the height it needs at its width, fits in the size it has.
+QStringList clippedTexts(const QWidget &window)
+{
+    QStringList clipped;
+    for (const QWidget *widget : window.findChildren<QWidget *>()) {
+        const auto *label = qobject_cast<const QLabel *>(widget);
+        const auto *button = qobject_cast<const QAbstractButton *>(widget);
+        const QString text = label ? label->text() : button ? button->text() : QString();
+        if (text.isEmpty() || !widget->isVisibleTo(&window))
+            continue;
+        const QSize needed = label && label->wordWrap() ? QSize(widget->width(), label->heightForWidth(widget->width()))
+                                                        : widget->sizeHint();
+        if (needed.width() > widget->width() || needed.height() > widget->height())
+            clipped << text;
+    }
+    return clipped;
+}
+
+TEST_P(AboutWindowTest, ALargerDesktopFontGrowsTheWindowsEvenlyUntilEveryTextFits)
+{
+    struct RestoreFont {
+        QFont font = QApplication::font();
+        ~RestoreFont() { QApplication::setFont(font); }
+    } restore;
+    const QFont designed = QApplication::font();
+    EXPECT_EQ(clippedTexts(*main), QStringList());
+    EXPECT_EQ(clippedTexts(windows->AboutBox()), QStringList());
+    const QPoint notes = mainControl<QWidget>("PanelNote")->pos();
+
+    for (qreal points : {designed.pointSizeF() + 2, designed.pointSizeF() + 4}) {
+        SCOPED_TRACE(points);
+        QFont larger = designed;
+        larger.setPointSizeF(points);
+        QApplication::setFont(larger);
+        fresh();
+        const qreal growth = main->width() / 774.0;
+        EXPECT_GT(growth, 1);
+        EXPECT_NEAR(main->height(), 574 * growth, 1);
+        EXPECT_EQ(main->minimumSize(), main->maximumSize());
+        EXPECT_EQ(clippedTexts(*main), QStringList());
+        EXPECT_NEAR(mainControl<QWidget>("PanelNote")->x(), notes.x() * growth, 1);
+        EXPECT_NEAR(mainControl<QWidget>("PanelNote")->y(), notes.y() * growth, 1);
+        const TAboutBox &about = windows->AboutBox();
+        EXPECT_EQ(clippedTexts(about), QStringList());
+        EXPECT_GT(about.width(), 624);
+    }
 }
 
 CORDAVO_BOTH_SETTINGS(AboutWindowTest);

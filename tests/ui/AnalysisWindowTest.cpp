@@ -1,6 +1,7 @@
 #include "ui/AnalysisWindow.h"
 #include "TestFiles.h"
 #include "WindowTest.h"
+#include "ui/UScale.h"
 #include "ui/UTempXml.h"
 
 #include <QAction>
@@ -267,6 +268,54 @@ TEST_P(AnalysisWindowTest, ARefusedDocumentChangesNothing)
         EXPECT_EQ(fieldTexts(), before);
         EXPECT_EQ(pitchBox("ComboBoxTemperamentOut")->currentText(), QStringLiteral("  440"));
         EXPECT_FALSE(windows->FormXml().isVisible());
+    }
+}
+
+// The contrast of two colours as readers of screens measure it: 1 for the
+// same colour, 21 for black on white.
+double contrast(const QColor &a, const QColor &b)
+{
+    auto luminance = [](const QColor &c) {
+        auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST_P(AnalysisWindowTest, TextStaysReadableUnderADarkTheme)
+{
+    struct RestorePalette {
+        QPalette palette = QApplication::palette();
+        ~RestorePalette() { QApplication::setPalette(palette); }
+    } restore;
+    const QColor light(230, 230, 230);
+    const QColor dark(40, 40, 40);
+    QApplication::setPalette(QPalette(light, dark, dark.lighter(), dark.darker(), dark, light, Qt::white, dark, dark));
+    fresh();
+
+    // The note panel's own sky blue, and the intervals setter's light blue.
+    const QColor sky(0x87, 0xce, 0xeb);
+    EXPECT_GE(contrast(mainControl<QLabel>("Label_Do")->palette().color(QPalette::WindowText), sky), 4.5);
+    const QColor pale(0xd7, 0xe4, 0xf2);
+    EXPECT_GE(contrast(control<QLabel>(windows->FormScale(), "Label59")->palette().color(QPalette::WindowText), pale),
+              4.5);
+
+    // Werckmeister III with C raised far enough for wolves: every grade shows.
+    fill("dark", {60, 1.96L, 3.91L, 5.87L, 1.96L, 9.78L, 0, 7.82L, 3.91L, 5.87L, 7.82L, 3.91L});
+    trigger("AnalizzaTemperamento");
+    const QColor base = intervalTable()->palette().color(QPalette::Base);
+    for (int row = 0; row < 24; ++row) {
+        const QBrush brush = intervalTable()->item(row, 3)->foreground();
+        const QColor text =
+            brush.style() == Qt::NoBrush ? intervalTable()->palette().color(QPalette::Text) : brush.color();
+        EXPECT_GE(contrast(text, base), 4.5) << qPrintable(cell(row, 0) + cell(row, 1));
+    }
+    // The drawings keep the paper their colours are chosen for.
+    for (const char *drawing : {"deviationChart", "fifthsCircle"}) {
+        const QImage shown = control<QWidget>(*analysis, drawing)->grab().toImage();
+        EXPECT_EQ(shown.pixelColor(2, 2), QColor(Qt::white)) << drawing;
     }
 }
 

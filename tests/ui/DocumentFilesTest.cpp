@@ -37,6 +37,7 @@ QString runTool(const QString &tool, const QStringList &arguments)
 // A word's box on a printed page, in points from the page's top-left corner.
 struct PrintedWord {
     int page;
+    double left;
     double top;
     double bottom;
     QString text;
@@ -49,7 +50,7 @@ QList<PrintedWord> printedWords(const QString &pdf, QList<double> *pageHeights)
     const QString html = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     static const QRegularExpression tag(QStringLiteral(
         "<page width=\"[0-9.]+\" height=\"([0-9.]+)\">|"
-        "<word xMin=\"[0-9.-]+\" yMin=\"([0-9.-]+)\" xMax=\"[0-9.-]+\" yMax=\"([0-9.-]+)\">([^<]*)</word>"));
+        "<word xMin=\"([0-9.-]+)\" yMin=\"([0-9.-]+)\" xMax=\"[0-9.-]+\" yMax=\"([0-9.-]+)\">([^<]*)</word>"));
     QList<PrintedWord> words;
     for (auto it = tag.globalMatch(html); it.hasNext();) {
         const auto match = it.next();
@@ -57,8 +58,8 @@ QList<PrintedWord> printedWords(const QString &pdf, QList<double> *pageHeights)
             pageHeights->append(match.captured(1).toDouble());
         else
             words.append({static_cast<int>(pageHeights->size()) - 1, match.captured(2).toDouble(),
-                          match.captured(3).toDouble(),
-                          match.captured(4)
+                          match.captured(3).toDouble(), match.captured(4).toDouble(),
+                          match.captured(5)
                               .replace(QLatin1String("&lt;"), QLatin1String("<"))
                               .replace(QLatin1String("&gt;"), QLatin1String(">"))
                               .replace(QLatin1String("&quot;"), QLatin1String("\""))
@@ -114,14 +115,14 @@ TEST_P(DocumentFilesTest, SavedXmlIsTheViewersTextInUtf8WithCrLf)
     EXPECT_EQ(dialogs.lastQuestion.fileName, file);
 }
 
-TEST_P(DocumentFilesTest, SavingKeepsTheUsersEditsAndAnEmptyViewerGivesAnEmptyFile)
+TEST_P(DocumentFilesTest, SavingKeepsTheUsersEditsAndIsRefusedBeforeTheFirstGeneration)
 {
     const QString empty = path("Empty.Temperament.Hauptwerk.xml");
     dialogs.fileAnswers = {empty};
     trigger("SalvaXml");
-    EXPECT_EQ(dialogs.log, (QStringList{QStringLiteral("save"), saved(empty)}));
-    EXPECT_EQ(QFileInfo(empty).size(), 0);
-    EXPECT_TRUE(QFileInfo::exists(empty));
+    EXPECT_EQ(dialogs.log, QStringList{QStringLiteral("message: Before Generating The XML Page")});
+    EXPECT_FALSE(QFileInfo::exists(empty));
+    dialogs.log.clear();
 
     fillIdentification(512);
     generate();
@@ -141,6 +142,7 @@ TEST_P(DocumentFilesTest, SavingKeepsTheUsersEditsAndAnEmptyViewerGivesAnEmptyFi
 TEST_P(DocumentFilesTest, AFailedSaveSaysWhyAndKeepsTheOldFile)
 {
     fillIdentification(512);
+    generate();
     const QString existing = path("Keep.For");
     writeBytes(existing, "old\r\n");
     struct Case {
@@ -169,7 +171,8 @@ TEST_P(DocumentFilesTest, AFailedSaveSaysWhyAndKeepsTheOldFile)
 TEST_P(DocumentFilesTest, PrintingIsRefusedBeforeTheFirstGeneration)
 {
     trigger("Stampa");
-    EXPECT_EQ(dialogs.log, QStringList{QStringLiteral("message: Before Generating The XML Page")});
+    trigger("AnteprimaStampa");
+    EXPECT_EQ(dialogs.log, QStringList(2, QStringLiteral("message: Before Generating The XML Page")));
 }
 
 TEST_P(DocumentFilesTest, PrintsTheViewersLinesInOrderOverSeveralPages)
@@ -213,46 +216,56 @@ TEST_P(DocumentFilesTest, PrintsTheViewersLinesInOrderOverSeveralPages)
     EXPECT_FALSE(text.contains(QStringLiteral("W") + QString(400, QLatin1Char('x'))));
 }
 
-TEST_P(DocumentFilesTest, EveryPrintedLineEndsAboveThePageBottom)
+// Printed and previewed pages alike keep inside the margins of the page setup.
+TEST_P(DocumentFilesTest, EveryPrintedLineKeepsInsideThePageSetupsMargins)
 {
     fillIdentification(512);
     generate();
-    const QString pdf = path("bottom.pdf");
-    dialogs.pdfPath = pdf;
+    const QPageLayout chosen(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(30, 40, 15, 35),
+                             QPageLayout::Millimeter);
     dialogs.printAnswers = {true};
-    trigger("Stampa");
-    ASSERT_EQ(dialogs.entries(QStringLiteral("error")), QStringList());
+    dialogs.layoutAnswers = {chosen};
+    trigger("ImpostaStampante");
+    for (const char *command : {"Stampa", "AnteprimaStampa"}) {
+        SCOPED_TRACE(command);
+        const QString pdf = path(command) + QStringLiteral(".pdf");
+        dialogs.pdfPath = pdf;
+        dialogs.printAnswers = {true};
+        trigger(command);
+        ASSERT_EQ(dialogs.entries(QStringLiteral("error")), QStringList());
 
-    // Printing fills the page down to the printable area's bottom edge.
-    QPageLayout layout = main->printer().pageLayout();
-    layout.setUnits(QPageLayout::Point);
-    QList<double> heights;
-    const QList<PrintedWord> words = printedWords(pdf, &heights);
-    ASSERT_GE(heights.size(), 2);
-    // Text past a page's edge would be missing here: every word of the viewer is printed.
-    QStringList printed;
-    for (const PrintedWord &word : words)
-        printed << word.text;
-    const QStringList shown =
-        windows->FormXml().lines().join(QLatin1Char(' ')).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    ASSERT_EQ(printed.size(), shown.size());
-    EXPECT_EQ(printed, shown);
-    QList<const PrintedWord *> lowest(heights.size(), nullptr);
-    for (const PrintedWord &word : words) {
-        if (!lowest[word.page] || word.bottom > lowest[word.page]->bottom)
-            lowest[word.page] = &word;
-    }
-    for (int page = 0; page < heights.size(); ++page) {
-        SCOPED_TRACE(page + 1);
-        ASSERT_TRUE(lowest[page]);
-        const PrintedWord &last = *lowest[page];
-        const double bottom = heights[page] - layout.minimumMargins().bottom();
-        EXPECT_LE(last.bottom, bottom) << qPrintable(last.text);
-        // A full page has no room left for one more line.
-        if (page + 1 < heights.size()) {
-            EXPECT_GT(last.bottom + 2 * (last.bottom - last.top), bottom) << qPrintable(last.text);
+        const QMarginsF margins = chosen.margins(QPageLayout::Point);
+        QList<double> heights;
+        const QList<PrintedWord> words = printedWords(pdf, &heights);
+        ASSERT_GE(heights.size(), 2);
+        // Text past a page's edge would be missing here: every word of the viewer is printed.
+        QStringList printed;
+        for (const PrintedWord &word : words)
+            printed << word.text;
+        const QStringList shown =
+            windows->FormXml().lines().join(QLatin1Char(' ')).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        ASSERT_EQ(printed.size(), shown.size());
+        EXPECT_EQ(printed, shown);
+        QList<const PrintedWord *> lowest(heights.size(), nullptr);
+        for (const PrintedWord &word : words) {
+            EXPECT_GE(word.left, margins.left() - 1) << qPrintable(word.text);
+            EXPECT_GE(word.top, margins.top() - 1) << qPrintable(word.text);
+            if (!lowest[word.page] || word.bottom > lowest[word.page]->bottom)
+                lowest[word.page] = &word;
+        }
+        for (int page = 0; page < heights.size(); ++page) {
+            SCOPED_TRACE(page + 1);
+            ASSERT_TRUE(lowest[page]);
+            const PrintedWord &last = *lowest[page];
+            const double bottom = heights[page] - margins.bottom();
+            EXPECT_LE(last.bottom, bottom) << qPrintable(last.text);
+            // A full page has no room left for one more line.
+            if (page + 1 < heights.size()) {
+                EXPECT_GT(last.bottom + 2 * (last.bottom - last.top), bottom) << qPrintable(last.text);
+            }
         }
     }
+    EXPECT_TRUE(dialogs.log.contains(QStringLiteral("preview")));
 }
 
 TEST_P(DocumentFilesTest, ADocumentOpenedFromAFileCanBePrinted)

@@ -194,15 +194,25 @@ TEST_P(FifthsWindowTest, CalculateShowsWhatTheCoreGivesForTheSidesBoxes)
     }
 }
 
-TEST_P(FifthsWindowTest, TypedTextInAFifthBoxIsAPureFifthAndNeverBecomesAnItem)
+TEST_P(FifthsWindowTest, TypedTextThatNamesNoFractionIsRefusedAndNeverBecomesAnItem)
 {
-    const QString pure = local("0, 113.69, 203.91, 317.6, 407.82, 521.51, 611.73, 701.96, 815.64, 905.87, 1019.55, "
-                               "1109.78");
-    choose(SetterSide::Out, 0);
-    fifthBoxes(SetterSide::Out)[3]->setEditText(QStringLiteral("1/4"));
-    fifthBoxes(SetterSide::Out)[7]->setEditText(QStringLiteral("  quarter"));
-    calculate(SetterSide::Out)->click();
-    EXPECT_EQ(shown(list(SetterSide::Out)), pure.toStdString());
+    // Refused, each box named, whether the list is empty or calculated.
+    const QString items = QStringLiteral("is not one of 0 -1/2 -1/3 -1/4 -1/5 -1/6 -2/5 -2/7 +1/5 +1/6");
+    for (bool calculatedBefore : {false, true}) {
+        SCOPED_TRACE(calculatedBefore);
+        choose(SetterSide::Out, 0);
+        if (calculatedBefore)
+            calculate(SetterSide::Out)->click();
+        const std::string before = shown(list(SetterSide::Out));
+        fifthBoxes(SetterSide::Out)[9]->setEditText(QStringLiteral("-1/12"));
+        fifthBoxes(SetterSide::Out)[3]->setEditText(QStringLiteral(""));
+        dialogs.log.clear();
+        calculate(SetterSide::Out)->click();
+        EXPECT_EQ(dialogs.log, QStringList{QStringLiteral("message: New Temperament fifth 4 (A-E): \"\" %1\n"
+                                                          "New Temperament fifth 10 (Eb-Bb): \"-1/12\" %1")
+                                               .arg(items)});
+        EXPECT_EQ(shown(list(SetterSide::Out)), before);
+    }
 
     // An item's text typed with other blanks counts as that item.
     choose(SetterSide::Input, 0);

@@ -269,9 +269,12 @@ TEST_P(FilesFromAnywhereTest, ASetterLoadsAFileIntoTheSideItIsDroppedOn)
     const Row rows[] = {
         {&cents, "Just.Cts", kCents, SetterSide::Out, false, "Just"},
         {&cents, "Just.Cts", kCents, SetterSide::Input, true, "Just"},
+        // A field of the right-hand half gets the drop at a point of its own.
+        {&cents, "Just.Cts", kCents, SetterSide::Out, true, "Just"},
         {&cents, "Quarter.scl", kScale, SetterSide::Input, false, "Quarter"},
         {&scale, "Pure.Tfs", kIntervals, SetterSide::Out, false, "Pure"},
         {&scale, "Pure.Tfs", kIntervals, SetterSide::Input, true, "Pure"},
+        {&scale, "Pure.Tfs", kIntervals, SetterSide::Out, true, "Pure"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(std::string(row.file) + (row.side == SetterSide::Input ? " Input" : " Out"));

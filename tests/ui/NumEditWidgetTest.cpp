@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -124,6 +125,36 @@ TEST_P(NumEditWidget, TextSetFromOutsideIsNormalised)
     edit->setDisplayFormat(QStringLiteral("#,###"));
     EXPECT_FALSE(edit->decimal());
     EXPECT_EQ(shown(), local("-1.235").toStdString());
+}
+
+TEST_P(NumEditWidget, TheKeypadTypesTheRegionalSeparatorAndAForeignOneIsExplained)
+{
+    // The keypad's decimal key is a full stop on some layouts, a comma on others.
+    for (Qt::Key key : {Qt::Key_Period, Qt::Key_Comma}) {
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("11"));
+        QTest::keyClick(edit, key, Qt::KeypadModifier);
+        QTest::keyClicks(edit, QStringLiteral("73"));
+        EXPECT_EQ(edit->value(), 11.73L) << key;
+    }
+
+    // A whole-number field refuses a full stop without a word: it takes no decimals.
+    edit->setDecimal(false);
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("."));
+    EXPECT_FALSE(QToolTip::isVisible());
+
+    // "11.73" copied from a book: under a comma setting the full stop is
+    // refused with a word at the field, which keeps its text.
+    const bool comma = separators().decimal == QLatin1Char(',');
+    edit->setDecimal(true);
+    QTest::keyClicks(edit, QStringLiteral("11."));
+    EXPECT_EQ(shown(), comma ? "11" : "11.");
+    EXPECT_EQ(QToolTip::isVisible(), comma);
+    if (comma) {
+        EXPECT_EQ(QToolTip::text(), QStringLiteral("The decimal separator here is \",\" (the regional setting), "
+                                                   "not \".\""));
+    }
 }
 
 CORDAVO_BOTH_SETTINGS(NumEditWidget);

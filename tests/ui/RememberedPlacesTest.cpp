@@ -86,7 +86,12 @@ protected:
 
 public:
     // The file commands, one of each dialog, named in the tables below.
-    void saveXml() const { trigger("SalvaXml"); }
+    void saveXml() const
+    {
+        fillIdentification();
+        generate();
+        trigger("SalvaXml");
+    }
     void openXml() const { trigger("ApriXml"); }
     void saveSupplier() const
     {

@@ -78,6 +78,17 @@ bool ScriptedDialogs::pageSetup(QWidget *, QPrinter &printer)
     return answerPrinter("page setup", printer);
 }
 
+bool ScriptedDialogs::printPreview(QWidget *, QPrinter &printer, const std::function<void(QPrinter &)> &paint)
+{
+    const bool answer = answerPrinter("preview", printer);
+    if (!pdfPath.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+        paint(printer);
+    }
+    return answer;
+}
+
 int ScriptedDialogs::showModal(QDialog &dialog)
 {
     log << QStringLiteral("modal: ") + dialog.windowTitle();

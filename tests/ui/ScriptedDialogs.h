@@ -43,6 +43,9 @@ public:
     std::optional<QString> saveFileName(QWidget *, FileQuestion &question) override;
     bool choosePrinter(QWidget *, QPrinter &printer) override;
     bool pageSetup(QWidget *, QPrinter &printer) override;
+    // Logs "preview" and, when pdfPath is set, draws the pages there as the
+    // preview would show them; answers from printAnswers.
+    bool printPreview(QWidget *, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;
     int showModal(QDialog &dialog) override;
 
     // The log entries of one kind, without their prefix.

@@ -4,10 +4,12 @@
 
 #include "tuning/TemperamentXml.h"
 #include "tuning/TuningExport.h"
+#include "ui/AnalysisWindow.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QPushButton>
 
 namespace cordavo {
 namespace {
@@ -186,6 +188,42 @@ TEST_P(TuningExportWindowTest, LoadingScalaFillsTheNotesOrNothing)
         EXPECT_EQ(dialogs.log.last(),
                   QStringLiteral("information: File ") + QDir::toNativeSeparators(path) + QStringLiteral(" Loaded"));
     }
+}
+
+// Export Tuning and Save Picture propose the temperament's name, made safe
+// for a file name, in the folder last chosen.
+TEST_P(TuningExportWindowTest, ProposedNamesStartFromTheTemperamentsName)
+{
+    auto *savePicture = control<QPushButton>(windows->analysisWindow(), "savePictureButton");
+    const struct {
+        QString temperament;
+        QString exported;
+        QString picture;
+    } cases[] = {
+        {QStringLiteral("1/4 comma meantone"), QStringLiteral("1-4 comma meantone"),
+         QStringLiteral("1-4 comma meantone.png")},
+        {QStringLiteral(" "), QStringLiteral("File1"), QStringLiteral("Temperament.png")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.temperament.toStdString());
+        mainControl<QLineEdit>("EditNomeTemperamento")->setText(c.temperament);
+        dialogs.fileAnswers = {std::nullopt};
+        trigger("EsportaAccordatura");
+        EXPECT_EQ(dialogs.lastQuestion.fileName, c.exported);
+        dialogs.fileAnswers = {std::nullopt};
+        savePicture->click();
+        EXPECT_EQ(dialogs.lastQuestion.fileName, c.picture);
+    }
+    mainControl<QLineEdit>("EditNomeTemperamento")->setText(QStringLiteral("Young: II"));
+    exportAs(1, "other.tun");
+    dialogs.fileAnswers = {dir.filePath(QStringLiteral("other.svg"))};
+    dialogs.typeAnswers = {1};
+    savePicture->click();
+    dialogs.fileAnswers = {std::nullopt, std::nullopt};
+    trigger("EsportaAccordatura");
+    EXPECT_EQ(dialogs.lastQuestion.fileName, dir.filePath(QStringLiteral("Young II")));
+    savePicture->click();
+    EXPECT_EQ(dialogs.lastQuestion.fileName, dir.filePath(QStringLiteral("Young II.svg")));
 }
 
 } // namespace
