@@ -46,10 +46,6 @@ QString fixed(long double value, QStringView pattern)
     return formatPattern(value, pattern, kFullStop);
 }
 
-} // namespace
-
-namespace {
-
 // Whole numbers listed as ranges: "0, 1 and 5 to 9".
 QString numberRanges(const QList<int> &numbers)
 {
