@@ -541,6 +541,7 @@ TEST(CordavoCliExport, RefusesBadInputAndWritesNothing)
         {"--format tun --library Vallotti", "missing/w.tun", "missing/w.tun"},
         {"--format scl --library Vallotti", "w.scl", "w.kbm\": it is a folder"},
         {"--format scl --library Vallotti", "x.kbm", "the scale and its keyboard mapping would be the same file"},
+        {"--format scl --library Vallotti", "X.KBM", "the scale and its keyboard mapping would be the same file"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments);

@@ -1,5 +1,6 @@
 #include "tuning/ScalaFile.h"
 #include "tuning/LineFile.h"
+#include "tuning/TuningExport.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -199,6 +200,11 @@ TEST(ScalaFileTest, NamesBecomeOnePlainLine)
         const QStringList lines = scalaFileLines(QStringLiteral("x.scl"), {name, {}});
         EXPECT_EQ(lines.size(), 15);
         EXPECT_EQ(lines[1].toStdString(), c.line);
+        // In a .tun, a line break could have started a section.
+        const QStringList tun = anaMarkTuningLines(keyPitches(440, 440, {}), name);
+        EXPECT_EQ(tun.count(QStringLiteral("[Tuning]")), 1);
+        EXPECT_EQ(tun[5].toStdString(),
+                  "Name= \"" + QString::fromLatin1(c.line).replace('"', '\'').toStdString() + '"');
     }
 }
 
