@@ -141,9 +141,26 @@ Exactly one of --cents, --library and --temperament gives the notes, each
 taken at two decimals as the main window's fields hold it, and each from
 -1200 to +1200 cents. The A's act as for "cordavo-cli xml".
 
-Notes whose pitch a MIDI Tuning Standard message cannot carry are left
-unchanged; their number is said on standard error, and the export still
-succeeds.
+mts-keys changes tuning program 0, which a channel plays only once it has
+selected it: send each channel, before its notes, the registered parameter
+0x0003 (tuning program change) with the value 0, as three controller
+messages (n the channel, 0 to F):
+  Bn 65 00    controller 101, registered parameter MSB 0
+  Bn 64 03    controller 100, registered parameter LSB 3
+  Bn 06 00    controller 6, data entry: tuning program 0
+FluidSynth, for one, plays the changes only after these.
+
+mts-octave carries the reference pitch (A) in the universal real-time
+master coarse and fine tuning messages, ahead of the octave message, which
+then holds the temperament alone; an instrument that ignores master tuning
+(FluidSynth does) plays the temperament at A = 440 Hz.
+
+Notes whose pitch a MIDI Tuning Standard message cannot carry (keys below
+key 0 or from key 128 up; for mts-octave, a note more than 100 cents from
+equal temperament at its A) are named on standard error, and the export
+still succeeds. Names go into .scl and .tun files on one line in plain
+ASCII: line breaks become blanks, accents are dropped, other characters
+become "?".
 
 Example: cordavo-cli export --format scl --library "Werckmeister III" --out w3.scl
 )";
@@ -194,7 +211,7 @@ writes for the same choice.
   --voice VOICE       principal (default), flute, principal-octave or reed
   --seconds S         the length, more than 0 and at most 600 (default 4)
   --float             32-bit float samples instead of 16-bit PCM
-  --out FILE          the WAV file to write
+  --out FILE          the WAV file to write ("-" is standard output)
 
 A NOTE is a name with its octave (C4 is MIDI note 60, A4 note 69; sharps as
 C#4, flats as Eb4) or a MIDI number from 0 to 127.
@@ -607,27 +624,12 @@ CliResult runExport(const QHash<QString, QString> &options, const QStringList &p
     if (toStandardOutput) {
         result.output = exported.files.first().bytes;
     } else {
-        // The files are saved together (none replaces its old file unless
-        // all were written); only a scale and mapping that would be one file
-        // need refusing here.
-        QStringList targets;
-        for (const TuningFile &file : exported.files) {
-            const QString shown = quoted(QDir::toNativeSeparators(file.path));
-            if (targets.contains(QFileInfo(file.path).absoluteFilePath()))
-                return refused({QStringLiteral("Cannot save %1: the scale and its keyboard mapping would be the "
-                                               "same file")
-                                    .arg(shown)});
-            targets << QFileInfo(file.path).absoluteFilePath();
-        }
         const Result<void> saved = saveTuningExport(exported);
         if (!saved.ok())
             return refused({saved.error()});
     }
-    if (exported.unchangedNotes == 1)
-        result.errors = QStringLiteral("1 note could not be represented and was left unchanged\n");
-    else if (exported.unchangedNotes > 1)
-        result.errors =
-            QStringLiteral("%1 notes could not be represented and were left unchanged\n").arg(exported.unchangedNotes);
+    if (!exported.shortfall.isEmpty())
+        result.errors = shortfallText(exported.shortfall, {kFullStop, QLatin1Char(',')}) + QLatin1Char('\n');
     return result;
 }
 
@@ -748,6 +750,11 @@ CliResult runRender(const QHash<QString, QString> &options, const QStringList &p
         hz.push_back(static_cast<double>(pitches[static_cast<size_t>(key)]));
     const WavSamples format = options.contains(QStringLiteral("float")) ? WavSamples::Float32 : WavSamples::Pcm16;
     const QByteArray bytes = wavBytes(renderChord(hz, voice, static_cast<double>(seconds)), kSampleRate, format);
+    if (options[QStringLiteral("out")] == QLatin1String("-")) {
+        CliResult result;
+        result.output = bytes;
+        return result;
+    }
     const Result<void> saved = saveFileAtomically(options[QStringLiteral("out")], bytes);
     if (!saved.ok())
         return refused({saved.error()});

@@ -133,6 +133,11 @@ Result<KeyboardMapping> parseKeyboardMapping(const QByteArray &bytes, const QStr
 
     if (!read(m.octaveDegree, QStringLiteral("octave degree"), 0, kLastKey + 1))
         return failure(error);
+    // A linear mapping plays the degrees one key after another with no
+    // pattern to repeat; Scala writes its formal octave as 0. For a
+    // twelve-note scale on C it is the identity mapping.
+    if (m.mapSize == 0 && m.octaveDegree == 0)
+        m.octaveDegree = kNotes;
     if (m.octaveDegree != kNotes)
         return lines.problem(
             QStringLiteral("the formal octave is degree %1; only degree 12 loads").arg(m.octaveDegree));

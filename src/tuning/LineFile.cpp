@@ -52,6 +52,24 @@ QString saveFailure(const QFileDevice &file, const QString &path, qint64 size)
     return QStringLiteral("the file could not be written completely; the old file, if any, is unchanged");
 }
 
+// Why a file could not be opened for saving. The new text is written to a
+// new file in the target's folder, which then takes the target's place, so
+// the system's reason mostly concerns that new file; it is said so, since
+// "No such file or directory" about a folder that exists explains nothing.
+QString openFailure(const QFileDevice &file, const QFileInfo &target, qint64 size)
+{
+    const QFileInfo folder(target.absolutePath());
+    const QString shownFolder = quoted(QDir::toNativeSeparators(folder.filePath()));
+    if (!folder.exists())
+        return QStringLiteral("the folder %1 does not exist").arg(shownFolder);
+    if (!folder.isDir())
+        return QStringLiteral("%1 is not a folder").arg(shownFolder);
+    const QString reason = saveFailure(file, target.filePath(), size);
+    if (target.exists() && !target.isWritable())
+        return reason;
+    return QStringLiteral("no new file can be made in the folder %1 (%2)").arg(shownFolder, reason);
+}
+
 } // namespace
 
 QString quoted(const QString &text)
@@ -187,14 +205,18 @@ Result<void> saveFilesAtomically(const QList<std::pair<QString, QByteArray>> &fi
     std::vector<std::unique_ptr<QSaveFile>> written;
     for (const auto &[path, bytes] : files) {
         const QString shown = quoted(QDir::toNativeSeparators(path));
-        if (QFileInfo(path).isDir())
+        const QFileInfo target(path);
+        if (target.isDir())
             return failure(QStringLiteral("Cannot save %1: it is a folder").arg(shown));
+        // A device, a pipe or a socket would be replaced by a plain file.
+        if (target.exists() && !target.isFile())
+            return failure(QStringLiteral("Cannot save %1: it is not a regular file").arg(shown));
         auto file = std::make_unique<QSaveFile>(path);
         // Unbuffered, so that a full disk fails the write itself, with the
         // system's reason: a buffered failure would surface only in
         // commit(), which has lost the reason by then.
         if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return failure(QStringLiteral("Cannot save %1: %2").arg(shown, saveFailure(*file, path, bytes.size())));
+            return failure(QStringLiteral("Cannot save %1: %2").arg(shown, openFailure(*file, target, bytes.size())));
         if (file->write(bytes) != bytes.size()) {
             const QString reason = saveFailure(*file, path, bytes.size());
             file->cancelWriting();

@@ -5,6 +5,7 @@
 #include "tuning/LineFile.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -143,15 +144,59 @@ ScalaContents readScalaFile(const QString &path)
     return parseScalaFile(bytes.value(), QFileInfo(path).fileName());
 }
 
+QString plainTextLine(const QString &text)
+{
+    static const QHash<char16_t, QLatin1StringView> spelled{
+        {u'\u00DF', QLatin1StringView("ss")}, {u'\u00C6', QLatin1StringView("AE")},
+        {u'\u00E6', QLatin1StringView("ae")}, {u'\u0152', QLatin1StringView("OE")},
+        {u'\u0153', QLatin1StringView("oe")}, {u'\u00D8', QLatin1StringView("O")},
+        {u'\u00F8', QLatin1StringView("o")},  {u'\u0141', QLatin1StringView("L")},
+        {u'\u0142', QLatin1StringView("l")},  {u'\u0110', QLatin1StringView("D")},
+        {u'\u0111', QLatin1StringView("d")},  {u'\u00D0', QLatin1StringView("D")},
+        {u'\u00F0', QLatin1StringView("d")},  {u'\u00DE', QLatin1StringView("Th")},
+        {u'\u00FE', QLatin1StringView("th")}, {u'\u2018', QLatin1StringView("'")},
+        {u'\u2019', QLatin1StringView("'")},  {u'\u201C', QLatin1StringView("\"")},
+        {u'\u201D', QLatin1StringView("\"")}, {u'\u201E', QLatin1StringView("\"")},
+        {u'\u00AB', QLatin1StringView("\"")}, {u'\u00BB', QLatin1StringView("\"")},
+        {u'\u2013', QLatin1StringView("-")},  {u'\u2014', QLatin1StringView("-")},
+        {u'\u2212', QLatin1StringView("-")},  {u'\u266F', QLatin1StringView("#")},
+        {u'\u266D', QLatin1StringView("b")},
+    };
+    QString out;
+    // Compatibility decomposition splits a letter from its accents and
+    // spells ligatures and the ellipsis in plain letters.
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
+    for (qsizetype i = 0; i < decomposed.size(); ++i) {
+        const QChar c = decomposed[i];
+        if (c.category() == QChar::Mark_NonSpacing || c.category() == QChar::Mark_SpacingCombining ||
+            c.category() == QChar::Mark_Enclosing)
+            continue;
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.isSpace()) {
+            if (!out.endsWith(QLatin1Char(' ')))
+                out += QLatin1Char(' ');
+        } else if (c.unicode() < 0x7F) {
+            out += c;
+        } else if (const auto it = spelled.constFind(c.unicode()); it != spelled.constEnd()) {
+            out += *it;
+        } else {
+            out += QLatin1Char('?');
+            // A character beyond the first plane is one character.
+            if (c.isHighSurrogate() && i + 1 < decomposed.size() && decomposed[i + 1].isLowSurrogate())
+                ++i;
+        }
+    }
+    return out.trimmed();
+}
+
 QStringList scalaFileLines(const QString &fileName, const ScalaScale &scale)
 {
     // Cents always with a full stop: the format knows no other separator.
     const Separators fullStop{QLatin1Char('.'), QLatin1Char(',')};
-    QString description = scale.description;
+    QString description = plainTextLine(scale.description);
     // A leading blank keeps a description from reading as a comment.
     if (isComment(description))
         description.prepend(QLatin1Char(' '));
-    QStringList lines{QStringLiteral("! ") + fileName, description, QStringLiteral("12")};
+    QStringList lines{QStringLiteral("! ") + plainTextLine(fileName), description, QStringLiteral("12")};
     // A scale's pitches are measured from its 1/1, which is C.
     for (int i = 1; i < kNotes; ++i)
         lines << formatPattern(scale.positions[i] - scale.positions[0], u"0.00000", fullStop);

@@ -34,6 +34,14 @@ ScalaContents readScalaFile(const QString &path);
 // The lines of a Scala file: a comment with the file's name, the
 // description, 12, the positions of C# to B above C's (C is the scale's
 // 1/1) in cents with five decimals and a full stop, and 2/1.
+// A name as other programs' plain-text files hold it: on one line (line
+// breaks, tabs and other control characters become a blank, runs of blanks
+// one blank) and in printable ASCII: letters with accents lose them
+// ("\u00E0" becomes "a"), a few letters and signs are spelled out
+// ("\u00DF" "ss", "\u00E6" "ae", typographic quotes and dashes their plain
+// forms), and every other character becomes "?".
+QString plainTextLine(const QString &text);
+
 QStringList scalaFileLines(const QString &fileName, const ScalaScale &scale);
 
 } // namespace cordavo

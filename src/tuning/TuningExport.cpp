@@ -46,7 +46,59 @@ QString fixed(long double value, QStringView pattern)
     return formatPattern(value, pattern, kFullStop);
 }
 
+// Whole numbers listed as ranges: "0, 1 and 5 to 9".
+QString numberRanges(const QList<int> &numbers)
+{
+    QStringList parts;
+    for (qsizetype i = 0; i < numbers.size();) {
+        qsizetype j = i;
+        while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1)
+            ++j;
+        if (j - i >= 2)
+            parts << QStringLiteral("%1 to %2").arg(numbers[i]).arg(numbers[j]);
+        else
+            for (qsizetype k = i; k <= j; ++k)
+                parts << QString::number(numbers[k]);
+        i = j + 1;
+    }
+    if (parts.size() < 2)
+        return parts.join(QString());
+    return parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + parts.last();
+}
+
+QString signedCents(long double cents, const Separators &separators)
+{
+    return (cents > 0 ? QStringLiteral("+") : QString()) + formatPattern(cents, u"0.00", separators);
+}
+
 } // namespace
+
+QString shortfallText(const TuningShortfall &shortfall, const Separators &separators)
+{
+    QStringList sentences;
+    if (const auto keys = shortfall.unchangedKeys.size(); keys > 0) {
+        const QString listed = numberRanges(shortfall.unchangedKeys);
+        sentences << (keys == 1
+                          ? QStringLiteral("1 note could not be represented and was left unchanged: key %1").arg(listed)
+                          : QStringLiteral("%1 notes could not be represented and were left unchanged: keys %2")
+                                .arg(keys)
+                                .arg(listed));
+    }
+    if (const auto held = shortfall.heldPitchClasses.size(); held > 0) {
+        QStringList notes;
+        for (const auto &[pitchClass, cents] : shortfall.heldPitchClasses)
+            notes << QStringLiteral("%1 (%2 cents)").arg(noteName(pitchClass), signedCents(cents, separators));
+        const QString listed = notes.join(QStringLiteral(", "));
+        sentences << (held == 1 ? QStringLiteral("1 note lies more than 100 cents from equal temperament, beyond what "
+                                                 "the octave message carries, and is held at its nearest limit: %1")
+                                      .arg(listed)
+                                : QStringLiteral("%1 notes lie more than 100 cents from equal temperament, beyond what "
+                                                 "the octave message carries, and are held at its nearest limit: %2")
+                                      .arg(held)
+                                      .arg(listed));
+    }
+    return sentences.join(QLatin1Char('\n'));
+}
 
 KeyPitches keyPitches(double oldA, double newA, const NoteCents &cents)
 {
@@ -86,9 +138,10 @@ SysexExport mtsBulkDump(const KeyPitches &pitches, const QString &name, int prog
     b = tuningMessageStart(false, device, '\x01');
     b += static_cast<char>(program & 0x7F);
     b += mtsName(name);
-    for (long double hz : pitches) {
-        const MtsFrequency frequency = mtsFrequency(hz);
-        out.unchangedNotes += frequency == kMtsNoChange;
+    for (int key = 0; key < kMidiKeyCount; ++key) {
+        const MtsFrequency frequency = mtsFrequency(pitches[key]);
+        if (frequency == kMtsNoChange)
+            out.shortfall.unchangedKeys << key;
         appendFrequency(b, frequency);
     }
     char checksum = 0;
@@ -110,7 +163,8 @@ SysexExport mtsSingleNoteChanges(const KeyPitches &pitches, int program, int dev
         b += static_cast<char>(count);
         for (int key = first; key < first + count; ++key) {
             const MtsFrequency frequency = mtsFrequency(pitches[key]);
-            out.unchangedNotes += frequency == kMtsNoChange;
+            if (frequency == kMtsNoChange)
+                out.shortfall.unchangedKeys << key;
             b += static_cast<char>(key);
             appendFrequency(b, frequency);
         }
@@ -119,11 +173,36 @@ SysexExport mtsSingleNoteChanges(const KeyPitches &pitches, int program, int dev
     return out;
 }
 
-SysexExport mtsOctaveTuning(const KeyPitches &pitches, int device)
+QByteArray mtsMasterTuning(long double cents, long double *written, int device)
+{
+    const long double semitones = std::isfinite(cents) ? std::clamp(std::round(cents / 100), -64.0L, 63.0L) : 0;
+    const long double rest = std::isfinite(cents) ? cents - 100 * semitones : 0;
+    const int fine = static_cast<int>(std::clamp(std::round(rest * kOctaveSteps / 100) + kOctaveSteps, 0.0L, 16383.0L));
+    if (written)
+        *written = 100 * semitones + (fine - kOctaveSteps) * 100.0L / kOctaveSteps;
+    const char id = static_cast<char>(device & 0x7F);
+    // Universal real-time, device control: sub-ID 04 04 coarse (its LSB
+    // unused), 04 03 fine (LSB first).
+    QByteArray b{"\xF0\x7F"};
+    b += id;
+    b += QByteArray("\x04\x04\x00", 3);
+    b += static_cast<char>(0x40 + static_cast<int>(semitones));
+    b += '\xF7';
+    b += QByteArray{"\xF0\x7F"} + id + '\x04' + '\x03';
+    b += static_cast<char>(fine & 0x7F);
+    b += static_cast<char>(fine >> 7);
+    b += '\xF7';
+    return b;
+}
+
+SysexExport mtsOctaveTuning(const KeyPitches &pitches, long double referenceHz, int device)
 {
     SysexExport out;
+    const long double reference = 1200 * std::log2(referenceHz / kA4Hz);
+    long double shift = 0;
     QByteArray &b = out.bytes;
-    b = tuningMessageStart(false, device, '\x09');
+    b = mtsMasterTuning(reference, &shift, device);
+    b += tuningMessageStart(false, device, '\x09');
     // Every channel: 16 and 15, 14 to 8, 7 to 1.
     b += '\x03';
     b += '\x7F';
@@ -131,12 +210,13 @@ SysexExport mtsOctaveTuning(const KeyPitches &pitches, int device)
     constexpr int kMiddleC = 60;
     for (int pitchClass = 0; pitchClass < 12; ++pitchClass) {
         const int key = kMiddleC + pitchClass;
-        const long double offset = 100 * (semitonesAboveKeyZero(pitches[key]) - key);
+        // The offset from equal temperament at the A the master tuning gives.
+        const long double offset = 100 * (semitonesAboveKeyZero(pitches[key]) - key) - shift;
         // The limits themselves count as written, with room for the last
         // digits of the pitch table; past them the offset is held at its end.
         constexpr long double kSlack = 50.0L / kOctaveSteps;
         if (!(offset >= -100 - kSlack && offset <= 100 + kSlack))
-            ++out.unchangedNotes;
+            out.shortfall.heldPitchClasses.append({pitchClass, offset + shift - reference});
         const long double raw = std::round((offset + 100) * kOctaveSteps / 100);
         const int value = std::isfinite(raw) ? static_cast<int>(std::clamp(raw, 0.0L, 16383.0L)) : kOctaveSteps;
         b += static_cast<char>(value >> 7);
@@ -151,7 +231,7 @@ QStringList anaMarkTuningLines(const KeyPitches &pitches, const QString &name)
     QStringList lines{QStringLiteral("; AnaMark tuning file"), QStringLiteral("[Scale Begin]"),
                       QStringLiteral("Format= \"AnaMark-TUN\""), QStringLiteral("FormatVersion= 200"),
                       QStringLiteral("[Info]")};
-    QString shown = name;
+    QString shown = plainTextLine(name);
     shown.replace(QLatin1Char('"'), QLatin1Char('\''));
     lines << QStringLiteral("Name= \"%1\"").arg(shown);
     QStringList exact{QStringLiteral("[Exact Tuning]"), QStringLiteral("BaseFreq= 8.1757989156437073336")};
@@ -167,7 +247,7 @@ QStringList anaMarkTuningLines(const KeyPitches &pitches, const QString &name)
 
 QStringList scalaKeyboardMappingLines(const QString &fileName, long double referenceHz)
 {
-    QStringList lines{QStringLiteral("! ") + fileName,
+    QStringList lines{QStringLiteral("! ") + plainTextLine(fileName),
                       QStringLiteral("! Twelve keys to the octave, middle C on key 60, A on key 69."),
                       QStringLiteral("12"),
                       QStringLiteral("0"),
@@ -254,7 +334,7 @@ TuningExport tuningExport(TuningFormat format, const TuningSource &source, const
     TuningExport out;
     auto take = [&](const SysexExport &sysex) {
         out.files << TuningFile{path, sysex.bytes};
-        out.unchangedNotes = sysex.unchangedNotes;
+        out.shortfall = sysex.shortfall;
     };
     switch (format) {
     case TuningFormat::Scala: {
@@ -276,7 +356,7 @@ TuningExport tuningExport(TuningFormat format, const TuningSource &source, const
         take(mtsSingleNoteChanges(pitches));
         break;
     case TuningFormat::MtsOctave:
-        take(mtsOctaveTuning(pitches));
+        take(mtsOctaveTuning(pitches, referencePitch(source.oldA, source.newA)));
         break;
     }
     return out;
@@ -285,8 +365,19 @@ TuningExport tuningExport(TuningFormat format, const TuningSource &source, const
 Result<void> saveTuningExport(const TuningExport &exported)
 {
     QList<std::pair<QString, QByteArray>> files;
-    for (const TuningFile &file : exported.files)
+    QStringList targets;
+    for (const TuningFile &file : exported.files) {
+        // Compared regardless of case, as the file systems of Windows and
+        // macOS compare names: "W.KBM" would replace its own scale there.
+        const QString target = QFileInfo(file.path).absoluteFilePath().toCaseFolded();
+        if (targets.contains(target)) {
+            return failure(QStringLiteral("Cannot save %1: the scale and its keyboard mapping would be the same "
+                                          "file; give the scale a name ending in .scl")
+                               .arg(quoted(QDir::toNativeSeparators(file.path))));
+        }
+        targets << target;
         files.append({file.path, file.bytes});
+    }
     return saveFilesAtomically(files);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numbers/Separators.h"
 #include "tuning/PitchTable.h"
 #include "tuning/Result.h"
 
@@ -11,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 namespace cordavo {
 
@@ -35,11 +37,25 @@ using MtsFrequency = std::array<std::uint8_t, 3>;
 inline constexpr MtsFrequency kMtsNoChange{0x7F, 0x7F, 0x7F};
 MtsFrequency mtsFrequency(long double hz);
 
-// A system-exclusive export and the number of notes it had to leave
-// unchanged because their pitch could not be written.
+// What an export could not carry: keys whose pitch lies beyond the MIDI
+// range and are left unchanged, and pitch classes that lie too far from
+// equal temperament for the octave message, held at its nearest limit (with
+// the offset in cents that they should have had).
+struct TuningShortfall {
+    QList<int> unchangedKeys;
+    QList<std::pair<int, long double>> heldPitchClasses;
+    bool isEmpty() const { return unchangedKeys.isEmpty() && heldPitchClasses.isEmpty(); }
+};
+
+// The shortfall in one sentence that names the keys or notes, e.g.
+// "2 notes could not be represented and were left unchanged: keys 0 and 1";
+// empty when there is none. Cents are written with 'separators'.
+QString shortfallText(const TuningShortfall &shortfall, const Separators &separators);
+
+// A system-exclusive export and what it could not carry.
 struct SysexExport {
     QByteArray bytes;
-    int unchangedNotes = 0;
+    TuningShortfall shortfall;
 };
 
 // The 16 name bytes of a bulk dump: printable ASCII kept, every other
@@ -54,15 +70,25 @@ SysexExport mtsBulkDump(const KeyPitches &pitches, const QString &name, int prog
 // messages of at most 127 changes, for tuning program 'program'.
 SysexExport mtsSingleNoteChanges(const KeyPitches &pitches, int program = 0, int device = 0x7F);
 
+// The universal real-time master tuning messages that move the whole
+// instrument by 'cents': Master Coarse Tuning in whole semitones (-64 to +63),
+// then Master Fine Tuning for the rest (-100 to just under +100 cents, in
+// steps of 100/8192 cent). 'written' receives the shift they carry.
+QByteArray mtsMasterTuning(long double cents, long double *written = nullptr, int device = 0x7F);
+
 // Scale/octave tuning in its 2-byte form (non-real-time) for all sixteen
-// channels: each pitch class's offset from equal temperament at A = 440 Hz,
-// C first, from -100 to just under +100 cents in steps of 100/8192 cent. An
-// offset outside that range is held at its limit and counts as unchanged.
-SysexExport mtsOctaveTuning(const KeyPitches &pitches, int device = 0x7F);
+// channels, preceded by the master tuning messages that carry the reference
+// pitch (A = 'referenceHz' in equal temperament): the octave message then
+// holds the temperament alone, each pitch class's offset from equal
+// temperament at that A, C first, from -100 to just under +100 cents in steps
+// of 100/8192 cent. An offset outside that range is held at its limit and
+// named in the shortfall.
+SysexExport mtsOctaveTuning(const KeyPitches &pitches, long double referenceHz = 440, int device = 0x7F);
 
 // AnaMark tuning file (.tun): the 128 keys' pitches as cents above key 0 of
 // equal temperament, whole cents in [Tuning] and six decimals in
-// [Exact Tuning], each line ended by CR LF.
+// [Exact Tuning], each line ended by CR LF. The name is written as
+// plainTextLine makes it.
 QStringList anaMarkTuningLines(const KeyPitches &pitches, const QString &name);
 
 // Scala keyboard mapping (.kbm) for a twelve-note scale on C (the scale's
@@ -108,16 +134,17 @@ struct TuningFile {
 };
 
 // The files of an export to 'path' (the .kbm beside a .scl, with the same
-// stem) and the number of notes no message of the format could carry.
+// stem) and what no message of the format could carry.
 struct TuningExport {
     QList<TuningFile> files;
-    int unchangedNotes = 0;
+    TuningShortfall shortfall;
 };
 TuningExport tuningExport(TuningFormat format, const TuningSource &source, const QString &path);
 
 // Saves the files of the export together and atomically: when one cannot be
 // written, none replaces its old file; the message names the file and the
-// cause.
+// cause. Files of an export that would land on one path (a scale named
+// *.kbm and its mapping) are refused before anything is written.
 Result<void> saveTuningExport(const TuningExport &exported);
 
 } // namespace cordavo

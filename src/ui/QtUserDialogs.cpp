@@ -40,19 +40,23 @@ void prepareFileDialog(QFileDialog &dialog, FileQuestion &question, QFileDialog:
     dialog.setNameFilters(question.filters);
     if (question.selectedFilter >= 0 && question.selectedFilter < question.filters.size())
         dialog.selectNameFilter(question.filters[question.selectedFilter]);
-    dialog.setDefaultSuffix(question.defaultSuffix);
+    // A name typed without a suffix takes the suffix of the type chosen, not
+    // of the type the dialog opened with.
+    const bool saving = mode == QFileDialog::AcceptSave;
+    dialog.setDefaultSuffix(saving ? saveSuffixForType(question, question.selectedFilter) : question.defaultSuffix);
     // A folder of its own wins over the folder of the name last chosen.
     if (!question.directory.isEmpty())
         dialog.setDirectory(question.directory);
     if (!question.fileName.isEmpty())
         dialog.selectFile(question.directory.isEmpty() ? question.fileName : QFileInfo(question.fileName).fileName());
-    if (!question.typeChanged)
+    if (!saving)
         return;
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &question](const QString &filter) {
-        auto *nameBox = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        if (!nameBox)
-            return;
         const int index = static_cast<int>(question.filters.indexOf(filter));
+        dialog.setDefaultSuffix(saveSuffixForType(question, index));
+        auto *nameBox = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (!nameBox || !question.typeChanged)
+            return;
         // Written into the name box itself: selectFile() leaves the box alone
         // while it has the keyboard focus, as it has when the type is changed
         // with the mouse wheel or the box was just typed in.

@@ -16,15 +16,6 @@ QString fileKey(const QString &kind, const char *name)
     return QStringLiteral("files/") + kind + QLatin1Char('/') + QLatin1String(name);
 }
 
-// The suffix of a file type's first pattern: "Cts" for "Cts (*.Cts *.cts)",
-// nothing when the pattern is not of the form *.suffix.
-QString firstSuffix(const QString &filter)
-{
-    const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
-    const QString pattern = filter.mid(open + 1).section(QLatin1Char(' '), 0, 0).remove(QLatin1Char(')'));
-    return pattern.startsWith(QLatin1String("*.")) ? pattern.mid(2) : QString();
-}
-
 // A non-negative number kept under a key, or nothing.
 std::optional<double> millimetres(const QSettings &settings, const char *name)
 {
@@ -119,8 +110,8 @@ void RememberedPlaces::offerPlace(FileQuestion &question) const
     // As if the user had picked the type: a default suffix that belonged to
     // the type shown becomes the new type's, and the name is renamed for it,
     // by the question's own renaming or else by swapping the shown suffix.
-    const QString shownSuffix = firstSuffix(question.filters.value(question.selectedFilter));
-    const QString newSuffix = firstSuffix(question.filters[type]);
+    const QString shownSuffix = fileTypeSuffix(question.filters.value(question.selectedFilter));
+    const QString newSuffix = fileTypeSuffix(question.filters[type]);
     if (!shownSuffix.isEmpty() && question.defaultSuffix == shownSuffix)
         question.defaultSuffix = newSuffix;
     const QString name = QFileInfo(question.fileName).fileName();

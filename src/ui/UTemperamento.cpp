@@ -708,7 +708,8 @@ void TFormTemperamento::EsportaAccordaturaClick()
     const auto source = checkedTuning();
     if (!source)
         return;
-    // A name without a type of its own gets the type last chosen.
+    // The dialog opens with the type last chosen; a name typed without a
+    // type of its own gets the type chosen when the dialog closes.
     SaveDialogAccordatura.defaultSuffix =
         tuningFormatExtension(formatOfType(SaveDialogAccordatura.selectedFilter)).mid(1);
     SaveDialogAccordatura.fileName =
@@ -726,11 +727,8 @@ void TFormTemperamento::EsportaAccordaturaClick()
     for (const TuningFile &file : exported.files)
         report << QStringLiteral("File ") + QDir::toNativeSeparators(file.path) + QStringLiteral(" Saved");
     m_dialogs.information(this, report.join(QLatin1Char('\n')));
-    if (exported.unchangedNotes == 1)
-        m_dialogs.message(this, QStringLiteral("1 note lies beyond what the format can carry and was left unchanged"));
-    else if (exported.unchangedNotes > 1)
-        m_dialogs.message(this, QStringLiteral("%1 notes lie beyond what the format can carry and were left unchanged")
-                                    .arg(exported.unchangedNotes));
+    if (!exported.shortfall.isEmpty())
+        m_dialogs.message(this, shortfallText(exported.shortfall, m_separators));
 }
 
 QString TFormTemperamento::SaveDialogAccordaturaTypeChange(const QString &name, int fileType)

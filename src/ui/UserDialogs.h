@@ -21,12 +21,22 @@ struct FileQuestion {
     QString directory;      // the folder the dialog opens in; empty for the dialog's own choice
     QStringList filters;    // "For (*.For *.for)", ...
     int selectedFilter = 0; // index into filters
-    QString defaultSuffix;  // without the leading full stop
-    QString fileName;       // the name in the name box, updated on accept
+    // Without the leading full stop. A save dialog adds the suffix of the
+    // type chosen in it instead, where that type names one.
+    QString defaultSuffix;
+    QString fileName; // the name in the name box, updated on accept
     // Save dialogs only: called when the user picks another file type, with
     // the name in the name box and the new type's index; returns the new name.
     std::function<QString(const QString &name, int filterIndex)> typeChanged;
 };
+
+// The suffix of a file type's first pattern: "Cts" for "Cts (*.Cts *.cts)",
+// nothing when the pattern is not of the form *.suffix.
+QString fileTypeSuffix(const QString &filter);
+
+// The suffix a save dialog adds to a name typed without one, for the type
+// 'filterIndex' of the question: that type's own, else the question's default.
+QString saveSuffixForType(const FileQuestion &question, int filterIndex);
 
 // Every message box and dialog the windows show goes through this seam, so
 // tests can answer them without a modal box on screen.

@@ -440,7 +440,8 @@ TEST(CordavoCliExport, EachFormatWritesItsFiles)
         {"tun", "w.tun", nullptr, "; AnaMark tuning file\r\n"},
         {"mts-bulk", "w.syx", nullptr, QByteArray::fromHex("f07e7f080100") + "Werckmeister III"},
         {"mts-keys", "w.syx", nullptr, QByteArray::fromHex("f07f7f0802007f")},
-        {"mts-octave", "w.syx", nullptr, QByteArray::fromHex("f07e7f0809037f7f")},
+        // Master coarse and fine tuning at A = 440, then the octave message.
+        {"mts-octave", "w.syx", nullptr, QByteArray::fromHex("f07f7f04040040f7f07f7f04030040f7f07e7f0809037f7f")},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.format);
@@ -513,11 +514,12 @@ TEST(CordavoCliExport, UnrepresentableNotesAreCountedButNotRefused)
     const QString out = dir.filePath(QStringLiteral("o.syx"));
     const CliRun one = runCordavoCli(exportArguments("--format mts-octave --cents 0,0,0,0,0,0,0,0,0,0,0,300", out));
     EXPECT_EQ(one.status, 0);
-    EXPECT_EQ(one.errText(), "1 note could not be represented and was left unchanged\n");
+    EXPECT_EQ(one.errText(), "1 note lies more than 100 cents from equal temperament, beyond what the octave message "
+                             "carries, and is held at its nearest limit: B (+300.00 cents)\n");
     const CliRun two = runCordavoCli(exportArguments(kEqualCents, out)
                                      << QStringLiteral("--format=mts-bulk") << QStringLiteral("--new-a=500"));
     EXPECT_EQ(two.status, 0);
-    EXPECT_EQ(two.errText(), "2 notes could not be represented and were left unchanged\n");
+    EXPECT_EQ(two.errText(), "2 notes could not be represented and were left unchanged: keys 126 and 127\n");
 }
 
 // Refused data exits with 1, names the file or the source, and writes nothing.
@@ -539,6 +541,7 @@ TEST(CordavoCliExport, RefusesBadInputAndWritesNothing)
         {"--format tun --library Vallotti", "missing/w.tun", "missing/w.tun"},
         {"--format scl --library Vallotti", "w.scl", "w.kbm\": it is a folder"},
         {"--format scl --library Vallotti", "x.kbm", "the scale and its keyboard mapping would be the same file"},
+        {"--format scl --library Vallotti", "X.KBM", "the scale and its keyboard mapping would be the same file"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -649,6 +652,13 @@ TEST(CordavoCliRender, WritesAWavFileOrRefusesWithoutWriting)
         runCordavoCli(words("render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --float --seconds 1 69 --out") << out);
     ASSERT_EQ(floats.status, 0) << floats.errText();
     EXPECT_EQ(readAll(out).size(), 58 + 4 * 48000);
+    // "-" is standard output, as for xml and export: the same bytes, no file named "-".
+    QDir::setCurrent(dir.path());
+    const CliRun piped = runCordavoCli(words("render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --float --seconds 1 69 --out -"));
+    ASSERT_EQ(piped.status, 0) << piped.errText();
+    EXPECT_EQ(piped.out, readAll(out));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("-"))));
+    QDir::setCurrent(QDir::tempPath());
 
     const struct {
         const char *arguments;

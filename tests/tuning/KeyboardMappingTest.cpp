@@ -34,6 +34,8 @@ TEST(KeyboardMappingTest, GoodMappingsLoad)
          "2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11",
          12, 48, 57, 221},
         {"Linear", mapping("0\n0\n127\n60\n60\n261.625565\n12\n", ""), 0, 60, 60, 261.625565L},
+        // As Scala writes a linear mapping: formal octave 0.
+        {"LinearAsScalaWritesIt", mapping("0\n0\n127\n60\n69\n440.000000\n0\n", ""), 0, 60, 69, 440},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

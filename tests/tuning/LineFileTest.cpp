@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <unistd.h>
 
 using namespace cordavo;
@@ -153,16 +155,31 @@ TEST(SaveFileAtomically, WritesWholeOrLeavesTheOldFile)
     EXPECT_EQ(readAll(target), QByteArray("second\r\n"));
 
     writeBytes(dir.filePath(QStringLiteral("plain")), "x");
-    const QString failures[] = {
-        dir.path(),                                         // a folder
-        dir.filePath(QStringLiteral("plain/inside.Tmp")),   // a folder that is a file
-        dir.filePath(QStringLiteral("missing/inside.Tmp")), // a folder that does not exist
+    const QString fifo = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const auto native = [](const QString &path) { return quoted(QDir::toNativeSeparators(path)); };
+    struct Failure {
+        QString path;
+        QString reason;
     };
-    for (const QString &path : failures) {
+    QList<Failure> failures = {
+        {dir.path(), QStringLiteral("it is a folder")},
+        {dir.filePath(QStringLiteral("plain/inside.Tmp")),
+         native(dir.filePath(QStringLiteral("plain"))) + QStringLiteral(" is not a folder")},
+        {dir.filePath(QStringLiteral("missing/inside.Tmp")),
+         QStringLiteral("the folder %1 does not exist").arg(native(dir.filePath(QStringLiteral("missing"))))},
+        {fifo, QStringLiteral("it is not a regular file")},
+    };
+    // A file of the system's own, in a folder that takes no new files.
+    if (QFileInfo(QStringLiteral("/proc/version")).isFile())
+        failures.append(
+            {QStringLiteral("/proc/version"), QStringLiteral("no new file can be made in the folder \"/proc\" (")});
+    for (const auto &[path, reason] : failures) {
         const QString error = saveFileAtomically(path, "data").error();
-        EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot save \"%1\": ").arg(QDir::toNativeSeparators(path))))
+        EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot save %1: %2").arg(native(path), reason)))
             << qPrintable(error);
     }
+    EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile()) << "the pipe stays a pipe";
 
     // A folder without write permission (root writes anywhere, so only as a user).
     if (::geteuid() != 0) {

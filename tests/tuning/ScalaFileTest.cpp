@@ -1,5 +1,6 @@
 #include "tuning/ScalaFile.h"
 #include "tuning/LineFile.h"
+#include "tuning/TuningExport.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -171,9 +172,40 @@ TEST(ScalaFileTest, RoundTripsThroughAFile)
               QString());
     const ScalaContents back = readScalaFile(path);
     ASSERT_TRUE(back.ok()) << back.error().toStdString();
-    EXPECT_EQ(back.value().description, scale.description);
+    // The format asks for plain text: the accent is dropped.
+    EXPECT_EQ(back.value().description, QStringLiteral("Vallotti a"));
     for (int i = 0; i < 12; ++i)
         EXPECT_NEAR(double(back.value().positions[i]), double(scale.positions[i]), 1e-12) << i;
+}
+
+// Names typed or pasted into the program go into .scl and .tun files on one
+// line, in printable ASCII.
+TEST(ScalaFileTest, NamesBecomeOnePlainLine)
+{
+    const struct {
+        const char16_t *name;
+        const char *line;
+    } cases[] = {
+        {u"Werckmeister III", "Werckmeister III"},
+        {u"Meantone\n[Tuning]\r\nnote 0=999", "Meantone [Tuning] note 0=999"},
+        {u"\tTab\t\tand\u00A0blank ", "Tab and blank"},
+        {u"Societ\u00E0 \u00C9glise Stra\u00DFe \u0152uvre", "Societa Eglise Strasse OEuvre"},
+        {u"\u201CBach\u201D \u2013 Kellner\u2019s \uFB01ne", "\"Bach\" - Kellner's fine"},
+        {u"\u5E73\u5747\u5F8B \U0001F3B9", "??? ?"},
+    };
+    for (const auto &c : cases) {
+        const QString name = QString::fromUtf16(c.name);
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(plainTextLine(name).toStdString(), c.line);
+        const QStringList lines = scalaFileLines(QStringLiteral("x.scl"), {name, {}});
+        EXPECT_EQ(lines.size(), 15);
+        EXPECT_EQ(lines[1].toStdString(), c.line);
+        // In a .tun, a line break could have started a section.
+        const QStringList tun = anaMarkTuningLines(keyPitches(440, 440, {}), name);
+        EXPECT_EQ(tun.count(QStringLiteral("[Tuning]")), 1);
+        EXPECT_EQ(tun[5].toStdString(),
+                  "Name= \"" + QString::fromLatin1(c.line).replace('"', '\'').toStdString() + '"');
+    }
 }
 
 TEST(ScalaFileTest, HugeFilesAndFoldersAreRefused)

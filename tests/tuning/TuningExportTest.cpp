@@ -79,7 +79,7 @@ TEST(MtsMessages, LayoutChecksumAndCounts)
     ASSERT_EQ(bulk.bytes.size(), 408);
     EXPECT_EQ(bulk.bytes.left(22), hex("F0 7E 7F 08 01 00") + "Equal           ");
     EXPECT_EQ(bulk.bytes.right(2), hex("64 F7"));
-    EXPECT_EQ(bulk.unchangedNotes, 0);
+    EXPECT_TRUE(bulk.shortfall.isEmpty());
 
     const SysexExport keys = mtsSingleNoteChanges(equal, 3);
     ASSERT_EQ(keys.bytes.size(), (7 + 127 * 4 + 1) + (7 + 4 + 1));
@@ -87,22 +87,46 @@ TEST(MtsMessages, LayoutChecksumAndCounts)
     EXPECT_EQ(keys.bytes.mid(7, 4), hex("00 00 00 00"));
     EXPECT_EQ(keys.bytes.right(12), hex("F0 7F 7F 08 02 03 01 7F 7F 00 00 F7"));
 
+    // A temperament whose C lies an octave down takes key 0 below the range.
+    NoteCents low{};
+    low[0] = -1200;
+    EXPECT_EQ(mtsBulkDump(keyPitches(440, 440, low), {}).shortfall.unchangedKeys, QList<int>{0});
+    EXPECT_EQ(mtsSingleNoteChanges(keyPitches(440, 440, low)).shortfall.unchangedKeys, QList<int>{0});
+}
+
+// The octave message carries the temperament alone; the reference pitch
+// goes ahead of it in the master coarse and fine tuning messages.
+TEST(MtsMessages, OctaveTuningCarriesTheReferencePitchInMasterTuning)
+{
     // C at -100 cents, C# at 0, D at +100: the octave message's limits and centre.
     NoteCents cents{};
     cents[0] = -100;
     cents[2] = 100;
-    const SysexExport octave = mtsOctaveTuning(keyPitches(440, 440, cents));
-    ASSERT_EQ(octave.bytes.size(), 33);
-    EXPECT_EQ(octave.bytes.left(14).toHex(' '), hex("F0 7E 7F 08 09 03 7F 7F 00 00 40 00 7F 7F").toHex(' '));
-    EXPECT_EQ(octave.unchangedNotes, 0);
+    const struct {
+        double newA;
+        const char *master; // coarse, then fine (LSB first)
+    } cases[] = {
+        {440, "F0 7F 7F 04 04 00 40 F7 F0 7F 7F 04 03 00 40 F7"},
+        // -101.27 cents: a semitone down, then -1.27 cents = 8192 - 104 steps.
+        {415, "F0 7F 7F 04 04 00 3F F7 F0 7F 7F 04 03 18 3F F7"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.newA);
+        const SysexExport octave = mtsOctaveTuning(keyPitches(440, c.newA, cents), c.newA);
+        ASSERT_EQ(octave.bytes.size(), 16 + 33);
+        EXPECT_EQ(octave.bytes.left(16).toHex(' '), hex(c.master).toHex(' '));
+        EXPECT_EQ(octave.bytes.mid(16, 14).toHex(' '), hex("F0 7E 7F 08 09 03 7F 7F 00 00 40 00 7F 7F").toHex(' '));
+        EXPECT_TRUE(octave.shortfall.isEmpty());
+    }
     cents[2] = 100.5L;
-    EXPECT_EQ(mtsOctaveTuning(keyPitches(440, 440, cents)).unchangedNotes, 1);
-
-    // A temperament whose C lies an octave down takes key 0 below the range.
-    NoteCents low{};
-    low[0] = -1200;
-    EXPECT_EQ(mtsBulkDump(keyPitches(440, 440, low), {}).unchangedNotes, 1);
-    EXPECT_EQ(mtsSingleNoteChanges(keyPitches(440, 440, low)).unchangedNotes, 1);
+    cents[4] = -130;
+    const SysexExport held = mtsOctaveTuning(keyPitches(440, 415, cents), 415);
+    ASSERT_EQ(held.shortfall.heldPitchClasses.size(), 2);
+    EXPECT_EQ(shortfallText(held.shortfall, {QLatin1Char(','), QLatin1Char('.')}),
+              QStringLiteral("2 notes lie more than 100 cents from equal temperament, beyond what the octave message "
+                             "carries, and are held at its nearest limit: D (+100,50 cents), E (-130,00 cents)"));
+    EXPECT_EQ(held.bytes.mid(16 + 8 + 2 * 2, 2), hex("7F 7F")); // D
+    EXPECT_EQ(held.bytes.mid(16 + 8 + 2 * 4, 2), hex("00 00")); // E
 }
 
 TEST(MtsName, PrintableAsciiOnlySixteenBytes)
@@ -178,4 +202,36 @@ TEST(TuningExports, APairIsSavedWholeOrNotAtAll)
     EXPECT_FALSE(saved.ok());
     EXPECT_TRUE(saved.error().contains(QStringLiteral("W.kbm\": it is a folder"))) << qPrintable(saved.error());
     EXPECT_FALSE(QFileInfo::exists(scale));
+}
+
+// The values other programs read first: the .tun's whole cents above its
+// base frequency, and the .kbm's middle note and reference key.
+TEST(TuningExports, WholeCentsBaseFrequencyMiddleNoteAndReferenceKey)
+{
+    const struct {
+        double newA;
+        const char *note0, *note69, *note127, *referenceHz;
+    } cases[] = {
+        {440, "note 0=0", "note 69=6900", "note 127=12700", "440.000000"},
+        {415, "note 0=-101", "note 69=6799", "note 127=12599", "415.000000"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.newA);
+        const KeyPitches pitches = keyPitches(440, c.newA, {});
+        const QStringList tun = anaMarkTuningLines(pitches, QStringLiteral("Equal"));
+        const qsizetype whole = tun.indexOf(QStringLiteral("[Tuning]"));
+        ASSERT_GT(whole, 0);
+        EXPECT_EQ(tun[whole + 1], QLatin1String(c.note0));
+        EXPECT_EQ(tun[whole + 70], QLatin1String(c.note69));
+        EXPECT_EQ(tun[whole + 128], QLatin1String(c.note127));
+        // The base is key 0 of equal temperament at A = 440 Hz.
+        const qsizetype base = tun.indexOf(QStringLiteral("BaseFreq= 8.1757989156437073336"));
+        ASSERT_GT(base, 0);
+        EXPECT_EQ(tun[base - 1], QStringLiteral("[Exact Tuning]"));
+        EXPECT_NEAR(double(kMidiNoteZeroHz), 440 * std::pow(2.0, -69 / 12.0), 1e-12);
+
+        const QStringList kbm = scalaKeyboardMappingLines(QStringLiteral("e.kbm"), pitches[69]);
+        ASSERT_GE(kbm.size(), 9);
+        EXPECT_EQ(kbm.mid(2, 7), (QStringList{"12", "0", "127", "60", "69", QLatin1String(c.referenceHz), "12"}));
+    }
 }

@@ -1,9 +1,11 @@
 #include "tuning/TemperamentXml.h"
+#include "tuning/TuningExport.h"
 #include "ui/QtUserDialogs.h"
 #include "ui/SystemSeparators.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QLocale>
@@ -76,6 +78,61 @@ TEST(SaveDialog, TheNameFollowsTheFileTypeWhereverTheFocusIs)
         EXPECT_EQ(nameBox->text().toStdString(), step.name);
     }
     dialog.reject();
+}
+
+// Qt's own save dialog: a name typed without an extension gets the
+// extension of the type chosen in the dialog, not the one it opened with.
+TEST(SaveDialog, ABareNameGetsTheChosenTypesExtension)
+{
+    const QStringList xml = {QStringLiteral("xml Hauptwerk 4 (*.Temperament_Hauptwerk_xml)"),
+                             QStringLiteral("xml Hauptwerk 3 (*.Temperament.Hauptwerk.xml)"),
+                             QStringLiteral("txt (*.txt *.Txt)")};
+    QStringList tuning;
+    for (TuningFormat format : kTuningFormats)
+        tuning << tuningFormatFilter(format);
+    const struct {
+        const char *what;
+        QStringList filters;
+        QString defaultSuffix;
+        int openedWith;
+        int downs; // presses of Down in the list of types
+        const char *saved;
+    } cases[] = {
+        {"xml, Hauptwerk 4 as opened", xml, QStringLiteral("Temperament.Hauptwerk.xml"), 0, 0,
+         "organ.Temperament_Hauptwerk_xml"},
+        {"xml, Hauptwerk 3 chosen", xml, QStringLiteral("Temperament.Hauptwerk.xml"), 0, 1,
+         "organ.Temperament.Hauptwerk.xml"},
+        {"tuning, AnaMark chosen after Scala", tuning, QString(), 0, 1, "organ.tun"},
+        {"tuning, octave chosen after AnaMark", tuning, QStringLiteral("tun"), 1, 3, "organ.syx"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        FileQuestion question;
+        question.filters = c.filters;
+        question.defaultSuffix = c.defaultSuffix;
+        question.selectedFilter = c.openedWith;
+        question.directory = dir.path();
+        QFileDialog dialog;
+        prepareFileDialog(dialog, question, QFileDialog::AcceptSave);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        auto *nameBox = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        auto *types = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        ASSERT_TRUE(nameBox && types);
+        types->setFocus();
+        for (int i = 0; i < c.downs; ++i)
+            QTest::keyClick(types, Qt::Key_Down);
+        nameBox->setFocus();
+        nameBox->selectAll();
+        QTest::keyClicks(nameBox, QStringLiteral("organ"));
+        QTest::keyClick(nameBox, Qt::Key_Return);
+        ASSERT_EQ(dialog.result(), QDialog::Accepted);
+        ASSERT_EQ(dialog.selectedFiles().size(), 1);
+        EXPECT_EQ(dialog.selectedFiles().constFirst().toStdString(),
+                  QDir(dir.path()).filePath(QLatin1String(c.saved)).toStdString());
+    }
 }
 
 // The separators the program reads at start-up from the regional setting.

@@ -77,14 +77,16 @@ TEST_P(TuningExportWindowTest, EachTypeWritesTheCoresBytesForTheFields)
     const struct {
         const char *name;
         NoteCents cents;
-        const char *unchanged; // the message about notes left unchanged, if any
+        const char *unchanged; // the message about notes not represented, if any
     } cases[] = {
         {"Werck.scl", kWerckmeister, nullptr},
         {"Werck.tun", kWerckmeister, nullptr},
         {"Bulk.syx", kWerckmeister, nullptr},
         {"Keys.syx", kWerckmeister, nullptr},
         {"Octave.syx", kWerckmeister, nullptr},
-        {"Wide.syx", wide, "1 note lies beyond what the format can carry and was left unchanged"},
+        {"Wide.syx", wide,
+         "1 note lies more than 100 cents from equal temperament, beyond what the octave message carries, and is "
+         "held at its nearest limit: C (+150.00 cents)"},
     };
     for (int row = 0; row < static_cast<int>(std::size(cases)); ++row) {
         const auto &c = cases[row];
@@ -102,7 +104,7 @@ TEST_P(TuningExportWindowTest, EachTypeWritesTheCoresBytesForTheFields)
         EXPECT_EQ(expected.files.size(), format == TuningFormat::Scala ? 2 : 1);
         EXPECT_EQ(dialogs.entries(QStringLiteral("information")), QStringList{saved.join(QLatin1Char('\n'))});
         EXPECT_EQ(dialogs.entries(QStringLiteral("message")),
-                  c.unchanged ? QStringList{QLatin1String(c.unchanged)} : QStringList());
+                  c.unchanged ? QStringList{local(c.unchanged)} : QStringList());
     }
 }
 
@@ -125,12 +127,17 @@ TEST_P(TuningExportWindowTest, ARefusedNoteOrPitchWritesNothing)
 
 TEST_P(TuningExportWindowTest, AnUnwritableTargetIsNamedAndNothingIsWritten)
 {
-    const QString path = exportAs(0, "missing/Werck.scl");
-    ASSERT_EQ(dialogs.entries(QStringLiteral("error")).size(), 1);
-    EXPECT_TRUE(dialogs.entries(QStringLiteral("error"))[0].startsWith(
-        QStringLiteral("Cannot save ") + quoted(QDir::toNativeSeparators(path)) + QLatin1Char(':')));
-    EXPECT_EQ(dialogs.entries(QStringLiteral("information")), QStringList());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    // A scale named *.kbm would be replaced by its own mapping.
+    for (const char *name : {"missing/Werck.scl", "Werck.kbm"}) {
+        SCOPED_TRACE(name);
+        dialogs.log.clear();
+        const QString path = exportAs(0, name);
+        ASSERT_EQ(dialogs.entries(QStringLiteral("error")).size(), 1);
+        EXPECT_TRUE(dialogs.entries(QStringLiteral("error"))[0].startsWith(
+            QStringLiteral("Cannot save ") + quoted(QDir::toNativeSeparators(path)) + QLatin1Char(':')));
+        EXPECT_EQ(dialogs.entries(QStringLiteral("information")), QStringList());
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
 }
 
 TEST_P(TuningExportWindowTest, AnExportedScaleLoadsBackIntoTheSameFields)
