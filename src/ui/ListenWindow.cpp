@@ -627,13 +627,11 @@ void ListenWindow::keyReleaseEvent(QKeyEvent *event)
 
 void ListenWindow::hideEvent(QHideEvent *event)
 {
-    m_idleTimer.stop();
-    stopSound();
-    while (!m_heldKeys.empty())
-        releaseKey(m_heldKeys.begin()->first);
+    stopPlaying();
     m_synth.allNotesOff();
     m_sounding.clear();
     lightKeys();
+    m_idleTimer.stop();
     m_output->stop();
     m_outputStarted = false;
     QWidget::hideEvent(event);

@@ -198,42 +198,44 @@ TEST_P(ListenWindowTest, SwitchingRetunesTheRenderedSound)
     EXPECT_NEAR(Spectrum(listen->renderNext(kSampleRate / 2)).peakNear(own, 50), equal, equal * 0.0005);
 }
 
-// Space and the button's own key switch, and Escape stops, wherever the focus
-// is: on a list, a button, the length, the slider or the keyboard. Space on
-// the Play button plays nothing.
+// Space and the button's own key switch, and Escape stops a sound of ten
+// minutes and the keys held, wherever the focus is: on a list, a button, the
+// length, the slider or the keyboard. Space on the Play button plays nothing;
+// Enter presses the button that has the focus, and holds Hold to Play.
 TEST_P(ListenWindowTest, TheSwitchAndStopKeysWorkWhereverTheFocusIs)
 {
     listen->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(listen));
+    listenControl<QDoubleSpinBox>("secondsBox")->setValue(600);
     for (const char *name : {"keyboard", "soundList", "secondsBox", "playButton", "holdButton", "stopButton",
                              "compareBox", "switchButton", "voiceBox", "volumeSlider", "saveSoundButton"}) {
         SCOPED_TRACE(name);
         listenControl<QWidget>(name)->setFocus();
-        ASSERT_EQ(QApplication::focusWidget(), listenControl<QWidget>(name));
+        QWidget *focus = QApplication::focusWidget();
+        ASSERT_EQ(focus, listenControl<QWidget>(name));
         const bool before = listen->comparing();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTest::keyClick(focus, Qt::Key_Space);
         EXPECT_NE(listen->comparing(), before);
         // The button's key clicks it as if by the mouse, a moment later.
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
+        QTest::keyClick(focus, Qt::Key_W, Qt::AltModifier);
         EXPECT_TRUE(QTest::qWaitFor([&] { return listen->comparing() == before; }, 2000));
         EXPECT_TRUE(listen->soundingFrequencies().empty());
-        listen->pressKey(60);
+        listen->pressKey(72);
         listen->playSound();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(focus, Qt::Key_Escape);
         EXPECT_TRUE(listen->soundingFrequencies().empty());
+        EXPECT_TRUE(listenControl<PianoKeyboard>("keyboard")->sounding().empty());
     }
-}
-
-// "Stop" ends a ready-made sound as long as ten minutes and the keys held.
-TEST_P(ListenWindowTest, StopSilencesEverything)
-{
-    listenControl<QDoubleSpinBox>("secondsBox")->setValue(600);
+    listenControl<QPushButton>("stopButton")->setFocus();
     listen->playSound();
-    listen->pressKey(72);
-    EXPECT_EQ(listen->soundingFrequencies().size(), 4u);
-    listenControl<QPushButton>("stopButton")->click();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_TRUE(listen->soundingFrequencies().empty());
-    EXPECT_TRUE(listenControl<PianoKeyboard>("keyboard")->sounding().empty());
+    listenControl<QPushButton>("holdButton")->setFocus();
+    QTest::keyPress(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(100);
+    EXPECT_EQ(listen->soundingFrequencies().size(), 3u);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(listen->soundingFrequencies().empty());
 }
 
 // The letter row plays C4 to C5, as on a piano.
