@@ -30,7 +30,7 @@ long residentKiB()
     return resident * 4;
 }
 
-// C3 C4 E4 G4 C5 E5: the most notes the synthesizer is made to hold at once.
+// C3 C4 E4 G4 C5 E5: the most notes the synthesizer sounds at full loudness.
 const std::vector<double> kChord{130.81, 261.63, 329.63, 392.0, 523.25, 659.26};
 constexpr int kBlock = 512; // a sound device's typical request
 

@@ -1,6 +1,7 @@
 #include "sound/ToneSynth.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -168,26 +169,54 @@ void ToneSynth::setFrequency(int id, double hz)
     }
 }
 
+double ToneSynth::gainAhead(const Note &note, int ahead) const
+{
+    const int sample = std::min(note.rampSample + ahead, m_rampSamples + 1);
+    const double gain = rampGain(sample, m_rampSamples);
+    if (note.releasing)
+        return sample >= m_rampSamples ? 0 : 1 - gain;
+    return gain;
+}
+
 void ToneSynth::render(float *out, int frames)
 {
     const std::lock_guard lock(m_mutex);
     std::fill(out, out + frames, 0.0F);
-    for (Note &note : m_notes) {
-        const double step = note.hz / m_sampleRate;
-        for (int i = 0; i < frames; ++i) {
-            double gain = rampGain(note.rampSample, m_rampSamples);
-            if (note.releasing)
-                gain = note.rampSample >= m_rampSamples ? 0 : 1 - gain;
-            if (note.rampSample <= m_rampSamples)
-                ++note.rampSample;
-            const double position = note.phase * kWaveLength;
-            const auto index = static_cast<int>(position);
-            const double fraction = position - index;
-            const double sample = note.wave[static_cast<size_t>(index)] * (1 - fraction) +
-                                  note.wave[static_cast<size_t>(index) + 1] * fraction;
-            out[i] += static_cast<float>(sample * gain * m_volume);
-            note.phase += step;
-            note.phase -= std::floor(note.phase);
+    // In blocks, each with the headroom of its samples worked out first: the
+    // notes' gains summed, and the share of full scale each note may take.
+    constexpr int kBlock = 256;
+    std::array<double, kBlock> scale;
+    for (int start = 0; start < frames; start += kBlock) {
+        const int length = std::min(kBlock, frames - start);
+        const bool ramping = std::any_of(m_notes.begin(), m_notes.end(), [this](const Note &note) {
+            return note.releasing || note.rampSample <= m_rampSamples;
+        });
+        for (int i = 0; i < length; ++i) {
+            // Notes past their attacks weigh one each, the whole block long.
+            double weight = static_cast<double>(m_notes.size());
+            if (ramping) {
+                weight = 0;
+                for (const Note &note : m_notes)
+                    weight += gainAhead(note, i);
+            }
+            scale[static_cast<size_t>(i)] = m_volume * (weight > kMostNotes ? kMostNotes / weight : 1.0);
+        }
+        float *block = out + start;
+        for (Note &note : m_notes) {
+            const double step = note.hz / m_sampleRate;
+            for (int i = 0; i < length; ++i) {
+                const double gain = gainAhead(note, 0);
+                if (note.rampSample <= m_rampSamples)
+                    ++note.rampSample;
+                const double position = note.phase * kWaveLength;
+                const auto index = static_cast<int>(position);
+                const double fraction = position - index;
+                const double sample = note.wave[static_cast<size_t>(index)] * (1 - fraction) +
+                                      note.wave[static_cast<size_t>(index) + 1] * fraction;
+                block[i] += static_cast<float>(sample * gain * scale[static_cast<size_t>(i)]);
+                note.phase += step;
+                note.phase -= std::floor(note.phase);
+            }
         }
     }
     std::erase_if(m_notes, [this](const Note &note) { return note.releasing && note.rampSample > m_rampSamples; });

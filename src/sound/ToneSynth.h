@@ -24,7 +24,11 @@ inline constexpr int kSampleRate = 48000;
 // Every note starts and stops along a raised-cosine ramp this long, so that
 // no note starts or stops with a click.
 inline constexpr double kRampSeconds = 0.010;
-// Each note is scaled so that this many notes at full volume never clip.
+// Each note is scaled so that this many notes at full volume never clip, and
+// sound as loud as they are. More notes are turned down together, each by
+// kMostNotes over the number sounding (counted by their ramps' gains, so
+// that the level glides as notes come and go): the sum stays within full
+// scale however many notes sound.
 inline constexpr int kMostNotes = 6;
 
 // A synthesizer that plays notes as they are switched on and off: the same
@@ -64,6 +68,8 @@ private:
     };
 
     void makeWave(Note &note, Voice voice) const;
+    // The note's ramp gain 'ahead' samples from now.
+    double gainAhead(const Note &note, int ahead) const;
     void release(int id);
 
     // Guards every member below, for render() runs in the sound device's

@@ -11,12 +11,16 @@
 #include "ui/UTemperamento.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -60,6 +64,27 @@ public:
 // holds its index.
 constexpr int kLibraryEntry = -1;
 
+// A name as the stem of a file name every system accepts: the characters
+// Windows or a Unix system refuse in a name, and control characters, become
+// "_"; spaces and full stops at either end go (Windows drops them); a name
+// left empty, or one Windows keeps for a device, becomes "Sound".
+QString safeFileStem(const QString &name)
+{
+    QString stem;
+    for (const QChar c : name.simplified())
+        stem +=
+            c.category() == QChar::Other_Control || QStringLiteral("<>:\"/\\|?*").contains(c) ? QLatin1Char('_') : c;
+    while (!stem.isEmpty() && (stem.front() == QLatin1Char(' ') || stem.front() == QLatin1Char('.')))
+        stem.remove(0, 1);
+    while (!stem.isEmpty() && (stem.back() == QLatin1Char(' ') || stem.back() == QLatin1Char('.')))
+        stem.chop(1);
+    static const QRegularExpression device(QStringLiteral("^(CON|PRN|AUX|NUL|COM[0-9]|LPT[0-9])$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (stem.isEmpty() || device.match(stem).hasMatch())
+        return QStringLiteral("Sound");
+    return stem;
+}
+
 } // namespace
 
 std::vector<ListenSound> readyMadeSounds(int tonic)
@@ -92,7 +117,6 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
 {
     setObjectName(QStringLiteral("listenWindow"));
     setWindowTitle(QStringLiteral("Listen"));
-    m_outputAvailable = m_output->available();
     m_synth.setVolume(0.7);
 
     // The keyboard, C3 to C5: a note sounds while its key is held down.
@@ -125,7 +149,10 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     m_playButton->setObjectName(QStringLiteral("playButton"));
     m_holdButton = new QPushButton(QStringLiteral("&Hold to Play"), this);
     m_holdButton->setObjectName(QStringLiteral("holdButton"));
+    m_stopButton = new QPushButton(QStringLiteral("S&top (Esc)"), this);
+    m_stopButton->setObjectName(QStringLiteral("stopButton"));
     connect(m_playButton, &QPushButton::clicked, this, [this] { playSound(false); });
+    connect(m_stopButton, &QPushButton::clicked, this, &ListenWindow::stopPlaying);
     connect(m_holdButton, &QPushButton::pressed, this, [this] { playSound(true); });
     connect(m_holdButton, &QPushButton::released, this, &ListenWindow::stopSound);
     connect(m_tonicBox, &QComboBox::currentIndexChanged, this, &ListenWindow::rebuildSoundList);
@@ -179,13 +206,13 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     nameByLabel(volumeLabel, m_volume);
     connect(m_volume, &QSlider::valueChanged, this, [this](int value) { m_synth.setVolume(value / 100.0); });
 
-    auto *saveButton = new QPushButton(QStringLiteral("Save S&ound…"), this);
+    auto *saveButton = new QPushButton(QStringLiteral("Save So&und…"), this);
     saveButton->setObjectName(QStringLiteral("saveSoundButton"));
     connect(saveButton, &QPushButton::clicked, this, &ListenWindow::saveSound);
 
     m_noOutputLabel = new QLabel(QStringLiteral("No sound output was found; Save Sound… still works"), this);
     m_noOutputLabel->setObjectName(QStringLiteral("noOutputLabel"));
-    m_noOutputLabel->setVisible(!m_outputAvailable);
+    m_noOutputLabel->hide();
 
     auto *grid = new QGridLayout;
     grid->addWidget(soundLabel, 0, 0);
@@ -197,6 +224,7 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     auto *playRow = new QHBoxLayout;
     playRow->addWidget(m_playButton);
     playRow->addWidget(m_holdButton);
+    playRow->addWidget(m_stopButton);
     grid->addLayout(playRow, 3, 1);
     grid->addWidget(compareLabel, 4, 0);
     grid->addWidget(m_compareBox, 4, 1);
@@ -211,18 +239,28 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     layout->addWidget(m_keyboard);
     layout->addLayout(grid);
     layout->addWidget(saveButton);
-    setKeyboardOrder({m_keyboard, m_soundList, m_tonicBox, m_seconds, m_playButton, m_holdButton, m_compareBox,
-                      m_switchButton, m_voiceBox, m_volume, saveButton});
-
-    for (QWidget *playing : std::initializer_list<QWidget *>{m_keyboard, m_playButton, m_holdButton, m_volume})
-        playing->setEnabled(m_outputAvailable);
+    setKeyboardOrder({m_keyboard, m_soundList, m_tonicBox, m_seconds, m_playButton, m_holdButton, m_stopButton,
+                      m_compareBox, m_switchButton, m_voiceBox, m_volume, saveButton});
+    // Space belongs to "Switch Temperament" here, so Enter presses the button
+    // that has the focus (and holds "Hold to Play" while it is held).
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(true);
+    for (QWidget *child : findChildren<QWidget *>())
+        child->installEventFilter(this);
 
     m_soundDialog.kind = QStringLiteral("sound");
     m_soundDialog.filters = {QStringLiteral("WAV 16-bit (*.wav)"), QStringLiteral("WAV 32-bit float (*.wav)")};
     m_soundDialog.defaultSuffix = QStringLiteral("wav");
-    m_soundDialog.fileName = QStringLiteral("Sound.wav");
 
     m_stepTimer.setSingleShot(true);
+    m_idleTimer.setSingleShot(true);
+    m_idleTimer.setInterval(kIdleMilliseconds);
+    connect(&m_idleTimer, &QTimer::timeout, this, [this] {
+        if (m_sounding.empty() && !m_synth.sounding()) {
+            m_output->stop();
+            m_outputStarted = false;
+        }
+    });
     connect(&m_stepTimer, &QTimer::timeout, this, [this] {
         ++m_step;
         playStep();
@@ -237,6 +275,7 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
 ListenWindow::~ListenWindow()
 {
     m_stepTimer.stop();
+    m_idleTimer.stop();
     m_output->stop();
 }
 
@@ -318,10 +357,39 @@ std::vector<double> ListenWindow::soundingFrequencies() const
     return hz;
 }
 
-int ListenWindow::noteOn(int key)
+bool ListenWindow::soundOutputLoaded() const
 {
+    return m_outputChecked;
+}
+
+std::vector<float> ListenWindow::renderNext(int frames)
+{
+    std::vector<float> samples(static_cast<size_t>(std::max(frames, 0)));
+    m_synth.render(samples.data(), frames);
+    return samples;
+}
+
+void ListenWindow::startOutput()
+{
+    m_idleTimer.stop();
+    if (!m_outputChecked) {
+        m_outputChecked = true;
+        m_outputAvailable = m_output->available();
+        m_noOutputLabel->setVisible(!m_outputAvailable);
+    }
     if (m_outputAvailable && !m_outputStarted)
         m_outputStarted = m_output->start();
+}
+
+void ListenWindow::stopWhenIdle()
+{
+    if (m_sounding.empty() && m_outputStarted)
+        m_idleTimer.start();
+}
+
+int ListenWindow::noteOn(int key)
+{
+    startOutput();
     const double hz = keyHz(key);
     const int id = m_synth.noteOn(hz);
     m_sounding.push_back({id, key, hz});
@@ -342,6 +410,7 @@ void ListenWindow::noteOff(int id)
     m_synth.noteOff(id);
     std::erase_if(m_sounding, [id](const Sounding &note) { return note.id == id; });
     lightKeys();
+    stopWhenIdle();
 }
 
 void ListenWindow::retune()
@@ -411,6 +480,13 @@ void ListenWindow::stopSound()
     m_playingSound = -1;
 }
 
+void ListenWindow::stopPlaying()
+{
+    stopSound();
+    while (!m_heldKeys.empty())
+        releaseKey(m_heldKeys.begin()->first);
+}
+
 void ListenWindow::playStep()
 {
     for (int id : m_soundIds)
@@ -456,12 +532,68 @@ QByteArray ListenWindow::soundBytes(WavSamples format) const
     return wavBytes(samples, kSampleRate, format);
 }
 
+QString ListenWindow::heardName() const
+{
+    if (m_comparing) {
+        const int setterSide = m_compareBox->currentData().toInt();
+        if (setterSide >= 0 && setterSide < static_cast<int>(m_setterSides.size())) {
+            // The name typed for the side, after the setter and side.
+            const QString name = m_setterSides[static_cast<size_t>(setterSide)].name;
+            return name.mid(name.indexOf(QStringLiteral(": ")) + 1);
+        }
+        return m_compareBox->currentText();
+    }
+    const auto *nameBox = m_main.findChild<QLineEdit *>(QStringLiteral("EditNomeTemperamento"));
+    return nameBox ? nameBox->text() : QString();
+}
+
 void ListenWindow::saveSound()
 {
     refresh();
+    // The name proposed is the temperament's, in the folder last chosen.
+    const QString fileName = safeFileStem(heardName()) + QStringLiteral(".wav");
+    const QFileInfo last(m_soundDialog.fileName);
+    m_soundDialog.fileName = last.isAbsolute() ? last.dir().filePath(fileName) : fileName;
     saveThroughDialog(m_dialogs, this, m_soundDialog, [this](const QString &) {
         return soundBytes(m_soundDialog.selectedFilter == 1 ? WavSamples::Float32 : WavSamples::Pcm16);
     });
+}
+
+bool ListenWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool press = event->type() == QEvent::KeyPress;
+    if (!press && event->type() != QEvent::KeyRelease)
+        return QWidget::eventFilter(watched, event);
+    const auto *widget = qobject_cast<QWidget *>(watched);
+    const auto *keyEvent = static_cast<QKeyEvent *>(event);
+    // A list box's open list is a window of its own, and keeps its keys.
+    if (!widget || widget->window() != this || keyEvent->modifiers() & ~Qt::KeypadModifier)
+        return QWidget::eventFilter(watched, event);
+    switch (keyEvent->key()) {
+    case Qt::Key_Space:
+        if (press && !keyEvent->isAutoRepeat())
+            switchTemperament();
+        return true;
+    case Qt::Key_Escape:
+        if (press)
+            stopPlaying();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (watched != m_holdButton)
+            break;
+        if (!keyEvent->isAutoRepeat()) {
+            m_holdButton->setDown(press);
+            if (press)
+                playSound(true);
+            else
+                stopSound();
+        }
+        return true;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ListenWindow::keyPressEvent(QKeyEvent *event)
@@ -470,8 +602,12 @@ void ListenWindow::keyPressEvent(QKeyEvent *event)
         switchTemperament();
         return;
     }
+    if (event->key() == Qt::Key_Escape) {
+        stopPlaying();
+        return;
+    }
     const int key = keyOfLetter(event->key());
-    if (key < 0 || !m_outputAvailable || event->modifiers() & ~Qt::KeypadModifier) {
+    if (key < 0 || event->modifiers() & ~Qt::KeypadModifier) {
         QWidget::keyPressEvent(event);
         return;
     }
@@ -491,12 +627,11 @@ void ListenWindow::keyReleaseEvent(QKeyEvent *event)
 
 void ListenWindow::hideEvent(QHideEvent *event)
 {
-    stopSound();
-    while (!m_heldKeys.empty())
-        releaseKey(m_heldKeys.begin()->first);
+    stopPlaying();
     m_synth.allNotesOff();
     m_sounding.clear();
     lightKeys();
+    m_idleTimer.stop();
     m_output->stop();
     m_outputStarted = false;
     QWidget::hideEvent(event);

@@ -62,6 +62,9 @@ public:
     // stopSound() when held.
     void playSound(bool held = false);
     void stopSound();
+    // "Stop" (Escape): silences everything, the ready-made sound and the keys
+    // held.
+    void stopPlaying();
     // Switches between the main window's temperament and the comparison.
     void switchTemperament();
     bool comparing() const { return m_comparing; }
@@ -75,10 +78,21 @@ public:
     // "Save Sound…".
     void saveSound();
 
+    // The sound output is loaded when the window first plays, not when it
+    // opens; the device stops once nothing has sounded for this long, and
+    // starts again with the next note.
+    static constexpr int kIdleMilliseconds = 3000;
+    bool soundOutputLoaded() const;
+    // What the synthesizer that feeds the sound device renders next.
+    std::vector<float> renderNext(int frames);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    // Space switches the temperament and Escape stops, wherever the focus is
+    // in the window.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct Sounding {
@@ -87,6 +101,12 @@ private:
         double hz;
     };
     int noteOn(int key);
+    // Loads and starts the sound output for a note about to sound; says so
+    // when there is none.
+    void startOutput();
+    void stopWhenIdle();
+    // The temperament heard now, as named in a file name.
+    QString heardName() const;
     void noteOff(int id);
     // Lights the keys of the notes sounding now.
     void lightKeys();
@@ -104,14 +124,17 @@ private:
     UserDialogs &m_dialogs;
     ToneSynth m_synth;
     std::unique_ptr<SoundOutput> m_output;
+    bool m_outputChecked = false;
     bool m_outputAvailable = false;
     bool m_outputStarted = false;
+    QTimer m_idleTimer;
 
     QComboBox *m_soundList;
     QComboBox *m_tonicBox;
     QDoubleSpinBox *m_seconds;
     QPushButton *m_playButton;
     QPushButton *m_holdButton;
+    QPushButton *m_stopButton;
     QComboBox *m_compareBox;
     QPushButton *m_switchButton;
     QLabel *m_temperamentLabel;

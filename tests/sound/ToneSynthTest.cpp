@@ -171,6 +171,43 @@ TEST(ToneSynth, SixNotesNeverClipAndEveryNoteRampsInAndOut)
     }
 }
 
+// However many notes sound, their sum stays within full scale: the thirteen
+// letter keys held in the flute (whose peaks meet within three seconds),
+// struck together or one after another (each added during the others'
+// attacks), and a thousand notes on four pitches in phase.
+TEST(ToneSynth, ManyNotesNeverClip)
+{
+    std::vector<double> letterKeys, thousand;
+    for (int i = 0; i < 13; ++i)
+        letterKeys.push_back(261.63 * std::pow(2.0, i / 12.0));
+    for (int i = 0; i < 1000; ++i)
+        thousand.push_back(130.81 * (1 + i % 4));
+    const struct {
+        const std::vector<double> *hz;
+        Voice voice;
+        int millisecondsApart;
+        double seconds;
+    } cases[] = {
+        {&letterKeys, Voice::Flute, 0, 3}, {&letterKeys, Voice::Flute, 3, 3}, {&thousand, Voice::Reed, 0, 0.1}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.hz->size() << " notes " << c.millisecondsApart << " ms apart");
+        ToneSynth synth(c.voice);
+        std::vector<float> samples;
+        for (double hz : *c.hz) {
+            synth.noteOn(hz);
+            const std::vector<float> block = render(synth, c.millisecondsApart / 1000.0);
+            samples.insert(samples.end(), block.begin(), block.end());
+        }
+        const std::vector<float> held = render(synth, c.seconds);
+        samples.insert(samples.end(), held.begin(), held.end());
+        float loudest = 0;
+        for (float s : samples)
+            loudest = std::max(loudest, std::fabs(s));
+        EXPECT_LE(loudest, 1.0F);
+        EXPECT_GT(loudest, 0.2F);
+    }
+}
+
 // Moving a sounding note to another temperament's pitch keeps its wave
 // whole: no step at the switch larger than the wave's own steps.
 TEST(ToneSynth, SwitchingThePitchOfASoundingNoteMakesNoClick)
@@ -317,12 +354,18 @@ TEST(WavFile, HeadersOfBothFormats)
     EXPECT_EQ(pcm.left(4), "RIFF");
     EXPECT_EQ(pcm.mid(8, 8), "WAVEfmt ");
     EXPECT_EQ(pcm.mid(20, 4), QByteArray::fromHex("01000100"));       // PCM, mono
+    EXPECT_EQ(pcm.mid(4, 4), QByteArray::fromHex("2c000000"));        // 44 bytes follow
     EXPECT_EQ(pcm.mid(24, 4), QByteArray::fromHex("80bb0000"));       // 48000
+    EXPECT_EQ(pcm.mid(28, 6), QByteArray::fromHex("007701000200"));   // 96000 bytes a second, 2 a frame
+    EXPECT_EQ(pcm.mid(40, 4), QByteArray::fromHex("08000000"));       // 8 bytes of samples
     EXPECT_EQ(pcm.right(8), QByteArray::fromHex("000000400180ff7f")); // held within range
 
     const QByteArray floats = wavBytes(samples, kSampleRate, WavSamples::Float32);
     EXPECT_EQ(floats.size(), 58 + 16);
-    EXPECT_EQ(floats.mid(20, 2), QByteArray::fromHex("0300")); // IEEE float
-    EXPECT_EQ(floats.mid(38, 4), "fact");
-    EXPECT_EQ(floats.right(4), QByteArray::fromHex("00000040")); // 2.0 as it stands
+    EXPECT_EQ(floats.mid(4, 4), QByteArray::fromHex("42000000"));                   // 66 bytes follow
+    EXPECT_EQ(floats.mid(20, 2), QByteArray::fromHex("0300"));                      // IEEE float
+    EXPECT_EQ(floats.mid(28, 6), QByteArray::fromHex("00ee02000400"));              // 192000 bytes a second, 4 a frame
+    EXPECT_EQ(floats.mid(38, 12), QByteArray::fromHex("666163740400000004000000")); // "fact": 4 samples
+    EXPECT_EQ(floats.mid(50, 8), QByteArray::fromHex("6461746110000000"));          // "data": 16 bytes
+    EXPECT_EQ(floats.right(4), QByteArray::fromHex("00000040"));                    // 2.0 as it stands
 }

@@ -2,6 +2,7 @@
 #include "tuning/BuiltInLibrary.h"
 #include "ui/AnalysisWindow.h"
 #include "ui/LibraryDialog.h"
+#include "ui/ListenWindow.h"
 #include "ui/UAbout.h"
 #include "ui/UCents.h"
 #include "ui/UScale.h"
@@ -136,6 +137,7 @@ protected:
             {"analysis", [this] { return static_cast<QWidget *>(&windows->analysisWindow()); }},
             {"xml", [this] { return static_cast<QWidget *>(&windows->FormXml()); }},
             {"about", [this] { return static_cast<QWidget *>(&windows->AboutBox()); }},
+            {"listen", [this] { return static_cast<QWidget *>(&windows->listenWindow()); }},
             {"library", [this] {
                  library = std::make_unique<LibraryDialog>(builtInLibrary(), GetParam());
                  // With an entry chosen, so that "OK" is enabled too.
@@ -314,7 +316,7 @@ TEST_P(KeyboardOrderTest, ControlsAreNamedByTheirLabels)
 // included, and every label that has one leads to a control.
 TEST_P(KeyboardOrderTest, MnemonicsAreUniqueInEachWindow)
 {
-    for (const char *window : {"main", "cents", "intervals", "fifths", "analysis", "library", "about"}) {
+    for (const char *window : {"main", "cents", "intervals", "fifths", "analysis", "library", "about", "listen"}) {
         SCOPED_TRACE(window);
         const QWidget *w = shown(window);
         std::map<QKeySequence, QString> owners;

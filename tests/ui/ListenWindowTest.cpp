@@ -1,5 +1,6 @@
 #include "ui/ListenWindow.h"
 #include "../cli/CliProcess.h"
+#include "SoundTesting.h"
 #include "WindowTest.h"
 
 #include "sound/ToneSynth.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 
@@ -34,6 +36,9 @@ class ListenWindowTest : public WindowTest
 protected:
     void SetUp() override
     {
+        // Before any sound output is loaded: Qt's sound system keeps the
+        // first server it reaches.
+        sharedSoundServer();
         WindowTest::SetUp();
         const auto fields = noteFields(*main);
         for (int i = 0; i < 12; ++i)
@@ -77,17 +82,20 @@ protected:
 
 } // namespace
 
-TEST_P(ListenWindowTest, OpensFromTheMenuAndSaysWhenThereIsNoSoundOutput)
+// The sound output is loaded when the window first plays, not when it opens;
+// without a sound device (run alone, without pulseaudio installed) the window
+// then says so.
+TEST_P(ListenWindowTest, LoadsTheSoundOutputOnFirstPlayAndSaysWhenThereIsNone)
 {
     EXPECT_TRUE(listen->isVisible());
+    EXPECT_FALSE(listen->soundOutputLoaded());
+    EXPECT_TRUE(listenControl<QLabel>("noOutputLabel")->isHidden());
+    listenControl<QPushButton>("playButton")->click();
+    EXPECT_TRUE(listen->soundOutputLoaded());
     ToneSynth silence;
-    if (SoundOutput(silence).available())
-        GTEST_SKIP() << "a sound device is present";
-    EXPECT_FALSE(listenControl<QLabel>("noOutputLabel")->isHidden());
+    EXPECT_EQ(listenControl<QLabel>("noOutputLabel")->isHidden(), SoundOutput(silence).available());
     EXPECT_EQ(listenControl<QLabel>("noOutputLabel")->text(),
               QStringLiteral("No sound output was found; Save Sound… still works"));
-    for (const char *name : {"playButton", "holdButton", "keyboard"})
-        EXPECT_FALSE(listenControl<QWidget>(name)->isEnabled()) << name;
     EXPECT_TRUE(listenControl<QPushButton>("saveSoundButton")->isEnabled());
 }
 
@@ -174,6 +182,133 @@ TEST_P(ListenWindowTest, SwitchingRetunesTheSoundingNotes)
     EXPECT_EQ(listen->soundingFrequencies(), at(changed, {60, 64}));
     listen->releaseKey(60);
     EXPECT_EQ(listen->soundingFrequencies(), at(changed, {64}));
+}
+
+// What the synthesizer renders moves with the switch: D#4, 31.28 cents above
+// equal temperament here, is heard at the one pitch, then the other.
+TEST_P(ListenWindowTest, SwitchingRetunesTheRenderedSound)
+{
+    choose("voiceBox", QStringLiteral("flute"));
+    const double own = static_cast<double>(keyPitches(415, 442, main->noteCents())[63]);
+    const double equal = static_cast<double>(keyPitches(415, 442, NoteCents{})[63]);
+    listen->pressKey(63);
+    listen->renderNext(kSampleRate / 20); // the attack
+    EXPECT_NEAR(Spectrum(listen->renderNext(kSampleRate / 2)).peakNear(own, 50), own, own * 0.0005);
+    QTest::keyClick(listen, Qt::Key_Space);
+    EXPECT_NEAR(Spectrum(listen->renderNext(kSampleRate / 2)).peakNear(own, 50), equal, equal * 0.0005);
+}
+
+// Space and the button's own key switch, and Escape stops a sound of ten
+// minutes and the keys held, wherever the focus is: on a list, a button, the
+// length, the slider or the keyboard. Space on the Play button plays nothing;
+// Enter presses the button that has the focus, and holds Hold to Play.
+TEST_P(ListenWindowTest, TheSwitchAndStopKeysWorkWhereverTheFocusIs)
+{
+    listen->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(listen));
+    listenControl<QDoubleSpinBox>("secondsBox")->setValue(600);
+    for (const char *name : {"keyboard", "soundList", "secondsBox", "playButton", "holdButton", "stopButton",
+                             "compareBox", "switchButton", "voiceBox", "volumeSlider", "saveSoundButton"}) {
+        SCOPED_TRACE(name);
+        listenControl<QWidget>(name)->setFocus();
+        QWidget *focus = QApplication::focusWidget();
+        ASSERT_EQ(focus, listenControl<QWidget>(name));
+        const bool before = listen->comparing();
+        QTest::keyClick(focus, Qt::Key_Space);
+        EXPECT_NE(listen->comparing(), before);
+        // The button's key clicks it as if by the mouse, a moment later.
+        QTest::keyClick(focus, Qt::Key_W, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return listen->comparing() == before; }, 2000));
+        EXPECT_TRUE(listen->soundingFrequencies().empty());
+        listen->pressKey(72);
+        listen->playSound();
+        QTest::keyClick(focus, Qt::Key_Escape);
+        EXPECT_TRUE(listen->soundingFrequencies().empty());
+        EXPECT_TRUE(listenControl<PianoKeyboard>("keyboard")->sounding().empty());
+    }
+    listenControl<QPushButton>("stopButton")->setFocus();
+    listen->playSound();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(listen->soundingFrequencies().empty());
+    listenControl<QPushButton>("holdButton")->setFocus();
+    QTest::keyPress(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::qWait(100);
+    EXPECT_EQ(listen->soundingFrequencies().size(), 3u);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(listen->soundingFrequencies().empty());
+}
+
+// The letter row plays C4 to C5, as on a piano.
+TEST_P(ListenWindowTest, TheLetterKeysPlayTheOctaveFromMiddleC)
+{
+    const struct {
+        Qt::Key letter;
+        int key;
+    } cases[] = {{Qt::Key_A, 60}, {Qt::Key_W, 61}, {Qt::Key_E, 63}, {Qt::Key_J, 71}, {Qt::Key_K, 72}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.key);
+        QTest::keyPress(listen, c.letter);
+        EXPECT_EQ(listenControl<PianoKeyboard>("keyboard")->sounding(), std::set<int>{c.key});
+        EXPECT_EQ(listen->soundingFrequencies(), std::vector<double>{listen->keyHz(c.key)});
+        QTest::keyRelease(listen, c.letter);
+        EXPECT_TRUE(listen->soundingFrequencies().empty());
+    }
+    EXPECT_EQ(PianoKeyboard::keyName(60), QStringLiteral("C4"));
+}
+
+// The device is let go once nothing has sounded for a few seconds, and taken
+// again by the next note: the sound server holds a stream only meanwhile.
+TEST_P(ListenWindowTest, TheSoundDeviceRestsWhileNothingSounds)
+{
+    if (!sharedSoundServer())
+        GTEST_SKIP() << "pulseaudio (scripts/install-deps --tests) is not installed";
+    auto streams = [] {
+        QProcess pactl;
+        pactl.start(QStringLiteral("pactl"),
+                    {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
+        pactl.waitForFinished(10000);
+        return pactl.readAllStandardOutput().count('\n');
+    };
+    listen->pressKey(60);
+    ASSERT_EQ(streams(), 1);
+    listen->releaseKey(60);
+    QTest::qWait(ListenWindow::kIdleMilliseconds / 2);
+    EXPECT_EQ(streams(), 1);
+    QTest::qWait(ListenWindow::kIdleMilliseconds / 2 + 500);
+    EXPECT_EQ(streams(), 0);
+    listen->pressKey(60);
+    EXPECT_EQ(streams(), 1);
+}
+
+// "Save Sound…" proposes the name of the temperament heard, made safe for a
+// file name, in the folder last chosen.
+TEST_P(ListenWindowTest, SaveSoundProposesTheTemperamentsName)
+{
+    auto *name = mainControl<QLineEdit>("EditNomeTemperamento");
+    const struct {
+        QString typed;
+        bool compared;
+        QString proposed;
+    } cases[] = {
+        {QStringLiteral("Bach/Kellner 1977"), false, QStringLiteral("Bach_Kellner 1977.wav")},
+        {QStringLiteral(" Werckmeister: \"III\"? "), false, QStringLiteral("Werckmeister_ _III__.wav")},
+        {QStringLiteral("..."), false, QStringLiteral("Sound.wav")},
+        {QStringLiteral("Ignored"), true, QStringLiteral("Werckmeister III.wav")},
+    };
+    choose("compareBox", QStringLiteral("Werckmeister III"));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        name->setText(c.typed);
+        if (c.compared != listen->comparing())
+            listen->switchTemperament();
+        dialogs.fileAnswers = {std::nullopt};
+        listenControl<QPushButton>("saveSoundButton")->click();
+        EXPECT_EQ(dialogs.lastQuestion.fileName, c.proposed);
+    }
+    dialogs.fileAnswers = {dir.filePath(QStringLiteral("chosen.wav")), std::nullopt};
+    listenControl<QPushButton>("saveSoundButton")->click();
+    listenControl<QPushButton>("saveSoundButton")->click();
+    EXPECT_EQ(dialogs.lastQuestion.fileName, dir.filePath(QStringLiteral("Werckmeister III.wav")));
 }
 
 // A key sounds while the mouse holds it; dragging glides from key to key,
