@@ -64,27 +64,6 @@ public:
 // holds its index.
 constexpr int kLibraryEntry = -1;
 
-// A name as the stem of a file name every system accepts: the characters
-// Windows or a Unix system refuse in a name, and control characters, become
-// "_"; spaces and full stops at either end go (Windows drops them); a name
-// left empty, or one Windows keeps for a device, becomes "Sound".
-QString safeFileStem(const QString &name)
-{
-    QString stem;
-    for (const QChar c : name.simplified())
-        stem +=
-            c.category() == QChar::Other_Control || QStringLiteral("<>:\"/\\|?*").contains(c) ? QLatin1Char('_') : c;
-    while (!stem.isEmpty() && (stem.front() == QLatin1Char(' ') || stem.front() == QLatin1Char('.')))
-        stem.remove(0, 1);
-    while (!stem.isEmpty() && (stem.back() == QLatin1Char(' ') || stem.back() == QLatin1Char('.')))
-        stem.chop(1);
-    static const QRegularExpression device(QStringLiteral("^(CON|PRN|AUX|NUL|COM[0-9]|LPT[0-9])$"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    if (stem.isEmpty() || device.match(stem).hasMatch())
-        return QStringLiteral("Sound");
-    return stem;
-}
-
 } // namespace
 
 std::vector<ListenSound> readyMadeSounds(int tonic)
@@ -551,9 +530,8 @@ void ListenWindow::saveSound()
 {
     refresh();
     // The name proposed is the temperament's, in the folder last chosen.
-    const QString fileName = safeFileStem(heardName()) + QStringLiteral(".wav");
-    const QFileInfo last(m_soundDialog.fileName);
-    m_soundDialog.fileName = last.isAbsolute() ? last.dir().filePath(fileName) : fileName;
+    m_soundDialog.fileName =
+        proposedFileName(m_soundDialog.fileName, heardName(), QStringLiteral("Sound"), QStringLiteral(".wav"));
     saveThroughDialog(m_dialogs, this, m_soundDialog, [this](const QString &) {
         return soundBytes(m_soundDialog.selectedFilter == 1 ? WavSamples::Float32 : WavSamples::Pcm16);
     });

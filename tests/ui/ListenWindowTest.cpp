@@ -290,8 +290,8 @@ TEST_P(ListenWindowTest, SaveSoundProposesTheTemperamentsName)
         bool compared;
         QString proposed;
     } cases[] = {
-        {QStringLiteral("Bach/Kellner 1977"), false, QStringLiteral("Bach_Kellner 1977.wav")},
-        {QStringLiteral(" Werckmeister: \"III\"? "), false, QStringLiteral("Werckmeister_ _III__.wav")},
+        {QStringLiteral("Bach/Kellner 1977"), false, QStringLiteral("Bach-Kellner 1977.wav")},
+        {QStringLiteral(" Werckmeister: \"III\"? "), false, QStringLiteral("Werckmeister III.wav")},
         {QStringLiteral("..."), false, QStringLiteral("Sound.wav")},
         {QStringLiteral("Ignored"), true, QStringLiteral("Werckmeister III.wav")},
     };
