@@ -3,6 +3,7 @@
 
 #include "tuning/GrandOrgueConfig.h"
 
+#include "GzipText.h"
 #include "TestFiles.h"
 
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <zlib.h>
 
 using namespace cordavo;
 
@@ -22,21 +22,6 @@ namespace {
 const QString kGrandOrgueFile = QStringLiteral(CORDAVO_TEST_DATA "/grandorgue/GrandOrgueConfig");
 
 constexpr NoteCents kWerckmeister{11.73, 1.96, 3.91, 5.87, 1.96, 9.78, 0, 7.82, 3.91, 0, 7.82, 3.91};
-
-QByteArray gunzipped(const QByteArray &bytes)
-{
-    QByteArray out(1 << 20, '\0');
-    z_stream stream{};
-    inflateInit2(&stream, 16 + MAX_WBITS);
-    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(bytes.constData()));
-    stream.avail_in = static_cast<uInt>(bytes.size());
-    stream.next_out = reinterpret_cast<Bytef *>(out.data());
-    stream.avail_out = static_cast<uInt>(out.size());
-    EXPECT_EQ(inflate(&stream, Z_FINISH), Z_STREAM_END);
-    out.resize(static_cast<qsizetype>(stream.total_out));
-    inflateEnd(&stream);
-    return out;
-}
 
 GrandOrgueConfig readOk(const QByteArray &bytes)
 {
