@@ -140,9 +140,13 @@ public:
     }
     ~Started()
     {
+        // Asked to end first, so that the X server removes its lock file.
         if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(10000);
+            m_process.terminate();
+            if (!m_process.waitForFinished(5000)) {
+                m_process.kill();
+                m_process.waitForFinished(5000);
+            }
         }
     }
     QProcess &process() { return m_process; }

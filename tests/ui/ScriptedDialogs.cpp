@@ -81,7 +81,11 @@ bool ScriptedDialogs::pageSetup(QWidget *, QPrinter &printer)
 int ScriptedDialogs::showModal(QDialog &dialog)
 {
     log << QStringLiteral("modal: ") + dialog.windowTitle();
-    return QDialog::Accepted;
+    if (modalAnswers.empty())
+        return QDialog::Accepted;
+    const auto answer = std::move(modalAnswers.front());
+    modalAnswers.pop_front();
+    return answer(dialog);
 }
 
 QStringList ScriptedDialogs::entries(const QString &kind) const
