@@ -87,14 +87,6 @@ TEST_P(GrandOrgueWindowTest, ExportWritesIntoTheSettingsFileAndAsksBeforeReplaci
     exportTo(path);
     EXPECT_NEAR(double(offsetsIn(path)[0]), 11.73, 1e-6);
     EXPECT_EQ(readGrandOrgueConfig(path)->userTemperaments().size(), 1);
-
-    // A title GrandOrgue would cut is refused with its reason.
-    const QByteArray replaced = readAll(path);
-    dialogs.modalAnswers = {exportAnswer(QStringLiteral("W3; Kirnberger"), false)};
-    exportTo(path);
-    ASSERT_EQ(dialogs.entries(QStringLiteral("message")).size(), 1);
-    EXPECT_TRUE(dialogs.entries(QStringLiteral("message"))[0].contains(QStringLiteral("holds a \";\"")));
-    EXPECT_EQ(readAll(path), replaced);
 }
 
 TEST_P(GrandOrgueWindowTest, LoadListsTheUserTemperamentsAndLoadsTheChosenOne)
