@@ -481,6 +481,12 @@ QList<qint64> grandOrgueProcessesUsing(const QString &path)
         if (command != "GrandOrgue" &&
             QFileInfo(QString::fromLocal8Bit(program)).fileName() != QLatin1String("GrandOrgue"))
             continue;
+        // One that has ended but is not yet reaped writes nothing more; its
+        // state follows the name in parentheses.
+        const QByteArray status = readProc(proc + QStringLiteral("/stat"));
+        const QByteArray state = status.mid(status.lastIndexOf(')') + 1).trimmed().left(1);
+        if (state == "Z" || state == "X")
+            continue;
         // Its home from its environment; one that cannot be read counts.
         QString home;
         for (const QByteArray &variable : readProc(proc + QStringLiteral("/environ")).split('\0')) {

@@ -8,7 +8,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -213,5 +215,35 @@ TEST(GrandOrgueConfig, ExportKeepsTheOldFileAsBakAndLeavesOtherFilesAlone)
     EXPECT_EQ(readAll(other), QByteArray("Not settings\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
 }
+
+#ifdef Q_OS_LINUX
+// The check for a running GrandOrgue, on programs named GrandOrgue (copies of
+// sleep and true) that the test starts and ends by their process ids.
+TEST(GrandOrgueConfig, OnlyALiveGrandOrgueOfTheFilesHomeCounts)
+{
+    QTemporaryDir home, elsewhere;
+    const QString program = home.filePath(QStringLiteral("GrandOrgue"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral("/bin/sleep"), program));
+    ASSERT_TRUE(QFile::copy(QStringLiteral("/bin/true"), elsewhere.filePath(QStringLiteral("GrandOrgue"))));
+    QProcess live, reaper;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    live.setProcessEnvironment(environment);
+    live.start(program, {QStringLiteral("30")});
+    // A GrandOrgue that has ended under a parent that never reaps it.
+    reaper.start(QStringLiteral("sh"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("'%1' & exec sleep 30").arg(elsewhere.filePath(QStringLiteral("GrandOrgue")))});
+    ASSERT_TRUE(live.waitForStarted() && reaper.waitForStarted());
+    QThread::msleep(300);
+    EXPECT_EQ(grandOrgueProcessesUsing(home.filePath(QStringLiteral("GrandOrgueConfig"))),
+              QList<qint64>{live.processId()});
+    EXPECT_TRUE(grandOrgueProcessesUsing(elsewhere.filePath(QStringLiteral("GrandOrgueConfig"))).isEmpty());
+    for (QProcess *process : {&live, &reaper}) {
+        process->kill();
+        process->waitForFinished();
+    }
+}
+#endif
 
 } // namespace

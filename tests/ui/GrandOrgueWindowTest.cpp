@@ -110,14 +110,6 @@ TEST_P(GrandOrgueWindowTest, LoadListsTheUserTemperamentsAndLoadsTheChosenOne)
     EXPECT_EQ(texts(noteFields(*main)),
               local({"11.73", "1.96", "3.91", "5.87", "-13.69", "9.78", "", "7.82", "3.91", "", "7.82", "3.91"}));
     EXPECT_EQ(mainControl<QLineEdit>("EditNomeTemperamento")->text(), QStringLiteral("Mine"));
-
-    // A file that is not GrandOrgue's settings changes nothing.
-    const QStringList before = fieldTexts();
-    offerFile("notes.txt", "[Notes]\nA=1\n");
-    trigger("CaricaGrandOrgue");
-    ASSERT_EQ(dialogs.entries(QStringLiteral("error")).size(), 1);
-    EXPECT_TRUE(dialogs.entries(QStringLiteral("error"))[0].contains(QStringLiteral("has no [General] section")));
-    EXPECT_EQ(fieldTexts(), before);
 }
 
 CORDAVO_BOTH_SETTINGS(GrandOrgueWindowTest);
