@@ -58,6 +58,12 @@ namespace {
 constexpr int kWidth = 774;
 constexpr int kHeight = 574;
 
+// GrandOrgue's type follows the formats: its export edits a settings file.
+bool isGrandOrgueType(int fileType)
+{
+    return fileType == static_cast<int>(std::size(kTuningFormats));
+}
+
 template <typename T> T *named(T *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
@@ -473,6 +479,7 @@ void TFormTemperamento::FormCreate()
     for (TuningFormat format : kTuningFormats)
         SaveDialogAccordatura.filters << tuningFormatFilter(format);
     SaveDialogAccordatura.filters << GrandOrgueExchange::fileType();
+    SaveDialogAccordatura.editsFile = isGrandOrgueType;
     SaveDialogAccordatura.kind = QStringLiteral("tuning");
     SaveDialogAccordatura.fileName = QStringLiteral("File1");
     SaveDialogAccordatura.typeChanged = [this](const QString &name, int type) {
@@ -665,12 +672,6 @@ TuningFormat formatOfType(int fileType)
 {
     constexpr int kCount = static_cast<int>(std::size(kTuningFormats));
     return kTuningFormats[fileType >= 0 && fileType < kCount ? fileType : 0];
-}
-
-// GrandOrgue's type follows the formats: its export edits a settings file.
-bool isGrandOrgueType(int fileType)
-{
-    return fileType == static_cast<int>(std::size(kTuningFormats));
 }
 
 } // namespace

@@ -4,11 +4,13 @@
 #include "WindowTest.h"
 
 #include "tuning/GrandOrgueConfig.h"
+#include "ui/QtUserDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QTreeWidget>
 
@@ -87,6 +89,21 @@ TEST_P(GrandOrgueWindowTest, ExportWritesIntoTheSettingsFileAndAsksBeforeReplaci
     exportTo(path);
     EXPECT_NEAR(double(offsetsIn(path)[0]), 11.73, 1e-6);
     EXPECT_EQ(readGrandOrgueConfig(path)->userTemperaments().size(), 1);
+}
+
+// Qt's own save dialog asks before replacing a file, but GrandOrgue's
+// settings are edited, not replaced: chosen as that type, it asks nothing.
+TEST_P(GrandOrgueWindowTest, TheSaveDialogAsksBeforeReplacingOnlyForTheReplacingTypes)
+{
+    dialogs.fileAnswers = {std::nullopt};
+    trigger("EsportaAccordatura");
+    FileQuestion question = dialogs.lastQuestion;
+    QFileDialog dialog;
+    prepareFileDialog(dialog, question, QFileDialog::AcceptSave);
+    for (int type : {kGrandOrgueType, 1, kGrandOrgueType, 0}) {
+        emit dialog.filterSelected(question.filters[type]);
+        EXPECT_EQ(dialog.testOption(QFileDialog::DontConfirmOverwrite), type == kGrandOrgueType) << type;
+    }
 }
 
 TEST_P(GrandOrgueWindowTest, LoadListsTheUserTemperamentsAndLoadsTheChosenOne)
