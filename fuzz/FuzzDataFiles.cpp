@@ -1,6 +1,8 @@
-// Any bytes as each kind of data file, and as a temperament document: never
-// a crash, and either a complete result or a message naming the file.
+// Any bytes as each kind of data file, as a temperament document and as
+// GrandOrgue's settings file: never a crash, and either a complete result or
+// a message naming the file.
 
+#include "tuning/GrandOrgueConfig.h"
 #include "tuning/IntervalCents.h"
 #include "tuning/LineFile.h"
 #include "tuning/TemperamentFiles.h"
@@ -38,5 +40,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         check(isReferencePitch(read->newA));
     else
         check(read.error().contains(QLatin1String("\"f\"")));
+
+    // A settings file we can read takes a temperament and reads back with it.
+    Result<GrandOrgueConfig> settings = GrandOrgueConfig::read(bytes, QStringLiteral("f"));
+    if (!settings.ok()) {
+        check(settings.error().contains(QLatin1String("\"f\"")));
+        return 0;
+    }
+    const qsizetype count = settings->userTemperaments().size();
+    if (settings.value().put(QStringLiteral("G"), QStringLiteral("T"), NoteCents{}, true).ok()) {
+        const Result<GrandOrgueConfig> again = GrandOrgueConfig::read(settings->bytes(), QStringLiteral("f"));
+        check(again.ok());
+        const qsizetype added = again->userTemperaments().size() - count;
+        check(added == 0 || added == 1);
+        check(again->indexOf(QStringLiteral("G"), QStringLiteral("T")) >= 0);
+    }
     return 0;
 }

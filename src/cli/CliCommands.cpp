@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/GrandOrgueCommands.h"
 
 #include "CordavoVersion.h"
 #include "cli/GuideCommand.h"
@@ -8,6 +9,7 @@
 #include "sound/WavFile.h"
 #include "tuning/BuiltInLibrary.h"
 #include "tuning/CircleOfFifths.h"
+#include "tuning/GrandOrgueConfig.h"
 #include "tuning/IntervalCents.h"
 #include "tuning/LibrarySearch.h"
 #include "tuning/LineFile.h"
@@ -36,8 +38,10 @@ Cordavo's calculations without its windows.
 
 Commands:
   xml        the temperament document made from a supplier and a temperament file
-  export     the temperament for other instruments: Scala, AnaMark, MIDI Tuning Standard
-  library    the library's temperaments, or one temperament's twelve deviations
+  export     the temperament for other instruments: Scala, AnaMark, MIDI Tuning Standard,
+             GrandOrgue's user temperaments
+  library    the library's temperaments, or one temperament's twelve deviations;
+             GrandOrgue's user temperaments
   fifths     the twelve positions of a circle of fifths
   intervals  the twelve positions of twelve intervals written as fractions
   diff       the twelve values that a setter's "Export" hands the main window
@@ -112,6 +116,10 @@ Example: cordavo-cli intervals 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 9/5 1
 const char kExportHelp[] = R"(Usage: cordavo-cli export --format FORMAT
                           (--cents C0,...,C11 | --library NAME | --temperament FILE.Tmp)
                           [--old-a HZ] [--new-a HZ] [--name TEXT] --out FILE
+       cordavo-cli export --format grandorgue [--config FILE] [--group TEXT]
+                          [--title TEXT] [--fold-pitch] [--replace]
+                          (--cents C0,...,C11 | --library NAME | --temperament FILE.Tmp)
+                          [--old-a HZ] [--new-a HZ]
 
 Writes the temperament in a format other instruments read, the same bytes
 as "Export Tuning..." in the main window, from the same pitches as the
@@ -126,6 +134,8 @@ temperament document.
                                     for all 128 keys (.syx)
                         mts-octave  MIDI Tuning Standard scale/octave
                                     tuning, 2-byte form (.syx)
+                        grandorgue  a user temperament in GrandOrgue's
+                                    settings file (see below)
   --cents LIST        the twelve notes C to B in cents from equal
                       temperament, separated by commas
   --library NAME      a temperament of the library (see "cordavo-cli library")
@@ -162,10 +172,27 @@ still succeeds. Names go into .scl and .tun files on one line in plain
 ASCII: line breaks become blanks, accents are dropped, other characters
 become "?".
 
+GrandOrgue: the temperament is added to the user temperaments of its
+settings file, or replaces the one of the same title in the same group with
+--replace; everything else in the file is kept, the old file stays beside it
+as FILE.bak. GrandOrgue must not be running: it would overwrite the change.
+  --config FILE   the settings file (default: GRANDORGUE_CONFIG); a file
+                  that does not exist is made
+  --group TEXT    the submenu it appears in (default: Cordavo)
+  --title TEXT    the menu text (default: the name of the temperament)
+  --fold-pitch    play at the document's A: 1200 * log2(A / 440) cents are
+                  added to every offset (A = 415 Hz gives -101.27); without
+                  it the offsets are the deviations with A at 0, and
+                  GrandOrgue plays at A = 440 Hz
+  --replace       replace a temperament of the same group and title
+Every offset must lie from -1200 to +1200 cents.
+
 Example: cordavo-cli export --format scl --library "Werckmeister III" --out w3.scl
+         cordavo-cli export --format grandorgue --library "Werckmeister III"
 )";
 
 const char kLibraryHelp[] = R"(Usage: cordavo-cli library [NAME | --tsv]
+       cordavo-cli library --grandorgue FILE [--title TEXT]
 
 Without arguments, lists the library's temperaments by group: each group's
 heading, ending in a colon, then its names indented, in the library's order;
@@ -190,6 +217,10 @@ name is refused, as is one that matches none.
            constructed temperament's as its construction gives them,
            rounded as the windows round (to two decimals, or to the row's
            decimals where it has more)
+  --grandorgue FILE
+           the user temperaments of GrandOrgue's settings file FILE instead,
+           listed by group and title; with --title TEXT, that temperament's
+           twelve offsets as for NAME (A is not moved to 0)
 
 Example: cordavo-cli library werkmeister iii
 )";
@@ -601,12 +632,15 @@ CliResult runExport(const QHash<QString, QString> &options, const QStringList &p
         return usageError(command, QStringLiteral("unexpected argument \"%1\"").arg(positionals.first()));
     if (!options.contains(QStringLiteral("format")))
         return usageError(command, QStringLiteral("--format FORMAT is required"));
+    if (auto grandOrgue = grandOrgueExport(options, positionals))
+        return *grandOrgue;
     const QString formatText = options[QStringLiteral("format")];
     const std::optional<TuningFormat> format = tuningFormatNamed(formatText);
     if (!format) {
         return usageError(
             command,
-            QStringLiteral("--format: \"%1\" is not one of scl, tun, mts-bulk, mts-keys, mts-octave").arg(formatText));
+            QStringLiteral("--format: \"%1\" is not one of scl, tun, mts-bulk, mts-keys, mts-octave, grandorgue")
+                .arg(formatText));
     }
     if (!options.contains(QStringLiteral("out")))
         return usageError(command, QStringLiteral("--out FILE is required"));
@@ -656,6 +690,8 @@ QString tableText(const LibraryEntry &entry, int note)
 CliResult runLibrary(const QHash<QString, QString> &options, const QStringList &positionals)
 {
     const QString command = QStringLiteral("library");
+    if (auto grandOrgue = grandOrgueLibrary(options, positionals))
+        return *grandOrgue;
     const bool tsv = options.contains(QStringLiteral("tsv"));
     if (tsv && !positionals.isEmpty())
         return usageError(command, QStringLiteral("give either --tsv or a NAME, not both"));
@@ -765,10 +801,10 @@ const Command kCommands[] = {
     {"xml", kXmlHelp, {"supplier", "temperament", "library", "old-a", "new-a", "out"}, {}, runXml},
     {"export",
      kExportHelp,
-     {"format", "cents", "library", "temperament", "old-a", "new-a", "name", "out"},
-     {},
+     {"format", "cents", "library", "temperament", "old-a", "new-a", "name", "out", "config", "group", "title"},
+     {"fold-pitch", "replace"},
      runExport},
-    {"library", kLibraryHelp, {}, {"tsv"}, runLibrary},
+    {"library", kLibraryHelp, {"grandorgue", "title"}, {"tsv"}, runLibrary},
     {"fifths", kFifthsHelp, {"comma", "decimals"}, {}, runFifths},
     {"intervals", kIntervalsHelp, {"decimals", "file"}, {}, runIntervals},
     {"diff", kDiffHelp, {"old", "new"}, {}, runDiff},
@@ -795,7 +831,8 @@ CliResult help(const char *text)
     // The reference-pitch range is the core's; the help names it as it stands.
     QString shown = QString::fromUtf8(text);
     shown.replace(QLatin1String("LOWEST_A"), formatGeneral(kLowestReferencePitch, kFullStop))
-        .replace(QLatin1String("HIGHEST_A"), formatGeneral(kHighestReferencePitch, kFullStop));
+        .replace(QLatin1String("HIGHEST_A"), formatGeneral(kHighestReferencePitch, kFullStop))
+        .replace(QLatin1String("GRANDORGUE_CONFIG"), QDir::toNativeSeparators(grandOrgueConfigPath()));
     return {kCliSuccess, shown.toUtf8(), {}};
 }
 
@@ -874,6 +911,33 @@ CliResult runCli(const QStringList &arguments)
             return runCommand(command, arguments.mid(1));
     }
     return usageError(QString(), QStringLiteral("unknown command \"%1\"").arg(first));
+}
+
+// For the commands in files of their own.
+CliResult cliUsageError(const QString &command, const QString &problem)
+{
+    return usageError(command, problem);
+}
+
+CliResult cliRefused(const QStringList &messages)
+{
+    return refused(messages);
+}
+
+CliResult cliPrinted(const QStringList &lines)
+{
+    return printed(lines);
+}
+
+std::optional<CliResult> readCliSource(const QString &command, const QHash<QString, QString> &options,
+                                       TuningSource &source)
+{
+    return readSource(command, options, source);
+}
+
+QString cliCentsText(long double value)
+{
+    return centsText(value);
 }
 
 } // namespace cordavo

@@ -49,6 +49,16 @@ void prepareFileDialog(QFileDialog &dialog, FileQuestion &question, QFileDialog:
         dialog.setDirectory(question.directory);
     if (!question.fileName.isEmpty())
         dialog.selectFile(question.directory.isEmpty() ? question.fileName : QFileInfo(question.fileName).fileName());
+    auto confirmFor = [&dialog, &question](int index) {
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, question.editsFile && question.editsFile(index));
+    };
+    confirmFor(question.selectedFilter);
+    if (question.editsFile) {
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&question, confirmFor](const QString &filter) {
+                             confirmFor(static_cast<int>(question.filters.indexOf(filter)));
+                         });
+    }
     if (!saving)
         return;
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &question](const QString &filter) {

@@ -10,6 +10,7 @@
 #include "ui/FileCommands.h"
 #include "ui/FileOpening.h"
 #include "ui/Fonts.h"
+#include "ui/GrandOrgueExchange.h"
 #include "ui/KeyboardOrder.h"
 #include "ui/LayoutGrowth.h"
 #include "ui/LibraryDialog.h"
@@ -58,6 +59,12 @@ namespace {
 
 constexpr int kWidth = 774;
 constexpr int kHeight = 574;
+
+// GrandOrgue's type follows the formats: its export edits a settings file.
+bool isGrandOrgueType(int fileType)
+{
+    return fileType == static_cast<int>(std::size(kTuningFormats));
+}
 
 template <typename T> T *named(T *widget, const char *name)
 {
@@ -247,7 +254,8 @@ void showInFront(QWidget *window)
 
 TFormTemperamento::TFormTemperamento(CordavoWindows &windows, const Separators &separators, UserDialogs &dialogs,
                                      QWidget *parent)
-    : QMainWindow(parent), m_windows(windows), m_separators(separators), m_dialogs(dialogs)
+    : QMainWindow(parent), m_windows(windows), m_separators(separators), m_dialogs(dialogs),
+      m_grandOrgue(std::make_unique<GrandOrgueExchange>(dialogs, this))
 {
     setObjectName(QStringLiteral("FormTemperamento"));
     setWindowTitle(QStringLiteral("Cordavo"));
@@ -292,6 +300,8 @@ void TFormTemperamento::createMenus()
     addItem(file, "SalvaXml", QStringLiteral("&Save xml"), &TFormTemperamento::SalvaXmlClick, QKeySequence::Save);
     addItem(file, "EsportaAccordatura", QStringLiteral("&Export Tuning\u2026"),
             &TFormTemperamento::EsportaAccordaturaClick);
+    addItem(file, "CaricaGrandOrgue", QStringLiteral("Load &GrandOrgue Temperament\u2026"),
+            &TFormTemperamento::CaricaGrandOrgueClick);
     addItem(file, "Esci", QStringLiteral("E&xit"), &TFormTemperamento::EsciClick, QKeySequence::Quit);
     QMenu *functions = named(bar->addMenu(QStringLiteral("F&unctions")), "MImpostazioni");
     addItem(functions, "CaricaFornitore", QStringLiteral("&Load Supplier"), &TFormTemperamento::CaricaFornitoreClick);
@@ -482,6 +492,8 @@ void TFormTemperamento::FormCreate()
     SaveDialogTemperamento.fileName = QStringLiteral("File1.Tmp");
     for (TuningFormat format : kTuningFormats)
         SaveDialogAccordatura.filters << tuningFormatFilter(format);
+    SaveDialogAccordatura.filters << GrandOrgueExchange::fileType();
+    SaveDialogAccordatura.editsFile = isGrandOrgueType;
     SaveDialogAccordatura.kind = QStringLiteral("tuning");
     SaveDialogAccordatura.fileName = QStringLiteral("File1");
     SaveDialogAccordatura.typeChanged = [this](const QString &name, int type) {
@@ -710,13 +722,18 @@ void TFormTemperamento::EsportaAccordaturaClick()
         return;
     // The dialog opens with the type last chosen; a name typed without a
     // type of its own gets the type chosen when the dialog closes.
+    const bool grandOrgue = isGrandOrgueType(SaveDialogAccordatura.selectedFilter);
     SaveDialogAccordatura.defaultSuffix =
-        tuningFormatExtension(formatOfType(SaveDialogAccordatura.selectedFilter)).mid(1);
+        grandOrgue ? QString() : tuningFormatExtension(formatOfType(SaveDialogAccordatura.selectedFilter)).mid(1);
     SaveDialogAccordatura.fileName =
         proposedFileName(SaveDialogAccordatura.fileName, source->name, QStringLiteral("File1"));
     const auto path = m_dialogs.saveFileName(this, SaveDialogAccordatura);
     if (!path)
         return;
+    if (isGrandOrgueType(SaveDialogAccordatura.selectedFilter)) {
+        m_grandOrgue->exportTemperament(*source, *path);
+        return;
+    }
     const TuningExport exported = tuningExport(formatOfType(SaveDialogAccordatura.selectedFilter), *source, *path);
     const Result<void> saved = saveTuningExport(exported);
     if (!saved.ok()) {
@@ -733,6 +750,8 @@ void TFormTemperamento::EsportaAccordaturaClick()
 
 QString TFormTemperamento::SaveDialogAccordaturaTypeChange(const QString &name, int fileType)
 {
+    if (isGrandOrgueType(fileType))
+        return grandOrgueConfigPath();
     return tuningFileNameForType(name, formatOfType(fileType));
 }
 
@@ -908,6 +927,16 @@ void TFormTemperamento::LibreriaTemperamentiClick()
     for (int i = 0; i < 12; ++i)
         m_noteFields[i]->setValue(entry->deviations[i]);
     EditNomeTemperamento->setText(entry->name);
+}
+
+void TFormTemperamento::CaricaGrandOrgueClick()
+{
+    const auto chosen = m_grandOrgue->chooseTemperament();
+    if (!chosen)
+        return;
+    for (int i = 0; i < 12; ++i)
+        m_noteFields[i]->setValue(chosen->offsets[i]);
+    EditNomeTemperamento->setText(chosen->title);
 }
 
 void TFormTemperamento::AnalizzaTemperamentoClick()

@@ -21,6 +21,7 @@ class QRadioButton;
 namespace cordavo {
 
 class CordavoWindows;
+class GrandOrgueExchange;
 class LibraryDialog;
 class SetterWindow;
 class TNumEdit;
@@ -98,6 +99,7 @@ public:
     void CaricaScalaClick();
     void SalvaTemperamentoClick();
     void LibreriaTemperamentiClick();
+    void CaricaGrandOrgueClick();
 
     // The chooser behind "Temperament Library...", made at first use.
     LibraryDialog &libraryDialog();
@@ -146,6 +148,7 @@ private:
     Separators m_separators;
     UserDialogs &m_dialogs;
     LibraryDialog *m_libraryDialog = nullptr;
+    std::unique_ptr<GrandOrgueExchange> m_grandOrgue;
 
     // Controls; the twelve note fields, C to B, are NumEdit_Do to NumEdit_Si.
     QComboBox *ComboBoxTemperamentInput;

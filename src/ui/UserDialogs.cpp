@@ -11,8 +11,11 @@ QString fileTypeSuffix(const QString &filter)
 
 QString saveSuffixForType(const FileQuestion &question, int filterIndex)
 {
-    const QString own = fileTypeSuffix(question.filters.value(filterIndex));
-    return own.isEmpty() ? question.defaultSuffix : own;
+    // A type without an extension of its own (GrandOrgue's settings file,
+    // "All files") adds none; only a dialog without types uses the default.
+    if (filterIndex < 0 || filterIndex >= question.filters.size())
+        return question.defaultSuffix;
+    return fileTypeSuffix(question.filters[filterIndex]);
 }
 
 } // namespace cordavo

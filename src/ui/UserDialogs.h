@@ -28,6 +28,9 @@ struct FileQuestion {
     // Save dialogs only: called when the user picks another file type, with
     // the name in the name box and the new type's index; returns the new name.
     std::function<QString(const QString &name, int filterIndex)> typeChanged;
+    // Save dialogs only: true for a type whose file is edited rather than
+    // replaced, so that choosing an existing one asks nothing.
+    std::function<bool(int filterIndex)> editsFile;
 };
 
 // The suffix of a file type's first pattern: "Cts" for "Cts (*.Cts *.cts)",

@@ -40,7 +40,7 @@ depends=$(field Depends)
 echo "Depends: $depends"
 # Read from the programs by dpkg-shlibdeps: the C library and each Qt library
 # that they link.
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6printsupport6 libjpeg62-turbo; do
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6printsupport6 libjpeg62-turbo zlib1g; do
   printf '%s\n' "$depends" | tr ',' '\n' | grep -q "^ *$library (>= " || fail "Depends lacks $library"
 done
 

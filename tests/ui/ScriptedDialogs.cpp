@@ -92,7 +92,11 @@ bool ScriptedDialogs::printPreview(QWidget *, QPrinter &printer, const std::func
 int ScriptedDialogs::showModal(QDialog &dialog)
 {
     log << QStringLiteral("modal: ") + dialog.windowTitle();
-    return QDialog::Accepted;
+    if (modalAnswers.empty())
+        return QDialog::Accepted;
+    const auto answer = std::move(modalAnswers.front());
+    modalAnswers.pop_front();
+    return answer(dialog);
 }
 
 QStringList ScriptedDialogs::entries(const QString &kind) const

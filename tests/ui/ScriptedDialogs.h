@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <ostream>
 
 namespace cordavo {
@@ -24,6 +25,9 @@ public:
     // into the question's filters); the type shown stays when none is queued.
     std::deque<int> typeAnswers;
     std::deque<bool> printAnswers;
+    // How the next modal windows are answered, in order: each may fill the
+    // window's controls and gives its result; accepted when none is queued.
+    std::deque<std::function<int(QDialog &)>> modalAnswers;
     // Where an accepted print dialog sends the job, as a PDF file.
     QString pdfPath;
     // What the last file question looked like when it was asked.

@@ -51,6 +51,7 @@ TEST_P(TuningExportWindowTest, TheDialogOffersTheFiveTypesAndTheNameFollowsTheTy
     QStringList filters;
     for (TuningFormat format : kTuningFormats)
         filters << tuningFormatFilter(format);
+    filters << QStringLiteral("GrandOrgue user temperament (GrandOrgueConfig*)");
     EXPECT_EQ(dialogs.lastQuestion.filters, filters);
     EXPECT_EQ(dialogs.lastQuestion.fileName, QStringLiteral("File1"));
     ASSERT_TRUE(dialogs.lastQuestion.typeChanged);
