@@ -881,22 +881,6 @@ CliResult runCommand(const Command &command, const QStringList &arguments)
 
 } // namespace
 
-CliResult cliUsageError(const QString &command, const QString &problem)
-{
-    return usageError(command, problem);
-}
-
-CliResult cliRefused(const QStringList &messages)
-{
-    return refused(messages);
-}
-
-std::optional<CliResult> readCliSource(const QString &command, const QHash<QString, QString> &options,
-                                       TuningSource &source)
-{
-    return readSource(command, options, source);
-}
-
 CliResult runCli(const QStringList &arguments)
 {
     if (arguments.isEmpty())

@@ -36,5 +36,9 @@ CliResult cliRefused(const QStringList &messages);
 // that refuses them.
 std::optional<CliResult> readCliSource(const QString &command, const QHash<QString, QString> &options,
                                        TuningSource &source);
+// Lines for standard output, each ended by a line break.
+CliResult cliPrinted(const QStringList &lines);
+// A number of cents as "library NAME" prints it.
+QString cliCentsText(long double value);
 
 } // namespace cordavo
