@@ -406,6 +406,10 @@ CliResult runXml(const QHash<QString, QString> &options, const QStringList &posi
         if (!temperamentFile.ok())
             return refused({temperamentFile.error()});
         applyTemperamentRecord(data, temperamentRecord(temperamentFile.value()));
+        const Result<void> inRange =
+            checkNoteRange(data.cents, QFileInfo(options[QStringLiteral("temperament")]).fileName(), kFullStop);
+        if (!inRange.ok())
+            return refused({inRange.error()});
     }
 
     const QStringList errors = identificationErrors(data) + noteCentsErrors(data.cents, kFullStop);
@@ -597,6 +601,9 @@ std::optional<CliResult> readSource(const QString &command, const QHash<QString,
             return refused({file.error()});
         TemperamentData data;
         applyTemperamentRecord(data, temperamentRecord(file.value()));
+        if (const Result<void> inRange = checkNoteRange(data.cents, QFileInfo(path).fileName(), kFullStop);
+            !inRange.ok())
+            return refused({inRange.error()});
         source.cents = data.cents;
         source.name = data.name;
         origin = quoted(QFileInfo(path).fileName());

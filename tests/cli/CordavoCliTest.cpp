@@ -381,8 +381,8 @@ TEST(CordavoCli, XmlRefusesWhatTheMainWindowRefuses)
          kSupplier,
          QByteArray(kTemperament).replace("11,73", "-1200.01").replace("5.86", "999999"),
          {},
-         "C is -1200.01 cents; a note must lie from -1200 to +1200 cents\n"
-         "D# is 999999 cents; a note must lie from -1200 to +1200 cents\n"},
+         "\"Werckmeister.Tmp\" cannot be loaded: it puts C at -1200.01 cents, D# at +999999 cents, where a note "
+         "must lie from -1200 to +1200 cents\n"},
         {"a number no field holds",
          kSupplier,
          QByteArray(kTemperament).replace("9.77", "1092222222222222222222222,18"),
@@ -530,7 +530,8 @@ TEST(CordavoCliExport, RefusesBadInputAndWritesNothing)
     } cases[] = {
         {"--format tun --temperament none.Tmp", "w.tun", "Cannot load \"none.Tmp\""},
         {"--format tun --temperament short.Tmp", "w.tun", "of \"short.Tmp\": the line is missing"},
-        {"--format tun --temperament far.Tmp", "w.tun", "\"far.Tmp\": D is 1300 cents; a note must lie from"},
+        {"--format tun --temperament far.Tmp", "w.tun",
+         "\"far.Tmp\" cannot be loaded: it puts D at +1300 cents, where a note must lie from"},
         {"--format tun --cents 0,0,0,0,0,0,0,0,0,0,0,-1200.01", "w.tun", "--cents: B is -1200.01 cents"},
         {"--format tun --new-a 399 --library Vallotti", "w.tun", "--new-a: 399 is not a pitch from 400 to 500 Hz"},
         {"--format tun --library meantone", "w.tun", "\"meantone\" matches"},
