@@ -645,6 +645,10 @@ TEST(CordavoCliRender, WritesAWavFileOrRefusesWithoutWriting)
         {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --voice trumpet C4", 2, "--voice: \"trumpet\""},
         {"render --library nosuchtemperament C4", 1, "no temperament named"},
         {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --old-a 300 C4", 1, "--old-a"},
+        // Only the note names and numbers the help describes.
+        {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 C-0", 2, "\"C-0\" is not a note"},
+        {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 0013", 2, "\"0013\" is not a note"},
+        {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 \xD9\xA6\xD9\xA0", 2, "is not a note"},
     };
     const QString refusedOut = dir.filePath(QStringLiteral("refused.wav"));
     for (const auto &c : cases) {
