@@ -189,6 +189,11 @@ Result<void> saveFilesAtomically(const QList<std::pair<QString, QByteArray>> &fi
         const QString shown = quoted(QDir::toNativeSeparators(path));
         if (QFileInfo(path).isDir())
             return failure(QStringLiteral("Cannot save %1: it is a folder").arg(shown));
+        // A pipe or a device would be replaced by a plain file of that name.
+        if (const QFileInfo target(path); target.exists() && !target.isFile())
+            return failure(QStringLiteral("Cannot save %1: it is not a regular file (a device, a pipe or a socket); "
+                                          "nothing was written")
+                               .arg(shown));
         auto file = std::make_unique<QSaveFile>(path);
         // Unbuffered, so that a full disk fails the write itself, with the
         // system's reason: a buffered failure would surface only in

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace cordavo;
 
 namespace {
@@ -661,6 +663,28 @@ TEST(CordavoCliRender, WritesAWavFileOrRefusesWithoutWriting)
     const CliRun folder = runCordavoCli(words("render --cents 0,0,0,0,0,0,0,0,0,0,0,0 C4 --out") << dir.path());
     EXPECT_EQ(folder.status, 1);
     EXPECT_TRUE(folder.err.contains(QStringLiteral("it is a folder"))) << folder.errText();
+    // A pipe stays a pipe.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.wav"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const CliRun piped = runCordavoCli(words("render --cents 0,0,0,0,0,0,0,0,0,0,0,0 C4 --out") << pipe);
+    EXPECT_EQ(piped.status, 1);
+    EXPECT_EQ(piped.errText(), QStringLiteral("Cannot save \"%1\": it is not a regular file (a device, a pipe or a "
+                                              "socket); nothing was written\n")
+                                   .arg(pipe)
+                                   .toStdString());
+}
+
+// What a refusal quotes of a huge argument is cut to a readable length.
+TEST(CordavoCli, RefusalsQuoteHugeArgumentsInPart)
+{
+    const QString huge(20000, QLatin1Char('x'));
+    for (const QStringList &arguments : {QStringList{huge}, QStringList{QStringLiteral("library"), huge},
+                                         QStringList{QStringLiteral("render"), huge}}) {
+        const CliRun run = runCordavoCli(arguments);
+        EXPECT_NE(run.status, 0);
+        EXPECT_LT(run.err.size(), 1000) << run.errText();
+        EXPECT_TRUE(run.err.contains(QString(160, QLatin1Char('x')) + QStringLiteral("...\""))) << run.errText();
+    }
 }
 
 TEST(CordavoCliInstall, PlacesTheProgramsAndTheDesktopFiles)
