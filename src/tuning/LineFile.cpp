@@ -163,6 +163,27 @@ LineFileContents readLineFile(const QString &path, QStringView layout, QChar dec
     return parseLineFile(bytes.value(), QFileInfo(path).fileName(), layout, decimalSeparator);
 }
 
+QString nameOnOneLine(const QString &name)
+{
+    QString line = name;
+    for (QChar &c : line) {
+        switch (c.unicode()) {
+        case '\n':
+        case '\r':
+        case '\v':
+        case '\f':
+        case 0x85:
+        case QChar::LineSeparator:
+        case QChar::ParagraphSeparator:
+            c = QLatin1Char(' ');
+            break;
+        default:
+            break;
+        }
+    }
+    return line;
+}
+
 QByteArray encodeLineFile(const QStringList &lines)
 {
     QStringEncoder encoder(QStringConverter::System);

@@ -39,6 +39,10 @@ QString quoted(const QString &text);
 // "Line 3 of "Name.For": problem", the shape of every message about a line.
 QString lineMessage(qsizetype line, const QString &fileName, const QString &problem);
 
+// A name as a line of a file gives it (a file's name in a comment): any line
+// break the name holds becomes a blank, so the line stays one line.
+QString nameOnOneLine(const QString &name);
+
 // Splits text at CR LF, CR or LF; a last line without an ending counts.
 QStringList splitLines(QStringView text);
 

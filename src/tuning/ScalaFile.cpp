@@ -155,7 +155,7 @@ QStringList scalaFileLines(const QString &fileName, const ScalaScale &scale)
     // A leading blank keeps a description from reading as a comment.
     if (isComment(description))
         description.prepend(QLatin1Char(' '));
-    QStringList lines{QStringLiteral("! ") + fileName, description, QStringLiteral("12")};
+    QStringList lines{QStringLiteral("! ") + nameOnOneLine(fileName), description, QStringLiteral("12")};
     // A scale's pitches are measured from its 1/1, which is C.
     for (int i = 1; i < kNotes; ++i)
         lines << formatPattern(scale.positions[i] - scale.positions[0], u"0.00000", fullStop);

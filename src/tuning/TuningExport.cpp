@@ -167,7 +167,7 @@ QStringList anaMarkTuningLines(const KeyPitches &pitches, const QString &name)
 
 QStringList scalaKeyboardMappingLines(const QString &fileName, long double referenceHz)
 {
-    QStringList lines{QStringLiteral("! ") + fileName,
+    QStringList lines{QStringLiteral("! ") + nameOnOneLine(fileName),
                       QStringLiteral("! Twelve keys to the octave, middle C on key 60, A on key 69."),
                       QStringLiteral("12"),
                       QStringLiteral("0"),
