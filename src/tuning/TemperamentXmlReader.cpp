@@ -194,16 +194,15 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
         r.data.cents[k] = std::clamp(cents, -kLargestNoteCents, kLargestNoteCents);
     }
     // Old A at 440 where the new one can carry the whole shift, as before;
-    // otherwise one of them at its end of the range.
-    const long double shift = chosen - 440;
-    const long double room = kHighestReferencePitch - 440;
-    if (std::fabs(shift) <= room) {
+    // otherwise the new one at the end of the range and the old one where
+    // the rest of the shift puts it.
+    if (isReferencePitch(chosen)) {
         r.data.oldA = 440;
         r.data.newA = static_cast<double>(chosen);
     } else {
-        r.data.newA = shift > 0 ? kHighestReferencePitch : kLowestReferencePitch;
-        r.data.oldA =
-            std::clamp(static_cast<double>(r.data.newA - shift), kLowestReferencePitch, kHighestReferencePitch);
+        r.data.newA = chosen > kHighestReferencePitch ? kHighestReferencePitch : kLowestReferencePitch;
+        r.data.oldA = std::clamp(static_cast<double>(r.data.newA - (chosen - 440)), kLowestReferencePitch,
+                                 kHighestReferencePitch);
     }
     if (const Result<void> inRange = checkNoteRange(r.data.cents, r.fileName, QLatin1Char('.')); !inRange.ok())
         return failure(inRange.error());

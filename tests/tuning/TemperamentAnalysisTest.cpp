@@ -194,7 +194,7 @@ TEST(ReadTemperamentXml, GivesBackEveryDocumentTheWriterMakes)
     const Case cases[] = {
         {500, 400, NoteCents{}, 500, 400}, {400, 500, NoteCents{}, 400, 500}, {400, 500, aHigh, 0, 0},
         {500, 400, aDown, 0, 0},           {440, 440, edges, 0, 0},           {400, 500, allUp, 400, 500},
-        {500, 400, allDown, 500, 400},     {455.5, 410.25, aHigh, 0, 0},
+        {500, 400, allDown, 500, 400},     {455.5, 410.25, aHigh, 0, 0},      {470, 410, NoteCents{}, 460, 400},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << c.oldA << " " << c.newA << " A " << double(c.cents[9]));
