@@ -268,15 +268,47 @@ struct Command {
     CliResult (*run)(const QHash<QString, QString> &options, const QStringList &positionals);
 };
 
+// A message with what it quotes cut to a readable length: a megabyte given
+// as a name is not printed back whole. Each text in double quotes keeps its
+// first kLongestQuote characters; a line still too long (a quote left open)
+// keeps its first kLongestLine.
+QString readable(const QString &message)
+{
+    constexpr qsizetype kLongestQuote = 160;
+    constexpr qsizetype kLongestLine = 1000;
+    const QLatin1String cut("...");
+    QString out;
+    qsizetype from = 0;
+    while (from < message.size()) {
+        const qsizetype open = message.indexOf(QLatin1Char('"'), from);
+        const qsizetype close = open < 0 ? -1 : message.indexOf(QLatin1Char('"'), open + 1);
+        if (close < 0) {
+            out += QStringView(message).mid(from);
+            break;
+        }
+        out += QStringView(message).mid(from, open + 1 - from);
+        const QStringView quote = QStringView(message).mid(open + 1, close - open - 1);
+        out += quote.size() > kLongestQuote ? quote.left(kLongestQuote).toString() + cut : quote.toString();
+        out += QLatin1Char('"');
+        from = close + 1;
+    }
+    QStringList lines = out.split(QLatin1Char('\n'));
+    for (QString &line : lines) {
+        if (line.size() > kLongestLine)
+            line = line.left(kLongestLine) + cut;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 CliResult usageError(const QString &command, const QString &problem)
 {
     const QString name = command.isEmpty() ? QStringLiteral("cordavo-cli") : QStringLiteral("cordavo-cli ") + command;
-    return {kCliUsage, {}, QStringLiteral("%1: %2\nRun \"%1 --help\" for its usage.\n").arg(name, problem)};
+    return {kCliUsage, {}, readable(QStringLiteral("%1: %2\nRun \"%1 --help\" for its usage.\n").arg(name, problem))};
 }
 
 CliResult refused(const QStringList &messages)
 {
-    return {kCliRefused, {}, messages.join(QLatin1Char('\n')) + QLatin1Char('\n')};
+    return {kCliRefused, {}, readable(messages.join(QLatin1Char('\n')) + QLatin1Char('\n'))};
 }
 
 CliResult printed(const QStringList &lines)
@@ -427,6 +459,10 @@ CliResult runXml(const QHash<QString, QString> &options, const QStringList &posi
         if (!temperamentFile.ok())
             return refused({temperamentFile.error()});
         applyTemperamentRecord(data, temperamentRecord(temperamentFile.value()));
+        const Result<void> inRange =
+            checkNoteRange(data.cents, QFileInfo(options[QStringLiteral("temperament")]).fileName(), kFullStop);
+        if (!inRange.ok())
+            return refused({inRange.error()});
     }
 
     const QStringList errors = identificationErrors(data) + noteCentsErrors(data.cents, kFullStop);
@@ -605,6 +641,9 @@ std::optional<CliResult> readSource(const QString &command, const QHash<QString,
             return refused({file.error()});
         TemperamentData data;
         applyTemperamentRecord(data, temperamentRecord(file.value()));
+        if (const Result<void> inRange = checkNoteRange(data.cents, QFileInfo(path).fileName(), kFullStop);
+            !inRange.ok())
+            return refused({inRange.error()});
         source.cents = data.cents;
         source.name = data.name;
         origin = quoted(QFileInfo(path).fileName());

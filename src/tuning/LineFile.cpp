@@ -210,7 +210,9 @@ Result<void> saveFilesAtomically(const QList<std::pair<QString, QByteArray>> &fi
             return failure(QStringLiteral("Cannot save %1: it is a folder").arg(shown));
         // A device, a pipe or a socket would be replaced by a plain file.
         if (target.exists() && !target.isFile())
-            return failure(QStringLiteral("Cannot save %1: it is not a regular file").arg(shown));
+            return failure(QStringLiteral("Cannot save %1: it is not a regular file (a device, a pipe or a socket); "
+                                          "nothing was written")
+                               .arg(shown));
         auto file = std::make_unique<QSaveFile>(path);
         // Unbuffered, so that a full disk fails the write itself, with the
         // system's reason: a buffered failure would surface only in

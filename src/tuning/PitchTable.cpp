@@ -13,32 +13,43 @@ QString noteName(int pitchClass)
 
 std::optional<int> midiKeyNamed(QStringView text)
 {
+    // Only the digits 0 to 9: other scripts' digits are no part of a name.
+    auto digit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9') ? c.unicode() - '0' : -1; };
+    if (text.isEmpty())
+        return std::nullopt;
     int key = 0;
-    qsizetype i = 0;
-    if (!text.isEmpty() && text[0].isDigit()) {
-        // A plain number.
-        for (; i < text.size() && text[i].isDigit() && key <= 127; ++i)
-            key = 10 * key + text[i].digitValue();
-    } else {
-        static const int kLetterClasses[7] = {9, 11, 0, 2, 4, 5, 7}; // A to G
-        if (text.isEmpty() || text[0].toUpper() < QLatin1Char('A') || text[0].toUpper() > QLatin1Char('G'))
+    if (digit(text[0]) >= 0) {
+        // A plain number, without leading zeros: 0 to 127.
+        if (text.size() > 3 || (text.size() > 1 && text[0] == QLatin1Char('0')))
             return std::nullopt;
-        int pitchClass = kLetterClasses[text[0].toUpper().unicode() - 'A'];
-        i = 1;
+        for (const QChar c : text) {
+            if (digit(c) < 0)
+                return std::nullopt;
+            key = 10 * key + digit(c);
+        }
+    } else {
+        // A letter, a sharp or a flat, then the octave: 0 to 9, or -1.
+        static const int kLetterClasses[7] = {9, 11, 0, 2, 4, 5, 7}; // A to G
+        const QChar letter = text[0].toUpper();
+        if (letter < QLatin1Char('A') || letter > QLatin1Char('G'))
+            return std::nullopt;
+        int pitchClass = kLetterClasses[letter.unicode() - 'A'];
+        qsizetype i = 1;
         if (i < text.size() && text[i] == QLatin1Char('#'))
             ++pitchClass, ++i;
         else if (i < text.size() && text[i] == QLatin1Char('b'))
             --pitchClass, ++i;
-        bool negative = false;
-        if (i < text.size() && text[i] == QLatin1Char('-'))
-            negative = true, ++i;
-        if (i >= text.size() || !text[i].isDigit() || i + 1 < text.size())
+        const QStringView octave = text.mid(i);
+        int octaveNumber = 0;
+        if (octave == QLatin1String("-1"))
+            octaveNumber = -1;
+        else if (octave.size() == 1 && digit(octave[0]) >= 0)
+            octaveNumber = digit(octave[0]);
+        else
             return std::nullopt;
-        const int octave = (negative ? -1 : 1) * text[i].digitValue();
-        key = 12 * (octave + 1) + pitchClass;
-        ++i;
+        key = 12 * (octaveNumber + 1) + pitchClass;
     }
-    if (i != text.size() || key < 0 || key > 127)
+    if (key < 0 || key > 127)
         return std::nullopt;
     return key;
 }

@@ -24,8 +24,9 @@ inline constexpr const char *kNoteNames[12] = {"C", "C#", "D", "D#", "E", "F", "
 QString noteName(int pitchClass);
 
 // A MIDI key from its name with the octave (C4 is key 60, A4 key 69; sharps
-// as C#4, flats as Eb4, octaves from -1) or from its number; nothing for a
-// text that is neither or a key outside 0 to 127.
+// as C#4, flats as Eb4, octaves -1 to 9) or from its number (no leading
+// zeros); nothing for a text that is neither or a key outside 0 to 127.
+// Digits are 0 to 9 only.
 std::optional<int> midiKeyNamed(QStringView text);
 
 // The pitches a reference A may have, in hertz: the reference boxes offer

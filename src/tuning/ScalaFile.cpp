@@ -3,6 +3,7 @@
 #include "numbers/NumberFormat.h"
 #include "tuning/IntervalCents.h"
 #include "tuning/LineFile.h"
+#include "tuning/TemperamentXml.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -133,6 +134,9 @@ ScalaContents parseScalaFile(const QByteArray &bytes, const QString &fileName)
         }
         ++i;
     }
+    // No note further than an octave from its equal-tempered place.
+    if (const Result<void> inRange = checkPositionRange(scale.positions, fileName, QLatin1Char('.')); !inRange.ok())
+        return failure(inRange.error());
     return scale;
 }
 

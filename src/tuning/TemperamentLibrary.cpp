@@ -4,6 +4,7 @@
 #include "tuning/CircleOfFifths.h"
 #include "tuning/IntervalCents.h"
 #include "tuning/LineFile.h"
+#include "tuning/TemperamentXml.h"
 
 #include <QSet>
 
@@ -455,6 +456,8 @@ Result<TemperamentLibrary> parseTemperamentLibrary(QStringView table)
         if (entry.tableRow[kNoteA] != 0) {
             return failure(lineMessage(number, QStringLiteral("A is not 0")));
         }
+        if (const Result<void> inRange = checkNoteRange(entry.tableRow, entry.name, QLatin1Char('.')); !inRange.ok())
+            return failure(lineMessage(number, inRange.error()));
         entry.deviations = entry.tableRow;
         library.entries << entry;
     }

@@ -83,6 +83,41 @@ QStringList noteCentsErrors(const NoteCents &cents, QChar decimalSeparator)
     return errors;
 }
 
+Result<void> checkNoteRange(const NoteCents &deviations, const QString &fileName, QChar decimalSeparator)
+{
+    QStringList beyond;
+    for (int i = 0; i < 12; ++i) {
+        const long double value = deviations[i];
+        if (std::fabs(value) <= kLargestNoteCents)
+            continue;
+        if (!std::isfinite(value)) {
+            beyond << QStringLiteral("%1 at no finite number of cents").arg(noteName(i));
+            continue;
+        }
+        // At the two decimals the fields would show, with its sign.
+        beyond << QStringLiteral("%1 at %2%3 cents")
+                      .arg(noteName(i), value > 0 ? QStringLiteral("+") : QString(),
+                           formatGeneral(std::round(value * 100) / 100, decimalSeparator));
+    }
+    if (beyond.isEmpty())
+        return {};
+    // Three notes say enough; the rest are counted.
+    constexpr qsizetype kNamed = 3;
+    QString named = beyond.mid(0, kNamed).join(QStringLiteral(", "));
+    if (beyond.size() > kNamed)
+        named += QStringLiteral(" (and %1 more notes)").arg(beyond.size() - kNamed);
+    return failure(QStringLiteral("%1 cannot be loaded: it puts %2, where a note must lie from -%3 to +%3 cents")
+                       .arg(quoted(fileName), named, formatGeneral(kLargestNoteCents, decimalSeparator)));
+}
+
+Result<void> checkPositionRange(const NoteCents &positions, const QString &fileName, QChar decimalSeparator)
+{
+    NoteCents fromEqual{};
+    for (int i = 0; i < 12; ++i)
+        fromEqual[i] = positions[i] - 100.0L * i;
+    return checkNoteRange(fromEqual, fileName, decimalSeparator);
+}
+
 QStringList documentLines(const QStringList &lines)
 {
     QString text = lines.join(QLatin1Char('\n'));

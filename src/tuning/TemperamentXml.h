@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tuning/PitchTable.h"
+#include "tuning/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -37,6 +38,14 @@ inline constexpr long double kLargestNoteCents = 1200;
 // One message for each note whose value lies outside -1200 ... +1200 cents,
 // naming the note, its value and the limits.
 QStringList noteCentsErrors(const NoteCents &cents, QChar decimalSeparator);
+
+// The check every loader makes before a field changes: the refusal of a
+// file that would put a note (its deviation from equal temperament) beyond
+// -1200 ... +1200 cents, naming the file, each such note and its value.
+Result<void> checkNoteRange(const NoteCents &deviations, const QString &fileName, QChar decimalSeparator);
+// The same for a setter side's positions above C, each measured from its
+// equal-tempered position (100 cents a semitone).
+Result<void> checkPositionRange(const NoteCents &positions, const QString &fileName, QChar decimalSeparator);
 
 inline constexpr int kTemperamentXmlLineCount = 15 + kMidiNoteCount * 4 + 2;
 

@@ -4,6 +4,7 @@
 
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -26,6 +27,38 @@ std::optional<long double> number(const QString &text)
 long double centsBetween(long double pitch, long double reference)
 {
     return 1200 * std::log2(pitch / reference);
+}
+
+// The reference pitch (440 + new A - old A, both A's from 400 to 500 Hz)
+// under which every note lies within -1200 ... +1200 cents: the pitch of A
+// where it can be, so that A is at 0; otherwise A moved by as few hundredths
+// of a cent as needed, so that values held at two decimals stay exact;
+// nothing where no reference will do. Deviations are from equal temperament
+// with A at 440 Hz.
+std::optional<long double> chosenReference(const NoteCents &from440, long double pitchOfA)
+{
+    constexpr long double kSlack = 1e-6L; // cents of rounding
+    const long double lowest = referencePitch(kHighestReferencePitch, kLowestReferencePitch);
+    const long double highest = referencePitch(kLowestReferencePitch, kHighestReferencePitch);
+    const auto [low, high] = std::minmax_element(from440.begin(), from440.end());
+    // The reference's shift from 440 Hz, in cents, that may be chosen.
+    long double from = std::max(*high - kLargestNoteCents, centsBetween(lowest, 440));
+    long double to = std::min(*low + kLargestNoteCents, centsBetween(highest, 440));
+    if (from > to + kSlack)
+        return std::nullopt;
+    if (from > to)
+        from = to = (from + to) / 2;
+    const long double ofA = centsBetween(pitchOfA, 440);
+    long double moveA = 0; // cents taken off A's shift
+    if (ofA > to)
+        moveA = std::ceil((ofA - to) * 100 - kSlack) / 100;
+    else if (ofA < from)
+        moveA = std::floor((ofA - from) * 100 + kSlack) / 100;
+    long double reference = pitchOfA * std::exp2(-moveA / 1200);
+    const long double shift = ofA - moveA;
+    if (shift < from - kSlack || shift > to + kSlack)
+        reference = 440 * std::exp2((ofA > to ? to : from) / 1200);
+    return std::clamp(reference, lowest, highest);
 }
 
 struct Reading {
@@ -122,27 +155,57 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
             return r.fail(QStringLiteral("it lacks note %1").arg(n));
     }
 
-    const long double a = *r.pitches[kA4];
-    if (!isReferencePitch(a))
-        return r.fail(QStringLiteral("the pitch of A (MIDI 69) is %1 Hz, outside %2 to %3 Hz")
-                          .arg(double(a))
-                          .arg(kLowestReferencePitch)
-                          .arg(kHighestReferencePitch));
-    auto equal = [a](int n) { return a * std::exp2((n - kA4) / 12.0L); };
+    // The notes' deviations from equal temperament with A at 440 Hz.
+    auto equal440 = [](int n) { return 440 * std::exp2((n - kA4) / 12.0L); };
+    NoteCents from440{};
     for (int k = 0; k < 12; ++k)
-        r.data.cents[k] = centsBetween(*r.pitches[kMiddleC + k], equal(kMiddleC + k));
+        from440[k] = centsBetween(*r.pitches[kMiddleC + k], equal440(kMiddleC + k));
 
+    const long double a = *r.pitches[kA4];
     for (int n = kFirstMidiNote; n <= kLastMidiNote; ++n) {
-        const long double off = centsBetween(*r.pitches[n], equal(n)) - r.data.cents[n % 12];
+        const long double off = centsBetween(*r.pitches[n], equal440(n)) - from440[n % 12];
         // Older versions gave note 0 no offset of its own.
-        const bool unshiftedNoteZero = n == 0 && std::fabs(centsBetween(*r.pitches[0], equal(0))) <= kOctaveTolerance;
+        const bool unshiftedNoteZero =
+            n == 0 && std::fabs(centsBetween(*r.pitches[0], a * std::exp2(-kA4 / 12.0L))) <= kOctaveTolerance;
         if (std::fabs(off) > kOctaveTolerance && !unshiftedNoteZero)
             return r.fail(QStringLiteral("note %1 is %2 cents away from the octave of note %3; the octaves disagree")
                               .arg(n)
                               .arg(double(off), 0, 'f', 3)
                               .arg(kMiddleC + n % 12));
     }
-    r.data.newA = static_cast<double>(a);
+
+    const std::optional<long double> reference = chosenReference(from440, a);
+    if (!reference) {
+        const auto [low, high] = std::minmax_element(from440.begin(), from440.end());
+        return r.fail(QStringLiteral("no two pitches of A from %1 to %2 Hz with notes from -%3 to +%3 cents give "
+                                     "its pitches: its notes lie from %4 to %5 cents from equal temperament at "
+                                     "A = 440 Hz")
+                          .arg(kLowestReferencePitch)
+                          .arg(kHighestReferencePitch)
+                          .arg(double(kLargestNoteCents))
+                          .arg(double(*low), 0, 'f', 2)
+                          .arg(double(*high), 0, 'f', 2));
+    }
+    const long double chosen = *reference;
+    for (int k = 0; k < 12; ++k) {
+        const int n = kMiddleC + k;
+        const long double cents = centsBetween(*r.pitches[n], chosen * std::exp2((n - kA4) / 12.0L));
+        // What lies beyond the limit here is rounding.
+        r.data.cents[k] = std::clamp(cents, -kLargestNoteCents, kLargestNoteCents);
+    }
+    // Old A at 440 where the new one can carry the whole shift, as before;
+    // otherwise the new one at the end of the range and the old one where
+    // the rest of the shift puts it.
+    if (isReferencePitch(chosen)) {
+        r.data.oldA = 440;
+        r.data.newA = static_cast<double>(chosen);
+    } else {
+        r.data.newA = chosen > kHighestReferencePitch ? kHighestReferencePitch : kLowestReferencePitch;
+        r.data.oldA = std::clamp(static_cast<double>(r.data.newA - (chosen - 440)), kLowestReferencePitch,
+                                 kHighestReferencePitch);
+    }
+    if (const Result<void> inRange = checkNoteRange(r.data.cents, r.fileName, QLatin1Char('.')); !inRange.ok())
+        return failure(inRange.error());
     return r.data;
 }
 

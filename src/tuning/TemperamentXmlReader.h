@@ -8,9 +8,11 @@
 namespace cordavo {
 
 // What a temperament document gives back: its identifying data, and as its
-// pitches old A = 440, new A = the pitch of A (MIDI 69) and the twelve
-// deviations from equal temperament relative to it, so that generating from
-// these data gives the same pitches again; or why it cannot be read.
+// pitches two A's from 400 to 500 Hz and twelve deviations within -1200 ...
+// +1200 cents, so that generating from these data gives the same pitches
+// again; or why it cannot be read. Where it can, old A is 440 and new A the
+// pitch of A (MIDI 69), which is then at 0; every document this program
+// writes is read back.
 using ReadTemperament = Result<TemperamentData>;
 
 // How far the octaves of a document may disagree, in cents, before it is

@@ -198,6 +198,12 @@ bool TFormCents::loadSideFile(SetterSide which, const QString &path)
     if (!values)
         return false;
     const CentsRecord record = centsRecord(*values);
+    if (const Result<void> inRange =
+            checkPositionRange(record.positions, QFileInfo(path).fileName(), m_separators.decimal);
+        !inRange.ok()) {
+        m_dialogs.error(this, inRange.error());
+        return false;
+    }
     for (int i = 0; i < 12; ++i)
         m_fields[which][i]->setValue(record.positions[i]);
     side(which).name->setText(record.name);

@@ -856,6 +856,8 @@ bool TFormTemperamento::loadTemperament(const QString &path)
     if (!values)
         return false;
     const TemperamentRecord record = temperamentRecord(*values);
+    if (!notesInRange(asNoteFields(record.cents), path))
+        return false;
     showNames(record.name, record.shortName, record.comment);
     for (int i = 0; i < 12; ++i)
         m_noteFields[i]->setValue(record.cents[i]);
@@ -895,13 +897,26 @@ bool TFormTemperamento::loadScala(const QString &path)
         oldA = *oldPitch;
         newA = *newPitch;
     }
+    // A note out of range is the scale's fault unless the mapping moved it there.
+    if (!notesInRange(asNoteFields(deviationsFromScala(scale->positions, std::nullopt, oldA, newA)), path))
+        return false;
     const NoteCents deviations = deviationsFromScala(scale->positions, mapping, oldA, newA);
+    if (mapping && !notesInRange(asNoteFields(deviations), keyboardMappingPathFor(path)))
+        return false;
     for (int i = 0; i < 12; ++i)
         m_noteFields[i]->setValue(deviations[i]);
     // The description names the temperament; the short name is the user's.
     EditNomeTemperamento->setText(scale->description);
     reportLoaded(m_dialogs, this, path);
     return true;
+}
+
+bool TFormTemperamento::notesInRange(const NoteCents &deviations, const QString &path)
+{
+    const Result<void> inRange = checkNoteRange(deviations, QFileInfo(path).fileName(), m_separators.decimal);
+    if (!inRange.ok())
+        m_dialogs.error(this, inRange.error());
+    return inRange.ok();
 }
 
 void TFormTemperamento::showNames(const QString &name, const QString &shortName, const QString &comment)
@@ -974,18 +989,19 @@ bool TFormTemperamento::openXml(const QString &path)
         m_dialogs.error(this, read.error());
         return false;
     }
-    // Old A at 440 and new A at the file's A give back the file's pitches.
-    // Choosing an item also replaces any text typed over the box.
-    auto choose = [](QComboBox *box, int item) {
-        box->setCurrentIndex(item);
-        box->setEditText(box->itemText(item));
+    // The two A's the reader chose give back the file's pitches. Choosing an
+    // item also replaces any text typed over the box.
+    auto choose = [this](QComboBox *box, double pitch) {
+        const int item = box->findText(QStringLiteral("  %1").arg(pitch));
+        if (pitch == std::floor(pitch) && item >= 0) {
+            box->setCurrentIndex(item);
+            box->setEditText(box->itemText(item));
+        } else {
+            box->setEditText(formatGeneral(pitch, m_separators.decimal));
+        }
     };
-    choose(ComboBoxTemperamentInput, 40);
-    const int item = ComboBoxTemperamentOut->findText(QStringLiteral("  %1").arg(read->newA));
-    if (read->newA == std::floor(read->newA) && item >= 0)
-        choose(ComboBoxTemperamentOut, item);
-    else
-        ComboBoxTemperamentOut->setEditText(formatGeneral(read->newA, m_separators.decimal));
+    choose(ComboBoxTemperamentInput, read->oldA);
+    choose(ComboBoxTemperamentOut, read->newA);
     for (int i = 0; i < 12; ++i)
         m_noteFields[i]->setValue(read->cents[i]);
     NumEdit_IdTemperamento->setValue(read->temperamentId);

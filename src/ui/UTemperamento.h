@@ -133,6 +133,9 @@ private:
     std::optional<TuningSource> checkedTuning();
     // The fields both data files hold: the temperament's name, short name and comment.
     void showNames(const QString &name, const QString &shortName, const QString &comment);
+    // Whether every note of a file lies within the fields' range; the
+    // refusal, naming the file, is shown otherwise.
+    bool notesInRange(const NoteCents &deviations, const QString &path);
     // Saves a data file's lines once the identifying fields pass their checks.
     void saveDataFile(FileQuestion &question, const QStringList &lines);
     void GenerateXml(double oldA, double newA);

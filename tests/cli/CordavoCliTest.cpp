@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace cordavo;
 
 namespace {
@@ -381,8 +383,8 @@ TEST(CordavoCli, XmlRefusesWhatTheMainWindowRefuses)
          kSupplier,
          QByteArray(kTemperament).replace("11,73", "-1200.01").replace("5.86", "999999"),
          {},
-         "C is -1200.01 cents; a note must lie from -1200 to +1200 cents\n"
-         "D# is 999999 cents; a note must lie from -1200 to +1200 cents\n"},
+         "\"Werckmeister.Tmp\" cannot be loaded: it puts C at -1200.01 cents, D# at +999999 cents, where a note "
+         "must lie from -1200 to +1200 cents\n"},
         {"a number no field holds",
          kSupplier,
          QByteArray(kTemperament).replace("9.77", "1092222222222222222222222,18"),
@@ -532,7 +534,8 @@ TEST(CordavoCliExport, RefusesBadInputAndWritesNothing)
     } cases[] = {
         {"--format tun --temperament none.Tmp", "w.tun", "Cannot load \"none.Tmp\""},
         {"--format tun --temperament short.Tmp", "w.tun", "of \"short.Tmp\": the line is missing"},
-        {"--format tun --temperament far.Tmp", "w.tun", "\"far.Tmp\": D is 1300 cents; a note must lie from"},
+        {"--format tun --temperament far.Tmp", "w.tun",
+         "\"far.Tmp\" cannot be loaded: it puts D at +1300 cents, where a note must lie from"},
         {"--format tun --cents 0,0,0,0,0,0,0,0,0,0,0,-1200.01", "w.tun", "--cents: B is -1200.01 cents"},
         {"--format tun --new-a 399 --library Vallotti", "w.tun", "--new-a: 399 is not a pitch from 400 to 500 Hz"},
         {"--format tun --library meantone", "w.tun", "\"meantone\" matches"},
@@ -672,6 +675,10 @@ TEST(CordavoCliRender, WritesAWavFileOrRefusesWithoutWriting)
         {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --voice trumpet C4", 2, "--voice: \"trumpet\""},
         {"render --library nosuchtemperament C4", 1, "no temperament named"},
         {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --old-a 300 C4", 1, "--old-a"},
+        // Only the note names and numbers the help describes.
+        {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 C-0", 2, "\"C-0\" is not a note"},
+        {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 0013", 2, "\"0013\" is not a note"},
+        {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 \xD9\xA6\xD9\xA0", 2, "is not a note"},
     };
     const QString refusedOut = dir.filePath(QStringLiteral("refused.wav"));
     for (const auto &c : cases) {
@@ -684,6 +691,28 @@ TEST(CordavoCliRender, WritesAWavFileOrRefusesWithoutWriting)
     const CliRun folder = runCordavoCli(words("render --cents 0,0,0,0,0,0,0,0,0,0,0,0 C4 --out") << dir.path());
     EXPECT_EQ(folder.status, 1);
     EXPECT_TRUE(folder.err.contains(QStringLiteral("it is a folder"))) << folder.errText();
+    // A pipe stays a pipe.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.wav"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const CliRun piped = runCordavoCli(words("render --cents 0,0,0,0,0,0,0,0,0,0,0,0 C4 --out") << pipe);
+    EXPECT_EQ(piped.status, 1);
+    EXPECT_EQ(piped.errText(), QStringLiteral("Cannot save \"%1\": it is not a regular file (a device, a pipe or a "
+                                              "socket); nothing was written\n")
+                                   .arg(pipe)
+                                   .toStdString());
+}
+
+// What a refusal quotes of a huge argument is cut to a readable length.
+TEST(CordavoCli, RefusalsQuoteHugeArgumentsInPart)
+{
+    const QString huge(20000, QLatin1Char('x'));
+    for (const QStringList &arguments : {QStringList{huge}, QStringList{QStringLiteral("library"), huge},
+                                         QStringList{QStringLiteral("render"), huge}}) {
+        const CliRun run = runCordavoCli(arguments);
+        EXPECT_NE(run.status, 0);
+        EXPECT_LT(run.err.size(), 1000) << run.errText();
+        EXPECT_TRUE(run.err.contains(QString(160, QLatin1Char('x')) + QStringLiteral("...\""))) << run.errText();
+    }
 }
 
 TEST(CordavoCliInstall, PlacesTheProgramsAndTheDesktopFiles)

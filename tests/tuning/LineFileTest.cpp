@@ -194,6 +194,25 @@ TEST(SaveFileAtomically, WritesWholeOrLeavesTheOldFile)
     }
 }
 
+TEST(SaveFileAtomically, LeavesAPipeOrADeviceAlone)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe.Tmp"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString first = dir.filePath(QStringLiteral("first.scl"));
+    const QString expected =
+        QStringLiteral(
+            "Cannot save \"%1\": it is not a regular file (a device, a pipe or a socket); nothing was written")
+            .arg(QDir::toNativeSeparators(pipe));
+    EXPECT_EQ(saveFileAtomically(pipe, "data").error(), expected);
+    // Saved together with another file: neither is written.
+    EXPECT_EQ(saveFilesAtomically({{first, "scale"}, {pipe, "mapping"}}).error(), expected);
+    EXPECT_FALSE(QFileInfo::exists(first));
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("pipe.Tmp")});
+}
+
 TEST(TemperamentFiles, RoundTripUnderBothSettingsAndAcrossThem)
 {
     SupplierRecord supplier{QStringLiteral("Acme"), 7,        512, QStringLiteral("Werckmeister III"),

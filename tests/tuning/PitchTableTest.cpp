@@ -132,4 +132,8 @@ TEST(MidiKeyNamed, NamesWithOctavesAndNumbers)
         const std::optional<int> key = midiKeyNamed(QString::fromLatin1(c.text));
         EXPECT_EQ(key.value_or(-1), c.key);
     }
+    // Only what the help describes: no signed zero octave, no leading zeros,
+    // no digits of other scripts (60 in Arabic-Indic digits, C in Arabic-Indic 4).
+    for (const char *text : {"C-0", "0013", "060", "C-2", "Cb-1", "\xD9\xA6\xD9\xA0", "C\xD9\xA4"})
+        EXPECT_FALSE(midiKeyNamed(QString::fromUtf8(text)).has_value()) << text;
 }

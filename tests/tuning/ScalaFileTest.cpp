@@ -49,9 +49,9 @@ TEST(ScalaFileTest, GoodFilesLoad)
         {"SignsAndShortCents",
          scale(
              "Signs",
-             "+100.\r\n.5\r\n-3.5\r\n+4/1\r\n500.0\r\n600.0\r\n700.0\r\n800.0\r\n900.0\r\n1000.0\r\n1100.0\r\n4/2\r\n"),
+             "+100.\r\n.5\r\n-3.5\r\n+5/4\r\n500.0\r\n600.0\r\n700.0\r\n800.0\r\n900.0\r\n1000.0\r\n1100.0\r\n4/2\r\n"),
          "Signs",
-         {0, 100, 0.5, -3.5, 2400, 500, 600, 700, 800, 900, 1000, 1100}},
+         {0, 100, 0.5, -3.5, 386.3137, 500, 600, 700, 800, 900, 1000, 1100}},
         {"Windows1252Description", scale("Soci\xE0 \x80", kEqualCents), "Soci\u00E0 \u20AC", equal},
         {"Utf8Description", scale("Soci\xC3\xA0", kEqualCents), "Soci\u00E0", equal},
     };
@@ -111,6 +111,13 @@ TEST(ScalaFileTest, BadFilesAreRefusedWithFileLineAndProblem)
         {"CentsNoFieldHolds", scale("N", "1000000000000000000000000.0\r\n" + eleven),
          "Line 6 of \"bad.scl\": \"1000000000000000000000000.0\" is too large: no field holds a number beyond "
          "999999999999999 either way"},
+        {"RatioFarBeyondTheOctave",
+         scale("N", "99999999999999999999999/1\r\n" + eleven.left(eleven.indexOf(" 1100")) + "2/1\r\n"),
+         "\"bad.scl\" cannot be loaded: it puts C# at +91585.22 cents, where a note must lie from -1200 to +1200 "
+         "cents"},
+        {"CentsBeyondTheOctave", scale("N", eleven.left(eleven.indexOf("1100")) + "-1300.5\r\n2/1\r\n"),
+         "\"bad.scl\" cannot be loaded: it puts B at -2400.5 cents, where a note must lie from -1200 to +1200 "
+         "cents"},
     };
     for (const Case &c : cases) {
         const ScalaContents contents = parseScalaFile(c.bytes, QStringLiteral("bad.scl"));
@@ -130,10 +137,10 @@ TEST(ScalaFileTest, WritesTheFormatWithFiveDecimalsAndAFullStop)
 
     // Values a field can hold beyond the usual: negative, zero, large; C not
     // at 0, so every position is written above C's.
-    const ScalaScale odd{QStringLiteral("!bang"), {5, -3.5, 0, 12345.67, 0.001, -0.004, 6, 7, 8, 9, 10, 11}};
+    const ScalaScale odd{QStringLiteral("!bang"), {5, -3.5, 0, 1234.67, 0.001, -0.004, 6, 7, 8, 9, 10, 11}};
     const QStringList lines = scalaFileLines(QStringLiteral("odd.scl"), odd);
     EXPECT_EQ(lines[1], QStringLiteral(" !bang")) << "a description must not read as a comment";
-    EXPECT_EQ(lines.mid(3, 5), (QStringList{"-8.50000", "-5.00000", "12340.67000", "-4.99900", "-5.00400"}));
+    EXPECT_EQ(lines.mid(3, 5), (QStringList{"-8.50000", "-5.00000", "1229.67000", "-4.99900", "-5.00400"}));
 
     // Read back: the description and the positions above C, C being 0.
     const ScalaContents back = parseScalaFile(encodeLineFile(lines), QStringLiteral("odd.scl"));

@@ -1,4 +1,5 @@
 #include "tuning/TemperamentAnalysis.h"
+#include "numbers/NumberFormat.h"
 #include "tuning/TemperamentXml.h"
 #include "tuning/TemperamentXmlReader.h"
 
@@ -169,6 +170,54 @@ TEST(ReadTemperamentXml, GivesBackWhatWasGenerated)
     }
 }
 
+TEST(ReadTemperamentXml, GivesBackEveryDocumentTheWriterMakes)
+{
+    // A's at the ends of their range, A with a deviation of its own, notes at
+    // the ends of theirs: the reader finds A's and deviations in range.
+    struct Case {
+        double oldA, newA;
+        NoteCents cents;
+        double readOldA, readNewA; // 0: any
+    };
+    NoteCents aHigh{};
+    aHigh[9] = 50;
+    NoteCents edges{};
+    edges[0] = -1200;
+    edges[11] = 1200;
+    edges[9] = 33.33L;
+    NoteCents allUp{};
+    allUp.fill(1200);
+    NoteCents allDown{};
+    allDown.fill(-1200);
+    NoteCents aDown = asNoteFields(werckmeisterIII());
+    aDown[9] = -1200;
+    const Case cases[] = {
+        {500, 400, NoteCents{}, 500, 400}, {400, 500, NoteCents{}, 400, 500}, {400, 500, aHigh, 0, 0},
+        {500, 400, aDown, 0, 0},           {440, 440, edges, 0, 0},           {400, 500, allUp, 400, 500},
+        {500, 400, allDown, 500, 400},     {455.5, 410.25, aHigh, 0, 0},      {470, 410, NoteCents{}, 460, 400},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.oldA << " " << c.newA << " A " << double(c.cents[9]));
+        TemperamentData data;
+        data.oldA = c.oldA;
+        data.newA = c.newA;
+        data.cents = c.cents;
+        const ReadTemperament read = readTemperamentXml(documentText(data), QStringLiteral("T.xml"));
+        ASSERT_TRUE(read.ok()) << qPrintable(read.error());
+        EXPECT_TRUE(isReferencePitch(read->oldA) && isReferencePitch(read->newA)) << read->oldA << " " << read->newA;
+        if (c.readOldA != 0) {
+            EXPECT_EQ(read->oldA, c.readOldA);
+            EXPECT_EQ(read->newA, c.readNewA);
+        }
+        EXPECT_TRUE(noteCentsErrors(read->cents, QLatin1Char('.')).isEmpty());
+        // As the fields hold them, at two decimals: still the same pitches.
+        const auto before = pitchTable(data.oldA, data.newA, data.cents);
+        const auto after = pitchTable(read->oldA, read->newA, asNoteFields(read->cents));
+        for (int n = 0; n <= kLastMidiNote; ++n)
+            EXPECT_NEAR(double(after[n] / before[n]), 1.0, 1e-12) << n;
+    }
+}
+
 TEST(ReadTemperamentXml, ToleratesOrderWhitespaceCommasAndOldNoteZero)
 {
     TemperamentData data;
@@ -202,10 +251,13 @@ TEST(ReadTemperamentXml, RefusesWhatIsNotATemperamentOfTwelveNotes)
                                                     QStringLiteral("<PitchHz>8380</PitchHz>"));
     const QString missing = QString(good).replace(QStringLiteral("<MIDINoteNumberOnEightFootStop>100<"),
                                                   QStringLiteral("<MIDINoteNumberOnEightFootStop>99<"));
-    TemperamentData high;
-    high.oldA = 400;
-    high.newA = 500;
-    high.cents[9] = 50; // A at 554 Hz
+    // Every note two octaves up: no A's and deviations give that.
+    QString twoOctavesUp = good;
+    for (int n = kLastMidiNote; n >= 0; --n) {
+        const long double hz = pitchTable(440, 440, NoteCents{})[n];
+        twoOctavesUp.replace(QStringLiteral("<PitchHz>%1<").arg(formatGeneral(hz, QLatin1Char('.'))),
+                             QStringLiteral("<PitchHz>%1<").arg(formatGeneral(4 * hz, QLatin1Char('.'))));
+    }
     struct Case {
         const char *name;
         QString text;
@@ -224,7 +276,9 @@ TEST(ReadTemperamentXml, RefusesWhatIsNotATemperamentOfTwelveNotes)
         {"pitch not a number",
          QString(good).replace(QStringLiteral("<PitchHz>440</PitchHz>"), QStringLiteral("<PitchHz>abc</PitchHz>")),
          "PitchHz \"abc\" is not a number"},
-        {"A outside 400 to 500", documentText(high), "the pitch of A (MIDI 69) is"},
+        {"two octaves up", twoOctavesUp,
+         "no two pitches of A from 400 to 500 Hz with notes from -1200 to +1200 cents give its pitches: its notes "
+         "lie from 2400.00 to 2400.00 cents"},
     };
     for (const auto &c : cases) {
         const ReadTemperament read = readTemperamentXml(c.text, QStringLiteral("F.xml"));

@@ -156,6 +156,40 @@ TEST(NoteCentsErrors, AnOctaveEitherWayAndNoFurther)
     EXPECT_EQ(noteCentsErrors(nan, QLatin1Char('.')).size(), 1);
 }
 
+// The loaders' check: the file refused as a whole, naming it, each note
+// beyond and its value, in the separator of the setting.
+TEST(CheckNoteRange, NamesTheFileEachNoteAndItsValue)
+{
+    const struct {
+        const char *name;
+        NoteCents cents;
+        QChar separator;
+        const char *error; // nullptr: accepted
+    } cases[] = {
+        {"at the limits", {1200, -1200, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, QLatin1Char('.'), nullptr},
+        {"a .kbm typed 22 for 220",
+         {-3986.31L, -3986.31L, -3986.31L, -3986.31L, -3986.31L, 0, 0, 0, 0, 0, 0, 0},
+         QLatin1Char(','),
+         "\"F.kbm\" cannot be loaded: it puts C at -3986,31 cents, C# at -3986,31 cents, D at -3986,31 cents (and 2 "
+         "more notes), where a note must lie from -1200 to +1200 cents"},
+        {"just above",
+         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1200.01L},
+         QLatin1Char('.'),
+         "\"F.kbm\" cannot be loaded: it puts B at +1200.01 cents, where a note must lie from -1200 to +1200 cents"},
+        {"not a number",
+         {0, 0, 0, 0, std::numeric_limits<long double>::quiet_NaN(), 0, 0, 0, 0, 0, 0, 0},
+         QLatin1Char('.'),
+         "\"F.kbm\" cannot be loaded: it puts E at no finite number of cents, where a note must lie from -1200 to "
+         "+1200 cents"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const Result<void> checked = checkNoteRange(c.cents, QStringLiteral("F.kbm"), c.separator);
+        EXPECT_EQ(checked.ok(), c.error == nullptr);
+        EXPECT_EQ(checked.error(), c.error ? QString::fromUtf8(c.error) : QString());
+    }
+}
+
 // At the far corners of what is accepted every pitch is still a plain,
 // positive decimal number.
 TEST(TemperamentXml, PitchesArePlainPositiveDecimalsAtTheLimits)

@@ -1,4 +1,5 @@
 #include "tuning/TuningExport.h"
+#include "tuning/KeyboardMapping.h"
 #include "tuning/LineFile.h"
 #include "tuning/ScalaFile.h"
 #include "tuning/TemperamentLibrary.h"
@@ -233,5 +234,23 @@ TEST(TuningExports, WholeCentsBaseFrequencyMiddleNoteAndReferenceKey)
         const QStringList kbm = scalaKeyboardMappingLines(QStringLiteral("e.kbm"), pitches[69]);
         ASSERT_GE(kbm.size(), 9);
         EXPECT_EQ(kbm.mid(2, 7), (QStringList{"12", "0", "127", "60", "69", QLatin1String(c.referenceHz), "12"}));
+    }
+}
+
+// A line break in the chosen name stays inside the comment that names the
+// file, so that the pair reads back.
+TEST(TuningExports, ANameWithLineBreaksStillReadsBack)
+{
+    QTemporaryDir dir;
+    for (const char *name : {"two\nlines.scl", "cr\rlf\r\n.scl", "sep\u2028arated.scl"}) {
+        SCOPED_TRACE(name);
+        const QString scale = dir.filePath(QString::fromUtf8(name));
+        const TuningExport exported = tuningExport(TuningFormat::Scala, {440, 440, {}, QStringLiteral("W")}, scale);
+        ASSERT_TRUE(saveTuningExport(exported).ok());
+        const ScalaContents read = readScalaFile(scale);
+        ASSERT_TRUE(read.ok()) << qPrintable(read.error());
+        EXPECT_EQ(read->description, QStringLiteral("W"));
+        const Result<KeyboardMapping> mapping = readKeyboardMapping(keyboardMappingPathFor(scale));
+        EXPECT_TRUE(mapping.ok()) << qPrintable(mapping.error());
     }
 }

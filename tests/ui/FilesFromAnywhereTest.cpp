@@ -222,7 +222,20 @@ TEST_P(FilesFromAnywhereTest, ARefusedFileChangesNothing)
          "error: Line 3 of \"Short.Tfs\": the line is missing; the file has 2 lines of the 25 it needs"},
         {"notes.pdf", "%PDF-1.4\n", ""},
         {"Makefile", "all:\n", ""},
+        // Notes beyond an octave from equal temperament, refused at the door.
+        {"Far.Tmp", "n\r\ns\r\nc\r\n0\r\n0\r\n0\r\n5000\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n",
+         "error: \"Far.Tmp\" cannot be loaded: it puts D# at +5000 cents, where a note must lie from -1200 to +1200 "
+         "cents"},
+        {"Far.Cts", "0\r\n100\r\n200\r\n300\r\n400\r\n500\r\n600\r\n700\r\n800\r\n900\r\n1000\r\n-1200\r\nN\r\n",
+         "error: \"Far.Cts\" cannot be loaded: it puts B at -2300 cents, where a note must lie from -1200 to +1200 "
+         "cents"},
+        // Its mapping beside it, 22 Hz typed for 220.
+        {"Low.scl", kScale,
+         QStringLiteral("error: \"Low.kbm\" cannot be loaded: it puts C at -3986.31 cents, C# at -3986.31 cents, D "
+                        "at -3986.31 cents (and 9 more notes), where a note must lie from -1200 to +1200 cents")
+             .replace(QStringLiteral("3986.31"), local("3986.31"))},
     };
+    write("Low.kbm", "12\n0\n127\n60\n57\n22\n12\n0\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n");
     for (const Row &row : rows) {
         SCOPED_TRACE(row.file);
         dialogs.log.clear();
