@@ -14,33 +14,6 @@ constexpr int kWaveLength = 4096;
 // harmonic folds back below the Nyquist frequency.
 constexpr double kHighestPartial = 0.45;
 
-// Relative amplitudes of harmonics 1, 2, 3, ...
-std::vector<double> harmonics(Voice voice)
-{
-    switch (voice) {
-    case Voice::Principal:
-        return {1, 0.5, 0.3, 0.22, 0.16, 0.1, 0.07, 0.05};
-    case Voice::Flute:
-        return {1, 0.12, 0.2, 0.04, 0.06};
-    case Voice::PrincipalOctave: {
-        // A principal 8' and an octave 4': the octave's own series falls on
-        // the even harmonics of the 8'.
-        std::vector<double> sum = {1, 0.5, 0.3, 0.22, 0.16, 0.1, 0.07, 0.05, 0, 0, 0, 0, 0, 0, 0, 0};
-        const double octave[] = {0.7, 0.35, 0.21, 0.15, 0.11, 0.07, 0.05, 0.035};
-        for (int k = 0; k < 8; ++k)
-            sum[2 * (k + 1) - 1] += octave[k];
-        return sum;
-    }
-    case Voice::Reed: {
-        std::vector<double> sum;
-        for (int k = 1; k <= 20; ++k)
-            sum.push_back(1 / std::pow(k, 0.8));
-        return sum;
-    }
-    }
-    return {1};
-}
-
 double rampGain(int sample, int length)
 {
     if (sample >= length)
@@ -49,30 +22,6 @@ double rampGain(int sample, int length)
 }
 
 } // namespace
-
-QString voiceName(Voice voice)
-{
-    switch (voice) {
-    case Voice::Principal:
-        return QStringLiteral("principal");
-    case Voice::Flute:
-        return QStringLiteral("flute");
-    case Voice::PrincipalOctave:
-        return QStringLiteral("principal-octave");
-    case Voice::Reed:
-        return QStringLiteral("reed");
-    }
-    return {};
-}
-
-std::optional<Voice> voiceNamed(QStringView name)
-{
-    for (Voice voice : kVoices) {
-        if (voiceName(voice) == name)
-            return voice;
-    }
-    return std::nullopt;
-}
 
 ToneSynth::ToneSynth(Voice voice, int sampleRate)
     : m_voice(voice), m_sampleRate(sampleRate),
@@ -100,7 +49,7 @@ int ToneSynth::soundingNotes() const
 
 void ToneSynth::makeWave(Note &note, Voice voice) const
 {
-    const std::vector<double> amplitudes = harmonics(voice);
+    const std::vector<double> amplitudes = voiceDescription(voice).harmonics();
     double total = 0;
     for (double a : amplitudes)
         total += a;

@@ -1,24 +1,11 @@
 #pragma once
 
-#include <QString>
-#include <QStringView>
+#include "sound/Voices.h"
 
 #include <mutex>
-#include <optional>
 #include <vector>
 
 namespace cordavo {
-
-// Organ-like voices made of exact harmonics (whole multiples of the
-// fundamental, no vibrato, no detuning), so that the coinciding partials of
-// a fifth (3:2) and a third (5:4) beat at exactly the rates the temperament
-// gives them.
-enum class Voice { Principal, Flute, PrincipalOctave, Reed };
-inline constexpr Voice kVoices[] = {Voice::Principal, Voice::Flute, Voice::PrincipalOctave, Voice::Reed};
-
-// The command line's names: principal, flute, principal-octave, reed.
-QString voiceName(Voice voice);
-std::optional<Voice> voiceNamed(QStringView name);
 
 inline constexpr int kSampleRate = 48000;
 // Every note starts and stops along a raised-cosine ramp this long, so that

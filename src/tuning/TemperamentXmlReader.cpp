@@ -12,9 +12,6 @@ namespace cordavo {
 
 namespace {
 
-constexpr int kA4 = 69;
-constexpr int kMiddleC = 60;
-
 std::optional<long double> number(const QString &text)
 {
     const Result<long double> value = readNumberLine(text, QLatin1Char('.'));
@@ -122,13 +119,13 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
             return r.fail(QStringLiteral("it lacks note %1").arg(n));
     }
 
-    const long double a = *r.pitches[kA4];
+    const long double a = *r.pitches[kA4Key];
     if (!isReferencePitch(a))
         return r.fail(QStringLiteral("the pitch of A (MIDI 69) is %1 Hz, outside %2 to %3 Hz")
                           .arg(double(a))
                           .arg(kLowestReferencePitch)
                           .arg(kHighestReferencePitch));
-    auto equal = [a](int n) { return a * std::exp2((n - kA4) / 12.0L); };
+    auto equal = [a](int n) { return a * std::exp2((n - kA4Key) / 12.0L); };
     for (int k = 0; k < 12; ++k)
         r.data.cents[k] = centsBetween(*r.pitches[kMiddleC + k], equal(kMiddleC + k));
 

@@ -296,8 +296,7 @@ Result<TuningGuide> tuningGuide(const QString &name, double oldA, double newA, c
     TuningGuide guide;
     guide.name = name;
     guide.settings = settings;
-    constexpr int kA4 = 69;
-    guide.documentA = pitchTable(oldA, newA, cents)[kA4];
+    guide.documentA = pitchTable(oldA, newA, cents)[kA4Key];
     long double factor = 1;
     if (settings.referenceCelsius && settings.nowCelsius)
         factor = pitchAtTemperature(1, *settings.referenceCelsius, *settings.nowCelsius);
