@@ -320,6 +320,10 @@ bool ListenWindow::soundOutputLoaded() const
 
 std::vector<float> ListenWindow::renderNext(int frames)
 {
+    // The synthesizer has one renderer at a time: the device lets go first
+    // (and starts again with the next note).
+    m_output->stop();
+    m_outputStarted = false;
     std::vector<float> samples(static_cast<size_t>(std::max(frames, 0)));
     m_synth.render(samples.data(), frames);
     return samples;

@@ -73,7 +73,8 @@ public:
     // starts again with the next note.
     static constexpr int kIdleMilliseconds = 3000;
     bool soundOutputLoaded() const;
-    // What the synthesizer that feeds the sound device renders next.
+    // What the synthesizer that feeds the sound device renders next, rendered
+    // here in its place: the device stops.
     std::vector<float> renderNext(int frames);
 
 protected:
