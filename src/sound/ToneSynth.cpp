@@ -73,6 +73,8 @@ ToneSynth::ToneSynth(Voice voice, int sampleRate, int capacity)
       m_voice(voice), m_switches(4 * static_cast<size_t>(std::max(capacity, 1)))
 {
     m_notes.reserve(static_cast<size_t>(std::max(capacity, 1)));
+    // The waves are made with the first synthesizer, not at its first note.
+    waveFor(voice, 0, sampleRate);
 }
 
 void ToneSynth::setVoice(Voice voice)
