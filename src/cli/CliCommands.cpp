@@ -5,7 +5,7 @@
 #include "cli/GuideCommand.h"
 #include "numbers/NumEditText.h"
 #include "numbers/NumberFormat.h"
-#include "sound/ToneSynth.h"
+#include "sound/SoundRender.h"
 #include "sound/WavFile.h"
 #include "tuning/BuiltInLibrary.h"
 #include "tuning/CircleOfFifths.h"
@@ -799,9 +799,7 @@ CliResult runRender(const QHash<QString, QString> &options, const QStringList &p
         const QString name = options[QStringLiteral("voice")];
         const std::optional<Voice> named = voiceNamed(name);
         if (!named)
-            return usageError(command, QStringLiteral("--voice: \"%1\" is not one of principal, flute, "
-                                                      "principal-octave, reed")
-                                           .arg(name));
+            return usageError(command, QStringLiteral("--voice: \"%1\" is not one of %2").arg(name, voiceNames()));
         voice = *named;
     }
     long double seconds = 4;
@@ -819,12 +817,9 @@ CliResult runRender(const QHash<QString, QString> &options, const QStringList &p
     if (auto refusal = readSource(command, options, source))
         return *refusal;
 
-    const KeyPitches pitches = keyPitches(source.oldA, source.newA, source.cents);
-    std::vector<double> hz;
-    for (int key : keys)
-        hz.push_back(static_cast<double>(pitches[static_cast<size_t>(key)]));
     const WavSamples format = options.contains(QStringLiteral("float")) ? WavSamples::Float32 : WavSamples::Pcm16;
-    const QByteArray bytes = wavBytes(renderChord(hz, voice, static_cast<double>(seconds)), kSampleRate, format);
+    const QByteArray bytes = soundWav({QString(), {keys}}, keyPitches(source.oldA, source.newA, source.cents), voice,
+                                      static_cast<double>(seconds), format);
     if (options[QStringLiteral("out")] == QLatin1String("-")) {
         CliResult result;
         result.output = bytes;
