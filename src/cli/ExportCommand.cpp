@@ -78,8 +78,12 @@ Example: cordavo-cli export --format scl --library "Werckmeister III" --out w3.s
          cordavo-cli export --format grandorgue --library "Werckmeister III"
 )";
 
-// What each format of the core's list writes, as the help describes it, by
-// its command-line name; a line a string.
+// The --format value for GrandOrgue's settings file, which follows the core's
+// formats.
+const QString kGrandOrgueFormat = QStringLiteral("grandorgue");
+
+// What each --format value writes, as the help describes it, by its name; a
+// line a string.
 const QHash<QString, QStringList> &formatDescriptions()
 {
     static const QHash<QString, QStringList> descriptions{
@@ -92,14 +96,13 @@ const QHash<QString, QStringList> &formatDescriptions()
          {QStringLiteral("MIDI Tuning Standard single-note changes"), QStringLiteral("for all 128 keys (.syx)")}},
         {QStringLiteral("mts-octave"),
          {QStringLiteral("MIDI Tuning Standard scale/octave"), QStringLiteral("tuning, 2-byte form (.syx)")}},
+        {kGrandOrgueFormat,
+         {QStringLiteral("a user temperament in GrandOrgue's"), QStringLiteral("settings file (see below)")}},
     };
     return descriptions;
 }
 
-// The --format values: the core's formats, in its order, then GrandOrgue's
-// settings file.
-const QString kGrandOrgueFormat = QStringLiteral("grandorgue");
-
+// The --format values: the core's formats, in its order, then GrandOrgue's.
 QStringList formatNames()
 {
     QStringList names;
@@ -108,15 +111,13 @@ QStringList formatNames()
     return names << kGrandOrgueFormat;
 }
 
+// The help, its list of formats made from the --format values.
 QString exportHelp()
 {
-    QHash<QString, QStringList> descriptions = formatDescriptions();
-    descriptions.insert(kGrandOrgueFormat, {QStringLiteral("a user temperament in GrandOrgue's"),
-                                            QStringLiteral("settings file (see below)")});
     QString list = QStringLiteral("  --format FORMAT     one of\n");
     for (const QString &name : formatNames()) {
-        const QStringList lines = descriptions.value(name, {QString()});
-        list += QString(24, QLatin1Char(' ')) + name.leftJustified(12) + lines.first();
+        const QStringList lines = formatDescriptions().value(name);
+        list += QString(24, QLatin1Char(' ')) + (lines.isEmpty() ? name : name.leftJustified(12) + lines.first());
         for (const QString &line : lines.mid(1))
             list += QLatin1Char('\n') + QString(36, QLatin1Char(' ')) + line;
         list += QLatin1Char('\n');
