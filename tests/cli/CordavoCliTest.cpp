@@ -697,9 +697,9 @@ TEST(CordavoCliRender, WritesAWavFileOrRefusesWithoutWriting)
     const CliRun toPipe = runCordavoCli(words("render --cents 0,0,0,0,0,0,0,0,0,0,0,0 C4 --out") << pipe);
     EXPECT_EQ(toPipe.status, 1);
     EXPECT_EQ(toPipe.errText(), QStringLiteral("Cannot save \"%1\": it is not a regular file (a device, a pipe or a "
-                                              "socket); nothing was written\n")
-                                   .arg(pipe)
-                                   .toStdString());
+                                               "socket); nothing was written\n")
+                                    .arg(pipe)
+                                    .toStdString());
 }
 
 // What a refusal quotes of a huge argument is cut to a readable length.
