@@ -63,7 +63,7 @@ constexpr int kHeight = 574;
 // GrandOrgue's type follows the formats: its export edits a settings file.
 bool isGrandOrgueType(int fileType)
 {
-    return fileType == static_cast<int>(std::size(kTuningFormats));
+    return fileType == static_cast<int>(std::size(kTuningFormatRecords));
 }
 
 template <typename T> T *named(T *widget, const char *name)
@@ -490,8 +490,8 @@ void TFormTemperamento::FormCreate()
     OpenDialogTemperamento.defaultSuffix = QStringLiteral("Tmp");
     SaveDialogTemperamento = OpenDialogTemperamento;
     SaveDialogTemperamento.fileName = QStringLiteral("File1.Tmp");
-    for (TuningFormat format : kTuningFormats)
-        SaveDialogAccordatura.filters << tuningFormatFilter(format);
+    for (const TuningFormatRecord &record : kTuningFormatRecords)
+        SaveDialogAccordatura.filters << tuningFormatFilter(record.format);
     SaveDialogAccordatura.filters << GrandOrgueExchange::fileType();
     SaveDialogAccordatura.editsFile = isGrandOrgueType;
     SaveDialogAccordatura.kind = QStringLiteral("tuning");
@@ -694,8 +694,8 @@ namespace {
 // The format of an export dialog's file type; the first for none.
 TuningFormat formatOfType(int fileType)
 {
-    constexpr int kCount = static_cast<int>(std::size(kTuningFormats));
-    return kTuningFormats[fileType >= 0 && fileType < kCount ? fileType : 0];
+    constexpr int kCount = static_cast<int>(std::size(kTuningFormatRecords));
+    return kTuningFormatRecords[fileType >= 0 && fileType < kCount ? fileType : 0].format;
 }
 
 } // namespace
