@@ -4,6 +4,7 @@
 #include "ui/FileCommands.h"
 #include "ui/KeyboardOrder.h"
 #include "ui/UTemperamento.h"
+#include "ui/WindowFront.h"
 
 #include <QBuffer>
 #include <QComboBox>
@@ -266,9 +267,7 @@ AnalysisWindow::AnalysisWindow(TFormTemperamento &mainWindow, const Separators &
 void AnalysisWindow::showInFront()
 {
     refresh();
-    show();
-    raise();
-    activateWindow();
+    bringToFront(this);
 }
 
 void AnalysisWindow::refresh()

@@ -49,20 +49,6 @@ bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &ques
     return true;
 }
 
-std::optional<LoadedFile> loadThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &question,
-                                            QStringView layout, QChar decimalSeparator)
-{
-    const auto path = dialogs.openFileName(parent, question);
-    if (!path)
-        return std::nullopt;
-    const LineFileContents contents = readLineFile(*path, layout, decimalSeparator);
-    if (!contents.ok()) {
-        dialogs.error(parent, contents.error());
-        return std::nullopt;
-    }
-    return LoadedFile{*path, contents.value()};
-}
-
 void reportLoaded(UserDialogs &dialogs, QWidget *parent, const QString &path)
 {
     dialogs.information(parent, QStringLiteral("File ") + QDir::toNativeSeparators(path) + QStringLiteral(" Loaded"));

@@ -34,18 +34,6 @@ bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &ques
 QString proposedFileName(const QString &lastName, const QString &temperamentName, const QString &fallback,
                          const QString &suffix = {});
 
-// A data file that was chosen and checked whole.
-struct LoadedFile {
-    QString path;
-    QList<LineValue> values;
-};
-
-// The steps every "Load" command shares before it fills its fields: ask for
-// a file, read and check it against its layout; nothing when cancelled or
-// refused (after a message naming the file, line and problem).
-std::optional<LoadedFile> loadThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &question,
-                                            QStringView layout, QChar decimalSeparator);
-
 // "File ... Loaded", once the fields hold the file's values.
 void reportLoaded(UserDialogs &dialogs, QWidget *parent, const QString &path);
 

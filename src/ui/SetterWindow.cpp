@@ -7,6 +7,7 @@
 #include "ui/KeyboardOrder.h"
 #include "ui/UCents.h"
 #include "ui/UTemperamento.h"
+#include "ui/WindowFront.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -36,9 +37,7 @@ SetterWindow::SetterWindow(TFormTemperamento &mainWindow, CordavoWindows &window
 
 void SetterWindow::showInFront()
 {
-    show();
-    raise();
-    activateWindow();
+    bringToFront(this);
 }
 
 void SetterWindow::FormClose()

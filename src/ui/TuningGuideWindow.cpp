@@ -4,6 +4,7 @@
 #include "ui/FileCommands.h"
 #include "ui/KeyboardOrder.h"
 #include "ui/UTemperamento.h"
+#include "ui/WindowFront.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -138,9 +139,7 @@ TuningGuideWindow::TuningGuideWindow(TFormTemperamento &mainWindow, const Separa
 void TuningGuideWindow::showInFront()
 {
     refresh();
-    show();
-    raise();
-    activateWindow();
+    bringToFront(this);
 }
 
 GuideSettings TuningGuideWindow::settings() const

@@ -24,6 +24,7 @@
 #include "ui/USetTemperament.h"
 #include "ui/UTempXml.h"
 #include "ui/UserDialogs.h"
+#include "ui/WindowFront.h"
 
 #include <QAction>
 #include <QApplication>
@@ -241,14 +242,6 @@ private:
         return !text.isEmpty() && text.front().isPrint() && !command;
     }
 };
-
-// Shows a window modeless, or brings it to the front when already visible.
-void showInFront(QWidget *window)
-{
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
 
 } // namespace
 
@@ -521,7 +514,7 @@ void TFormTemperamento::closeEvent(QCloseEvent *event)
 
 void TFormTemperamento::showMainWindow()
 {
-    showInFront(this);
+    bringToFront(this);
 }
 
 void TFormTemperamento::FormActivate()
@@ -652,13 +645,13 @@ void TFormTemperamento::ButtonGeneraXmlClick()
     if (!tuning)
         return;
     GenerateXml(tuning->oldA, tuning->newA);
-    showInFront(&m_windows.FormXml());
+    bringToFront(&m_windows.FormXml());
     XmlGenerated = true;
 }
 
 void TFormTemperamento::VisualizzaXmlClick()
 {
-    showInFront(&m_windows.FormXml());
+    bringToFront(&m_windows.FormXml());
 }
 
 void TFormTemperamento::EsciClick()
@@ -1013,7 +1006,7 @@ bool TFormTemperamento::openXml(const QString &path)
     m_windows.FormXml().setText(splitLines(text).join(QLatin1Char('\n')));
     // A document read back is as good as a generated one: it may be printed.
     XmlGenerated = true;
-    showInFront(&m_windows.FormXml());
+    bringToFront(&m_windows.FormXml());
     reportLoaded(m_dialogs, this, path);
     return true;
 }
