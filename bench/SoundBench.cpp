@@ -17,6 +17,7 @@ using namespace cordavo;
 namespace {
 
 std::atomic<long> allocations{0};
+std::atomic<long> frees{0};
 
 // Resident memory in KiB, from /proc/self/statm.
 long residentKiB()
@@ -75,6 +76,30 @@ void HoldChordForAMinute(benchmark::State &state)
 }
 BENCHMARK(HoldChordForAMinute)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// Keys played between the blocks a device asks for (on, retuned, off): the
+// allocations and frees made while rendering, the switches' own left out.
+void SwitchNotesBetweenBlocks(benchmark::State &state)
+{
+    for (auto _ : state) {
+        ToneSynth synth(Voice::Reed);
+        std::vector<float> block(kBlock);
+        long allocated = 0, freed = 0;
+        for (int i = 0; i < 1000; ++i) {
+            const int id = synth.noteOn(kChord[static_cast<size_t>(i % 6)]);
+            synth.setFrequency(id, kChord[static_cast<size_t>((i + 1) % 6)]);
+            if (i % 3 != 0)
+                synth.noteOff(id);
+            const long allocationsBefore = allocations.load(), freesBefore = frees.load();
+            synth.render(block.data(), kBlock);
+            allocated += allocations.load() - allocationsBefore;
+            freed += frees.load() - freesBefore;
+        }
+        state.counters["RenderAllocations"] = double(allocated);
+        state.counters["RenderFrees"] = double(freed);
+    }
+}
+BENCHMARK(SwitchNotesBetweenBlocks)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 // Every allocation of the process is counted.
@@ -88,11 +113,13 @@ void *operator new(std::size_t size)
 
 void operator delete(void *p) noexcept
 {
+    frees.fetch_add(1, std::memory_order_relaxed);
     std::free(p);
 }
 
 void operator delete(void *p, std::size_t) noexcept
 {
+    frees.fetch_add(1, std::memory_order_relaxed);
     std::free(p);
 }
 

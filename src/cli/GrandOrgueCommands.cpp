@@ -12,14 +12,14 @@ namespace {
 
 const QString kDefaultGroup = QStringLiteral("Cordavo");
 
-QString configOption(const QHash<QString, QString> &options)
+QString configOption(const CliOptions &options)
 {
     return options.value(QStringLiteral("config"), grandOrgueConfigPath());
 }
 
 } // namespace
 
-std::optional<CliResult> grandOrgueExport(const QHash<QString, QString> &options, const QStringList &positionals)
+std::optional<CliResult> grandOrgueExport(const CliOptions &options)
 {
     const QString command = QStringLiteral("export");
     const bool forGrandOrgue = options.value(QStringLiteral("format")) == QLatin1String("grandorgue");
@@ -30,8 +30,6 @@ std::optional<CliResult> grandOrgueExport(const QHash<QString, QString> &options
         }
         return std::nullopt;
     }
-    if (!positionals.isEmpty())
-        return cliUsageError(command, QStringLiteral("unexpected argument \"%1\"").arg(positionals.first()));
     if (options.contains(QStringLiteral("out")))
         return cliUsageError(command, QStringLiteral("--out: grandorgue writes into GrandOrgue's settings file; give "
                                                      "it with --config FILE"));
@@ -72,7 +70,7 @@ std::optional<CliResult> grandOrgueExport(const QHash<QString, QString> &options
                            .arg(quoted(title), quoted(group), shown, written->name)});
 }
 
-std::optional<CliResult> grandOrgueLibrary(const QHash<QString, QString> &options, const QStringList &positionals)
+std::optional<CliResult> grandOrgueLibrary(const CliOptions &options, const QStringList &positionals)
 {
     const QString command = QStringLiteral("library");
     const bool fromFile = options.contains(QStringLiteral("grandorgue"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/CliCommands.h"
+#include "cli/CliShared.h"
 #include "tuning/TuningExport.h"
 
 #include <QHash>
@@ -15,8 +15,8 @@ namespace cordavo {
 // The whole answer of "export" when it is one for GrandOrgue (or a usage
 // error for GrandOrgue's options given with another format); nothing when
 // the export is another format's.
-std::optional<CliResult> grandOrgueExport(const QHash<QString, QString> &options, const QStringList &positionals);
+std::optional<CliResult> grandOrgueExport(const CliOptions &options);
 // The same for "library": the answer when --grandorgue or --title is given.
-std::optional<CliResult> grandOrgueLibrary(const QHash<QString, QString> &options, const QStringList &positionals);
+std::optional<CliResult> grandOrgueLibrary(const CliOptions &options, const QStringList &positionals);
 
 } // namespace cordavo

@@ -1,4 +1,4 @@
-#include "cli/GuideCommand.h"
+#include "cli/Commands.h"
 
 #include "numbers/NumberFormat.h"
 #include "print/GuideSheet.h"
@@ -12,6 +12,8 @@
 #include <memory>
 
 namespace cordavo {
+
+namespace {
 
 const char kGuideHelp[] = R"(Usage: cordavo-cli guide (--cents C0,...,C11 | --library NAME | --temperament FILE.Tmp)
                          [--old-a HZ] [--new-a HZ] [--bearing F3|C4|A3] [--foot 8|4|2]
@@ -60,18 +62,13 @@ its other columns are empty.
 Example: cordavo-cli guide --library "Werckmeister III" --new-a 415 --out w3.pdf
 )";
 
-namespace {
-
-const QChar kFullStop = QLatin1Char('.');
-
-std::optional<long double> numberOption(const QHash<QString, QString> &options, const char *name)
+std::optional<long double> numberOption(const CliOptions &options, const char *name)
 {
     return readRegional(options.value(QLatin1String(name)), kFullStop);
 }
 
 // The settings of the command line, or the usage error of one that does not read.
-std::optional<CliResult> readSettings(const QString &command, const QHash<QString, QString> &options,
-                                      GuideSettings &settings)
+std::optional<CliResult> readSettings(const QString &command, const CliOptions &options, GuideSettings &settings)
 {
     if (options.contains(QStringLiteral("bearing"))) {
         const QString text = options[QStringLiteral("bearing")];
@@ -133,13 +130,9 @@ Result<QByteArray> sheetPdf(const GuideDocument &document)
     return guidePdf(document, QPageSize(QPageSize::A4));
 }
 
-} // namespace
-
-CliResult runGuide(const QHash<QString, QString> &options, const QStringList &positionals)
+CliResult runGuide(const CliOptions &options, const QStringList & /*positionals*/)
 {
     const QString command = QStringLiteral("guide");
-    if (!positionals.isEmpty())
-        return cliUsageError(command, QStringLiteral("unexpected argument \"%1\"").arg(positionals.first()));
     if (!options.contains(QStringLiteral("out")))
         return cliUsageError(command, QStringLiteral("--out FILE.pdf|FILE.txt|- is required"));
     const QString out = options[QStringLiteral("out")];
@@ -171,12 +164,17 @@ CliResult runGuide(const QHash<QString, QString> &options, const QStringList &po
             bytes = (guideTextLines(document).join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
         }
     }
-    if (out == QLatin1String("-"))
-        return {kCliSuccess, bytes, {}};
-    const Result<void> saved = saveFileAtomically(out, bytes);
-    if (!saved.ok())
-        return cliRefused({saved.error()});
-    return {};
+    return cliWritten(out, bytes);
 }
+
+} // namespace
+
+const CliCommand kGuideCommand{"guide",
+                               kGuideHelp,
+                               {"cents", "library", "temperament", "old-a", "new-a", "bearing", "foot", "metronome",
+                                "temperature-reference", "temperature-now", "out"},
+                               {"tsv"},
+                               runGuide,
+                               false};
 
 } // namespace cordavo

@@ -14,33 +14,6 @@ constexpr int kWaveLength = 4096;
 // harmonic folds back below the Nyquist frequency.
 constexpr double kHighestPartial = 0.45;
 
-// Relative amplitudes of harmonics 1, 2, 3, ...
-std::vector<double> harmonics(Voice voice)
-{
-    switch (voice) {
-    case Voice::Principal:
-        return {1, 0.5, 0.3, 0.22, 0.16, 0.1, 0.07, 0.05};
-    case Voice::Flute:
-        return {1, 0.12, 0.2, 0.04, 0.06};
-    case Voice::PrincipalOctave: {
-        // A principal 8' and an octave 4': the octave's own series falls on
-        // the even harmonics of the 8'.
-        std::vector<double> sum = {1, 0.5, 0.3, 0.22, 0.16, 0.1, 0.07, 0.05, 0, 0, 0, 0, 0, 0, 0, 0};
-        const double octave[] = {0.7, 0.35, 0.21, 0.15, 0.11, 0.07, 0.05, 0.035};
-        for (int k = 0; k < 8; ++k)
-            sum[2 * (k + 1) - 1] += octave[k];
-        return sum;
-    }
-    case Voice::Reed: {
-        std::vector<double> sum;
-        for (int k = 1; k <= 20; ++k)
-            sum.push_back(1 / std::pow(k, 0.8));
-        return sum;
-    }
-    }
-    return {1};
-}
-
 double rampGain(int sample, int length)
 {
     if (sample >= length)
@@ -48,125 +21,140 @@ double rampGain(int sample, int length)
     return 0.5 - 0.5 * std::cos(std::numbers::pi * sample / length);
 }
 
+// One cycle of each voice with its first 0, 1, 2, ... harmonics, made once
+// for every synthesizer: a note plays the one that leaves out the harmonics
+// above kHighestPartial.
+using VoiceWaves = std::vector<std::vector<float>>;
+
+VoiceWaves makeWaves(const VoiceDescription &voice)
+{
+    const std::vector<double> amplitudes = voice.harmonics();
+    double total = 0;
+    for (double a : amplitudes)
+        total += a;
+    std::vector<float> wave(kWaveLength + 1, 0.0F);
+    VoiceWaves waves{wave};
+    for (size_t k = 0; k < amplitudes.size(); ++k) {
+        const int harmonic = static_cast<int>(k) + 1;
+        for (int i = 0; i <= kWaveLength; ++i) {
+            const double angle = 2 * std::numbers::pi * harmonic * i / kWaveLength;
+            // The sum of the amplitudes bounds the wave, so one note stays
+            // within 1 / kMostNotes of full scale.
+            wave[static_cast<size_t>(i)] += static_cast<float>(amplitudes[k] / total / kMostNotes * std::sin(angle));
+        }
+        waves.push_back(wave);
+    }
+    return waves;
+}
+
+const float *waveFor(Voice voice, double hz, int sampleRate)
+{
+    static const std::vector<VoiceWaves> kWaves = [] {
+        std::vector<VoiceWaves> waves;
+        for (const VoiceDescription &description : voiceDescriptions())
+            waves.push_back(makeWaves(description));
+        return waves;
+    }();
+    const std::span<const VoiceDescription> voices = voiceDescriptions();
+    const auto index = static_cast<size_t>(
+        std::distance(voices.begin(), std::find_if(voices.begin(), voices.end(),
+                                                   [voice](const VoiceDescription &d) { return d.voice == voice; })));
+    const VoiceWaves &waves = kWaves[std::min(index, kWaves.size() - 1)];
+    size_t harmonics = 0;
+    while (harmonics + 1 < waves.size() && !(static_cast<double>(harmonics + 1) * hz > kHighestPartial * sampleRate))
+        ++harmonics;
+    return waves[harmonics].data();
+}
+
 } // namespace
 
-QString voiceName(Voice voice)
+ToneSynth::ToneSynth(Voice voice, int sampleRate, int capacity)
+    : m_sampleRate(sampleRate), m_rampSamples(std::max(1, static_cast<int>(std::lround(kRampSeconds * sampleRate)))),
+      m_voice(voice), m_switches(4 * static_cast<size_t>(std::max(capacity, 1)))
 {
-    switch (voice) {
-    case Voice::Principal:
-        return QStringLiteral("principal");
-    case Voice::Flute:
-        return QStringLiteral("flute");
-    case Voice::PrincipalOctave:
-        return QStringLiteral("principal-octave");
-    case Voice::Reed:
-        return QStringLiteral("reed");
-    }
-    return {};
-}
-
-std::optional<Voice> voiceNamed(QStringView name)
-{
-    for (Voice voice : kVoices) {
-        if (voiceName(voice) == name)
-            return voice;
-    }
-    return std::nullopt;
-}
-
-ToneSynth::ToneSynth(Voice voice, int sampleRate)
-    : m_voice(voice), m_sampleRate(sampleRate),
-      m_rampSamples(std::max(1, static_cast<int>(std::lround(kRampSeconds * sampleRate))))
-{
+    m_notes.reserve(static_cast<size_t>(std::max(capacity, 1)));
+    // The waves are made with the first synthesizer, not at its first note.
+    waveFor(voice, 0, sampleRate);
 }
 
 void ToneSynth::setVoice(Voice voice)
 {
-    const std::lock_guard lock(m_mutex);
     m_voice = voice;
 }
 
 void ToneSynth::setVolume(double volume)
 {
-    const std::lock_guard lock(m_mutex);
     m_volume = std::clamp(volume, 0.0, 1.0);
 }
 
 int ToneSynth::soundingNotes() const
 {
-    const std::lock_guard lock(m_mutex);
-    return static_cast<int>(m_notes.size());
+    return m_notesRendered + m_notesWaiting;
 }
 
-void ToneSynth::makeWave(Note &note, Voice voice) const
+void ToneSynth::send(const Command &command)
 {
-    const std::vector<double> amplitudes = harmonics(voice);
-    double total = 0;
-    for (double a : amplitudes)
-        total += a;
-    note.wave.assign(kWaveLength + 1, 0.0F);
-    for (size_t k = 0; k < amplitudes.size(); ++k) {
-        const int harmonic = static_cast<int>(k) + 1;
-        if (harmonic * note.hz > kHighestPartial * m_sampleRate)
-            break;
-        for (int i = 0; i <= kWaveLength; ++i) {
-            const double angle = 2 * std::numbers::pi * harmonic * i / kWaveLength;
-            // The sum of the amplitudes bounds the wave, so one note stays
-            // within 1 / kMostNotes of full scale.
-            note.wave[static_cast<size_t>(i)] +=
-                static_cast<float>(amplitudes[k] / total / kMostNotes * std::sin(angle));
-        }
-    }
+    if (command.kind == Switch::On)
+        ++m_notesWaiting;
+    if (!m_switches.push(command) && command.kind == Switch::On)
+        --m_notesWaiting;
 }
 
 int ToneSynth::noteOn(double hz)
 {
-    Note note;
-    note.hz = hz;
-    Voice voice;
-    {
-        const std::lock_guard lock(m_mutex);
-        voice = m_voice;
-        note.id = m_nextId++;
-    }
-    makeWave(note, voice);
-    const std::lock_guard lock(m_mutex);
-    m_notes.push_back(std::move(note));
-    return m_notes.back().id;
+    const int id = m_nextId++;
+    send({Switch::On, id, hz, waveFor(m_voice, hz, m_sampleRate)});
+    return id;
 }
 
 void ToneSynth::noteOff(int id)
 {
-    const std::lock_guard lock(m_mutex);
-    release(id);
-}
-
-void ToneSynth::release(int id)
-{
-    for (Note &note : m_notes) {
-        if (note.id == id && !note.releasing) {
-            // A release that starts during the attack starts at the gain the
-            // attack had reached (the raised cosine is symmetric).
-            note.releasing = true;
-            note.rampSample = m_rampSamples - std::min(note.rampSample, m_rampSamples);
-        }
-    }
+    send({Switch::Off, id});
 }
 
 void ToneSynth::allNotesOff()
 {
-    const std::lock_guard lock(m_mutex);
-    for (Note &note : m_notes)
-        release(note.id);
+    send({Switch::AllOff});
 }
 
 void ToneSynth::setFrequency(int id, double hz)
 {
-    const std::lock_guard lock(m_mutex);
-    for (Note &note : m_notes) {
-        if (note.id == id)
-            note.hz = hz;
+    send({Switch::Retune, id, hz});
+}
+
+int ToneSynth::apply(const Command &command)
+{
+    switch (command.kind) {
+    case Switch::On:
+        // Within the room made for them, so that adding a note never allocates.
+        if (m_notes.size() < m_notes.capacity())
+            m_notes.push_back({command.id, command.hz, 0, command.wave, 0, false});
+        return 1;
+    case Switch::Off:
+    case Switch::AllOff:
+        for (Note &note : m_notes) {
+            if (command.kind == Switch::AllOff || note.id == command.id)
+                release(note);
+        }
+        return 0;
+    case Switch::Retune:
+        for (Note &note : m_notes) {
+            if (note.id == command.id)
+                note.hz = command.hz;
+        }
+        return 0;
     }
+    return 0;
+}
+
+void ToneSynth::release(Note &note) const
+{
+    if (note.releasing)
+        return;
+    // A release that starts during the attack starts at the gain the attack
+    // had reached (the raised cosine is symmetric).
+    note.releasing = true;
+    note.rampSample = m_rampSamples - std::min(note.rampSample, m_rampSamples);
 }
 
 double ToneSynth::gainAhead(const Note &note, int ahead) const
@@ -180,7 +168,11 @@ double ToneSynth::gainAhead(const Note &note, int ahead) const
 
 void ToneSynth::render(float *out, int frames)
 {
-    const std::lock_guard lock(m_mutex);
+    int notesTaken = 0;
+    Command command;
+    while (m_switches.pop(command))
+        notesTaken += apply(command);
+    const double volume = m_volume;
     std::fill(out, out + frames, 0.0F);
     // In blocks, each with the headroom of its samples worked out first: the
     // notes' gains summed, and the share of full scale each note may take.
@@ -199,7 +191,7 @@ void ToneSynth::render(float *out, int frames)
                 for (const Note &note : m_notes)
                     weight += gainAhead(note, i);
             }
-            scale[static_cast<size_t>(i)] = m_volume * (weight > kMostNotes ? kMostNotes / weight : 1.0);
+            scale[static_cast<size_t>(i)] = volume * (weight > kMostNotes ? kMostNotes / weight : 1.0);
         }
         float *block = out + start;
         for (Note &note : m_notes) {
@@ -211,15 +203,17 @@ void ToneSynth::render(float *out, int frames)
                 const double position = note.phase * kWaveLength;
                 const auto index = static_cast<int>(position);
                 const double fraction = position - index;
-                const double sample = note.wave[static_cast<size_t>(index)] * (1 - fraction) +
-                                      note.wave[static_cast<size_t>(index) + 1] * fraction;
+                const double sample = note.wave[index] * (1 - fraction) + note.wave[index + 1] * fraction;
                 block[i] += static_cast<float>(sample * gain * scale[static_cast<size_t>(i)]);
                 note.phase += step;
                 note.phase -= std::floor(note.phase);
             }
         }
     }
+    // Erasing keeps the room made: nothing is freed here.
     std::erase_if(m_notes, [this](const Note &note) { return note.releasing && note.rampSample > m_rampSamples; });
+    m_notesRendered = static_cast<int>(m_notes.size());
+    m_notesWaiting -= notesTaken;
 }
 
 std::vector<float> renderChord(const std::vector<double> &hz, Voice voice, double seconds, double volume,
@@ -227,7 +221,7 @@ std::vector<float> renderChord(const std::vector<double> &hz, Voice voice, doubl
 {
     const auto total = static_cast<int>(std::lround(seconds * sampleRate));
     const auto ramp = static_cast<int>(std::lround(kRampSeconds * sampleRate));
-    ToneSynth synth(voice, sampleRate);
+    ToneSynth synth(voice, sampleRate, std::max(kNoteCapacity, static_cast<int>(hz.size())));
     synth.setVolume(volume);
     for (double f : hz)
         synth.noteOn(f);

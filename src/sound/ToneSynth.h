@@ -1,24 +1,12 @@
 #pragma once
 
-#include <QString>
-#include <QStringView>
+#include "sound/SwitchQueue.h"
+#include "sound/Voices.h"
 
-#include <mutex>
-#include <optional>
+#include <atomic>
 #include <vector>
 
 namespace cordavo {
-
-// Organ-like voices made of exact harmonics (whole multiples of the
-// fundamental, no vibrato, no detuning), so that the coinciding partials of
-// a fifth (3:2) and a third (5:4) beat at exactly the rates the temperament
-// gives them.
-enum class Voice { Principal, Flute, PrincipalOctave, Reed };
-inline constexpr Voice kVoices[] = {Voice::Principal, Voice::Flute, Voice::PrincipalOctave, Voice::Reed};
-
-// The command line's names: principal, flute, principal-octave, reed.
-QString voiceName(Voice voice);
-std::optional<Voice> voiceNamed(QStringView name);
 
 inline constexpr int kSampleRate = 48000;
 // Every note starts and stops along a raised-cosine ramp this long, so that
@@ -31,19 +19,30 @@ inline constexpr double kRampSeconds = 0.010;
 // scale however many notes sound.
 inline constexpr int kMostNotes = 6;
 
+// How many notes a synthesizer holds at once (those releasing included), and
+// how many switches may wait for its renderer, unless it is made for more.
+inline constexpr int kNoteCapacity = 1024;
+
 // A synthesizer that plays notes as they are switched on and off: the same
-// code renders a chord into a file and feeds a sound device. Notes may be
-// switched on and off in one thread while another renders.
+// code renders a chord into a file and feeds a sound device. Notes are
+// switched in one thread (the window's) while one other renders (the sound
+// device's): the switches reach the renderer through a queue of fixed size,
+// and render() takes no lock and allocates or frees no memory, so the
+// device is never held up by the window. Everything but render() belongs to
+// the switching thread; render() is called from one thread at a time.
 class ToneSynth
 {
 public:
-    explicit ToneSynth(Voice voice = Voice::Principal, int sampleRate = kSampleRate);
+    explicit ToneSynth(Voice voice = Voice::Principal, int sampleRate = kSampleRate, int capacity = kNoteCapacity);
 
+    // For the notes switched on from now.
     void setVoice(Voice voice);
-    // 0 to 1.
+    // 0 to 1; any thread.
     void setVolume(double volume);
 
     // Starts a note at its attack; the returned id names it from then on.
+    // More notes than the capacity, or switches beyond what the queue holds
+    // while nothing renders, are let go unheard.
     int noteOn(double hz);
     // Starts the note's release; it is gone once the ramp has ended.
     void noteOff(int id);
@@ -52,6 +51,8 @@ public:
     // the phase runs on, so the switch makes no click.
     void setFrequency(int id, double hz);
     bool sounding() const { return soundingNotes() > 0; }
+    // The notes the renderer held after its last block, and those switched
+    // on since that it has not yet taken.
     int soundingNotes() const;
 
     // Adds the next 'frames' samples (mono) to nothing: out is overwritten.
@@ -61,26 +62,36 @@ private:
     struct Note {
         int id = 0;
         double hz = 0;
-        double phase = 0;        // in cycles, 0 to 1
-        std::vector<float> wave; // one cycle of the voice, band-limited for hz
-        int rampSample = 0;      // samples into the attack or release
+        double phase = 0;            // in cycles, 0 to 1
+        const float *wave = nullptr; // one cycle of the voice, band-limited for hz
+        int rampSample = 0;          // samples into the attack or release
         bool releasing = false;
     };
+    enum class Switch { On, Off, AllOff, Retune };
+    struct Command {
+        Switch kind = Switch::On;
+        int id = 0;
+        double hz = 0;
+        const float *wave = nullptr;
+    };
 
-    void makeWave(Note &note, Voice voice) const;
+    void send(const Command &command);
+    // In the renderer.
+    int apply(const Command &command);
     // The note's ramp gain 'ahead' samples from now.
     double gainAhead(const Note &note, int ahead) const;
-    void release(int id);
+    void release(Note &note) const;
 
-    // Guards every member below, for render() runs in the sound device's
-    // thread. A wave is made before the lock is taken, so that switching a
-    // note on never holds up the device.
-    mutable std::mutex m_mutex;
+    const int m_sampleRate;
+    const int m_rampSamples;
+    std::atomic<double> m_volume = 1;
+    // The switching thread's.
     Voice m_voice;
-    int m_sampleRate;
-    double m_volume = 1;
     int m_nextId = 1;
-    int m_rampSamples;
+    SwitchQueue<Command> m_switches;
+    std::atomic<int> m_notesWaiting = 0;
+    std::atomic<int> m_notesRendered = 0;
+    // The renderer's; its room is made when the synthesizer is.
     std::vector<Note> m_notes;
 };
 

@@ -15,7 +15,6 @@ namespace {
 
 constexpr int kNotes = 12;
 constexpr int kLastKey = 127;
-constexpr int kA4Key = 69;
 
 // Blank lines and comments carry no value.
 bool carriesNoValue(const QString &line)

@@ -20,8 +20,8 @@ struct KeyboardMapping {
     int mapSize = 12;
     int firstKey = 0;
     int lastKey = 127;
-    int middleKey = 60;
-    int referenceKey = 69;
+    int middleKey = kMiddleC;
+    int referenceKey = kA4Key;
     long double referenceHz = 440;
     int octaveDegree = 12;
     QList<int> map; // the degree each key of the pattern plays

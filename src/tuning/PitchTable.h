@@ -14,6 +14,9 @@ using NoteCents = std::array<long double, 12>;
 inline constexpr int kFirstMidiNote = 0;
 inline constexpr int kLastMidiNote = 132;
 inline constexpr int kMidiNoteCount = kLastMidiNote - kFirstMidiNote + 1;
+// MIDI key numbers: middle C (C4) and the A above it, the reference A.
+inline constexpr int kMiddleC = 60;
+inline constexpr int kA4Key = 69;
 
 // The names of the twelve notes, C to B, as every window, list and message
 // writes them.

@@ -6,8 +6,6 @@ namespace cordavo {
 
 namespace {
 
-constexpr int kMiddleC = 60;
-
 IntervalQuality measure(const std::array<long double, kMidiNoteCount> &pitches, int lowerClass, int semitones,
                         long double pure, long double (*beats)(long double, long double))
 {

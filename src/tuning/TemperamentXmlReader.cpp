@@ -13,9 +13,6 @@ namespace cordavo {
 
 namespace {
 
-constexpr int kA4 = 69;
-constexpr int kMiddleC = 60;
-
 std::optional<long double> number(const QString &text)
 {
     const Result<long double> value = readNumberLine(text, QLatin1Char('.'));
@@ -156,17 +153,17 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
     }
 
     // The notes' deviations from equal temperament with A at 440 Hz.
-    auto equal440 = [](int n) { return 440 * std::exp2((n - kA4) / 12.0L); };
+    auto equal440 = [](int n) { return 440 * std::exp2((n - kA4Key) / 12.0L); };
     NoteCents from440{};
     for (int k = 0; k < 12; ++k)
         from440[k] = centsBetween(*r.pitches[kMiddleC + k], equal440(kMiddleC + k));
 
-    const long double a = *r.pitches[kA4];
+    const long double a = *r.pitches[kA4Key];
     for (int n = kFirstMidiNote; n <= kLastMidiNote; ++n) {
         const long double off = centsBetween(*r.pitches[n], equal440(n)) - from440[n % 12];
         // Older versions gave note 0 no offset of its own.
         const bool unshiftedNoteZero =
-            n == 0 && std::fabs(centsBetween(*r.pitches[0], a * std::exp2(-kA4 / 12.0L))) <= kOctaveTolerance;
+            n == 0 && std::fabs(centsBetween(*r.pitches[0], a * std::exp2(-kA4Key / 12.0L))) <= kOctaveTolerance;
         if (std::fabs(off) > kOctaveTolerance && !unshiftedNoteZero)
             return r.fail(QStringLiteral("note %1 is %2 cents away from the octave of note %3; the octaves disagree")
                               .arg(n)
@@ -189,7 +186,7 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
     const long double chosen = *reference;
     for (int k = 0; k < 12; ++k) {
         const int n = kMiddleC + k;
-        const long double cents = centsBetween(*r.pitches[n], chosen * std::exp2((n - kA4) / 12.0L));
+        const long double cents = centsBetween(*r.pitches[n], chosen * std::exp2((n - kA4Key) / 12.0L));
         // What lies beyond the limit here is rounding.
         r.data.cents[k] = std::clamp(cents, -kLargestNoteCents, kLargestNoteCents);
     }

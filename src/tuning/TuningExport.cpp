@@ -17,7 +17,6 @@ namespace cordavo {
 namespace {
 
 constexpr long double kA4Hz = 440;
-constexpr int kA4Key = 69;
 constexpr int kFractionSteps = 16384; // of a semitone, in frequency data
 constexpr int kOctaveSteps = 8192;    // of 100 cents, in the octave message
 constexpr int kMostChangesPerMessage = 127;
@@ -207,7 +206,6 @@ SysexExport mtsOctaveTuning(const KeyPitches &pitches, long double referenceHz, 
     b += '\x03';
     b += '\x7F';
     b += '\x7F';
-    constexpr int kMiddleC = 60;
     for (int pitchClass = 0; pitchClass < 12; ++pitchClass) {
         const int key = kMiddleC + pitchClass;
         // The offset from equal temperament at the A the master tuning gives.

@@ -115,7 +115,7 @@ std::array<int, 12> fifthsFromA(const SoundingPitches &pitches)
         for (const int to : {(from + 7) % 12, (from + 5) % 12}) {
             // The fifth between the two classes, measured from middle C up.
             const int lower = to == (from + 7) % 12 ? from : to;
-            const GuideIntervalMeasure fifth = pitches.measure(60 + lower, 60 + lower + 7);
+            const GuideIntervalMeasure fifth = pitches.measure(kMiddleC + lower, kMiddleC + lower + 7);
             if (std::fabs(fifth.fromPure) > kWolfFifthCents || distance[to] != kFar)
                 continue;
             distance[to] = distance[from] + 1;
@@ -296,8 +296,7 @@ Result<TuningGuide> tuningGuide(const QString &name, double oldA, double newA, c
     TuningGuide guide;
     guide.name = name;
     guide.settings = settings;
-    constexpr int kA4 = 69;
-    guide.documentA = pitchTable(oldA, newA, cents)[kA4];
+    guide.documentA = pitchTable(oldA, newA, cents)[kA4Key];
     long double factor = 1;
     if (settings.referenceCelsius && settings.nowCelsius)
         factor = pitchAtTemperature(1, *settings.referenceCelsius, *settings.nowCelsius);
@@ -419,7 +418,7 @@ GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const S
     tuner.columns << QString();
     tuner.numeric << false;
     for (int i = 0; i < 12; ++i) {
-        tuner.columns << guideNoteName(60 + i).chopped(1);
+        tuner.columns << guideNoteName(kMiddleC + i).chopped(1);
         tuner.numeric << true;
     }
     QStringList fromA = {QStringLiteral("A = 0 (A = %1 Hz)").arg(twoDecimals(guide.forkA, separators))};

@@ -85,7 +85,7 @@ struct TuningGuide {
     // A4 of the document, and A4 to tune to now (the same without temperatures).
     long double documentA = 440;
     long double forkA = 440;
-    int forkKey = 69;             // the bearing's A, tuned from the fork
+    int forkKey = kA4Key;         // the bearing's A, tuned from the fork
     long double forkKeyPitch = 0; // its sounding pitch
     std::vector<GuideIntervalMeasure> steps;
     std::vector<GuideIntervalMeasure> thirdsAndSixths; // thirds, then sixths, chromatic

@@ -1,5 +1,6 @@
 #include "ui/ListenWindow.h"
 
+#include "sound/SoundRender.h"
 #include "tuning/BuiltInLibrary.h"
 #include "tuning/PitchTable.h"
 #include "ui/CordavoWindows.h"
@@ -41,7 +42,7 @@ int keyOfLetter(int qtKey)
                                    Qt::Key_G, Qt::Key_Y, Qt::Key_H, Qt::Key_U, Qt::Key_J, Qt::Key_K};
     for (int i = 0; i < 13; ++i)
         if (kLetters[i] == qtKey)
-            return 60 + i;
+            return kMiddleC + i;
     return -1;
 }
 
@@ -65,29 +66,6 @@ public:
 constexpr int kLibraryEntry = -1;
 
 } // namespace
-
-std::vector<ListenSound> readyMadeSounds(int tonic)
-{
-    std::vector<ListenSound> sounds;
-    for (int r = 0; r < 12; ++r)
-        sounds.push_back({noteName(r) + QStringLiteral(" major triad"), {{60 + r, 64 + r, 67 + r}}});
-    for (int r = 0; r < 12; ++r)
-        sounds.push_back({noteName(r) + QStringLiteral(" minor triad"), {{60 + r, 63 + r, 67 + r}}});
-    for (int r = 0; r < 12; ++r)
-        sounds.push_back({QStringLiteral("Fifth %1–%2").arg(noteName(r), noteName((r + 7) % 12)), {{60 + r, 67 + r}}});
-    for (int r = 0; r < 12; ++r)
-        sounds.push_back(
-            {QStringLiteral("Major third %1–%2").arg(noteName(r), noteName((r + 4) % 12)), {{60 + r, 64 + r}}});
-    const int t = 60 + tonic - (tonic >= 6 ? 12 : 0);
-    ListenSound scale{QStringLiteral("Scale of %1 major").arg(noteName(tonic)), {}, 0.5};
-    for (int step : {0, 2, 4, 5, 7, 9, 11, 12})
-        scale.steps.push_back({t + step});
-    sounds.push_back(scale);
-    sounds.push_back({QStringLiteral("Cadence I–IV–V–I in %1 major").arg(noteName(tonic)),
-                      {{t, t + 4, t + 7}, {t, t + 5, t + 9}, {t - 1, t + 2, t + 7}, {t, t + 4, t + 7}},
-                      1.0});
-    return sounds;
-}
 
 ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &windows, UserDialogs &dialogs,
                            QWidget *parent)
@@ -171,12 +149,11 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     // The voice and the volume.
     m_voiceBox = new QComboBox(this);
     m_voiceBox->setObjectName(QStringLiteral("voiceBox"));
-    for (Voice voice : kVoices)
-        m_voiceBox->addItem(voiceName(voice));
+    for (const VoiceDescription &voice : voiceDescriptions())
+        m_voiceBox->addItem(QString::fromUtf8(voice.name));
     auto *voiceLabel = new QLabel(QStringLiteral("&Voice:"), this);
     nameByLabel(voiceLabel, m_voiceBox);
-    connect(m_voiceBox, &QComboBox::currentIndexChanged, this,
-            [this](int index) { m_synth.setVoice(kVoices[std::clamp(index, 0, 3)]); });
+    connect(m_voiceBox, &QComboBox::currentIndexChanged, this, [this] { m_synth.setVoice(chosenVoice()); });
     m_volume = new QSlider(Qt::Horizontal, this);
     m_volume->setObjectName(QStringLiteral("volumeSlider"));
     m_volume->setRange(0, 100);
@@ -343,6 +320,10 @@ bool ListenWindow::soundOutputLoaded() const
 
 std::vector<float> ListenWindow::renderNext(int frames)
 {
+    // The synthesizer has one renderer at a time: the device lets go first
+    // (and starts again with the next note).
+    m_output->stop();
+    m_outputStarted = false;
     std::vector<float> samples(static_cast<size_t>(std::max(frames, 0)));
     m_synth.render(samples.data(), frames);
     return samples;
@@ -488,27 +469,18 @@ void ListenWindow::playStep()
     m_stepTimer.start(static_cast<int>(seconds * 1000));
 }
 
-std::vector<double> ListenWindow::stepHz(const std::vector<int> &keys) const
+Voice ListenWindow::chosenVoice() const
 {
-    std::vector<double> hz;
-    for (int key : keys)
-        hz.push_back(keyHz(key));
-    return hz;
+    const std::span<const VoiceDescription> voices = voiceDescriptions();
+    return voices[static_cast<size_t>(std::clamp(m_voiceBox->currentIndex(), 0, static_cast<int>(voices.size()) - 1))]
+        .voice;
 }
 
 QByteArray ListenWindow::soundBytes(WavSamples format) const
 {
     const ListenSound &sound = m_sounds[static_cast<size_t>(std::max(0, m_soundList->currentIndex()))];
-    const Voice voice = kVoices[std::clamp(m_voiceBox->currentIndex(), 0, 3)];
     // Volume 1, as the command line renders: the same choice gives the same samples.
-    if (sound.stepSeconds <= 0)
-        return wavBytes(renderChord(stepHz(sound.steps.front()), voice, chosenSeconds(), 1), kSampleRate, format);
-    std::vector<float> samples;
-    for (const std::vector<int> &keys : sound.steps) {
-        const std::vector<float> chord = renderChord(stepHz(keys), voice, sound.stepSeconds, 1);
-        samples.insert(samples.end(), chord.begin(), chord.end());
-    }
-    return wavBytes(samples, kSampleRate, format);
+    return soundWav(sound, m_comparing ? m_comparePitches : m_mainPitches, chosenVoice(), chosenSeconds(), format);
 }
 
 QString ListenWindow::heardName() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sound/ReadyMadeSounds.h"
 #include "sound/ToneSynth.h"
 #include "sound/WavFile.h"
 #include "tuning/TuningExport.h"
@@ -26,17 +27,6 @@ class PianoKeyboard;
 class SoundOutput;
 class TFormTemperamento;
 
-// A ready-made sound: one chord, or chords one after another.
-struct ListenSound {
-    QString name;
-    std::vector<std::vector<int>> steps; // MIDI keys sounding together, step by step
-    double stepSeconds = 0;              // 0: one chord, as long as the chosen length
-};
-
-// The triads, fifths and thirds on the twelve roots, a scale and a cadence
-// I–IV–V–I in the key given by its tonic (0 = C).
-std::vector<ListenSound> readyMadeSounds(int tonic);
-
 // Lets the organist hear the main window's temperament at the document's
 // pitches, followed live, beside a temperament of the library or a side of a
 // setter that holds one.
@@ -53,8 +43,8 @@ public:
     void refresh();
 
     // The lowest and highest keys of the clickable keyboard.
-    static constexpr int kLowestKey = 48;
-    static constexpr int kHighestKey = 72;
+    static constexpr int kLowestKey = kMiddleC - 12;
+    static constexpr int kHighestKey = kMiddleC + 12;
     // Sounds a key until it is released; a key already held is not doubled.
     void pressKey(int key);
     void releaseKey(int key);
@@ -83,7 +73,8 @@ public:
     // starts again with the next note.
     static constexpr int kIdleMilliseconds = 3000;
     bool soundOutputLoaded() const;
-    // What the synthesizer that feeds the sound device renders next.
+    // What the synthesizer that feeds the sound device renders next, rendered
+    // here in its place: the device stops.
     std::vector<float> renderNext(int frames);
 
 protected:
@@ -115,7 +106,7 @@ private:
     // Lists the setter sides that hold a temperament now, ahead of the library.
     void readSetterSides();
     void playStep();
-    std::vector<double> stepHz(const std::vector<int> &keys) const;
+    Voice chosenVoice() const;
     double chosenSeconds() const;
     void rebuildSoundList();
 

@@ -15,6 +15,8 @@ class ToneSynth;
 // format it prefers. The sound system lives in a module (cordavo_audio)
 // loaded only when available() or start() is first called, so that the
 // program starts without it; without the module there is no sound output.
+// The device's thread is the synthesizer's one renderer while it plays: it
+// takes no lock the window holds and allocates nothing (see ToneSynth).
 class SoundOutput : public QObject
 {
     Q_OBJECT

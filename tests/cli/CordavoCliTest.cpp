@@ -694,12 +694,12 @@ TEST(CordavoCliRender, WritesAWavFileOrRefusesWithoutWriting)
     // A pipe stays a pipe.
     const QString pipe = dir.filePath(QStringLiteral("pipe.wav"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const CliRun piped = runCordavoCli(words("render --cents 0,0,0,0,0,0,0,0,0,0,0,0 C4 --out") << pipe);
-    EXPECT_EQ(piped.status, 1);
-    EXPECT_EQ(piped.errText(), QStringLiteral("Cannot save \"%1\": it is not a regular file (a device, a pipe or a "
-                                              "socket); nothing was written\n")
-                                   .arg(pipe)
-                                   .toStdString());
+    const CliRun toPipe = runCordavoCli(words("render --cents 0,0,0,0,0,0,0,0,0,0,0,0 C4 --out") << pipe);
+    EXPECT_EQ(toPipe.status, 1);
+    EXPECT_EQ(toPipe.errText(), QStringLiteral("Cannot save \"%1\": it is not a regular file (a device, a pipe or a "
+                                               "socket); nothing was written\n")
+                                    .arg(pipe)
+                                    .toStdString());
 }
 
 // What a refusal quotes of a huge argument is cut to a readable length.

@@ -317,19 +317,22 @@ TEST(ToneSynth, ANoteReleasedMidAttackNeverJumps)
 }
 
 // The sound device renders in a thread of its own while the window switches
-// notes on and off: switching many notes while rendering leaves every sample
-// finite and within full scale (and the sanitizer build sees no memory
-// reused under the renderer's feet).
+// notes on, off and to other pitches through the synthesizer's queue: every
+// sample stays finite and within full scale (and the sanitizer build sees no
+// memory shared unguarded), and once all is switched off the renderer lets
+// every note go, none lost on the way or left sounding.
 TEST(ToneSynth, NotesSwitchedWhileAnotherThreadRenders)
 {
     ToneSynth synth(Voice::Reed);
     std::atomic<bool> done = false;
     std::atomic<bool> bad = false;
+    std::atomic<int> blocks = 0;
     std::thread device([&] {
         std::vector<float> block(256);
         while (!done) {
             synth.render(block.data(), static_cast<int>(block.size()));
             bad = bad || std::any_of(block.begin(), block.end(), [](float x) { return !(std::fabs(x) <= 1); });
+            ++blocks;
         }
     });
     for (int i = 0; i < 300; ++i) {
@@ -341,9 +344,14 @@ TEST(ToneSynth, NotesSwitchedWhileAnotherThreadRenders)
             synth.noteOff(id);
     }
     synth.allNotesOff();
+    // The last releases end within a few blocks of the renderer taking them.
+    const int switchedOff = blocks;
+    while (synth.sounding() && blocks < switchedOff + 1000)
+        std::this_thread::yield();
     done = true;
     device.join();
     EXPECT_FALSE(bad);
+    EXPECT_FALSE(synth.sounding());
 }
 
 TEST(WavFile, HeadersOfBothFormats)

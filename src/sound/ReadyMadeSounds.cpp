@@ -1,0 +1,68 @@
+#include "sound/ReadyMadeSounds.h"
+
+#include "tuning/PitchTable.h"
+
+namespace cordavo {
+
+namespace {
+
+// A chord on each of the twelve roots: its name (%1 the root, %2 the top
+// note) and its notes in semitones above the root.
+struct ChordOnEveryRoot {
+    const char *name;
+    std::vector<int> semitones;
+};
+
+const ChordOnEveryRoot kChords[] = {
+    {"%1 major triad", {0, 4, 7}},
+    {"%1 minor triad", {0, 3, 7}},
+    {"Fifth %1–%2", {0, 7}},
+    {"Major third %1–%2", {0, 4}},
+};
+
+// Chords one after another in the chosen key: its name (%1 the tonic), each
+// step's notes in semitones above the tonic, and how long a step sounds.
+struct SteppedInKey {
+    const char *name;
+    std::vector<std::vector<int>> steps;
+    double stepSeconds;
+};
+
+const SteppedInKey kStepped[] = {
+    {"Scale of %1 major", {{0}, {2}, {4}, {5}, {7}, {9}, {11}, {12}}, 0.5},
+    {"Cadence I–IV–V–I in %1 major", {{0, 4, 7}, {0, 5, 9}, {-1, 2, 7}, {0, 4, 7}}, 1.0},
+};
+
+std::vector<int> above(int base, const std::vector<int> &semitones)
+{
+    std::vector<int> keys;
+    for (int semitone : semitones)
+        keys.push_back(base + semitone);
+    return keys;
+}
+
+} // namespace
+
+std::vector<ListenSound> readyMadeSounds(int tonic)
+{
+    std::vector<ListenSound> sounds;
+    for (const ChordOnEveryRoot &chord : kChords) {
+        for (int root = 0; root < 12; ++root) {
+            const QString name = QString::fromUtf8(chord.name)
+                                     .replace(QStringLiteral("%1"), noteName(root))
+                                     .replace(QStringLiteral("%2"), noteName(root + chord.semitones.back()));
+            sounds.push_back({name, {above(kMiddleC + root, chord.semitones)}});
+        }
+    }
+    // The key's tonic lies within a tritone of middle C.
+    const int tonicKey = kMiddleC + tonic - (tonic >= 6 ? 12 : 0);
+    for (const SteppedInKey &stepped : kStepped) {
+        ListenSound sound{QString::fromUtf8(stepped.name).arg(noteName(tonic)), {}, stepped.stepSeconds};
+        for (const std::vector<int> &step : stepped.steps)
+            sound.steps.push_back(above(tonicKey, step));
+        sounds.push_back(sound);
+    }
+    return sounds;
+}
+
+} // namespace cordavo
