@@ -1,7 +1,7 @@
 #include "tuning/TemperamentXml.h"
 #include "tuning/TuningExport.h"
-#include "ui/QtUserDialogs.h"
-#include "ui/SystemSeparators.h"
+#include "ui/desktop/QtUserDialogs.h"
+#include "ui/desktop/SystemSeparators.h"
 
 #include <QApplication>
 #include <QComboBox>

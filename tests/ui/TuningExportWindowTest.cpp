@@ -4,7 +4,7 @@
 
 #include "tuning/TemperamentXml.h"
 #include "tuning/TuningExport.h"
-#include "ui/AnalysisWindow.h"
+#include "ui/windows/AnalysisWindow.h"
 
 #include <QComboBox>
 #include <QDir>
