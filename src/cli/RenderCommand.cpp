@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "sound/SoundRender.h"
+#include "sound/ToneSynth.h"
 #include "sound/Voices.h"
 #include "sound/WavFile.h"
 #include "tuning/TuningExport.h"
@@ -63,6 +64,11 @@ CliResult runRender(const CliOptions &options, const QStringList &positionals)
         if (!value || !(*value > 0 && *value <= 600))
             return cliUsageError(command,
                                  QStringLiteral("--seconds: \"%1\" is not a length from more than 0 to 600").arg(text));
+        // A length that rounds to no sample would make an empty sound.
+        if (*value * kSampleRate < 1)
+            return cliUsageError(
+                command,
+                QStringLiteral("--seconds: \"%1\" is shorter than one sample (1/%2 s)").arg(text).arg(kSampleRate));
         seconds = *value;
     }
     if (!options.contains(QStringLiteral("out")))

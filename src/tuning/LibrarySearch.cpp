@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 #include <tuple>
 
@@ -311,8 +312,13 @@ QList<const LibraryEntry *> nearestEntries(const TemperamentLibrary &library, QS
         Candidate candidate{0, &entry};
         for (const QString &typedWord : typedWords) {
             int nearest = static_cast<int>(typedWord.size());
-            for (const QString &word : words)
-                nearest = std::min(nearest, editDistance(typedWord, word));
+            for (const QString &word : words) {
+                // Words whose lengths differ by more than a third are never
+                // near; skipping them keeps a huge typed word from costing
+                // its length times every name's.
+                if (std::abs(typedWord.size() - word.size()) <= typedWord.size() / 3)
+                    nearest = std::min(nearest, editDistance(typedWord, word));
+            }
             if (nearest <= typedWord.size() / 3)
                 candidate.score += static_cast<int>(typedWord.size()) - nearest;
         }

@@ -671,6 +671,7 @@ TEST(CordavoCliRender, WritesAWavFileOrRefusesWithoutWriting)
         {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 H4", 2, "\"H4\" is not a note"},
         {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 128", 2, "\"128\" is not a note"},
         {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --seconds 0 C4", 2, "--seconds: \"0\""},
+        {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --seconds 0.00002 C4", 2, "shorter than one sample"},
         {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --seconds 600.5 C4", 2, "--seconds: \"600.5\""},
         {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --voice trumpet C4", 2, "--voice: \"trumpet\""},
         {"render --library nosuchtemperament C4", 1, "no temperament named"},
