@@ -6,6 +6,7 @@
 #include "ui/desktop/FileCommands.h"
 #include "ui/desktop/KeyboardOrder.h"
 #include "ui/desktop/SoundOutput.h"
+#include "ui/desktop/WindowFront.h"
 #include "ui/widgets/PianoKeyboard.h"
 #include "ui/windows/CordavoWindows.h"
 #include "ui/windows/SetterWindow.h"
@@ -238,9 +239,7 @@ ListenWindow::~ListenWindow()
 void ListenWindow::showInFront()
 {
     refresh();
-    show();
-    raise();
-    activateWindow();
+    bringToFront(this);
 }
 
 void ListenWindow::refresh()
