@@ -1,10 +1,10 @@
 #include "CordavoVersion.h"
-#include "ui/CordavoWindows.h"
-#include "ui/FileOpening.h"
-#include "ui/QtUserDialogs.h"
-#include "ui/RememberedPlaces.h"
-#include "ui/SystemSeparators.h"
-#include "ui/UTemperamento.h"
+#include "ui/desktop/FileOpening.h"
+#include "ui/desktop/QtUserDialogs.h"
+#include "ui/desktop/RememberedPlaces.h"
+#include "ui/desktop/SystemSeparators.h"
+#include "ui/windows/CordavoWindows.h"
+#include "ui/windows/UTemperamento.h"
 
 #include <QApplication>
 

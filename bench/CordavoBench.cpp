@@ -7,7 +7,7 @@
 #include "tuning/LineFile.h"
 #include "tuning/TemperamentFiles.h"
 #include "tuning/TemperamentXml.h"
-#include "ui/NumEdit.h"
+#include "ui/widgets/NumEdit.h"
 
 #include <QApplication>
 #include <QKeyEvent>

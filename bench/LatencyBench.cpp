@@ -7,7 +7,7 @@
 // there is no sound output.
 
 #include "sound/ToneSynth.h"
-#include "ui/SoundOutput.h"
+#include "ui/desktop/SoundOutput.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

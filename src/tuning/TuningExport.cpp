@@ -259,59 +259,36 @@ QStringList scalaKeyboardMappingLines(const QString &fileName, long double refer
     return lines;
 }
 
+const TuningFormatRecord &tuningFormatRecord(TuningFormat format)
+{
+    const auto *record = std::find_if(std::begin(kTuningFormatRecords), std::end(kTuningFormatRecords),
+                                      [format](const TuningFormatRecord &r) { return r.format == format; });
+    return record != std::end(kTuningFormatRecords) ? *record : kTuningFormatRecords[0];
+}
+
 QString tuningFormatName(TuningFormat format)
 {
-    switch (format) {
-    case TuningFormat::Scala:
-        return QStringLiteral("scl");
-    case TuningFormat::AnaMark:
-        return QStringLiteral("tun");
-    case TuningFormat::MtsBulk:
-        return QStringLiteral("mts-bulk");
-    case TuningFormat::MtsKeys:
-        return QStringLiteral("mts-keys");
-    case TuningFormat::MtsOctave:
-        return QStringLiteral("mts-octave");
-    }
-    return {};
+    return QLatin1String(tuningFormatRecord(format).commandName);
 }
 
 std::optional<TuningFormat> tuningFormatNamed(QStringView name)
 {
-    for (TuningFormat format : kTuningFormats) {
-        if (tuningFormatName(format) == name)
-            return format;
+    for (const TuningFormatRecord &record : kTuningFormatRecords) {
+        if (QLatin1String(record.commandName) == name)
+            return record.format;
     }
     return std::nullopt;
 }
 
 QString tuningFormatExtension(TuningFormat format)
 {
-    switch (format) {
-    case TuningFormat::Scala:
-        return QStringLiteral(".scl");
-    case TuningFormat::AnaMark:
-        return QStringLiteral(".tun");
-    default:
-        return QStringLiteral(".syx");
-    }
+    return QLatin1String(tuningFormatRecord(format).extension);
 }
 
 QString tuningFormatFilter(TuningFormat format)
 {
-    switch (format) {
-    case TuningFormat::Scala:
-        return QStringLiteral("Scala scale and keyboard mapping (*.scl)");
-    case TuningFormat::AnaMark:
-        return QStringLiteral("AnaMark tuning (*.tun)");
-    case TuningFormat::MtsBulk:
-        return QStringLiteral("MIDI tuning, bulk dump (*.syx)");
-    case TuningFormat::MtsKeys:
-        return QStringLiteral("MIDI tuning, single-note changes (*.syx)");
-    case TuningFormat::MtsOctave:
-        return QStringLiteral("MIDI tuning, scale/octave (*.syx)");
-    }
-    return {};
+    const TuningFormatRecord &record = tuningFormatRecord(format);
+    return QStringLiteral("%1 (*%2)").arg(QLatin1String(record.fileType), QLatin1String(record.extension));
 }
 
 QString tuningFileNameForType(const QString &name, TuningFormat format)
@@ -326,38 +303,48 @@ QString tuningFileNameForType(const QString &name, TuningFormat format)
     return stem + tuningFormatExtension(format);
 }
 
+namespace {
+
+TuningExport sysexFile(const QString &path, const SysexExport &sysex)
+{
+    return {{TuningFile{path, sysex.bytes}}, sysex.shortfall};
+}
+
+} // namespace
+
+TuningExport scalaExport(const TuningSource &source, const KeyPitches &pitches, const QString &path)
+{
+    const QString mapping = keyboardMappingPathFor(path);
+    const ScalaScale scale{source.name, positionsFromDeviations(source.cents)};
+    return {{TuningFile{path, encodeLineFile(scalaFileLines(QFileInfo(path).fileName(), scale))},
+             TuningFile{mapping,
+                        encodeLineFile(scalaKeyboardMappingLines(QFileInfo(mapping).fileName(), pitches[kA4Key]))}},
+            {}};
+}
+
+TuningExport anaMarkExport(const TuningSource &source, const KeyPitches &pitches, const QString &path)
+{
+    return {{TuningFile{path, encodeLineFile(anaMarkTuningLines(pitches, source.name))}}, {}};
+}
+
+TuningExport mtsBulkExport(const TuningSource &source, const KeyPitches &pitches, const QString &path)
+{
+    return sysexFile(path, mtsBulkDump(pitches, source.name));
+}
+
+TuningExport mtsKeysExport(const TuningSource &, const KeyPitches &pitches, const QString &path)
+{
+    return sysexFile(path, mtsSingleNoteChanges(pitches));
+}
+
+TuningExport mtsOctaveExport(const TuningSource &source, const KeyPitches &pitches, const QString &path)
+{
+    return sysexFile(path, mtsOctaveTuning(pitches, referencePitch(source.oldA, source.newA)));
+}
+
 TuningExport tuningExport(TuningFormat format, const TuningSource &source, const QString &path)
 {
-    const KeyPitches pitches = keyPitches(source.oldA, source.newA, source.cents);
-    TuningExport out;
-    auto take = [&](const SysexExport &sysex) {
-        out.files << TuningFile{path, sysex.bytes};
-        out.shortfall = sysex.shortfall;
-    };
-    switch (format) {
-    case TuningFormat::Scala: {
-        const QFileInfo info(path);
-        const QString mapping = keyboardMappingPathFor(path);
-        const ScalaScale scale{source.name, positionsFromDeviations(source.cents)};
-        out.files << TuningFile{path, encodeLineFile(scalaFileLines(info.fileName(), scale))};
-        out.files << TuningFile{mapping,
-                                encodeLineFile(scalaKeyboardMappingLines(QFileInfo(mapping).fileName(), pitches[69]))};
-        break;
-    }
-    case TuningFormat::AnaMark:
-        out.files << TuningFile{path, encodeLineFile(anaMarkTuningLines(pitches, source.name))};
-        break;
-    case TuningFormat::MtsBulk:
-        take(mtsBulkDump(pitches, source.name));
-        break;
-    case TuningFormat::MtsKeys:
-        take(mtsSingleNoteChanges(pitches));
-        break;
-    case TuningFormat::MtsOctave:
-        take(mtsOctaveTuning(pitches, referencePitch(source.oldA, source.newA)));
-        break;
-    }
-    return out;
+    return tuningFormatRecord(format).write(source, keyPitches(source.oldA, source.newA, source.cents), path);
 }
 
 Result<void> saveTuningExport(const TuningExport &exported)

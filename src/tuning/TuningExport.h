@@ -10,7 +10,9 @@
 #include <QStringList>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <utility>
 
@@ -97,26 +99,8 @@ QStringList anaMarkTuningLines(const KeyPitches &pitches, const QString &name);
 // octave, every key from 0 to 127 mapped.
 QStringList scalaKeyboardMappingLines(const QString &fileName, long double referenceHz);
 
-// The formats a temperament can be exported to, in the order the export
-// dialog offers them.
+// The formats a temperament can be exported to.
 enum class TuningFormat { Scala, AnaMark, MtsBulk, MtsKeys, MtsOctave };
-inline constexpr TuningFormat kTuningFormats[] = {TuningFormat::Scala, TuningFormat::AnaMark, TuningFormat::MtsBulk,
-                                                  TuningFormat::MtsKeys, TuningFormat::MtsOctave};
-
-// The command line's name of a format: scl, tun, mts-bulk, mts-keys,
-// mts-octave; and back.
-QString tuningFormatName(TuningFormat format);
-std::optional<TuningFormat> tuningFormatNamed(QStringView name);
-// The extension a format's (first) file takes: .scl, .tun or .syx.
-QString tuningFormatExtension(TuningFormat format);
-// The file type as the export dialog lists it, e.g. "Scala scale and keyboard
-// mapping (*.scl)".
-QString tuningFormatFilter(TuningFormat format);
-
-// The name an export dialog's name box takes when the file type changes:
-// its stem (the name without its last extension) and the type's extension;
-// an empty name stays empty.
-QString tuningFileNameForType(const QString &name, TuningFormat format);
 
 // What an export is made of: the temperament, its two reference pitches and
 // the name it carries (a Scala description, a .tun name, a bulk dump name).
@@ -139,6 +123,62 @@ struct TuningExport {
     QList<TuningFile> files;
     TuningShortfall shortfall;
 };
+
+// The writers of the formats: the files of an export to 'path' made from
+// 'source', whose keys sound at 'pitches'.
+using TuningWriter = TuningExport (*)(const TuningSource &source, const KeyPitches &pitches, const QString &path);
+TuningExport scalaExport(const TuningSource &source, const KeyPitches &pitches, const QString &path);
+TuningExport anaMarkExport(const TuningSource &source, const KeyPitches &pitches, const QString &path);
+TuningExport mtsBulkExport(const TuningSource &source, const KeyPitches &pitches, const QString &path);
+TuningExport mtsKeysExport(const TuningSource &source, const KeyPitches &pitches, const QString &path);
+TuningExport mtsOctaveExport(const TuningSource &source, const KeyPitches &pitches, const QString &path);
+
+// Everything the window, the command line and the export know of a format.
+// Adding a format is adding its record here and its writer.
+struct TuningFormatRecord {
+    TuningFormat format;
+    const char *fileType;    // as the export dialog lists it, before its pattern
+    const char *commandName; // the command line's --format value
+    const char *extension;   // of its (first) file
+    bool writesPair;         // a scale and, beside it, its keyboard mapping
+    TuningWriter write;
+};
+
+// In the order the export dialog offers them.
+inline constexpr TuningFormatRecord kTuningFormatRecords[] = {
+    {TuningFormat::Scala, "Scala scale and keyboard mapping", "scl", ".scl", true, scalaExport},
+    {TuningFormat::AnaMark, "AnaMark tuning", "tun", ".tun", false, anaMarkExport},
+    {TuningFormat::MtsBulk, "MIDI tuning, bulk dump", "mts-bulk", ".syx", false, mtsBulkExport},
+    {TuningFormat::MtsKeys, "MIDI tuning, single-note changes", "mts-keys", ".syx", false, mtsKeysExport},
+    {TuningFormat::MtsOctave, "MIDI tuning, scale/octave", "mts-octave", ".syx", false, mtsOctaveExport},
+};
+
+inline constexpr auto kTuningFormats = [] {
+    std::array<TuningFormat, std::size(kTuningFormatRecords)> formats{};
+    for (std::size_t i = 0; i < formats.size(); ++i)
+        formats[i] = kTuningFormatRecords[i].format;
+    return formats;
+}();
+
+// The record of a format.
+const TuningFormatRecord &tuningFormatRecord(TuningFormat format);
+
+// The command line's name of a format: scl, tun, mts-bulk, mts-keys,
+// mts-octave; and back.
+QString tuningFormatName(TuningFormat format);
+std::optional<TuningFormat> tuningFormatNamed(QStringView name);
+// The extension a format's (first) file takes: .scl, .tun or .syx.
+QString tuningFormatExtension(TuningFormat format);
+// The file type as the export dialog lists it, e.g. "Scala scale and keyboard
+// mapping (*.scl)".
+QString tuningFormatFilter(TuningFormat format);
+
+// The name an export dialog's name box takes when the file type changes:
+// its stem (the name without its last extension) and the type's extension;
+// an empty name stays empty.
+QString tuningFileNameForType(const QString &name, TuningFormat format);
+
+// The files of an export of 'source' to 'path' in 'format'.
 TuningExport tuningExport(TuningFormat format, const TuningSource &source, const QString &path);
 
 // Saves the files of the export together and atomically: when one cannot be

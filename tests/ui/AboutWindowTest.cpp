@@ -1,5 +1,5 @@
 #include "WindowTest.h"
-#include "ui/UAbout.h"
+#include "ui/windows/UAbout.h"
 
 #include <QAbstractButton>
 #include <QApplication>

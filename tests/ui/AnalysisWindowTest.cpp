@@ -1,8 +1,8 @@
-#include "ui/AnalysisWindow.h"
+#include "ui/windows/AnalysisWindow.h"
 #include "TestFiles.h"
 #include "WindowTest.h"
-#include "ui/UScale.h"
-#include "ui/UTempXml.h"
+#include "ui/windows/UScale.h"
+#include "ui/windows/UTempXml.h"
 
 #include <QAction>
 #include <QApplication>

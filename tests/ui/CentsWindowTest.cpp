@@ -1,8 +1,8 @@
 #include "TestFiles.h"
 #include "WindowTest.h"
-#include "ui/NumEdit.h"
-#include "ui/UCents.h"
-#include "ui/UTemperamento.h"
+#include "ui/widgets/NumEdit.h"
+#include "ui/windows/UCents.h"
+#include "ui/windows/UTemperamento.h"
 
 #include <QCheckBox>
 #include <QDir>

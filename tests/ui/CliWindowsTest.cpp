@@ -3,9 +3,9 @@
 #include "WindowTest.h"
 #include "numbers/NumberFormat.h"
 #include "tuning/IntervalCents.h"
-#include "ui/CentsList.h"
-#include "ui/UScale.h"
-#include "ui/UTempXml.h"
+#include "ui/widgets/CentsList.h"
+#include "ui/windows/UScale.h"
+#include "ui/windows/UTempXml.h"
 
 #include <QAction>
 #include <QApplication>

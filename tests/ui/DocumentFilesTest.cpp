@@ -1,6 +1,6 @@
 #include "TestFiles.h"
 #include "WindowTest.h"
-#include "ui/UTempXml.h"
+#include "ui/windows/UTempXml.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,11 +1,11 @@
 #include "WindowTest.h"
 #include "numbers/NumberFormat.h"
 #include "tuning/CircleOfFifths.h"
-#include "ui/CentsList.h"
-#include "ui/NumEdit.h"
-#include "ui/UCents.h"
-#include "ui/USetTemperament.h"
-#include "ui/UTemperamento.h"
+#include "ui/widgets/CentsList.h"
+#include "ui/widgets/NumEdit.h"
+#include "ui/windows/UCents.h"
+#include "ui/windows/USetTemperament.h"
+#include "ui/windows/UTemperamento.h"
 
 #include <QCheckBox>
 #include <QComboBox>

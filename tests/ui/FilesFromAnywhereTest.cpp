@@ -3,11 +3,11 @@
 
 #include "TestFiles.h"
 #include "WindowTest.h"
-#include "ui/FileOpening.h"
-#include "ui/UAbout.h"
-#include "ui/UCents.h"
-#include "ui/UScale.h"
-#include "ui/USetTemperament.h"
+#include "ui/desktop/FileOpening.h"
+#include "ui/windows/UAbout.h"
+#include "ui/windows/UCents.h"
+#include "ui/windows/UScale.h"
+#include "ui/windows/USetTemperament.h"
 
 #include <QDir>
 #include <QDropEvent>

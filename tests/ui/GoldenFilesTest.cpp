@@ -1,8 +1,8 @@
 #include "TestFiles.h"
 #include "WindowTest.h"
-#include "ui/UCents.h"
-#include "ui/UScale.h"
-#include "ui/UTemperamento.h"
+#include "ui/windows/UCents.h"
+#include "ui/windows/UScale.h"
+#include "ui/windows/UTemperamento.h"
 
 #include <QComboBox>
 #include <QDir>

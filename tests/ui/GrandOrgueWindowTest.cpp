@@ -4,7 +4,7 @@
 #include "WindowTest.h"
 
 #include "tuning/GrandOrgueConfig.h"
-#include "ui/QtUserDialogs.h"
+#include "ui/desktop/QtUserDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "ui/JpegImage.h"
+#include "ui/widgets/JpegImage.h"
 
 #include <QBuffer>
 #include <QFile>

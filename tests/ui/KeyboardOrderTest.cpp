@@ -1,13 +1,13 @@
 #include "WindowTest.h"
 #include "tuning/BuiltInLibrary.h"
-#include "ui/AnalysisWindow.h"
-#include "ui/LibraryDialog.h"
-#include "ui/ListenWindow.h"
-#include "ui/UAbout.h"
-#include "ui/UCents.h"
-#include "ui/UScale.h"
-#include "ui/USetTemperament.h"
-#include "ui/UTempXml.h"
+#include "ui/windows/AnalysisWindow.h"
+#include "ui/windows/LibraryDialog.h"
+#include "ui/windows/ListenWindow.h"
+#include "ui/windows/UAbout.h"
+#include "ui/windows/UCents.h"
+#include "ui/windows/UScale.h"
+#include "ui/windows/USetTemperament.h"
+#include "ui/windows/UTempXml.h"
 
 #include <QAbstractButton>
 #include <QAction>

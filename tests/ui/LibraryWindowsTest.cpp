@@ -1,8 +1,8 @@
 #include "LibraryLookup.h"
 #include "TestFiles.h"
 #include "WindowTest.h"
-#include "ui/LibraryDialog.h"
-#include "ui/UCents.h"
+#include "ui/windows/LibraryDialog.h"
+#include "ui/windows/UCents.h"
 
 #include <QAction>
 #include <QApplication>

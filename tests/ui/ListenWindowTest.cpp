@@ -1,14 +1,14 @@
-#include "ui/ListenWindow.h"
+#include "ui/windows/ListenWindow.h"
 #include "../cli/CliProcess.h"
 #include "SoundTesting.h"
 #include "WindowTest.h"
 
 #include "sound/ToneSynth.h"
 #include "tuning/TemperamentLibrary.h"
-#include "ui/PianoKeyboard.h"
-#include "ui/SoundOutput.h"
-#include "ui/UCents.h"
-#include "ui/USetTemperament.h"
+#include "ui/desktop/SoundOutput.h"
+#include "ui/widgets/PianoKeyboard.h"
+#include "ui/windows/UCents.h"
+#include "ui/windows/USetTemperament.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

@@ -1,9 +1,9 @@
 #include "WindowTest.h"
-#include "ui/UAbout.h"
-#include "ui/UCents.h"
-#include "ui/UScale.h"
-#include "ui/USetTemperament.h"
-#include "ui/UTempXml.h"
+#include "ui/windows/UAbout.h"
+#include "ui/windows/UCents.h"
+#include "ui/windows/UScale.h"
+#include "ui/windows/USetTemperament.h"
+#include "ui/windows/UTempXml.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>

@@ -1,5 +1,5 @@
 #include "WindowTest.h"
-#include "ui/NumEdit.h"
+#include "ui/widgets/NumEdit.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

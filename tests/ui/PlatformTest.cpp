@@ -1,7 +1,7 @@
 #include "tuning/TemperamentXml.h"
 #include "tuning/TuningExport.h"
-#include "ui/QtUserDialogs.h"
-#include "ui/SystemSeparators.h"
+#include "ui/desktop/QtUserDialogs.h"
+#include "ui/desktop/SystemSeparators.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -87,9 +87,10 @@ TEST(SaveDialog, ABareNameGetsTheChosenTypesExtension)
     const QStringList xml = {QStringLiteral("xml Hauptwerk 4 (*.Temperament_Hauptwerk_xml)"),
                              QStringLiteral("xml Hauptwerk 3 (*.Temperament.Hauptwerk.xml)"),
                              QStringLiteral("txt (*.txt *.Txt)")};
-    QStringList tuning;
-    for (TuningFormat format : kTuningFormats)
-        tuning << tuningFormatFilter(format);
+    const QStringList tuning = {
+        QStringLiteral("Scala scale and keyboard mapping (*.scl)"), QStringLiteral("AnaMark tuning (*.tun)"),
+        QStringLiteral("MIDI tuning, bulk dump (*.syx)"), QStringLiteral("MIDI tuning, single-note changes (*.syx)"),
+        QStringLiteral("MIDI tuning, scale/octave (*.syx)")};
     const struct {
         const char *what;
         QStringList filters;

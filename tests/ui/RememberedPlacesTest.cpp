@@ -1,9 +1,9 @@
-#include "ui/RememberedPlaces.h"
+#include "ui/desktop/RememberedPlaces.h"
 #include "WindowTest.h"
-#include "ui/AnalysisWindow.h"
-#include "ui/QtUserDialogs.h"
-#include "ui/UCents.h"
-#include "ui/UScale.h"
+#include "ui/desktop/QtUserDialogs.h"
+#include "ui/windows/AnalysisWindow.h"
+#include "ui/windows/UCents.h"
+#include "ui/windows/UScale.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,10 +1,10 @@
 #include "TestFiles.h"
 #include "WindowTest.h"
-#include "ui/CentsList.h"
-#include "ui/NumEdit.h"
-#include "ui/UCents.h"
-#include "ui/UScale.h"
-#include "ui/UTemperamento.h"
+#include "ui/widgets/CentsList.h"
+#include "ui/widgets/NumEdit.h"
+#include "ui/windows/UCents.h"
+#include "ui/windows/UScale.h"
+#include "ui/windows/UTemperamento.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "numbers/Separators.h"
-#include "ui/UserDialogs.h"
+#include "ui/desktop/UserDialogs.h"
 
 #include <QPageLayout>
 #include <QStringList>

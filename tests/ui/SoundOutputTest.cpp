@@ -1,7 +1,7 @@
 // The Listen window's sound output played into a real sound server: a
 // private PulseAudio with one null sink, whose monitor is recorded.
 
-#include "ui/SoundOutput.h"
+#include "ui/desktop/SoundOutput.h"
 #include "SoundTesting.h"
 #include "sound/ToneSynth.h"
 #include "tuning/TuningExport.h"

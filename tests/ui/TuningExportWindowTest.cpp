@@ -4,7 +4,7 @@
 
 #include "tuning/TemperamentXml.h"
 #include "tuning/TuningExport.h"
-#include "ui/AnalysisWindow.h"
+#include "ui/windows/AnalysisWindow.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -48,10 +48,12 @@ TEST_P(TuningExportWindowTest, TheDialogOffersTheFiveTypesAndTheNameFollowsTheTy
 {
     dialogs.fileAnswers = {std::nullopt};
     trigger("EsportaAccordatura");
-    QStringList filters;
-    for (TuningFormat format : kTuningFormats)
-        filters << tuningFormatFilter(format);
-    filters << QStringLiteral("GrandOrgue user temperament (GrandOrgueConfig*)");
+    const QStringList filters = {QStringLiteral("Scala scale and keyboard mapping (*.scl)"),
+                                 QStringLiteral("AnaMark tuning (*.tun)"),
+                                 QStringLiteral("MIDI tuning, bulk dump (*.syx)"),
+                                 QStringLiteral("MIDI tuning, single-note changes (*.syx)"),
+                                 QStringLiteral("MIDI tuning, scale/octave (*.syx)"),
+                                 QStringLiteral("GrandOrgue user temperament (GrandOrgueConfig*)")};
     EXPECT_EQ(dialogs.lastQuestion.filters, filters);
     EXPECT_EQ(dialogs.lastQuestion.fileName, QStringLiteral("File1"));
     ASSERT_TRUE(dialogs.lastQuestion.typeChanged);

@@ -1,4 +1,4 @@
-#include "ui/TuningGuideWindow.h"
+#include "ui/windows/TuningGuideWindow.h"
 #include "WindowTest.h"
 
 #include <QCheckBox>

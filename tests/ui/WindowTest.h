@@ -8,11 +8,11 @@
 #include "TestFiles.h"
 #include "TestSettings.h"
 #include "numbers/Separators.h"
-#include "ui/CordavoWindows.h"
-#include "ui/NumEdit.h"
-#include "ui/SetterWindow.h"
-#include "ui/UTempXml.h"
-#include "ui/UTemperamento.h"
+#include "ui/widgets/NumEdit.h"
+#include "ui/windows/CordavoWindows.h"
+#include "ui/windows/SetterWindow.h"
+#include "ui/windows/UTempXml.h"
+#include "ui/windows/UTemperamento.h"
 
 #include <QAction>
 #include <QApplication>

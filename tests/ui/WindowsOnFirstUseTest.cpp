@@ -1,9 +1,9 @@
 #include "WindowTest.h"
-#include "ui/AnalysisWindow.h"
-#include "ui/UAbout.h"
-#include "ui/UCents.h"
-#include "ui/UScale.h"
-#include "ui/USetTemperament.h"
+#include "ui/windows/AnalysisWindow.h"
+#include "ui/windows/UAbout.h"
+#include "ui/windows/UCents.h"
+#include "ui/windows/UScale.h"
+#include "ui/windows/USetTemperament.h"
 
 #include <QCheckBox>
 #include <QDebug>

@@ -1,0 +1,129 @@
+#include "ui/desktop/QtUserDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace cordavo {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Cordavo");
+
+std::optional<QString> runFileDialog(QWidget *parent, FileQuestion &question, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent);
+    prepareFileDialog(dialog, question, mode);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
+    question.selectedFilter = static_cast<int>(question.filters.indexOf(dialog.selectedNameFilter()));
+    question.fileName = path;
+    return path;
+}
+
+} // namespace
+
+void prepareFileDialog(QFileDialog &dialog, FileQuestion &question, QFileDialog::AcceptMode mode)
+{
+    // Qt's own dialog: its name box can be read and rewritten when the type changes.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(question.filters);
+    if (question.selectedFilter >= 0 && question.selectedFilter < question.filters.size())
+        dialog.selectNameFilter(question.filters[question.selectedFilter]);
+    // A name typed without a suffix takes the suffix of the type chosen, not
+    // of the type the dialog opened with.
+    const bool saving = mode == QFileDialog::AcceptSave;
+    dialog.setDefaultSuffix(saving ? saveSuffixForType(question, question.selectedFilter) : question.defaultSuffix);
+    // A folder of its own wins over the folder of the name last chosen.
+    if (!question.directory.isEmpty())
+        dialog.setDirectory(question.directory);
+    if (!question.fileName.isEmpty())
+        dialog.selectFile(question.directory.isEmpty() ? question.fileName : QFileInfo(question.fileName).fileName());
+    auto confirmFor = [&dialog, &question](int index) {
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, question.editsFile && question.editsFile(index));
+    };
+    confirmFor(question.selectedFilter);
+    if (question.editsFile) {
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&question, confirmFor](const QString &filter) {
+                             confirmFor(static_cast<int>(question.filters.indexOf(filter)));
+                         });
+    }
+    if (!saving)
+        return;
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &question](const QString &filter) {
+        const int index = static_cast<int>(question.filters.indexOf(filter));
+        dialog.setDefaultSuffix(saveSuffixForType(question, index));
+        auto *nameBox = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (!nameBox || !question.typeChanged)
+            return;
+        // Written into the name box itself: selectFile() leaves the box alone
+        // while it has the keyboard focus, as it has when the type is changed
+        // with the mouse wheel or the box was just typed in.
+        nameBox->setText(question.typeChanged(nameBox->text(), index));
+    });
+}
+
+void QtUserDialogs::message(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, kCaption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void QtUserDialogs::information(QWidget *parent, const QString &text)
+{
+    QMessageBox::information(parent, kCaption, text);
+}
+
+void QtUserDialogs::error(QWidget *parent, const QString &text)
+{
+    QMessageBox::critical(parent, kCaption, text);
+}
+
+std::optional<QString> QtUserDialogs::openFileName(QWidget *parent, FileQuestion &question)
+{
+    return runFileDialog(parent, question, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtUserDialogs::saveFileName(QWidget *parent, FileQuestion &question)
+{
+    return runFileDialog(parent, question, QFileDialog::AcceptSave);
+}
+
+bool QtUserDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUserDialogs::pageSetup(QWidget *parent, QPrinter &printer)
+{
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUserDialogs::printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint)
+{
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter *target) { paint(*target); });
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtUserDialogs::showModal(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
+} // namespace cordavo

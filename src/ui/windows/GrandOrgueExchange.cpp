@@ -1,0 +1,166 @@
+#include "ui/windows/GrandOrgueExchange.h"
+
+#include "tuning/LineFile.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace cordavo {
+
+namespace {
+
+QDialogButtonBox *okCancel(QDialog &dialog, const QString &okText = QString())
+{
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    if (!okText.isEmpty())
+        buttons->button(QDialogButtonBox::Ok)->setText(okText);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return buttons;
+}
+
+} // namespace
+
+GrandOrgueExchange::GrandOrgueExchange(UserDialogs &dialogs, QWidget *window) : m_dialogs(dialogs), m_window(window)
+{
+    OpenDialogGrandOrgue.kind = QStringLiteral("grandorgue");
+    OpenDialogGrandOrgue.filters = {QStringLiteral("GrandOrgue settings (GrandOrgueConfig*)"),
+                                    QStringLiteral("All files (*)")};
+    OpenDialogGrandOrgue.fileName = grandOrgueConfigPath();
+}
+
+QString GrandOrgueExchange::fileType()
+{
+    return QStringLiteral("GrandOrgue user temperament (GrandOrgueConfig*)");
+}
+
+void GrandOrgueExchange::exportTemperament(const TuningSource &source, const QString &path)
+{
+    QDialog dialog(m_window);
+    dialog.setObjectName(QStringLiteral("GrandOrgueExportDialog"));
+    dialog.setWindowTitle(QStringLiteral("Export to GrandOrgue"));
+    auto *group = new QLineEdit(m_group, &dialog);
+    group->setObjectName(QStringLiteral("groupEdit"));
+    auto *title = new QLineEdit(source.name, &dialog);
+    title->setObjectName(QStringLiteral("titleEdit"));
+    auto *fold = new QCheckBox(QStringLiteral("&Fold the pitch in: GrandOrgue plays at the new A"), &dialog);
+    fold->setObjectName(QStringLiteral("foldPitchBox"));
+    fold->setChecked(m_foldPitch);
+    fold->setToolTip(QStringLiteral("GrandOrgue tunes to A = 440 Hz. Checked, every offset is raised by the new A "
+                                    "in cents from 440 Hz (415 Hz gives -101.27); unchecked, the offsets are the "
+                                    "deviations with A at 0."));
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("&Group (submenu):"), group);
+    form->addRow(QStringLiteral("&Title (menu text):"), title);
+    form->addRow(fold);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(QStringLiteral("Into %1").arg(QDir::toNativeSeparators(path)), &dialog));
+    layout->addLayout(form);
+    layout->addWidget(okCancel(dialog));
+    if (m_dialogs.showModal(dialog) != QDialog::Accepted)
+        return;
+    m_group = group->text().trimmed();
+    m_foldPitch = fold->isChecked();
+    const QString titleText = title->text().trimmed();
+
+    if (titleText.isEmpty()) {
+        m_dialogs.message(m_window, QStringLiteral("The title is empty: GrandOrgue lists a temperament by its title"));
+        return;
+    }
+    for (const auto &[what, text] :
+         {std::pair{QStringLiteral("group"), m_group}, std::pair{QStringLiteral("title"), titleText}}) {
+        const QString problem = grandOrgueTextProblem(what, text);
+        if (!problem.isEmpty()) {
+            m_dialogs.message(m_window, problem);
+            return;
+        }
+    }
+    const Result<NoteCents> offsets = grandOrgueOffsets(source.cents, source.oldA, source.newA, m_foldPitch);
+    if (!offsets.ok()) {
+        m_dialogs.message(m_window, offsets.error());
+        return;
+    }
+    bool replace = false;
+    if (QFileInfo::exists(path)) {
+        const Result<GrandOrgueConfig> config = readGrandOrgueConfig(path);
+        if (!config.ok()) {
+            m_dialogs.error(m_window, config.error());
+            return;
+        }
+        replace = config->indexOf(m_group, titleText) >= 0;
+        if (replace && !confirmReplace(path, m_group, titleText))
+            return;
+    }
+    const Result<GrandOrgueTemperament> written =
+        exportToGrandOrgue(path, m_group, titleText, offsets.value(), replace);
+    if (!written.ok()) {
+        m_dialogs.error(m_window, written.error());
+        return;
+    }
+    m_dialogs.information(m_window, QStringLiteral("File %1 Saved\n%2 is in GrandOrgue's group %3")
+                                        .arg(QDir::toNativeSeparators(path), quoted(titleText), quoted(m_group)));
+}
+
+bool GrandOrgueExchange::confirmReplace(const QString &path, const QString &group, const QString &title)
+{
+    QDialog dialog(m_window);
+    dialog.setObjectName(QStringLiteral("GrandOrgueReplaceDialog"));
+    dialog.setWindowTitle(QStringLiteral("Replace GrandOrgue Temperament"));
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(QStringLiteral("%1 already holds %2 in the group %3.\nReplace it? Organs that chose "
+                                                "it will play the new one.")
+                                     .arg(quoted(QDir::toNativeSeparators(path)), quoted(title), quoted(group)),
+                                 &dialog));
+    layout->addWidget(okCancel(dialog, QStringLiteral("&Replace")));
+    return m_dialogs.showModal(dialog) == QDialog::Accepted;
+}
+
+std::optional<GrandOrgueTemperament> GrandOrgueExchange::chooseTemperament()
+{
+    const auto path = m_dialogs.openFileName(m_window, OpenDialogGrandOrgue);
+    if (!path)
+        return std::nullopt;
+    const Result<GrandOrgueConfig> config = readGrandOrgueConfig(*path);
+    if (!config.ok()) {
+        m_dialogs.error(m_window, config.error());
+        return std::nullopt;
+    }
+    const QList<GrandOrgueTemperament> &temperaments = config->userTemperaments();
+    if (temperaments.isEmpty()) {
+        m_dialogs.message(m_window,
+                          QStringLiteral("%1 holds no user temperaments").arg(quoted(QDir::toNativeSeparators(*path))));
+        return std::nullopt;
+    }
+    QDialog dialog(m_window);
+    dialog.setObjectName(QStringLiteral("GrandOrgueLoadDialog"));
+    dialog.setWindowTitle(QStringLiteral("Load GrandOrgue Temperament"));
+    auto *tree = new QTreeWidget(&dialog);
+    tree->setObjectName(QStringLiteral("temperamentList"));
+    tree->setHeaderLabels({QStringLiteral("Group"), QStringLiteral("Title")});
+    tree->setRootIsDecorated(false);
+    for (const GrandOrgueTemperament &temperament : temperaments)
+        tree->addTopLevelItem(new QTreeWidgetItem(QStringList{temperament.group, temperament.title}));
+    tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree->setCurrentItem(tree->topLevelItem(0));
+    QObject::connect(tree, &QTreeWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(tree);
+    layout->addWidget(okCancel(dialog, QStringLiteral("&Load")));
+    dialog.resize(480, 320);
+    if (m_dialogs.showModal(dialog) != QDialog::Accepted || !tree->currentItem())
+        return std::nullopt;
+    return temperaments[tree->indexOfTopLevelItem(tree->currentItem())];
+}
+
+} // namespace cordavo

@@ -1,0 +1,589 @@
+#include "ui/windows/ListenWindow.h"
+
+#include "sound/SoundRender.h"
+#include "tuning/BuiltInLibrary.h"
+#include "tuning/PitchTable.h"
+#include "ui/desktop/FileCommands.h"
+#include "ui/desktop/KeyboardOrder.h"
+#include "ui/desktop/SoundOutput.h"
+#include "ui/desktop/WindowFront.h"
+#include "ui/widgets/PianoKeyboard.h"
+#include "ui/windows/CordavoWindows.h"
+#include "ui/windows/SetterWindow.h"
+#include "ui/windows/UTemperamento.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <functional>
+#include <set>
+
+namespace cordavo {
+
+namespace {
+
+// The computer keyboard's row that plays C4 to C5, as on a piano: the
+// white keys on A S D F G H J K, the black ones above them on W E T Y U.
+int keyOfLetter(int qtKey)
+{
+    static const int kLetters[] = {Qt::Key_A, Qt::Key_W, Qt::Key_S, Qt::Key_E, Qt::Key_D, Qt::Key_F, Qt::Key_T,
+                                   Qt::Key_G, Qt::Key_Y, Qt::Key_H, Qt::Key_U, Qt::Key_J, Qt::Key_K};
+    for (int i = 0; i < 13; ++i)
+        if (kLetters[i] == qtKey)
+            return kMiddleC + i;
+    return -1;
+}
+
+// The comparison list, read afresh from the setters each time it opens.
+class ComparisonBox : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+    std::function<void()> aboutToOpen;
+
+    void showPopup() override
+    {
+        if (aboutToOpen)
+            aboutToOpen();
+        QComboBox::showPopup();
+    }
+};
+
+// Item data of a library entry in the comparison list; a setter side's entry
+// holds its index.
+constexpr int kLibraryEntry = -1;
+
+} // namespace
+
+ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &windows, UserDialogs &dialogs,
+                           QWidget *parent)
+    : QWidget(parent, Qt::Window), m_main(mainWindow), m_windows(windows), m_dialogs(dialogs),
+      m_output(std::make_unique<SoundOutput>(m_synth))
+{
+    setObjectName(QStringLiteral("listenWindow"));
+    setWindowTitle(QStringLiteral("Listen"));
+    m_synth.setVolume(0.7);
+
+    // The keyboard, C3 to C5: a note sounds while its key is held down.
+    m_keyboard = new PianoKeyboard(kLowestKey, kHighestKey, this);
+    m_keyboard->setObjectName(QStringLiteral("keyboard"));
+    m_keyboard->setAccessibleName(QStringLiteral("Keyboard: A W S E D F T G Y H U J K play C4 to C5"));
+    connect(m_keyboard, &PianoKeyboard::keyPressed, this, &ListenWindow::pressKey);
+    connect(m_keyboard, &PianoKeyboard::keyReleased, this, &ListenWindow::releaseKey);
+
+    // The ready-made sounds.
+    m_soundList = new QComboBox(this);
+    m_soundList->setObjectName(QStringLiteral("soundList"));
+    auto *soundLabel = new QLabel(QStringLiteral("&Sound:"), this);
+    nameByLabel(soundLabel, m_soundList);
+    m_tonicBox = new QComboBox(this);
+    m_tonicBox->setObjectName(QStringLiteral("tonicBox"));
+    for (int i = 0; i < 12; ++i)
+        m_tonicBox->addItem(noteName(i));
+    auto *tonicLabel = new QLabel(QStringLiteral("&Key of the scale and cadence:"), this);
+    nameByLabel(tonicLabel, m_tonicBox);
+    m_seconds = new QDoubleSpinBox(this);
+    m_seconds->setObjectName(QStringLiteral("secondsBox"));
+    m_seconds->setRange(0.5, 600);
+    m_seconds->setDecimals(1);
+    m_seconds->setValue(4);
+    m_seconds->setSuffix(QStringLiteral(" s"));
+    auto *secondsLabel = new QLabel(QStringLiteral("&Length:"), this);
+    nameByLabel(secondsLabel, m_seconds);
+    m_playButton = new QPushButton(QStringLiteral("&Play"), this);
+    m_playButton->setObjectName(QStringLiteral("playButton"));
+    m_holdButton = new QPushButton(QStringLiteral("&Hold to Play"), this);
+    m_holdButton->setObjectName(QStringLiteral("holdButton"));
+    m_stopButton = new QPushButton(QStringLiteral("S&top (Esc)"), this);
+    m_stopButton->setObjectName(QStringLiteral("stopButton"));
+    connect(m_playButton, &QPushButton::clicked, this, [this] { playSound(false); });
+    connect(m_stopButton, &QPushButton::clicked, this, &ListenWindow::stopPlaying);
+    connect(m_holdButton, &QPushButton::pressed, this, [this] { playSound(true); });
+    connect(m_holdButton, &QPushButton::released, this, &ListenWindow::stopSound);
+    connect(m_tonicBox, &QComboBox::currentIndexChanged, this, &ListenWindow::rebuildSoundList);
+    rebuildSoundList();
+
+    // The comparison.
+    auto *compareBox = new ComparisonBox(this);
+    m_compareBox = compareBox;
+    m_compareBox->setObjectName(QStringLiteral("compareBox"));
+    const auto &library = builtInLibrary();
+    if (library.ok()) {
+        for (const LibraryEntry &entry : library.value().entries)
+            m_compareBox->addItem(entry.name, kLibraryEntry);
+    }
+    const int equal = m_compareBox->findText(QStringLiteral("Equal temperament"));
+    if (equal >= 0)
+        m_compareBox->setCurrentIndex(equal);
+    else
+        m_compareBox->insertItem(0, QStringLiteral("Equal temperament"), kLibraryEntry);
+    compareBox->aboutToOpen = [this] {
+        readSetterSides();
+        readComparison();
+        retune();
+    };
+    auto *compareLabel = new QLabel(QStringLiteral("&Compare with:"), this);
+    nameByLabel(compareLabel, m_compareBox);
+    m_switchButton = new QPushButton(QStringLiteral("S&witch Temperament (Space)"), this);
+    m_switchButton->setObjectName(QStringLiteral("switchButton"));
+    m_temperamentLabel = new QLabel(this);
+    m_temperamentLabel->setObjectName(QStringLiteral("temperamentLabel"));
+    connect(m_switchButton, &QPushButton::clicked, this, &ListenWindow::switchTemperament);
+    connect(m_compareBox, &QComboBox::currentIndexChanged, this, [this] {
+        readComparison();
+        retune();
+    });
+
+    // The voice and the volume.
+    m_voiceBox = new QComboBox(this);
+    m_voiceBox->setObjectName(QStringLiteral("voiceBox"));
+    for (const VoiceDescription &voice : voiceDescriptions())
+        m_voiceBox->addItem(QString::fromUtf8(voice.name));
+    auto *voiceLabel = new QLabel(QStringLiteral("&Voice:"), this);
+    nameByLabel(voiceLabel, m_voiceBox);
+    connect(m_voiceBox, &QComboBox::currentIndexChanged, this, [this] { m_synth.setVoice(chosenVoice()); });
+    m_volume = new QSlider(Qt::Horizontal, this);
+    m_volume->setObjectName(QStringLiteral("volumeSlider"));
+    m_volume->setRange(0, 100);
+    m_volume->setValue(70);
+    auto *volumeLabel = new QLabel(QStringLiteral("V&olume:"), this);
+    nameByLabel(volumeLabel, m_volume);
+    connect(m_volume, &QSlider::valueChanged, this, [this](int value) { m_synth.setVolume(value / 100.0); });
+
+    auto *saveButton = new QPushButton(QStringLiteral("Save So&und…"), this);
+    saveButton->setObjectName(QStringLiteral("saveSoundButton"));
+    connect(saveButton, &QPushButton::clicked, this, &ListenWindow::saveSound);
+
+    m_noOutputLabel = new QLabel(QStringLiteral("No sound output was found; Save Sound… still works"), this);
+    m_noOutputLabel->setObjectName(QStringLiteral("noOutputLabel"));
+    m_noOutputLabel->hide();
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(soundLabel, 0, 0);
+    grid->addWidget(m_soundList, 0, 1);
+    grid->addWidget(tonicLabel, 1, 0);
+    grid->addWidget(m_tonicBox, 1, 1);
+    grid->addWidget(secondsLabel, 2, 0);
+    grid->addWidget(m_seconds, 2, 1);
+    auto *playRow = new QHBoxLayout;
+    playRow->addWidget(m_playButton);
+    playRow->addWidget(m_holdButton);
+    playRow->addWidget(m_stopButton);
+    grid->addLayout(playRow, 3, 1);
+    grid->addWidget(compareLabel, 4, 0);
+    grid->addWidget(m_compareBox, 4, 1);
+    grid->addWidget(m_switchButton, 5, 1);
+    grid->addWidget(m_temperamentLabel, 6, 1);
+    grid->addWidget(voiceLabel, 7, 0);
+    grid->addWidget(m_voiceBox, 7, 1);
+    grid->addWidget(volumeLabel, 8, 0);
+    grid->addWidget(m_volume, 8, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_noOutputLabel);
+    layout->addWidget(m_keyboard);
+    layout->addLayout(grid);
+    layout->addWidget(saveButton);
+    setKeyboardOrder({m_keyboard, m_soundList, m_tonicBox, m_seconds, m_playButton, m_holdButton, m_stopButton,
+                      m_compareBox, m_switchButton, m_voiceBox, m_volume, saveButton});
+    // Space belongs to "Switch Temperament" here, so Enter presses the button
+    // that has the focus (and holds "Hold to Play" while it is held).
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(true);
+    for (QWidget *child : findChildren<QWidget *>())
+        child->installEventFilter(this);
+
+    m_soundDialog.kind = QStringLiteral("sound");
+    m_soundDialog.filters = {QStringLiteral("WAV 16-bit (*.wav)"), QStringLiteral("WAV 32-bit float (*.wav)")};
+    m_soundDialog.defaultSuffix = QStringLiteral("wav");
+
+    m_stepTimer.setSingleShot(true);
+    m_idleTimer.setSingleShot(true);
+    m_idleTimer.setInterval(kIdleMilliseconds);
+    connect(&m_idleTimer, &QTimer::timeout, this, [this] {
+        if (m_sounding.empty() && !m_synth.sounding()) {
+            m_output->stop();
+            m_outputStarted = false;
+        }
+    });
+    connect(&m_stepTimer, &QTimer::timeout, this, [this] {
+        ++m_step;
+        playStep();
+    });
+    connect(&m_main, &TFormTemperamento::temperamentChanged, this, [this] {
+        if (isVisible())
+            refresh();
+    });
+    refresh();
+}
+
+ListenWindow::~ListenWindow()
+{
+    m_stepTimer.stop();
+    m_idleTimer.stop();
+    m_output->stop();
+}
+
+void ListenWindow::showInFront()
+{
+    refresh();
+    bringToFront(this);
+}
+
+void ListenWindow::refresh()
+{
+    // A pitch box that holds no pitch leaves the last good ones.
+    if (const auto oldA = m_main.oldReferencePitch(), newA = m_main.newReferencePitch(); oldA && newA) {
+        m_oldA = *oldA;
+        m_newA = *newA;
+    }
+    m_mainPitches = keyPitches(m_oldA, m_newA, m_main.noteCents());
+    readSetterSides();
+    readComparison();
+    retune();
+}
+
+void ListenWindow::readSetterSides()
+{
+    std::vector<SetterSideTemperament> sides;
+    for (const SetterWindow *setter : m_windows.madeSetters()) {
+        for (SetterSide which : {SetterSide::Input, SetterSide::Out}) {
+            const std::optional<NoteCents> deviations = setter->sideDeviations(which);
+            if (!deviations)
+                continue;
+            QString name = setter->setterName() + (which == SetterSide::Input ? QStringLiteral(", old temperament")
+                                                                              : QStringLiteral(", new temperament"));
+            if (const QString typed = setter->sideName(which).trimmed(); !typed.isEmpty())
+                name += QStringLiteral(": ") + typed;
+            sides.push_back({name, *deviations});
+        }
+    }
+    // The entry chosen stays chosen while it is there; one gone leaves equal
+    // temperament chosen.
+    const QString chosen = m_compareBox->currentText();
+    const QSignalBlocker blocker(m_compareBox);
+    for (size_t i = 0; i < m_setterSides.size(); ++i)
+        m_compareBox->removeItem(0);
+    for (size_t i = 0; i < sides.size(); ++i)
+        m_compareBox->insertItem(static_cast<int>(i), sides[i].name, static_cast<int>(i));
+    m_setterSides = std::move(sides);
+    const int index = m_compareBox->findText(chosen);
+    m_compareBox->setCurrentIndex(index >= 0 ? index : m_compareBox->findText(QStringLiteral("Equal temperament")));
+}
+
+void ListenWindow::readComparison()
+{
+    NoteCents deviations{};
+    const int setterSide = m_compareBox->currentData().toInt();
+    const auto &library = builtInLibrary();
+    if (setterSide >= 0 && setterSide < static_cast<int>(m_setterSides.size())) {
+        deviations = m_setterSides[static_cast<size_t>(setterSide)].deviations;
+    } else if (library.ok()) {
+        for (const LibraryEntry &entry : library.value().entries)
+            if (entry.name == m_compareBox->currentText())
+                deviations = entry.deviations;
+    }
+    m_comparePitches = keyPitches(m_oldA, m_newA, asNoteFields(deviations));
+}
+
+double ListenWindow::keyHz(int key) const
+{
+    const KeyPitches &pitches = m_comparing ? m_comparePitches : m_mainPitches;
+    return static_cast<double>(pitches[static_cast<size_t>(std::clamp(key, 0, 127))]);
+}
+
+std::vector<double> ListenWindow::soundingFrequencies() const
+{
+    std::vector<double> hz;
+    for (const Sounding &note : m_sounding)
+        hz.push_back(note.hz);
+    return hz;
+}
+
+bool ListenWindow::soundOutputLoaded() const
+{
+    return m_outputChecked;
+}
+
+std::vector<float> ListenWindow::renderNext(int frames)
+{
+    // The synthesizer has one renderer at a time: the device lets go first
+    // (and starts again with the next note).
+    m_output->stop();
+    m_outputStarted = false;
+    std::vector<float> samples(static_cast<size_t>(std::max(frames, 0)));
+    m_synth.render(samples.data(), frames);
+    return samples;
+}
+
+void ListenWindow::startOutput()
+{
+    m_idleTimer.stop();
+    if (!m_outputChecked) {
+        m_outputChecked = true;
+        m_outputAvailable = m_output->available();
+        m_noOutputLabel->setVisible(!m_outputAvailable);
+    }
+    if (m_outputAvailable && !m_outputStarted)
+        m_outputStarted = m_output->start();
+}
+
+void ListenWindow::stopWhenIdle()
+{
+    if (m_sounding.empty() && m_outputStarted)
+        m_idleTimer.start();
+}
+
+int ListenWindow::noteOn(int key)
+{
+    startOutput();
+    const double hz = keyHz(key);
+    const int id = m_synth.noteOn(hz);
+    m_sounding.push_back({id, key, hz});
+    lightKeys();
+    return id;
+}
+
+void ListenWindow::lightKeys()
+{
+    std::set<int> keys;
+    for (const Sounding &note : m_sounding)
+        keys.insert(note.key);
+    m_keyboard->setSounding(keys);
+}
+
+void ListenWindow::noteOff(int id)
+{
+    m_synth.noteOff(id);
+    std::erase_if(m_sounding, [id](const Sounding &note) { return note.id == id; });
+    lightKeys();
+    stopWhenIdle();
+}
+
+void ListenWindow::retune()
+{
+    m_temperamentLabel->setText(m_comparing ? QStringLiteral("Heard now: %1").arg(m_compareBox->currentText())
+                                            : QStringLiteral("Heard now: the main window's temperament"));
+    for (Sounding &note : m_sounding) {
+        note.hz = keyHz(note.key);
+        m_synth.setFrequency(note.id, note.hz);
+    }
+}
+
+void ListenWindow::switchTemperament()
+{
+    m_comparing = !m_comparing;
+    retune();
+}
+
+void ListenWindow::pressKey(int key)
+{
+    if (key < 0 || key > 127 || m_heldKeys.contains(key))
+        return;
+    m_heldKeys[key] = noteOn(key);
+}
+
+void ListenWindow::releaseKey(int key)
+{
+    const auto held = m_heldKeys.find(key);
+    if (held == m_heldKeys.end())
+        return;
+    noteOff(held->second);
+    m_heldKeys.erase(held);
+}
+
+void ListenWindow::rebuildSoundList()
+{
+    const int chosen = std::max(0, m_soundList->currentIndex());
+    m_sounds = readyMadeSounds(m_tonicBox->currentIndex() < 0 ? 0 : m_tonicBox->currentIndex());
+    m_soundList->blockSignals(true);
+    m_soundList->clear();
+    for (const ListenSound &sound : m_sounds)
+        m_soundList->addItem(sound.name);
+    m_soundList->setCurrentIndex(chosen);
+    m_soundList->blockSignals(false);
+}
+
+double ListenWindow::chosenSeconds() const
+{
+    return m_seconds->value();
+}
+
+void ListenWindow::playSound(bool held)
+{
+    stopSound();
+    m_playingSound = m_soundList->currentIndex();
+    m_held = held;
+    m_step = 0;
+    playStep();
+}
+
+void ListenWindow::stopSound()
+{
+    m_stepTimer.stop();
+    for (int id : m_soundIds)
+        noteOff(id);
+    m_soundIds.clear();
+    m_playingSound = -1;
+}
+
+void ListenWindow::stopPlaying()
+{
+    stopSound();
+    while (!m_heldKeys.empty())
+        releaseKey(m_heldKeys.begin()->first);
+}
+
+void ListenWindow::playStep()
+{
+    for (int id : m_soundIds)
+        noteOff(id);
+    m_soundIds.clear();
+    if (m_playingSound < 0 || m_playingSound >= static_cast<int>(m_sounds.size()))
+        return;
+    const ListenSound &sound = m_sounds[static_cast<size_t>(m_playingSound)];
+    if (m_step >= sound.steps.size()) {
+        m_playingSound = -1;
+        return;
+    }
+    for (int key : sound.steps[m_step])
+        m_soundIds.push_back(noteOn(key));
+    const bool last = m_step + 1 == sound.steps.size();
+    // Held, the last chord sounds until the button is let go.
+    if (m_held && last)
+        return;
+    const double seconds = sound.stepSeconds > 0 ? sound.stepSeconds : chosenSeconds();
+    m_stepTimer.start(static_cast<int>(seconds * 1000));
+}
+
+Voice ListenWindow::chosenVoice() const
+{
+    const std::span<const VoiceDescription> voices = voiceDescriptions();
+    return voices[static_cast<size_t>(std::clamp(m_voiceBox->currentIndex(), 0, static_cast<int>(voices.size()) - 1))]
+        .voice;
+}
+
+QByteArray ListenWindow::soundBytes(WavSamples format) const
+{
+    const ListenSound &sound = m_sounds[static_cast<size_t>(std::max(0, m_soundList->currentIndex()))];
+    // Volume 1, as the command line renders: the same choice gives the same samples.
+    return soundWav(sound, m_comparing ? m_comparePitches : m_mainPitches, chosenVoice(), chosenSeconds(), format);
+}
+
+QString ListenWindow::heardName() const
+{
+    if (m_comparing) {
+        const int setterSide = m_compareBox->currentData().toInt();
+        if (setterSide >= 0 && setterSide < static_cast<int>(m_setterSides.size())) {
+            // The name typed for the side, after the setter and side.
+            const QString name = m_setterSides[static_cast<size_t>(setterSide)].name;
+            return name.mid(name.indexOf(QStringLiteral(": ")) + 1);
+        }
+        return m_compareBox->currentText();
+    }
+    const auto *nameBox = m_main.findChild<QLineEdit *>(QStringLiteral("EditNomeTemperamento"));
+    return nameBox ? nameBox->text() : QString();
+}
+
+void ListenWindow::saveSound()
+{
+    refresh();
+    // The name proposed is the temperament's, in the folder last chosen.
+    m_soundDialog.fileName =
+        proposedFileName(m_soundDialog.fileName, heardName(), QStringLiteral("Sound"), QStringLiteral(".wav"));
+    saveThroughDialog(m_dialogs, this, m_soundDialog, [this](const QString &) {
+        return soundBytes(m_soundDialog.selectedFilter == 1 ? WavSamples::Float32 : WavSamples::Pcm16);
+    });
+}
+
+bool ListenWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool press = event->type() == QEvent::KeyPress;
+    if (!press && event->type() != QEvent::KeyRelease)
+        return QWidget::eventFilter(watched, event);
+    const auto *widget = qobject_cast<QWidget *>(watched);
+    const auto *keyEvent = static_cast<QKeyEvent *>(event);
+    // A list box's open list is a window of its own, and keeps its keys.
+    if (!widget || widget->window() != this || keyEvent->modifiers() & ~Qt::KeypadModifier)
+        return QWidget::eventFilter(watched, event);
+    switch (keyEvent->key()) {
+    case Qt::Key_Space:
+        if (press && !keyEvent->isAutoRepeat())
+            switchTemperament();
+        return true;
+    case Qt::Key_Escape:
+        if (press)
+            stopPlaying();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (watched != m_holdButton)
+            break;
+        if (!keyEvent->isAutoRepeat()) {
+            m_holdButton->setDown(press);
+            if (press)
+                playSound(true);
+            else
+                stopSound();
+        }
+        return true;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ListenWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        switchTemperament();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        stopPlaying();
+        return;
+    }
+    const int key = keyOfLetter(event->key());
+    if (key < 0 || event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        pressKey(key);
+}
+
+void ListenWindow::keyReleaseEvent(QKeyEvent *event)
+{
+    const int key = keyOfLetter(event->key());
+    if (key < 0 || event->isAutoRepeat()) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    releaseKey(key);
+}
+
+void ListenWindow::hideEvent(QHideEvent *event)
+{
+    stopPlaying();
+    m_synth.allNotesOff();
+    m_sounding.clear();
+    lightKeys();
+    m_idleTimer.stop();
+    m_output->stop();
+    m_outputStarted = false;
+    QWidget::hideEvent(event);
+}
+
+} // namespace cordavo
