@@ -258,10 +258,7 @@ AnalysisWindow::AnalysisWindow(TFormTemperamento &mainWindow, const Separators &
     m_pictureDialog.defaultSuffix = QStringLiteral("png");
     m_pictureDialog.fileName = QStringLiteral("Temperament.png");
 
-    connect(&m_main, &TFormTemperamento::temperamentChanged, this, [this] {
-        if (isVisible())
-            refresh();
-    });
+    m_main.followWhileShown(this, [this] { refresh(); });
 }
 
 void AnalysisWindow::showInFront()
@@ -273,18 +270,17 @@ void AnalysisWindow::showInFront()
 void AnalysisWindow::refresh()
 {
     const NoteCents values = m_main.noteCents();
-    const auto oldA = m_main.oldReferencePitch();
-    const auto newA = m_main.newReferencePitch();
-    if (!oldA || !newA) {
-        m_statusLabel->setText(QStringLiteral("A reference-pitch box does not hold a pitch from %1 to %2 Hz.")
-                                   .arg(kLowestReferencePitch)
-                                   .arg(kHighestReferencePitch));
+    QString why;
+    const auto pitches = m_main.referencePitches(&why);
+    if (!pitches) {
+        m_statusLabel->setText(why);
         return;
     }
-    const long double reference = referencePitch(*oldA, *newA);
+    const auto [oldA, newA] = *pitches;
+    const long double reference = referencePitch(oldA, newA);
     m_statusLabel->setText(QStringLiteral("Beats measured from middle C upward, with A = %1 Hz.")
                                .arg(formatGeneral(reference * std::exp2(values[9] / 1200), m_separators.decimal)));
-    const TemperamentQuality quality = analyseTemperament(*oldA, *newA, values);
+    const TemperamentQuality quality = analyseTemperament(oldA, newA, values);
     m_cents = values;
     m_quality = quality;
     m_chart->update();

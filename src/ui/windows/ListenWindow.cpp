@@ -222,10 +222,7 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
         ++m_step;
         playStep();
     });
-    connect(&m_main, &TFormTemperamento::temperamentChanged, this, [this] {
-        if (isVisible())
-            refresh();
-    });
+    m_main.followWhileShown(this, [this] { refresh(); });
     refresh();
 }
 

@@ -130,10 +130,7 @@ TuningGuideWindow::TuningGuideWindow(TFormTemperamento &mainWindow, const Separa
     connect(m_metronomeBox, &QSpinBox::valueChanged, this, &TuningGuideWindow::refresh);
     for (QDoubleSpinBox *box : {m_referenceBox, m_nowBox})
         connect(box, &QDoubleSpinBox::valueChanged, this, &TuningGuideWindow::refresh);
-    connect(&m_main, &TFormTemperamento::temperamentChanged, this, [this] {
-        if (isVisible())
-            refresh();
-    });
+    m_main.followWhileShown(this, [this] { refresh(); });
 }
 
 void TuningGuideWindow::showInFront()
@@ -158,16 +155,14 @@ GuideSettings TuningGuideWindow::settings() const
 
 std::optional<GuideDocument> TuningGuideWindow::document() const
 {
-    const auto oldA = m_main.oldReferencePitch();
-    const auto newA = m_main.newReferencePitch();
-    if (!oldA || !newA) {
-        m_statusLabel->setText(QStringLiteral("A reference-pitch box does not hold a pitch from %1 to %2 Hz.")
-                                   .arg(kLowestReferencePitch)
-                                   .arg(kHighestReferencePitch));
+    QString why;
+    const auto pitches = m_main.referencePitches(&why);
+    if (!pitches) {
+        m_statusLabel->setText(why);
         return std::nullopt;
     }
     const Result<TuningGuide> guide =
-        tuningGuide(m_main.temperamentName(), *oldA, *newA, m_main.noteCents(), settings());
+        tuningGuide(m_main.temperamentName(), pitches->first, pitches->second, m_main.noteCents(), settings());
     if (!guide.ok()) {
         m_statusLabel->setText(guide.error());
         return std::nullopt;

@@ -466,6 +466,26 @@ std::optional<double> TFormTemperamento::newReferencePitch() const
     return shownPitch(ComboBoxTemperamentOut);
 }
 
+std::optional<std::pair<double, double>> TFormTemperamento::referencePitches(QString *why) const
+{
+    const auto oldA = oldReferencePitch();
+    const auto newA = newReferencePitch();
+    if (oldA && newA)
+        return std::make_pair(*oldA, *newA);
+    *why = QStringLiteral("A reference-pitch box does not hold a pitch from %1 to %2 Hz.")
+               .arg(kLowestReferencePitch)
+               .arg(kHighestReferencePitch);
+    return std::nullopt;
+}
+
+void TFormTemperamento::followWhileShown(QWidget *window, std::function<void()> refresh)
+{
+    connect(this, &TFormTemperamento::temperamentChanged, window, [window, refresh = std::move(refresh)] {
+        if (window->isVisible())
+            refresh();
+    });
+}
+
 std::optional<double> TFormTemperamento::shownPitch(const QComboBox *box) const
 {
     const auto value = readRegional(box->currentText(), m_separators.decimal);

@@ -10,8 +10,10 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QPrinter;
 class QComboBox;
@@ -46,6 +48,12 @@ public:
     // reference pitch (see isReferencePitch).
     std::optional<double> oldReferencePitch() const;
     std::optional<double> newReferencePitch() const;
+    // Both reference pitches, old and new; nothing when a box holds none,
+    // with the sentence that tells the user so in 'why'.
+    std::optional<std::pair<double, double>> referencePitches(QString *why) const;
+    // Calls 'refresh' whenever the note fields or pitches change while
+    // 'window' is shown: the windows that follow this one stay current.
+    void followWhileShown(QWidget *window, std::function<void()> refresh);
 
     // Makes the main window visible, in front and active.
     void showMainWindow();
