@@ -1,5 +1,7 @@
 #include "WindowTest.h"
 #include "ui/windows/UAbout.h"
+#include "ui/windows/UCents.h"
+#include "ui/windows/USetTemperament.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -82,6 +84,13 @@ TEST_P(AboutWindowTest, ALargerDesktopFontGrowsTheWindowsEvenlyUntilEveryTextFit
         const TAboutBox &about = windows->AboutBox();
         EXPECT_EQ(clippedTexts(about), QStringList());
         EXPECT_GT(about.width(), 624);
+        // The cents and fifths setters, laid out at fixed places too, grow the
+        // same way.
+        for (const QWidget *setter :
+             std::initializer_list<const QWidget *>{&windows->FormCents(), &windows->FormCicloQuinte()}) {
+            SCOPED_TRACE(setter->objectName().toStdString());
+            EXPECT_EQ(clippedTexts(*setter), QStringList());
+        }
     }
 }
 

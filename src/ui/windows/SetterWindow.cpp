@@ -1,5 +1,7 @@
 #include "ui/windows/SetterWindow.h"
 
+#include "ui/widgets/LayoutGrowth.h"
+
 #include "numbers/NumberFormat.h"
 #include "tuning/TemperamentLibrary.h"
 #include "ui/desktop/KeyboardOrder.h"
@@ -261,6 +263,13 @@ QString SetterWindow::noteFieldName(SetterSide which, int note, int term)
 {
     return (which == SetterSide::Input ? QStringLiteral("NumEdit_") : QStringLiteral("NumEditOut_")) +
            noteNamePart(note) + QLatin1Char(char('0' + term));
+}
+
+void SetterWindow::growToFitFont()
+{
+    m_growth = growthToFit(this);
+    growLayout(this, m_growth);
+    resize(grown(width()), grown(height()));
 }
 
 } // namespace cordavo

@@ -141,6 +141,11 @@ protected:
     }
     static QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
     static QPushButton *button(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
+    // At a larger desktop font the controls grow evenly until every text
+    // fits, and so does the window; call once the controls are made.
+    void growToFitFont();
+    // A size of the designed layout at the growth the font asked for.
+    int grown(int size) const { return qRound(size * m_growth); }
     // The panel that holds every control, the window sized to it.
     template <typename T> T *createPanel(const QString &name, int width, int height)
     {
@@ -183,6 +188,7 @@ protected:
     UserDialogs &m_dialogs;
 
 private:
+    qreal m_growth = 1;
     void equalSide(SetterSide which);
     // The side's list read back as numbers; nothing (after a message) when
     // a line does not read.

@@ -62,6 +62,7 @@ TFormCents::TFormCents(TFormTemperamento &mainWindow, CordavoWindows &windows, c
     createSide(SetterSide::Input, panel, 24);
     createSide(SetterSide::Out, panel, kWidth / 2 + 24);
 
+    growToFitFont();
     FormCreate();
     centreOnDesktop();
     loadFilesDropped();
@@ -70,8 +71,8 @@ TFormCents::TFormCents(TFormTemperamento &mainWindow, CordavoWindows &windows, c
 
 void TFormCents::FormCreate()
 {
-    setMinimumSize(kWidth, kHeight);
-    setMaximumSize(kWidth, kHeight);
+    setMinimumSize(grown(kWidth), grown(kHeight));
+    setMaximumSize(grown(kWidth), grown(kHeight));
 }
 
 void TFormCents::createSide(SetterSide which, QWidget *panel, int left)

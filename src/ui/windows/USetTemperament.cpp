@@ -94,6 +94,7 @@ TFormCicloQuinte::TFormCicloQuinte(TFormTemperamento &mainWindow, CordavoWindows
     createSide(SetterSide::Input, 210, 8);
     createSide(SetterSide::Out, half + 12, kWidth - 8 - 196);
 
+    growToFitFont();
     FormCreate();
     centreOnDesktop();
     orderKeyboard();
@@ -209,8 +210,8 @@ void TFormCicloQuinte::createSide(SetterSide which, int column, int circleLeft)
 
 void TFormCicloQuinte::FormCreate()
 {
-    setMinimumSize(kWidth, kHeight);
-    setMaximumSize(kWidth, kHeight);
+    setMinimumSize(grown(kWidth), grown(kHeight));
+    setMaximumSize(grown(kWidth), grown(kHeight));
     PythagoreanCents = kPythagoreanCents;
 }
 
