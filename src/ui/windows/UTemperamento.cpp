@@ -699,10 +699,7 @@ void TFormTemperamento::LibreriaTemperamentiClick()
     const LibraryEntry *entry = libraryDialog().chooseEntry(m_dialogs);
     if (!entry)
         return;
-    // As an export would: the deviations, shown with two decimals.
-    for (int i = 0; i < 12; ++i)
-        m_noteFields[i]->setValue(entry->deviations[i]);
-    EditNomeTemperamento->setText(entry->name);
+    showTemperament(entry->deviations, entry->name);
 }
 
 void TFormTemperamento::CaricaGrandOrgueClick()
@@ -710,9 +707,7 @@ void TFormTemperamento::CaricaGrandOrgueClick()
     const auto chosen = m_grandOrgue->chooseTemperament();
     if (!chosen)
         return;
-    for (int i = 0; i < 12; ++i)
-        m_noteFields[i]->setValue(chosen->offsets[i]);
-    EditNomeTemperamento->setText(chosen->title);
+    showTemperament(chosen->offsets, chosen->title);
 }
 
 void TFormTemperamento::AnalizzaTemperamentoClick()

@@ -139,6 +139,9 @@ private:
     // The note fields' values and both reference pitches, once they pass the
     // checks "Generate xml" makes of them (after a message for each failure).
     std::optional<TuningSource> checkedTuning();
+    // A chosen temperament into the note fields (shown with two decimals,
+    // as an export is) and its name into "Name Temperament".
+    void showTemperament(const NoteCents &deviations, const QString &name);
     // The fields both data files hold: the temperament's name, short name and comment.
     void showNames(const QString &name, const QString &shortName, const QString &comment);
     // Whether every note of a file lies within the fields' range; the

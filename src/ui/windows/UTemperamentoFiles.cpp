@@ -131,10 +131,8 @@ bool TFormTemperamento::loadScala(const QString &path)
     const NoteCents deviations = deviationsFromScala(scale->positions, mapping, oldA, newA);
     if (mapping && !notesInRange(asNoteFields(deviations), keyboardMappingPathFor(path)))
         return false;
-    for (int i = 0; i < 12; ++i)
-        m_noteFields[i]->setValue(deviations[i]);
     // The description names the temperament; the short name is the user's.
-    EditNomeTemperamento->setText(scale->description);
+    showTemperament(deviations, scale->description);
     reportLoaded(m_dialogs, this, path);
     return true;
 }
@@ -145,6 +143,13 @@ bool TFormTemperamento::notesInRange(const NoteCents &deviations, const QString 
     if (!inRange.ok())
         m_dialogs.error(this, inRange.error());
     return inRange.ok();
+}
+
+void TFormTemperamento::showTemperament(const NoteCents &deviations, const QString &name)
+{
+    for (int i = 0; i < 12; ++i)
+        m_noteFields[i]->setValue(deviations[i]);
+    EditNomeTemperamento->setText(name);
 }
 
 void TFormTemperamento::showNames(const QString &name, const QString &shortName, const QString &comment)
