@@ -36,7 +36,7 @@ inline constexpr std::array<const char *, 13> kCircleNotes = [] {
     std::array<const char *, 13> names{kNoteNames[0]};
     for (int k = 0; k < 12; ++k) {
         const int note = kNoteReached[k];
-        names[k + 1] = note == 3 ? "Eb" : note == 10 ? "Bb" : kNoteNames[note];
+        names[k + 1] = note == 3 ? kEFlatName : note == 10 ? kBFlatName : kNoteNames[note];
     }
     return names;
 }();

@@ -11,6 +11,16 @@ QString noteName(int pitchClass)
     return QString::fromLatin1(kNoteNames[((pitchClass % 12) + 12) % 12]);
 }
 
+QString noteDisplayName(const char *name)
+{
+    return QCoreApplication::translate("NoteNames", name);
+}
+
+QString noteDisplayName(int pitchClass)
+{
+    return noteDisplayName(kNoteNames[((pitchClass % 12) + 12) % 12]);
+}
+
 std::optional<int> midiKeyNamed(QStringView text)
 {
     // Only the digits 0 to 9: other scripts' digits are no part of a name.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 
@@ -18,13 +19,28 @@ inline constexpr int kMidiNoteCount = kLastMidiNote - kFirstMidiNote + 1;
 inline constexpr int kMiddleC = 60;
 inline constexpr int kA4Key = 69;
 
-// The names of the twelve notes, C to B, as every window, list and message
-// writes them.
-inline constexpr const char *kNoteNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
+// The names of the twelve notes, C to B, as files and the command line write
+// them. The windows show them in the user's language (noteDisplayName).
+inline constexpr const char *kNoteNames[12] = {
+    QT_TRANSLATE_NOOP("NoteNames", "C"),  QT_TRANSLATE_NOOP("NoteNames", "C#"), QT_TRANSLATE_NOOP("NoteNames", "D"),
+    QT_TRANSLATE_NOOP("NoteNames", "D#"), QT_TRANSLATE_NOOP("NoteNames", "E"),  QT_TRANSLATE_NOOP("NoteNames", "F"),
+    QT_TRANSLATE_NOOP("NoteNames", "F#"), QT_TRANSLATE_NOOP("NoteNames", "G"),  QT_TRANSLATE_NOOP("NoteNames", "G#"),
+    QT_TRANSLATE_NOOP("NoteNames", "A"),  QT_TRANSLATE_NOOP("NoteNames", "A#"), QT_TRANSLATE_NOOP("NoteNames", "B")};
+// The two flats tuners name instead of a sharp.
+inline constexpr const char *kEFlatName = QT_TRANSLATE_NOOP("NoteNames", "Eb");
+inline constexpr const char *kBFlatName = QT_TRANSLATE_NOOP("NoteNames", "Bb");
 
 // The name of a pitch class, 0 for C to 11 for B; other numbers count
 // modulo 12.
 QString noteName(int pitchClass);
+
+// A note name of kNoteNames (or a flat above) as the windows and printed
+// sheets show it, in the language of the installed translation: "Do#" in
+// Italian, "H" for B in German. Without a translation (the command line) it
+// is the name itself. Never for files.
+QString noteDisplayName(const char *name);
+// The same for a pitch class, modulo 12.
+QString noteDisplayName(int pitchClass);
 
 // A MIDI key from its name with the octave (C4 is key 60, A4 key 69; sharps
 // as C#4, flats as Eb4, octaves -1 to 9) or from its number (no leading
