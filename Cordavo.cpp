@@ -3,10 +3,12 @@
 #include "ui/desktop/QtUserDialogs.h"
 #include "ui/desktop/RememberedPlaces.h"
 #include "ui/desktop/SystemSeparators.h"
+#include "ui/desktop/Translations.h"
 #include "ui/windows/CordavoWindows.h"
 #include "ui/windows/UTemperamento.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstring>
@@ -30,9 +32,19 @@ int main(int argc, char *argv[])
 
     // Folders, file types and the page setup come back from the last run.
     QSettings settings(QStringLiteral("Cordavo"), QStringLiteral("Cordavo"));
+    // The windows speak the language chosen under "? → Language", else the
+    // system's; numbers follow the regional setting whatever the language.
+    const QString chosenLanguage = settings.value(QStringLiteral("language")).toString();
+    cordavo::installTranslations(cordavo::windowLanguage(chosenLanguage, QLocale::system().uiLanguages()));
     cordavo::QtUserDialogs desktopDialogs;
     cordavo::RememberedPlaces dialogs(desktopDialogs, settings);
     cordavo::CordavoWindows windows(cordavo::systemSeparators(), dialogs);
+    windows.FormTemperamento().offerLanguages(chosenLanguage, [&settings](const QString &code) {
+        if (code.isEmpty())
+            settings.remove(QStringLiteral("language"));
+        else
+            settings.setValue(QStringLiteral("language"), code);
+    });
     windows.start();
     // Files named on the command line (a file manager's "Open with") open
     // once the About window has been answered.

@@ -2,6 +2,7 @@
 
 #include "tuning/SafeFileStem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -36,8 +37,8 @@ bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &ques
         return false;
     const FileBytes made = make(*path);
     if (!made.error.isEmpty()) {
-        dialogs.error(parent,
-                      QStringLiteral("Cannot save \"%1\": %2").arg(QDir::toNativeSeparators(*path), made.error));
+        dialogs.error(parent, QCoreApplication::translate("cordavo::FileCommands", "Cannot save \"%1\": %2")
+                                  .arg(QDir::toNativeSeparators(*path), made.error));
         return false;
     }
     const Result<void> saved = saveFileAtomically(*path, made.bytes);
@@ -45,13 +46,17 @@ bool saveThroughDialog(UserDialogs &dialogs, QWidget *parent, FileQuestion &ques
         dialogs.error(parent, saved.error());
         return false;
     }
-    dialogs.information(parent, QStringLiteral("File ") + QDir::toNativeSeparators(*path) + QStringLiteral(" Saved"));
+    dialogs.information(
+        parent,
+        QCoreApplication::translate("cordavo::FileCommands", "File %1 Saved").arg(QDir::toNativeSeparators(*path)));
     return true;
 }
 
 void reportLoaded(UserDialogs &dialogs, QWidget *parent, const QString &path)
 {
-    dialogs.information(parent, QStringLiteral("File ") + QDir::toNativeSeparators(path) + QStringLiteral(" Loaded"));
+    dialogs.information(
+        parent,
+        QCoreApplication::translate("cordavo::FileCommands", "File %1 Loaded").arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace cordavo

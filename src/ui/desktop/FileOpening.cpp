@@ -1,5 +1,6 @@
 #include "ui/desktop/FileOpening.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -22,13 +23,13 @@ struct KindNames {
 };
 
 const KindNames kKinds[] = {
-    {FileKind::Temperament, "temperament", {".Tmp"}},
-    {FileKind::Supplier, "supplier", {".For"}},
-    {FileKind::Scala, "Scala scale", {".scl"}},
-    {FileKind::Cents, "cents", {".Cts"}},
-    {FileKind::Intervals, "intervals", {".Tfs"}},
+    {FileKind::Temperament, QT_TRANSLATE_NOOP("cordavo::FileOpening", "temperament"), {".Tmp"}},
+    {FileKind::Supplier, QT_TRANSLATE_NOOP("cordavo::FileOpening", "supplier"), {".For"}},
+    {FileKind::Scala, QT_TRANSLATE_NOOP("cordavo::FileOpening", "Scala scale"), {".scl"}},
+    {FileKind::Cents, QT_TRANSLATE_NOOP("cordavo::FileOpening", "cents"), {".Cts"}},
+    {FileKind::Intervals, QT_TRANSLATE_NOOP("cordavo::FileOpening", "intervals"), {".Tfs"}},
     {FileKind::TemperamentXml,
-     "temperament xml",
+     QT_TRANSLATE_NOOP("cordavo::FileOpening", "temperament xml"),
      {".Temperament_Hauptwerk_xml", ".Temperament.Hauptwerk.xml", ".xml", ".txt"}},
 };
 
@@ -86,10 +87,11 @@ QString notOpenableMessage(const QString &path, const QString &opener, const QLi
             QStringList patterns;
             for (const char *ending : kind.endings)
                 patterns << QLatin1Char('*') + QLatin1String(ending);
-            listed << QStringLiteral("%1 (%2)").arg(QLatin1String(kind.name), patterns.join(QLatin1Char(' ')));
+            listed << QStringLiteral("%1 (%2)").arg(QCoreApplication::translate("cordavo::FileOpening", kind.name),
+                                                    patterns.join(QLatin1Char(' ')));
         }
     }
-    return QStringLiteral("%1 is not a file %2 can open: %3")
+    return QCoreApplication::translate("cordavo::FileOpening", "%1 is not a file %2 can open: %3")
         .arg(QDir::toNativeSeparators(path), opener, listed.join(QStringLiteral(", ")));
 }
 

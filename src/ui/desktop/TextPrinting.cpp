@@ -1,5 +1,6 @@
 #include "ui/desktop/TextPrinting.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -13,7 +14,7 @@ QString printTextLines(QPrinter &printer, const QStringList &lines, const QFont 
     QString error;
     QPainter painter;
     if (!painter.begin(&printer))
-        return QStringLiteral("Cannot print: the printer could not be opened");
+        return QCoreApplication::translate("cordavo::TextPrinting", "Cannot print: the printer could not be opened");
     painter.setFont(font);
     const QFontMetricsF metrics(painter.font(), &printer);
     const qreal lineHeight = metrics.lineSpacing();
@@ -60,7 +61,7 @@ QString printTextLines(QPrinter &printer, const QStringList &lines, const QFont 
     }
     painter.end();
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        error = QStringLiteral("Printing failed: the printer reported an error");
+        error = QCoreApplication::translate("cordavo::TextPrinting", "Printing failed: the printer reported an error");
     return error;
 }
 

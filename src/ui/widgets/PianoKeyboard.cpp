@@ -34,7 +34,7 @@ bool PianoKeyboard::isBlack(int key)
 
 QString PianoKeyboard::keyName(int key)
 {
-    return noteName(key % 12) + QString::number(key / 12 - 1);
+    return noteDisplayName(key % 12) + QString::number(key / 12 - 1);
 }
 
 int PianoKeyboard::whiteKeys() const

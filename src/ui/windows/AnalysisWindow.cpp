@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
@@ -120,8 +121,9 @@ void paintDeviationChart(QPainter &painter, const QRectF &area, const NoteCents 
     painter.setPen(QPen(Qt::gray, 1));
     painter.drawLine(QPointF(plot.left(), zeroY), QPointF(plot.right(), zeroY));
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(area.left(), area.top() + 2, area.width(), labelHeight), Qt::AlignCenter,
-                     QStringLiteral("Deviation from equal temperament (cents)"));
+    painter.drawText(
+        QRectF(area.left(), area.top() + 2, area.width(), labelHeight), Qt::AlignCenter,
+        QCoreApplication::translate("cordavo::AnalysisWindow", "Deviation from equal temperament (cents)"));
     for (int i = 0; i < 12; ++i) {
         const qreal x = plot.left() + i * slot;
         const qreal height = static_cast<qreal>(values[i]) * scale;
@@ -130,7 +132,7 @@ void paintDeviationChart(QPainter &painter, const QRectF &area, const NoteCents 
         const QString value = cents(values[i], separators);
         const QRectF valueBox(x, height >= 0 ? bar.top() - labelHeight : bar.bottom(), slot, labelHeight);
         painter.drawText(valueBox, Qt::AlignCenter, value);
-        painter.drawText(QRectF(x, plot.bottom() + 4, slot, labelHeight), Qt::AlignCenter, noteName(i));
+        painter.drawText(QRectF(x, plot.bottom() + 4, slot, labelHeight), Qt::AlignCenter, noteDisplayName(i));
     }
     painter.restore();
 }
@@ -168,7 +170,7 @@ void paintFifthsCircle(QPainter &painter, const QRectF &area, const TemperamentQ
         const IntervalQuality &fifth = quality.fifths[k];
         // The note, with the major third built on it just inside the circle.
         painter.setFont(bold);
-        textAt(at(k, radius + 18), noteName(fifth.lowerNote), Qt::black);
+        textAt(at(k, radius + 18), noteDisplayName(fifth.lowerNote), Qt::black);
         painter.setFont(QFont(painter.font().family(), -1));
         const IntervalQuality &third = quality.thirds[fifth.lowerNote];
         textAt(at(k, radius - 28), signedCents(third.fromPure, separators), gradeColour(thirdGrade(third.fromPure)));
@@ -178,15 +180,17 @@ void paintFifthsCircle(QPainter &painter, const QRectF &area, const TemperamentQ
     }
     painter.setPen(Qt::black);
     painter.drawText(QRectF(centre.x() - 90, centre.y() - 30, 180, 60), Qt::AlignCenter,
-                     QStringLiteral("outside: fifths\ninside: major thirds\n(cents from pure)"));
+                     QCoreApplication::translate("cordavo::AnalysisWindow",
+                                                 "outside: fifths\ninside: major thirds\n(cents from pure)"));
 
     // Each part of the legend in the colour it explains.
     painter.setFont(legendFont);
-    const QString wolf = QStringLiteral("Red: wolf (fifth over %1 cents, third over %2 cents from pure)")
+    const QString wolf = QCoreApplication::translate("cordavo::AnalysisWindow",
+                                                     "Red: wolf (fifth over %1 cents, third over %2 cents from pure)")
                              .arg(formatGeneral(kWolfFifthCents, separators.decimal),
                                   formatGeneral(kWolfThirdCents, separators.decimal));
-    const QString pure = QStringLiteral("Green: pure");
-    const QString plain = QStringLiteral(" · Plain: tempered");
+    const QString pure = QCoreApplication::translate("cordavo::AnalysisWindow", "Green: pure");
+    const QString plain = QCoreApplication::translate("cordavo::AnalysisWindow", " · Plain: tempered");
     painter.setPen(gradeColour(IntervalGrade::Wolf));
     painter.drawText(QRectF(legend.left(), legend.top(), legend.width(), lineHeight), Qt::AlignCenter, wolf);
     const QFontMetricsF metrics(painter.font());
@@ -208,7 +212,7 @@ AnalysisWindow::AnalysisWindow(TFormTemperamento &mainWindow, const Separators &
     : QWidget(parent, Qt::Window), m_main(mainWindow), m_separators(separators), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("analysisWindow"));
-    setWindowTitle(QStringLiteral("Analyse Temperament"));
+    setWindowTitle(tr("Analyse Temperament"));
     resize(1180, 720);
 
     m_chart = new DrawingView(
@@ -222,21 +226,20 @@ AnalysisWindow::AnalysisWindow(TFormTemperamento &mainWindow, const Separators &
 
     m_intervalTable = new QTableWidget(24, 5, this);
     m_intervalTable->setObjectName(QStringLiteral("intervalTable"));
-    m_intervalTable->setHorizontalHeaderLabels({QStringLiteral("Interval"), QStringLiteral("Notes"),
-                                                QStringLiteral("Cents"), QStringLiteral("From pure"),
-                                                QStringLiteral("Beats (Hz)")});
+    m_intervalTable->setHorizontalHeaderLabels(
+        {tr("Interval"), tr("Notes"), tr("Cents"), tr("From pure"), tr("Beats (Hz)")});
     m_intervalTable->verticalHeader()->hide();
     m_intervalTable->verticalHeader()->setDefaultSectionSize(24);
     m_intervalTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_intervalTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_intervalTable->setMinimumWidth(360);
-    m_intervalTable->setAccessibleName(QStringLiteral("Fifths and major thirds"));
+    m_intervalTable->setAccessibleName(tr("Fifths and major thirds"));
     // The arrow keys move between the cells; Tab goes on to the next control.
     m_intervalTable->setTabKeyNavigation(false);
 
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
-    auto *savePictureButton = new QPushButton(QStringLiteral("&Save Picture…"), this);
+    auto *savePictureButton = new QPushButton(tr("&Save Picture…"), this);
     savePictureButton->setObjectName(QStringLiteral("savePictureButton"));
     connect(savePictureButton, &QPushButton::clicked, this, &AnalysisWindow::savePicture);
 
@@ -254,7 +257,7 @@ AnalysisWindow::AnalysisWindow(TFormTemperamento &mainWindow, const Separators &
     setKeyboardOrder({m_intervalTable, savePictureButton});
 
     m_pictureDialog.kind = QStringLiteral("picture");
-    m_pictureDialog.filters = {QStringLiteral("PNG picture (*.png)"), QStringLiteral("SVG drawing (*.svg)")};
+    m_pictureDialog.filters = {tr("PNG picture (*.png)"), tr("SVG drawing (*.svg)")};
     m_pictureDialog.defaultSuffix = QStringLiteral("png");
     m_pictureDialog.fileName = QStringLiteral("Temperament.png");
 
@@ -278,7 +281,7 @@ void AnalysisWindow::refresh()
     }
     const auto [oldA, newA] = *pitches;
     const long double reference = referencePitch(oldA, newA);
-    m_statusLabel->setText(QStringLiteral("Beats measured from middle C upward, with A = %1 Hz.")
+    m_statusLabel->setText(tr("Beats measured from middle C upward, with A = %1 Hz.")
                                .arg(formatGeneral(reference * std::exp2(values[9] / 1200), m_separators.decimal)));
     const TemperamentQuality quality = analyseTemperament(oldA, newA, values);
     m_cents = values;
@@ -287,7 +290,8 @@ void AnalysisWindow::refresh()
     m_circle->update();
 
     auto setRow = [this](int row, const QString &kind, const IntervalQuality &q, IntervalGrade grade) {
-        const QStringList cells = {kind, noteName(q.lowerNote) + QStringLiteral("-") + noteName(q.upperNote),
+        const QStringList cells = {kind,
+                                   noteDisplayName(q.lowerNote) + QStringLiteral("-") + noteDisplayName(q.upperNote),
                                    cents(q.cents, m_separators), signedCents(q.fromPure, m_separators),
                                    formatPattern(q.beatsPerSecond, u"0.00", m_separators)};
         for (int column = 0; column < cells.size(); ++column) {
@@ -301,8 +305,8 @@ void AnalysisWindow::refresh()
         }
     };
     for (int k = 0; k < 12; ++k) {
-        setRow(k, QStringLiteral("Fifth"), quality.fifths[k], fifthGrade(quality.fifths[k].fromPure));
-        setRow(12 + k, QStringLiteral("Major third"), quality.thirds[k], thirdGrade(quality.thirds[k].fromPure));
+        setRow(k, tr("Fifth"), quality.fifths[k], fifthGrade(quality.fifths[k].fromPure));
+        setRow(12 + k, tr("Major third"), quality.thirds[k], thirdGrade(quality.thirds[k].fromPure));
     }
 }
 
@@ -317,9 +321,9 @@ void AnalysisWindow::paintPicture(QPainter &painter, const QSize &size) const
 FileBytes AnalysisWindow::pictureBytes(bool svg) const
 {
     const QSize size = m_pictureSize;
-    const QString pixels = QStringLiteral("%1 × %2 pixels").arg(size.width()).arg(size.height());
+    const QString pixels = tr("%1 × %2 pixels").arg(size.width()).arg(size.height());
     if (size.isEmpty())
-        return {{}, QStringLiteral("a picture of %1 cannot be drawn").arg(pixels)};
+        return {{}, tr("a picture of %1 cannot be drawn").arg(pixels)};
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (svg) {
@@ -330,21 +334,21 @@ FileBytes AnalysisWindow::pictureBytes(bool svg) const
         generator.setTitle(QStringLiteral("Temperament"));
         QPainter painter;
         if (!painter.begin(&generator))
-            return {{}, QStringLiteral("the SVG drawing cannot be started")};
+            return {{}, tr("the SVG drawing cannot be started")};
         paintPicture(painter, size);
         if (!painter.end())
-            return {{}, QStringLiteral("the SVG drawing cannot be finished")};
+            return {{}, tr("the SVG drawing cannot be finished")};
     } else {
         QImage image(size, QImage::Format_RGB32);
         if (image.isNull())
-            return {{}, QStringLiteral("there is not enough memory for a picture of %1").arg(pixels)};
+            return {{}, tr("there is not enough memory for a picture of %1").arg(pixels)};
         {
             QPainter painter(&image);
             paintPicture(painter, size);
         }
         QImageWriter writer(&buffer, "png");
         if (!writer.write(image))
-            return {{}, QStringLiteral("the PNG picture cannot be made: %1").arg(writer.errorString())};
+            return {{}, tr("the PNG picture cannot be made: %1").arg(writer.errorString())};
     }
     return {buffer.data(), {}};
 }

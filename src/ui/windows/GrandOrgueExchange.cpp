@@ -35,37 +35,36 @@ QDialogButtonBox *okCancel(QDialog &dialog, const QString &okText = QString())
 GrandOrgueExchange::GrandOrgueExchange(UserDialogs &dialogs, QWidget *window) : m_dialogs(dialogs), m_window(window)
 {
     OpenDialogGrandOrgue.kind = QStringLiteral("grandorgue");
-    OpenDialogGrandOrgue.filters = {QStringLiteral("GrandOrgue settings (GrandOrgueConfig*)"),
-                                    QStringLiteral("All files (*)")};
+    OpenDialogGrandOrgue.filters = {tr("GrandOrgue settings (GrandOrgueConfig*)"), tr("All files (*)")};
     OpenDialogGrandOrgue.fileName = grandOrgueConfigPath();
 }
 
 QString GrandOrgueExchange::fileType()
 {
-    return QStringLiteral("GrandOrgue user temperament (GrandOrgueConfig*)");
+    return tr("GrandOrgue user temperament (GrandOrgueConfig*)");
 }
 
 void GrandOrgueExchange::exportTemperament(const TuningSource &source, const QString &path)
 {
     QDialog dialog(m_window);
     dialog.setObjectName(QStringLiteral("GrandOrgueExportDialog"));
-    dialog.setWindowTitle(QStringLiteral("Export to GrandOrgue"));
+    dialog.setWindowTitle(tr("Export to GrandOrgue"));
     auto *group = new QLineEdit(m_group, &dialog);
     group->setObjectName(QStringLiteral("groupEdit"));
     auto *title = new QLineEdit(source.name, &dialog);
     title->setObjectName(QStringLiteral("titleEdit"));
-    auto *fold = new QCheckBox(QStringLiteral("&Fold the pitch in: GrandOrgue plays at the new A"), &dialog);
+    auto *fold = new QCheckBox(tr("&Fold the pitch in: GrandOrgue plays at the new A"), &dialog);
     fold->setObjectName(QStringLiteral("foldPitchBox"));
     fold->setChecked(m_foldPitch);
-    fold->setToolTip(QStringLiteral("GrandOrgue tunes to A = 440 Hz. Checked, every offset is raised by the new A "
-                                    "in cents from 440 Hz (415 Hz gives -101.27); unchecked, the offsets are the "
-                                    "deviations with A at 0."));
+    fold->setToolTip(tr("GrandOrgue tunes to A = 440 Hz. Checked, every offset is raised by the new A "
+                        "in cents from 440 Hz (415 Hz gives -101.27); unchecked, the offsets are the "
+                        "deviations with A at 0."));
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Group (submenu):"), group);
-    form->addRow(QStringLiteral("&Title (menu text):"), title);
+    form->addRow(tr("&Group (submenu):"), group);
+    form->addRow(tr("&Title (menu text):"), title);
     form->addRow(fold);
     auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(QStringLiteral("Into %1").arg(QDir::toNativeSeparators(path)), &dialog));
+    layout->addWidget(new QLabel(tr("Into %1").arg(QDir::toNativeSeparators(path)), &dialog));
     layout->addLayout(form);
     layout->addWidget(okCancel(dialog));
     if (m_dialogs.showModal(dialog) != QDialog::Accepted)
@@ -75,7 +74,7 @@ void GrandOrgueExchange::exportTemperament(const TuningSource &source, const QSt
     const QString titleText = title->text().trimmed();
 
     if (titleText.isEmpty()) {
-        m_dialogs.message(m_window, QStringLiteral("The title is empty: GrandOrgue lists a temperament by its title"));
+        m_dialogs.message(m_window, tr("The title is empty: GrandOrgue lists a temperament by its title"));
         return;
     }
     for (const auto &[what, text] :
@@ -108,7 +107,7 @@ void GrandOrgueExchange::exportTemperament(const TuningSource &source, const QSt
         m_dialogs.error(m_window, written.error());
         return;
     }
-    m_dialogs.information(m_window, QStringLiteral("File %1 Saved\n%2 is in GrandOrgue's group %3")
+    m_dialogs.information(m_window, tr("File %1 Saved\n%2 is in GrandOrgue's group %3")
                                         .arg(QDir::toNativeSeparators(path), quoted(titleText), quoted(m_group)));
 }
 
@@ -116,13 +115,13 @@ bool GrandOrgueExchange::confirmReplace(const QString &path, const QString &grou
 {
     QDialog dialog(m_window);
     dialog.setObjectName(QStringLiteral("GrandOrgueReplaceDialog"));
-    dialog.setWindowTitle(QStringLiteral("Replace GrandOrgue Temperament"));
+    dialog.setWindowTitle(tr("Replace GrandOrgue Temperament"));
     auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(QStringLiteral("%1 already holds %2 in the group %3.\nReplace it? Organs that chose "
-                                                "it will play the new one.")
+    layout->addWidget(new QLabel(tr("%1 already holds %2 in the group %3.\nReplace it? Organs that chose "
+                                    "it will play the new one.")
                                      .arg(quoted(QDir::toNativeSeparators(path)), quoted(title), quoted(group)),
                                  &dialog));
-    layout->addWidget(okCancel(dialog, QStringLiteral("&Replace")));
+    layout->addWidget(okCancel(dialog, tr("&Replace")));
     return m_dialogs.showModal(dialog) == QDialog::Accepted;
 }
 
@@ -138,16 +137,15 @@ std::optional<GrandOrgueTemperament> GrandOrgueExchange::chooseTemperament()
     }
     const QList<GrandOrgueTemperament> &temperaments = config->userTemperaments();
     if (temperaments.isEmpty()) {
-        m_dialogs.message(m_window,
-                          QStringLiteral("%1 holds no user temperaments").arg(quoted(QDir::toNativeSeparators(*path))));
+        m_dialogs.message(m_window, tr("%1 holds no user temperaments").arg(quoted(QDir::toNativeSeparators(*path))));
         return std::nullopt;
     }
     QDialog dialog(m_window);
     dialog.setObjectName(QStringLiteral("GrandOrgueLoadDialog"));
-    dialog.setWindowTitle(QStringLiteral("Load GrandOrgue Temperament"));
+    dialog.setWindowTitle(tr("Load GrandOrgue Temperament"));
     auto *tree = new QTreeWidget(&dialog);
     tree->setObjectName(QStringLiteral("temperamentList"));
-    tree->setHeaderLabels({QStringLiteral("Group"), QStringLiteral("Title")});
+    tree->setHeaderLabels({tr("Group"), tr("Title")});
     tree->setRootIsDecorated(false);
     for (const GrandOrgueTemperament &temperament : temperaments)
         tree->addTopLevelItem(new QTreeWidgetItem(QStringList{temperament.group, temperament.title}));
@@ -156,7 +154,7 @@ std::optional<GrandOrgueTemperament> GrandOrgueExchange::chooseTemperament()
     QObject::connect(tree, &QTreeWidget::itemDoubleClicked, &dialog, &QDialog::accept);
     auto *layout = new QVBoxLayout(&dialog);
     layout->addWidget(tree);
-    layout->addWidget(okCancel(dialog, QStringLiteral("&Load")));
+    layout->addWidget(okCancel(dialog, tr("&Load")));
     dialog.resize(480, 320);
     if (m_dialogs.showModal(dialog) != QDialog::Accepted || !tree->currentItem())
         return std::nullopt;

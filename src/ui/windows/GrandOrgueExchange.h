@@ -4,6 +4,8 @@
 #include "tuning/TuningExport.h"
 #include "ui/desktop/UserDialogs.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 class QWidget;
@@ -16,6 +18,8 @@ namespace cordavo {
 // Temperament...").
 class GrandOrgueExchange
 {
+    Q_DECLARE_TR_FUNCTIONS(GrandOrgueExchange)
+
 public:
     GrandOrgueExchange(UserDialogs &dialogs, QWidget *window);
 

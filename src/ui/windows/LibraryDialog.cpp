@@ -34,12 +34,12 @@ LibraryDialog::LibraryDialog(const Result<TemperamentLibrary> &library, const Se
       m_separators(separators)
 {
     setObjectName(QStringLiteral("LibraryDialog"));
-    setWindowTitle(QStringLiteral("Temperament Library"));
+    setWindowTitle(tr("Temperament Library"));
     resize(660, 520);
 
     m_filterEdit = new QLineEdit(this);
     m_filterEdit->setObjectName(QStringLiteral("filterEdit"));
-    m_filterEdit->setPlaceholderText(QStringLiteral("Filter by name"));
+    m_filterEdit->setPlaceholderText(tr("Filter by name"));
     m_filterEdit->setClearButtonEnabled(true);
     // The hint it shows while empty is all the label it has.
     m_filterEdit->setAccessibleName(m_filterEdit->placeholderText());
@@ -50,7 +50,7 @@ LibraryDialog::LibraryDialog(const Result<TemperamentLibrary> &library, const Se
     m_problem->setWordWrap(true);
     m_problem->setTextFormat(Qt::PlainText);
     m_problem->setStyleSheet(QStringLiteral("color: #b00020"));
-    m_problem->setText(QStringLiteral("The temperament library could not be read. ") + library.error());
+    m_problem->setText(tr("The temperament library could not be read. %1").arg(library.error()));
     m_problem->setVisible(!library.ok());
     m_filterEdit->setEnabled(library.ok());
 
@@ -64,7 +64,7 @@ LibraryDialog::LibraryDialog(const Result<TemperamentLibrary> &library, const Se
     m_entryTree->setObjectName(QStringLiteral("entryTree"));
     m_entryTree->setHeaderHidden(true);
     m_entryTree->setColumnCount(1);
-    m_entryTree->setAccessibleName(QStringLiteral("Temperaments"));
+    m_entryTree->setAccessibleName(tr("Temperaments"));
     fillTree({}, true);
 
     m_title = new QLabel(this);
@@ -75,7 +75,7 @@ LibraryDialog::LibraryDialog(const Result<TemperamentLibrary> &library, const Se
     m_title->setFont(bold);
     auto *grid = new QGridLayout;
     for (int i = 0; i < 12; ++i) {
-        grid->addWidget(new QLabel(noteName(i), this), i, 0);
+        grid->addWidget(new QLabel(noteDisplayName(i), this), i, 0);
         m_values[i] = new QLabel(this);
         m_values[i]->setObjectName(QStringLiteral("preview%1").arg(i));
         m_values[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -88,7 +88,7 @@ LibraryDialog::LibraryDialog(const Result<TemperamentLibrary> &library, const Se
 
     auto *preview = new QVBoxLayout;
     preview->addWidget(m_title);
-    auto *heading = new QLabel(QStringLiteral("Deviation in cents, A = 0"), this);
+    auto *heading = new QLabel(tr("Deviation in cents, A = 0"), this);
     heading->setWordWrap(true);
     preview->addWidget(heading);
     preview->addLayout(grid);
@@ -110,9 +110,9 @@ LibraryDialog::LibraryDialog(const Result<TemperamentLibrary> &library, const Se
     m_buttons->setObjectName(QStringLiteral("buttons"));
     // Enter and Esc answer too; the mnemonics are there as on every other button.
     m_buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-    m_buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
+    m_buttons->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
     m_buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-    m_buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
+    m_buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(body);
     layout->addWidget(m_construction);
@@ -282,9 +282,9 @@ void LibraryDialog::applyFilter(const QString &text)
         if (found.ranked.isEmpty()) {
             const QList<const LibraryEntry *> nearest = nearestEntries(m_library, wanted);
             fillTree(nearest, false);
-            remark = nearest.isEmpty() ? QStringLiteral("No temperament of the library has such a name.")
-                                       : QStringLiteral("No temperament of the library has such a name; the "
-                                                        "nearest are listed.");
+            remark = nearest.isEmpty() ? tr("No temperament of the library has such a name.")
+                                       : tr("No temperament of the library has such a name; the "
+                                            "nearest are listed.");
             m_entryTree->setCurrentItem(nullptr);
         } else {
             fillTree(found.entries(), false);
@@ -303,7 +303,7 @@ void LibraryDialog::showPreview()
     m_title->setText(entry ? entry->name : QString());
     QString about = entry ? entry->construction : QString();
     if (entry && !entry->aliases.isEmpty()) {
-        about += (about.isEmpty() ? QString() : QStringLiteral(". ")) + QStringLiteral("Also known as ") +
+        about += (about.isEmpty() ? QString() : QStringLiteral(". ")) + tr("Also known as ") +
                  entry->aliases.join(QStringLiteral(", "));
     }
     if (entry && !entry->remark.isEmpty())

@@ -74,26 +74,26 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
       m_output(std::make_unique<SoundOutput>(m_synth))
 {
     setObjectName(QStringLiteral("listenWindow"));
-    setWindowTitle(QStringLiteral("Listen"));
+    setWindowTitle(tr("Listen"));
     m_synth.setVolume(0.7);
 
     // The keyboard, C3 to C5: a note sounds while its key is held down.
     m_keyboard = new PianoKeyboard(kLowestKey, kHighestKey, this);
     m_keyboard->setObjectName(QStringLiteral("keyboard"));
-    m_keyboard->setAccessibleName(QStringLiteral("Keyboard: A W S E D F T G Y H U J K play C4 to C5"));
+    m_keyboard->setAccessibleName(tr("Keyboard: A W S E D F T G Y H U J K play C4 to C5"));
     connect(m_keyboard, &PianoKeyboard::keyPressed, this, &ListenWindow::pressKey);
     connect(m_keyboard, &PianoKeyboard::keyReleased, this, &ListenWindow::releaseKey);
 
     // The ready-made sounds.
     m_soundList = new QComboBox(this);
     m_soundList->setObjectName(QStringLiteral("soundList"));
-    auto *soundLabel = new QLabel(QStringLiteral("&Sound:"), this);
+    auto *soundLabel = new QLabel(tr("&Sound:"), this);
     nameByLabel(soundLabel, m_soundList);
     m_tonicBox = new QComboBox(this);
     m_tonicBox->setObjectName(QStringLiteral("tonicBox"));
     for (int i = 0; i < 12; ++i)
-        m_tonicBox->addItem(noteName(i));
-    auto *tonicLabel = new QLabel(QStringLiteral("&Key of the scale and cadence:"), this);
+        m_tonicBox->addItem(noteDisplayName(i));
+    auto *tonicLabel = new QLabel(tr("&Key of the scale and cadence:"), this);
     nameByLabel(tonicLabel, m_tonicBox);
     m_seconds = new QDoubleSpinBox(this);
     m_seconds->setObjectName(QStringLiteral("secondsBox"));
@@ -101,13 +101,13 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     m_seconds->setDecimals(1);
     m_seconds->setValue(4);
     m_seconds->setSuffix(QStringLiteral(" s"));
-    auto *secondsLabel = new QLabel(QStringLiteral("&Length:"), this);
+    auto *secondsLabel = new QLabel(tr("&Length:"), this);
     nameByLabel(secondsLabel, m_seconds);
-    m_playButton = new QPushButton(QStringLiteral("&Play"), this);
+    m_playButton = new QPushButton(tr("&Play"), this);
     m_playButton->setObjectName(QStringLiteral("playButton"));
-    m_holdButton = new QPushButton(QStringLiteral("&Hold to Play"), this);
+    m_holdButton = new QPushButton(tr("&Hold to Play"), this);
     m_holdButton->setObjectName(QStringLiteral("holdButton"));
-    m_stopButton = new QPushButton(QStringLiteral("S&top (Esc)"), this);
+    m_stopButton = new QPushButton(tr("S&top (Esc)"), this);
     m_stopButton->setObjectName(QStringLiteral("stopButton"));
     connect(m_playButton, &QPushButton::clicked, this, [this] { playSound(false); });
     connect(m_stopButton, &QPushButton::clicked, this, &ListenWindow::stopPlaying);
@@ -125,19 +125,19 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
         for (const LibraryEntry &entry : library.value().entries)
             m_compareBox->addItem(entry.name, kLibraryEntry);
     }
-    const int equal = m_compareBox->findText(QStringLiteral("Equal temperament"));
+    const int equal = m_compareBox->findText(tr("Equal temperament"));
     if (equal >= 0)
         m_compareBox->setCurrentIndex(equal);
     else
-        m_compareBox->insertItem(0, QStringLiteral("Equal temperament"), kLibraryEntry);
+        m_compareBox->insertItem(0, tr("Equal temperament"), kLibraryEntry);
     compareBox->aboutToOpen = [this] {
         readSetterSides();
         readComparison();
         retune();
     };
-    auto *compareLabel = new QLabel(QStringLiteral("&Compare with:"), this);
+    auto *compareLabel = new QLabel(tr("&Compare with:"), this);
     nameByLabel(compareLabel, m_compareBox);
-    m_switchButton = new QPushButton(QStringLiteral("S&witch Temperament (Space)"), this);
+    m_switchButton = new QPushButton(tr("S&witch Temperament (Space)"), this);
     m_switchButton->setObjectName(QStringLiteral("switchButton"));
     m_temperamentLabel = new QLabel(this);
     m_temperamentLabel->setObjectName(QStringLiteral("temperamentLabel"));
@@ -152,22 +152,22 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     m_voiceBox->setObjectName(QStringLiteral("voiceBox"));
     for (const VoiceDescription &voice : voiceDescriptions())
         m_voiceBox->addItem(QString::fromUtf8(voice.name));
-    auto *voiceLabel = new QLabel(QStringLiteral("&Voice:"), this);
+    auto *voiceLabel = new QLabel(tr("&Voice:"), this);
     nameByLabel(voiceLabel, m_voiceBox);
     connect(m_voiceBox, &QComboBox::currentIndexChanged, this, [this] { m_synth.setVoice(chosenVoice()); });
     m_volume = new QSlider(Qt::Horizontal, this);
     m_volume->setObjectName(QStringLiteral("volumeSlider"));
     m_volume->setRange(0, 100);
     m_volume->setValue(70);
-    auto *volumeLabel = new QLabel(QStringLiteral("V&olume:"), this);
+    auto *volumeLabel = new QLabel(tr("V&olume:"), this);
     nameByLabel(volumeLabel, m_volume);
     connect(m_volume, &QSlider::valueChanged, this, [this](int value) { m_synth.setVolume(value / 100.0); });
 
-    auto *saveButton = new QPushButton(QStringLiteral("Save So&und…"), this);
+    auto *saveButton = new QPushButton(tr("Save So&und…"), this);
     saveButton->setObjectName(QStringLiteral("saveSoundButton"));
     connect(saveButton, &QPushButton::clicked, this, &ListenWindow::saveSound);
 
-    m_noOutputLabel = new QLabel(QStringLiteral("No sound output was found; Save Sound… still works"), this);
+    m_noOutputLabel = new QLabel(tr("No sound output was found; Save Sound… still works"), this);
     m_noOutputLabel->setObjectName(QStringLiteral("noOutputLabel"));
     m_noOutputLabel->hide();
 
@@ -206,7 +206,7 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
         child->installEventFilter(this);
 
     m_soundDialog.kind = QStringLiteral("sound");
-    m_soundDialog.filters = {QStringLiteral("WAV 16-bit (*.wav)"), QStringLiteral("WAV 32-bit float (*.wav)")};
+    m_soundDialog.filters = {tr("WAV 16-bit (*.wav)"), tr("WAV 32-bit float (*.wav)")};
     m_soundDialog.defaultSuffix = QStringLiteral("wav");
 
     m_stepTimer.setSingleShot(true);
@@ -260,8 +260,8 @@ void ListenWindow::readSetterSides()
             const std::optional<NoteCents> deviations = setter->sideDeviations(which);
             if (!deviations)
                 continue;
-            QString name = setter->setterName() + (which == SetterSide::Input ? QStringLiteral(", old temperament")
-                                                                              : QStringLiteral(", new temperament"));
+            QString name =
+                setter->setterName() + (which == SetterSide::Input ? tr(", old temperament") : tr(", new temperament"));
             if (const QString typed = setter->sideName(which).trimmed(); !typed.isEmpty())
                 name += QStringLiteral(": ") + typed;
             sides.push_back({name, *deviations});
@@ -277,7 +277,7 @@ void ListenWindow::readSetterSides()
         m_compareBox->insertItem(static_cast<int>(i), sides[i].name, static_cast<int>(i));
     m_setterSides = std::move(sides);
     const int index = m_compareBox->findText(chosen);
-    m_compareBox->setCurrentIndex(index >= 0 ? index : m_compareBox->findText(QStringLiteral("Equal temperament")));
+    m_compareBox->setCurrentIndex(index >= 0 ? index : m_compareBox->findText(tr("Equal temperament")));
 }
 
 void ListenWindow::readComparison()
@@ -371,8 +371,8 @@ void ListenWindow::noteOff(int id)
 
 void ListenWindow::retune()
 {
-    m_temperamentLabel->setText(m_comparing ? QStringLiteral("Heard now: %1").arg(m_compareBox->currentText())
-                                            : QStringLiteral("Heard now: the main window's temperament"));
+    m_temperamentLabel->setText(m_comparing ? tr("Heard now: %1").arg(m_compareBox->currentText())
+                                            : tr("Heard now: the main window's temperament"));
     for (Sounding &note : m_sounding) {
         note.hz = keyHz(note.key);
         m_synth.setFrequency(note.id, note.hz);

@@ -24,7 +24,8 @@ namespace cordavo {
 
 namespace {
 
-const QString kNotCalculated = QStringLiteral("Exporting is not possible! Calculations are required before");
+const char *const kNotCalculated =
+    QT_TRANSLATE_NOOP("cordavo::SetterWindow", "Exporting is not possible! Calculations are required before");
 
 } // namespace
 
@@ -52,7 +53,7 @@ bool SetterWindow::openFile(SetterSide which, const QString &path)
     const QList<FileKind> kinds = loadedKinds();
     if (kinds.contains(fileKindOf(path)))
         return loadSideFile(which, path);
-    m_dialogs.message(this, notOpenableMessage(path, QStringLiteral("this setter"), kinds));
+    m_dialogs.message(this, notOpenableMessage(path, tr("this setter"), kinds));
     return false;
 }
 
@@ -95,8 +96,8 @@ void SetterWindow::calculateSide(SetterSide which, const std::function<void(int 
     const QString roundsText = s.rounds->currentText();
     const std::optional<int> decimals = readDecimalsChoice(roundsText);
     if (!decimals) {
-        m_dialogs.message(this, QStringLiteral("%1 Rounds: \"%2\" is not a whole number of decimals from 0 to 10")
-                                    .arg(s.title, roundsText));
+        m_dialogs.message(
+            this, tr("%1 Rounds: \"%2\" is not a whole number of decimals from 0 to 10").arg(s.title, roundsText));
         return;
     }
     s.list->clear();
@@ -125,7 +126,7 @@ Result<NoteCents> SetterWindow::readList(SetterSide which) const
     NoteCents positions{};
     for (int i = 0; i < 12; ++i) {
         if (i >= lines.size())
-            return failure(QStringLiteral("List index out of bounds (%1)").arg(i));
+            return failure(tr("List index out of bounds (%1)").arg(i));
         const std::optional<long double> value = readRegional(lines[i], m_separators.decimal);
         if (!value)
             return failure(notANumberMessage(lines[i]));
@@ -148,7 +149,7 @@ void SetterWindow::exportLists()
 {
     // The rounded values the lists show are what is subtracted.
     if (!calculated(SetterSide::Input) || !calculated(SetterSide::Out)) {
-        m_dialogs.message(this, kNotCalculated);
+        m_dialogs.message(this, tr(kNotCalculated));
         return;
     }
     const std::optional<NoteCents> oldPositions = listedPositions(SetterSide::Input);
@@ -163,7 +164,7 @@ void SetterWindow::exportLists()
 void SetterWindow::exportCentsSide(SetterSide which)
 {
     if (!calculated(which)) {
-        m_dialogs.message(this, kNotCalculated);
+        m_dialogs.message(this, tr(kNotCalculated));
         return;
     }
     const std::optional<NoteCents> positions = listedPositions(which);
@@ -174,14 +175,14 @@ void SetterWindow::exportCentsSide(SetterSide which)
     formCents.setPositions(which, *positions);
     if (const QLineEdit *name = side(which).name)
         formCents.setSideName(which, name->text());
-    m_dialogs.message(this, QStringLiteral("Export correctly"));
+    m_dialogs.message(this, tr("Export correctly"));
     formCents.showInFront();
 }
 
 void SetterWindow::exportToMainWindow(const NoteCents &oldPositions, const NoteCents &newPositions)
 {
     FormTemperamento.exportCents(exportedCents(oldPositions, newPositions));
-    m_dialogs.message(this, QStringLiteral("Export correctly"));
+    m_dialogs.message(this, tr("Export correctly"));
     FormTemperamento.showMainWindow();
 }
 
@@ -238,7 +239,7 @@ QFont SetterWindow::sized(QFont font, int pixelSize, bool underline)
 
 void SetterWindow::createExportButton(QWidget *parent, const QRect &geometry)
 {
-    m_exportButton = button(parent, QStringLiteral("ButtonEsporta"), QStringLiteral("&Export"), geometry);
+    m_exportButton = button(parent, QStringLiteral("ButtonEsporta"), tr("&Export"), geometry);
     connect(m_exportButton, &QPushButton::clicked, this, &SetterWindow::ButtonEsportaClick);
 }
 
@@ -250,7 +251,7 @@ void SetterWindow::orderKeyboard()
 
 QString SetterWindow::spokenSide(SetterSide which)
 {
-    return which == SetterSide::Input ? QStringLiteral("Old temperament") : QStringLiteral("New temperament");
+    return which == SetterSide::Input ? tr("Old temperament") : tr("New temperament");
 }
 
 QString SetterWindow::noteNamePart(int note)

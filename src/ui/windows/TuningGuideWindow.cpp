@@ -47,37 +47,36 @@ TuningGuideWindow::TuningGuideWindow(TFormTemperamento &mainWindow, const Separa
     : QWidget(parent, Qt::Window), m_main(mainWindow), m_separators(separators), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("tuningGuideWindow"));
-    setWindowTitle(QStringLiteral("Tuning Guide"));
+    setWindowTitle(tr("Tuning Guide"));
     resize(900, 760);
 
     m_bearingBox = named(new QComboBox(this), "bearingBox");
     for (const Bearing bearing : {Bearing::F3, Bearing::C4, Bearing::A3})
         m_bearingBox->addItem(bearingName(bearing), static_cast<int>(bearing));
     m_footBox = named(new QComboBox(this), "footBox");
-    m_footBox->addItem(QStringLiteral("8′ (as written; harpsichord)"), 8);
-    m_footBox->addItem(QStringLiteral("4′ (an octave higher: Principal 4′)"), 4);
-    m_footBox->addItem(QStringLiteral("2′ (two octaves higher)"), 2);
-    m_metronomeCheck = named(new QCheckBox(QStringLiteral("Count per &metronome beat at MM"), this), "metronomeCheck");
+    m_footBox->addItem(tr("8′ (as written; harpsichord)"), 8);
+    m_footBox->addItem(tr("4′ (an octave higher: Principal 4′)"), 4);
+    m_footBox->addItem(tr("2′ (two octaves higher)"), 2);
+    m_metronomeCheck = named(new QCheckBox(tr("Count per &metronome beat at MM"), this), "metronomeCheck");
     m_metronomeBox = named(new QSpinBox(this), "metronomeBox");
     m_metronomeBox->setRange(kLowestMetronome, kHighestMetronome);
     m_metronomeBox->setValue(60);
     m_metronomeBox->setEnabled(false);
-    m_temperatureCheck =
-        named(new QCheckBox(QStringLiteral("&Temperature: the organ is at pitch at"), this), "temperatureCheck");
+    m_temperatureCheck = named(new QCheckBox(tr("&Temperature: the organ is at pitch at"), this), "temperatureCheck");
     m_referenceBox = temperatureBox(this, "referenceTemperatureBox");
     m_nowBox = temperatureBox(this, "nowTemperatureBox");
     m_referenceBox->setEnabled(false);
     m_nowBox->setEnabled(false);
     m_paperBox = named(new QComboBox(this), "paperBox");
     m_paperBox->addItem(QStringLiteral("A4"), static_cast<int>(QPageSize::A4));
-    m_paperBox->addItem(QStringLiteral("Letter"), static_cast<int>(QPageSize::Letter));
+    m_paperBox->addItem(tr("Letter"), static_cast<int>(QPageSize::Letter));
 
     m_view = named(new QTextBrowser(this), "guideView");
-    m_view->setAccessibleName(QStringLiteral("Tuning guide"));
+    m_view->setAccessibleName(tr("Tuning guide"));
     m_statusLabel = named(new QLabel(this), "statusLabel");
     m_statusLabel->setWordWrap(true);
-    auto *printButton = named(new QPushButton(QStringLiteral("&Print…"), this), "printButton");
-    auto *savePdfButton = named(new QPushButton(QStringLiteral("Save P&DF…"), this), "savePdfButton");
+    auto *printButton = named(new QPushButton(tr("&Print…"), this), "printButton");
+    auto *savePdfButton = named(new QPushButton(tr("Save P&DF…"), this), "savePdfButton");
     connect(printButton, &QPushButton::clicked, this, &TuningGuideWindow::print);
     connect(savePdfButton, &QPushButton::clicked, this, &TuningGuideWindow::savePdf);
 
@@ -87,8 +86,8 @@ TuningGuideWindow::TuningGuideWindow(TFormTemperamento &mainWindow, const Separa
         label->setBuddy(buddy);
         return label;
     };
-    form->addRow(labelled(QStringLiteral("&Bearing:"), m_bearingBox), m_bearingBox);
-    form->addRow(labelled(QStringLiteral("&Stop:"), m_footBox), m_footBox);
+    form->addRow(labelled(tr("&Bearing:"), m_bearingBox), m_bearingBox);
+    form->addRow(labelled(tr("&Stop:"), m_footBox), m_footBox);
     auto *metronomeRow = new QHBoxLayout;
     metronomeRow->addWidget(m_metronomeCheck);
     metronomeRow->addWidget(m_metronomeBox);
@@ -97,12 +96,12 @@ TuningGuideWindow::TuningGuideWindow(TFormTemperamento &mainWindow, const Separa
     auto *temperatureRow = new QHBoxLayout;
     temperatureRow->addWidget(m_temperatureCheck);
     temperatureRow->addWidget(m_referenceBox);
-    temperatureRow->addWidget(labelled(QStringLiteral("and is &now at"), m_nowBox));
+    temperatureRow->addWidget(labelled(tr("and is &now at"), m_nowBox));
     temperatureRow->addWidget(m_nowBox);
     temperatureRow->addStretch();
     form->addRow(temperatureRow);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(labelled(QStringLiteral("P&aper:"), m_paperBox));
+    buttons->addWidget(labelled(tr("P&aper:"), m_paperBox));
     buttons->addWidget(m_paperBox);
     buttons->addStretch();
     buttons->addWidget(printButton);
@@ -116,7 +115,7 @@ TuningGuideWindow::TuningGuideWindow(TFormTemperamento &mainWindow, const Separa
                       m_nowBox, m_view, m_paperBox, printButton, savePdfButton});
 
     m_pdfDialog.kind = QStringLiteral("guide");
-    m_pdfDialog.filters = {QStringLiteral("PDF document (*.pdf)")};
+    m_pdfDialog.filters = {tr("PDF document (*.pdf)")};
     m_pdfDialog.defaultSuffix = QStringLiteral("pdf");
     m_pdfDialog.fileName = QStringLiteral("Tuning guide.pdf");
 
@@ -192,9 +191,9 @@ void TuningGuideWindow::print()
     if (!m_dialogs.choosePrinter(this, printer))
         return;
     if (!paintGuideSheet(printer, *sheet))
-        m_dialogs.error(this, QStringLiteral("Cannot print: the printer could not be opened"));
+        m_dialogs.error(this, tr("Cannot print: the printer could not be opened"));
     else if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        m_dialogs.error(this, QStringLiteral("Printing failed: the printer reported an error"));
+        m_dialogs.error(this, tr("Printing failed: the printer reported an error"));
 }
 
 void TuningGuideWindow::savePdf()

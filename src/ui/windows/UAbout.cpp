@@ -47,7 +47,7 @@ QImage aboutPicture(const QSize &shown)
 TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About Cordavo"));
+    setWindowTitle(tr("About Cordavo"));
     setFixedSize(624, 538);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
@@ -72,30 +72,27 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     QFont bold = font();
     bold.setBold(true);
-    QLabel *Version =
-        addLabel(panel, "Version", QStringLiteral("Version %1").arg(QLatin1String(kVersion)), 210, 60, 380, 20);
+    QLabel *Version = addLabel(panel, "Version", tr("Version %1").arg(QLatin1String(kVersion)), 210, 60, 380, 20);
     Version->setFont(bold);
     Version->setPalette(red);
 
-    addLabel(panel, "Label1", QStringLiteral("License"), 210, 100, 380, 20)->setFont(bold);
-    addLabel(panel, "Label2", QStringLiteral("Cordavo builds temperament files for the Hauptwerk virtual pipe organ."),
-             210, 124, 380, 34);
-    addLabel(panel, "Label3", QStringLiteral("You may use it and give it away freely, unchanged and free of charge."),
-             210, 160, 380, 34);
-    addLabel(panel, "Label4", QStringLiteral("1. The files it makes are yours."), 8, 210, 590, 20);
-    addLabel(panel, "Label5", QStringLiteral("2.  It may not be sold, alone or with other programs."), 8, 232, 590, 20);
-    addLabel(panel, "Label6", QStringLiteral("3. Hauptwerk is a trademark of its owner."), 8, 254, 590, 20);
+    addLabel(panel, "Label1", tr("License"), 210, 100, 380, 20)->setFont(bold);
+    addLabel(panel, "Label2", tr("Cordavo builds temperament files for the Hauptwerk virtual pipe organ."), 210, 124,
+             380, 34);
+    addLabel(panel, "Label3", tr("You may use it and give it away freely, unchanged and free of charge."), 210, 160,
+             380, 34);
+    addLabel(panel, "Label4", tr("1. The files it makes are yours."), 8, 210, 590, 20);
+    addLabel(panel, "Label5", tr("2.  It may not be sold, alone or with other programs."), 8, 232, 590, 20);
+    addLabel(panel, "Label6", tr("3. Hauptwerk is a trademark of its owner."), 8, 254, 590, 20);
     addLabel(panel, "Label7", QString(), 8, 276, 590, 20);
 
-    addLabel(panel, "Label9", QStringLiteral("Disclaimer"), 8, 320, 590, 20)->setFont(bold);
-    addLabel(panel, "Label8", QStringLiteral("This program is distributed  as it is, without any warranty."), 8, 344,
-             590, 20);
-    addLabel(panel, "Label10", QStringLiteral("Check the pitches of a temperament file before you rely on it."), 8, 366,
-             590, 20);
-    addLabel(panel, "Label11", QStringLiteral("The authors accept no liability for any damage its use may cause."), 8,
-             388, 590, 20);
+    addLabel(panel, "Label9", tr("Disclaimer"), 8, 320, 590, 20)->setFont(bold);
+    addLabel(panel, "Label8", tr("This program is distributed  as it is, without any warranty."), 8, 344, 590, 20);
+    addLabel(panel, "Label10", tr("Check the pitches of a temperament file before you rely on it."), 8, 366, 590, 20);
+    addLabel(panel, "Label11", tr("The authors accept no liability for any damage its use may cause."), 8, 388, 590,
+             20);
 
-    auto *OKButton = new QPushButton(QStringLiteral("&OK"), this);
+    auto *OKButton = new QPushButton(tr("&OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
     OKButton->setGeometry(270, 494, 84, 30);

@@ -51,8 +51,8 @@ TFormCents::TFormCents(TFormTemperamento &mainWindow, CordavoWindows &windows, c
                    parent)
 {
     auto *panel = createPanel<QWidget>(QStringLiteral("PanelCents"), kWidth, kHeight);
-    createTitles(panel, QStringLiteral("Cordavo"), QRect(0, 0, kWidth, 28),
-                 QStringLiteral("Setting Cents Temperaments"), QRect(0, 30, kWidth, 34), 22);
+    createTitles(panel, QStringLiteral("Cordavo"), QRect(0, 0, kWidth, 28), tr("Setting Cents Temperaments"),
+                 QRect(0, 30, kWidth, 34), 22);
     createExportButton(panel, QRect(kWidth / 2 - 50, 72, 100, 30));
 
     auto *divider = named(new QFrame(panel), QStringLiteral("Panel2"));
@@ -86,29 +86,27 @@ void TFormCents::createSide(SetterSide which, QWidget *panel, int left)
     headingFont.setBold(true);
     QLabel *heading =
         label(panel, input ? QStringLiteral("Label2") : QStringLiteral("Label1"),
-              input ? QStringLiteral("&Original Cents Temperament") : QStringLiteral("&New CentsTemperament"),
-              QRect(left, 108, width, 22));
+              input ? tr("&Original Cents Temperament") : tr("&New CentsTemperament"), QRect(left, 108, width, 22));
     heading->setFont(headingFont);
     label(panel, input ? QStringLiteral("Label53") : QStringLiteral("Label3"), QString(40, QLatin1Char('_')),
           QRect(left, 122, width, 16));
 
     s.name = named(new QLineEdit(panel), QStringLiteral("EditNome") + suffix);
     s.name->setGeometry(left, 144, width, 24);
-    nameByLabel(heading, s.name, spokenSide(which) + QStringLiteral(" name"));
+    nameByLabel(heading, s.name, spokenSide(which) + tr(" name"));
     s.keyboardOrder << s.name;
 
     auto *table = named(new QFrame(panel), input ? QStringLiteral("PanelIntervalliInput") : QStringLiteral("Panel1"));
     table->setFrameShape(QFrame::StyledPanel);
     table->setGeometry(left, 176, width, 408);
-    label(table, input ? QStringLiteral("Label5") : QStringLiteral("Label20"), QStringLiteral("Cents"),
-          QRect(0, 4, width, 20))
+    label(table, input ? QStringLiteral("Label5") : QStringLiteral("Label20"), tr("Cents"), QRect(0, 4, width, 20))
         ->setAlignment(Qt::AlignCenter);
     // Note labels: Label4, Label6 ... Label16 on the left; Label19, Label21 ... Label31 on the right.
     const int firstLabel = input ? 4 : 19;
     for (int i = 0; i < 12; ++i) {
         const int y = 30 + i * 31;
         const int number = i == 0 ? firstLabel : firstLabel + 1 + i;
-        QLabel *note = label(table, labelName(number), QString::fromLatin1(kNoteNames[i]), QRect(40, y + 2, 40, 22));
+        QLabel *note = label(table, labelName(number), noteDisplayName(i), QRect(40, y + 2, 40, 22));
         auto *field = named(new TNumEdit(m_separators, table), noteFieldName(which, i));
         field->setDisplayFormat(QStringLiteral("#,###.##"));
         field->setMaxTypedLength(20);
@@ -120,24 +118,22 @@ void TFormCents::createSide(SetterSide which, QWidget *panel, int left)
     }
 
     // The mnemonics differ between the sides: "&Load" on the left, "Lo&ad" on the right.
-    s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonCarica") + suffix,
-                                  input ? QStringLiteral("&Load") : QStringLiteral("Lo&ad"), QRect(left, 600, 90, 30),
-                                  which, &TFormCents::ButtonCaricaInputClick, &TFormCents::ButtonCaricaOutClick);
-    s.equal = named(new QCheckBox(input ? QStringLiteral("E&qual") : QStringLiteral("Eq&ual"), panel),
-                    QStringLiteral("CheckBoxEquabile") + suffix);
+    s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonCarica") + suffix, input ? tr("&Load") : tr("Lo&ad"),
+                                  QRect(left, 600, 90, 30), which, &TFormCents::ButtonCaricaInputClick,
+                                  &TFormCents::ButtonCaricaOutClick);
+    s.equal =
+        named(new QCheckBox(input ? tr("E&qual") : tr("Eq&ual"), panel), QStringLiteral("CheckBoxEquabile") + suffix);
     s.equal->setGeometry(left + 112, 603, 80, 24);
     connect(s.equal, &QCheckBox::clicked, this,
             input ? &TFormCents::CheckBoxEquabileInputClick : &TFormCents::CheckBoxEquabileOutClick);
     s.keyboardOrder << s.equal;
-    s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonSalva") + suffix,
-                                  input ? QStringLiteral("&Save") : QStringLiteral("Sa&ve"),
+    s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonSalva") + suffix, input ? tr("&Save") : tr("Sa&ve"),
                                   QRect(left + width - 90, 600, 90, 30), which, &TFormCents::ButtonSalvaInputClick,
                                   &TFormCents::ButtonSalvaOutClick);
     // Under "Load", in the room left below the row of buttons.
     s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonLibreria") + suffix,
-                                  input ? QStringLiteral("L&ibrary\u2026") : QStringLiteral("Li&brary\u2026"),
-                                  QRect(left, 633, 90, 26), which, &TFormCents::ButtonLibreriaInputClick,
-                                  &TFormCents::ButtonLibreriaOutClick);
+                                  input ? tr("L&ibrary…") : tr("Li&brary…"), QRect(left, 633, 90, 26), which,
+                                  &TFormCents::ButtonLibreriaInputClick, &TFormCents::ButtonLibreriaOutClick);
 
     s.saveDialog.kind = QStringLiteral("cents");
     s.saveDialog.filters = {QStringLiteral("Cts (*.Cts *.cts *.CTS)"), QStringLiteral("Scala (*.scl *.Scl *.SCL)")};

@@ -54,7 +54,7 @@ TFormScale::TFormScale(TFormTemperamento &mainWindow, CordavoWindows &windows, c
     panel->setPalette(text);
 
     createTitles(panel, QStringLiteral("www.cordavo.org"), QRect(0, 0, kWidth, 24),
-                 QStringLiteral("Setting Intervals temperaments"), QRect(0, 24, kWidth, 28), 19);
+                 tr("Setting Intervals temperaments"), QRect(0, 24, kWidth, 28), 19);
     createExportButton(panel, QRect(kWidth / 2 - 40, 58, 80, 26));
 
     auto *divider = named(new QFrame(panel), QStringLiteral("Panel2"));
@@ -75,7 +75,7 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
     const bool input = which == SetterSide::Input;
     Side &s = side(which);
     Fractions &terms = m_terms[which];
-    s.title = input ? QStringLiteral("Original Temperament") : QStringLiteral("New Temperament");
+    s.title = input ? tr("Original Temperament") : tr("New Temperament");
     const QString suffix = input ? QStringLiteral("Input") : QStringLiteral("Out");
     const QFont large = sized(font(), 16);
     const QFont heading = sized(font(), 16, true);
@@ -90,18 +90,16 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
           QRect(headingLeft, 72, 320, 14));
 
     // The two sides' mnemonics differ: "&Load" on the left, "Lo&ad" on the right.
-    s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonCarica") + suffix,
-                                  input ? QStringLiteral("&Load") : QStringLiteral("Lo&ad"), QRect(left, 98, 70, 26),
-                                  which, &TFormScale::ButtonCaricaInputClick, &TFormScale::ButtonCaricaOutClick);
+    s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonCarica") + suffix, input ? tr("&Load") : tr("Lo&ad"),
+                                  QRect(left, 98, 70, 26), which, &TFormScale::ButtonCaricaInputClick,
+                                  &TFormScale::ButtonCaricaOutClick);
     QLabel *nameLabel = label(panel, input ? QStringLiteral("Label59") : QStringLiteral("Label60"),
-                              input ? QStringLiteral("&Name Temperament") : QStringLiteral("Na&me Temperament"),
-                              QRect(left + 80, 90, 250, 16));
+                              input ? tr("&Name Temperament") : tr("Na&me Temperament"), QRect(left + 80, 90, 250, 16));
     s.name = named(new QLineEdit(panel), QStringLiteral("EditNome") + suffix);
     s.name->setGeometry(left + 80, 106, 250, 22);
-    nameByLabel(nameLabel, s.name, spokenSide(which) + QStringLiteral(" name"));
+    nameByLabel(nameLabel, s.name, spokenSide(which) + tr(" name"));
     s.keyboardOrder << s.name;
-    s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonSalva") + suffix,
-                                  input ? QStringLiteral("&Save") : QStringLiteral("Sa&ve"),
+    s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonSalva") + suffix, input ? tr("&Save") : tr("Sa&ve"),
                                   QRect(left + kSideWidth - 70, 98, 70, 26), which, &TFormScale::ButtonSalvaInputClick,
                                   &TFormScale::ButtonSalvaOutClick);
 
@@ -109,7 +107,7 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
     QFrame *intervals = group(panel, input ? QStringLiteral("PanelIntervalliInput") : QStringLiteral("Panel1"),
                               QRect(left, 140, 232, 424));
     auto *intervalsHeading = label(intervals, input ? QStringLiteral("Label5") : QStringLiteral("Label20"),
-                                   QStringLiteral("Intervals"), QRect(0, 4, 232, 20));
+                                   tr("Intervals"), QRect(0, 4, 232, 20));
     intervalsHeading->setAlignment(Qt::AlignCenter);
     intervalsHeading->setFont(heading);
     const auto termField = [&](int note, int term, int x, int y) {
@@ -118,15 +116,15 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
         field->setMaxTypedLength(20);
         field->setValue(1);
         field->setGeometry(x, y, 82, 24);
-        field->setAccessibleName(QStringLiteral("%1 fraction %2 %3")
-                                     .arg(spokenSide(which), QLatin1String(kNoteNames[note]),
-                                          term == 1 ? QStringLiteral("numerator") : QStringLiteral("denominator")));
+        field->setAccessibleName(
+            tr("%1 fraction %2 %3")
+                .arg(spokenSide(which), noteDisplayName(note), term == 1 ? tr("numerator") : tr("denominator")));
         s.keyboardOrder << field;
         return field;
     };
     for (int i = 0; i < 12; ++i) {
         const int y = 32 + 32 * i;
-        const QString note = QLatin1String(kNoteNames[i]);
+        const QString note = noteDisplayName(i);
         const QString part = noteNamePart(i);
         label(intervals, QStringLiteral("LabelNota%1%2").arg(part, suffix), note, QRect(6, y + 2, 34, 20))
             ->setFont(large);
@@ -138,17 +136,16 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
     }
 
     const int column = left + 246;
-    s.equal = named(new QCheckBox(input ? QStringLiteral("E&qual") : QStringLiteral("Eq&ual"), panel),
-                    QStringLiteral("CheckBoxEquabile") + suffix);
+    s.equal =
+        named(new QCheckBox(input ? tr("E&qual") : tr("Eq&ual"), panel), QStringLiteral("CheckBoxEquabile") + suffix);
     s.equal->setGeometry(column, 140, 120, 24);
     s.equal->setFont(large);
     connect(s.equal, &QCheckBox::clicked, this,
             input ? &TFormScale::CheckBoxEquabileInputClick : &TFormScale::CheckBoxEquabileOutClick);
     s.keyboardOrder << s.equal;
 
-    QLabel *roundsLabel =
-        label(panel, input ? QStringLiteral("Label57") : QStringLiteral("Label56"),
-              input ? QStringLiteral("&Rounds") : QStringLiteral("Roun&ds"), QRect(column, 174, 60, 20));
+    QLabel *roundsLabel = label(panel, input ? QStringLiteral("Label57") : QStringLiteral("Label56"),
+                                input ? tr("&Rounds") : tr("Roun&ds"), QRect(column, 174, 60, 20));
     s.rounds = named(new QComboBox(panel), QStringLiteral("ComboBoxArrotonda") + suffix);
     s.rounds->setEditable(true);
     // Typing a number of decimals must never add it to the list.
@@ -158,16 +155,15 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
     s.rounds->addItem(QStringLiteral(" 10"));
     s.rounds->setCurrentIndex(2);
     s.rounds->setGeometry(column + 64, 171, 64, 24);
-    nameByLabel(roundsLabel, s.rounds, spokenSide(which) + QStringLiteral(" rounds"));
+    nameByLabel(roundsLabel, s.rounds, spokenSide(which) + tr(" rounds"));
     s.keyboardOrder << s.rounds;
 
     s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonCalcolaCents") + suffix,
-                                  input ? QStringLiteral("&Calculate") : QStringLiteral("Calcula&te"),
-                                  QRect(column, 204, 128, 26), which, &TFormScale::ButtonCalcolaCentsInputClick,
-                                  &TFormScale::ButtonCalcolaCentsOutClick);
+                                  input ? tr("&Calculate") : tr("Calcula&te"), QRect(column, 204, 128, 26), which,
+                                  &TFormScale::ButtonCalcolaCentsInputClick, &TFormScale::ButtonCalcolaCentsOutClick);
 
     auto *centsHeading = label(panel, input ? QStringLiteral("Label55") : QStringLiteral("Label58"),
-                               QStringLiteral("Values in Cents"), QRect(column, 238, 164, 20));
+                               tr("Values in Cents"), QRect(column, 238, 164, 20));
     centsHeading->setFont(heading);
 
     QFrame *centsPanel =
@@ -175,21 +171,20 @@ void TFormScale::createSide(SetterSide which, QWidget *panel, int left)
     s.list = named(new CentsList(centsPanel), QStringLiteral("ListBoxCents") + suffix);
     s.list->setGeometry(2, 2, 120, 200);
     s.list->setFont(listFont);
-    nameByLabel(centsHeading, s.list, spokenSide(which) + QStringLiteral(" values in cents"));
+    nameByLabel(centsHeading, s.list, spokenSide(which) + tr(" values in cents"));
     s.keyboardOrder << s.list;
     // One label beside each row of the list, 16 pixels apart.
     const int firstLabel = input ? 61 : 73;
     const int rowTop = 2 + s.list->frameWidth();
     for (int i = 0; i < 12; ++i) {
-        label(centsPanel, QStringLiteral("Label%1").arg(firstLabel + i), QLatin1String(kNoteNames[i]),
+        label(centsPanel, QStringLiteral("Label%1").arg(firstLabel + i), noteDisplayName(i),
               QRect(128, rowTop + 16 * i, 32, 16))
             ->setFont(listFont);
     }
 
     s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonEsportaCents") + suffix,
-                                  input ? QStringLiteral("E&xport Cents") : QStringLiteral("Ex&port Cents"),
-                                  QRect(column, 476, 128, 26), which, &TFormScale::ButtonEsportaCentsInputClick,
-                                  &TFormScale::ButtonEsportaCentsOutClick);
+                                  input ? tr("E&xport Cents") : tr("Ex&port Cents"), QRect(column, 476, 128, 26), which,
+                                  &TFormScale::ButtonEsportaCentsInputClick, &TFormScale::ButtonEsportaCentsOutClick);
 
     s.openDialog.kind = QStringLiteral("intervals");
     s.openDialog.filters = {QStringLiteral("Tfs (*.Tfs *.tfs *.TFS)")};
@@ -208,15 +203,14 @@ void TFormScale::FormCreate()
         m_terms.input.first[i]->setValue(fractions.first[i]);
     for (int i = 0; i < 12; ++i)
         m_terms.input.second[i]->setValue(fractions.second[i]);
-    side(SetterSide::Input).name->setText(QStringLiteral("Equal Temperament"));
+    side(SetterSide::Input).name->setText(tr("Equal Temperament"));
     side(SetterSide::Input).calculated = false;
     side(SetterSide::Out).calculated = false;
 }
 
 QString TFormScale::sideCaption(SetterSide which) const
 {
-    return which == SetterSide::Input ? QStringLiteral("Original Temperament Intervals")
-                                      : QStringLiteral("New Temperament Intervals");
+    return which == SetterSide::Input ? tr("Original Temperament Intervals") : tr("New Temperament Intervals");
 }
 
 void TFormScale::calculate(SetterSide which)

@@ -69,8 +69,7 @@ TFormCicloQuinte::TFormCicloQuinte(TFormTemperamento &mainWindow, CordavoWindows
     titlePanel->setGeometry(4, 4, kWidth - 8, 36);
     titlePanel->setFrameShape(QFrame::Panel);
     titlePanel->setFrameShadow(QFrame::Raised);
-    auto *title =
-        named(new QLabel(QStringLiteral("Setting The Cycle of Fifths"), titlePanel), QStringLiteral("LabelIntSetTemp"));
+    auto *title = named(new QLabel(tr("Setting The Cycle of Fifths"), titlePanel), QStringLiteral("LabelIntSetTemp"));
     title->setStyleSheet(QStringLiteral("color: red; font-weight: bold; font-style: italic;"));
     QFont banner = title->font();
     banner.setPixelSize(20);
@@ -79,9 +78,9 @@ TFormCicloQuinte::TFormCicloQuinte(TFormTemperamento &mainWindow, CordavoWindows
     title->setGeometry(0, 0, titlePanel->width(), titlePanel->height());
 
     const int half = kWidth / 2;
-    fittedLabel(PanelSetTemperamento, QStringLiteral("Label5"), QStringLiteral("Old Temperament"), 120, 48);
+    fittedLabel(PanelSetTemperamento, QStringLiteral("Label5"), tr("Old Temperament"), 120, 48);
     fittedLabel(PanelSetTemperamento, QStringLiteral("Label53"), QString(22, QLatin1Char('_')), 110, 56);
-    fittedLabel(PanelSetTemperamento, QStringLiteral("Label52"), QStringLiteral("New Temperament"), half + 180, 48);
+    fittedLabel(PanelSetTemperamento, QStringLiteral("Label52"), tr("New Temperament"), half + 180, 48);
     fittedLabel(PanelSetTemperamento, QStringLiteral("Label54"), QString(22, QLatin1Char('_')), half + 170, 56);
     createExportButton(PanelSetTemperamento, QRect(half - 45, 46, 90, 28));
 
@@ -106,7 +105,7 @@ void TFormCicloQuinte::createSide(SetterSide which, int column, int circleLeft)
     const QString part = input ? QStringLiteral("Input") : QStringLiteral("Out");
     Side &s = side(which);
     Circle &c = m_circles[which];
-    s.title = input ? QStringLiteral("Old Temperament") : QStringLiteral("New Temperament");
+    s.title = input ? tr("Old Temperament") : tr("New Temperament");
     QWidget *parent = PanelSetTemperamento;
 
     // The circle, top to bottom: a note, an arrow with its fifth box, the next note.
@@ -118,7 +117,7 @@ void TFormCicloQuinte::createSide(SetterSide which, int column, int circleLeft)
     QList<QWidget *> circleOrder;
     for (int row = 0; row < 13; ++row) {
         const int y = 8 + row * 48;
-        auto *note = named(new QLabel(QString::fromLatin1(kCircleNotes[row]), circle),
+        auto *note = named(new QLabel(noteDisplayName(kCircleNotes[row]), circle),
                            QStringLiteral("LabelCircle%1%2").arg(part).arg(row));
         QFont bold = note->font();
         bold.setBold(true);
@@ -134,43 +133,42 @@ void TFormCicloQuinte::createSide(SetterSide which, int column, int circleLeft)
             kFirstFifthItem);
         c.fifths[row]->setGeometry(92, y + 20, 90, 26);
         c.fifths[row]->setAccessibleName(
-            QStringLiteral("%1 fifth %2-%3")
-                .arg(spokenSide(which), QLatin1String(kCircleNotes[row]), QLatin1String(kCircleNotes[row + 1])));
+            tr("%1 fifth %2-%3")
+                .arg(spokenSide(which), noteDisplayName(kCircleNotes[row]), noteDisplayName(kCircleNotes[row + 1])));
         circleOrder << c.fifths[row];
     }
 
     // The two sides' mnemonics differ: "E&qual" on the left, "Eq&ual" on the right.
-    s.equal = named(new QCheckBox(input ? QStringLiteral("E&qual") : QStringLiteral("Eq&ual"), parent),
-                    QStringLiteral("CheckBoxEquabile") + part);
+    s.equal =
+        named(new QCheckBox(input ? tr("E&qual") : tr("Eq&ual"), parent), QStringLiteral("CheckBoxEquabile") + part);
     s.equal->setGeometry(column, 96, 120, 22);
     connect(s.equal, &QCheckBox::toggled, this,
             input ? &TFormCicloQuinte::CheckBoxEquabileInputClick : &TFormCicloQuinte::CheckBoxEquabileOutClick);
 
-    auto *comma = named(new QGroupBox(QStringLiteral(" Comma "), parent),
+    auto *comma = named(new QGroupBox(tr(" Comma "), parent),
                         input ? QStringLiteral("GroupBox1") : QStringLiteral("GroupBoxOldComma"));
     comma->setGeometry(column, 126, 180, 76);
-    c.syntonic = named(new QRadioButton(input ? QStringLiteral("&Syntonic") : QStringLiteral("S&yntonic"), comma),
+    c.syntonic = named(new QRadioButton(input ? tr("&Syntonic") : tr("S&yntonic"), comma),
                        QStringLiteral("RadioButton") + part + QStringLiteral("Sintonico"));
     c.syntonic->setGeometry(12, 22, 150, 22);
     c.syntonic->setChecked(true);
-    auto *pythagorean =
-        named(new QRadioButton(input ? QStringLiteral("&Pythagorean") : QStringLiteral("Pyt&hagorean"), comma),
-              QStringLiteral("RadioButton") + part + QStringLiteral("Pitagorico"));
+    auto *pythagorean = named(new QRadioButton(input ? tr("&Pythagorean") : tr("Pyt&hagorean"), comma),
+                              QStringLiteral("RadioButton") + part + QStringLiteral("Pitagorico"));
     pythagorean->setGeometry(12, 46, 150, 22);
 
     QLabel *roundsLabel = fittedLabel(parent, input ? QStringLiteral("Label57") : QStringLiteral("Label27"),
-                                      input ? QStringLiteral("&Rounds") : QStringLiteral("Roun&ds"), column, 218);
+                                      input ? tr("&Rounds") : tr("Roun&ds"), column, 218);
     s.rounds = choiceBox(parent, QStringLiteral("ComboBoxArrotonda") + part, roundsItems(), 2);
     s.rounds->setGeometry(column + 64, 212, 64, 26);
-    nameByLabel(roundsLabel, s.rounds, spokenSide(which) + QStringLiteral(" rounds"));
+    nameByLabel(roundsLabel, s.rounds, spokenSide(which) + tr(" rounds"));
 
-    QPushButton *calculate = sideButton(
-        parent, QStringLiteral("ButtonCalcolaCents") + part,
-        input ? QStringLiteral("&Calculate") : QStringLiteral("Calcula&te"), QRect(column, 250, 128, 28), which,
-        &TFormCicloQuinte::ButtonCalcolaCentsInputClick, &TFormCicloQuinte::ButtonCalcolaCentsOutClick);
+    QPushButton *calculate =
+        sideButton(parent, QStringLiteral("ButtonCalcolaCents") + part, input ? tr("&Calculate") : tr("Calcula&te"),
+                   QRect(column, 250, 128, 28), which, &TFormCicloQuinte::ButtonCalcolaCentsInputClick,
+                   &TFormCicloQuinte::ButtonCalcolaCentsOutClick);
 
     QLabel *heading = fittedLabel(parent, input ? QStringLiteral("Label29") : QStringLiteral("Label28"),
-                                  QStringLiteral("Value in Cents"), column, 292);
+                                  tr("Value in Cents"), column, 292);
     QFont underlined = heading->font();
     underlined.setUnderline(true);
     heading->setFont(underlined);
@@ -187,9 +185,9 @@ void TFormCicloQuinte::createSide(SetterSide which, int column, int circleLeft)
     s.list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     s.list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     s.list->setGeometry(6, 5, 130, 12 * kRowHeight + 2);
-    nameByLabel(heading, s.list, spokenSide(which) + QStringLiteral(" values in cents"));
+    nameByLabel(heading, s.list, spokenSide(which) + tr(" values in cents"));
     for (int i = 0; i < 12; ++i) {
-        auto *note = named(new QLabel(QString::fromLatin1(kNoteNames[i]), listPanel),
+        auto *note = named(new QLabel(noteDisplayName(i), listPanel),
                            QStringLiteral("LabelNota%1%2").arg(noteNamePart(i), part));
         QFont rowFont = note->font();
         rowFont.setPixelSize(13);
@@ -197,10 +195,10 @@ void TFormCicloQuinte::createSide(SetterSide which, int column, int circleLeft)
         note->setGeometry(142, 6 + i * kRowHeight, 32, kRowHeight);
     }
 
-    QPushButton *exportCents = sideButton(
-        parent, QStringLiteral("ButtonEsportaCents") + part,
-        input ? QStringLiteral("E&xport Cents") : QStringLiteral("Export Ce&nts"), QRect(column, 540, 128, 28), which,
-        &TFormCicloQuinte::ButtonEsportaCentsInputClick, &TFormCicloQuinte::ButtonEsportaCentsOutClick);
+    QPushButton *exportCents =
+        sideButton(parent, QStringLiteral("ButtonEsportaCents") + part,
+                   input ? tr("E&xport Cents") : tr("Export Ce&nts"), QRect(column, 540, 128, 28), which,
+                   &TFormCicloQuinte::ButtonEsportaCentsInputClick, &TFormCicloQuinte::ButtonEsportaCentsOutClick);
 
     // Left to right: the circle is at the window's outer edge, so it comes
     // before the column on the left and after it on the right.
@@ -255,10 +253,10 @@ bool TFormCicloQuinte::fifthsNamed(SetterSide which)
     for (int k = 0; k < 12; ++k) {
         const QString text = m_circles[which].fifths[k]->currentText();
         if (!fifthItemNamed(text)) {
-            const QString fifth = QStringLiteral("%1 fifth %2 (%3-%4)")
+            const QString fifth = tr("%1 fifth %2 (%3-%4)")
                                       .arg(side(which).title)
                                       .arg(k + 1)
-                                      .arg(QLatin1String(kCircleNotes[k]), QLatin1String(kCircleNotes[k + 1]));
+                                      .arg(noteDisplayName(kCircleNotes[k]), noteDisplayName(kCircleNotes[k + 1]));
             refusals << fifthItemRefusal(fifth, text);
         }
     }

@@ -18,7 +18,7 @@ TFormXml::TFormXml(QWidget *parent) : QWidget(parent, Qt::Window)
     MemoXml = new QPlainTextEdit(this);
     MemoXml->setObjectName(QStringLiteral("MemoXml"));
     // Named as the window is captioned, the window's only control.
-    MemoXml->setAccessibleName(QStringLiteral("Xml document"));
+    MemoXml->setAccessibleName(tr("Xml document"));
     MemoXml->setFont(windowFont(QStringLiteral("Courier New"), QFont::TypeWriter, 13));
     MemoXml->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     MemoXml->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -10,6 +10,7 @@
 #include "ui/desktop/Fonts.h"
 #include "ui/desktop/KeyboardOrder.h"
 #include "ui/desktop/TextPrinting.h"
+#include "ui/desktop/Translations.h"
 #include "ui/desktop/UserDialogs.h"
 #include "ui/desktop/WindowFront.h"
 #include "ui/widgets/FilledPanel.h"
@@ -29,6 +30,7 @@
 #include "ui/windows/UTempXml.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -158,38 +160,64 @@ void TFormTemperamento::createMenus()
     };
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
-    QMenu *file = named(bar->addMenu(QStringLiteral("&File")), "MFile");
-    addItem(file, "GeneraXml", QStringLiteral("&Generate xml"), &TFormTemperamento::ButtonGeneraXmlClick,
+    QMenu *file = named(bar->addMenu(tr("&File")), "MFile");
+    addItem(file, "GeneraXml", tr("&Generate xml"), &TFormTemperamento::ButtonGeneraXmlClick,
             QKeySequence(Qt::CTRL | Qt::Key_G));
-    addItem(file, "VisualizzaXml", QStringLiteral("S&how xml"), &TFormTemperamento::VisualizzaXmlClick);
-    addItem(file, "ApriXml", QStringLiteral("&Open xml"), &TFormTemperamento::ApriXmlClick, QKeySequence::Open);
-    addItem(file, "SalvaXml", QStringLiteral("&Save xml"), &TFormTemperamento::SalvaXmlClick, QKeySequence::Save);
-    addItem(file, "EsportaAccordatura", QStringLiteral("&Export Tuning\u2026"),
-            &TFormTemperamento::EsportaAccordaturaClick);
-    addItem(file, "CaricaGrandOrgue", QStringLiteral("Load &GrandOrgue Temperament\u2026"),
-            &TFormTemperamento::CaricaGrandOrgueClick);
-    addItem(file, "Esci", QStringLiteral("E&xit"), &TFormTemperamento::EsciClick, QKeySequence::Quit);
-    QMenu *functions = named(bar->addMenu(QStringLiteral("F&unctions")), "MImpostazioni");
-    addItem(functions, "CaricaFornitore", QStringLiteral("&Load Supplier"), &TFormTemperamento::CaricaFornitoreClick);
-    addItem(functions, "SalvaFornitore", QStringLiteral("&Save Supplier"), &TFormTemperamento::SalvaFornitoreClick);
-    addItem(functions, "CaricaTemperamento", QStringLiteral("Load &Temperament"),
-            &TFormTemperamento::CaricaTemperamentoClick);
-    addItem(functions, "CaricaScala", QStringLiteral("Load S&cala\u2026"), &TFormTemperamento::CaricaScalaClick);
-    addItem(functions, "SalvaTemperamento", QStringLiteral("Sa&ve Temperament"),
-            &TFormTemperamento::SalvaTemperamentoClick);
-    addItem(functions, "AnalizzaTemperamento", QStringLiteral("&Analyse Temperament"),
+    addItem(file, "VisualizzaXml", tr("S&how xml"), &TFormTemperamento::VisualizzaXmlClick);
+    addItem(file, "ApriXml", tr("&Open xml"), &TFormTemperamento::ApriXmlClick, QKeySequence::Open);
+    addItem(file, "SalvaXml", tr("&Save xml"), &TFormTemperamento::SalvaXmlClick, QKeySequence::Save);
+    addItem(file, "EsportaAccordatura", tr("&Export Tuning…"), &TFormTemperamento::EsportaAccordaturaClick);
+    addItem(file, "CaricaGrandOrgue", tr("Load &GrandOrgue Temperament…"), &TFormTemperamento::CaricaGrandOrgueClick);
+    addItem(file, "Esci", tr("E&xit"), &TFormTemperamento::EsciClick, QKeySequence::Quit);
+    QMenu *functions = named(bar->addMenu(tr("F&unctions")), "MImpostazioni");
+    addItem(functions, "CaricaFornitore", tr("&Load Supplier"), &TFormTemperamento::CaricaFornitoreClick);
+    addItem(functions, "SalvaFornitore", tr("&Save Supplier"), &TFormTemperamento::SalvaFornitoreClick);
+    addItem(functions, "CaricaTemperamento", tr("Load &Temperament"), &TFormTemperamento::CaricaTemperamentoClick);
+    addItem(functions, "CaricaScala", tr("Load S&cala…"), &TFormTemperamento::CaricaScalaClick);
+    addItem(functions, "SalvaTemperamento", tr("Sa&ve Temperament"), &TFormTemperamento::SalvaTemperamentoClick);
+    addItem(functions, "AnalizzaTemperamento", tr("&Analyse Temperament"),
             &TFormTemperamento::AnalizzaTemperamentoClick);
-    addItem(functions, "Ascolta", QStringLiteral("Liste&n\u2026"), &TFormTemperamento::AscoltaClick);
-    addItem(functions, "GuidaAccordatura", QStringLiteral("Tuning &Guide\u2026"),
-            &TFormTemperamento::GuidaAccordaturaClick);
-    addItem(functions, "LibreriaTemperamenti", QStringLiteral("Temperament L&ibrary\u2026"),
+    addItem(functions, "Ascolta", tr("Liste&n…"), &TFormTemperamento::AscoltaClick);
+    addItem(functions, "GuidaAccordatura", tr("Tuning &Guide…"), &TFormTemperamento::GuidaAccordaturaClick);
+    addItem(functions, "LibreriaTemperamenti", tr("Temperament L&ibrary…"),
             &TFormTemperamento::LibreriaTemperamentiClick);
-    QMenu *print = named(bar->addMenu(QStringLiteral("&Print")), "MSatampa");
-    addItem(print, "Stampa", QStringLiteral("&Print"), &TFormTemperamento::StampaClick, QKeySequence::Print);
-    addItem(print, "AnteprimaStampa", QStringLiteral("Print Pre&view\u2026"), &TFormTemperamento::AnteprimaStampaClick);
-    addItem(print, "ImpostaStampante", QStringLiteral("Page Set&up"), &TFormTemperamento::ImpostaPaginaClick);
+    QMenu *print = named(bar->addMenu(tr("&Print")), "MSatampa");
+    addItem(print, "Stampa", tr("&Print"), &TFormTemperamento::StampaClick, QKeySequence::Print);
+    addItem(print, "AnteprimaStampa", tr("Print Pre&view…"), &TFormTemperamento::AnteprimaStampaClick);
+    addItem(print, "ImpostaStampante", tr("Page Set&up"), &TFormTemperamento::ImpostaPaginaClick);
     QMenu *help = named(bar->addMenu(QStringLiteral("&?")), "M2");
-    addItem(help, "Informazioni", QStringLiteral("&About"), &TFormTemperamento::InformazioniClick);
+    addItem(help, "Informazioni", tr("&About"), &TFormTemperamento::InformazioniClick);
+    // The languages keep their own names in every language, so that a user
+    // who cannot read the current one still finds theirs.
+    QMenu *languages = named(help->addMenu(tr("&Language")), "MLingua");
+    m_languageGroup = new QActionGroup(languages);
+    auto addLanguage = [this, languages](const QString &code, const QString &caption) {
+        QAction *action = languages->addAction(caption);
+        action->setObjectName(QStringLiteral("Lingua_") + (code.isEmpty() ? QStringLiteral("sistema") : code));
+        action->setCheckable(true);
+        action->setData(code);
+        m_languageGroup->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] { chooseLanguage(code); });
+    };
+    addLanguage(QString(), tr("The system's language"));
+    languages->addSeparator();
+    for (const WindowLanguage &language : kWindowLanguages)
+        addLanguage(QLatin1String(language.code), QString::fromUtf8(language.name));
+    m_languageGroup->actions().constFirst()->setChecked(true);
+}
+
+void TFormTemperamento::offerLanguages(const QString &chosen, std::function<void(const QString &)> remember)
+{
+    m_rememberLanguage = std::move(remember);
+    for (QAction *action : m_languageGroup->actions())
+        action->setChecked(action->data().toString() == chosen);
+}
+
+void TFormTemperamento::chooseLanguage(const QString &code)
+{
+    if (m_rememberLanguage)
+        m_rememberLanguage(code);
+    m_dialogs.information(this, tr("Cordavo speaks the chosen language from its next start."));
 }
 
 TNumEdit *TFormTemperamento::createNumEdit(QWidget *parent, const char *name, bool decimal, int maxLength)
@@ -208,7 +236,7 @@ void TFormTemperamento::createControls()
     QFont headingFont = font();
     headingFont.setPixelSize(24);
     headingFont.setItalic(true);
-    QLabel *heading = redTitle(central, "PanelIntestazione", QStringLiteral("Hauptwerk Temperament File Generator"),
+    QLabel *heading = redTitle(central, "PanelIntestazione", tr("Hauptwerk Temperament File Generator"),
                                QRect(0, 0, kWidth, 41), headingFont);
     heading->setFrameShape(QFrame::Panel);
     heading->setFrameShadow(QFrame::Raised);
@@ -216,37 +244,36 @@ void TFormTemperamento::createControls()
     // Old temperament on the left, the commands in the middle, the new one on the right.
     QFont columnFont = font();
     columnFont.setBold(true);
-    QLabel *oldHeading = addLabel(central, "LabelTemperInput", QStringLiteral("&Old Temperament"), 40, 60, 160);
+    QLabel *oldHeading = addLabel(central, "LabelTemperInput", tr("&Old Temperament"), 40, 60, 160);
     oldHeading->setFont(columnFont);
     QLabel *oldPitch = addLabel(central, "LabelLaInput", QStringLiteral("A ="), 40, 100, 30);
     ComboBoxTemperamentInput = pitchBox(central, "ComboBoxTemperamentInput");
     ComboBoxTemperamentInput->setGeometry(75, 98, 100, 25);
     // The heading's mnemonic and the box's spoken name, as the messages name it.
     oldHeading->setBuddy(ComboBoxTemperamentInput);
-    nameByLabel(oldPitch, ComboBoxTemperamentInput, QStringLiteral("Old Temperament A ="));
+    nameByLabel(oldPitch, ComboBoxTemperamentInput, tr("Old Temperament A ="));
 
-    auto *ButtonSetTemperamento =
-        named(new QPushButton(QStringLiteral("&Set Temperamet"), central), "ButtonSetTemperamento");
+    auto *ButtonSetTemperamento = named(new QPushButton(tr("&Set Temperamet"), central), "ButtonSetTemperamento");
     ButtonSetTemperamento->setGeometry(312, 55, 150, 30);
     auto *radioPanel = named(new QWidget(central), "PanelRadio");
     radioPanel->setGeometry(340, 90, 120, 78);
-    RadioButtonCents = named(new QRadioButton(QStringLiteral("&Cents"), radioPanel), "RadioButtonCents");
+    RadioButtonCents = named(new QRadioButton(tr("&Cents"), radioPanel), "RadioButtonCents");
     RadioButtonCents->setGeometry(0, 0, 120, 24);
     RadioButtonCents->setChecked(true);
-    RadioButtonScale = named(new QRadioButton(QStringLiteral("&Intervals"), radioPanel), "RadioButtonScale");
+    RadioButtonScale = named(new QRadioButton(tr("&Intervals"), radioPanel), "RadioButtonScale");
     RadioButtonScale->setGeometry(0, 26, 120, 24);
-    RadioButtonQuinte = named(new QRadioButton(QStringLiteral("Fift&h"), radioPanel), "RadioButtonQuinte");
+    RadioButtonQuinte = named(new QRadioButton(tr("Fift&h"), radioPanel), "RadioButtonQuinte");
     RadioButtonQuinte->setGeometry(0, 52, 120, 24);
-    auto *ButtonGeneraXml = named(new QPushButton(QStringLiteral("&Generate xml"), central), "ButtonGeneraXml");
+    auto *ButtonGeneraXml = named(new QPushButton(tr("&Generate xml"), central), "ButtonGeneraXml");
     ButtonGeneraXml->setGeometry(312, 172, 150, 30);
 
-    QLabel *newHeading = addLabel(central, "LabelTemperamOut", QStringLiteral("Ne&w Temperament"), 590, 60, 160);
+    QLabel *newHeading = addLabel(central, "LabelTemperamOut", tr("Ne&w Temperament"), 590, 60, 160);
     newHeading->setFont(columnFont);
     QLabel *newPitch = addLabel(central, "LabelLaOut", QStringLiteral("A ="), 590, 100, 30);
     ComboBoxTemperamentOut = pitchBox(central, "ComboBoxTemperamentOut");
     ComboBoxTemperamentOut->setGeometry(625, 98, 100, 25);
     newHeading->setBuddy(ComboBoxTemperamentOut);
-    nameByLabel(newPitch, ComboBoxTemperamentOut, QStringLiteral("New Temperament A ="));
+    nameByLabel(newPitch, ComboBoxTemperamentOut, tr("New Temperament A ="));
 
     QFont bannerFont = font();
     bannerFont.setPixelSize(16);
@@ -254,30 +281,29 @@ void TFormTemperamento::createControls()
     redTitle(central, "Panel1", QStringLiteral("www.cordavo.org"), QRect(0, 212, kWidth, 28), bannerFont);
 
     // Identification, three rows.
-    QLabel *supplierName = addLabel(central, "Label_NomeForn", QStringLiteral("Supplier Na&me"), 20, 252);
+    QLabel *supplierName = addLabel(central, "Label_NomeForn", tr("Supplier Na&me"), 20, 252);
     EditNomeFornitore = named(new QLineEdit(central), "EditNomeFornitore");
     EditNomeFornitore->setGeometry(140, 250, 260, 23);
     nameByLabel(supplierName, EditNomeFornitore);
-    QLabel *supplierId = addLabel(central, "Label_IdForn", QStringLiteral("I&D Supplier"), 430, 252);
+    QLabel *supplierId = addLabel(central, "Label_IdForn", tr("I&D Supplier"), 430, 252);
     NumEdit_IdFornitore = createNumEdit(central, "NumEdit_IdFornitore", false, 6);
     NumEdit_IdFornitore->setGeometry(550, 250, 121, 23);
     nameByLabel(supplierId, NumEdit_IdFornitore);
 
-    QLabel *temperamentId = addLabel(central, "Label_IdTemperam", QStringLiteral("ID &Temperament"), 20, 284);
+    QLabel *temperamentId = addLabel(central, "Label_IdTemperam", tr("ID &Temperament"), 20, 284);
     NumEdit_IdTemperamento = createNumEdit(central, "NumEdit_IdTemperamento", false, 20);
     NumEdit_IdTemperamento->setGeometry(140, 282, 121, 23);
     nameByLabel(temperamentId, NumEdit_IdTemperamento);
-    QLabel *temperamentName =
-        addLabel(central, "LabelNomeTemperam", QStringLiteral("&Name Temperament"), 290, 284, 135);
+    QLabel *temperamentName = addLabel(central, "LabelNomeTemperam", tr("&Name Temperament"), 290, 284, 135);
     EditNomeTemperamento = named(new QLineEdit(central), "EditNomeTemperamento");
     EditNomeTemperamento->setGeometry(430, 282, 320, 23);
     nameByLabel(temperamentName, EditNomeTemperamento);
 
-    QLabel *shortName = addLabel(central, "LabelNomeCorto", QStringLiteral("Sho&rt Name"), 20, 316);
+    QLabel *shortName = addLabel(central, "LabelNomeCorto", tr("Sho&rt Name"), 20, 316);
     EditNomeCorto = named(new ShortNameEdit(central), "EditNomeCorto");
     EditNomeCorto->setGeometry(140, 314, 80, 23);
     nameByLabel(shortName, EditNomeCorto);
-    QLabel *comment = addLabel(central, "LabelCommento", QStringLiteral("Comm&ent"), 290, 316, 135);
+    QLabel *comment = addLabel(central, "LabelCommento", tr("Comm&ent"), 290, 316, 135);
     EditCommento = named(new QLineEdit(central), "EditCommento");
     EditCommento->setGeometry(430, 314, 320, 23);
     nameByLabel(comment, EditCommento);
@@ -291,10 +317,10 @@ void TFormTemperamento::createControls()
         const int x = 10 + (i % 6) * 124;
         const int y = 30 + (i / 6) * 50;
         const QByteArray part(kNoteParts[i]);
-        QLabel *note = addLabel(notes, ("Label_" + part).constData(), noteName(i) + QLatin1Char(':'), x, y, 30);
+        QLabel *note = addLabel(notes, ("Label_" + part).constData(), noteDisplayName(i) + QLatin1Char(':'), x, y, 30);
         m_noteFields[i] = createNumEdit(notes, ("NumEdit_" + part).constData(), true, 6);
         m_noteFields[i]->setGeometry(x + 32, y - 1, 80, 23);
-        nameByLabel(note, m_noteFields[i], noteName(i) + QStringLiteral(" cents"));
+        nameByLabel(note, m_noteFields[i], noteDisplayName(i) + tr(" cents"));
     }
 
     // Tab goes down the three columns at the top, left to right, then along
@@ -341,10 +367,9 @@ void TFormTemperamento::FormCreate()
     SaveDialogXml.defaultSuffix = QStringLiteral("Temperament.Hauptwerk.xml");
     SaveDialogXml.fileName = QStringLiteral("File1");
     OpenDialogXml.kind = QStringLiteral("xml");
-    OpenDialogXml.filters = {
-        QStringLiteral("Temperament (*.Temperament_Hauptwerk_xml *.Temperament.Hauptwerk.xml *.xml "
-                       "*.Txt *.txt)"),
-        QStringLiteral("All files (*)")};
+    OpenDialogXml.filters = {tr("Temperament (*.Temperament_Hauptwerk_xml *.Temperament.Hauptwerk.xml *.xml "
+                                "*.Txt *.txt)"),
+                             tr("All files (*)")};
     SaveDialogXml.typeChanged = [this](const QString &name, int type) { return SaveDialogXmlTypeChange(name, type); };
     OpenDialogFornitore.kind = QStringLiteral("supplier");
     OpenDialogFornitore.filters = {QStringLiteral("For (*.For *.for *.FOR)")};
@@ -472,7 +497,7 @@ std::optional<std::pair<double, double>> TFormTemperamento::referencePitches(QSt
     const auto newA = newReferencePitch();
     if (oldA && newA)
         return std::make_pair(*oldA, *newA);
-    *why = QStringLiteral("A reference-pitch box does not hold a pitch from %1 to %2 Hz.")
+    *why = tr("A reference-pitch box does not hold a pitch from %1 to %2 Hz.")
                .arg(kLowestReferencePitch)
                .arg(kHighestReferencePitch);
     return std::nullopt;
@@ -501,8 +526,7 @@ std::optional<double> TFormTemperamento::pitchOf(QComboBox *box, const QString &
         return pitch;
     const QString low = formatGeneral(kLowestReferencePitch, m_separators.decimal);
     const QString high = formatGeneral(kHighestReferencePitch, m_separators.decimal);
-    m_dialogs.message(
-        this, QStringLiteral("%1: \"%2\" is not a pitch from %3 to %4 Hz").arg(boxName, text.trimmed(), low, high));
+    m_dialogs.message(this, tr("%1: \"%2\" is not a pitch from %3 to %4 Hz").arg(boxName, text.trimmed(), low, high));
     return std::nullopt;
 }
 
@@ -561,7 +585,7 @@ void TFormTemperamento::SalvaXmlClick()
 {
     // Before the first document the viewer holds nothing worth a file.
     if (!XmlGenerated) {
-        m_dialogs.message(this, QStringLiteral("Before Generating The XML Page"));
+        m_dialogs.message(this, tr("Before Generating The XML Page"));
         return;
     }
     // The viewer's text as it stands, edits included; UTF-8 as its first line declares.
@@ -593,8 +617,8 @@ std::optional<TuningSource> TFormTemperamento::checkedTuning()
         m_dialogs.message(this, error);
     if (!noteErrors.isEmpty())
         return std::nullopt;
-    const auto oldA = pitchOf(ComboBoxTemperamentInput, QStringLiteral("Old Temperament A ="));
-    const auto newA = pitchOf(ComboBoxTemperamentOut, QStringLiteral("New Temperament A ="));
+    const auto oldA = pitchOf(ComboBoxTemperamentInput, tr("Old Temperament A ="));
+    const auto newA = pitchOf(ComboBoxTemperamentOut, tr("New Temperament A ="));
     if (!oldA || !newA)
         return std::nullopt;
     return TuningSource{*oldA, *newA, noteCents(), EditNomeTemperamento->text()};
@@ -628,7 +652,7 @@ void TFormTemperamento::EsportaAccordaturaClick()
     }
     QStringList report;
     for (const TuningFile &file : exported.files)
-        report << QStringLiteral("File ") + QDir::toNativeSeparators(file.path) + QStringLiteral(" Saved");
+        report << tr("File %1 Saved").arg(QDir::toNativeSeparators(file.path));
     m_dialogs.information(this, report.join(QLatin1Char('\n')));
     if (!exported.shortfall.isEmpty())
         m_dialogs.message(this, shortfallText(exported.shortfall, m_separators));
@@ -644,7 +668,7 @@ QString TFormTemperamento::SaveDialogAccordaturaTypeChange(const QString &name, 
 void TFormTemperamento::StampaClick()
 {
     if (!XmlGenerated) {
-        m_dialogs.message(this, QStringLiteral("Before Generating The XML Page"));
+        m_dialogs.message(this, tr("Before Generating The XML Page"));
         return;
     }
     if (!m_dialogs.choosePrinter(this, printer()))
@@ -655,7 +679,7 @@ void TFormTemperamento::StampaClick()
 void TFormTemperamento::AnteprimaStampaClick()
 {
     if (!XmlGenerated) {
-        m_dialogs.message(this, QStringLiteral("Before Generating The XML Page"));
+        m_dialogs.message(this, tr("Before Generating The XML Page"));
         return;
     }
     m_dialogs.printPreview(this, printer(), [this](QPrinter &target) { printDocument(target); });

@@ -15,6 +15,7 @@
 #include <optional>
 #include <utility>
 
+class QActionGroup;
 class QPrinter;
 class QComboBox;
 class QLineEdit;
@@ -109,6 +110,11 @@ public:
     void LibreriaTemperamentiClick();
     void CaricaGrandOrgueClick();
 
+    // "? → Language": checks the language chosen ("" for the system's) and
+    // hands each new choice to 'remember'; the windows speak it from the
+    // next start on, which a message says.
+    void offerLanguages(const QString &chosen, std::function<void(const QString &)> remember);
+
     // The chooser behind "Temperament Library...", made at first use.
     LibraryDialog &libraryDialog();
 
@@ -128,6 +134,7 @@ protected:
 
 private:
     void FormCreate();
+    void chooseLanguage(const QString &code);
     void createControls();
     void createMenus();
     TNumEdit *createNumEdit(QWidget *parent, const char *name, bool decimal, int maxLength);
@@ -180,6 +187,9 @@ private:
 
     // How much the layout grew for the desktop's font; 1 at the font it was drawn for.
     qreal m_growth = 1;
+    // "? → Language": its choices, and where a new one is remembered.
+    QActionGroup *m_languageGroup = nullptr;
+    std::function<void(const QString &)> m_rememberLanguage;
     bool AboutShown = false;
     bool DataError = false;
     bool XmlGenerated = false;

@@ -45,7 +45,7 @@ void TFormTemperamento::saveDataFile(FileQuestion &question, const QStringList &
 {
     ValidateData();
     if (DataError) {
-        m_dialogs.message(this, QStringLiteral("Unsaved data for errors !"));
+        m_dialogs.message(this, tr("Unsaved data for errors !"));
         return;
     }
     saveThroughDialog(m_dialogs, this, question, encodeLineFile(lines));
@@ -117,8 +117,8 @@ bool TFormTemperamento::loadScala(const QString &path)
             m_dialogs.error(this, read.error());
             return false;
         }
-        const auto oldPitch = pitchOf(ComboBoxTemperamentInput, QStringLiteral("Old Temperament A ="));
-        const auto newPitch = pitchOf(ComboBoxTemperamentOut, QStringLiteral("New Temperament A ="));
+        const auto oldPitch = pitchOf(ComboBoxTemperamentInput, tr("Old Temperament A ="));
+        const auto newPitch = pitchOf(ComboBoxTemperamentOut, tr("New Temperament A ="));
         if (!oldPitch || !newPitch)
             return false;
         mapping = read.value();
