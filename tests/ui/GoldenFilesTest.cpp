@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 #include "WindowTest.h"
+#include "ui/desktop/Translations.h"
 #include "ui/windows/UCents.h"
 #include "ui/windows/UScale.h"
 #include "ui/windows/UTemperamento.h"
@@ -24,51 +25,85 @@ const QByteArray kCents =
 const QByteArray kIntervals = "1\r\n16\r\n9\r\n6\r\n5\r\n4\r\n45\r\n3\r\n8\r\n5\r\n9.005\r\n15\r\n"
                               "1\r\n15\r\n8\r\n5\r\n4\r\n3\r\n32\r\n2\r\n5\r\n3\r\n5\r\n8\r\nJust\r\n";
 
-using GoldenFilesTest = WindowTest;
+class GoldenFilesTest : public WindowTest
+{
+protected:
+    // Loads the inputs through the windows and writes every kind of file
+    // from them into 'out'.
+    void writeEveryFile(const QString &out)
+    {
+        auto regional = [this](QByteArray bytes) { return bytes.replace('.', char(GetParam().decimal.unicode())); };
+        offerFile("in.For", regional(kSupplier));
+        main->CaricaFornitoreClick();
+        offerFile("in.Tmp", regional(kTemperament));
+        main->CaricaTemperamentoClick();
+        mainControl<QComboBox>("ComboBoxTemperamentInput")->setEditText(local("415.5"));
+        mainControl<QComboBox>("ComboBoxTemperamentOut")->setEditText(local("466.25"));
+        main->ButtonGeneraXmlClick();
+
+        ASSERT_TRUE(QDir().mkpath(out));
+        auto save = [&](const char *name, auto &&command) {
+            dialogs.fileAnswers = {out + QLatin1Char('/') + QLatin1String(name)};
+            command();
+        };
+        save("doc.Temperament_Hauptwerk_xml", [&] { main->SalvaXmlClick(); });
+        save("out.For", [&] { main->SalvaFornitoreClick(); });
+        save("out.Tmp", [&] { main->SalvaTemperamentoClick(); });
+        // Export Tuning, every type that writes files of its own.
+        for (int type = 0; type < 5; ++type) {
+            dialogs.typeAnswers = {type};
+            save(kExported[type], [&] { trigger("EsportaAccordatura"); });
+        }
+
+        TFormCents &cents = windows->FormCents();
+        offerFile("in.Cts", regional(kCents));
+        cents.ButtonCaricaInputClick();
+        save("out.Cts", [&] { cents.ButtonSalvaInputClick(); });
+        save("out.scl", [&] { cents.ButtonSalvaInputClick(); });
+
+        TFormScale &scale = windows->FormScale();
+        offerFile("in.Tfs", regional(kIntervals));
+        scale.ButtonCaricaInputClick();
+        save("out.Tfs", [&] { scale.ButtonSalvaInputClick(); });
+        ASSERT_EQ(dialogs.entries(QStringLiteral("error")), QStringList());
+    }
+
+    static constexpr const char *kExported[5] = {"export.scl", "export.tun", "bulk.syx", "notes.syx", "octave.syx"};
+};
 
 } // namespace
 
-TEST_P(GoldenFilesTest, EveryWrittenFileIsAsRecorded)
+// The files are the same bytes in every language the windows speak: the
+// translations change what the windows show, never what they write.
+TEST_P(GoldenFilesTest, EveryWrittenFileIsAsRecordedInEveryLanguage)
 {
-    auto regional = [this](QByteArray bytes) { return bytes.replace('.', char(GetParam().decimal.unicode())); };
-    offerFile("in.For", regional(kSupplier));
-    main->CaricaFornitoreClick();
-    offerFile("in.Tmp", regional(kTemperament));
-    main->CaricaTemperamentoClick();
-    mainControl<QComboBox>("ComboBoxTemperamentInput")->setEditText(local("415.5"));
-    mainControl<QComboBox>("ComboBoxTemperamentOut")->setEditText(local("466.25"));
-    main->ButtonGeneraXmlClick();
-
-    const QString out = dir.filePath(QStringLiteral("out"));
-    ASSERT_TRUE(QDir().mkpath(out));
-    auto save = [&](const char *name, auto &&command) {
-        dialogs.fileAnswers = {out + QLatin1Char('/') + QLatin1String(name)};
-        command();
-    };
-    save("doc.Temperament_Hauptwerk_xml", [&] { main->SalvaXmlClick(); });
-    save("out.For", [&] { main->SalvaFornitoreClick(); });
-    save("out.Tmp", [&] { main->SalvaTemperamentoClick(); });
-
-    TFormCents &cents = windows->FormCents();
-    offerFile("in.Cts", regional(kCents));
-    cents.ButtonCaricaInputClick();
-    save("out.Cts", [&] { cents.ButtonSalvaInputClick(); });
-    save("out.scl", [&] { cents.ButtonSalvaInputClick(); });
-
-    TFormScale &scale = windows->FormScale();
-    offerFile("in.Tfs", regional(kIntervals));
-    scale.ButtonCaricaInputClick();
-    save("out.Tfs", [&] { scale.ButtonSalvaInputClick(); });
-    ASSERT_EQ(dialogs.entries(QStringLiteral("error")), QStringList());
-
     const QString golden =
         QStringLiteral(CORDAVO_TEST_DATA "/golden/") + QString::fromStdString(settingName(GetParam()));
-    for (const char *name : {"doc.Temperament_Hauptwerk_xml", "out.For", "out.Tmp", "out.Cts", "out.scl", "out.Tfs"}) {
-        SCOPED_TRACE(name);
-        const QByteArray written = readAll(out + QLatin1Char('/') + QLatin1String(name));
-        const QByteArray recorded = readAll(golden + QLatin1Char('/') + QLatin1String(name));
-        EXPECT_EQ(written.size(), recorded.size());
-        EXPECT_TRUE(written == recorded);
+    const QString english = dir.filePath(QStringLiteral("en"));
+    for (const WindowLanguage &language : kWindowLanguages) {
+        SCOPED_TRACE(language.code);
+        QList<QTranslator *> translators = installTranslations(QLatin1String(language.code));
+        EXPECT_EQ(translators.isEmpty(), language.code == std::string("en"));
+        fresh();
+        const QString out = dir.filePath(QLatin1String(language.code));
+        writeEveryFile(out);
+        removeTranslations(translators);
+
+        for (const char *name :
+             {"doc.Temperament_Hauptwerk_xml", "out.For", "out.Tmp", "out.Cts", "out.scl", "out.Tfs"}) {
+            SCOPED_TRACE(name);
+            const QByteArray written = readAll(out + QLatin1Char('/') + QLatin1String(name));
+            const QByteArray recorded = readAll(golden + QLatin1Char('/') + QLatin1String(name));
+            EXPECT_EQ(written.size(), recorded.size());
+            EXPECT_TRUE(written == recorded);
+        }
+        const QStringList exported = QDir(english).entryList(
+            {QStringLiteral("export.*"), QStringLiteral("*.syx"), QStringLiteral("*.kbm")}, QDir::Files);
+        EXPECT_EQ(exported.size(), 6); // the scale comes with its mapping
+        for (const QString &name : exported) {
+            SCOPED_TRACE(qPrintable(name));
+            EXPECT_TRUE(readAll(out + QLatin1Char('/') + name) == readAll(english + QLatin1Char('/') + name));
+        }
     }
 }
 
