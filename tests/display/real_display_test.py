@@ -1,13 +1,17 @@
 #!/usr/bin/env python3
 """Starts the built program on a real X server (Xvfb) with Qt's xcb platform,
 answers the About window, checks the main window, closes it and expects a
-clean exit. Usage: real_display_test.py PATH_TO_CORDAVO"""
+clean exit. Usage: real_display_test.py PATH_TO_CORDAVO [ABOUT_TITLE]
+ABOUT_TITLE is the About window's title in the language of the environment's
+LANG and LANGUAGE ("About Cordavo" in English). The program starts with
+settings of its own, in a temporary folder."""
 
 import ctypes
 import os
 import re
 import subprocess
 import sys
+import tempfile
 import time
 
 TIMEOUT = 30
@@ -74,6 +78,8 @@ def close_window(display_name, window):
 
 def main():
     program = sys.argv[1]
+    about_title = sys.argv[2] if len(sys.argv) > 2 else "About Cordavo"
+    settings = tempfile.TemporaryDirectory()
     read_end, write_end = os.pipe()
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
                             pass_fds=[write_end], stderr=subprocess.DEVNULL)
@@ -83,13 +89,13 @@ def main():
         if not number:
             fail("Xvfb did not start")
         display = ":" + number
-        env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+        env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=settings.name)
         app = subprocess.Popen([program], env=env)
         try:
-            about = wait_for(lambda: window_info(display, "About Cordavo"), "the About window")
+            about = wait_for(lambda: window_info(display, about_title), "the About window, " + about_title)
             subprocess.run(["xdotool", "windowfocus", "--sync", str(about["id"]), "key", "Return"],
                            env=env, check=True)
-            wait_for(lambda: window_info(display, "About Cordavo") is None, "the About window to close")
+            wait_for(lambda: window_info(display, about_title) is None, "the About window to close")
             main_window = wait_for(lambda: window_info(display, "Cordavo"), "the main window")
             if (main_window["width"], main_window["height"]) != (774, 574):
                 fail("main window is %dx%d, not 774x574" % (main_window["width"], main_window["height"]))
@@ -106,6 +112,7 @@ def main():
     finally:
         xvfb.terminate()
         xvfb.wait()
+        settings.cleanup()
     print("PASS: About window, then the main window at 774x574, then a clean exit")
 
 
