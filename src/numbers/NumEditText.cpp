@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace cordavo {
 
 namespace {
@@ -111,7 +113,8 @@ QString NumEditText::separatorHint(QChar c) const
     const bool separatorLike = c == QLatin1Char('.') || c == QLatin1Char(',');
     if (!m_decimal || !separatorLike || c == m_separators.decimal || acceptsTyped(c))
         return {};
-    return QStringLiteral("The decimal separator here is \"%1\" (the regional setting), not \"%2\"")
+    return QCoreApplication::translate("NumEditText",
+                                       "The decimal separator here is \"%1\" (the regional setting), not \"%2\"")
         .arg(m_separators.decimal)
         .arg(c);
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include <QCoreApplication>
+
 namespace cordavo {
 
 namespace {
@@ -280,7 +282,7 @@ std::optional<long double> readRegional(QStringView text, QChar decimalSeparator
 
 QString notANumberMessage(const QString &text)
 {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+    return QCoreApplication::translate("NumberFormat", "'%1' is not a valid floating point value").arg(text);
 }
 
 std::optional<int> readDecimalsChoice(QStringView text)

@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QPdfWriter>
@@ -45,7 +46,7 @@ QString tableHtml(const GuideTable &table, bool tuningOrder)
             // The step's number and the note it tunes stand out.
             if (tuningOrder && (c == 0 || c == 2))
                 cell = QStringLiteral("<b>%1</b>").arg(cell);
-            if (row[c] == QLatin1String("pure"))
+            if (row[c] == intervalSoundDisplayName(IntervalSound::Pure))
                 cell = QStringLiteral("<span style=\"color:#007a00\">%1</span>").arg(cell);
             html += QStringLiteral("<td align=\"%1\">%2</td>").arg(numeric ? "right" : "left", cell);
         }
@@ -112,7 +113,7 @@ Result<QByteArray> guidePdf(const GuideDocument &document, const QPageSize &page
         writer.setTitle(document.title);
         writer.setCreator(QStringLiteral("Cordavo"));
         if (!paintGuideSheet(writer, document))
-            return failure(QStringLiteral("the PDF page cannot be drawn"));
+            return failure(QCoreApplication::translate("GuideSheet", "the PDF page cannot be drawn"));
     }
     return buffer.data();
 }

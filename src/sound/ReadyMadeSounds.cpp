@@ -2,6 +2,8 @@
 
 #include "tuning/PitchTable.h"
 
+#include <QCoreApplication>
+
 namespace cordavo {
 
 namespace {
@@ -14,10 +16,10 @@ struct ChordOnEveryRoot {
 };
 
 const ChordOnEveryRoot kChords[] = {
-    {"%1 major triad", {0, 4, 7}},
-    {"%1 minor triad", {0, 3, 7}},
-    {"Fifth %1–%2", {0, 7}},
-    {"Major third %1–%2", {0, 4}},
+    {QT_TRANSLATE_NOOP("ReadyMadeSounds", "%1 major triad"), {0, 4, 7}},
+    {QT_TRANSLATE_NOOP("ReadyMadeSounds", "%1 minor triad"), {0, 3, 7}},
+    {QT_TRANSLATE_NOOP("ReadyMadeSounds", "Fifth %1–%2"), {0, 7}},
+    {QT_TRANSLATE_NOOP("ReadyMadeSounds", "Major third %1–%2"), {0, 4}},
 };
 
 // Chords one after another in the chosen key: its name (%1 the tonic), each
@@ -29,8 +31,10 @@ struct SteppedInKey {
 };
 
 const SteppedInKey kStepped[] = {
-    {"Scale of %1 major", {{0}, {2}, {4}, {5}, {7}, {9}, {11}, {12}}, 0.5},
-    {"Cadence I–IV–V–I in %1 major", {{0, 4, 7}, {0, 5, 9}, {-1, 2, 7}, {0, 4, 7}}, 1.0},
+    {QT_TRANSLATE_NOOP("ReadyMadeSounds", "Scale of %1 major"), {{0}, {2}, {4}, {5}, {7}, {9}, {11}, {12}}, 0.5},
+    {QT_TRANSLATE_NOOP("ReadyMadeSounds", "Cadence I–IV–V–I in %1 major"),
+     {{0, 4, 7}, {0, 5, 9}, {-1, 2, 7}, {0, 4, 7}},
+     1.0},
 };
 
 std::vector<int> above(int base, const std::vector<int> &semitones)
@@ -48,16 +52,19 @@ std::vector<ListenSound> readyMadeSounds(int tonic)
     std::vector<ListenSound> sounds;
     for (const ChordOnEveryRoot &chord : kChords) {
         for (int root = 0; root < 12; ++root) {
-            const QString name = QString::fromUtf8(chord.name)
-                                     .replace(QStringLiteral("%1"), noteName(root))
-                                     .replace(QStringLiteral("%2"), noteName(root + chord.semitones.back()));
+            // In the user's language, as the Listen window lists them.
+            const QString name = QCoreApplication::translate("ReadyMadeSounds", chord.name)
+                                     .replace(QStringLiteral("%1"), noteDisplayName(root))
+                                     .replace(QStringLiteral("%2"), noteDisplayName(root + chord.semitones.back()));
             sounds.push_back({name, {above(kMiddleC + root, chord.semitones)}});
         }
     }
     // The key's tonic lies within a tritone of middle C.
     const int tonicKey = kMiddleC + tonic - (tonic >= 6 ? 12 : 0);
     for (const SteppedInKey &stepped : kStepped) {
-        ListenSound sound{QString::fromUtf8(stepped.name).arg(noteName(tonic)), {}, stepped.stepSeconds};
+        ListenSound sound{QCoreApplication::translate("ReadyMadeSounds", stepped.name).arg(noteDisplayName(tonic)),
+                          {},
+                          stepped.stepSeconds};
         for (const std::vector<int> &step : stepped.steps)
             sound.steps.push_back(above(tonicKey, step));
         sounds.push_back(sound);

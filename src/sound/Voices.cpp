@@ -1,5 +1,6 @@
 #include "sound/Voices.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -9,12 +10,13 @@ namespace cordavo {
 namespace {
 
 const VoiceDescription kDescriptions[] = {
-    {Voice::Principal, "principal", [] { return std::vector<double>{1, 0.5, 0.3, 0.22, 0.16, 0.1, 0.07, 0.05}; }},
-    {Voice::Flute, "flute",
+    {Voice::Principal, QT_TRANSLATE_NOOP("Voices", "principal"),
+     [] { return std::vector<double>{1, 0.5, 0.3, 0.22, 0.16, 0.1, 0.07, 0.05}; }},
+    {Voice::Flute, QT_TRANSLATE_NOOP("Voices", "flute"),
      [] {
          return std::vector<double>{1, 0.12, 0.2, 0.04, 0.06};
      }},
-    {Voice::PrincipalOctave, "principal-octave",
+    {Voice::PrincipalOctave, QT_TRANSLATE_NOOP("Voices", "principal-octave"),
      [] {
          // A principal 8' and an octave 4': the octave's own series falls on
          // the even harmonics of the 8'.
@@ -24,7 +26,7 @@ const VoiceDescription kDescriptions[] = {
              sum[2 * (k + 1) - 1] += octave[k];
          return sum;
      }},
-    {Voice::Reed, "reed",
+    {Voice::Reed, QT_TRANSLATE_NOOP("Voices", "reed"),
      [] {
          std::vector<double> sum;
          for (int k = 1; k <= 20; ++k)
@@ -52,6 +54,11 @@ const VoiceDescription &voiceDescription(Voice voice)
 QString voiceName(Voice voice)
 {
     return QString::fromUtf8(voiceDescription(voice).name);
+}
+
+QString voiceDisplayName(Voice voice)
+{
+    return QCoreApplication::translate("Voices", voiceDescription(voice).name);
 }
 
 std::optional<Voice> voiceNamed(QStringView name)

@@ -32,6 +32,9 @@ const VoiceDescription &voiceDescription(Voice voice);
 // The command line's names: principal, flute, principal-octave, reed.
 QString voiceName(Voice voice);
 std::optional<Voice> voiceNamed(QStringView name);
+// A voice's name as the Listen window lists it, in the language of the
+// installed translation; the command line keeps voiceName().
+QString voiceDisplayName(Voice voice);
 // "principal, flute, principal-octave, reed".
 QString voiceNames();
 

@@ -1,5 +1,6 @@
 #include "tuning/BuiltInLibrary.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 // The table lives in the core library's resources, which a static library
@@ -18,7 +19,7 @@ Result<TemperamentLibrary> loadBuiltInLibrary()
     registerTemperamentTable();
     QFile file(QStringLiteral(":/temperaments.tsv"));
     if (!file.open(QIODevice::ReadOnly))
-        return failure(QStringLiteral("The temperament table is missing from the resources"));
+        return failure(QCoreApplication::translate("Library", "The temperament table is missing from the resources"));
     return parseTemperamentLibrary(QString::fromUtf8(file.readAll()));
 }
 

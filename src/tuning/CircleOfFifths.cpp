@@ -2,6 +2,8 @@
 
 #include "numbers/NumberFormat.h"
 
+#include <QCoreApplication>
+
 namespace cordavo {
 
 namespace {
@@ -65,7 +67,8 @@ QString fifthItemRefusal(const QString &fifth, const QString &text)
     QStringList items;
     for (const FifthItem &item : kFifthItems)
         items << withoutBlanks(QString::fromLatin1(item.text));
-    return QStringLiteral("%1: \"%2\" is not one of %3").arg(fifth, text, items.join(QLatin1Char(' ')));
+    return QCoreApplication::translate("CircleOfFifths", "%1: \"%2\" is not one of %3")
+        .arg(fifth, text, items.join(QLatin1Char(' ')));
 }
 
 long double fifthNarrowing(int item, Comma comma)

@@ -3,6 +3,7 @@
 #include "numbers/NumberFormat.h"
 #include "tuning/LineFile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -153,9 +154,11 @@ Result<NoteCents> grandOrgueOffsets(const NoteCents &cents, double oldA, double 
     for (int i = 0; i < 12; ++i) {
         offsets[i] = cents[i] - cents[kA] + pitch;
         if (!(std::fabs(offsets[i]) <= kLargestGrandOrgueOffset)) {
-            return failure(QStringLiteral("%1 would lie %2 cents from equal temperament at A = 440 Hz, beyond the "
-                                          "-1200 to +1200 cents that GrandOrgue takes")
-                               .arg(noteName(i), formatPattern(offsets[i], u"0.00", kFullStop)));
+            return failure(
+                QCoreApplication::translate("GrandOrgueConfig",
+                                            "%1 would lie %2 cents from equal temperament at A = 440 Hz, beyond the "
+                                            "-1200 to +1200 cents that GrandOrgue takes")
+                    .arg(noteDisplayName(i), formatPattern(offsets[i], u"0.00", kFullStop)));
         }
     }
     return offsets;
@@ -164,18 +167,22 @@ Result<NoteCents> grandOrgueOffsets(const NoteCents &cents, double oldA, double 
 QString grandOrgueTextProblem(const QString &what, const QString &text)
 {
     if (text.contains(QLatin1Char(';')))
-        return QStringLiteral("The %1 %2 holds a \";\", which starts a comment in GrandOrgue's settings file: "
-                              "GrandOrgue would cut the %1 there")
+        return QCoreApplication::translate(
+                   "GrandOrgueConfig", "The %1 %2 holds a \";\", which starts a comment in GrandOrgue's settings file: "
+                                       "GrandOrgue would cut the %1 there")
             .arg(what, quoted(text));
     if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
-        return QStringLiteral("The %1 %2 holds a line break, which would end its line in GrandOrgue's settings file")
+        return QCoreApplication::translate(
+                   "GrandOrgueConfig",
+                   "The %1 %2 holds a line break, which would end its line in GrandOrgue's settings file")
             .arg(what, quoted(text));
     return {};
 }
 
 Result<GrandOrgueConfig> GrandOrgueConfig::read(const QByteArray &bytes, const QString &fileName)
 {
-    const QString notSettings = quoted(fileName) + QStringLiteral(" is not a GrandOrgue settings file: ");
+    const QString notSettings =
+        QCoreApplication::translate("GrandOrgueConfig", "%1 is not a GrandOrgue settings file: ").arg(quoted(fileName));
     GrandOrgueConfig config;
     config.m_fileName = fileName;
     config.m_compressed = isGzip(bytes);
@@ -183,7 +190,8 @@ Result<GrandOrgueConfig> GrandOrgueConfig::read(const QByteArray &bytes, const Q
     if (config.m_compressed) {
         const auto unpacked = gunzip(bytes);
         if (!unpacked)
-            return failure(notSettings + QStringLiteral("its compressed data is damaged or too large"));
+            return failure(notSettings + QCoreApplication::translate("GrandOrgueConfig",
+                                                                     "its compressed data is damaged or too large"));
         plain = *unpacked;
     }
     // UTF-8 only behind a byte-order mark, otherwise ISO-8859-1, as
@@ -194,13 +202,13 @@ Result<GrandOrgueConfig> GrandOrgueConfig::read(const QByteArray &bytes, const Q
         QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
         text = decoder.decode(plain.mid(kByteOrderMark.size()));
         if (decoder.hasError())
-            return failure(notSettings + QStringLiteral("it is not text"));
+            return failure(notSettings + QCoreApplication::translate("GrandOrgueConfig", "it is not text"));
     } else {
         text = QString::fromLatin1(plain);
     }
     for (QChar c : text) {
         if (c.unicode() < 0x20 && c != QLatin1Char('\n') && c != QLatin1Char('\r') && c != QLatin1Char('\t'))
-            return failure(notSettings + QStringLiteral("it is not text"));
+            return failure(notSettings + QCoreApplication::translate("GrandOrgueConfig", "it is not text"));
     }
     config.m_finalLineEnd = text.endsWith(QLatin1Char('\n'));
     if (config.m_finalLineEnd)
@@ -229,35 +237,41 @@ Result<GrandOrgueConfig> GrandOrgueConfig::read(const QByteArray &bytes, const Q
             continue;
         auto &keys = entries[section];
         if (keys.count(entry->first)) {
-            return failure(QStringLiteral("%1, line %2: %3 is given a second time in [%4]; GrandOrgue would stop on "
-                                          "this file")
-                               .arg(quoted(fileName))
-                               .arg(i + 1)
-                               .arg(entry->first, section));
+            return failure(
+                QCoreApplication::translate("GrandOrgueConfig",
+                                            "%1, line %2: %3 is given a second time in [%4]; GrandOrgue would stop on "
+                                            "this file")
+                    .arg(quoted(fileName))
+                    .arg(i + 1)
+                    .arg(entry->first, section));
         }
         keys[entry->first] = entry->second;
     }
     const auto general = entries.find(kGeneral);
     if (general == entries.end())
-        return failure(notSettings + QStringLiteral("it has no [General] section"));
+        return failure(notSettings + QCoreApplication::translate("GrandOrgueConfig", "it has no [General] section"));
 
     int count = 0;
     if (const auto it = general->second.find(kCountKey); it != general->second.end()) {
         static const QRegularExpression whole(QStringLiteral("^\\d{1,3}$"));
         if (!whole.match(it->second).hasMatch())
-            return failure(QStringLiteral("%1: UserTemperamentCount=%2 is not a number of user temperaments from 0 "
-                                          "to 999")
-                               .arg(quoted(fileName), it->second));
+            return failure(
+                QCoreApplication::translate("GrandOrgueConfig",
+                                            "%1: UserTemperamentCount=%2 is not a number of user temperaments from 0 "
+                                            "to 999")
+                    .arg(quoted(fileName), it->second));
         count = it->second.toInt();
     }
     for (int number = 1; number <= count; ++number) {
         const QString name = sectionName(number);
         const auto it = entries.find(name);
         auto missing = [&](const QString &key) {
-            return failure(QStringLiteral("%1: the user temperament [%2] has no %3").arg(quoted(fileName), name, key));
+            return failure(QCoreApplication::translate("GrandOrgueConfig", "%1: the user temperament [%2] has no %3")
+                               .arg(quoted(fileName), name, key));
         };
         if (it == entries.end())
-            return failure(QStringLiteral("%1 counts %2 user temperaments but has no section [%3]")
+            return failure(QCoreApplication::translate("GrandOrgueConfig",
+                                                       "%1 counts %2 user temperaments but has no section [%3]")
                                .arg(quoted(fileName))
                                .arg(count)
                                .arg(name));
@@ -277,8 +291,9 @@ Result<GrandOrgueConfig> GrandOrgueConfig::read(const QByteArray &bytes, const Q
                 return missing(offsetKey(note));
             const auto value = offsetValue(found->second);
             if (!value)
-                return failure(QStringLiteral("%1: in [%2], %3=%4 is not a number of cents")
-                                   .arg(quoted(fileName), name, offsetKey(note), found->second));
+                return failure(
+                    QCoreApplication::translate("GrandOrgueConfig", "%1: in [%2], %3=%4 is not a number of cents")
+                        .arg(quoted(fileName), name, offsetKey(note), found->second));
             temperament.offsets[note] = *value;
         }
         config.m_temperaments << temperament;
@@ -359,24 +374,27 @@ void GrandOrgueConfig::setValue(const QString &section, const QString &key, cons
 Result<GrandOrgueTemperament> GrandOrgueConfig::put(const QString &group, const QString &title,
                                                     const NoteCents &offsets, bool replace)
 {
-    for (const auto &[what, text] :
-         {std::pair{QStringLiteral("group"), group}, std::pair{QStringLiteral("title"), title}}) {
+    for (const auto &[what, text] : {std::pair{QCoreApplication::translate("GrandOrgueConfig", "group"), group},
+                                     std::pair{QCoreApplication::translate("GrandOrgueConfig", "title"), title}}) {
         const QString problem = grandOrgueTextProblem(what, text);
         if (!problem.isEmpty())
             return failure(problem);
     }
     if (title.trimmed().isEmpty())
-        return failure(QStringLiteral("The title is empty: GrandOrgue lists a temperament by its title"));
+        return failure(QCoreApplication::translate("GrandOrgueConfig",
+                                                   "The title is empty: GrandOrgue lists a temperament by its title"));
     for (int i = 0; i < 12; ++i) {
         if (!(std::fabs(offsets[i]) <= kLargestGrandOrgueOffset))
-            return failure(
-                QStringLiteral("%1 lies beyond the -1200 to +1200 cents that GrandOrgue takes").arg(noteName(i)));
+            return failure(QCoreApplication::translate("GrandOrgueConfig",
+                                                       "%1 lies beyond the -1200 to +1200 cents that GrandOrgue takes")
+                               .arg(noteDisplayName(i)));
     }
 
     const qsizetype existing = indexOf(group, title);
     if (existing >= 0) {
         if (!replace)
-            return failure(QStringLiteral("%1 already holds a temperament titled %2 in the group %3")
+            return failure(QCoreApplication::translate("GrandOrgueConfig",
+                                                       "%1 already holds a temperament titled %2 in the group %3")
                                .arg(quoted(m_fileName), quoted(title), quoted(group)));
         GrandOrgueTemperament &temperament = m_temperaments[existing];
         temperament.offsets = offsets;
@@ -388,7 +406,8 @@ Result<GrandOrgueTemperament> GrandOrgueConfig::put(const QString &group, const 
 
     const int number = static_cast<int>(m_temperaments.size()) + 1;
     if (number > kMostUserTemperaments)
-        return failure(QStringLiteral("%1 already holds %2 user temperaments, as many as GrandOrgue takes")
+        return failure(QCoreApplication::translate("GrandOrgueConfig",
+                                                   "%1 already holds %2 user temperaments, as many as GrandOrgue takes")
                            .arg(quoted(m_fileName))
                            .arg(kMostUserTemperaments));
     // The Name is what organs remember: the same for the same group and
@@ -508,10 +527,12 @@ Result<GrandOrgueTemperament> exportToGrandOrgue(const QString &path, const QStr
     const QString shown = QDir::toNativeSeparators(path);
     const QList<qint64> running = grandOrgueProcessesUsing(path);
     if (!running.isEmpty())
-        return failure(QStringLiteral("GrandOrgue is running (process %1) and would overwrite the change to %2 when "
-                                      "it next saves its settings: close GrandOrgue first, then export again")
-                           .arg(running.first())
-                           .arg(quoted(shown)));
+        return failure(
+            QCoreApplication::translate("GrandOrgueConfig",
+                                        "GrandOrgue is running (process %1) and would overwrite the change to %2 when "
+                                        "it next saves its settings: close GrandOrgue first, then export again")
+                .arg(running.first())
+                .arg(quoted(shown)));
     const bool exists = QFileInfo::exists(path);
     QByteArray old;
     std::optional<GrandOrgueConfig> config;

@@ -4,6 +4,7 @@
 #include "tuning/LineFile.h"
 #include "tuning/TemperamentLibrary.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -49,7 +50,8 @@ public:
             ++m_index;
         if (m_index == m_lines.size())
             return failure(
-                lineMessage(m_lines.size() + 1, m_fileName, QStringLiteral("the file ends before the ") + what));
+                lineMessage(m_lines.size() + 1, m_fileName,
+                            QCoreApplication::translate("KeyboardMapping", "the file ends before the %1").arg(what)));
         return valueOf(m_lines[m_index++]);
     }
 
@@ -65,10 +67,11 @@ public:
         bool ok = false;
         const int n = value->toInt(&ok);
         if (!ok || n < low || n > high)
-            return problem(QStringLiteral("%1 is not a valid %2: a whole number from %3 to %4")
-                               .arg(quoted(value.value()), what)
-                               .arg(low)
-                               .arg(high));
+            return problem(
+                QCoreApplication::translate("KeyboardMapping", "%1 is not a valid %2: a whole number from %3 to %4")
+                    .arg(quoted(value.value()), what)
+                    .arg(low)
+                    .arg(high));
         return n;
     }
 
@@ -89,7 +92,8 @@ QString keyboardMappingPathFor(const QString &scalePath)
 Result<KeyboardMapping> parseKeyboardMapping(const QByteArray &bytes, const QString &fileName)
 {
     if (bytes.contains('\0'))
-        return failure(QStringLiteral("%1 is not a text file: it holds NUL bytes").arg(quoted(fileName)));
+        return failure(QCoreApplication::translate("KeyboardMapping", "%1 is not a text file: it holds NUL bytes")
+                           .arg(quoted(fileName)));
     ValueLines lines(bytes, fileName);
     KeyboardMapping m;
     QString error;
@@ -102,35 +106,40 @@ Result<KeyboardMapping> parseKeyboardMapping(const QByteArray &bytes, const QStr
         return n.ok();
     };
 
-    if (!read(m.mapSize, QStringLiteral("map size"), 0, kLastKey + 1))
+    if (!read(m.mapSize, QCoreApplication::translate("KeyboardMapping", "map size"), 0, kLastKey + 1))
         return failure(error);
     if (m.mapSize != 0 && m.mapSize != kNotes)
-        return lines.problem(QStringLiteral("the map size is %1; only twelve keys to the octave load (12, or 0 for "
-                                            "a linear mapping)")
-                                 .arg(m.mapSize));
-    if (!read(m.firstKey, QStringLiteral("first key"), 0, kLastKey))
+        return lines.problem(
+            QCoreApplication::translate("KeyboardMapping",
+                                        "the map size is %1; only twelve keys to the octave load (12, or 0 for "
+                                        "a linear mapping)")
+                .arg(m.mapSize));
+    if (!read(m.firstKey, QCoreApplication::translate("KeyboardMapping", "first key"), 0, kLastKey))
         return failure(error);
-    if (!read(m.lastKey, QStringLiteral("last key"), m.firstKey, kLastKey))
+    if (!read(m.lastKey, QCoreApplication::translate("KeyboardMapping", "last key"), m.firstKey, kLastKey))
         return failure(error);
-    if (!read(m.middleKey, QStringLiteral("middle key"), 0, kLastKey))
+    if (!read(m.middleKey, QCoreApplication::translate("KeyboardMapping", "middle key"), 0, kLastKey))
         return failure(error);
     if (m.middleKey % kNotes != 0)
-        return lines.problem(QStringLiteral("the middle key %1 is not a C: the scale's 1/1 is C, on a key that is a "
-                                            "multiple of 12 (60 for middle C)")
-                                 .arg(m.middleKey));
-    if (!read(m.referenceKey, QStringLiteral("reference key"), 0, kLastKey))
+        return lines.problem(
+            QCoreApplication::translate("KeyboardMapping",
+                                        "the middle key %1 is not a C: the scale's 1/1 is C, on a key that is a "
+                                        "multiple of 12 (60 for middle C)")
+                .arg(m.middleKey));
+    if (!read(m.referenceKey, QCoreApplication::translate("KeyboardMapping", "reference key"), 0, kLastKey))
         return failure(error);
 
-    const Result<QString> hz = lines.next(QStringLiteral("reference frequency"));
+    const Result<QString> hz = lines.next(QCoreApplication::translate("KeyboardMapping", "reference frequency"));
     if (!hz.ok())
         return failure(hz.error());
     // The format writes frequencies with a full stop only.
     const auto frequency = readRegional(hz.value(), QLatin1Char('.'));
     if (!frequency || !(*frequency > 0) || !(*frequency < kLargestFieldNumber))
-        return lines.problem(QStringLiteral("%1 is not a frequency in Hz").arg(quoted(hz.value())));
+        return lines.problem(
+            QCoreApplication::translate("KeyboardMapping", "%1 is not a frequency in Hz").arg(quoted(hz.value())));
     m.referenceHz = *frequency;
 
-    if (!read(m.octaveDegree, QStringLiteral("octave degree"), 0, kLastKey + 1))
+    if (!read(m.octaveDegree, QCoreApplication::translate("KeyboardMapping", "octave degree"), 0, kLastKey + 1))
         return failure(error);
     // A linear mapping plays the degrees one key after another with no
     // pattern to repeat; Scala writes its formal octave as 0. For a
@@ -139,17 +148,21 @@ Result<KeyboardMapping> parseKeyboardMapping(const QByteArray &bytes, const QStr
         m.octaveDegree = kNotes;
     if (m.octaveDegree != kNotes)
         return lines.problem(
-            QStringLiteral("the formal octave is degree %1; only degree 12 loads").arg(m.octaveDegree));
+            QCoreApplication::translate("KeyboardMapping", "the formal octave is degree %1; only degree 12 loads")
+                .arg(m.octaveDegree));
 
     for (int key = 0; key < m.mapSize; ++key) {
-        const Result<QString> entry = lines.next(QStringLiteral("map entry of key %1").arg(key));
+        const Result<QString> entry =
+            lines.next(QCoreApplication::translate("KeyboardMapping", "map entry of key %1").arg(key));
         if (!entry.ok())
             return failure(entry.error());
         bool ok = false;
         if (entry->toInt(&ok) != key || !ok)
-            return lines.problem(QStringLiteral("key %1 of the map plays %2; only the degrees 0 to 11 in order load")
-                                     .arg(key)
-                                     .arg(quoted(entry.value())));
+            return lines.problem(
+                QCoreApplication::translate("KeyboardMapping",
+                                            "key %1 of the map plays %2; only the degrees 0 to 11 in order load")
+                    .arg(key)
+                    .arg(quoted(entry.value())));
         m.map << key;
     }
     return m;

@@ -1,5 +1,6 @@
 #include "tuning/LibrarySearch.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -172,12 +173,15 @@ const QList<KnownAbsence> &knownAbsences()
 {
     static const QList<KnownAbsence> absences = {
         {"Werckmeister I",
-         "Werckmeister's first temperament is his just monochord, which the library does not hold; the nearest is "
-         "Pure Major. The library's Werckmeister III, 4, 5 and 6 are his temperaments of 1691.",
+         QT_TRANSLATE_NOOP("Library",
+                           "Werckmeister's first temperament is his just monochord, which the library does not hold; "
+                           "the nearest is Pure Major. The library's Werckmeister III, 4, 5 and 6 are his "
+                           "temperaments of 1691."),
          {QStringLiteral("Pure Major")}},
         {"Werckmeister II",
-         "Werckmeister's second temperament is his meantone monochord, 1/4 syntonic comma meantone. The library's "
-         "Werckmeister III, 4, 5 and 6 are his temperaments of 1691.",
+         QT_TRANSLATE_NOOP("Library",
+                           "Werckmeister's second temperament is his meantone monochord, 1/4 syntonic comma "
+                           "meantone. The library's Werckmeister III, 4, 5 and 6 are his temperaments of 1691."),
          {QStringLiteral("1/4 comma meantone (Aaron 1523)")}},
     };
     return absences;
@@ -270,7 +274,9 @@ LibrarySearchResult searchLibrary(const TemperamentLibrary &library, QStringView
     for (const KnownAbsence &absence : knownAbsences()) {
         if (!typedExactly(words, wordsOf(QString::fromUtf8(absence.typed))))
             continue;
-        result.remark = QString::fromUtf8(absence.remark);
+        // In the user's language in the windows; the command line has no
+        // translation and prints the English.
+        result.remark = QCoreApplication::translate("Library", absence.remark);
         for (const QString &name : absence.offered) {
             for (const LibraryEntry &entry : library.entries) {
                 if (entry.name == name)

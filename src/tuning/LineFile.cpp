@@ -2,6 +2,7 @@
 
 #include "numbers/NumberFormat.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,14 +43,17 @@ QString fromWindows1252(const QByteArray &bytes)
 QString saveFailure(const QFileDevice &file, const QString &path, qint64 size)
 {
     const QString reason = file.errorString();
-    if (!reason.isEmpty() && reason != QLatin1String("Unknown error"))
+    // A device without an error says "Unknown error", in the user's language
+    // where Qt's own translation is loaded.
+    if (!reason.isEmpty() && reason != QLatin1String("Unknown error") && reason != QFile().errorString())
         return reason;
     const QStorageInfo storage(QFileInfo(path).absolutePath());
     if (storage.isValid() && storage.bytesAvailable() < size)
-        return QStringLiteral("No space left on device");
+        return QCoreApplication::translate("LineFile", "No space left on device");
     if (storage.isValid() && storage.isReadOnly())
-        return QStringLiteral("Read-only file system");
-    return QStringLiteral("the file could not be written completely; the old file, if any, is unchanged");
+        return QCoreApplication::translate("LineFile", "Read-only file system");
+    return QCoreApplication::translate("LineFile",
+                                       "the file could not be written completely; the old file, if any, is unchanged");
 }
 
 // Why a file could not be opened for saving. The new text is written to a
@@ -61,13 +65,14 @@ QString openFailure(const QFileDevice &file, const QFileInfo &target, qint64 siz
     const QFileInfo folder(target.absolutePath());
     const QString shownFolder = quoted(QDir::toNativeSeparators(folder.filePath()));
     if (!folder.exists())
-        return QStringLiteral("the folder %1 does not exist").arg(shownFolder);
+        return QCoreApplication::translate("LineFile", "the folder %1 does not exist").arg(shownFolder);
     if (!folder.isDir())
-        return QStringLiteral("%1 is not a folder").arg(shownFolder);
+        return QCoreApplication::translate("LineFile", "%1 is not a folder").arg(shownFolder);
     const QString reason = saveFailure(file, target.filePath(), size);
     if (target.exists() && !target.isWritable())
         return reason;
-    return QStringLiteral("no new file can be made in the folder %1 (%2)").arg(shownFolder, reason);
+    return QCoreApplication::translate("LineFile", "no new file can be made in the folder %1 (%2)")
+        .arg(shownFolder, reason);
 }
 
 } // namespace
@@ -79,7 +84,7 @@ QString quoted(const QString &text)
 
 QString lineMessage(qsizetype line, const QString &fileName, const QString &problem)
 {
-    return QStringLiteral("Line %1 of %2: %3").arg(line).arg(quoted(fileName), problem);
+    return QCoreApplication::translate("LineFile", "Line %1 of %2: %3").arg(line).arg(quoted(fileName), problem);
 }
 
 QStringList splitLines(QStringView text)
@@ -116,10 +121,11 @@ Result<long double> readNumberLine(QStringView line, QChar decimalSeparator)
         number = readRegional(line, other);
     const QString shown = quoted(line.toString());
     if (!number || std::isnan(*number))
-        return failure(QStringLiteral("%1 is not a number").arg(shown));
+        return failure(QCoreApplication::translate("LineFile", "%1 is not a number").arg(shown));
     if (!(std::fabs(*number) < kLargestFieldNumber))
-        return failure(QStringLiteral("%1 is too large: no field holds a number beyond %2 either way")
-                           .arg(shown, formatGeneral(kLargestFieldNumber - 1, decimalSeparator)));
+        return failure(
+            QCoreApplication::translate("LineFile", "%1 is too large: no field holds a number beyond %2 either way")
+                .arg(shown, formatGeneral(kLargestFieldNumber - 1, decimalSeparator)));
     return *number;
 }
 
@@ -127,13 +133,15 @@ LineFileContents parseLineFile(const QByteArray &bytes, const QString &fileName,
                                QChar decimalSeparator)
 {
     if (bytes.contains('\0'))
-        return failure(QStringLiteral("%1 is not a text file: it holds NUL bytes").arg(quoted(fileName)));
+        return failure(
+            QCoreApplication::translate("LineFile", "%1 is not a text file: it holds NUL bytes").arg(quoted(fileName)));
     const QStringList lines = splitLines(decodeLineFileText(bytes));
     if (lines.size() < layout.size()) {
-        return failure(lineMessage(lines.size() + 1, fileName,
-                                   QStringLiteral("the line is missing; the file has %1 lines of the %2 it needs")
-                                       .arg(lines.size())
-                                       .arg(layout.size())));
+        return failure(lineMessage(
+            lines.size() + 1, fileName,
+            QCoreApplication::translate("LineFile", "the line is missing; the file has %1 lines of the %2 it needs")
+                .arg(lines.size())
+                .arg(layout.size())));
     }
     QList<LineValue> values;
     for (qsizetype i = 0; i < layout.size(); ++i) {
@@ -156,20 +164,23 @@ Result<QByteArray> readSmallFile(const QString &path)
     const QFileInfo info(path);
     const QString shown = quoted(QDir::toNativeSeparators(path));
     if (info.isDir())
-        return failure(QStringLiteral("Cannot load %1: it is a folder, not a file").arg(shown));
+        return failure(
+            QCoreApplication::translate("LineFile", "Cannot load %1: it is a folder, not a file").arg(shown));
     if (info.exists() && info.size() > kLargestLineFile)
-        return failure(QStringLiteral("Cannot load %1: at %2 bytes it is too large for this kind of file")
-                           .arg(shown)
-                           .arg(info.size()));
+        return failure(
+            QCoreApplication::translate("LineFile", "Cannot load %1: at %2 bytes it is too large for this kind of file")
+                .arg(shown)
+                .arg(info.size()));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failure(QStringLiteral("Cannot load %1: %2").arg(shown, file.errorString()));
+        return failure(QCoreApplication::translate("LineFile", "Cannot load %1: %2").arg(shown, file.errorString()));
     // One byte past the limit, in case the file grew since it was looked at.
     QByteArray bytes = file.read(kLargestLineFile + 1);
     if (bytes.size() > kLargestLineFile)
-        return failure(QStringLiteral("Cannot load %1: it is too large for this kind of file").arg(shown));
+        return failure(QCoreApplication::translate("LineFile", "Cannot load %1: it is too large for this kind of file")
+                           .arg(shown));
     if (file.error() != QFileDevice::NoError)
-        return failure(QStringLiteral("Cannot load %1: %2").arg(shown, file.errorString()));
+        return failure(QCoreApplication::translate("LineFile", "Cannot load %1: %2").arg(shown, file.errorString()));
     return bytes;
 }
 
@@ -207,22 +218,24 @@ Result<void> saveFilesAtomically(const QList<std::pair<QString, QByteArray>> &fi
         const QString shown = quoted(QDir::toNativeSeparators(path));
         const QFileInfo target(path);
         if (target.isDir())
-            return failure(QStringLiteral("Cannot save %1: it is a folder").arg(shown));
+            return failure(QCoreApplication::translate("LineFile", "Cannot save %1: it is a folder").arg(shown));
         // A device, a pipe or a socket would be replaced by a plain file.
         if (target.exists() && !target.isFile())
-            return failure(QStringLiteral("Cannot save %1: it is not a regular file (a device, a pipe or a socket); "
-                                          "nothing was written")
+            return failure(QCoreApplication::translate(
+                               "LineFile", "Cannot save %1: it is not a regular file (a device, a pipe or a socket); "
+                                           "nothing was written")
                                .arg(shown));
         auto file = std::make_unique<QSaveFile>(path);
         // Unbuffered, so that a full disk fails the write itself, with the
         // system's reason: a buffered failure would surface only in
         // commit(), which has lost the reason by then.
         if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return failure(QStringLiteral("Cannot save %1: %2").arg(shown, openFailure(*file, target, bytes.size())));
+            return failure(QCoreApplication::translate("LineFile", "Cannot save %1: %2")
+                               .arg(shown, openFailure(*file, target, bytes.size())));
         if (file->write(bytes) != bytes.size()) {
             const QString reason = saveFailure(*file, path, bytes.size());
             file->cancelWriting();
-            return failure(QStringLiteral("Cannot save %1: %2").arg(shown, reason));
+            return failure(QCoreApplication::translate("LineFile", "Cannot save %1: %2").arg(shown, reason));
         }
         written.push_back(std::move(file));
     }
@@ -230,7 +243,7 @@ Result<void> saveFilesAtomically(const QList<std::pair<QString, QByteArray>> &fi
         QSaveFile &file = *written[static_cast<size_t>(i)];
         if (!file.commit()) {
             const auto &[path, bytes] = files[i];
-            return failure(QStringLiteral("Cannot save %1: %2")
+            return failure(QCoreApplication::translate("LineFile", "Cannot save %1: %2")
                                .arg(quoted(QDir::toNativeSeparators(path)), saveFailure(file, path, bytes.size())));
         }
     }

@@ -5,6 +5,7 @@
 #include "tuning/LineFile.h"
 #include "tuning/TemperamentXml.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
@@ -47,9 +48,10 @@ Result<Pitch> readPitch(const QString &line)
     if (const auto match = cents.match(line); match.hasMatch()) {
         const auto value = readRegional(match.captured(1), QLatin1Char('.'));
         if (!value || !std::isfinite(*value))
-            return failure(QStringLiteral("%1 is not a pitch").arg(shown));
+            return failure(QCoreApplication::translate("ScalaFile", "%1 is not a pitch").arg(shown));
         if (!(std::fabs(*value) < kLargestFieldNumber))
-            return failure(QStringLiteral("%1 is too large: no field holds a number beyond %2 either way")
+            return failure(QCoreApplication::translate("ScalaFile",
+                                                       "%1 is too large: no field holds a number beyond %2 either way")
                                .arg(shown, formatGeneral(kLargestFieldNumber - 1, QLatin1Char('.'))));
         pitch.cents = *value;
         pitch.octave = *value == kOctaveCents;
@@ -57,15 +59,18 @@ Result<Pitch> readPitch(const QString &line)
     }
     const auto match = ratio.match(line);
     if (!match.hasMatch())
-        return failure(QStringLiteral("%1 is not a pitch: cents need a full stop, a ratio reads like 3/2").arg(shown));
+        return failure(QCoreApplication::translate("ScalaFile",
+                                                   "%1 is not a pitch: cents need a full stop, a ratio reads like 3/2")
+                           .arg(shown));
     const double numerator = match.captured(1).toDouble();
     const double denominator = match.hasCaptured(2) ? match.captured(2).toDouble() : 1.0;
     if (!std::isfinite(numerator) || !std::isfinite(denominator))
-        return failure(QStringLiteral("%1 is not a pitch: its terms are too large").arg(shown));
+        return failure(
+            QCoreApplication::translate("ScalaFile", "%1 is not a pitch: its terms are too large").arg(shown));
     if (numerator < 0 || denominator < 0)
-        return failure(QStringLiteral("%1 is a negative ratio").arg(shown));
+        return failure(QCoreApplication::translate("ScalaFile", "%1 is a negative ratio").arg(shown));
     if (numerator == 0 || denominator == 0)
-        return failure(QStringLiteral("%1 is not a ratio: a term is 0").arg(shown));
+        return failure(QCoreApplication::translate("ScalaFile", "%1 is not a ratio: a term is 0").arg(shown));
     pitch.cents = ratioCents(static_cast<long double>(numerator) / denominator);
     pitch.octave = numerator == 2 * denominator;
     return pitch;
@@ -81,36 +86,40 @@ bool isScalaFileName(const QString &path)
 ScalaContents parseScalaFile(const QByteArray &bytes, const QString &fileName)
 {
     if (bytes.contains('\0'))
-        return failure(QStringLiteral("%1 is not a text file: it holds NUL bytes").arg(quoted(fileName)));
+        return failure(QCoreApplication::translate("ScalaFile", "%1 is not a text file: it holds NUL bytes")
+                           .arg(quoted(fileName)));
     const QStringList lines = splitLines(decodeLineFileText(bytes));
     qsizetype i = 0;
     auto missing = [&](const QString &what) {
-        return lineMessage(lines.size() + 1, fileName, QStringLiteral("the file ends before %1").arg(what));
+        return lineMessage(lines.size() + 1, fileName,
+                           QCoreApplication::translate("ScalaFile", "the file ends before %1").arg(what));
     };
 
     // The description is the first line that is not a comment, even an empty one.
     while (i < lines.size() && isComment(lines[i]))
         ++i;
     if (i == lines.size())
-        return failure(missing(QStringLiteral("the description")));
+        return failure(missing(QCoreApplication::translate("ScalaFile", "the description")));
     ScalaScale scale;
     scale.description = lines[i++].trimmed();
 
     while (i < lines.size() && carriesNoValue(lines[i]))
         ++i;
     if (i == lines.size())
-        return failure(missing(QStringLiteral("the number of notes")));
+        return failure(missing(QCoreApplication::translate("ScalaFile", "the number of notes")));
     static const QRegularExpression count(QStringLiteral(R"(^\s*(\d+)(?=\s|!|$))"));
     const auto match = count.match(lines[i]);
     if (!match.hasMatch())
-        return failure(lineMessage(i + 1, fileName,
-                                   QStringLiteral("%1 is not a number of notes").arg(quoted(lines[i].trimmed()))));
+        return failure(lineMessage(
+            i + 1, fileName,
+            QCoreApplication::translate("ScalaFile", "%1 is not a number of notes").arg(quoted(lines[i].trimmed()))));
     bool inRange = false;
     const int notes = match.captured(1).toInt(&inRange);
     if (!inRange || notes != kNotes)
-        return failure(lineMessage(i + 1, fileName,
-                                   QStringLiteral("the scale has %1 notes; only scales of 12 notes load")
-                                       .arg(inRange ? QString::number(notes) : match.captured(1))));
+        return failure(
+            lineMessage(i + 1, fileName,
+                        QCoreApplication::translate("ScalaFile", "the scale has %1 notes; only scales of 12 notes load")
+                            .arg(inRange ? QString::number(notes) : match.captured(1))));
     ++i;
 
     for (int pitchNumber = 1; pitchNumber <= kNotes; ++pitchNumber) {
@@ -119,16 +128,18 @@ ScalaContents parseScalaFile(const QByteArray &bytes, const QString &fileName)
         if (i == lines.size())
             return failure(
                 lineMessage(lines.size() + 1, fileName,
-                            QStringLiteral("the file ends after %1 of its 12 pitches").arg(pitchNumber - 1)));
+                            QCoreApplication::translate("ScalaFile", "the file ends after %1 of its 12 pitches")
+                                .arg(pitchNumber - 1)));
         const Result<Pitch> read = readPitch(lines[i]);
         if (!read.ok())
             return failure(lineMessage(i + 1, fileName, read.error()));
         const Pitch &pitch = read.value();
         if (pitchNumber == kNotes) {
             if (!pitch.octave)
-                return failure(lineMessage(i + 1, fileName,
-                                           QStringLiteral("the last pitch %1 is not the octave (2/1 or 1200.0)")
-                                               .arg(quoted(lines[i].trimmed()))));
+                return failure(lineMessage(
+                    i + 1, fileName,
+                    QCoreApplication::translate("ScalaFile", "the last pitch %1 is not the octave (2/1 or 1200.0)")
+                        .arg(quoted(lines[i].trimmed()))));
         } else {
             scale.positions[pitchNumber] = pitch.cents;
         }

@@ -6,6 +6,7 @@
 #include "tuning/LineFile.h"
 #include "tuning/TemperamentXml.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <cmath>
@@ -28,10 +29,28 @@ constexpr int kColumns = 14;
 // The difference between the Pythagorean and the syntonic comma.
 constexpr long double kSchisma = kPythagoreanComma - kSyntonicComma;
 
+// The library's group names, as the table gives them; the windows show them
+// in the user's language (libraryDisplayText).
+[[maybe_unused]] constexpr const char *kGroupNames[] = {
+    QT_TRANSLATE_NOOP("Library", "1/4 comma variants"), QT_TRANSLATE_NOOP("Library", "1/5 comma"),
+    QT_TRANSLATE_NOOP("Library", "1/6 comma"),          QT_TRANSLATE_NOOP("Library", "Various comma"),
+    QT_TRANSLATE_NOOP("Library", "Pythagorean"),        QT_TRANSLATE_NOOP("Library", "Other just"),
+    QT_TRANSLATE_NOOP("Library", "Well tempered"),      QT_TRANSLATE_NOOP("Library", "Harpsichord/Piano/Monochord"),
+};
+
+// A text of the descriptions: in English for the library's entries, or in
+// the user's language for the windows.
+QString wording(bool display, const char *english)
+{
+    return display ? QCoreApplication::translate("Library", english) : QString::fromUtf8(english);
+}
+
 struct Construction {
     QString name;
-    QString group; // for a temperament the table lacks
-    QString description;
+    QString group;           // for a temperament the table lacks
+    const char *description; // as given; none for a described circle or ratios
+    QStringList fifths;      // a circle described from its fifths
+    QStringList ratios;      // ratios described as they are
     NoteCents positions;
 };
 
@@ -55,8 +74,7 @@ Construction meantone(const char *name, const char *group, long double fraction,
 {
     CircleValues values{};
     values.fill(fraction * kSyntonicComma);
-    return {QString::fromUtf8(name), QString::fromUtf8(group), QString::fromUtf8(description),
-            fromFifths(values, wolf)};
+    return {QString::fromUtf8(name), QString::fromUtf8(group), description, {}, {}, fromFifths(values, wolf)};
 }
 
 // Eleven fifths of 32/55 octave, the wolf closing the circle.
@@ -64,8 +82,7 @@ Construction fiftyFive(const char *name, const char *group, int wolf, const char
 {
     CircleValues values{};
     values.fill(kPythagoreanCents[C_G] - 1200.0L * 32 / 55);
-    return {QString::fromUtf8(name), QString::fromUtf8(group), QString::fromUtf8(description),
-            fromFifths(values, wolf)};
+    return {QString::fromUtf8(name), QString::fromUtf8(group), description, {}, {}, fromFifths(values, wolf)};
 }
 
 // One fifth of a circle as written in circle(): "0" pure; "1/4S" or "1/12P"
@@ -74,15 +91,32 @@ Construction fiftyFive(const char *name, const char *group, int wolf, const char
 // with the other "w" fifths, of whatever closes the circle.
 struct FifthPart {
     long double cents = 0;
-    QString amount; // "1/4 syntonic comma"; empty for a pure fifth or a share
+    bool pure = true;
     bool share = false;
+    bool schisma = false;
+    bool syntonic = false;
+    QString fraction; // "1/4"; empty for a whole comma
 };
+
+// How far a fifth is narrowed or widened: "1/4 syntonic comma", "the schisma".
+QString amountOf(const FifthPart &part, bool display)
+{
+    if (part.schisma)
+        return wording(display, QT_TRANSLATE_NOOP("Library", "the schisma"));
+    if (part.fraction.isEmpty())
+        return part.syntonic ? wording(display, QT_TRANSLATE_NOOP("Library", "a syntonic comma"))
+                             : wording(display, QT_TRANSLATE_NOOP("Library", "a Pythagorean comma"));
+    return (part.syntonic ? wording(display, QT_TRANSLATE_NOOP("Library", "%1 syntonic comma"))
+                          : wording(display, QT_TRANSLATE_NOOP("Library", "%1 Pythagorean comma")))
+        .arg(part.fraction);
+}
 
 FifthPart parseFifth(QStringView token)
 {
     FifthPart part;
     if (token == u"0")
         return part;
+    part.pure = false;
     if (token == u"w") {
         part.share = true;
         return part;
@@ -94,18 +128,16 @@ FifthPart parseFifth(QStringView token)
     }
     if (token == u"s") {
         part.cents = sign * kSchisma;
-        part.amount = QStringLiteral("the schisma");
+        part.schisma = true;
         return part;
     }
     const QChar comma = token.isEmpty() ? QChar() : token.back();
     if (comma != u'S' && comma != u'P')
         qFatal("A temperament construction has a fifth \"%s\"", qPrintable(token.toString()));
-    const QString commaName = comma == u'S' ? QStringLiteral("syntonic comma") : QStringLiteral("Pythagorean comma");
+    part.syntonic = comma == u'S';
     const QStringView fraction = token.chopped(1);
     long double part_ = 1;
-    if (fraction.isEmpty()) {
-        part.amount = QStringLiteral("a ") + commaName;
-    } else {
+    if (!fraction.isEmpty()) {
         const qsizetype slash = fraction.indexOf(u'/');
         bool okNumerator = false, okDenominator = false;
         const int numerator = slash < 0 ? 0 : fraction.left(slash).toInt(&okNumerator);
@@ -113,32 +145,47 @@ FifthPart parseFifth(QStringView token)
         if (!okNumerator || !okDenominator || numerator <= 0 || denominator <= 0)
             qFatal("A temperament construction has a fifth \"%s\"", qPrintable(token.toString()));
         part_ = static_cast<long double>(numerator) / denominator;
-        part.amount = fraction.toString() + QLatin1Char(' ') + commaName;
+        part.fraction = fraction.toString();
     }
     part.cents = sign * part_ * (comma == u'S' ? kSyntonicComma : kPythagoreanComma);
     return part;
 }
 
-QString listed(const QStringList &items)
+QString listed(const QStringList &items, bool display)
 {
     if (items.size() < 2)
         return items.join(QString());
-    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.last();
+    return wording(display, QT_TRANSLATE_NOOP("Library", "%1 and %2"))
+        .arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.last());
+}
+
+// A fifth's name, "F#-C#"; in the windows with the user's note names.
+QString fifthName(int k, bool display)
+{
+    if (!display)
+        return QLatin1String(kFifthNames[k]);
+    const QByteArray name(kFifthNames[k]);
+    const qsizetype dash = name.indexOf('-');
+    return noteDisplayName(name.left(dash).constData()) + QLatin1Char('-') +
+           noteDisplayName(name.mid(dash + 1).constData());
 }
 
 // "C-G, G-D and D-A narrowed by 1/6 Pythagorean comma; ...; the rest pure".
-QString describeCircle(const QStringList &tokens, const std::array<FifthPart, 12> &parts)
+QString describeCircle(const QStringList &tokens, bool display)
 {
+    std::array<FifthPart, 12> parts;
+    for (int k = 0; k < 12; ++k)
+        parts[k] = parseFifth(tokens[k]);
     QStringList clauses;
     QStringList described;
     QStringList shares;
     bool anyPure = false;
     for (int k = 0; k < 12; ++k) {
         if (parts[k].share) {
-            shares << QLatin1String(kFifthNames[k]);
+            shares << fifthName(k, display);
             continue;
         }
-        if (parts[k].amount.isEmpty()) {
+        if (parts[k].pure) {
             anyPure = true;
             continue;
         }
@@ -148,18 +195,20 @@ QString describeCircle(const QStringList &tokens, const std::array<FifthPart, 12
         QStringList fifths;
         for (int j = k; j < 12; ++j) {
             if (tokens[j] == tokens[k])
-                fifths << QLatin1String(kFifthNames[j]);
+                fifths << fifthName(j, display);
         }
-        clauses << QStringLiteral("%1 %2 by %3")
-                       .arg(listed(fifths), parts[k].cents > 0 ? QStringLiteral("narrowed") : QStringLiteral("widened"),
-                            parts[k].amount);
+        clauses << (parts[k].cents > 0 ? wording(display, QT_TRANSLATE_NOOP("Library", "%1 narrowed by %2"))
+                                       : wording(display, QT_TRANSLATE_NOOP("Library", "%1 widened by %2")))
+                       .arg(listed(fifths, display), amountOf(parts[k], display));
     }
     if (shares.size() == 1)
-        clauses << shares.first() + QStringLiteral(" takes what closes the circle");
+        clauses
+            << wording(display, QT_TRANSLATE_NOOP("Library", "%1 takes what closes the circle")).arg(shares.first());
     else if (shares.size() > 1)
-        clauses << listed(shares) + QStringLiteral(" share what closes the circle");
+        clauses << wording(display, QT_TRANSLATE_NOOP("Library", "%1 share what closes the circle"))
+                       .arg(listed(shares, display));
     if (anyPure)
-        clauses << QStringLiteral("the rest pure");
+        clauses << wording(display, QT_TRANSLATE_NOOP("Library", "the rest pure"));
     return clauses.join(QStringLiteral("; "));
 }
 
@@ -188,8 +237,7 @@ Construction circle(const char *name, const char *group, const char *fifths, con
         qFatal("The construction of %s does not close the circle", name);
     for (int k : shares)
         narrowing[k] = rest / shares.size();
-    return {QString::fromUtf8(name), QString::fromUtf8(group),
-            description ? QString::fromUtf8(description) : describeCircle(tokens, parts), fromFifths(narrowing)};
+    return {QString::fromUtf8(name), QString::fromUtf8(group), description, tokens, {}, fromFifths(narrowing)};
 }
 
 // A temperament given as twelve ratios above C, "1/1 16/15 ... 15/8".
@@ -208,10 +256,18 @@ Construction ratios(const char *name, const char *group, const char *ratioTexts,
             qFatal("The construction of %s has a ratio \"%s\"", name, qPrintable(tokens[i]));
         positions[i] = ratioCents(numerator / denominator);
     }
-    return {QString::fromUtf8(name), QString::fromUtf8(group),
-            description ? QString::fromUtf8(description)
-                        : QStringLiteral("just intonation on C: ") + tokens.join(QLatin1Char(' ')),
-            positions};
+    return {QString::fromUtf8(name), QString::fromUtf8(group), description, {}, tokens, positions};
+}
+
+// How a temperament is built, in English or in the user's language.
+QString describe(const Construction &c, bool display)
+{
+    if (c.description)
+        return wording(display, c.description);
+    if (!c.fifths.isEmpty())
+        return describeCircle(c.fifths, display);
+    return wording(display, QT_TRANSLATE_NOOP("Library", "just intonation on C: %1"))
+        .arg(c.ratios.join(QLatin1Char(' ')));
 }
 
 // Every temperament whose construction is known: the table's rows in table
@@ -222,9 +278,9 @@ QList<Construction> constructions()
 {
     return {
         circle("Equal temperament", "", "1/12P 1/12P 1/12P 1/12P 1/12P 1/12P 1/12P 1/12P 1/12P 1/12P 1/12P 1/12P",
-               "every fifth narrowed by 1/12 Pythagorean comma"),
+               QT_TRANSLATE_NOOP("Library", "every fifth narrowed by 1/12 Pythagorean comma")),
         meantone("1/4 comma meantone (Aaron 1523)", "", 1.0L / 4, Gd_Eb,
-                 "fifths from Eb to G# narrowed by 1/4 syntonic comma, the wolf G#-Eb"),
+                 QT_TRANSLATE_NOOP("Library", "fifths from Eb to G# narrowed by 1/4 syntonic comma, the wolf G#-Eb")),
         circle("Chaumont", "1/4 comma variants", "1/4S 1/4S 1/4S 1/4S 1/4S 1/4S 1/4S 1/4S w -1/5S -1/5S 1/4S"),
         circle("Corrette (1753)", "1/4 comma variants",
                "1/4P 1/4P 1/4P 1/4P 1/4P 1/4P 1/4P -1/12P w -1/12P -1/12P 1/4P"),
@@ -239,17 +295,20 @@ QList<Construction> constructions()
         circle("Rameau Nouveau Systeme (1726)", "1/4 comma variants", "1/4S 1/4S 1/4S 1/4S 1/4S w w w w w 1/4S 1/4S"),
         circle("Stade St. Cosmae", "1/4 comma variants", "1/4S 1/4S 1/4S 1/4S 1/4S 1/4S 0 0 w w 0 0"),
         meantone("1/5-comma meantone (Verheijen)", "1/5 comma", 1.0L / 5, Gd_Eb,
-                 "fifths from Eb to G# narrowed by 1/5 syntonic comma, the wolf G#-Eb"),
-        meantone("Holden (John) 1770", "1/5 comma", 1.0L / 5, Fd_Cd,
-                 "fifths from Db to F# narrowed by 1/5 syntonic comma, the wolf F#-Db; B, five such fifths above C, "
-                 "is 15/8"),
+                 QT_TRANSLATE_NOOP("Library", "fifths from Eb to G# narrowed by 1/5 syntonic comma, the wolf G#-Eb")),
+        meantone(
+            "Holden (John) 1770", "1/5 comma", 1.0L / 5, Fd_Cd,
+            QT_TRANSLATE_NOOP(
+                "Library",
+                "fifths from Db to F# narrowed by 1/5 syntonic comma, the wolf F#-Db; B, five such fifths above C, "
+                "is 15/8")),
         circle("Scheffer (1748) modified, Sweden", "1/5 comma",
                "1/5S 1/5S 1/5S 1/5S 1/5S 1/5S 1/5S 1/5S w w 1/5S 1/5S"),
         circle("Schnitger organ St. Jakobi, Hamburg", "1/5 comma", "1/5S 1/5S 1/5S 1/5S 1/5S 1/5S 0 0 -1/5S w 0 1/5S"),
         meantone("1/6-comma meantone", "1/6 comma", 1.0L / 6, Gd_Eb,
-                 "fifths from Eb to G# narrowed by 1/6 syntonic comma, the wolf G#-Eb"),
+                 QT_TRANSLATE_NOOP("Library", "fifths from Eb to G# narrowed by 1/6 syntonic comma, the wolf G#-Eb")),
         meantone("1/6-comma (bemols)", "1/6 comma", 1.0L / 6, Cd_Gd,
-                 "fifths from Ab to C# narrowed by 1/6 syntonic comma, the wolf C#-Ab"),
+                 QT_TRANSLATE_NOOP("Library", "fifths from Ab to C# narrowed by 1/6 syntonic comma, the wolf C#-Ab")),
         circle("Modified 1/6-Pythagorean-comma temperament", "1/6 comma",
                "1/6P 1/6P 1/6P 1/6P 1/6P 1/12P 1/12P 0 0 -1/6P 0 1/6P"),
         circle("1/6-comma, wolf over 4 fifths", "1/6 comma", "1/6S 1/6S 1/6S 1/6S 1/6S 1/6S w w 1/6S w w 1/6S"),
@@ -257,41 +316,50 @@ QList<Construction> constructions()
                "1/6P 1/6P 1/6P 1/6P 1/6P 1/6P 0 -1/6P -1/6P 1/6P 0 1/6P"),
         circle("G. Silbermann nr 2", "1/6 comma", "1/6P 1/6P 1/6P 1/6P 1/6P 1/6P 1/6P 1/6P w 1/6P 1/6P 1/6P"),
         fiftyFive("Sauveur (Memoires 1701)", "1/6 comma", B_Fd,
-                  "fifths of 32/55 octave (55 equal parts) from F# to B, the wolf B-F#"),
+                  QT_TRANSLATE_NOOP("Library", "fifths of 32/55 octave (55 equal parts) from F# to B, the wolf B-F#")),
         meantone("3/14-comma meantone (Giordano Riccati, 1762)", "Various comma", 3.0L / 14, Gd_Eb,
-                 "fifths from Eb to G# narrowed by 3/14 syntonic comma, the wolf G#-Eb"),
+                 QT_TRANSLATE_NOOP("Library", "fifths from Eb to G# narrowed by 3/14 syntonic comma, the wolf G#-Eb")),
         circle("Lambert (1774) 1/7 comma", "Various comma", "1/7P 1/7P 1/7P 1/7P 1/7P 1/7P 0 0 0 0 0 1/7P"),
         circle("Variable meantone 1", "Various comma", "1/4S 1/4S 1/4S 1/4S 1/6S 1/6S 1/6S 1/6S w 1/6S 1/6S 1/6S"),
         circle("Variable meantone 2", "Various comma", "1/4S 1/4S 1/4S 1/4S 1/5S 1/6S 1/7S 1/8S w 1/7S 1/6S 1/5S"),
         circle("Variable meantone 3", "Various comma", "1/4S 1/4S 1/4S 1/4S 1/6S 0 0 0 w 0 0 1/6S"),
         circle("Variable meantone 4", "Various comma", "1/4S 1/4S 1/4S 1/4S 1/4S 0 0 0 w 0 0 1/4S"),
         meantone("Zarlino (1558) 2/7-comma meantone", "Various comma", 2.0L / 7, Gd_Eb,
-                 "fifths from Eb to G# narrowed by 2/7 syntonic comma, the wolf G#-Eb"),
-        circle("Pythagorean", "Pythagorean", "0 0 0 0 0 0 0 0 w 0 0 0", "pure fifths from Eb to G#, the wolf G#-Eb"),
+                 QT_TRANSLATE_NOOP("Library", "fifths from Eb to G# narrowed by 2/7 syntonic comma, the wolf G#-Eb")),
+        circle("Pythagorean", "Pythagorean", "0 0 0 0 0 0 0 0 w 0 0 0",
+               QT_TRANSLATE_NOOP("Library", "pure fifths from Eb to G#, the wolf G#-Eb")),
         ratios("De Caus (1615)", "Pythagorean", "1/1 25/24 10/9 75/64 5/4 4/3 25/18 3/2 25/16 5/3 16/9 15/8"),
         circle("Grammateus (1518)", "Pythagorean", "0 0 0 0 0 1/2P 0 0 0 0 1/2P 0"),
         circle("Henri Arnaut De Zwolle. (1436).", "Pythagorean", "0 0 0 0 0 w 0 0 0 0 0 0",
-               "pure fifths from Gb to B, the wolf B-Gb"),
+               QT_TRANSLATE_NOOP("Library", "pure fifths from Gb to B, the wolf B-Gb")),
         ratios("Sauveur 1702", "Pythagorean", "1/1 25/24 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 9/5 15/8"),
-        ratios("Pure Major", "Other just", "1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8",
-               "five-limit just intonation on C: 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8"),
+        ratios(
+            "Pure Major", "Other just", "1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8",
+            QT_TRANSLATE_NOOP(
+                "Library", "five-limit just intonation on C: 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8")),
         ratios("Pure Minor", "Other just", "1/1 25/24 10/9 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8",
-               "five-limit just intonation in A minor, the relative minor of Pure Major: A B C D E F G are 1/1 9/8 "
-               "6/5 4/3 3/2 8/5 9/5 above A, so D-F-A and A-C-E are pure; on C: 1/1 25/24 10/9 6/5 5/4 4/3 45/32 "
-               "3/2 8/5 5/3 16/9 15/8"),
+               QT_TRANSLATE_NOOP(
+                   "Library",
+                   "five-limit just intonation in A minor, the relative minor of Pure Major: A B C D E F G are 1/1 9/8 "
+                   "6/5 4/3 3/2 8/5 9/5 above A, so D-F-A and A-C-E are pure; on C: 1/1 25/24 10/9 6/5 5/4 4/3 45/32 "
+                   "3/2 8/5 5/3 16/9 15/8")),
         circle("Bach (Bradley Lehman)", "Well tempered", "1/6P 1/6P 1/6P 1/6P 0 0 0 1/12P 1/12P 1/12P -1/12P 1/6P"),
         circle("Gottfried Silbermann nr 1", "Well tempered",
                "1/12P 1/12P 7/24P 7/24P 1/12P 1/12P 5/24P 5/24P w 1/6P 5/24P 5/24P"),
-        fiftyFive("Heun (Jan) 1805", "Well tempered", Gd_Eb,
-                  "fifths of 32/55 octave (55 equal parts) from Eb to G#, the wolf G#-Eb"),
+        fiftyFive(
+            "Heun (Jan) 1805", "Well tempered", Gd_Eb,
+            QT_TRANSLATE_NOOP("Library", "fifths of 32/55 octave (55 equal parts) from Eb to G#, the wolf G#-Eb")),
         circle("Hinsz (1704 - 1785), Pelstergasthuiskerk Groningen", "Well tempered",
                "1/4P 1/4P 1/4P 1/4P 0 1/4P 0 0 -1/4P 0 0 0"),
         circle("Kellner's Bach tuning", "Well tempered", "1/5P 1/5P 1/5P 1/5P 0 1/5P 0 0 0 0 0 0",
-               "C-G, G-D, D-A, A-E and B-F# narrowed by 1/5 Pythagorean comma, the rest pure"),
+               QT_TRANSLATE_NOOP("Library",
+                                 "C-G, G-D, D-A, A-E and B-F# narrowed by 1/5 Pythagorean comma, the rest pure")),
         ratios("Kepler's choice system (1619)", "Well tempered",
                "1/1 135/128 9/8 6/5 5/4 4/3 45/32 3/2 405/256 27/16 9/5 243/128"),
         circle("Kirnberger III", "Well tempered", "1/4S 1/4S 1/4S 1/4S 0 0 s 0 0 0 0 0",
-               "C-G, G-D, D-A and A-E narrowed by 1/4 syntonic comma, F#-C# by the schisma, the rest pure"),
+               QT_TRANSLATE_NOOP(
+                   "Library",
+                   "C-G, G-D, D-A and A-E narrowed by 1/4 syntonic comma, F#-C# by the schisma, the rest pure")),
         circle("Mercadier's well-temperament", "Well tempered", "1/6P 1/6P 1/6P 1/6P 0 1/12P 1/12P 1/12P 0 0 0 1/12P"),
         circle("Malerbi's well-temperament nr 1 (1794)", "Well tempered", "1/5P 1/5P 1/5P 1/5P 1/5P 0 0 0 0 0 0 0"),
         circle("Mark Lindley, Grosvenor Chapel, London", "Well tempered",
@@ -321,16 +389,19 @@ QList<Construction> constructions()
         circle("Sorge III (1744)", "Well tempered", "1/6P 1/6P 1/6P 0 1/6P 1/12P 1/12P 0 0 1/12P 1/12P 0"),
         circle("Sorge, 1758", "Well tempered", "1/6P 1/6P 1/6P 1/12P 0 1/12P 1/12P 0 1/12P 1/12P 1/12P 0"),
         circle("Vallotti", "Well tempered", "1/6P 1/6P 1/6P 1/6P 1/6P 0 0 0 0 0 0 1/6P",
-               "F-C, C-G, G-D, D-A, A-E and E-B narrowed by 1/6 Pythagorean comma, the rest pure"),
+               QT_TRANSLATE_NOOP("Library",
+                                 "F-C, C-G, G-D, D-A, A-E and E-B narrowed by 1/6 Pythagorean comma, the rest pure")),
         circle("Werckmeister III", "Well tempered", "1/4P 1/4P 1/4P 0 0 1/4P 0 0 0 0 0 0",
-               "C-G, G-D, D-A and B-F# narrowed by 1/4 Pythagorean comma, the rest pure"),
+               QT_TRANSLATE_NOOP("Library", "C-G, G-D, D-A and B-F# narrowed by 1/4 Pythagorean comma, the rest pure")),
         circle("Werckmeister 4 (1691)", "Well tempered", "1/3P 0 1/3P 0 1/3P 0 1/3P 0 -1/3P -1/3P 1/3P 0"),
         circle("Werckmeister 5 (1691)", "Well tempered", "0 0 1/4P 1/4P 0 0 1/4P 1/4P -1/4P 0 0 1/4P"),
         ratios("Werckmeister 6", "Well tempered",
                "1/1 98/93 28/25 196/165 49/39 4/3 196/139 196/131 49/31 196/117 98/55 49/26",
-               "Werckmeister's septenarius, string lengths out of 196 as ratios: 1/1 98/93 28/25 196/165 49/39 4/3 "
-               "196/139 196/131 49/31 196/117 98/55 49/26; D is the corrected 28/25 (196/175), not the misprinted "
-               "196/176 that left G-D 13 cents narrow"),
+               QT_TRANSLATE_NOOP(
+                   "Library",
+                   "Werckmeister's septenarius, string lengths out of 196 as ratios: 1/1 98/93 28/25 196/165 49/39 4/3 "
+                   "196/139 196/131 49/31 196/117 98/55 49/26; D is the corrected 28/25 (196/175), not the misprinted "
+                   "196/176 that left G-D 13 cents narrow")),
         ratios("Agricola's Monochord, Rudimenta musices (1539)", "Harpsichord/Piano/Monochord",
                "1/1 135/128 9/8 1215/1024 81/64 4/3 45/32 3/2 405/256 27/16 16/9 243/128"),
         ratios("Mersenne spinet 1", "Harpsichord/Piano/Monochord",
@@ -342,23 +413,31 @@ QList<Construction> constructions()
         ratios("Sorge Monochord (1756)", "Harpsichord/Piano/Monochord",
                "1/1 25/24 9/8 75/64 5/4 4/3 45/32 3/2 25/16 5/3 9/5 15/8"),
         circle("Kirnberger I", "Well tempered", "0 0 S 0 0 0 s 0 0 0 0 0",
-               "pure fifths but D-A, narrowed by a syntonic comma, and F#-C#, narrowed by the schisma"),
+               QT_TRANSLATE_NOOP(
+                   "Library", "pure fifths but D-A, narrowed by a syntonic comma, and F#-C#, narrowed by the schisma")),
         circle("Kirnberger II", "Well tempered", "0 0 1/2S 1/2S 0 0 s 0 0 0 0 0",
-               "D-A and A-E narrowed by 1/2 syntonic comma, F#-C# by the schisma, the rest pure"),
-        circle("Young I", "Well tempered", "3/16S 3/16S 3/16S 3/16S w w 0 0 0 0 w w",
-               "C-G, G-D, D-A and A-E narrowed by 3/16 syntonic comma; E-B, B-F#, Bb-F and F-C share the rest of the "
-               "Pythagorean comma (1/16 syntonic comma and 1/4 schisma each); F#-C#, C#-G#, G#-Eb and Eb-Bb pure"),
+               QT_TRANSLATE_NOOP("Library",
+                                 "D-A and A-E narrowed by 1/2 syntonic comma, F#-C# by the schisma, the rest pure")),
+        circle(
+            "Young I", "Well tempered", "3/16S 3/16S 3/16S 3/16S w w 0 0 0 0 w w",
+            QT_TRANSLATE_NOOP(
+                "Library",
+                "C-G, G-D, D-A and A-E narrowed by 3/16 syntonic comma; E-B, B-F#, Bb-F and F-C share the rest of the "
+                "Pythagorean comma (1/16 syntonic comma and 1/4 schisma each); F#-C#, C#-G#, G#-Eb and Eb-Bb pure")),
         circle("Young II", "Well tempered", "1/6P 1/6P 1/6P 1/6P 1/6P 1/6P 0 0 0 0 0 0",
-               "C-G, G-D, D-A, A-E, E-B and B-F# narrowed by 1/6 Pythagorean comma, the rest pure"),
+               QT_TRANSLATE_NOOP("Library",
+                                 "C-G, G-D, D-A, A-E, E-B and B-F# narrowed by 1/6 Pythagorean comma, the rest pure")),
         meantone("1/3-comma meantone (Salinas 1577)", "Various comma", 1.0L / 3, Gd_Eb,
-                 "fifths from Eb to G# narrowed by 1/3 syntonic comma, the wolf G#-Eb"),
+                 QT_TRANSLATE_NOOP("Library", "fifths from Eb to G# narrowed by 1/3 syntonic comma, the wolf G#-Eb")),
         meantone("2/9-comma meantone (Rossi 1666)", "Various comma", 2.0L / 9, Gd_Eb,
-                 "fifths from Eb to G# narrowed by 2/9 syntonic comma, the wolf G#-Eb"),
+                 QT_TRANSLATE_NOOP("Library", "fifths from Eb to G# narrowed by 2/9 syntonic comma, the wolf G#-Eb")),
         circle("Sorge I (1744)", "Well tempered", "1/4P 1/4P 1/4P 1/4P 0 0 0 0 0 0 0 0"),
         circle("Barnes (1977)", "Well tempered", "1/6P 1/6P 1/6P 1/6P 0 1/6P 0 0 0 0 0 1/6P"),
         circle("Marpurg nr 10", "Well tempered", "1/6P 0 1/6P 0 1/6P 0 1/6P 0 1/6P 0 1/6P 0",
-               "fifths alternately narrowed by 1/6 Pythagorean comma and pure round the circle from C: C-G, D-A, "
-               "E-B, F#-C#, G#-Eb and Bb-F narrowed, the rest pure"),
+               QT_TRANSLATE_NOOP(
+                   "Library",
+                   "fifths alternately narrowed by 1/6 Pythagorean comma and pure round the circle from C: C-G, D-A, "
+                   "E-B, F#-C#, G#-Eb and Bb-F narrowed, the rest pure")),
     };
 }
 
@@ -397,17 +476,19 @@ QList<std::pair<const char *, const char *>> knownRemarks()
 {
     return {
         {"Fisk-Vogel: Memorial Church at Stanford",
-         "The construction is read off the row as compiled, not taken from a source; a published table differs by "
-         "0.65 cents at C#, F# and G#."},
+         QT_TRANSLATE_NOOP("Library", "The construction is read off the row as compiled, not taken from a source; a "
+                                      "published table differs by 0.65 cents at C#, F# and G#.")},
         {"Koenig, Balthasar Organ Niederehe 1714",
-         "As compiled, with the wolf on B-F#; the organ's restorer puts it on G#-D#."},
-        {"Schlick: 1555", "A modern well-tempered reading of Schlick's text of 1511, not a temperament of 1555."},
+         QT_TRANSLATE_NOOP("Library", "As compiled, with the wolf on B-F#; the organ's restorer puts it on G#-D#.")},
+        {"Schlick: 1555",
+         QT_TRANSLATE_NOOP("Library",
+                           "A modern well-tempered reading of Schlick's text of 1511, not a temperament of 1555.")},
     };
 }
 
 QString lineMessage(int line, const QString &problem)
 {
-    return QStringLiteral("Line %1 of the temperament table: %2").arg(line).arg(problem);
+    return QCoreApplication::translate("Library", "Line %1 of the temperament table: %2").arg(line).arg(problem);
 }
 
 int decimalsOf(QStringView text)
@@ -430,17 +511,19 @@ Result<TemperamentLibrary> parseTemperamentLibrary(QStringView table)
             continue;
         const QStringList columns = line.split(QLatin1Char('\t'));
         if (columns.size() != kColumns) {
-            return failure(
-                lineMessage(number, QStringLiteral("%1 columns instead of %2").arg(columns.size()).arg(kColumns)));
+            return failure(lineMessage(
+                number,
+                QCoreApplication::translate("Library", "%1 columns instead of %2").arg(columns.size()).arg(kColumns)));
         }
         LibraryEntry entry;
         entry.name = columns[0].trimmed();
         entry.group = columns[1].trimmed();
         if (entry.name.isEmpty()) {
-            return failure(lineMessage(number, QStringLiteral("the name is empty")));
+            return failure(lineMessage(number, QCoreApplication::translate("Library", "the name is empty")));
         }
         if (names.contains(entry.name)) {
-            return failure(lineMessage(number, QStringLiteral("\"%1\" comes twice").arg(entry.name)));
+            return failure(
+                lineMessage(number, QCoreApplication::translate("Library", "\"%1\" comes twice").arg(entry.name)));
         }
         names.insert(entry.name);
         entry.rowDecimals = 0;
@@ -448,13 +531,14 @@ Result<TemperamentLibrary> parseTemperamentLibrary(QStringView table)
             const QString &text = columns[note + 2];
             const auto value = readRegional(text, QLatin1Char('.'));
             if (!value || !std::isfinite(*value)) {
-                return failure(lineMessage(number, QStringLiteral("\"%1\" is not a number").arg(text)));
+                return failure(
+                    lineMessage(number, QCoreApplication::translate("Library", "\"%1\" is not a number").arg(text)));
             }
             entry.tableRow[note] = *value;
             entry.rowDecimals = std::max(entry.rowDecimals, decimalsOf(text.trimmed()));
         }
         if (entry.tableRow[kNoteA] != 0) {
-            return failure(lineMessage(number, QStringLiteral("A is not 0")));
+            return failure(lineMessage(number, QCoreApplication::translate("Library", "A is not 0")));
         }
         if (const Result<void> inRange = checkNoteRange(entry.tableRow, entry.name, QLatin1Char('.')); !inRange.ok())
             return failure(lineMessage(number, inRange.error()));
@@ -475,7 +559,7 @@ Result<TemperamentLibrary> parseTemperamentLibrary(QStringView table)
             library.entries << added;
             entry = &library.entries.last();
         }
-        entry->construction = c.description;
+        entry->construction = describe(c, false);
         entry->deviations = deviationsFromPositions(c.positions);
         if (!entry->inTable())
             entry->tableRow = entry->deviations;
@@ -493,6 +577,21 @@ Result<TemperamentLibrary> parseTemperamentLibrary(QStringView table)
         }
     }
     return library;
+}
+
+QString libraryDisplayText(const QString &english)
+{
+    return QCoreApplication::translate("Library", english.toUtf8().constData());
+}
+
+QString libraryConstructionDisplayText(const LibraryEntry &entry)
+{
+    static const QList<Construction> all = constructions();
+    for (const Construction &c : all) {
+        if (c.name == entry.name)
+            return describe(c, true);
+    }
+    return libraryDisplayText(entry.construction);
 }
 
 NoteCents positionsFromDeviations(const NoteCents &deviations)

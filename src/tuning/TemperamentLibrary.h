@@ -47,6 +47,15 @@ struct TemperamentLibrary {
 // Gives the library, or the first fault found in the table.
 Result<TemperamentLibrary> parseTemperamentLibrary(QStringView table);
 
+// A group name or a remark of the library as the windows show it, in the
+// language of the installed translation; the entries keep the English.
+// Without a translation (the command line) it is the text itself.
+QString libraryDisplayText(const QString &english);
+// How an entry is built as the windows show it: its construction in the
+// language of the installed translation, note names included; the entry's
+// construction stays English for the command line and the files.
+QString libraryConstructionDisplayText(const LibraryEntry &entry);
+
 // A side of the cents setter from deviations: 100·i + d(i) − d(C).
 NoteCents positionsFromDeviations(const NoteCents &deviations);
 // The other way: p(i) − 100·i − (p(A) − 900), so that A is 0.

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace cordavo {
 
 namespace {
@@ -58,15 +60,15 @@ QStringList identificationErrors(const TemperamentData &data)
 {
     QStringList errors;
     if (data.supplierName.isEmpty())
-        errors << QStringLiteral("Supplier Name Required");
+        errors << QCoreApplication::translate("TemperamentXml", "Supplier Name Required");
     if (!(data.supplierId > 0))
-        errors << QStringLiteral("ID Supplier must be greater than zero");
+        errors << QCoreApplication::translate("TemperamentXml", "ID Supplier must be greater than zero");
     if (!(data.temperamentId > 0))
-        errors << QStringLiteral("ID Temperament must be greater than zero");
+        errors << QCoreApplication::translate("TemperamentXml", "ID Temperament must be greater than zero");
     if (data.shortName.isEmpty())
-        errors << QStringLiteral("Short Name Temperament Required");
+        errors << QCoreApplication::translate("TemperamentXml", "Short Name Temperament Required");
     if (data.name.isEmpty())
-        errors << QStringLiteral("Temperament Name Required");
+        errors << QCoreApplication::translate("TemperamentXml", "Temperament Name Required");
     return errors;
 }
 
@@ -75,8 +77,9 @@ QStringList noteCentsErrors(const NoteCents &cents, QChar decimalSeparator)
     QStringList errors;
     for (int i = 0; i < 12; ++i) {
         if (!(std::fabs(cents[i]) <= kLargestNoteCents)) {
-            errors << QStringLiteral("%1 is %2 cents; a note must lie from -%3 to +%3 cents")
-                          .arg(noteName(i), formatGeneral(cents[i], decimalSeparator),
+            errors << QCoreApplication::translate("TemperamentXml",
+                                                  "%1 is %2 cents; a note must lie from -%3 to +%3 cents")
+                          .arg(noteDisplayName(i), formatGeneral(cents[i], decimalSeparator),
                                formatGeneral(kLargestNoteCents, decimalSeparator));
         }
     }
@@ -91,12 +94,13 @@ Result<void> checkNoteRange(const NoteCents &deviations, const QString &fileName
         if (std::fabs(value) <= kLargestNoteCents)
             continue;
         if (!std::isfinite(value)) {
-            beyond << QStringLiteral("%1 at no finite number of cents").arg(noteName(i));
+            beyond << QCoreApplication::translate("TemperamentXml", "%1 at no finite number of cents")
+                          .arg(noteDisplayName(i));
             continue;
         }
         // At the two decimals the fields would show, with its sign.
-        beyond << QStringLiteral("%1 at %2%3 cents")
-                      .arg(noteName(i), value > 0 ? QStringLiteral("+") : QString(),
+        beyond << QCoreApplication::translate("TemperamentXml", "%1 at %2%3 cents")
+                      .arg(noteDisplayName(i), value > 0 ? QStringLiteral("+") : QString(),
                            formatGeneral(std::round(value * 100) / 100, decimalSeparator));
     }
     if (beyond.isEmpty())
@@ -105,8 +109,9 @@ Result<void> checkNoteRange(const NoteCents &deviations, const QString &fileName
     constexpr qsizetype kNamed = 3;
     QString named = beyond.mid(0, kNamed).join(QStringLiteral(", "));
     if (beyond.size() > kNamed)
-        named += QStringLiteral(" (and %1 more notes)").arg(beyond.size() - kNamed);
-    return failure(QStringLiteral("%1 cannot be loaded: it puts %2, where a note must lie from -%3 to +%3 cents")
+        named += QCoreApplication::translate("TemperamentXml", " (and %1 more notes)").arg(beyond.size() - kNamed);
+    return failure(QCoreApplication::translate(
+                       "TemperamentXml", "%1 cannot be loaded: it puts %2, where a note must lie from -%3 to +%3 cents")
                        .arg(quoted(fileName), named, formatGeneral(kLargestNoteCents, decimalSeparator)));
 }
 

@@ -2,6 +2,7 @@
 
 #include "tuning/LineFile.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -65,7 +66,8 @@ struct Reading {
 
     Failure fail(const QString &problem) const
     {
-        return failure(QStringLiteral("%1 cannot be opened as a temperament: %2").arg(quoted(fileName), problem));
+        return failure(QCoreApplication::translate("TemperamentXmlReader", "%1 cannot be opened as a temperament: %2")
+                           .arg(quoted(fileName), problem));
     }
 };
 
@@ -77,12 +79,17 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
     r.fileName = fileName;
     QXmlStreamReader xml(text);
 
-    auto xmlError = [&xml] { return QStringLiteral("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString()); };
+    auto xmlError = [&xml] {
+        return QCoreApplication::translate("TemperamentXmlReader", "line %1: %2")
+            .arg(xml.lineNumber())
+            .arg(xml.errorString());
+    };
     if (!xml.readNextStartElement())
-        return r.fail(xml.hasError() ? xmlError() : QStringLiteral("it holds no XML element"));
+        return r.fail(xml.hasError() ? xmlError()
+                                     : QCoreApplication::translate("TemperamentXmlReader", "it holds no XML element"));
     if (xml.name() != QLatin1String("Hauptwerk") ||
         xml.attributes().value(QLatin1String("FileFormat")) != QLatin1String("Temperament"))
-        return r.fail(QStringLiteral("it is not a Hauptwerk temperament file"));
+        return r.fail(QCoreApplication::translate("TemperamentXmlReader", "it is not a Hauptwerk temperament file"));
 
     // The note being read; a missing part stays empty.
     struct {
@@ -105,7 +112,8 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
                 const QString value = xml.readElementText().trimmed();
                 const auto n = number(value);
                 if (!n)
-                    xml.raiseError(QStringLiteral("%1 \"%2\" is not a number").arg(QLatin1String(what), value));
+                    xml.raiseError(QCoreApplication::translate("TemperamentXmlReader", "%1 \"%2\" is not a number")
+                                       .arg(QLatin1String(what), value));
                 return n;
             };
             if (name == QLatin1String("MIDINoteNumberOnEightFootStop")) {
@@ -132,16 +140,20 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
         } else if (xml.isEndElement() && xml.name() == QLatin1String("note") && inNote) {
             inNote = false;
             if (!note.hasNumber || !note.hasPitch)
-                return r.fail(
-                    QStringLiteral("a note near line %1 lacks its number or its pitch").arg(xml.lineNumber()));
+                return r.fail(QCoreApplication::translate("TemperamentXmlReader",
+                                                          "a note near line %1 lacks its number or its pitch")
+                                  .arg(xml.lineNumber()));
             const long double n = note.number;
             if (n != std::floor(n) || n < kFirstMidiNote || n > kLastMidiNote)
-                return r.fail(QStringLiteral("note number %1 is not from 0 to 132").arg(double(n)));
+                return r.fail(QCoreApplication::translate("TemperamentXmlReader", "note number %1 is not from 0 to 132")
+                                  .arg(double(n)));
             if (!(note.pitch > 0))
-                return r.fail(QStringLiteral("note %1 has no positive pitch").arg(int(n)));
+                return r.fail(
+                    QCoreApplication::translate("TemperamentXmlReader", "note %1 has no positive pitch").arg(int(n)));
             auto &slot = r.pitches[static_cast<int>(n)];
             if (slot)
-                return r.fail(QStringLiteral("note %1 is there twice").arg(int(n)));
+                return r.fail(
+                    QCoreApplication::translate("TemperamentXmlReader", "note %1 is there twice").arg(int(n)));
             slot = note.pitch;
         }
     }
@@ -149,7 +161,7 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
         return r.fail(xmlError());
     for (int n = kFirstMidiNote; n <= kLastMidiNote; ++n) {
         if (!r.pitches[n])
-            return r.fail(QStringLiteral("it lacks note %1").arg(n));
+            return r.fail(QCoreApplication::translate("TemperamentXmlReader", "it lacks note %1").arg(n));
     }
 
     // The notes' deviations from equal temperament with A at 440 Hz.
@@ -165,23 +177,27 @@ ReadTemperament readTemperamentXml(const QString &text, const QString &fileName)
         const bool unshiftedNoteZero =
             n == 0 && std::fabs(centsBetween(*r.pitches[0], a * std::exp2(-kA4Key / 12.0L))) <= kOctaveTolerance;
         if (std::fabs(off) > kOctaveTolerance && !unshiftedNoteZero)
-            return r.fail(QStringLiteral("note %1 is %2 cents away from the octave of note %3; the octaves disagree")
-                              .arg(n)
-                              .arg(double(off), 0, 'f', 3)
-                              .arg(kMiddleC + n % 12));
+            return r.fail(
+                QCoreApplication::translate("TemperamentXmlReader",
+                                            "note %1 is %2 cents away from the octave of note %3; the octaves disagree")
+                    .arg(n)
+                    .arg(double(off), 0, 'f', 3)
+                    .arg(kMiddleC + n % 12));
     }
 
     const std::optional<long double> reference = chosenReference(from440, a);
     if (!reference) {
         const auto [low, high] = std::minmax_element(from440.begin(), from440.end());
-        return r.fail(QStringLiteral("no two pitches of A from %1 to %2 Hz with notes from -%3 to +%3 cents give "
-                                     "its pitches: its notes lie from %4 to %5 cents from equal temperament at "
-                                     "A = 440 Hz")
-                          .arg(kLowestReferencePitch)
-                          .arg(kHighestReferencePitch)
-                          .arg(double(kLargestNoteCents))
-                          .arg(double(*low), 0, 'f', 2)
-                          .arg(double(*high), 0, 'f', 2));
+        return r.fail(
+            QCoreApplication::translate("TemperamentXmlReader",
+                                        "no two pitches of A from %1 to %2 Hz with notes from -%3 to +%3 cents give "
+                                        "its pitches: its notes lie from %4 to %5 cents from equal temperament at "
+                                        "A = 440 Hz")
+                .arg(kLowestReferencePitch)
+                .arg(kHighestReferencePitch)
+                .arg(double(kLargestNoteCents))
+                .arg(double(*low), 0, 'f', 2)
+                .arg(double(*high), 0, 'f', 2));
     }
     const long double chosen = *reference;
     for (int k = 0; k < 12; ++k) {

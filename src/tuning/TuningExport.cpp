@@ -6,6 +6,7 @@
 #include "tuning/ScalaFile.h"
 #include "tuning/TemperamentLibrary.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -54,7 +55,7 @@ QString numberRanges(const QList<int> &numbers)
         while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1)
             ++j;
         if (j - i >= 2)
-            parts << QStringLiteral("%1 to %2").arg(numbers[i]).arg(numbers[j]);
+            parts << QCoreApplication::translate("TuningExport", "%1 to %2").arg(numbers[i]).arg(numbers[j]);
         else
             for (qsizetype k = i; k <= j; ++k)
                 parts << QString::number(numbers[k]);
@@ -62,7 +63,8 @@ QString numberRanges(const QList<int> &numbers)
     }
     if (parts.size() < 2)
         return parts.join(QString());
-    return parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + parts.last();
+    return QCoreApplication::translate("TuningExport", "%1 and %2")
+        .arg(parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")), parts.last());
 }
 
 QString signedCents(long double cents, const Separators &separators)
@@ -78,23 +80,30 @@ QString shortfallText(const TuningShortfall &shortfall, const Separators &separa
     if (const auto keys = shortfall.unchangedKeys.size(); keys > 0) {
         const QString listed = numberRanges(shortfall.unchangedKeys);
         sentences << (keys == 1
-                          ? QStringLiteral("1 note could not be represented and was left unchanged: key %1").arg(listed)
-                          : QStringLiteral("%1 notes could not be represented and were left unchanged: keys %2")
+                          ? QCoreApplication::translate(
+                                "TuningExport", "1 note could not be represented and was left unchanged: key %1")
+                                .arg(listed)
+                          : QCoreApplication::translate(
+                                "TuningExport", "%1 notes could not be represented and were left unchanged: keys %2")
                                 .arg(keys)
                                 .arg(listed));
     }
     if (const auto held = shortfall.heldPitchClasses.size(); held > 0) {
         QStringList notes;
         for (const auto &[pitchClass, cents] : shortfall.heldPitchClasses)
-            notes << QStringLiteral("%1 (%2 cents)").arg(noteName(pitchClass), signedCents(cents, separators));
+            notes << QCoreApplication::translate("TuningExport", "%1 (%2 cents)")
+                         .arg(noteDisplayName(pitchClass), signedCents(cents, separators));
         const QString listed = notes.join(QStringLiteral(", "));
-        sentences << (held == 1 ? QStringLiteral("1 note lies more than 100 cents from equal temperament, beyond what "
-                                                 "the octave message carries, and is held at its nearest limit: %1")
-                                      .arg(listed)
-                                : QStringLiteral("%1 notes lie more than 100 cents from equal temperament, beyond what "
-                                                 "the octave message carries, and are held at its nearest limit: %2")
-                                      .arg(held)
-                                      .arg(listed));
+        sentences << (held == 1
+                          ? QCoreApplication::translate(
+                                "TuningExport", "1 note lies more than 100 cents from equal temperament, beyond what "
+                                                "the octave message carries, and is held at its nearest limit: %1")
+                                .arg(listed)
+                          : QCoreApplication::translate(
+                                "TuningExport", "%1 notes lie more than 100 cents from equal temperament, beyond what "
+                                                "the octave message carries, and are held at its nearest limit: %2")
+                                .arg(held)
+                                .arg(listed));
     }
     return sentences.join(QLatin1Char('\n'));
 }
@@ -288,7 +297,8 @@ QString tuningFormatExtension(TuningFormat format)
 QString tuningFormatFilter(TuningFormat format)
 {
     const TuningFormatRecord &record = tuningFormatRecord(format);
-    return QStringLiteral("%1 (*%2)").arg(QLatin1String(record.fileType), QLatin1String(record.extension));
+    return QStringLiteral("%1 (*%2)")
+        .arg(QCoreApplication::translate("TuningExport", record.fileType), QLatin1String(record.extension));
 }
 
 QString tuningFileNameForType(const QString &name, TuningFormat format)
@@ -356,8 +366,9 @@ Result<void> saveTuningExport(const TuningExport &exported)
         // macOS compare names: "W.KBM" would replace its own scale there.
         const QString target = QFileInfo(file.path).absoluteFilePath().toCaseFolded();
         if (targets.contains(target)) {
-            return failure(QStringLiteral("Cannot save %1: the scale and its keyboard mapping would be the same "
-                                          "file; give the scale a name ending in .scl")
+            return failure(QCoreApplication::translate(
+                               "TuningExport", "Cannot save %1: the scale and its keyboard mapping would be the same "
+                                               "file; give the scale a name ending in .scl")
                                .arg(quoted(QDir::toNativeSeparators(file.path))));
         }
         targets << target;

@@ -146,11 +146,15 @@ struct TuningFormatRecord {
 
 // In the order the export dialog offers them.
 inline constexpr TuningFormatRecord kTuningFormatRecords[] = {
-    {TuningFormat::Scala, "Scala scale and keyboard mapping", "scl", ".scl", true, scalaExport},
-    {TuningFormat::AnaMark, "AnaMark tuning", "tun", ".tun", false, anaMarkExport},
-    {TuningFormat::MtsBulk, "MIDI tuning, bulk dump", "mts-bulk", ".syx", false, mtsBulkExport},
-    {TuningFormat::MtsKeys, "MIDI tuning, single-note changes", "mts-keys", ".syx", false, mtsKeysExport},
-    {TuningFormat::MtsOctave, "MIDI tuning, scale/octave", "mts-octave", ".syx", false, mtsOctaveExport},
+    {TuningFormat::Scala, QT_TRANSLATE_NOOP("TuningExport", "Scala scale and keyboard mapping"), "scl", ".scl", true,
+     scalaExport},
+    {TuningFormat::AnaMark, QT_TRANSLATE_NOOP("TuningExport", "AnaMark tuning"), "tun", ".tun", false, anaMarkExport},
+    {TuningFormat::MtsBulk, QT_TRANSLATE_NOOP("TuningExport", "MIDI tuning, bulk dump"), "mts-bulk", ".syx", false,
+     mtsBulkExport},
+    {TuningFormat::MtsKeys, QT_TRANSLATE_NOOP("TuningExport", "MIDI tuning, single-note changes"), "mts-keys", ".syx",
+     false, mtsKeysExport},
+    {TuningFormat::MtsOctave, QT_TRANSLATE_NOOP("TuningExport", "MIDI tuning, scale/octave"), "mts-octave", ".syx",
+     false, mtsOctaveExport},
 };
 
 inline constexpr auto kTuningFormats = [] {
@@ -170,7 +174,7 @@ std::optional<TuningFormat> tuningFormatNamed(QStringView name);
 // The extension a format's (first) file takes: .scl, .tun or .syx.
 QString tuningFormatExtension(TuningFormat format);
 // The file type as the export dialog lists it, e.g. "Scala scale and keyboard
-// mapping (*.scl)".
+// mapping (*.scl)", in the language of the installed translation.
 QString tuningFormatFilter(TuningFormat format);
 
 // The name an export dialog's name box takes when the file type changes:

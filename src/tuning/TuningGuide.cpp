@@ -7,6 +7,8 @@
 #include <cmath>
 #include <tuple>
 
+#include <QCoreApplication>
+
 namespace cordavo {
 
 namespace {
@@ -199,43 +201,80 @@ QString footName(int foot)
 
 } // namespace
 
+namespace {
+
+// The names of the keys' pitch classes, as tuners write them.
+constexpr const char *kGuideNoteNames[12] = {kNoteNames[0], kNoteNames[1], kNoteNames[2], kEFlatName,
+                                             kNoteNames[4], kNoteNames[5], kNoteNames[6], kNoteNames[7],
+                                             kNoteNames[8], kNoteNames[9], kBFlatName,    kNoteNames[11]};
+
+const char *intervalEnglish(GuideInterval interval)
+{
+    switch (interval) {
+    case GuideInterval::Fifth:
+        return QT_TRANSLATE_NOOP("TuningGuide", "fifth");
+    case GuideInterval::Fourth:
+        return QT_TRANSLATE_NOOP("TuningGuide", "fourth");
+    case GuideInterval::MajorThird:
+        return QT_TRANSLATE_NOOP("TuningGuide", "major third");
+    case GuideInterval::MajorSixth:
+        return QT_TRANSLATE_NOOP("TuningGuide", "major sixth");
+    case GuideInterval::MinorThird:
+        return QT_TRANSLATE_NOOP("TuningGuide", "minor third");
+    case GuideInterval::Octave:
+        break;
+    }
+    return QT_TRANSLATE_NOOP("TuningGuide", "octave");
+}
+
+const char *soundEnglish(IntervalSound sound)
+{
+    switch (sound) {
+    case IntervalSound::Pure:
+        return QT_TRANSLATE_NOOP("TuningGuide", "pure");
+    case IntervalSound::Narrow:
+        return QT_TRANSLATE_NOOP("TuningGuide", "narrow");
+    case IntervalSound::Wide:
+        break;
+    }
+    return QT_TRANSLATE_NOOP("TuningGuide", "wide");
+}
+
+int octaveOf(int midiKey)
+{
+    return (midiKey - pitchClassOf(midiKey)) / 12 - 1;
+}
+
+} // namespace
+
 QString guideNoteName(int midiKey)
 {
-    static const char *const kNames[12] = {"C", "C#", "D", "Eb", "E", "F", "F#", "G", "G#", "A", "Bb", "B"};
-    const int octave = (midiKey - pitchClassOf(midiKey)) / 12 - 1;
-    return QLatin1String(kNames[pitchClassOf(midiKey)]) + QString::number(octave);
+    return QLatin1String(kGuideNoteNames[pitchClassOf(midiKey)]) + QString::number(octaveOf(midiKey));
+}
+
+QString guideNoteDisplayName(int midiKey)
+{
+    return noteDisplayName(kGuideNoteNames[pitchClassOf(midiKey)]) + QString::number(octaveOf(midiKey));
 }
 
 QString guideIntervalName(GuideInterval interval)
 {
-    switch (interval) {
-    case GuideInterval::Fifth:
-        return QStringLiteral("fifth");
-    case GuideInterval::Fourth:
-        return QStringLiteral("fourth");
-    case GuideInterval::MajorThird:
-        return QStringLiteral("major third");
-    case GuideInterval::MajorSixth:
-        return QStringLiteral("major sixth");
-    case GuideInterval::MinorThird:
-        return QStringLiteral("minor third");
-    case GuideInterval::Octave:
-        break;
-    }
-    return QStringLiteral("octave");
+    return QLatin1String(intervalEnglish(interval));
+}
+
+QString guideIntervalDisplayName(GuideInterval interval)
+{
+    return QCoreApplication::translate("TuningGuide", intervalEnglish(interval));
 }
 
 QString intervalSoundName(IntervalSound sound)
 {
-    switch (sound) {
-    case IntervalSound::Pure:
-        return QStringLiteral("pure");
-    case IntervalSound::Narrow:
-        return QStringLiteral("narrow");
-    case IntervalSound::Wide:
-        break;
-    }
-    return QStringLiteral("wide");
+    return QLatin1String(soundEnglish(sound));
+}
+
+QString intervalSoundDisplayName(IntervalSound sound)
+{
+    return QCoreApplication::translate("TuningGuide", soundEnglish(sound));
 }
 
 int bearingLowestKey(Bearing bearing)
@@ -257,6 +296,12 @@ QString bearingName(Bearing bearing)
     return guideNoteName(lowest) + QChar(0x2013) + guideNoteName(lowest + 12);
 }
 
+QString bearingDisplayName(Bearing bearing)
+{
+    const int lowest = bearingLowestKey(bearing);
+    return guideNoteDisplayName(lowest) + QChar(0x2013) + guideNoteDisplayName(lowest + 12);
+}
+
 long double beatsPerSecond(long double lower, long double upper, int p, int q)
 {
     return std::fabs(q * upper - p * lower);
@@ -270,17 +315,17 @@ long double pitchAtTemperature(long double hz, long double referenceCelsius, lon
 QString guideSettingsError(const GuideSettings &settings)
 {
     if (settings.foot != 8 && settings.foot != 4 && settings.foot != 2)
-        return QStringLiteral("The stop must be 8, 4 or 2 feet, not %1").arg(settings.foot);
+        return QCoreApplication::translate("TuningGuide", "The stop must be 8, 4 or 2 feet, not %1").arg(settings.foot);
     if (settings.metronome && (*settings.metronome < kLowestMetronome || *settings.metronome > kHighestMetronome))
-        return QStringLiteral("The metronome mark must lie from %1 to %2, not %3")
+        return QCoreApplication::translate("TuningGuide", "The metronome mark must lie from %1 to %2, not %3")
             .arg(kLowestMetronome)
             .arg(kHighestMetronome)
             .arg(*settings.metronome);
     if (settings.referenceCelsius.has_value() != settings.nowCelsius.has_value())
-        return QStringLiteral("Give both temperatures, the reference and now, or neither");
+        return QCoreApplication::translate("TuningGuide", "Give both temperatures, the reference and now, or neither");
     for (const std::optional<double> &celsius : {settings.referenceCelsius, settings.nowCelsius}) {
         if (celsius && !(*celsius >= kLowestCelsius && *celsius <= kHighestCelsius))
-            return QStringLiteral("A temperature must lie from %1 to %2 °C, not %3")
+            return QCoreApplication::translate("TuningGuide", "A temperature must lie from %1 to %2 °C, not %3")
                 .arg(formatGeneral(kLowestCelsius, QLatin1Char('.')), formatGeneral(kHighestCelsius, QLatin1Char('.')),
                      formatGeneral(*celsius, QLatin1Char('.')));
     }
@@ -344,13 +389,15 @@ GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const S
 {
     const GuideSettings &settings = guide.settings;
     GuideDocument document;
-    document.title =
-        guide.name.isEmpty() ? QStringLiteral("Tuning guide") : QStringLiteral("Tuning guide: ") + guide.name;
-    document.subtitle << QStringLiteral("A = %1 Hz · bearing %2 · %3 stop · %4")
-                             .arg(twoDecimals(guide.documentA, separators), bearingName(settings.bearing),
+    document.title = guide.name.isEmpty()
+                         ? QCoreApplication::translate("TuningGuide", "Tuning guide")
+                         : QCoreApplication::translate("TuningGuide", "Tuning guide: %1").arg(guide.name);
+    document.subtitle << QCoreApplication::translate("TuningGuide", "A = %1 Hz · bearing %2 · %3 stop · %4")
+                             .arg(twoDecimals(guide.documentA, separators), bearingDisplayName(settings.bearing),
                                   footName(settings.foot), date.toString(Qt::ISODate));
     if (settings.referenceCelsius && settings.nowCelsius) {
-        document.subtitle << QStringLiteral("At %1 °C, for an organ at A = %2 Hz at %3 °C: tune A to %4 Hz")
+        document.subtitle << QCoreApplication::translate(
+                                 "TuningGuide", "At %1 °C, for an organ at A = %2 Hz at %3 °C: tune A to %4 Hz")
                                  .arg(formatPattern(*settings.nowCelsius, u"0.0", separators),
                                       twoDecimals(guide.documentA, separators),
                                       formatPattern(*settings.referenceCelsius, u"0.0", separators),
@@ -358,29 +405,35 @@ GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const S
     }
 
     const QString countColumn =
-        settings.metronome ? QStringLiteral("Per beat at MM %1").arg(*settings.metronome) : QStringLiteral("In 5 s");
+        settings.metronome ? QCoreApplication::translate("TuningGuide", "Per beat at MM %1").arg(*settings.metronome)
+                           : QCoreApplication::translate("TuningGuide", "In 5 s");
     const long double countFactor = settings.metronome ? 60.0L / *settings.metronome : 5.0L;
     auto figures = [&](const GuideIntervalMeasure &m) {
-        return QStringList{intervalSoundName(m.sound), signedFigure(m.fromPure, u"0.00", separators),
+        return QStringList{intervalSoundDisplayName(m.sound), signedFigure(m.fromPure, u"0.00", separators),
                            twoDecimals(m.beatsPerSecond, separators),
                            formatPattern(m.beatsPerSecond * countFactor, u"0.0", separators)};
     };
-    const QStringList measureColumns = {QStringLiteral("Sound"), QStringLiteral("From pure (cents)"),
-                                        QStringLiteral("Beats/s"), countColumn};
+    const QStringList measureColumns = {QCoreApplication::translate("TuningGuide", "Sound"),
+                                        QCoreApplication::translate("TuningGuide", "From pure (cents)"),
+                                        QCoreApplication::translate("TuningGuide", "Beats/s"), countColumn};
 
     GuideTable order;
-    order.heading = QStringLiteral("Tuning order in the bearing %1").arg(bearingName(settings.bearing));
-    order.lead << QStringLiteral("Tune %1 to the fork or tuner: A = %2 Hz (%1 sounds at %3 Hz).")
-                      .arg(guideNoteName(guide.forkKey), twoDecimals(guide.forkA, separators),
+    order.heading = QCoreApplication::translate("TuningGuide", "Tuning order in the bearing %1")
+                        .arg(bearingDisplayName(settings.bearing));
+    order.lead << QCoreApplication::translate("TuningGuide",
+                                              "Tune %1 to the fork or tuner: A = %2 Hz (%1 sounds at %3 Hz).")
+                      .arg(guideNoteDisplayName(guide.forkKey), twoDecimals(guide.forkA, separators),
                            twoDecimals(guide.forkKeyPitch, separators));
-    order.columns = QStringList{QStringLiteral("Step"), QStringLiteral("From"), QStringLiteral("Tune"),
-                                QStringLiteral("Interval")} +
+    order.columns = QStringList{QCoreApplication::translate("TuningGuide", "Step"),
+                                QCoreApplication::translate("TuningGuide", "From"),
+                                QCoreApplication::translate("TuningGuide", "Tune"),
+                                QCoreApplication::translate("TuningGuide", "Interval")} +
                     measureColumns;
     order.numeric = {true, false, false, false, false, true, true, true};
     for (size_t i = 0; i < guide.steps.size(); ++i) {
         const GuideIntervalMeasure &step = guide.steps[i];
-        order.rows << QStringList{QString::number(i + 1), guideNoteName(step.fromKey), guideNoteName(step.toKey),
-                                  guideIntervalName(step.interval)} +
+        order.rows << QStringList{QString::number(i + 1), guideNoteDisplayName(step.fromKey),
+                                  guideNoteDisplayName(step.toKey), guideIntervalDisplayName(step.interval)} +
                           figures(step);
     }
     document.tables << order;
@@ -390,39 +443,46 @@ GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const S
         GuideTable table;
         table.heading = heading;
         table.lead << lead;
-        table.columns = QStringList{QStringLiteral("Notes"), QStringLiteral("Interval")} + measureColumns;
+        table.columns = QStringList{QCoreApplication::translate("TuningGuide", "Notes"),
+                                    QCoreApplication::translate("TuningGuide", "Interval")} +
+                        measureColumns;
         table.numeric = {false, false, false, true, true, true};
         for (const GuideIntervalMeasure &m : measures)
-            table.rows << QStringList{guideNoteName(m.fromKey) + QChar(0x2013) + guideNoteName(m.toKey),
-                                      guideIntervalName(m.interval)} +
+            table.rows << QStringList{guideNoteDisplayName(m.fromKey) + QChar(0x2013) + guideNoteDisplayName(m.toKey),
+                                      guideIntervalDisplayName(m.interval)} +
                               figures(m);
         return table;
     };
-    document.tables << checkTable(QStringLiteral("Checks: the major thirds and sixths"),
-                                  QStringLiteral("In a well temperament their beats rise and fall smoothly from "
-                                                 "note to note."),
-                                  guide.thirdsAndSixths);
+    document.tables << checkTable(
+        QCoreApplication::translate("TuningGuide", "Checks: the major thirds and sixths"),
+        QCoreApplication::translate("TuningGuide", "In a well temperament their beats rise and fall smoothly from "
+                                                   "note to note."),
+        guide.thirdsAndSixths);
     if (!guide.otherFifths.empty())
-        document.tables << checkTable(QStringLiteral("Checks: the fifths not tuned as steps"),
-                                      QStringLiteral("Listen to them once the bearing is set."), guide.otherFifths);
+        document.tables << checkTable(
+            QCoreApplication::translate("TuningGuide", "Checks: the fifths not tuned as steps"),
+            QCoreApplication::translate("TuningGuide", "Listen to them once the bearing is set."), guide.otherFifths);
 
     GuideTable outward;
-    outward.heading = QStringLiteral("Then outward");
-    outward.lead << QStringLiteral("Tune the rest of the compass from the bearing in pure octaves, upward and "
-                                   "downward.");
+    outward.heading = QCoreApplication::translate("TuningGuide", "Then outward");
+    outward.lead << QCoreApplication::translate(
+        "TuningGuide", "Tune the rest of the compass from the bearing in pure octaves, upward and "
+                       "downward.");
     document.tables << outward;
 
     GuideTable tuner;
-    tuner.heading = QStringLiteral("For electronic tuners");
-    tuner.lead << QStringLiteral("Offsets from equal temperament in cents.");
+    tuner.heading = QCoreApplication::translate("TuningGuide", "For electronic tuners");
+    tuner.lead << QCoreApplication::translate("TuningGuide", "Offsets from equal temperament in cents.");
     tuner.columns << QString();
     tuner.numeric << false;
     for (int i = 0; i < 12; ++i) {
-        tuner.columns << guideNoteName(kMiddleC + i).chopped(1);
+        tuner.columns << guideNoteDisplayName(kMiddleC + i).chopped(1);
         tuner.numeric << true;
     }
-    QStringList fromA = {QStringLiteral("A = 0 (A = %1 Hz)").arg(twoDecimals(guide.forkA, separators))};
-    QStringList fromC = {QStringLiteral("C = 0 (A = %1 Hz)").arg(twoDecimals(guide.tunerAForC, separators))};
+    QStringList fromA = {
+        QCoreApplication::translate("TuningGuide", "A = 0 (A = %1 Hz)").arg(twoDecimals(guide.forkA, separators))};
+    QStringList fromC = {
+        QCoreApplication::translate("TuningGuide", "C = 0 (A = %1 Hz)").arg(twoDecimals(guide.tunerAForC, separators))};
     for (int i = 0; i < 12; ++i) {
         fromA << signedFigure(guide.offsetsFromA[i], u"0.0", separators);
         fromC << signedFigure(guide.offsetsFromC[i], u"0.0", separators);

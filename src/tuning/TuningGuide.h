@@ -37,6 +37,13 @@ QString guideIntervalName(GuideInterval interval);
 QString intervalSoundName(IntervalSound sound);
 // "F3–F4", "C4–C5", "A3–A4"
 QString bearingName(Bearing bearing);
+// The same names as the windows and the guide's sheet show them, in the
+// language of the installed translation ("Fa3", "quinta"); the names above
+// stay English for the guide's data file.
+QString guideNoteDisplayName(int midiKey);
+QString guideIntervalDisplayName(GuideInterval interval);
+QString intervalSoundDisplayName(IntervalSound sound);
+QString bearingDisplayName(Bearing bearing);
 int bearingLowestKey(Bearing bearing);
 
 // Beats per second of two pitches near the ratio p/q (upper over lower):

@@ -1,5 +1,6 @@
 #include "ui/windows/TuningGuideWindow.h"
 #include "WindowTest.h"
+#include "print/GuideSheet.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,6 +9,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -134,3 +136,39 @@ TEST_P(TuningGuideWindowTest, SavesAndPrintsTheSheet)
 }
 
 CORDAVO_BOTH_SETTINGS(TuningGuideWindowTest);
+
+namespace {
+
+// A translation that knows only the guide's word for a pure interval.
+class PureInItalian : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        return qstrcmp(context, "TuningGuide") == 0 && qstrcmp(source, "pure") == 0 ? QStringLiteral("pura")
+                                                                                    : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
+
+// The sheet sets the pure intervals apart in whatever language it shows.
+TEST(GuideSheetTest, MarksThePureIntervalsInTheShownLanguage)
+{
+    const Result<TuningGuide> guide = tuningGuide(QString(), 440, 440, kWerckmeisterIII, GuideSettings{});
+    ASSERT_TRUE(guide.ok());
+    const struct {
+        bool translated;
+        const char *word;
+    } cases[] = {{false, "pure"}, {true, "pura"}};
+    for (const auto &c : cases) {
+        PureInItalian italian;
+        if (c.translated)
+            QCoreApplication::installTranslator(&italian);
+        const QString html = guideHtml(guideDocument(guide.value(), QDate(2026, 1, 1), Separators{}));
+        QCoreApplication::removeTranslator(&italian);
+        EXPECT_TRUE(html.contains(QStringLiteral("<span style=\"color:#007a00\">%1</span>").arg(QLatin1String(c.word))))
+            << c.word;
+    }
+}
