@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CircleOfFifths</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not one of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GrandOrgueConfig</name>
+    <message>
+        <source>%1 would lie %2 cents from equal temperament at A = 440 Hz, beyond the -1200 to +1200 cents that GrandOrgue takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 %2 holds a &quot;;&quot;, which starts a comment in GrandOrgue&apos;s settings file: GrandOrgue would cut the %1 there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 %2 holds a line break, which would end its line in GrandOrgue&apos;s settings file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a GrandOrgue settings file: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its compressed data is damaged or too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3 is given a second time in [%4]; GrandOrgue would stop on this file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no [General] section</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: UserTemperamentCount=%2 is not a number of user temperaments from 0 to 999</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the user temperament [%2] has no %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 counts %2 user temperaments but has no section [%3]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: in [%2], %3=%4 is not a number of cents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The title is empty: GrandOrgue lists a temperament by its title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lies beyond the -1200 to +1200 cents that GrandOrgue takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already holds a temperament titled %2 in the group %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already holds %2 user temperaments, as many as GrandOrgue takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GrandOrgue is running (process %1) and would overwrite the change to %2 when it next saves its settings: close GrandOrgue first, then export again</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GrandOrgueExchange</name>
     <message>
         <source>GrandOrgue settings (GrandOrgueConfig*)</source>
@@ -83,6 +169,390 @@ Replace it? Organs that chose it will play the new one.</source>
     </message>
 </context>
 <context>
+    <name>GuideSheet</name>
+    <message>
+        <source>the PDF page cannot be drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardMapping</name>
+    <message>
+        <source>the file ends before the %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a valid %2: a whole number from %3 to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a text file: it holds NUL bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>map size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the map size is %1; only twelve keys to the octave load (12, or 0 for a linear mapping)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>middle key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the middle key %1 is not a C: the scale&apos;s 1/1 is C, on a key that is a multiple of 12 (60 for middle C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reference key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reference frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a frequency in Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>octave degree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the formal octave is degree %1; only degree 12 loads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>map entry of key %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key %1 of the map plays %2; only the degrees 0 to 11 in order load</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Library</name>
+    <message>
+        <source>The temperament table is missing from the resources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Werckmeister&apos;s first temperament is his just monochord, which the library does not hold; the nearest is Pure Major. The library&apos;s Werckmeister III, 4, 5 and 6 are his temperaments of 1691.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Werckmeister&apos;s second temperament is his meantone monochord, 1/4 syntonic comma meantone. The library&apos;s Werckmeister III, 4, 5 and 6 are his temperaments of 1691.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1/4 comma variants</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1/5 comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1/6 comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Various comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pythagorean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other just</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well tempered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Harpsichord/Piano/Monochord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the schisma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a syntonic comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Pythagorean comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 syntonic comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Pythagorean comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 narrowed by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 widened by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes what closes the circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 share what closes the circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rest pure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>just intonation on C: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every fifth narrowed by 1/12 Pythagorean comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fifths from Eb to G# narrowed by 1/4 syntonic comma, the wolf G#-Eb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fifths from Eb to G# narrowed by 1/5 syntonic comma, the wolf G#-Eb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fifths from Db to F# narrowed by 1/5 syntonic comma, the wolf F#-Db; B, five such fifths above C, is 15/8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fifths from Eb to G# narrowed by 1/6 syntonic comma, the wolf G#-Eb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fifths from Ab to C# narrowed by 1/6 syntonic comma, the wolf C#-Ab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fifths of 32/55 octave (55 equal parts) from F# to B, the wolf B-F#</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fifths from Eb to G# narrowed by 3/14 syntonic comma, the wolf G#-Eb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fifths from Eb to G# narrowed by 2/7 syntonic comma, the wolf G#-Eb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pure fifths from Eb to G#, the wolf G#-Eb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pure fifths from Gb to B, the wolf B-Gb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>five-limit just intonation on C: 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>five-limit just intonation in A minor, the relative minor of Pure Major: A B C D E F G are 1/1 9/8 6/5 4/3 3/2 8/5 9/5 above A, so D-F-A and A-C-E are pure; on C: 1/1 25/24 10/9 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fifths of 32/55 octave (55 equal parts) from Eb to G#, the wolf G#-Eb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C-G, G-D, D-A, A-E and B-F# narrowed by 1/5 Pythagorean comma, the rest pure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C-G, G-D, D-A and A-E narrowed by 1/4 syntonic comma, F#-C# by the schisma, the rest pure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F-C, C-G, G-D, D-A, A-E and E-B narrowed by 1/6 Pythagorean comma, the rest pure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C-G, G-D, D-A and B-F# narrowed by 1/4 Pythagorean comma, the rest pure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Werckmeister&apos;s septenarius, string lengths out of 196 as ratios: 1/1 98/93 28/25 196/165 49/39 4/3 196/139 196/131 49/31 196/117 98/55 49/26; D is the corrected 28/25 (196/175), not the misprinted 196/176 that left G-D 13 cents narrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pure fifths but D-A, narrowed by a syntonic comma, and F#-C#, narrowed by the schisma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D-A and A-E narrowed by 1/2 syntonic comma, F#-C# by the schisma, the rest pure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C-G, G-D, D-A and A-E narrowed by 3/16 syntonic comma; E-B, B-F#, Bb-F and F-C share the rest of the Pythagorean comma (1/16 syntonic comma and 1/4 schisma each); F#-C#, C#-G#, G#-Eb and Eb-Bb pure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C-G, G-D, D-A, A-E, E-B and B-F# narrowed by 1/6 Pythagorean comma, the rest pure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fifths from Eb to G# narrowed by 1/3 syntonic comma, the wolf G#-Eb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fifths from Eb to G# narrowed by 2/9 syntonic comma, the wolf G#-Eb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fifths alternately narrowed by 1/6 Pythagorean comma and pure round the circle from C: C-G, D-A, E-B, F#-C#, G#-Eb and Bb-F narrowed, the rest pure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The construction is read off the row as compiled, not taken from a source; a published table differs by 0.65 cents at C#, F# and G#.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As compiled, with the wolf on B-F#; the organ&apos;s restorer puts it on G#-D#.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A modern well-tempered reading of Schlick&apos;s text of 1511, not a temperament of 1555.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 of the temperament table: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 columns instead of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; comes twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A is not 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LineFile</name>
+    <message>
+        <source>No space left on device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file could not be written completely; the old file, if any, is unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no new file can be made in the folder %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 of %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too large: no field holds a number beyond %2 either way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a text file: it holds NUL bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line is missing; the file has %1 lines of the %2 it needs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot load %1: it is a folder, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot load %1: at %2 bytes it is too large for this kind of file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot load %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot load %1: it is too large for this kind of file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save %1: it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save %1: it is not a regular file (a device, a pipe or a socket); nothing was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NoteNames</name>
     <message>
         <source>C</source>
@@ -142,9 +612,436 @@ Replace it? Organs that chose it will play the new one.</source>
     </message>
 </context>
 <context>
+    <name>NumEditText</name>
+    <message>
+        <source>The decimal separator here is &quot;%1&quot; (the regional setting), not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NumberFormat</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadyMadeSounds</name>
+    <message>
+        <source>%1 major triad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 minor triad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fifth %1–%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Major third %1–%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale of %1 major</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cadence I–IV–V–I in %1 major</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScalaFile</name>
+    <message>
+        <source>%1 is not a pitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too large: no field holds a number beyond %2 either way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a pitch: cents need a full stop, a ratio reads like 3/2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a pitch: its terms are too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a negative ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a ratio: a term is 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a text file: it holds NUL bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends before %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a number of notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the scale has %1 notes; only scales of 12 notes load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends after %1 of its 12 pitches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the last pitch %1 is not the octave (2/1 or 1200.0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TemperamentXml</name>
+    <message>
+        <source>Supplier Name Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID Supplier must be greater than zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID Temperament must be greater than zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Short Name Temperament Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperament Name Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2 cents; a note must lie from -%3 to +%3 cents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at no finite number of cents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2%3 cents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (and %1 more notes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be loaded: it puts %2, where a note must lie from -%3 to +%3 cents</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TemperamentXmlReader</name>
+    <message>
+        <source>%1 cannot be opened as a temperament: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no XML element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a Hauptwerk temperament file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a note near line %1 lacks its number or its pitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>note number %1 is not from 0 to 132</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>note %1 has no positive pitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>note %1 is there twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it lacks note %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>note %1 is %2 cents away from the octave of note %3; the octaves disagree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no two pitches of A from %1 to %2 Hz with notes from -%3 to +%3 cents give its pitches: its notes lie from %4 to %5 cents from equal temperament at A = 440 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TuningExport</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 note could not be represented and was left unchanged: key %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 notes could not be represented and were left unchanged: keys %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 cents)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 note lies more than 100 cents from equal temperament, beyond what the octave message carries, and is held at its nearest limit: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 notes lie more than 100 cents from equal temperament, beyond what the octave message carries, and are held at its nearest limit: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save %1: the scale and its keyboard mapping would be the same file; give the scale a name ending in .scl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scala scale and keyboard mapping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AnaMark tuning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MIDI tuning, bulk dump</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MIDI tuning, single-note changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MIDI tuning, scale/octave</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TuningGuide</name>
+    <message>
+        <source>fifth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major third</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major sixth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minor third</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>octave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>narrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stop must be 8, 4 or 2 feet, not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The metronome mark must lie from %1 to %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give both temperatures, the reference and now, or neither</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A temperature must lie from %1 to %2 °C, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuning guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuning guide: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A = %1 Hz · bearing %2 · %3 stop · %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At %1 °C, for an organ at A = %2 Hz at %3 °C: tune A to %4 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per beat at MM %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In 5 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From pure (cents)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beats/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuning order in the bearing %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tune %1 to the fork or tuner: A = %2 Hz (%1 sounds at %3 Hz).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tune</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checks: the major thirds and sixths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In a well temperament their beats rise and fall smoothly from note to note.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checks: the fifths not tuned as steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen to them once the bearing is set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Then outward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tune the rest of the compass from the bearing in pure octaves, upward and downward.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For electronic tuners</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offsets from equal temperament in cents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A = 0 (A = %1 Hz)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C = 0 (A = %1 Hz)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Voices</name>
+    <message>
+        <source>principal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>principal-octave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -760,10 +1657,6 @@ inside: major thirds
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Equal Temperament</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Original Temperament Intervals</source>
         <translation type="unfinished"></translation>
     </message>
@@ -952,6 +1845,18 @@ inside: major thirds
     </message>
     <message>
         <source>Unsaved data for errors !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cordavo speaks the chosen language from its next start.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

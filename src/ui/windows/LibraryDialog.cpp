@@ -152,7 +152,7 @@ void LibraryDialog::fillTree(const QList<const LibraryEntry *> &ranked, bool gro
             if (!entry.group.isEmpty()) {
                 parentItem = groupItems.value(entry.group);
                 if (!parentItem) {
-                    parentItem = new QTreeWidgetItem(m_entryTree, QStringList{entry.group});
+                    parentItem = new QTreeWidgetItem(m_entryTree, QStringList{libraryDisplayText(entry.group)});
                     parentItem->setFlags(Qt::ItemIsEnabled);
                     groupItems.insert(entry.group, parentItem);
                 }
@@ -301,13 +301,13 @@ void LibraryDialog::showPreview()
     const LibraryEntry *entry = selectedEntry();
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(entry != nullptr);
     m_title->setText(entry ? entry->name : QString());
-    QString about = entry ? entry->construction : QString();
+    QString about = entry ? libraryConstructionDisplayText(*entry) : QString();
     if (entry && !entry->aliases.isEmpty()) {
         about += (about.isEmpty() ? QString() : QStringLiteral(". ")) + tr("Also known as ") +
                  entry->aliases.join(QStringLiteral(", "));
     }
     if (entry && !entry->remark.isEmpty())
-        about += (about.isEmpty() ? QString() : QStringLiteral(". ")) + entry->remark;
+        about += (about.isEmpty() ? QString() : QStringLiteral(". ")) + libraryDisplayText(entry->remark);
     m_construction->setText(about);
     for (int i = 0; i < 12; ++i)
         m_values[i]->setText(entry ? formatPattern(entry->deviations[i], u"0.00", m_separators) : QString());

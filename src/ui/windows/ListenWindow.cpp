@@ -151,7 +151,7 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     m_voiceBox = new QComboBox(this);
     m_voiceBox->setObjectName(QStringLiteral("voiceBox"));
     for (const VoiceDescription &voice : voiceDescriptions())
-        m_voiceBox->addItem(QString::fromUtf8(voice.name));
+        m_voiceBox->addItem(voiceDisplayName(voice.voice));
     auto *voiceLabel = new QLabel(tr("&Voice:"), this);
     nameByLabel(voiceLabel, m_voiceBox);
     connect(m_voiceBox, &QComboBox::currentIndexChanged, this, [this] { m_synth.setVoice(chosenVoice()); });

@@ -52,7 +52,7 @@ TuningGuideWindow::TuningGuideWindow(TFormTemperamento &mainWindow, const Separa
 
     m_bearingBox = named(new QComboBox(this), "bearingBox");
     for (const Bearing bearing : {Bearing::F3, Bearing::C4, Bearing::A3})
-        m_bearingBox->addItem(bearingName(bearing), static_cast<int>(bearing));
+        m_bearingBox->addItem(bearingDisplayName(bearing), static_cast<int>(bearing));
     m_footBox = named(new QComboBox(this), "footBox");
     m_footBox->addItem(tr("8′ (as written; harpsichord)"), 8);
     m_footBox->addItem(tr("4′ (an octave higher: Principal 4′)"), 4);

@@ -1,0 +1,101 @@
+#include "WindowTest.h"
+#include "tuning/PitchTable.h"
+#include "ui/desktop/Translations.h"
+#include "ui/windows/UAbout.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+
+using namespace cordavo;
+
+// The language menu's choice wins; else the first system language the
+// program speaks, in any of the forms systems write it; else English.
+TEST(WindowLanguage, FollowsTheChoiceThenTheSystem)
+{
+    const struct {
+        const char *chosen;
+        QStringList system;
+        const char *expected;
+    } cases[] = {
+        {"", {QStringLiteral("it-IT"), QStringLiteral("en-US")}, "it"},
+        {"", {QStringLiteral("de_AT")}, "de"},
+        {"", {QStringLiteral("pt-BR"), QStringLiteral("nl-BE"), QStringLiteral("fr")}, "nl"},
+        {"", {QStringLiteral("FR-ca")}, "fr"},
+        {"", {QStringLiteral("C")}, "en"},
+        {"", {}, "en"},
+        {"de", {QStringLiteral("it-IT")}, "de"},
+        {"en", {QStringLiteral("fr-FR")}, "en"},
+        {"xx", {QStringLiteral("fr-FR")}, "fr"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.chosen + (" " + c.system.join(QLatin1Char(' ')).toStdString()));
+        EXPECT_EQ(windowLanguage(QLatin1String(c.chosen), c.system), QLatin1String(c.expected));
+    }
+}
+
+namespace {
+
+class TranslatedWindowsTest : public WindowTest
+{
+protected:
+    void speak(const char *code)
+    {
+        translators = installTranslations(QLatin1String(code));
+        ASSERT_FALSE(translators.isEmpty());
+        fresh();
+    }
+    void TearDown() override
+    {
+        WindowTest::TearDown();
+        removeTranslations(translators);
+    }
+    QString menuTitle(const char *name) const { return mainControl<QMenu>(name)->title(); }
+
+    QList<QTranslator *> translators;
+};
+
+// What the windows show in each language, read by object name: a menu,
+// a command, a note's label, the About window's title and a message.
+struct Shown {
+    const char *code;
+    const char *functionsMenu;
+    const char *saveXml;
+    const char *cSharpLabel;
+    const char *bLabel;
+    const char *aboutTitle;
+    const char *beforeGenerating;
+};
+
+const Shown kShown[] = {
+    {"it", "", "", "Do#:", "Si:", "Informazioni su Cordavo", ""},
+    {"de", "", "", "Cis:", "H:", "", ""},
+    {"nl", "", "", "Cis:", "B:", "", ""},
+    {"fr", "", "", "Do#:", "Si:", "", ""},
+};
+
+} // namespace
+
+TEST_P(TranslatedWindowsTest, MenusNotesAndMessagesSpeakTheLanguage)
+{
+    for (const Shown &shown : kShown) {
+        SCOPED_TRACE(shown.code);
+        speak(shown.code);
+        EXPECT_EQ(menuTitle("MImpostazioni"), QString::fromUtf8(shown.functionsMenu));
+        EXPECT_EQ(mainControl<QAction>("SalvaXml")->text(), QString::fromUtf8(shown.saveXml));
+        EXPECT_EQ(mainControl<QLabel>("Label_DoDiesis")->text(), QString::fromUtf8(shown.cSharpLabel));
+        EXPECT_EQ(mainControl<QLabel>("Label_Si")->text(), QString::fromUtf8(shown.bLabel));
+        EXPECT_EQ(windows->AboutBox().windowTitle(), QString::fromUtf8(shown.aboutTitle));
+        trigger("SalvaXml");
+        EXPECT_EQ(dialogs.entries(QStringLiteral("message")), QStringList{QString::fromUtf8(shown.beforeGenerating)});
+        // Numbers keep the regional setting in every language.
+        noteFields(*main)[0]->setValue(1.5);
+        EXPECT_EQ(noteFields(*main)[0]->text(), local("1.50"));
+        WindowTest::TearDown();
+        removeTranslations(translators);
+    }
+}
+
+CORDAVO_BOTH_SETTINGS(TranslatedWindowsTest);
