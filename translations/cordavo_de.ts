@@ -5,1948 +5,1952 @@
     <name>CircleOfFifths</name>
     <message>
         <source>%1: &quot;%2&quot; is not one of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ ist keiner der Werte %3</translation>
     </message>
 </context>
 <context>
     <name>GrandOrgueConfig</name>
     <message>
         <source>%1 would lie %2 cents from equal temperament at A = 440 Hz, beyond the -1200 to +1200 cents that GrandOrgue takes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 läge %2 Cent von der gleichstufigen Stimmung bei A = 440 Hz entfernt, außerhalb der -1200 bis +1200 Cent, die GrandOrgue annimmt</translation>
     </message>
     <message>
         <source>The %1 %2 holds a &quot;;&quot;, which starts a comment in GrandOrgue&apos;s settings file: GrandOrgue would cut the %1 there</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld %1 %2 enthält ein „;“, das in der Einstellungsdatei von GrandOrgue einen Kommentar einleitet: GrandOrgue würde das Feld %1 dort abschneiden</translation>
     </message>
     <message>
         <source>The %1 %2 holds a line break, which would end its line in GrandOrgue&apos;s settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld %1 %2 enthält einen Zeilenumbruch, der seine Zeile in der Einstellungsdatei von GrandOrgue beenden würde</translation>
     </message>
     <message>
         <source>%1 is not a GrandOrgue settings file: </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine GrandOrgue-Einstellungsdatei: </translation>
     </message>
     <message>
         <source>its compressed data is damaged or too large</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre komprimierten Daten sind beschädigt oder zu groß</translation>
     </message>
     <message>
         <source>it is not text</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist kein Text</translation>
     </message>
     <message>
         <source>%1, line %2: %3 is given a second time in [%4]; GrandOrgue would stop on this file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zeile %2: %3 ist in [%4] ein zweites Mal angegeben; GrandOrgue würde bei dieser Datei abbrechen</translation>
     </message>
     <message>
         <source>it has no [General] section</source>
-        <translation type="unfinished"></translation>
+        <translation>sie hat keinen Abschnitt [General]</translation>
     </message>
     <message>
         <source>%1: UserTemperamentCount=%2 is not a number of user temperaments from 0 to 999</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: UserTemperamentCount=%2 ist keine Anzahl von Benutzerstimmungen von 0 bis 999</translation>
     </message>
     <message>
         <source>%1: the user temperament [%2] has no %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die Benutzerstimmung [%2] hat keinen Eintrag %3</translation>
     </message>
     <message>
         <source>%1 counts %2 user temperaments but has no section [%3]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zählt %2 Benutzerstimmungen, hat aber keinen Abschnitt [%3]</translation>
     </message>
     <message>
         <source>%1: in [%2], %3=%4 is not a number of cents</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: In [%2] ist %3=%4 kein Wert in Cent</translation>
     </message>
     <message>
         <source>group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe</translation>
     </message>
     <message>
         <source>title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>The title is empty: GrandOrgue lists a temperament by its title</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel ist leer: GrandOrgue führt eine Stimmung unter ihrem Titel auf</translation>
     </message>
     <message>
         <source>%1 lies beyond the -1200 to +1200 cents that GrandOrgue takes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb der -1200 bis +1200 Cent, die GrandOrgue annimmt</translation>
     </message>
     <message>
         <source>%1 already holds a temperament titled %2 in the group %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält bereits eine Stimmung mit dem Titel %2 in der Gruppe %3</translation>
     </message>
     <message>
         <source>%1 already holds %2 user temperaments, as many as GrandOrgue takes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält bereits %2 Benutzerstimmungen, so viele, wie GrandOrgue annimmt</translation>
     </message>
     <message>
         <source>GrandOrgue is running (process %1) and would overwrite the change to %2 when it next saves its settings: close GrandOrgue first, then export again</source>
-        <translation type="unfinished"></translation>
+        <translation>GrandOrgue läuft (Prozess %1) und würde die Änderung an %2 beim nächsten Speichern seiner Einstellungen überschreiben: zuerst GrandOrgue schließen, dann erneut exportieren</translation>
     </message>
 </context>
 <context>
     <name>GrandOrgueExchange</name>
     <message>
         <source>GrandOrgue settings (GrandOrgueConfig*)</source>
-        <translation type="unfinished"></translation>
+        <translation>GrandOrgue-Einstellungen (GrandOrgueConfig*)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>GrandOrgue user temperament (GrandOrgueConfig*)</source>
-        <translation type="unfinished"></translation>
+        <translation>GrandOrgue-Benutzerstimmung (GrandOrgueConfig*)</translation>
     </message>
     <message>
         <source>Export to GrandOrgue</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach GrandOrgue exportieren</translation>
     </message>
     <message>
         <source>&amp;Fold the pitch in: GrandOrgue plays at the new A</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stimmtonhöhe einrechnen: GrandOrgue spielt mit dem neuen A</translation>
     </message>
     <message>
         <source>GrandOrgue tunes to A = 440 Hz. Checked, every offset is raised by the new A in cents from 440 Hz (415 Hz gives -101.27); unchecked, the offsets are the deviations with A at 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>GrandOrgue stimmt auf A = 440 Hz. Wenn aktiviert, wird jede Abweichung um das neue A in Cent gegenüber 440 Hz verschoben (415 Hz ergibt -101,27); wenn deaktiviert, sind die Abweichungen die Werte mit A bei 0.</translation>
     </message>
     <message>
         <source>&amp;Group (submenu):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gruppe (Untermenü):</translation>
     </message>
     <message>
         <source>&amp;Title (menu text):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titel (Menütext):</translation>
     </message>
     <message>
         <source>Into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1</translation>
     </message>
     <message>
         <source>The title is empty: GrandOrgue lists a temperament by its title</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel ist leer: GrandOrgue führt eine Stimmung unter ihrem Titel auf</translation>
     </message>
     <message>
         <source>File %1 Saved
 %2 is in GrandOrgue&apos;s group %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 gespeichert
+%2 steht in der GrandOrgue-Gruppe %3</translation>
     </message>
     <message>
         <source>Replace GrandOrgue Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>GrandOrgue-Stimmung ersetzen</translation>
     </message>
     <message>
         <source>%1 already holds %2 in the group %3.
 Replace it? Organs that chose it will play the new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält bereits %2 in der Gruppe %3.
+Ersetzen? Orgeln, die sie gewählt haben, spielen dann die neue.</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ersetzen</translation>
     </message>
     <message>
         <source>%1 holds no user temperaments</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keine Benutzerstimmungen</translation>
     </message>
     <message>
         <source>Load GrandOrgue Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>GrandOrgue-Stimmung laden</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden</translation>
     </message>
 </context>
 <context>
     <name>GuideSheet</name>
     <message>
         <source>the PDF page cannot be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>die PDF-Seite kann nicht gezeichnet werden</translation>
     </message>
 </context>
 <context>
     <name>KeyboardMapping</name>
     <message>
         <source>the file ends before the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet vor dem Eintrag „%1“</translation>
     </message>
     <message>
         <source>%1 is not a valid %2: a whole number from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein gültiger Wert für „%2“: eine ganze Zahl von %3 bis %4</translation>
     </message>
     <message>
         <source>%1 is not a text file: it holds NUL bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Textdatei: Sie enthält NUL-Bytes</translation>
     </message>
     <message>
         <source>map size</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuordnungsgröße</translation>
     </message>
     <message>
         <source>the map size is %1; only twelve keys to the octave load (12, or 0 for a linear mapping)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zuordnungsgröße ist %1; geladen werden nur Zuordnungen mit zwölf Tasten pro Oktave (12, oder 0 für eine lineare Zuordnung)</translation>
     </message>
     <message>
         <source>first key</source>
-        <translation type="unfinished"></translation>
+        <translation>erste Taste</translation>
     </message>
     <message>
         <source>last key</source>
-        <translation type="unfinished"></translation>
+        <translation>letzte Taste</translation>
     </message>
     <message>
         <source>middle key</source>
-        <translation type="unfinished"></translation>
+        <translation>mittlere Taste</translation>
     </message>
     <message>
         <source>the middle key %1 is not a C: the scale&apos;s 1/1 is C, on a key that is a multiple of 12 (60 for middle C)</source>
-        <translation type="unfinished"></translation>
+        <translation>die mittlere Taste %1 ist kein C: Die 1/1 der Skala ist C, auf einer Taste, deren Nummer ein Vielfaches von 12 ist (60 für das mittlere C)</translation>
     </message>
     <message>
         <source>reference key</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezugstaste</translation>
     </message>
     <message>
         <source>reference frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezugsfrequenz</translation>
     </message>
     <message>
         <source>%1 is not a frequency in Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Frequenz in Hz</translation>
     </message>
     <message>
         <source>octave degree</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktavstufe</translation>
     </message>
     <message>
         <source>the formal octave is degree %1; only degree 12 loads</source>
-        <translation type="unfinished"></translation>
+        <translation>die formale Oktave ist Stufe %1; nur Stufe 12 wird geladen</translation>
     </message>
     <message>
         <source>map entry of key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuordnungseintrag der Taste %1</translation>
     </message>
     <message>
         <source>key %1 of the map plays %2; only the degrees 0 to 11 in order load</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste %1 der Zuordnung spielt %2; geladen werden nur die Stufen 0 bis 11 in ihrer Reihenfolge</translation>
     </message>
 </context>
 <context>
     <name>Library</name>
     <message>
         <source>The temperament table is missing from the resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stimmungstabelle fehlt in den Ressourcen</translation>
     </message>
     <message>
         <source>Werckmeister&apos;s first temperament is his just monochord, which the library does not hold; the nearest is Pure Major. The library&apos;s Werckmeister III, 4, 5 and 6 are his temperaments of 1691.</source>
-        <translation type="unfinished"></translation>
+        <translation>Werckmeisters erste Stimmung ist sein reines Monochord, das die Bibliothek nicht enthält; am nächsten kommt Pure Major. Werckmeister III, 4, 5 und 6 der Bibliothek sind seine Stimmungen von 1691.</translation>
     </message>
     <message>
         <source>Werckmeister&apos;s second temperament is his meantone monochord, 1/4 syntonic comma meantone. The library&apos;s Werckmeister III, 4, 5 and 6 are his temperaments of 1691.</source>
-        <translation type="unfinished"></translation>
+        <translation>Werckmeisters zweite Stimmung ist sein mitteltöniges Monochord, 1/4-Komma-mitteltönig (syntonisches Komma). Werckmeister III, 4, 5 und 6 der Bibliothek sind seine Stimmungen von 1691.</translation>
     </message>
     <message>
         <source>1/4 comma variants</source>
-        <translation type="unfinished"></translation>
+        <translation>1/4-Komma-Varianten</translation>
     </message>
     <message>
         <source>1/5 comma</source>
-        <translation type="unfinished"></translation>
+        <translation>1/5 Komma</translation>
     </message>
     <message>
         <source>1/6 comma</source>
-        <translation type="unfinished"></translation>
+        <translation>1/6 Komma</translation>
     </message>
     <message>
         <source>Various comma</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiedene Kommas</translation>
     </message>
     <message>
         <source>Pythagorean</source>
-        <translation type="unfinished"></translation>
+        <translation>Pythagoreisch</translation>
     </message>
     <message>
         <source>Other just</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere reine Stimmungen</translation>
     </message>
     <message>
         <source>Well tempered</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohltemperiert</translation>
     </message>
     <message>
         <source>Harpsichord/Piano/Monochord</source>
-        <translation type="unfinished"></translation>
+        <translation>Cembalo/Klavier/Monochord</translation>
     </message>
     <message>
         <source>the schisma</source>
-        <translation type="unfinished"></translation>
+        <translation>das Schisma</translation>
     </message>
     <message>
         <source>a syntonic comma</source>
-        <translation type="unfinished"></translation>
+        <translation>ein syntonisches Komma</translation>
     </message>
     <message>
         <source>a Pythagorean comma</source>
-        <translation type="unfinished"></translation>
+        <translation>ein pythagoreisches Komma</translation>
     </message>
     <message>
         <source>%1 syntonic comma</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 syntonisches Komma</translation>
     </message>
     <message>
         <source>%1 Pythagorean comma</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pythagoreisches Komma</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1 narrowed by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 um %2 verkleinert</translation>
     </message>
     <message>
         <source>%1 widened by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 um %2 vergrößert</translation>
     </message>
     <message>
         <source>%1 takes what closes the circle</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erhält den Rest, der den Quintenzirkel schließt</translation>
     </message>
     <message>
         <source>%1 share what closes the circle</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 teilen sich den Rest, der den Quintenzirkel schließt</translation>
     </message>
     <message>
         <source>the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>die übrigen rein</translation>
     </message>
     <message>
         <source>just intonation on C: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>reine Stimmung auf C: %1</translation>
     </message>
     <message>
         <source>every fifth narrowed by 1/12 Pythagorean comma</source>
-        <translation type="unfinished"></translation>
+        <translation>jede Quinte um 1/12 pythagoreisches Komma verkleinert</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 1/4 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinten von Es bis Gis um 1/4 syntonisches Komma verkleinert, der Wolf Gis-Es</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 1/5 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinten von Es bis Gis um 1/5 syntonisches Komma verkleinert, der Wolf Gis-Es</translation>
     </message>
     <message>
         <source>fifths from Db to F# narrowed by 1/5 syntonic comma, the wolf F#-Db; B, five such fifths above C, is 15/8</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinten von Des bis Fis um 1/5 syntonisches Komma verkleinert, der Wolf Fis-Des; H, fünf solche Quinten über C, ist 15/8</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 1/6 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinten von Es bis Gis um 1/6 syntonisches Komma verkleinert, der Wolf Gis-Es</translation>
     </message>
     <message>
         <source>fifths from Ab to C# narrowed by 1/6 syntonic comma, the wolf C#-Ab</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinten von As bis Cis um 1/6 syntonisches Komma verkleinert, der Wolf Cis-As</translation>
     </message>
     <message>
         <source>fifths of 32/55 octave (55 equal parts) from F# to B, the wolf B-F#</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinten von 32/55 Oktave (55 gleiche Teile) von Fis bis H, der Wolf H-Fis</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 3/14 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinten von Es bis Gis um 3/14 syntonisches Komma verkleinert, der Wolf Gis-Es</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 2/7 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinten von Es bis Gis um 2/7 syntonisches Komma verkleinert, der Wolf Gis-Es</translation>
     </message>
     <message>
         <source>pure fifths from Eb to G#, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>reine Quinten von Es bis Gis, der Wolf Gis-Es</translation>
     </message>
     <message>
         <source>pure fifths from Gb to B, the wolf B-Gb</source>
-        <translation type="unfinished"></translation>
+        <translation>reine Quinten von Ges bis H, der Wolf H-Ges</translation>
     </message>
     <message>
         <source>five-limit just intonation on C: 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</source>
-        <translation type="unfinished"></translation>
+        <translation>reine Stimmung (5-Limit) auf C: 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</translation>
     </message>
     <message>
         <source>five-limit just intonation in A minor, the relative minor of Pure Major: A B C D E F G are 1/1 9/8 6/5 4/3 3/2 8/5 9/5 above A, so D-F-A and A-C-E are pure; on C: 1/1 25/24 10/9 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</source>
-        <translation type="unfinished"></translation>
+        <translation>reine Stimmung (5-Limit) in a-Moll, der Paralleltonart von Pure Major: A H C D E F G sind 1/1 9/8 6/5 4/3 3/2 8/5 9/5 über A, sodass D-F-A und A-C-E rein sind; auf C: 1/1 25/24 10/9 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</translation>
     </message>
     <message>
         <source>fifths of 32/55 octave (55 equal parts) from Eb to G#, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinten von 32/55 Oktave (55 gleiche Teile) von Es bis Gis, der Wolf Gis-Es</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A, A-E and B-F# narrowed by 1/5 Pythagorean comma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>C-G, G-D, D-A, A-E und H-Fis um 1/5 pythagoreisches Komma verkleinert, die übrigen rein</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A and A-E narrowed by 1/4 syntonic comma, F#-C# by the schisma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>C-G, G-D, D-A und A-E um 1/4 syntonisches Komma verkleinert, Fis-Cis um das Schisma, die übrigen rein</translation>
     </message>
     <message>
         <source>F-C, C-G, G-D, D-A, A-E and E-B narrowed by 1/6 Pythagorean comma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>F-C, C-G, G-D, D-A, A-E und E-H um 1/6 pythagoreisches Komma verkleinert, die übrigen rein</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A and B-F# narrowed by 1/4 Pythagorean comma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>C-G, G-D, D-A und H-Fis um 1/4 pythagoreisches Komma verkleinert, die übrigen rein</translation>
     </message>
     <message>
         <source>Werckmeister&apos;s septenarius, string lengths out of 196 as ratios: 1/1 98/93 28/25 196/165 49/39 4/3 196/139 196/131 49/31 196/117 98/55 49/26; D is the corrected 28/25 (196/175), not the misprinted 196/176 that left G-D 13 cents narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Werckmeisters Septenarius, Saitenlängen von 196 als Verhältnisse: 1/1 98/93 28/25 196/165 49/39 4/3 196/139 196/131 49/31 196/117 98/55 49/26; D ist das korrigierte 28/25 (196/175), nicht das verdruckte 196/176, durch das G-D 13 Cent zu eng war</translation>
     </message>
     <message>
         <source>pure fifths but D-A, narrowed by a syntonic comma, and F#-C#, narrowed by the schisma</source>
-        <translation type="unfinished"></translation>
+        <translation>reine Quinten außer D-A, um ein syntonisches Komma verkleinert, und Fis-Cis, um das Schisma verkleinert</translation>
     </message>
     <message>
         <source>D-A and A-E narrowed by 1/2 syntonic comma, F#-C# by the schisma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>D-A und A-E um 1/2 syntonisches Komma verkleinert, Fis-Cis um das Schisma, die übrigen rein</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A and A-E narrowed by 3/16 syntonic comma; E-B, B-F#, Bb-F and F-C share the rest of the Pythagorean comma (1/16 syntonic comma and 1/4 schisma each); F#-C#, C#-G#, G#-Eb and Eb-Bb pure</source>
-        <translation type="unfinished"></translation>
+        <translation>C-G, G-D, D-A und A-E um 3/16 syntonisches Komma verkleinert; E-H, H-Fis, B-F und F-C teilen sich den Rest des pythagoreischen Kommas (je 1/16 syntonisches Komma und 1/4 Schisma); Fis-Cis, Cis-Gis, Gis-Es und Es-B rein</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A, A-E, E-B and B-F# narrowed by 1/6 Pythagorean comma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>C-G, G-D, D-A, A-E, E-H und H-Fis um 1/6 pythagoreisches Komma verkleinert, die übrigen rein</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 1/3 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinten von Es bis Gis um 1/3 syntonisches Komma verkleinert, der Wolf Gis-Es</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 2/9 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinten von Es bis Gis um 2/9 syntonisches Komma verkleinert, der Wolf Gis-Es</translation>
     </message>
     <message>
         <source>fifths alternately narrowed by 1/6 Pythagorean comma and pure round the circle from C: C-G, D-A, E-B, F#-C#, G#-Eb and Bb-F narrowed, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinten im Zirkel ab C abwechselnd um 1/6 pythagoreisches Komma verkleinert und rein: C-G, D-A, E-H, Fis-Cis, Gis-Es und B-F verkleinert, die übrigen rein</translation>
     </message>
     <message>
         <source>The construction is read off the row as compiled, not taken from a source; a published table differs by 0.65 cents at C#, F# and G#.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konstruktion ist aus der Zeile wie erfasst abgelesen, nicht einer Quelle entnommen; eine veröffentlichte Tabelle weicht bei Cis, Fis und Gis um 0,65 Cent ab.</translation>
     </message>
     <message>
         <source>As compiled, with the wolf on B-F#; the organ&apos;s restorer puts it on G#-D#.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie erfasst, mit dem Wolf auf H-Fis; der Restaurator der Orgel legt ihn auf Gis-Dis.</translation>
     </message>
     <message>
         <source>A modern well-tempered reading of Schlick&apos;s text of 1511, not a temperament of 1555.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine moderne wohltemperierte Deutung von Schlicks Text von 1511, keine Stimmung von 1555.</translation>
     </message>
     <message>
         <source>Line %1 of the temperament table: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 der Stimmungstabelle: %2</translation>
     </message>
     <message>
         <source>%1 columns instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Spalten statt %2</translation>
     </message>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name ist leer</translation>
     </message>
     <message>
         <source>&quot;%1&quot; comes twice</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kommt zweimal vor</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zahl</translation>
     </message>
     <message>
         <source>A is not 0</source>
-        <translation type="unfinished"></translation>
+        <translation>A ist nicht 0</translation>
     </message>
 </context>
 <context>
     <name>LineFile</name>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Speicherplatz mehr auf dem Gerät</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibgeschütztes Dateisystem</translation>
     </message>
     <message>
         <source>the file could not be written completely; the old file, if any, is unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht vollständig geschrieben werden; die alte Datei, falls vorhanden, ist unverändert</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 existiert nicht</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner</translation>
     </message>
     <message>
         <source>no new file can be made in the folder %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>im Ordner %1 kann keine neue Datei angelegt werden (%2)</translation>
     </message>
     <message>
         <source>Line %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 von %2: %3</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zahl</translation>
     </message>
     <message>
         <source>%1 is too large: no field holds a number beyond %2 either way</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß: Kein Feld fasst eine Zahl, deren Betrag %2 übersteigt</translation>
     </message>
     <message>
         <source>%1 is not a text file: it holds NUL bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Textdatei: Sie enthält NUL-Bytes</translation>
     </message>
     <message>
         <source>the line is missing; the file has %1 lines of the %2 it needs</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeile fehlt; die Datei hat %1 der %2 Zeilen, die sie braucht</translation>
     </message>
     <message>
         <source>Cannot load %1: it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geladen werden: Es ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>Cannot load %1: at %2 bytes it is too large for this kind of file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geladen werden: Mit %2 Bytes ist die Datei für diese Dateiart zu groß</translation>
     </message>
     <message>
         <source>Cannot load %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geladen werden: %2</translation>
     </message>
     <message>
         <source>Cannot load %1: it is too large for this kind of file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geladen werden: Die Datei ist für diese Dateiart zu groß</translation>
     </message>
     <message>
         <source>Cannot save %1: it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gespeichert werden: Es ist ein Ordner</translation>
     </message>
     <message>
         <source>Cannot save %1: it is not a regular file (a device, a pipe or a socket); nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gespeichert werden: Es ist keine normale Datei (ein Gerät, eine Pipe oder ein Socket); es wurde nichts geschrieben</translation>
     </message>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
     <name>NoteNames</name>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>C#</source>
-        <translation type="unfinished"></translation>
+        <translation>Cis</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>D#</source>
-        <translation type="unfinished"></translation>
+        <translation>Dis</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>F</source>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>F#</source>
-        <translation type="unfinished"></translation>
+        <translation>Fis</translation>
     </message>
     <message>
         <source>G</source>
-        <translation type="unfinished"></translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>G#</source>
-        <translation type="unfinished"></translation>
+        <translation>Gis</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>A#</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>Es</translation>
     </message>
     <message>
         <source>Bb</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
 </context>
 <context>
     <name>NumEditText</name>
     <message>
         <source>The decimal separator here is &quot;%1&quot; (the regional setting), not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dezimaltrennzeichen ist hier „%1“ (die regionale Einstellung), nicht „%2“</translation>
     </message>
 </context>
 <context>
     <name>NumberFormat</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige Dezimalzahl</translation>
     </message>
 </context>
 <context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
 </context>
 <context>
     <name>ReadyMadeSounds</name>
     <message>
         <source>%1 major triad</source>
-        <translation type="unfinished"></translation>
+        <translation>Dur-Dreiklang auf %1</translation>
     </message>
     <message>
         <source>%1 minor triad</source>
-        <translation type="unfinished"></translation>
+        <translation>Moll-Dreiklang auf %1</translation>
     </message>
     <message>
         <source>Fifth %1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinte %1–%2</translation>
     </message>
     <message>
         <source>Major third %1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Terz %1–%2</translation>
     </message>
     <message>
         <source>Scale of %1 major</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Dur-Tonleiter</translation>
     </message>
     <message>
         <source>Cadence I–IV–V–I in %1 major</source>
-        <translation type="unfinished"></translation>
+        <translation>Kadenz I–IV–V–I in %1-Dur</translation>
     </message>
 </context>
 <context>
     <name>ScalaFile</name>
     <message>
         <source>%1 is not a pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Tonhöhe</translation>
     </message>
     <message>
         <source>%1 is too large: no field holds a number beyond %2 either way</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß: Kein Feld fasst eine Zahl, deren Betrag %2 übersteigt</translation>
     </message>
     <message>
         <source>%1 is not a pitch: cents need a full stop, a ratio reads like 3/2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Tonhöhe: Cent-Werte brauchen einen Punkt (.), ein Verhältnis sieht aus wie 3/2</translation>
     </message>
     <message>
         <source>%1 is not a pitch: its terms are too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Tonhöhe: Zähler oder Nenner sind zu groß</translation>
     </message>
     <message>
         <source>%1 is a negative ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein negatives Verhältnis</translation>
     </message>
     <message>
         <source>%1 is not a ratio: a term is 0</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Verhältnis: Zähler oder Nenner ist 0</translation>
     </message>
     <message>
         <source>%1 is not a text file: it holds NUL bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Textdatei: Sie enthält NUL-Bytes</translation>
     </message>
     <message>
         <source>the file ends before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet, bevor %1 folgt</translation>
     </message>
     <message>
         <source>the description</source>
-        <translation type="unfinished"></translation>
+        <translation>die Beschreibung</translation>
     </message>
     <message>
         <source>the number of notes</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anzahl der Töne</translation>
     </message>
     <message>
         <source>%1 is not a number of notes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Anzahl von Tönen</translation>
     </message>
     <message>
         <source>the scale has %1 notes; only scales of 12 notes load</source>
-        <translation type="unfinished"></translation>
+        <translation>die Skala hat %1 Töne; nur Skalen mit 12 Tönen werden geladen</translation>
     </message>
     <message>
         <source>the file ends after %1 of its 12 pitches</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet nach %1 ihrer 12 Tonhöhen</translation>
     </message>
     <message>
         <source>the last pitch %1 is not the octave (2/1 or 1200.0)</source>
-        <translation type="unfinished"></translation>
+        <translation>die letzte Tonhöhe %1 ist nicht die Oktave (2/1 oder 1200.0)</translation>
     </message>
 </context>
 <context>
     <name>TemperamentXml</name>
     <message>
         <source>Supplier Name Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Anbieters erforderlich</translation>
     </message>
     <message>
         <source>ID Supplier must be greater than zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Anbieter-ID muss größer als null sein</translation>
     </message>
     <message>
         <source>ID Temperament must be greater than zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmungs-ID muss größer als null sein</translation>
     </message>
     <message>
         <source>Short Name Temperament Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzname der Stimmung erforderlich</translation>
     </message>
     <message>
         <source>Temperament Name Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Stimmung erforderlich</translation>
     </message>
     <message>
         <source>%1 is %2 cents; a note must lie from -%3 to +%3 cents</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt bei %2 Cent; ein Ton muss zwischen -%3 und +%3 Cent liegen</translation>
     </message>
     <message>
         <source>%1 at no finite number of cents</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bei keinem endlichen Cent-Wert</translation>
     </message>
     <message>
         <source>%1 at %2%3 cents</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bei %2%3 Cent</translation>
     </message>
     <message>
         <source> (and %1 more notes)</source>
-        <translation type="unfinished"></translation>
+        <translation> (und %1 weitere Töne)</translation>
     </message>
     <message>
         <source>%1 cannot be loaded: it puts %2, where a note must lie from -%3 to +%3 cents</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geladen werden: Darin steht %2, ein Ton muss aber zwischen -%3 und +%3 Cent liegen</translation>
     </message>
 </context>
 <context>
     <name>TemperamentXmlReader</name>
     <message>
         <source>%1 cannot be opened as a temperament: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht als Stimmung geöffnet werden: %2</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>it holds no XML element</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält kein XML-Element</translation>
     </message>
     <message>
         <source>it is not a Hauptwerk temperament file</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist keine Hauptwerk-Stimmungsdatei</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 „%2“ ist keine Zahl</translation>
     </message>
     <message>
         <source>a note near line %1 lacks its number or its pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Ton nahe Zeile %1 fehlt die Nummer oder die Tonhöhe</translation>
     </message>
     <message>
         <source>note number %1 is not from 0 to 132</source>
-        <translation type="unfinished"></translation>
+        <translation>die Tonnummer %1 liegt nicht zwischen 0 und 132</translation>
     </message>
     <message>
         <source>note %1 has no positive pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton %1 hat keine positive Tonhöhe</translation>
     </message>
     <message>
         <source>note %1 is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton %1 kommt zweimal vor</translation>
     </message>
     <message>
         <source>it lacks note %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr fehlt Ton %1</translation>
     </message>
     <message>
         <source>note %1 is %2 cents away from the octave of note %3; the octaves disagree</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton %1 liegt %2 Cent von der Oktave von Ton %3 entfernt; die Oktaven stimmen nicht überein</translation>
     </message>
     <message>
         <source>no two pitches of A from %1 to %2 Hz with notes from -%3 to +%3 cents give its pitches: its notes lie from %4 to %5 cents from equal temperament at A = 440 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>keine zwei Stimmtonhöhen für A von %1 bis %2 Hz mit Tönen zwischen -%3 und +%3 Cent ergeben ihre Tonhöhen: Ihre Töne liegen %4 bis %5 Cent von der gleichstufigen Stimmung bei A = 440 Hz entfernt</translation>
     </message>
 </context>
 <context>
     <name>TuningExport</name>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>1 note could not be represented and was left unchanged: key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Ton konnte nicht dargestellt werden und blieb unverändert: Taste %1</translation>
     </message>
     <message>
         <source>%1 notes could not be represented and were left unchanged: keys %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Töne konnten nicht dargestellt werden und blieben unverändert: Tasten %2</translation>
     </message>
     <message>
         <source>%1 (%2 cents)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 Cent)</translation>
     </message>
     <message>
         <source>1 note lies more than 100 cents from equal temperament, beyond what the octave message carries, and is held at its nearest limit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Ton liegt mehr als 100 Cent von der gleichstufigen Stimmung entfernt, mehr als die Oktav-Nachricht übertragen kann, und wird auf der nächsten Grenze gehalten: %1</translation>
     </message>
     <message>
         <source>%1 notes lie more than 100 cents from equal temperament, beyond what the octave message carries, and are held at its nearest limit: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Töne liegen mehr als 100 Cent von der gleichstufigen Stimmung entfernt, mehr als die Oktav-Nachricht übertragen kann, und werden auf der nächsten Grenze gehalten: %2</translation>
     </message>
     <message>
         <source>Cannot save %1: the scale and its keyboard mapping would be the same file; give the scale a name ending in .scl</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gespeichert werden: Skala und Tastaturzuordnung wären dieselbe Datei; die Skala braucht einen Namen mit der Endung .scl</translation>
     </message>
     <message>
         <source>Scala scale and keyboard mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala-Skala und Tastaturzuordnung</translation>
     </message>
     <message>
         <source>AnaMark tuning</source>
-        <translation type="unfinished"></translation>
+        <translation>AnaMark-Stimmung</translation>
     </message>
     <message>
         <source>MIDI tuning, bulk dump</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Stimmung, Bulk-Dump</translation>
     </message>
     <message>
         <source>MIDI tuning, single-note changes</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Stimmung, Einzelton-Änderungen</translation>
     </message>
     <message>
         <source>MIDI tuning, scale/octave</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Stimmung, Skala/Oktave</translation>
     </message>
 </context>
 <context>
     <name>TuningGuide</name>
     <message>
         <source>fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinte</translation>
     </message>
     <message>
         <source>fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarte</translation>
     </message>
     <message>
         <source>major third</source>
-        <translation type="unfinished"></translation>
+        <translation>große Terz</translation>
     </message>
     <message>
         <source>major sixth</source>
-        <translation type="unfinished"></translation>
+        <translation>große Sexte</translation>
     </message>
     <message>
         <source>minor third</source>
-        <translation type="unfinished"></translation>
+        <translation>kleine Terz</translation>
     </message>
     <message>
         <source>octave</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktave</translation>
     </message>
     <message>
         <source>pure</source>
-        <translation type="unfinished"></translation>
+        <translation>rein</translation>
     </message>
     <message>
         <source>narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>eng</translation>
     </message>
     <message>
         <source>wide</source>
-        <translation type="unfinished"></translation>
+        <translation>weit</translation>
     </message>
     <message>
         <source>The stop must be 8, 4 or 2 feet, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Register muss 8, 4 oder 2 Fuß sein, nicht %1</translation>
     </message>
     <message>
         <source>The metronome mark must lie from %1 to %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Metronomzahl muss zwischen %1 und %2 liegen, nicht %3</translation>
     </message>
     <message>
         <source>Give both temperatures, the reference and now, or neither</source>
-        <translation type="unfinished"></translation>
+        <translation>Es müssen beide Temperaturen angegeben werden, die Bezugstemperatur und die jetzige, oder keine</translation>
     </message>
     <message>
         <source>A temperature must lie from %1 to %2 °C, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Temperatur muss zwischen %1 und %2 °C liegen, nicht %3</translation>
     </message>
     <message>
         <source>Tuning guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmanleitung</translation>
     </message>
     <message>
         <source>Tuning guide: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmanleitung: %1</translation>
     </message>
     <message>
         <source>A = %1 Hz · bearing %2 · %3 stop · %4</source>
-        <translation type="unfinished"></translation>
+        <translation>A = %1 Hz · Legung %2 · Register %3 · %4</translation>
     </message>
     <message>
         <source>At %1 °C, for an organ at A = %2 Hz at %3 °C: tune A to %4 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei %1 °C, für eine Orgel mit A = %2 Hz bei %3 °C: A auf %4 Hz stimmen</translation>
     </message>
     <message>
         <source>Per beat at MM %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Je Schlag bei MM %1</translation>
     </message>
     <message>
         <source>In 5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>In 5 s</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang</translation>
     </message>
     <message>
         <source>From pure (cents)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung von rein (Cent)</translation>
     </message>
     <message>
         <source>Beats/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwebungen/s</translation>
     </message>
     <message>
         <source>Tuning order in the bearing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmreihenfolge in der Legung %1</translation>
     </message>
     <message>
         <source>Tune %1 to the fork or tuner: A = %2 Hz (%1 sounds at %3 Hz).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach Stimmgabel oder Stimmgerät stimmen: A = %2 Hz (%1 klingt mit %3 Hz).</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>Tune</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu stimmen</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne</translation>
     </message>
     <message>
         <source>Checks: the major thirds and sixths</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung: die großen Terzen und Sexten</translation>
     </message>
     <message>
         <source>In a well temperament their beats rise and fall smoothly from note to note.</source>
-        <translation type="unfinished"></translation>
+        <translation>In einer wohltemperierten Stimmung steigen und fallen ihre Schwebungen gleichmäßig von Ton zu Ton.</translation>
     </message>
     <message>
         <source>Checks: the fifths not tuned as steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung: die nicht als Schritt gestimmten Quinten</translation>
     </message>
     <message>
         <source>Listen to them once the bearing is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese anhören, sobald die Legung steht.</translation>
     </message>
     <message>
         <source>Then outward</source>
-        <translation type="unfinished"></translation>
+        <translation>Dann nach außen</translation>
     </message>
     <message>
         <source>Tune the rest of the compass from the bearing in pure octaves, upward and downward.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den übrigen Tonumfang von der Legung aus in reinen Oktaven stimmen, aufwärts und abwärts.</translation>
     </message>
     <message>
         <source>For electronic tuners</source>
-        <translation type="unfinished"></translation>
+        <translation>Für elektronische Stimmgeräte</translation>
     </message>
     <message>
         <source>Offsets from equal temperament in cents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichungen von der gleichstufigen Stimmung in Cent.</translation>
     </message>
     <message>
         <source>A = 0 (A = %1 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>A = 0 (A = %1 Hz)</translation>
     </message>
     <message>
         <source>C = 0 (A = %1 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>C = 0 (A = %1 Hz)</translation>
     </message>
 </context>
 <context>
     <name>Voices</name>
     <message>
         <source>principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Prinzipal</translation>
     </message>
     <message>
         <source>flute</source>
-        <translation type="unfinished"></translation>
+        <translation>Flöte</translation>
     </message>
     <message>
         <source>principal-octave</source>
-        <translation type="unfinished"></translation>
+        <translation>Prinzipal und Oktave</translation>
     </message>
     <message>
         <source>reed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zunge</translation>
     </message>
 </context>
 <context>
     <name>cordavo::AnalysisWindow</name>
     <message>
         <source>Deviation from equal temperament (cents)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung von der gleichstufigen Stimmung (Cent)</translation>
     </message>
     <message>
         <source>outside: fifths
 inside: major thirds
 (cents from pure)</source>
-        <translation type="unfinished"></translation>
+        <translation>außen: Quinten
+innen: große Terzen
+(Cent Abweichung von rein)</translation>
     </message>
     <message>
         <source>Red: wolf (fifth over %1 cents, third over %2 cents from pure)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot: Wolf (Quinte mehr als %1 Cent, Terz mehr als %2 Cent von rein entfernt)</translation>
     </message>
     <message>
         <source>Green: pure</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün: rein</translation>
     </message>
     <message>
         <source> · Plain: tempered</source>
-        <translation type="unfinished"></translation>
+        <translation> · Ohne Farbe: temperiert</translation>
     </message>
     <message>
         <source>Analyse Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmung analysieren</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne</translation>
     </message>
     <message>
         <source>Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Cent</translation>
     </message>
     <message>
         <source>From pure</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung von rein</translation>
     </message>
     <message>
         <source>Beats (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwebungen (Hz)</translation>
     </message>
     <message>
         <source>Fifths and major thirds</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinten und große Terzen</translation>
     </message>
     <message>
         <source>&amp;Save Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild &amp;speichern…</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Zeichnung (*.svg)</translation>
     </message>
     <message>
         <source>Beats measured from middle C upward, with A = %1 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwebungen vom mittleren C aufwärts gemessen, mit A = %1 Hz.</translation>
     </message>
     <message>
         <source>Fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinte</translation>
     </message>
     <message>
         <source>Major third</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Terz</translation>
     </message>
     <message>
         <source>%1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 Pixel</translation>
     </message>
     <message>
         <source>a picture of %1 cannot be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Bild mit %1 kann nicht gezeichnet werden</translation>
     </message>
     <message>
         <source>the SVG drawing cannot be started</source>
-        <translation type="unfinished"></translation>
+        <translation>die SVG-Zeichnung kann nicht begonnen werden</translation>
     </message>
     <message>
         <source>the SVG drawing cannot be finished</source>
-        <translation type="unfinished"></translation>
+        <translation>die SVG-Zeichnung kann nicht abgeschlossen werden</translation>
     </message>
     <message>
         <source>there is not enough memory for a picture of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht genug Speicher für ein Bild mit %1 vorhanden</translation>
     </message>
     <message>
         <source>the PNG picture cannot be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das PNG-Bild kann nicht erstellt werden: %1</translation>
     </message>
 </context>
 <context>
     <name>cordavo::FileCommands</name>
     <message>
         <source>Cannot save &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>File %1 Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 gespeichert</translation>
     </message>
     <message>
         <source>File %1 Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 geladen</translation>
     </message>
 </context>
 <context>
     <name>cordavo::FileOpening</name>
     <message>
         <source>temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmung</translation>
     </message>
     <message>
         <source>supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>Anbieter</translation>
     </message>
     <message>
         <source>Scala scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala-Skala</translation>
     </message>
     <message>
         <source>cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Cent</translation>
     </message>
     <message>
         <source>intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle</translation>
     </message>
     <message>
         <source>temperament xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmungs-xml</translation>
     </message>
     <message>
         <source>%1 is not a file %2 can open: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Datei, die sich als %2 öffnen lässt: %3</translation>
     </message>
 </context>
 <context>
     <name>cordavo::LibraryDialog</name>
     <message>
         <source>Temperament Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmungsbibliothek</translation>
     </message>
     <message>
         <source>Filter by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Name filtern</translation>
     </message>
     <message>
         <source>The temperament library could not be read. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stimmungsbibliothek konnte nicht gelesen werden. %1</translation>
     </message>
     <message>
         <source>Temperaments</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmungen</translation>
     </message>
     <message>
         <source>Deviation in cents, A = 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung in Cent, A = 0</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>No temperament of the library has such a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Stimmung der Bibliothek hat diesen Namen.</translation>
     </message>
     <message>
         <source>No temperament of the library has such a name; the nearest are listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Stimmung der Bibliothek hat diesen Namen; die ähnlichsten werden angezeigt.</translation>
     </message>
     <message>
         <source>Also known as </source>
-        <translation type="unfinished"></translation>
+        <translation>Auch bekannt als </translation>
     </message>
 </context>
 <context>
     <name>cordavo::ListenWindow</name>
     <message>
         <source>Listen</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhören</translation>
     </message>
     <message>
         <source>Keyboard: A W S E D F T G Y H U J K play C4 to C5</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastatur: A W S E D F T G Y H U J K spielen C4 bis C5</translation>
     </message>
     <message>
         <source>&amp;Sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klang:</translation>
     </message>
     <message>
         <source>&amp;Key of the scale and cadence:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tonart von Tonleiter und Kadenz:</translation>
     </message>
     <message>
         <source>&amp;Length:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Länge:</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abspielen</translation>
     </message>
     <message>
         <source>&amp;Hold to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Spielen &amp;halten</translation>
     </message>
     <message>
         <source>S&amp;top (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>St&amp;opp (Esc)</translation>
     </message>
     <message>
         <source>Equal temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichstufige Stimmung</translation>
     </message>
     <message>
         <source>&amp;Compare with:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergleichen mit:</translation>
     </message>
     <message>
         <source>S&amp;witch Temperament (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmung &amp;wechseln (Leertaste)</translation>
     </message>
     <message>
         <source>&amp;Voice:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Register:</translation>
     </message>
     <message>
         <source>V&amp;olume:</source>
-        <translation type="unfinished"></translation>
+        <translation>La&amp;utstärke:</translation>
     </message>
     <message>
         <source>Save So&amp;und…</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang &amp;speichern…</translation>
     </message>
     <message>
         <source>No sound output was found; Save Sound… still works</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Tonausgabe gefunden; „Klang speichern…“ funktioniert trotzdem</translation>
     </message>
     <message>
         <source>WAV 16-bit (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV 16 Bit (*.wav)</translation>
     </message>
     <message>
         <source>WAV 32-bit float (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV 32 Bit Gleitkomma (*.wav)</translation>
     </message>
     <message>
         <source>, old temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>, alte Stimmung</translation>
     </message>
     <message>
         <source>, new temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>, neue Stimmung</translation>
     </message>
     <message>
         <source>Heard now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt zu hören: %1</translation>
     </message>
     <message>
         <source>Heard now: the main window&apos;s temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt zu hören: die Stimmung des Hauptfensters</translation>
     </message>
 </context>
 <context>
     <name>cordavo::SetterWindow</name>
     <message>
         <source>Exporting is not possible! Calculations are required before</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren ist nicht möglich! Vorher muss berechnet werden</translation>
     </message>
     <message>
         <source>this setter</source>
-        <translation type="unfinished"></translation>
+        <translation>dieses Einstellfenster</translation>
     </message>
     <message>
         <source>%1 Rounds: &quot;%2&quot; is not a whole number of decimals from 0 to 10</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Runden: „%2“ ist keine ganze Zahl von Nachkommastellen von 0 bis 10</translation>
     </message>
     <message>
         <source>List index out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listenindex außerhalb des Bereichs (%1)</translation>
     </message>
     <message>
         <source>Export correctly</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich exportiert</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren</translation>
     </message>
     <message>
         <source>Old temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Alte Stimmung</translation>
     </message>
     <message>
         <source>New temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Stimmung</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TAboutBox</name>
     <message>
         <source>About Cordavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Cordavo</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>License</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenz</translation>
     </message>
     <message>
         <source>Cordavo builds temperament files for the Hauptwerk virtual pipe organ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cordavo erstellt Stimmungsdateien für die virtuelle Pfeifenorgel Hauptwerk.</translation>
     </message>
     <message>
         <source>You may use it and give it away freely, unchanged and free of charge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm darf frei verwendet und weitergegeben werden, unverändert und kostenlos.</translation>
     </message>
     <message>
         <source>1. The files it makes are yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Die damit erstellten Dateien gehören Ihnen.</translation>
     </message>
     <message>
         <source>2.  It may not be sold, alone or with other programs.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Es darf nicht verkauft werden, weder allein noch mit anderen Programmen.</translation>
     </message>
     <message>
         <source>3. Hauptwerk is a trademark of its owner.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Hauptwerk ist eine Marke ihres Inhabers.</translation>
     </message>
     <message>
         <source>Disclaimer</source>
-        <translation type="unfinished"></translation>
+        <translation>Haftungsausschluss</translation>
     </message>
     <message>
         <source>This program is distributed  as it is, without any warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Programm wird so, wie es ist, ohne jede Gewährleistung verbreitet.</translation>
     </message>
     <message>
         <source>Check the pitches of a temperament file before you rely on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen Sie die Tonhöhen einer Stimmungsdatei, bevor Sie sich darauf verlassen.</translation>
     </message>
     <message>
         <source>The authors accept no liability for any damage its use may cause.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Autoren haften nicht für Schäden, die durch seine Verwendung entstehen können.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TFormCents</name>
     <message>
         <source>Setting Cents Temperaments</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmungen nach Cent einstellen</translation>
     </message>
     <message>
         <source>&amp;Original Cents Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ursprüngliche Cent-Stimmung</translation>
     </message>
     <message>
         <source>&amp;New CentsTemperament</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Cent-Stimmung</translation>
     </message>
     <message>
         <source> name</source>
-        <translation type="unfinished"></translation>
+        <translation> Name</translation>
     </message>
     <message>
         <source>Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Cent</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden</translation>
     </message>
     <message>
         <source>Lo&amp;ad</source>
-        <translation type="unfinished"></translation>
+        <translation>La&amp;den</translation>
     </message>
     <message>
         <source>E&amp;qual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gleichstufig</translation>
     </message>
     <message>
         <source>Eq&amp;ual</source>
-        <translation type="unfinished"></translation>
+        <translation>Gl&amp;eichstufig</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Spei&amp;chern</translation>
     </message>
     <message>
         <source>L&amp;ibrary…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bibliothek…</translation>
     </message>
     <message>
         <source>Li&amp;brary…</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ibliothek…</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TFormCicloQuinte</name>
     <message>
         <source>Setting The Cycle of Fifths</source>
-        <translation type="unfinished"></translation>
+        <translation>Quintenzirkel einstellen</translation>
     </message>
     <message>
         <source>Old Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Alte Stimmung</translation>
     </message>
     <message>
         <source>New Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Stimmung</translation>
     </message>
     <message>
         <source>%1 fifth %2-%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Quinte %2-%3</translation>
     </message>
     <message>
         <source>E&amp;qual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gleichstufig</translation>
     </message>
     <message>
         <source>Eq&amp;ual</source>
-        <translation type="unfinished"></translation>
+        <translation>Gl&amp;eichstufig</translation>
     </message>
     <message>
         <source> Comma </source>
-        <translation type="unfinished"></translation>
+        <translation> Komma </translation>
     </message>
     <message>
         <source>&amp;Syntonic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Syntonisch</translation>
     </message>
     <message>
         <source>S&amp;yntonic</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;yntonisch</translation>
     </message>
     <message>
         <source>&amp;Pythagorean</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pythagoreisch</translation>
     </message>
     <message>
         <source>Pyt&amp;hagorean</source>
-        <translation type="unfinished"></translation>
+        <translation>Pyt&amp;hagoreisch</translation>
     </message>
     <message>
         <source>&amp;Rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Runden</translation>
     </message>
     <message>
         <source>Roun&amp;ds</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;unden</translation>
     </message>
     <message>
         <source> rounds</source>
-        <translation type="unfinished"></translation>
+        <translation> Stellen</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berechnen</translation>
     </message>
     <message>
         <source>Calcula&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>Berech&amp;nen</translation>
     </message>
     <message>
         <source>Value in Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert in Cent</translation>
     </message>
     <message>
         <source> values in cents</source>
-        <translation type="unfinished"></translation>
+        <translation> Werte in Cent</translation>
     </message>
     <message>
         <source>E&amp;xport Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Cent e&amp;xportieren</translation>
     </message>
     <message>
         <source>Export Ce&amp;nts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cent exp&amp;ortieren</translation>
     </message>
     <message>
         <source>%1 fifth %2 (%3-%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Quinte %2 (%3-%4)</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TFormScale</name>
     <message>
         <source>Setting Intervals temperaments</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmungen nach Intervallen einstellen</translation>
     </message>
     <message>
         <source>Original Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Ursprüngliche Stimmung</translation>
     </message>
     <message>
         <source>New Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Stimmung</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden</translation>
     </message>
     <message>
         <source>Lo&amp;ad</source>
-        <translation type="unfinished"></translation>
+        <translation>La&amp;den</translation>
     </message>
     <message>
         <source>&amp;Name Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name der Stimmung</translation>
     </message>
     <message>
         <source>Na&amp;me Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Na&amp;me der Stimmung</translation>
     </message>
     <message>
         <source> name</source>
-        <translation type="unfinished"></translation>
+        <translation> Name</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Spei&amp;chern</translation>
     </message>
     <message>
         <source>Intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle</translation>
     </message>
     <message>
         <source>%1 fraction %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bruch %2 %3</translation>
     </message>
     <message>
         <source>numerator</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler</translation>
     </message>
     <message>
         <source>denominator</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenner</translation>
     </message>
     <message>
         <source>E&amp;qual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gleichstufig</translation>
     </message>
     <message>
         <source>Eq&amp;ual</source>
-        <translation type="unfinished"></translation>
+        <translation>Gl&amp;eichstufig</translation>
     </message>
     <message>
         <source>&amp;Rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Runden</translation>
     </message>
     <message>
         <source>Roun&amp;ds</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;unden</translation>
     </message>
     <message>
         <source> rounds</source>
-        <translation type="unfinished"></translation>
+        <translation> Stellen</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berechnen</translation>
     </message>
     <message>
         <source>Calcula&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>Berec&amp;hnen</translation>
     </message>
     <message>
         <source>Values in Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte in Cent</translation>
     </message>
     <message>
         <source> values in cents</source>
-        <translation type="unfinished"></translation>
+        <translation> Werte in Cent</translation>
     </message>
     <message>
         <source>E&amp;xport Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Cent e&amp;xportieren</translation>
     </message>
     <message>
         <source>Ex&amp;port Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Cent ex&amp;portieren</translation>
     </message>
     <message>
         <source>Original Temperament Intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle der ursprünglichen Stimmung</translation>
     </message>
     <message>
         <source>New Temperament Intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle der neuen Stimmung</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TFormTemperamento</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Generate xml</source>
-        <translation type="unfinished"></translation>
+        <translation>xml &amp;erzeugen</translation>
     </message>
     <message>
         <source>S&amp;how xml</source>
-        <translation type="unfinished"></translation>
+        <translation>xml an&amp;zeigen</translation>
     </message>
     <message>
         <source>&amp;Open xml</source>
-        <translation type="unfinished"></translation>
+        <translation>xml ö&amp;ffnen</translation>
     </message>
     <message>
         <source>&amp;Save xml</source>
-        <translation type="unfinished"></translation>
+        <translation>xml &amp;speichern</translation>
     </message>
     <message>
         <source>&amp;Export Tuning…</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmung e&amp;xportieren…</translation>
     </message>
     <message>
         <source>Load &amp;GrandOrgue Temperament…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;GrandOrgue-Stimmung laden…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>F&amp;unctions</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;unktionen</translation>
     </message>
     <message>
         <source>&amp;Load Supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anbieter laden</translation>
     </message>
     <message>
         <source>&amp;Save Supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>Anbieter &amp;speichern</translation>
     </message>
     <message>
         <source>Load &amp;Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;timmung laden</translation>
     </message>
     <message>
         <source>Load S&amp;cala…</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;cala laden…</translation>
     </message>
     <message>
         <source>Sa&amp;ve Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmun&amp;g speichern</translation>
     </message>
     <message>
         <source>&amp;Analyse Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmung a&amp;nalysieren</translation>
     </message>
     <message>
         <source>Liste&amp;n…</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;hören…</translation>
     </message>
     <message>
         <source>Tuning &amp;Guide…</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimman&amp;leitung…</translation>
     </message>
     <message>
         <source>Temperament L&amp;ibrary…</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmungs&amp;bibliothek…</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>Print Pre&amp;view…</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau…</translation>
     </message>
     <message>
         <source>Page Set&amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite ein&amp;richten</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>Hauptwerk Temperament File Generator</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptwerk-Stimmungsdatei-Generator</translation>
     </message>
     <message>
         <source>&amp;Old Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lte Stimmung</translation>
     </message>
     <message>
         <source>Old Temperament A =</source>
-        <translation type="unfinished"></translation>
+        <translation>Alte Stimmung A =</translation>
     </message>
     <message>
         <source>&amp;Set Temperamet</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmung &amp;einstellen</translation>
     </message>
     <message>
         <source>&amp;Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cent</translation>
     </message>
     <message>
         <source>&amp;Intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intervalle</translation>
     </message>
     <message>
         <source>Fift&amp;h</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quinte</translation>
     </message>
     <message>
         <source>Ne&amp;w Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Stimmung</translation>
     </message>
     <message>
         <source>New Temperament A =</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Stimmung A =</translation>
     </message>
     <message>
         <source>Supplier Na&amp;me</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des &amp;Anbieters</translation>
     </message>
     <message>
         <source>I&amp;D Supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>Anbiete&amp;r-ID</translation>
     </message>
     <message>
         <source>ID &amp;Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;timmungs-ID</translation>
     </message>
     <message>
         <source>&amp;Name Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Na&amp;me der Stimmung</translation>
     </message>
     <message>
         <source>Sho&amp;rt Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kurzname</translation>
     </message>
     <message>
         <source>Comm&amp;ent</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;ommentar</translation>
     </message>
     <message>
         <source> cents</source>
-        <translation type="unfinished"></translation>
+        <translation> Cent</translation>
     </message>
     <message>
         <source>Temperament (*.Temperament_Hauptwerk_xml *.Temperament.Hauptwerk.xml *.xml *.Txt *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmung (*.Temperament_Hauptwerk_xml *.Temperament.Hauptwerk.xml *.xml *.Txt *.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>A reference-pitch box does not hold a pitch from %1 to %2 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Feld für die Stimmtonhöhe enthält keine Tonhöhe von %1 bis %2 Hz.</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a pitch from %3 to %4 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ ist keine Tonhöhe von %3 bis %4 Hz</translation>
     </message>
     <message>
         <source>Before Generating The XML Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst die xml-Seite erzeugen</translation>
     </message>
     <message>
         <source>File %1 Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 gespeichert</translation>
     </message>
     <message>
         <source>Unsaved data for errors !</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten wegen Fehlern nicht gespeichert!</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>The system&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache des Systems</translation>
     </message>
     <message>
         <source>Cordavo speaks the chosen language from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cordavo verwendet die gewählte Sprache ab dem nächsten Start.</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TFormXml</name>
     <message>
         <source>Xml document</source>
-        <translation type="unfinished"></translation>
+        <translation>Xml-Dokument</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TextPrinting</name>
     <message>
         <source>Cannot print: the printer could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken nicht möglich: Der Drucker konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Printing failed: the printer reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken fehlgeschlagen: Der Drucker hat einen Fehler gemeldet</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TuningGuideWindow</name>
     <message>
         <source>Tuning Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmanleitung</translation>
     </message>
     <message>
         <source>8′ (as written; harpsichord)</source>
-        <translation type="unfinished"></translation>
+        <translation>8′ (wie notiert; Cembalo)</translation>
     </message>
     <message>
         <source>4′ (an octave higher: Principal 4′)</source>
-        <translation type="unfinished"></translation>
+        <translation>4′ (eine Oktave höher: Prinzipal 4′)</translation>
     </message>
     <message>
         <source>2′ (two octaves higher)</source>
-        <translation type="unfinished"></translation>
+        <translation>2′ (zwei Oktaven höher)</translation>
     </message>
     <message>
         <source>Count per &amp;metronome beat at MM</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählen je &amp;Metronomschlag bei MM</translation>
     </message>
     <message>
         <source>&amp;Temperature: the organ is at pitch at</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temperatur: Die Orgel ist eingestimmt bei</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letter</translation>
     </message>
     <message>
         <source>Tuning guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmanleitung</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>Save P&amp;DF…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PDF speichern…</translation>
     </message>
     <message>
         <source>&amp;Bearing:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Legung:</translation>
     </message>
     <message>
         <source>&amp;Stop:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Register:</translation>
     </message>
     <message>
         <source>and is &amp;now at</source>
-        <translation type="unfinished"></translation>
+        <translation>und hat &amp;jetzt</translation>
     </message>
     <message>
         <source>P&amp;aper:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;apier:</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
         <source>Cannot print: the printer could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken nicht möglich: Der Drucker konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Printing failed: the printer reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken fehlgeschlagen: Der Drucker hat einen Fehler gemeldet</translation>
     </message>
 </context>
 </TS>

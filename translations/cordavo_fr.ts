@@ -5,1948 +5,1952 @@
     <name>CircleOfFifths</name>
     <message>
         <source>%1: &quot;%2&quot; is not one of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : « %2 » ne fait pas partie de %3</translation>
     </message>
 </context>
 <context>
     <name>GrandOrgueConfig</name>
     <message>
         <source>%1 would lie %2 cents from equal temperament at A = 440 Hz, beyond the -1200 to +1200 cents that GrandOrgue takes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se trouverait à %2 cents du tempérament égal à La = 440 Hz, hors de la plage de -1200 à +1200 cents qu&apos;accepte GrandOrgue</translation>
     </message>
     <message>
         <source>The %1 %2 holds a &quot;;&quot;, which starts a comment in GrandOrgue&apos;s settings file: GrandOrgue would cut the %1 there</source>
-        <translation type="unfinished"></translation>
+        <translation>Le %1 %2 contient un « ; », qui commence un commentaire dans le fichier de réglages de GrandOrgue : GrandOrgue couperait le %1 à cet endroit</translation>
     </message>
     <message>
         <source>The %1 %2 holds a line break, which would end its line in GrandOrgue&apos;s settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>Le %1 %2 contient un saut de ligne, qui terminerait sa ligne dans le fichier de réglages de GrandOrgue</translation>
     </message>
     <message>
         <source>%1 is not a GrandOrgue settings file: </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier de réglages de GrandOrgue : </translation>
     </message>
     <message>
         <source>its compressed data is damaged or too large</source>
-        <translation type="unfinished"></translation>
+        <translation>ses données compressées sont endommagées ou trop volumineuses</translation>
     </message>
     <message>
         <source>it is not text</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas du texte</translation>
     </message>
     <message>
         <source>%1, line %2: %3 is given a second time in [%4]; GrandOrgue would stop on this file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2 : %3 est donné une seconde fois dans [%4] ; GrandOrgue s&apos;arrêterait sur ce fichier</translation>
     </message>
     <message>
         <source>it has no [General] section</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas de section [General]</translation>
     </message>
     <message>
         <source>%1: UserTemperamentCount=%2 is not a number of user temperaments from 0 to 999</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : UserTemperamentCount=%2 n&apos;est pas un nombre de tempéraments utilisateur de 0 à 999</translation>
     </message>
     <message>
         <source>%1: the user temperament [%2] has no %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le tempérament utilisateur [%2] n&apos;a pas de %3</translation>
     </message>
     <message>
         <source>%1 counts %2 user temperaments but has no section [%3]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 compte %2 tempéraments utilisateur mais n&apos;a pas de section [%3]</translation>
     </message>
     <message>
         <source>%1: in [%2], %3=%4 is not a number of cents</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : dans [%2], %3=%4 n&apos;est pas un nombre de cents</translation>
     </message>
     <message>
         <source>group</source>
-        <translation type="unfinished"></translation>
+        <translation>groupe</translation>
     </message>
     <message>
         <source>title</source>
-        <translation type="unfinished"></translation>
+        <translation>titre</translation>
     </message>
     <message>
         <source>The title is empty: GrandOrgue lists a temperament by its title</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titre est vide : GrandOrgue affiche un tempérament par son titre</translation>
     </message>
     <message>
         <source>%1 lies beyond the -1200 to +1200 cents that GrandOrgue takes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est hors de la plage de -1200 à +1200 cents qu&apos;accepte GrandOrgue</translation>
     </message>
     <message>
         <source>%1 already holds a temperament titled %2 in the group %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient déjà un tempérament intitulé %2 dans le groupe %3</translation>
     </message>
     <message>
         <source>%1 already holds %2 user temperaments, as many as GrandOrgue takes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient déjà %2 tempéraments utilisateur, le maximum qu&apos;accepte GrandOrgue</translation>
     </message>
     <message>
         <source>GrandOrgue is running (process %1) and would overwrite the change to %2 when it next saves its settings: close GrandOrgue first, then export again</source>
-        <translation type="unfinished"></translation>
+        <translation>GrandOrgue est en cours d&apos;exécution (processus %1) et écraserait la modification de %2 lors du prochain enregistrement de ses réglages : fermez d&apos;abord GrandOrgue, puis exportez à nouveau</translation>
     </message>
 </context>
 <context>
     <name>GrandOrgueExchange</name>
     <message>
         <source>GrandOrgue settings (GrandOrgueConfig*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de GrandOrgue (GrandOrgueConfig*)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>GrandOrgue user temperament (GrandOrgueConfig*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempérament utilisateur de GrandOrgue (GrandOrgueConfig*)</translation>
     </message>
     <message>
         <source>Export to GrandOrgue</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter vers GrandOrgue</translation>
     </message>
     <message>
         <source>&amp;Fold the pitch in: GrandOrgue plays at the new A</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intégrer le diapason : GrandOrgue joue au nouveau La</translation>
     </message>
     <message>
         <source>GrandOrgue tunes to A = 440 Hz. Checked, every offset is raised by the new A in cents from 440 Hz (415 Hz gives -101.27); unchecked, the offsets are the deviations with A at 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>GrandOrgue s&apos;accorde à La = 440 Hz. Coché, chaque décalage est augmenté de l&apos;écart en cents du nouveau La par rapport à 440 Hz (415 Hz donne -101,27) ; décoché, les décalages sont les écarts avec La à 0.</translation>
     </message>
     <message>
         <source>&amp;Group (submenu):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Groupe (sous-menu) :</translation>
     </message>
     <message>
         <source>&amp;Title (menu text):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titre (texte du menu) :</translation>
     </message>
     <message>
         <source>Into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans %1</translation>
     </message>
     <message>
         <source>The title is empty: GrandOrgue lists a temperament by its title</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titre est vide : GrandOrgue affiche un tempérament par son titre</translation>
     </message>
     <message>
         <source>File %1 Saved
 %2 is in GrandOrgue&apos;s group %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier %1 enregistré
+%2 se trouve dans le groupe %3 de GrandOrgue</translation>
     </message>
     <message>
         <source>Replace GrandOrgue Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer le tempérament GrandOrgue</translation>
     </message>
     <message>
         <source>%1 already holds %2 in the group %3.
 Replace it? Organs that chose it will play the new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient déjà %2 dans le groupe %3.
+Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remplacer</translation>
     </message>
     <message>
         <source>%1 holds no user temperaments</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucun tempérament utilisateur</translation>
     </message>
     <message>
         <source>Load GrandOrgue Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un tempérament GrandOrgue</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger</translation>
     </message>
 </context>
 <context>
     <name>GuideSheet</name>
     <message>
         <source>the PDF page cannot be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>la page PDF ne peut pas être dessinée</translation>
     </message>
 </context>
 <context>
     <name>KeyboardMapping</name>
     <message>
         <source>the file ends before the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier se termine avant le champ « %1 »</translation>
     </message>
     <message>
         <source>%1 is not a valid %2: a whole number from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une valeur valide pour « %2 » : un nombre entier de %3 à %4</translation>
     </message>
     <message>
         <source>%1 is not a text file: it holds NUL bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier texte : il contient des octets NUL</translation>
     </message>
     <message>
         <source>map size</source>
-        <translation type="unfinished"></translation>
+        <translation>taille de la table</translation>
     </message>
     <message>
         <source>the map size is %1; only twelve keys to the octave load (12, or 0 for a linear mapping)</source>
-        <translation type="unfinished"></translation>
+        <translation>la taille de la table est %1 ; seules les tables de douze touches par octave se chargent (12, ou 0 pour une correspondance linéaire)</translation>
     </message>
     <message>
         <source>first key</source>
-        <translation type="unfinished"></translation>
+        <translation>première touche</translation>
     </message>
     <message>
         <source>last key</source>
-        <translation type="unfinished"></translation>
+        <translation>dernière touche</translation>
     </message>
     <message>
         <source>middle key</source>
-        <translation type="unfinished"></translation>
+        <translation>touche centrale</translation>
     </message>
     <message>
         <source>the middle key %1 is not a C: the scale&apos;s 1/1 is C, on a key that is a multiple of 12 (60 for middle C)</source>
-        <translation type="unfinished"></translation>
+        <translation>la touche centrale %1 n&apos;est pas un Do : le 1/1 de la gamme est Do, sur une touche multiple de 12 (60 pour le Do central)</translation>
     </message>
     <message>
         <source>reference key</source>
-        <translation type="unfinished"></translation>
+        <translation>touche de référence</translation>
     </message>
     <message>
         <source>reference frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>fréquence de référence</translation>
     </message>
     <message>
         <source>%1 is not a frequency in Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une fréquence en Hz</translation>
     </message>
     <message>
         <source>octave degree</source>
-        <translation type="unfinished"></translation>
+        <translation>degré de l&apos;octave</translation>
     </message>
     <message>
         <source>the formal octave is degree %1; only degree 12 loads</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;octave formelle est le degré %1 ; seul le degré 12 se charge</translation>
     </message>
     <message>
         <source>map entry of key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée de la table pour la touche %1</translation>
     </message>
     <message>
         <source>key %1 of the map plays %2; only the degrees 0 to 11 in order load</source>
-        <translation type="unfinished"></translation>
+        <translation>la touche %1 de la table joue %2 ; seuls les degrés 0 à 11 dans l&apos;ordre se chargent</translation>
     </message>
 </context>
 <context>
     <name>Library</name>
     <message>
         <source>The temperament table is missing from the resources</source>
-        <translation type="unfinished"></translation>
+        <translation>La table des tempéraments manque dans les ressources</translation>
     </message>
     <message>
         <source>Werckmeister&apos;s first temperament is his just monochord, which the library does not hold; the nearest is Pure Major. The library&apos;s Werckmeister III, 4, 5 and 6 are his temperaments of 1691.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le premier tempérament de Werckmeister est son monocorde juste, que la bibliothèque ne contient pas ; le plus proche est Pure Major. Les Werckmeister III, 4, 5 et 6 de la bibliothèque sont ses tempéraments de 1691.</translation>
     </message>
     <message>
         <source>Werckmeister&apos;s second temperament is his meantone monochord, 1/4 syntonic comma meantone. The library&apos;s Werckmeister III, 4, 5 and 6 are his temperaments of 1691.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le deuxième tempérament de Werckmeister est son monocorde mésotonique, le mésotonique au 1/4 de comma syntonique. Les Werckmeister III, 4, 5 et 6 de la bibliothèque sont ses tempéraments de 1691.</translation>
     </message>
     <message>
         <source>1/4 comma variants</source>
-        <translation type="unfinished"></translation>
+        <translation>Variantes au 1/4 de comma</translation>
     </message>
     <message>
         <source>1/5 comma</source>
-        <translation type="unfinished"></translation>
+        <translation>1/5 de comma</translation>
     </message>
     <message>
         <source>1/6 comma</source>
-        <translation type="unfinished"></translation>
+        <translation>1/6 de comma</translation>
     </message>
     <message>
         <source>Various comma</source>
-        <translation type="unfinished"></translation>
+        <translation>Commas divers</translation>
     </message>
     <message>
         <source>Pythagorean</source>
-        <translation type="unfinished"></translation>
+        <translation>Pythagoricien</translation>
     </message>
     <message>
         <source>Other just</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres intonations justes</translation>
     </message>
     <message>
         <source>Well tempered</source>
-        <translation type="unfinished"></translation>
+        <translation>Bien tempéré</translation>
     </message>
     <message>
         <source>Harpsichord/Piano/Monochord</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavecin/Piano/Monocorde</translation>
     </message>
     <message>
         <source>the schisma</source>
-        <translation type="unfinished"></translation>
+        <translation>le schisma</translation>
     </message>
     <message>
         <source>a syntonic comma</source>
-        <translation type="unfinished"></translation>
+        <translation>un comma syntonique</translation>
     </message>
     <message>
         <source>a Pythagorean comma</source>
-        <translation type="unfinished"></translation>
+        <translation>un comma pythagoricien</translation>
     </message>
     <message>
         <source>%1 syntonic comma</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de comma syntonique</translation>
     </message>
     <message>
         <source>%1 Pythagorean comma</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de comma pythagoricien</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>%1 narrowed by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 diminuée(s) de %2</translation>
     </message>
     <message>
         <source>%1 widened by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 agrandie(s) de %2</translation>
     </message>
     <message>
         <source>%1 takes what closes the circle</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 prend ce qui ferme le cycle</translation>
     </message>
     <message>
         <source>%1 share what closes the circle</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se partagent ce qui ferme le cycle</translation>
     </message>
     <message>
         <source>the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>les autres pures</translation>
     </message>
     <message>
         <source>just intonation on C: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>intonation juste sur Do : %1</translation>
     </message>
     <message>
         <source>every fifth narrowed by 1/12 Pythagorean comma</source>
-        <translation type="unfinished"></translation>
+        <translation>chaque quinte diminuée de 1/12 de comma pythagoricien</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 1/4 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>quintes de Mib à Sol# diminuées de 1/4 de comma syntonique, le loup Sol#-Mib</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 1/5 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>quintes de Mib à Sol# diminuées de 1/5 de comma syntonique, le loup Sol#-Mib</translation>
     </message>
     <message>
         <source>fifths from Db to F# narrowed by 1/5 syntonic comma, the wolf F#-Db; B, five such fifths above C, is 15/8</source>
-        <translation type="unfinished"></translation>
+        <translation>quintes de Réb à Fa# diminuées de 1/5 de comma syntonique, le loup Fa#-Réb ; Si, cinq de ces quintes au-dessus de Do, vaut 15/8</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 1/6 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>quintes de Mib à Sol# diminuées de 1/6 de comma syntonique, le loup Sol#-Mib</translation>
     </message>
     <message>
         <source>fifths from Ab to C# narrowed by 1/6 syntonic comma, the wolf C#-Ab</source>
-        <translation type="unfinished"></translation>
+        <translation>quintes de Lab à Do# diminuées de 1/6 de comma syntonique, le loup Do#-Lab</translation>
     </message>
     <message>
         <source>fifths of 32/55 octave (55 equal parts) from F# to B, the wolf B-F#</source>
-        <translation type="unfinished"></translation>
+        <translation>quintes de 32/55 d&apos;octave (55 parties égales) de Fa# à Si, le loup Si-Fa#</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 3/14 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>quintes de Mib à Sol# diminuées de 3/14 de comma syntonique, le loup Sol#-Mib</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 2/7 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>quintes de Mib à Sol# diminuées de 2/7 de comma syntonique, le loup Sol#-Mib</translation>
     </message>
     <message>
         <source>pure fifths from Eb to G#, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>quintes pures de Mib à Sol#, le loup Sol#-Mib</translation>
     </message>
     <message>
         <source>pure fifths from Gb to B, the wolf B-Gb</source>
-        <translation type="unfinished"></translation>
+        <translation>quintes pures de Solb à Si, le loup Si-Solb</translation>
     </message>
     <message>
         <source>five-limit just intonation on C: 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</source>
-        <translation type="unfinished"></translation>
+        <translation>intonation juste à limite 5 sur Do : 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</translation>
     </message>
     <message>
         <source>five-limit just intonation in A minor, the relative minor of Pure Major: A B C D E F G are 1/1 9/8 6/5 4/3 3/2 8/5 9/5 above A, so D-F-A and A-C-E are pure; on C: 1/1 25/24 10/9 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</source>
-        <translation type="unfinished"></translation>
+        <translation>intonation juste à limite 5 en La mineur, le relatif mineur de Pure Major : La Si Do Ré Mi Fa Sol valent 1/1 9/8 6/5 4/3 3/2 8/5 9/5 au-dessus de La, donc Ré-Fa-La et La-Do-Mi sont purs ; sur Do : 1/1 25/24 10/9 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</translation>
     </message>
     <message>
         <source>fifths of 32/55 octave (55 equal parts) from Eb to G#, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>quintes de 32/55 d&apos;octave (55 parties égales) de Mib à Sol#, le loup Sol#-Mib</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A, A-E and B-F# narrowed by 1/5 Pythagorean comma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>Do-Sol, Sol-Ré, Ré-La, La-Mi et Si-Fa# diminuées de 1/5 de comma pythagoricien, les autres pures</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A and A-E narrowed by 1/4 syntonic comma, F#-C# by the schisma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>Do-Sol, Sol-Ré, Ré-La et La-Mi diminuées de 1/4 de comma syntonique, Fa#-Do# du schisma, les autres pures</translation>
     </message>
     <message>
         <source>F-C, C-G, G-D, D-A, A-E and E-B narrowed by 1/6 Pythagorean comma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa-Do, Do-Sol, Sol-Ré, Ré-La, La-Mi et Mi-Si diminuées de 1/6 de comma pythagoricien, les autres pures</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A and B-F# narrowed by 1/4 Pythagorean comma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>Do-Sol, Sol-Ré, Ré-La et Si-Fa# diminuées de 1/4 de comma pythagoricien, les autres pures</translation>
     </message>
     <message>
         <source>Werckmeister&apos;s septenarius, string lengths out of 196 as ratios: 1/1 98/93 28/25 196/165 49/39 4/3 196/139 196/131 49/31 196/117 98/55 49/26; D is the corrected 28/25 (196/175), not the misprinted 196/176 that left G-D 13 cents narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Le septenarius de Werckmeister, longueurs de corde sur 196 en rapports : 1/1 98/93 28/25 196/165 49/39 4/3 196/139 196/131 49/31 196/117 98/55 49/26 ; Ré est le 28/25 corrigé (196/175), et non le 196/176 erroné qui laissait Sol-Ré trop étroite de 13 cents</translation>
     </message>
     <message>
         <source>pure fifths but D-A, narrowed by a syntonic comma, and F#-C#, narrowed by the schisma</source>
-        <translation type="unfinished"></translation>
+        <translation>quintes pures sauf Ré-La, diminuée d&apos;un comma syntonique, et Fa#-Do#, diminuée du schisma</translation>
     </message>
     <message>
         <source>D-A and A-E narrowed by 1/2 syntonic comma, F#-C# by the schisma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>Ré-La et La-Mi diminuées de 1/2 comma syntonique, Fa#-Do# du schisma, les autres pures</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A and A-E narrowed by 3/16 syntonic comma; E-B, B-F#, Bb-F and F-C share the rest of the Pythagorean comma (1/16 syntonic comma and 1/4 schisma each); F#-C#, C#-G#, G#-Eb and Eb-Bb pure</source>
-        <translation type="unfinished"></translation>
+        <translation>Do-Sol, Sol-Ré, Ré-La et La-Mi diminuées de 3/16 de comma syntonique ; Mi-Si, Si-Fa#, Sib-Fa et Fa-Do se partagent le reste du comma pythagoricien (1/16 de comma syntonique et 1/4 de schisma chacune) ; Fa#-Do#, Do#-Sol#, Sol#-Mib et Mib-Sib pures</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A, A-E, E-B and B-F# narrowed by 1/6 Pythagorean comma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>Do-Sol, Sol-Ré, Ré-La, La-Mi, Mi-Si et Si-Fa# diminuées de 1/6 de comma pythagoricien, les autres pures</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 1/3 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>quintes de Mib à Sol# diminuées de 1/3 de comma syntonique, le loup Sol#-Mib</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 2/9 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>quintes de Mib à Sol# diminuées de 2/9 de comma syntonique, le loup Sol#-Mib</translation>
     </message>
     <message>
         <source>fifths alternately narrowed by 1/6 Pythagorean comma and pure round the circle from C: C-G, D-A, E-B, F#-C#, G#-Eb and Bb-F narrowed, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>quintes alternativement diminuées de 1/6 de comma pythagoricien et pures tout au long du cycle depuis Do : Do-Sol, Ré-La, Mi-Si, Fa#-Do#, Sol#-Mib et Sib-Fa diminuées, les autres pures</translation>
     </message>
     <message>
         <source>The construction is read off the row as compiled, not taken from a source; a published table differs by 0.65 cents at C#, F# and G#.</source>
-        <translation type="unfinished"></translation>
+        <translation>La construction est déduite de la ligne telle qu&apos;elle a été compilée, et non tirée d&apos;une source ; une table publiée diffère de 0,65 cent sur Do#, Fa# et Sol#.</translation>
     </message>
     <message>
         <source>As compiled, with the wolf on B-F#; the organ&apos;s restorer puts it on G#-D#.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel que compilé, avec le loup sur Si-Fa# ; le restaurateur de l&apos;orgue le place sur Sol#-Ré#.</translation>
     </message>
     <message>
         <source>A modern well-tempered reading of Schlick&apos;s text of 1511, not a temperament of 1555.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une lecture moderne bien tempérée du texte de Schlick de 1511, et non un tempérament de 1555.</translation>
     </message>
     <message>
         <source>Line %1 of the temperament table: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 de la table des tempéraments : %2</translation>
     </message>
     <message>
         <source>%1 columns instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 colonnes au lieu de %2</translation>
     </message>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom est vide</translation>
     </message>
     <message>
         <source>&quot;%1&quot; comes twice</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » apparaît deux fois</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>A is not 0</source>
-        <translation type="unfinished"></translation>
+        <translation>La n&apos;est pas à 0</translation>
     </message>
 </context>
 <context>
     <name>LineFile</name>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d&apos;espace disponible sur le périphérique</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished"></translation>
+        <translation>Système de fichiers en lecture seule</translation>
     </message>
     <message>
         <source>the file could not be written completely; the old file, if any, is unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n&apos;a pas pu être écrit entièrement ; l&apos;ancien fichier, s&apos;il existe, est inchangé</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>no new file can be made in the folder %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer un nouveau fichier dans le dossier %1 (%2)</translation>
     </message>
     <message>
         <source>Line %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 de %2 : %3</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>%1 is too large: no field holds a number beyond %2 either way</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop grand : aucun champ n&apos;accepte un nombre au-delà de %2 en valeur absolue</translation>
     </message>
     <message>
         <source>%1 is not a text file: it holds NUL bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier texte : il contient des octets NUL</translation>
     </message>
     <message>
         <source>the line is missing; the file has %1 lines of the %2 it needs</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne manque ; le fichier a %1 lignes sur les %2 nécessaires</translation>
     </message>
     <message>
         <source>Cannot load %1: it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger %1 : c&apos;est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>Cannot load %1: at %2 bytes it is too large for this kind of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger %1 : avec %2 octets, il est trop volumineux pour ce type de fichier</translation>
     </message>
     <message>
         <source>Cannot load %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger %1 : %2</translation>
     </message>
     <message>
         <source>Cannot load %1: it is too large for this kind of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger %1 : il est trop volumineux pour ce type de fichier</translation>
     </message>
     <message>
         <source>Cannot save %1: it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer %1 : c&apos;est un dossier</translation>
     </message>
     <message>
         <source>Cannot save %1: it is not a regular file (a device, a pipe or a socket); nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer %1 : ce n&apos;est pas un fichier ordinaire (un périphérique, un tube ou un socket) ; rien n&apos;a été écrit</translation>
     </message>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>NoteNames</name>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>Do</translation>
     </message>
     <message>
         <source>C#</source>
-        <translation type="unfinished"></translation>
+        <translation>Do#</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>Ré</translation>
     </message>
     <message>
         <source>D#</source>
-        <translation type="unfinished"></translation>
+        <translation>Ré#</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi</translation>
     </message>
     <message>
         <source>F</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa</translation>
     </message>
     <message>
         <source>F#</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa#</translation>
     </message>
     <message>
         <source>G</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>G#</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol#</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>La</translation>
     </message>
     <message>
         <source>A#</source>
-        <translation type="unfinished"></translation>
+        <translation>La#</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>Si</translation>
     </message>
     <message>
         <source>Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>Mib</translation>
     </message>
     <message>
         <source>Bb</source>
-        <translation type="unfinished"></translation>
+        <translation>Sib</translation>
     </message>
 </context>
 <context>
     <name>NumEditText</name>
     <message>
         <source>The decimal separator here is &quot;%1&quot; (the regional setting), not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Le séparateur décimal ici est « %1 » (le réglage régional), et non « %2 »</translation>
     </message>
 </context>
 <context>
     <name>NumberFormat</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un nombre décimal valide</translation>
     </message>
 </context>
 <context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coller</translation>
     </message>
 </context>
 <context>
     <name>ReadyMadeSounds</name>
     <message>
         <source>%1 major triad</source>
-        <translation type="unfinished"></translation>
+        <translation>Accord parfait de %1 majeur</translation>
     </message>
     <message>
         <source>%1 minor triad</source>
-        <translation type="unfinished"></translation>
+        <translation>Accord parfait de %1 mineur</translation>
     </message>
     <message>
         <source>Fifth %1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinte %1–%2</translation>
     </message>
     <message>
         <source>Major third %1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tierce majeure %1–%2</translation>
     </message>
     <message>
         <source>Scale of %1 major</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamme de %1 majeur</translation>
     </message>
     <message>
         <source>Cadence I–IV–V–I in %1 major</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadence I–IV–V–I en %1 majeur</translation>
     </message>
 </context>
 <context>
     <name>ScalaFile</name>
     <message>
         <source>%1 is not a pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une hauteur</translation>
     </message>
     <message>
         <source>%1 is too large: no field holds a number beyond %2 either way</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop grand : aucun champ n&apos;accepte un nombre au-delà de %2 en valeur absolue</translation>
     </message>
     <message>
         <source>%1 is not a pitch: cents need a full stop, a ratio reads like 3/2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une hauteur : les cents demandent un point décimal, un rapport s&apos;écrit comme 3/2</translation>
     </message>
     <message>
         <source>%1 is not a pitch: its terms are too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une hauteur : ses termes sont trop grands</translation>
     </message>
     <message>
         <source>%1 is a negative ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un rapport négatif</translation>
     </message>
     <message>
         <source>%1 is not a ratio: a term is 0</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un rapport : un terme vaut 0</translation>
     </message>
     <message>
         <source>%1 is not a text file: it holds NUL bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier texte : il contient des octets NUL</translation>
     </message>
     <message>
         <source>the file ends before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier se termine avant %1</translation>
     </message>
     <message>
         <source>the description</source>
-        <translation type="unfinished"></translation>
+        <translation>la description</translation>
     </message>
     <message>
         <source>the number of notes</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de notes</translation>
     </message>
     <message>
         <source>%1 is not a number of notes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un nombre de notes</translation>
     </message>
     <message>
         <source>the scale has %1 notes; only scales of 12 notes load</source>
-        <translation type="unfinished"></translation>
+        <translation>la gamme a %1 notes ; seules les gammes de 12 notes se chargent</translation>
     </message>
     <message>
         <source>the file ends after %1 of its 12 pitches</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier se termine après %1 de ses 12 hauteurs</translation>
     </message>
     <message>
         <source>the last pitch %1 is not the octave (2/1 or 1200.0)</source>
-        <translation type="unfinished"></translation>
+        <translation>la dernière hauteur %1 n&apos;est pas l&apos;octave (2/1 ou 1200.0)</translation>
     </message>
 </context>
 <context>
     <name>TemperamentXml</name>
     <message>
         <source>Supplier Name Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fournisseur requis</translation>
     </message>
     <message>
         <source>ID Supplier must be greater than zero</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ID du fournisseur doit être supérieur à zéro</translation>
     </message>
     <message>
         <source>ID Temperament must be greater than zero</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ID du tempérament doit être supérieur à zéro</translation>
     </message>
     <message>
         <source>Short Name Temperament Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom court du tempérament requis</translation>
     </message>
     <message>
         <source>Temperament Name Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du tempérament requis</translation>
     </message>
     <message>
         <source>%1 is %2 cents; a note must lie from -%3 to +%3 cents</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vaut %2 cents ; une note doit se situer entre -%3 et +%3 cents</translation>
     </message>
     <message>
         <source>%1 at no finite number of cents</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à un nombre de cents non fini</translation>
     </message>
     <message>
         <source>%1 at %2%3 cents</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2%3 cents</translation>
     </message>
     <message>
         <source> (and %1 more notes)</source>
-        <translation type="unfinished"></translation>
+        <translation> (et %1 notes de plus)</translation>
     </message>
     <message>
         <source>%1 cannot be loaded: it puts %2, where a note must lie from -%3 to +%3 cents</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être chargé : il place %2, alors qu&apos;une note doit se situer entre -%3 et +%3 cents</translation>
     </message>
 </context>
 <context>
     <name>TemperamentXmlReader</name>
     <message>
         <source>%1 cannot be opened as a temperament: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être ouvert comme tempérament : %2</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>it holds no XML element</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient aucun élément XML</translation>
     </message>
     <message>
         <source>it is not a Hauptwerk temperament file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier de tempérament Hauptwerk</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 « %2 » n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>a note near line %1 lacks its number or its pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>une note près de la ligne %1 n&apos;a pas de numéro ou de hauteur</translation>
     </message>
     <message>
         <source>note number %1 is not from 0 to 132</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro de note %1 n&apos;est pas compris entre 0 et 132</translation>
     </message>
     <message>
         <source>note %1 has no positive pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>la note %1 n&apos;a pas de hauteur positive</translation>
     </message>
     <message>
         <source>note %1 is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la note %1 figure deux fois</translation>
     </message>
     <message>
         <source>it lacks note %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la note %1 manque</translation>
     </message>
     <message>
         <source>note %1 is %2 cents away from the octave of note %3; the octaves disagree</source>
-        <translation type="unfinished"></translation>
+        <translation>la note %1 est à %2 cents de l&apos;octave de la note %3 ; les octaves ne concordent pas</translation>
     </message>
     <message>
         <source>no two pitches of A from %1 to %2 Hz with notes from -%3 to +%3 cents give its pitches: its notes lie from %4 to %5 cents from equal temperament at A = 440 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune paire de diapasons de La entre %1 et %2 Hz, avec des notes entre -%3 et +%3 cents, ne donne ses hauteurs : ses notes se situent entre %4 et %5 cents du tempérament égal à La = 440 Hz</translation>
     </message>
 </context>
 <context>
     <name>TuningExport</name>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>1 note could not be represented and was left unchanged: key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 note n&apos;a pas pu être représentée et est restée inchangée : touche %1</translation>
     </message>
     <message>
         <source>%1 notes could not be represented and were left unchanged: keys %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 notes n&apos;ont pas pu être représentées et sont restées inchangées : touches %2</translation>
     </message>
     <message>
         <source>%1 (%2 cents)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 cents)</translation>
     </message>
     <message>
         <source>1 note lies more than 100 cents from equal temperament, beyond what the octave message carries, and is held at its nearest limit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 note se situe à plus de 100 cents du tempérament égal, au-delà de ce que porte le message d&apos;octave, et est maintenue à sa limite la plus proche : %1</translation>
     </message>
     <message>
         <source>%1 notes lie more than 100 cents from equal temperament, beyond what the octave message carries, and are held at its nearest limit: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 notes se situent à plus de 100 cents du tempérament égal, au-delà de ce que porte le message d&apos;octave, et sont maintenues à leur limite la plus proche : %2</translation>
     </message>
     <message>
         <source>Cannot save %1: the scale and its keyboard mapping would be the same file; give the scale a name ending in .scl</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer %1 : la gamme et sa table de clavier seraient le même fichier ; donnez à la gamme un nom se terminant par .scl</translation>
     </message>
     <message>
         <source>Scala scale and keyboard mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamme Scala et table de clavier</translation>
     </message>
     <message>
         <source>AnaMark tuning</source>
-        <translation type="unfinished"></translation>
+        <translation>Accord AnaMark</translation>
     </message>
     <message>
         <source>MIDI tuning, bulk dump</source>
-        <translation type="unfinished"></translation>
+        <translation>Accord MIDI, envoi en bloc</translation>
     </message>
     <message>
         <source>MIDI tuning, single-note changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Accord MIDI, changements note par note</translation>
     </message>
     <message>
         <source>MIDI tuning, scale/octave</source>
-        <translation type="unfinished"></translation>
+        <translation>Accord MIDI, gamme/octave</translation>
     </message>
 </context>
 <context>
     <name>TuningGuide</name>
     <message>
         <source>fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>quinte</translation>
     </message>
     <message>
         <source>fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>quarte</translation>
     </message>
     <message>
         <source>major third</source>
-        <translation type="unfinished"></translation>
+        <translation>tierce majeure</translation>
     </message>
     <message>
         <source>major sixth</source>
-        <translation type="unfinished"></translation>
+        <translation>sixte majeure</translation>
     </message>
     <message>
         <source>minor third</source>
-        <translation type="unfinished"></translation>
+        <translation>tierce mineure</translation>
     </message>
     <message>
         <source>octave</source>
-        <translation type="unfinished"></translation>
+        <translation>octave</translation>
     </message>
     <message>
         <source>pure</source>
-        <translation type="unfinished"></translation>
+        <translation>pure</translation>
     </message>
     <message>
         <source>narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>étroite</translation>
     </message>
     <message>
         <source>wide</source>
-        <translation type="unfinished"></translation>
+        <translation>large</translation>
     </message>
     <message>
         <source>The stop must be 8, 4 or 2 feet, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu doit être de 8, 4 ou 2 pieds, et non %1</translation>
     </message>
     <message>
         <source>The metronome mark must lie from %1 to %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indication métronomique doit être comprise entre %1 et %2, et non %3</translation>
     </message>
     <message>
         <source>Give both temperatures, the reference and now, or neither</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez les deux températures, celle de référence et l&apos;actuelle, ou aucune</translation>
     </message>
     <message>
         <source>A temperature must lie from %1 to %2 °C, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Une température doit être comprise entre %1 et %2 °C, et non %3</translation>
     </message>
     <message>
         <source>Tuning guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide d&apos;accord</translation>
     </message>
     <message>
         <source>Tuning guide: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide d&apos;accord : %1</translation>
     </message>
     <message>
         <source>A = %1 Hz · bearing %2 · %3 stop · %4</source>
-        <translation type="unfinished"></translation>
+        <translation>La = %1 Hz · partition %2 · jeu de %3 · %4</translation>
     </message>
     <message>
         <source>At %1 °C, for an organ at A = %2 Hz at %3 °C: tune A to %4 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>À %1 °C, pour un orgue à La = %2 Hz à %3 °C : accorder le La à %4 Hz</translation>
     </message>
     <message>
         <source>Per beat at MM %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Par battement à MM %1</translation>
     </message>
     <message>
         <source>In 5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>En 5 s</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>From pure (cents)</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart au pur (cents)</translation>
     </message>
     <message>
         <source>Beats/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Battements/s</translation>
     </message>
     <message>
         <source>Tuning order in the bearing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre d&apos;accord dans la partition %1</translation>
     </message>
     <message>
         <source>Tune %1 to the fork or tuner: A = %2 Hz (%1 sounds at %3 Hz).</source>
-        <translation type="unfinished"></translation>
+        <translation>Accorder %1 sur le diapason ou l&apos;accordeur : La = %2 Hz (%1 sonne à %3 Hz).</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis</translation>
     </message>
     <message>
         <source>Tune</source>
-        <translation type="unfinished"></translation>
+        <translation>Accorder</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Checks: the major thirds and sixths</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifications : les tierces majeures et les sixtes</translation>
     </message>
     <message>
         <source>In a well temperament their beats rise and fall smoothly from note to note.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans un tempérament bien tempéré, leurs battements augmentent et diminuent régulièrement d&apos;une note à l&apos;autre.</translation>
     </message>
     <message>
         <source>Checks: the fifths not tuned as steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifications : les quintes non accordées comme étapes</translation>
     </message>
     <message>
         <source>Listen to them once the bearing is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les écouter une fois la partition établie.</translation>
     </message>
     <message>
         <source>Then outward</source>
-        <translation type="unfinished"></translation>
+        <translation>Puis vers l&apos;extérieur</translation>
     </message>
     <message>
         <source>Tune the rest of the compass from the bearing in pure octaves, upward and downward.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accorder le reste de l&apos;étendue à partir de la partition par octaves pures, vers l&apos;aigu et vers le grave.</translation>
     </message>
     <message>
         <source>For electronic tuners</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour les accordeurs électroniques</translation>
     </message>
     <message>
         <source>Offsets from equal temperament in cents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écarts par rapport au tempérament égal en cents.</translation>
     </message>
     <message>
         <source>A = 0 (A = %1 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>La = 0 (La = %1 Hz)</translation>
     </message>
     <message>
         <source>C = 0 (A = %1 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Do = 0 (La = %1 Hz)</translation>
     </message>
 </context>
 <context>
     <name>Voices</name>
     <message>
         <source>principal</source>
-        <translation type="unfinished"></translation>
+        <translation>montre</translation>
     </message>
     <message>
         <source>flute</source>
-        <translation type="unfinished"></translation>
+        <translation>flûte</translation>
     </message>
     <message>
         <source>principal-octave</source>
-        <translation type="unfinished"></translation>
+        <translation>montre et prestant</translation>
     </message>
     <message>
         <source>reed</source>
-        <translation type="unfinished"></translation>
+        <translation>anche</translation>
     </message>
 </context>
 <context>
     <name>cordavo::AnalysisWindow</name>
     <message>
         <source>Deviation from equal temperament (cents)</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart par rapport au tempérament égal (cents)</translation>
     </message>
     <message>
         <source>outside: fifths
 inside: major thirds
 (cents from pure)</source>
-        <translation type="unfinished"></translation>
+        <translation>extérieur : quintes
+intérieur : tierces majeures
+(cents d&apos;écart au pur)</translation>
     </message>
     <message>
         <source>Red: wolf (fifth over %1 cents, third over %2 cents from pure)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge : loup (quinte à plus de %1 cents, tierce à plus de %2 cents du pur)</translation>
     </message>
     <message>
         <source>Green: pure</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert : pur</translation>
     </message>
     <message>
         <source> · Plain: tempered</source>
-        <translation type="unfinished"></translation>
+        <translation> · Normal : tempéré</translation>
     </message>
     <message>
         <source>Analyse Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyser le tempérament</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Cents</translation>
     </message>
     <message>
         <source>From pure</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart au pur</translation>
     </message>
     <message>
         <source>Beats (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Battements (Hz)</translation>
     </message>
     <message>
         <source>Fifths and major thirds</source>
-        <translation type="unfinished"></translation>
+        <translation>Quintes et tierces majeures</translation>
     </message>
     <message>
         <source>&amp;Save Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer l&apos;image…</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin SVG (*.svg)</translation>
     </message>
     <message>
         <source>Beats measured from middle C upward, with A = %1 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Battements mesurés à partir du Do central vers l&apos;aigu, avec La = %1 Hz.</translation>
     </message>
     <message>
         <source>Fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinte</translation>
     </message>
     <message>
         <source>Major third</source>
-        <translation type="unfinished"></translation>
+        <translation>Tierce majeure</translation>
     </message>
     <message>
         <source>%1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pixels</translation>
     </message>
     <message>
         <source>a picture of %1 cannot be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de dessiner une image de %1</translation>
     </message>
     <message>
         <source>the SVG drawing cannot be started</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de commencer le dessin SVG</translation>
     </message>
     <message>
         <source>the SVG drawing cannot be finished</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de terminer le dessin SVG</translation>
     </message>
     <message>
         <source>there is not enough memory for a picture of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante pour une image de %1</translation>
     </message>
     <message>
         <source>the PNG picture cannot be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer l&apos;image PNG : %1</translation>
     </message>
 </context>
 <context>
     <name>cordavo::FileCommands</name>
     <message>
         <source>Cannot save &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer « %1 » : %2</translation>
     </message>
     <message>
         <source>File %1 Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier %1 enregistré</translation>
     </message>
     <message>
         <source>File %1 Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier %1 chargé</translation>
     </message>
 </context>
 <context>
     <name>cordavo::FileOpening</name>
     <message>
         <source>temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>tempérament</translation>
     </message>
     <message>
         <source>supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>fournisseur</translation>
     </message>
     <message>
         <source>Scala scale</source>
-        <translation type="unfinished"></translation>
+        <translation>gamme Scala</translation>
     </message>
     <message>
         <source>cents</source>
-        <translation type="unfinished"></translation>
+        <translation>cents</translation>
     </message>
     <message>
         <source>intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>intervalles</translation>
     </message>
     <message>
         <source>temperament xml</source>
-        <translation type="unfinished"></translation>
+        <translation>tempérament xml</translation>
     </message>
     <message>
         <source>%1 is not a file %2 can open: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier que %2 peut ouvrir : %3</translation>
     </message>
 </context>
 <context>
     <name>cordavo::LibraryDialog</name>
     <message>
         <source>Temperament Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèque de tempéraments</translation>
     </message>
     <message>
         <source>Filter by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer par nom</translation>
     </message>
     <message>
         <source>The temperament library could not be read. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque de tempéraments n&apos;a pas pu être lue. %1</translation>
     </message>
     <message>
         <source>Temperaments</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempéraments</translation>
     </message>
     <message>
         <source>Deviation in cents, A = 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart en cents, La = 0</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>No temperament of the library has such a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun tempérament de la bibliothèque ne porte ce nom.</translation>
     </message>
     <message>
         <source>No temperament of the library has such a name; the nearest are listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun tempérament de la bibliothèque ne porte ce nom ; les plus proches sont listés.</translation>
     </message>
     <message>
         <source>Also known as </source>
-        <translation type="unfinished"></translation>
+        <translation>Aussi appelé </translation>
     </message>
 </context>
 <context>
     <name>cordavo::ListenWindow</name>
     <message>
         <source>Listen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écouter</translation>
     </message>
     <message>
         <source>Keyboard: A W S E D F T G Y H U J K play C4 to C5</source>
-        <translation type="unfinished"></translation>
+        <translation>Clavier : A W S E D F T G Y H U J K jouent Do4 à Do5</translation>
     </message>
     <message>
         <source>&amp;Sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Son :</translation>
     </message>
     <message>
         <source>&amp;Key of the scale and cadence:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tonalité de la gamme et de la cadence :</translation>
     </message>
     <message>
         <source>&amp;Length:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durée :</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer</translation>
     </message>
     <message>
         <source>&amp;Hold to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Maintenir pour jouer</translation>
     </message>
     <message>
         <source>S&amp;top (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rrêter (Esc)</translation>
     </message>
     <message>
         <source>Equal temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempérament égal</translation>
     </message>
     <message>
         <source>&amp;Compare with:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparer avec :</translation>
     </message>
     <message>
         <source>S&amp;witch Temperament (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Basculer le tempérament (Espace)</translation>
     </message>
     <message>
         <source>&amp;Voice:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voix :</translation>
     </message>
     <message>
         <source>V&amp;olume:</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;olume :</translation>
     </message>
     <message>
         <source>Save So&amp;und…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le so&amp;n…</translation>
     </message>
     <message>
         <source>No sound output was found; Save Sound… still works</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sortie audio trouvée ; Enregistrer le son… fonctionne quand même</translation>
     </message>
     <message>
         <source>WAV 16-bit (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV 16 bits (*.wav)</translation>
     </message>
     <message>
         <source>WAV 32-bit float (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV 32 bits flottant (*.wav)</translation>
     </message>
     <message>
         <source>, old temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>, ancien tempérament</translation>
     </message>
     <message>
         <source>, new temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>, nouveau tempérament</translation>
     </message>
     <message>
         <source>Heard now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entendu maintenant : %1</translation>
     </message>
     <message>
         <source>Heard now: the main window&apos;s temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Entendu maintenant : le tempérament de la fenêtre principale</translation>
     </message>
 </context>
 <context>
     <name>cordavo::SetterWindow</name>
     <message>
         <source>Exporting is not possible! Calculations are required before</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation impossible ! Les calculs doivent être effectués auparavant</translation>
     </message>
     <message>
         <source>this setter</source>
-        <translation type="unfinished"></translation>
+        <translation>cette fenêtre de réglage</translation>
     </message>
     <message>
         <source>%1 Rounds: &quot;%2&quot; is not a whole number of decimals from 0 to 10</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, arrondi : « %2 » n&apos;est pas un nombre entier de décimales de 0 à 10</translation>
     </message>
     <message>
         <source>List index out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice de liste hors limites (%1)</translation>
     </message>
     <message>
         <source>Export correctly</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation réussie</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter</translation>
     </message>
     <message>
         <source>Old temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancien tempérament</translation>
     </message>
     <message>
         <source>New temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau tempérament</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TAboutBox</name>
     <message>
         <source>About Cordavo</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Cordavo</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>License</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence</translation>
     </message>
     <message>
         <source>Cordavo builds temperament files for the Hauptwerk virtual pipe organ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cordavo crée des fichiers de tempérament pour l&apos;orgue virtuel Hauptwerk.</translation>
     </message>
     <message>
         <source>You may use it and give it away freely, unchanged and free of charge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez l&apos;utiliser et le distribuer librement, sans modification et gratuitement.</translation>
     </message>
     <message>
         <source>1. The files it makes are yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Les fichiers qu&apos;il crée vous appartiennent.</translation>
     </message>
     <message>
         <source>2.  It may not be sold, alone or with other programs.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Il ne peut pas être vendu, seul ou avec d&apos;autres programmes.</translation>
     </message>
     <message>
         <source>3. Hauptwerk is a trademark of its owner.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Hauptwerk est une marque de son propriétaire.</translation>
     </message>
     <message>
         <source>Disclaimer</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>This program is distributed  as it is, without any warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce programme est distribué tel quel, sans aucune garantie.</translation>
     </message>
     <message>
         <source>Check the pitches of a temperament file before you rely on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez les hauteurs d&apos;un fichier de tempérament avant de vous y fier.</translation>
     </message>
     <message>
         <source>The authors accept no liability for any damage its use may cause.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les auteurs déclinent toute responsabilité pour tout dommage que son utilisation pourrait causer.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TFormCents</name>
     <message>
         <source>Setting Cents Temperaments</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage des tempéraments en cents</translation>
     </message>
     <message>
         <source>&amp;Original Cents Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempérament en cents &amp;original</translation>
     </message>
     <message>
         <source>&amp;New CentsTemperament</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau tempérament en cents</translation>
     </message>
     <message>
         <source> name</source>
-        <translation type="unfinished"></translation>
+        <translation> nom</translation>
     </message>
     <message>
         <source>Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Cents</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger</translation>
     </message>
     <message>
         <source>Lo&amp;ad</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;harger</translation>
     </message>
     <message>
         <source>E&amp;qual</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;gal</translation>
     </message>
     <message>
         <source>Eq&amp;ual</source>
-        <translation type="unfinished"></translation>
+        <translation>Ég&amp;al</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>En&amp;registrer</translation>
     </message>
     <message>
         <source>L&amp;ibrary…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bibliothèque…</translation>
     </message>
     <message>
         <source>Li&amp;brary…</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ibliothèque…</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TFormCicloQuinte</name>
     <message>
         <source>Setting The Cycle of Fifths</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du cycle des quintes</translation>
     </message>
     <message>
         <source>Old Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancien tempérament</translation>
     </message>
     <message>
         <source>New Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau tempérament</translation>
     </message>
     <message>
         <source>%1 fifth %2-%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, quinte %2-%3</translation>
     </message>
     <message>
         <source>E&amp;qual</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;gal</translation>
     </message>
     <message>
         <source>Eq&amp;ual</source>
-        <translation type="unfinished"></translation>
+        <translation>Éga&amp;l</translation>
     </message>
     <message>
         <source> Comma </source>
-        <translation type="unfinished"></translation>
+        <translation> comma </translation>
     </message>
     <message>
         <source>&amp;Syntonic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Syntonique</translation>
     </message>
     <message>
         <source>S&amp;yntonic</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;yntonique</translation>
     </message>
     <message>
         <source>&amp;Pythagorean</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pythagoricien</translation>
     </message>
     <message>
         <source>Pyt&amp;hagorean</source>
-        <translation type="unfinished"></translation>
+        <translation>Pyt&amp;hagoricien</translation>
     </message>
     <message>
         <source>&amp;Rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrondi</translation>
     </message>
     <message>
         <source>Roun&amp;ds</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rrondi</translation>
     </message>
     <message>
         <source> rounds</source>
-        <translation type="unfinished"></translation>
+        <translation> décimales</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calculer</translation>
     </message>
     <message>
         <source>Calcula&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>Calc&amp;uler</translation>
     </message>
     <message>
         <source>Value in Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur en cents</translation>
     </message>
     <message>
         <source> values in cents</source>
-        <translation type="unfinished"></translation>
+        <translation> valeurs en cents</translation>
     </message>
     <message>
         <source>E&amp;xport Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter les cents</translation>
     </message>
     <message>
         <source>Export Ce&amp;nts</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les ce&amp;nts</translation>
     </message>
     <message>
         <source>%1 fifth %2 (%3-%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, quinte %2 (%3-%4)</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TFormScale</name>
     <message>
         <source>Setting Intervals temperaments</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage des tempéraments par intervalles</translation>
     </message>
     <message>
         <source>Original Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempérament original</translation>
     </message>
     <message>
         <source>New Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau tempérament</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger</translation>
     </message>
     <message>
         <source>Lo&amp;ad</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;harger</translation>
     </message>
     <message>
         <source>&amp;Name Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom du tempérament</translation>
     </message>
     <message>
         <source>Na&amp;me Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;om du tempérament</translation>
     </message>
     <message>
         <source> name</source>
-        <translation type="unfinished"></translation>
+        <translation> nom</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregis&amp;trer</translation>
     </message>
     <message>
         <source>Intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalles</translation>
     </message>
     <message>
         <source>%1 fraction %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, fraction %2, %3</translation>
     </message>
     <message>
         <source>numerator</source>
-        <translation type="unfinished"></translation>
+        <translation>numérateur</translation>
     </message>
     <message>
         <source>denominator</source>
-        <translation type="unfinished"></translation>
+        <translation>dénominateur</translation>
     </message>
     <message>
         <source>E&amp;qual</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;gal</translation>
     </message>
     <message>
         <source>Eq&amp;ual</source>
-        <translation type="unfinished"></translation>
+        <translation>Éga&amp;l</translation>
     </message>
     <message>
         <source>&amp;Rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrondi</translation>
     </message>
     <message>
         <source>Roun&amp;ds</source>
-        <translation type="unfinished"></translation>
+        <translation>Arron&amp;di</translation>
     </message>
     <message>
         <source> rounds</source>
-        <translation type="unfinished"></translation>
+        <translation> décimales</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calc&amp;uler</translation>
     </message>
     <message>
         <source>Calcula&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcule&amp;r</translation>
     </message>
     <message>
         <source>Values in Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs en cents</translation>
     </message>
     <message>
         <source> values in cents</source>
-        <translation type="unfinished"></translation>
+        <translation> valeurs en cents</translation>
     </message>
     <message>
         <source>E&amp;xport Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter les cents</translation>
     </message>
     <message>
         <source>Ex&amp;port Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Ex&amp;porter les cents</translation>
     </message>
     <message>
         <source>Original Temperament Intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalles du tempérament original</translation>
     </message>
     <message>
         <source>New Temperament Intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalles du nouveau tempérament</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TFormTemperamento</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Generate xml</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Générer le xml</translation>
     </message>
     <message>
         <source>S&amp;how xml</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher le xml</translation>
     </message>
     <message>
         <source>&amp;Open xml</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir un xml</translation>
     </message>
     <message>
         <source>&amp;Save xml</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer le xml</translation>
     </message>
     <message>
         <source>&amp;Export Tuning…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter l&apos;accord…</translation>
     </message>
     <message>
         <source>Load &amp;GrandOrgue Temperament…</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un tempérament GrandOrg&amp;ue…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>F&amp;unctions</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;onctions</translation>
     </message>
     <message>
         <source>&amp;Load Supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger le fournisseur</translation>
     </message>
     <message>
         <source>&amp;Save Supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer le fournisseur</translation>
     </message>
     <message>
         <source>Load &amp;Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger le &amp;tempérament</translation>
     </message>
     <message>
         <source>Load S&amp;cala…</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une gamme &amp;Scala…</translation>
     </message>
     <message>
         <source>Sa&amp;ve Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le tempéra&amp;ment</translation>
     </message>
     <message>
         <source>&amp;Analyse Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyser le tempérament</translation>
     </message>
     <message>
         <source>Liste&amp;n…</source>
-        <translation type="unfinished"></translation>
+        <translation>Éc&amp;outer…</translation>
     </message>
     <message>
         <source>Tuning &amp;Guide…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guide d&apos;accord…</translation>
     </message>
     <message>
         <source>Temperament L&amp;ibrary…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bibliothèque de tempéraments…</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>Print Pre&amp;view…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu a&amp;vant impression…</translation>
     </message>
     <message>
         <source>Page Set&amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en &amp;page</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>Hauptwerk Temperament File Generator</source>
-        <translation type="unfinished"></translation>
+        <translation>Générateur de fichiers de tempérament Hauptwerk</translation>
     </message>
     <message>
         <source>&amp;Old Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ancien tempérament</translation>
     </message>
     <message>
         <source>Old Temperament A =</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancien tempérament La =</translation>
     </message>
     <message>
         <source>&amp;Set Temperamet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Régler le tempérament</translation>
     </message>
     <message>
         <source>&amp;Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cents</translation>
     </message>
     <message>
         <source>&amp;Intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intervalles</translation>
     </message>
     <message>
         <source>Fift&amp;h</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quinte</translation>
     </message>
     <message>
         <source>Ne&amp;w Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau tempérament</translation>
     </message>
     <message>
         <source>New Temperament A =</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau tempérament La =</translation>
     </message>
     <message>
         <source>Supplier Na&amp;me</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du &amp;fournisseur</translation>
     </message>
     <message>
         <source>I&amp;D Supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;D du fournisseur</translation>
     </message>
     <message>
         <source>ID &amp;Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>ID du &amp;tempérament</translation>
     </message>
     <message>
         <source>&amp;Name Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;om du tempérament</translation>
     </message>
     <message>
         <source>Sho&amp;rt Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom co&amp;urt</translation>
     </message>
     <message>
         <source>Comm&amp;ent</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mmentaire</translation>
     </message>
     <message>
         <source> cents</source>
-        <translation type="unfinished"></translation>
+        <translation> cents</translation>
     </message>
     <message>
         <source>Temperament (*.Temperament_Hauptwerk_xml *.Temperament.Hauptwerk.xml *.xml *.Txt *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempérament (*.Temperament_Hauptwerk_xml *.Temperament.Hauptwerk.xml *.xml *.Txt *.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>A reference-pitch box does not hold a pitch from %1 to %2 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un champ de diapason de référence ne contient pas de fréquence comprise entre %1 et %2 Hz.</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a pitch from %3 to %4 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : « %2 » n&apos;est pas une fréquence comprise entre %3 et %4 Hz</translation>
     </message>
     <message>
         <source>Before Generating The XML Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Générez d&apos;abord la page XML</translation>
     </message>
     <message>
         <source>File %1 Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier %1 enregistré</translation>
     </message>
     <message>
         <source>Unsaved data for errors !</source>
-        <translation type="unfinished"></translation>
+        <translation>Données non enregistrées en raison d&apos;erreurs !</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>The system&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
     <message>
         <source>Cordavo speaks the chosen language from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cordavo utilisera la langue choisie à partir de son prochain démarrage.</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TFormXml</name>
     <message>
         <source>Xml document</source>
-        <translation type="unfinished"></translation>
+        <translation>Document xml</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TextPrinting</name>
     <message>
         <source>Cannot print: the printer could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression impossible : l&apos;imprimante n&apos;a pas pu être ouverte</translation>
     </message>
     <message>
         <source>Printing failed: the printer reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;impression : l&apos;imprimante a signalé une erreur</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TuningGuideWindow</name>
     <message>
         <source>Tuning Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide d&apos;accord</translation>
     </message>
     <message>
         <source>8′ (as written; harpsichord)</source>
-        <translation type="unfinished"></translation>
+        <translation>8′ (tel qu&apos;écrit ; clavecin)</translation>
     </message>
     <message>
         <source>4′ (an octave higher: Principal 4′)</source>
-        <translation type="unfinished"></translation>
+        <translation>4′ (une octave plus haut : Montre 4′)</translation>
     </message>
     <message>
         <source>2′ (two octaves higher)</source>
-        <translation type="unfinished"></translation>
+        <translation>2′ (deux octaves plus haut)</translation>
     </message>
     <message>
         <source>Count per &amp;metronome beat at MM</source>
-        <translation type="unfinished"></translation>
+        <translation>Compter par battement de &amp;métronome à MM</translation>
     </message>
     <message>
         <source>&amp;Temperature: the organ is at pitch at</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Température : l&apos;orgue est au diapason à</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettre</translation>
     </message>
     <message>
         <source>Tuning guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide d&apos;accord</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>Save P&amp;DF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en P&amp;DF…</translation>
     </message>
     <message>
         <source>&amp;Bearing:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partition :</translation>
     </message>
     <message>
         <source>&amp;Stop:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jeu :</translation>
     </message>
     <message>
         <source>and is &amp;now at</source>
-        <translation type="unfinished"></translation>
+        <translation>et se trouve &amp;actuellement à</translation>
     </message>
     <message>
         <source>P&amp;aper:</source>
-        <translation type="unfinished"></translation>
+        <translation>Papi&amp;er :</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Cannot print: the printer could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression impossible : l&apos;imprimante n&apos;a pas pu être ouverte</translation>
     </message>
     <message>
         <source>Printing failed: the printer reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;impression : l&apos;imprimante a signalé une erreur</translation>
     </message>
 </context>
 </TS>

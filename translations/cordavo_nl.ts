@@ -5,1948 +5,1952 @@
     <name>CircleOfFifths</name>
     <message>
         <source>%1: &quot;%2&quot; is not one of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; is niet een van %3</translation>
     </message>
 </context>
 <context>
     <name>GrandOrgueConfig</name>
     <message>
         <source>%1 would lie %2 cents from equal temperament at A = 440 Hz, beyond the -1200 to +1200 cents that GrandOrgue takes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zou %2 cent van de gelijkzwevende stemming bij A = 440 Hz liggen, buiten de -1200 tot +1200 cent die GrandOrgue aanvaardt</translation>
     </message>
     <message>
         <source>The %1 %2 holds a &quot;;&quot;, which starts a comment in GrandOrgue&apos;s settings file: GrandOrgue would cut the %1 there</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 %2 bevat een &quot;;&quot;, waarmee in het instellingenbestand van GrandOrgue een commentaar begint: GrandOrgue zou de %1 daar afbreken</translation>
     </message>
     <message>
         <source>The %1 %2 holds a line break, which would end its line in GrandOrgue&apos;s settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 %2 bevat een regeleinde, dat zijn regel in het instellingenbestand van GrandOrgue zou beëindigen</translation>
     </message>
     <message>
         <source>%1 is not a GrandOrgue settings file: </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen instellingenbestand van GrandOrgue: </translation>
     </message>
     <message>
         <source>its compressed data is damaged or too large</source>
-        <translation type="unfinished"></translation>
+        <translation>de gecomprimeerde gegevens zijn beschadigd of te groot</translation>
     </message>
     <message>
         <source>it is not text</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen tekst</translation>
     </message>
     <message>
         <source>%1, line %2: %3 is given a second time in [%4]; GrandOrgue would stop on this file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, regel %2: %3 wordt een tweede keer opgegeven in [%4]; GrandOrgue zou op dit bestand vastlopen</translation>
     </message>
     <message>
         <source>it has no [General] section</source>
-        <translation type="unfinished"></translation>
+        <translation>het heeft geen sectie [General]</translation>
     </message>
     <message>
         <source>%1: UserTemperamentCount=%2 is not a number of user temperaments from 0 to 999</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: UserTemperamentCount=%2 is geen aantal gebruikersstemmingen van 0 tot 999</translation>
     </message>
     <message>
         <source>%1: the user temperament [%2] has no %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de gebruikersstemming [%2] heeft geen %3</translation>
     </message>
     <message>
         <source>%1 counts %2 user temperaments but has no section [%3]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 telt %2 gebruikersstemmingen maar heeft geen sectie [%3]</translation>
     </message>
     <message>
         <source>%1: in [%2], %3=%4 is not a number of cents</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: in [%2] is %3=%4 geen aantal cent</translation>
     </message>
     <message>
         <source>group</source>
-        <translation type="unfinished"></translation>
+        <translation>groep</translation>
     </message>
     <message>
         <source>title</source>
-        <translation type="unfinished"></translation>
+        <translation>titel</translation>
     </message>
     <message>
         <source>The title is empty: GrandOrgue lists a temperament by its title</source>
-        <translation type="unfinished"></translation>
+        <translation>De titel is leeg: GrandOrgue toont een stemming onder haar titel</translation>
     </message>
     <message>
         <source>%1 lies beyond the -1200 to +1200 cents that GrandOrgue takes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligt buiten de -1200 tot +1200 cent die GrandOrgue aanvaardt</translation>
     </message>
     <message>
         <source>%1 already holds a temperament titled %2 in the group %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat al een stemming met de titel %2 in de groep %3</translation>
     </message>
     <message>
         <source>%1 already holds %2 user temperaments, as many as GrandOrgue takes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat al %2 gebruikersstemmingen, zoveel als GrandOrgue aanvaardt</translation>
     </message>
     <message>
         <source>GrandOrgue is running (process %1) and would overwrite the change to %2 when it next saves its settings: close GrandOrgue first, then export again</source>
-        <translation type="unfinished"></translation>
+        <translation>GrandOrgue draait (proces %1) en zou de wijziging in %2 overschrijven wanneer het zijn instellingen opnieuw opslaat: sluit eerst GrandOrgue en exporteer dan opnieuw</translation>
     </message>
 </context>
 <context>
     <name>GrandOrgueExchange</name>
     <message>
         <source>GrandOrgue settings (GrandOrgueConfig*)</source>
-        <translation type="unfinished"></translation>
+        <translation>GrandOrgue-instellingen (GrandOrgueConfig*)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden (*)</translation>
     </message>
     <message>
         <source>GrandOrgue user temperament (GrandOrgueConfig*)</source>
-        <translation type="unfinished"></translation>
+        <translation>GrandOrgue-gebruikersstemming (GrandOrgueConfig*)</translation>
     </message>
     <message>
         <source>Export to GrandOrgue</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren naar GrandOrgue</translation>
     </message>
     <message>
         <source>&amp;Fold the pitch in: GrandOrgue plays at the new A</source>
-        <translation type="unfinished"></translation>
+        <translation>Toonhoogte &amp;verwerken: GrandOrgue speelt op de nieuwe A</translation>
     </message>
     <message>
         <source>GrandOrgue tunes to A = 440 Hz. Checked, every offset is raised by the new A in cents from 440 Hz (415 Hz gives -101.27); unchecked, the offsets are the deviations with A at 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>GrandOrgue stemt op A = 440 Hz. Aangevinkt wordt elke afwijking verhoogd met de nieuwe A in cent ten opzichte van 440 Hz (415 Hz geeft -101,27); niet aangevinkt zijn het de afwijkingen met A op 0.</translation>
     </message>
     <message>
         <source>&amp;Group (submenu):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Groep (submenu):</translation>
     </message>
     <message>
         <source>&amp;Title (menu text):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titel (menutekst):</translation>
     </message>
     <message>
         <source>Into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1</translation>
     </message>
     <message>
         <source>The title is empty: GrandOrgue lists a temperament by its title</source>
-        <translation type="unfinished"></translation>
+        <translation>De titel is leeg: GrandOrgue toont een stemming onder haar titel</translation>
     </message>
     <message>
         <source>File %1 Saved
 %2 is in GrandOrgue&apos;s group %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand %1 opgeslagen
+%2 staat in de groep %3 van GrandOrgue</translation>
     </message>
     <message>
         <source>Replace GrandOrgue Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>GrandOrgue-stemming vervangen</translation>
     </message>
     <message>
         <source>%1 already holds %2 in the group %3.
 Replace it? Organs that chose it will play the new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat al %2 in de groep %3.
+Vervangen? Orgels die deze stemming kozen, spelen dan de nieuwe.</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vervangen</translation>
     </message>
     <message>
         <source>%1 holds no user temperaments</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat geen gebruikersstemmingen</translation>
     </message>
     <message>
         <source>Load GrandOrgue Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>GrandOrgue-stemming laden</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groep</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden</translation>
     </message>
 </context>
 <context>
     <name>GuideSheet</name>
     <message>
         <source>the PDF page cannot be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>de PDF-pagina kan niet worden getekend</translation>
     </message>
 </context>
 <context>
     <name>KeyboardMapping</name>
     <message>
         <source>the file ends before the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand eindigt vóór de %1</translation>
     </message>
     <message>
         <source>%1 is not a valid %2: a whole number from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen geldige %2: een geheel getal van %3 tot %4</translation>
     </message>
     <message>
         <source>%1 is not a text file: it holds NUL bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen tekstbestand: het bevat NUL-bytes</translation>
     </message>
     <message>
         <source>map size</source>
-        <translation type="unfinished"></translation>
+        <translation>mapgrootte</translation>
     </message>
     <message>
         <source>the map size is %1; only twelve keys to the octave load (12, or 0 for a linear mapping)</source>
-        <translation type="unfinished"></translation>
+        <translation>de mapgrootte is %1; alleen twaalf toetsen per octaaf kunnen worden geladen (12, of 0 voor een lineaire toewijzing)</translation>
     </message>
     <message>
         <source>first key</source>
-        <translation type="unfinished"></translation>
+        <translation>eerste toets</translation>
     </message>
     <message>
         <source>last key</source>
-        <translation type="unfinished"></translation>
+        <translation>laatste toets</translation>
     </message>
     <message>
         <source>middle key</source>
-        <translation type="unfinished"></translation>
+        <translation>middelste toets</translation>
     </message>
     <message>
         <source>the middle key %1 is not a C: the scale&apos;s 1/1 is C, on a key that is a multiple of 12 (60 for middle C)</source>
-        <translation type="unfinished"></translation>
+        <translation>de middelste toets %1 is geen C: de 1/1 van de toonladder is C, op een toets die een veelvoud van 12 is (60 voor de middelste C)</translation>
     </message>
     <message>
         <source>reference key</source>
-        <translation type="unfinished"></translation>
+        <translation>referentietoets</translation>
     </message>
     <message>
         <source>reference frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>referentiefrequentie</translation>
     </message>
     <message>
         <source>%1 is not a frequency in Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen frequentie in Hz</translation>
     </message>
     <message>
         <source>octave degree</source>
-        <translation type="unfinished"></translation>
+        <translation>octaaftrap</translation>
     </message>
     <message>
         <source>the formal octave is degree %1; only degree 12 loads</source>
-        <translation type="unfinished"></translation>
+        <translation>het formele octaaf is trap %1; alleen trap 12 kan worden geladen</translation>
     </message>
     <message>
         <source>map entry of key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>toewijzing van toets %1</translation>
     </message>
     <message>
         <source>key %1 of the map plays %2; only the degrees 0 to 11 in order load</source>
-        <translation type="unfinished"></translation>
+        <translation>toets %1 van de toewijzing speelt %2; alleen de trappen 0 tot 11 in volgorde kunnen worden geladen</translation>
     </message>
 </context>
 <context>
     <name>Library</name>
     <message>
         <source>The temperament table is missing from the resources</source>
-        <translation type="unfinished"></translation>
+        <translation>De stemmingstabel ontbreekt in de resources</translation>
     </message>
     <message>
         <source>Werckmeister&apos;s first temperament is his just monochord, which the library does not hold; the nearest is Pure Major. The library&apos;s Werckmeister III, 4, 5 and 6 are his temperaments of 1691.</source>
-        <translation type="unfinished"></translation>
+        <translation>Werckmeisters eerste stemming is zijn reine monochord, dat de bibliotheek niet bevat; het dichtst daarbij komt Pure Major. Werckmeister III, 4, 5 en 6 in de bibliotheek zijn zijn stemmingen van 1691.</translation>
     </message>
     <message>
         <source>Werckmeister&apos;s second temperament is his meantone monochord, 1/4 syntonic comma meantone. The library&apos;s Werckmeister III, 4, 5 and 6 are his temperaments of 1691.</source>
-        <translation type="unfinished"></translation>
+        <translation>Werckmeisters tweede stemming is zijn middentoonmonochord, 1/4-komma middentoon (syntonische komma). Werckmeister III, 4, 5 en 6 in de bibliotheek zijn zijn stemmingen van 1691.</translation>
     </message>
     <message>
         <source>1/4 comma variants</source>
-        <translation type="unfinished"></translation>
+        <translation>Varianten van 1/4 komma</translation>
     </message>
     <message>
         <source>1/5 comma</source>
-        <translation type="unfinished"></translation>
+        <translation>1/5 komma</translation>
     </message>
     <message>
         <source>1/6 comma</source>
-        <translation type="unfinished"></translation>
+        <translation>1/6 komma</translation>
     </message>
     <message>
         <source>Various comma</source>
-        <translation type="unfinished"></translation>
+        <translation>Diverse komma&apos;s</translation>
     </message>
     <message>
         <source>Pythagorean</source>
-        <translation type="unfinished"></translation>
+        <translation>Pythagoreïsch</translation>
     </message>
     <message>
         <source>Other just</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere reine stemmingen</translation>
     </message>
     <message>
         <source>Well tempered</source>
-        <translation type="unfinished"></translation>
+        <translation>Welgetemperd</translation>
     </message>
     <message>
         <source>Harpsichord/Piano/Monochord</source>
-        <translation type="unfinished"></translation>
+        <translation>Klavecimbel/Piano/Monochord</translation>
     </message>
     <message>
         <source>the schisma</source>
-        <translation type="unfinished"></translation>
+        <translation>het schisma</translation>
     </message>
     <message>
         <source>a syntonic comma</source>
-        <translation type="unfinished"></translation>
+        <translation>een syntonische komma</translation>
     </message>
     <message>
         <source>a Pythagorean comma</source>
-        <translation type="unfinished"></translation>
+        <translation>een Pythagoreïsche komma</translation>
     </message>
     <message>
         <source>%1 syntonic comma</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 syntonische komma</translation>
     </message>
     <message>
         <source>%1 Pythagorean comma</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Pythagoreïsche komma</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>%1 narrowed by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verkleind met %2</translation>
     </message>
     <message>
         <source>%1 widened by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vergroot met %2</translation>
     </message>
     <message>
         <source>%1 takes what closes the circle</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 neemt op wat de kwintencirkel sluit</translation>
     </message>
     <message>
         <source>%1 share what closes the circle</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 delen wat de kwintencirkel sluit</translation>
     </message>
     <message>
         <source>the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>de rest rein</translation>
     </message>
     <message>
         <source>just intonation on C: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>reine stemming op C: %1</translation>
     </message>
     <message>
         <source>every fifth narrowed by 1/12 Pythagorean comma</source>
-        <translation type="unfinished"></translation>
+        <translation>elke kwint verkleind met 1/12 Pythagoreïsche komma</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 1/4 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>kwinten van Es tot Gis verkleind met 1/4 syntonische komma, de wolf Gis-Es</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 1/5 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>kwinten van Es tot Gis verkleind met 1/5 syntonische komma, de wolf Gis-Es</translation>
     </message>
     <message>
         <source>fifths from Db to F# narrowed by 1/5 syntonic comma, the wolf F#-Db; B, five such fifths above C, is 15/8</source>
-        <translation type="unfinished"></translation>
+        <translation>kwinten van Des tot Fis verkleind met 1/5 syntonische komma, de wolf Fis-Des; B, vijf zulke kwinten boven C, is 15/8</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 1/6 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>kwinten van Es tot Gis verkleind met 1/6 syntonische komma, de wolf Gis-Es</translation>
     </message>
     <message>
         <source>fifths from Ab to C# narrowed by 1/6 syntonic comma, the wolf C#-Ab</source>
-        <translation type="unfinished"></translation>
+        <translation>kwinten van As tot Cis verkleind met 1/6 syntonische komma, de wolf Cis-As</translation>
     </message>
     <message>
         <source>fifths of 32/55 octave (55 equal parts) from F# to B, the wolf B-F#</source>
-        <translation type="unfinished"></translation>
+        <translation>kwinten van 32/55 octaaf (55 gelijke delen) van Fis tot B, de wolf B-Fis</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 3/14 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>kwinten van Es tot Gis verkleind met 3/14 syntonische komma, de wolf Gis-Es</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 2/7 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>kwinten van Es tot Gis verkleind met 2/7 syntonische komma, de wolf Gis-Es</translation>
     </message>
     <message>
         <source>pure fifths from Eb to G#, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>reine kwinten van Es tot Gis, de wolf Gis-Es</translation>
     </message>
     <message>
         <source>pure fifths from Gb to B, the wolf B-Gb</source>
-        <translation type="unfinished"></translation>
+        <translation>reine kwinten van Ges tot B, de wolf B-Ges</translation>
     </message>
     <message>
         <source>five-limit just intonation on C: 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</source>
-        <translation type="unfinished"></translation>
+        <translation>reine stemming (5-limiet) op C: 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</translation>
     </message>
     <message>
         <source>five-limit just intonation in A minor, the relative minor of Pure Major: A B C D E F G are 1/1 9/8 6/5 4/3 3/2 8/5 9/5 above A, so D-F-A and A-C-E are pure; on C: 1/1 25/24 10/9 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</source>
-        <translation type="unfinished"></translation>
+        <translation>reine stemming (5-limiet) in a klein, de parallelle toonsoort van Pure Major: A B C D E F G zijn 1/1 9/8 6/5 4/3 3/2 8/5 9/5 boven A, zodat D-F-A en A-C-E rein zijn; op C: 1/1 25/24 10/9 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</translation>
     </message>
     <message>
         <source>fifths of 32/55 octave (55 equal parts) from Eb to G#, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>kwinten van 32/55 octaaf (55 gelijke delen) van Es tot Gis, de wolf Gis-Es</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A, A-E and B-F# narrowed by 1/5 Pythagorean comma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>C-G, G-D, D-A, A-E en B-Fis verkleind met 1/5 Pythagoreïsche komma, de rest rein</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A and A-E narrowed by 1/4 syntonic comma, F#-C# by the schisma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>C-G, G-D, D-A en A-E verkleind met 1/4 syntonische komma, Fis-Cis met het schisma, de rest rein</translation>
     </message>
     <message>
         <source>F-C, C-G, G-D, D-A, A-E and E-B narrowed by 1/6 Pythagorean comma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>F-C, C-G, G-D, D-A, A-E en E-B verkleind met 1/6 Pythagoreïsche komma, de rest rein</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A and B-F# narrowed by 1/4 Pythagorean comma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>C-G, G-D, D-A en B-Fis verkleind met 1/4 Pythagoreïsche komma, de rest rein</translation>
     </message>
     <message>
         <source>Werckmeister&apos;s septenarius, string lengths out of 196 as ratios: 1/1 98/93 28/25 196/165 49/39 4/3 196/139 196/131 49/31 196/117 98/55 49/26; D is the corrected 28/25 (196/175), not the misprinted 196/176 that left G-D 13 cents narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Werckmeisters septenarius, snaarlengten op 196 als verhoudingen: 1/1 98/93 28/25 196/165 49/39 4/3 196/139 196/131 49/31 196/117 98/55 49/26; D is de gecorrigeerde 28/25 (196/175), niet de verkeerd gedrukte 196/176 waardoor G-D 13 cent te klein was</translation>
     </message>
     <message>
         <source>pure fifths but D-A, narrowed by a syntonic comma, and F#-C#, narrowed by the schisma</source>
-        <translation type="unfinished"></translation>
+        <translation>reine kwinten behalve D-A, verkleind met een syntonische komma, en Fis-Cis, verkleind met het schisma</translation>
     </message>
     <message>
         <source>D-A and A-E narrowed by 1/2 syntonic comma, F#-C# by the schisma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>D-A en A-E verkleind met 1/2 syntonische komma, Fis-Cis met het schisma, de rest rein</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A and A-E narrowed by 3/16 syntonic comma; E-B, B-F#, Bb-F and F-C share the rest of the Pythagorean comma (1/16 syntonic comma and 1/4 schisma each); F#-C#, C#-G#, G#-Eb and Eb-Bb pure</source>
-        <translation type="unfinished"></translation>
+        <translation>C-G, G-D, D-A en A-E verkleind met 3/16 syntonische komma; E-B, B-Fis, Bes-F en F-C delen de rest van de Pythagoreïsche komma (elk 1/16 syntonische komma en 1/4 schisma); Fis-Cis, Cis-Gis, Gis-Es en Es-Bes rein</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A, A-E, E-B and B-F# narrowed by 1/6 Pythagorean comma, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>C-G, G-D, D-A, A-E, E-B en B-Fis verkleind met 1/6 Pythagoreïsche komma, de rest rein</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 1/3 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>kwinten van Es tot Gis verkleind met 1/3 syntonische komma, de wolf Gis-Es</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 2/9 syntonic comma, the wolf G#-Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>kwinten van Es tot Gis verkleind met 2/9 syntonische komma, de wolf Gis-Es</translation>
     </message>
     <message>
         <source>fifths alternately narrowed by 1/6 Pythagorean comma and pure round the circle from C: C-G, D-A, E-B, F#-C#, G#-Eb and Bb-F narrowed, the rest pure</source>
-        <translation type="unfinished"></translation>
+        <translation>kwinten rond de cirkel vanaf C afwisselend verkleind met 1/6 Pythagoreïsche komma en rein: C-G, D-A, E-B, Fis-Cis, Gis-Es en Bes-F verkleind, de rest rein</translation>
     </message>
     <message>
         <source>The construction is read off the row as compiled, not taken from a source; a published table differs by 0.65 cents at C#, F# and G#.</source>
-        <translation type="unfinished"></translation>
+        <translation>De constructie is afgelezen uit de rij zoals samengesteld, niet overgenomen uit een bron; een gepubliceerde tabel wijkt 0,65 cent af bij Cis, Fis en Gis.</translation>
     </message>
     <message>
         <source>As compiled, with the wolf on B-F#; the organ&apos;s restorer puts it on G#-D#.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoals samengesteld, met de wolf op B-Fis; de restaurateur van het orgel legt hem op Gis-Dis.</translation>
     </message>
     <message>
         <source>A modern well-tempered reading of Schlick&apos;s text of 1511, not a temperament of 1555.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een moderne welgetemperde lezing van Schlicks tekst uit 1511, geen stemming uit 1555.</translation>
     </message>
     <message>
         <source>Line %1 of the temperament table: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1 van de stemmingstabel: %2</translation>
     </message>
     <message>
         <source>%1 columns instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kolommen in plaats van %2</translation>
     </message>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam is leeg</translation>
     </message>
     <message>
         <source>&quot;%1&quot; comes twice</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; komt twee keer voor</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen getal</translation>
     </message>
     <message>
         <source>A is not 0</source>
-        <translation type="unfinished"></translation>
+        <translation>A is niet 0</translation>
     </message>
 </context>
 <context>
     <name>LineFile</name>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen ruimte meer op het apparaat</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen-lezen bestandssysteem</translation>
     </message>
     <message>
         <source>the file could not be written completely; the old file, if any, is unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand kon niet volledig worden geschreven; het oude bestand, als dat er is, is ongewijzigd</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>de map %1 bestaat niet</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen map</translation>
     </message>
     <message>
         <source>no new file can be made in the folder %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>in de map %1 kan geen nieuw bestand worden aangemaakt (%2)</translation>
     </message>
     <message>
         <source>Line %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1 van %2: %3</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen getal</translation>
     </message>
     <message>
         <source>%1 is too large: no field holds a number beyond %2 either way</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is te groot: geen enkel veld bevat een getal voorbij %2, positief of negatief</translation>
     </message>
     <message>
         <source>%1 is not a text file: it holds NUL bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen tekstbestand: het bevat NUL-bytes</translation>
     </message>
     <message>
         <source>the line is missing; the file has %1 lines of the %2 it needs</source>
-        <translation type="unfinished"></translation>
+        <translation>de regel ontbreekt; het bestand heeft %1 van de %2 regels die het nodig heeft</translation>
     </message>
     <message>
         <source>Cannot load %1: it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet laden: het is een map, geen bestand</translation>
     </message>
     <message>
         <source>Cannot load %1: at %2 bytes it is too large for this kind of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet laden: met %2 bytes is het te groot voor dit soort bestand</translation>
     </message>
     <message>
         <source>Cannot load %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet laden: %2</translation>
     </message>
     <message>
         <source>Cannot load %1: it is too large for this kind of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet laden: het is te groot voor dit soort bestand</translation>
     </message>
     <message>
         <source>Cannot save %1: it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet opslaan: het is een map</translation>
     </message>
     <message>
         <source>Cannot save %1: it is not a regular file (a device, a pipe or a socket); nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet opslaan: het is geen gewoon bestand (een apparaat, een pipe of een socket); er is niets geschreven</translation>
     </message>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet opslaan: %2</translation>
     </message>
 </context>
 <context>
     <name>NoteNames</name>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>C#</source>
-        <translation type="unfinished"></translation>
+        <translation>Cis</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>D#</source>
-        <translation type="unfinished"></translation>
+        <translation>Dis</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>F</source>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>F#</source>
-        <translation type="unfinished"></translation>
+        <translation>Fis</translation>
     </message>
     <message>
         <source>G</source>
-        <translation type="unfinished"></translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>G#</source>
-        <translation type="unfinished"></translation>
+        <translation>Gis</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>A#</source>
-        <translation type="unfinished"></translation>
+        <translation>Ais</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Eb</source>
-        <translation type="unfinished"></translation>
+        <translation>Es</translation>
     </message>
     <message>
         <source>Bb</source>
-        <translation type="unfinished"></translation>
+        <translation>Bes</translation>
     </message>
 </context>
 <context>
     <name>NumEditText</name>
     <message>
         <source>The decimal separator here is &quot;%1&quot; (the regional setting), not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Het decimaalteken is hier &quot;%1&quot; (de landinstelling), niet &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
     <name>NumberFormat</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; is geen geldige decimale waarde</translation>
     </message>
 </context>
 <context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plakken</translation>
     </message>
 </context>
 <context>
     <name>ReadyMadeSounds</name>
     <message>
         <source>%1 major triad</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 grote drieklank</translation>
     </message>
     <message>
         <source>%1 minor triad</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kleine drieklank</translation>
     </message>
     <message>
         <source>Fifth %1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwint %1–%2</translation>
     </message>
     <message>
         <source>Major third %1–%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Grote terts %1–%2</translation>
     </message>
     <message>
         <source>Scale of %1 major</source>
-        <translation type="unfinished"></translation>
+        <translation>Toonladder van %1 groot</translation>
     </message>
     <message>
         <source>Cadence I–IV–V–I in %1 major</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadens I–IV–V–I in %1 groot</translation>
     </message>
 </context>
 <context>
     <name>ScalaFile</name>
     <message>
         <source>%1 is not a pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen toonhoogte</translation>
     </message>
     <message>
         <source>%1 is too large: no field holds a number beyond %2 either way</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is te groot: geen enkel veld bevat een getal voorbij %2, positief of negatief</translation>
     </message>
     <message>
         <source>%1 is not a pitch: cents need a full stop, a ratio reads like 3/2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen toonhoogte: centwaarden hebben een punt nodig, een verhouding luidt als 3/2</translation>
     </message>
     <message>
         <source>%1 is not a pitch: its terms are too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen toonhoogte: de termen zijn te groot</translation>
     </message>
     <message>
         <source>%1 is a negative ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een negatieve verhouding</translation>
     </message>
     <message>
         <source>%1 is not a ratio: a term is 0</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen verhouding: een term is 0</translation>
     </message>
     <message>
         <source>%1 is not a text file: it holds NUL bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen tekstbestand: het bevat NUL-bytes</translation>
     </message>
     <message>
         <source>the file ends before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand eindigt vóór %1</translation>
     </message>
     <message>
         <source>the description</source>
-        <translation type="unfinished"></translation>
+        <translation>de beschrijving</translation>
     </message>
     <message>
         <source>the number of notes</source>
-        <translation type="unfinished"></translation>
+        <translation>het aantal noten</translation>
     </message>
     <message>
         <source>%1 is not a number of notes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen aantal noten</translation>
     </message>
     <message>
         <source>the scale has %1 notes; only scales of 12 notes load</source>
-        <translation type="unfinished"></translation>
+        <translation>de toonladder heeft %1 noten; alleen toonladders van 12 noten kunnen worden geladen</translation>
     </message>
     <message>
         <source>the file ends after %1 of its 12 pitches</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand eindigt na %1 van de 12 toonhoogten</translation>
     </message>
     <message>
         <source>the last pitch %1 is not the octave (2/1 or 1200.0)</source>
-        <translation type="unfinished"></translation>
+        <translation>de laatste toonhoogte %1 is niet het octaaf (2/1 of 1200.0)</translation>
     </message>
 </context>
 <context>
     <name>TemperamentXml</name>
     <message>
         <source>Supplier Name Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam van de leverancier vereist</translation>
     </message>
     <message>
         <source>ID Supplier must be greater than zero</source>
-        <translation type="unfinished"></translation>
+        <translation>ID leverancier moet groter zijn dan nul</translation>
     </message>
     <message>
         <source>ID Temperament must be greater than zero</source>
-        <translation type="unfinished"></translation>
+        <translation>ID stemming moet groter zijn dan nul</translation>
     </message>
     <message>
         <source>Short Name Temperament Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Korte naam van de stemming vereist</translation>
     </message>
     <message>
         <source>Temperament Name Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam van de stemming vereist</translation>
     </message>
     <message>
         <source>%1 is %2 cents; a note must lie from -%3 to +%3 cents</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is %2 cent; een noot moet tussen -%3 en +%3 cent liggen</translation>
     </message>
     <message>
         <source>%1 at no finite number of cents</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 op geen eindig aantal cent</translation>
     </message>
     <message>
         <source>%1 at %2%3 cents</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 op %2%3 cent</translation>
     </message>
     <message>
         <source> (and %1 more notes)</source>
-        <translation type="unfinished"></translation>
+        <translation> (en nog %1 noten)</translation>
     </message>
     <message>
         <source>%1 cannot be loaded: it puts %2, where a note must lie from -%3 to +%3 cents</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden geladen: het zet %2, terwijl een noot tussen -%3 en +%3 cent moet liggen</translation>
     </message>
 </context>
 <context>
     <name>TemperamentXmlReader</name>
     <message>
         <source>%1 cannot be opened as a temperament: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet als stemming worden geopend: %2</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1: %2</translation>
     </message>
     <message>
         <source>it holds no XML element</source>
-        <translation type="unfinished"></translation>
+        <translation>het bevat geen XML-element</translation>
     </message>
     <message>
         <source>it is not a Hauptwerk temperament file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen Hauptwerk-stemmingsbestand</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot; is geen getal</translation>
     </message>
     <message>
         <source>a note near line %1 lacks its number or its pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>bij een noot rond regel %1 ontbreekt het nummer of de toonhoogte</translation>
     </message>
     <message>
         <source>note number %1 is not from 0 to 132</source>
-        <translation type="unfinished"></translation>
+        <translation>notennummer %1 ligt niet tussen 0 en 132</translation>
     </message>
     <message>
         <source>note %1 has no positive pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>noot %1 heeft geen positieve toonhoogte</translation>
     </message>
     <message>
         <source>note %1 is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>noot %1 komt twee keer voor</translation>
     </message>
     <message>
         <source>it lacks note %1</source>
-        <translation type="unfinished"></translation>
+        <translation>noot %1 ontbreekt</translation>
     </message>
     <message>
         <source>note %1 is %2 cents away from the octave of note %3; the octaves disagree</source>
-        <translation type="unfinished"></translation>
+        <translation>noot %1 ligt %2 cent van het octaaf van noot %3; de octaven komen niet overeen</translation>
     </message>
     <message>
         <source>no two pitches of A from %1 to %2 Hz with notes from -%3 to +%3 cents give its pitches: its notes lie from %4 to %5 cents from equal temperament at A = 440 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>geen twee toonhoogten van A van %1 tot %2 Hz met noten van -%3 tot +%3 cent leveren de toonhoogten ervan op: de noten liggen %4 tot %5 cent van de gelijkzwevende stemming bij A = 440 Hz</translation>
     </message>
 </context>
 <context>
     <name>TuningExport</name>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>1 note could not be represented and was left unchanged: key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 noot kon niet worden weergegeven en is ongewijzigd gelaten: toets %1</translation>
     </message>
     <message>
         <source>%1 notes could not be represented and were left unchanged: keys %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 noten konden niet worden weergegeven en zijn ongewijzigd gelaten: toetsen %2</translation>
     </message>
     <message>
         <source>%1 (%2 cents)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 cent)</translation>
     </message>
     <message>
         <source>1 note lies more than 100 cents from equal temperament, beyond what the octave message carries, and is held at its nearest limit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 noot ligt meer dan 100 cent van de gelijkzwevende stemming, buiten wat het octaafbericht kan bevatten, en wordt op de dichtstbijzijnde grens gehouden: %1</translation>
     </message>
     <message>
         <source>%1 notes lie more than 100 cents from equal temperament, beyond what the octave message carries, and are held at its nearest limit: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 noten liggen meer dan 100 cent van de gelijkzwevende stemming, buiten wat het octaafbericht kan bevatten, en worden op de dichtstbijzijnde grens gehouden: %2</translation>
     </message>
     <message>
         <source>Cannot save %1: the scale and its keyboard mapping would be the same file; give the scale a name ending in .scl</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet opslaan: de toonladder en de toetsenbordtoewijzing zouden hetzelfde bestand zijn; geef de toonladder een naam die eindigt op .scl</translation>
     </message>
     <message>
         <source>Scala scale and keyboard mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala-toonladder en toetsenbordtoewijzing</translation>
     </message>
     <message>
         <source>AnaMark tuning</source>
-        <translation type="unfinished"></translation>
+        <translation>AnaMark-stemming</translation>
     </message>
     <message>
         <source>MIDI tuning, bulk dump</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-stemming, bulk dump</translation>
     </message>
     <message>
         <source>MIDI tuning, single-note changes</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-stemming, wijzigingen per noot</translation>
     </message>
     <message>
         <source>MIDI tuning, scale/octave</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-stemming, toonladder/octaaf</translation>
     </message>
 </context>
 <context>
     <name>TuningGuide</name>
     <message>
         <source>fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>kwint</translation>
     </message>
     <message>
         <source>fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>kwart</translation>
     </message>
     <message>
         <source>major third</source>
-        <translation type="unfinished"></translation>
+        <translation>grote terts</translation>
     </message>
     <message>
         <source>major sixth</source>
-        <translation type="unfinished"></translation>
+        <translation>grote sext</translation>
     </message>
     <message>
         <source>minor third</source>
-        <translation type="unfinished"></translation>
+        <translation>kleine terts</translation>
     </message>
     <message>
         <source>octave</source>
-        <translation type="unfinished"></translation>
+        <translation>octaaf</translation>
     </message>
     <message>
         <source>pure</source>
-        <translation type="unfinished"></translation>
+        <translation>rein</translation>
     </message>
     <message>
         <source>narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>verkleind</translation>
     </message>
     <message>
         <source>wide</source>
-        <translation type="unfinished"></translation>
+        <translation>vergroot</translation>
     </message>
     <message>
         <source>The stop must be 8, 4 or 2 feet, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het register moet 8, 4 of 2 voet zijn, niet %1</translation>
     </message>
     <message>
         <source>The metronome mark must lie from %1 to %2, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Het metronoomgetal moet tussen %1 en %2 liggen, niet %3</translation>
     </message>
     <message>
         <source>Give both temperatures, the reference and now, or neither</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef beide temperaturen op, de referentietemperatuur en de huidige, of geen van beide</translation>
     </message>
     <message>
         <source>A temperature must lie from %1 to %2 °C, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Een temperatuur moet tussen %1 en %2 °C liggen, niet %3</translation>
     </message>
     <message>
         <source>Tuning guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemhandleiding</translation>
     </message>
     <message>
         <source>Tuning guide: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemhandleiding: %1</translation>
     </message>
     <message>
         <source>A = %1 Hz · bearing %2 · %3 stop · %4</source>
-        <translation type="unfinished"></translation>
+        <translation>A = %1 Hz · legging %2 · register %3 · %4</translation>
     </message>
     <message>
         <source>At %1 °C, for an organ at A = %2 Hz at %3 °C: tune A to %4 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij %1 °C, voor een orgel op A = %2 Hz bij %3 °C: stem A op %4 Hz</translation>
     </message>
     <message>
         <source>Per beat at MM %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Per tel bij MM %1</translation>
     </message>
     <message>
         <source>In 5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>In 5 s</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Klank</translation>
     </message>
     <message>
         <source>From pure (cents)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afwijking van rein (cent)</translation>
     </message>
     <message>
         <source>Beats/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwevingen/s</translation>
     </message>
     <message>
         <source>Tuning order in the bearing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemvolgorde in de legging %1</translation>
     </message>
     <message>
         <source>Tune %1 to the fork or tuner: A = %2 Hz (%1 sounds at %3 Hz).</source>
-        <translation type="unfinished"></translation>
+        <translation>Stem %1 op de stemvork of het stemapparaat: A = %2 Hz (%1 klinkt op %3 Hz).</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Stap</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Van</translation>
     </message>
     <message>
         <source>Tune</source>
-        <translation type="unfinished"></translation>
+        <translation>Stem</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Noten</translation>
     </message>
     <message>
         <source>Checks: the major thirds and sixths</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles: de grote tertsen en sexten</translation>
     </message>
     <message>
         <source>In a well temperament their beats rise and fall smoothly from note to note.</source>
-        <translation type="unfinished"></translation>
+        <translation>In een welgetemperde stemming nemen hun zwevingen van noot tot noot geleidelijk toe en af.</translation>
     </message>
     <message>
         <source>Checks: the fifths not tuned as steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles: de kwinten die niet als stap gestemd zijn</translation>
     </message>
     <message>
         <source>Listen to them once the bearing is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beluister ze zodra de legging klaar is.</translation>
     </message>
     <message>
         <source>Then outward</source>
-        <translation type="unfinished"></translation>
+        <translation>Daarna naar buiten</translation>
     </message>
     <message>
         <source>Tune the rest of the compass from the bearing in pure octaves, upward and downward.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stem de rest van de omvang vanuit de legging in reine octaven, naar boven en naar beneden.</translation>
     </message>
     <message>
         <source>For electronic tuners</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor elektronische stemapparaten</translation>
     </message>
     <message>
         <source>Offsets from equal temperament in cents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afwijkingen van de gelijkzwevende stemming in cent.</translation>
     </message>
     <message>
         <source>A = 0 (A = %1 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>A = 0 (A = %1 Hz)</translation>
     </message>
     <message>
         <source>C = 0 (A = %1 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>C = 0 (A = %1 Hz)</translation>
     </message>
 </context>
 <context>
     <name>Voices</name>
     <message>
         <source>principal</source>
-        <translation type="unfinished"></translation>
+        <translation>prestant</translation>
     </message>
     <message>
         <source>flute</source>
-        <translation type="unfinished"></translation>
+        <translation>fluit</translation>
     </message>
     <message>
         <source>principal-octave</source>
-        <translation type="unfinished"></translation>
+        <translation>prestant-octaaf</translation>
     </message>
     <message>
         <source>reed</source>
-        <translation type="unfinished"></translation>
+        <translation>tongwerk</translation>
     </message>
 </context>
 <context>
     <name>cordavo::AnalysisWindow</name>
     <message>
         <source>Deviation from equal temperament (cents)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afwijking van de gelijkzwevende stemming (cent)</translation>
     </message>
     <message>
         <source>outside: fifths
 inside: major thirds
 (cents from pure)</source>
-        <translation type="unfinished"></translation>
+        <translation>buiten: kwinten
+binnen: grote tertsen
+(cent van rein)</translation>
     </message>
     <message>
         <source>Red: wolf (fifth over %1 cents, third over %2 cents from pure)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rood: wolf (kwint meer dan %1 cent, terts meer dan %2 cent van rein)</translation>
     </message>
     <message>
         <source>Green: pure</source>
-        <translation type="unfinished"></translation>
+        <translation>Groen: rein</translation>
     </message>
     <message>
         <source> · Plain: tempered</source>
-        <translation type="unfinished"></translation>
+        <translation> · Normaal: getemperd</translation>
     </message>
     <message>
         <source>Analyse Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemming analyseren</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Noten</translation>
     </message>
     <message>
         <source>Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Cent</translation>
     </message>
     <message>
         <source>From pure</source>
-        <translation type="unfinished"></translation>
+        <translation>Van rein</translation>
     </message>
     <message>
         <source>Beats (Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwevingen (Hz)</translation>
     </message>
     <message>
         <source>Fifths and major thirds</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwinten en grote tertsen</translation>
     </message>
     <message>
         <source>&amp;Save Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding op&amp;slaan…</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-afbeelding (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-tekening (*.svg)</translation>
     </message>
     <message>
         <source>Beats measured from middle C upward, with A = %1 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwevingen gemeten vanaf de middelste C omhoog, met A = %1 Hz.</translation>
     </message>
     <message>
         <source>Fifth</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwint</translation>
     </message>
     <message>
         <source>Major third</source>
-        <translation type="unfinished"></translation>
+        <translation>Grote terts</translation>
     </message>
     <message>
         <source>%1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pixels</translation>
     </message>
     <message>
         <source>a picture of %1 cannot be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>een afbeelding van %1 kan niet worden getekend</translation>
     </message>
     <message>
         <source>the SVG drawing cannot be started</source>
-        <translation type="unfinished"></translation>
+        <translation>de SVG-tekening kan niet worden begonnen</translation>
     </message>
     <message>
         <source>the SVG drawing cannot be finished</source>
-        <translation type="unfinished"></translation>
+        <translation>de SVG-tekening kan niet worden voltooid</translation>
     </message>
     <message>
         <source>there is not enough memory for a picture of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>er is niet genoeg geheugen voor een afbeelding van %1</translation>
     </message>
     <message>
         <source>the PNG picture cannot be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de PNG-afbeelding kan niet worden gemaakt: %1</translation>
     </message>
 </context>
 <context>
     <name>cordavo::FileCommands</name>
     <message>
         <source>Cannot save &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan &quot;%1&quot; niet opslaan: %2</translation>
     </message>
     <message>
         <source>File %1 Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand %1 opgeslagen</translation>
     </message>
     <message>
         <source>File %1 Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand %1 geladen</translation>
     </message>
 </context>
 <context>
     <name>cordavo::FileOpening</name>
     <message>
         <source>temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>stemming</translation>
     </message>
     <message>
         <source>supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>leverancier</translation>
     </message>
     <message>
         <source>Scala scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala-toonladder</translation>
     </message>
     <message>
         <source>cents</source>
-        <translation type="unfinished"></translation>
+        <translation>cent</translation>
     </message>
     <message>
         <source>intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>intervallen</translation>
     </message>
     <message>
         <source>temperament xml</source>
-        <translation type="unfinished"></translation>
+        <translation>stemming-xml</translation>
     </message>
     <message>
         <source>%1 is not a file %2 can open: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen bestand dat %2 kan openen: %3</translation>
     </message>
 </context>
 <context>
     <name>cordavo::LibraryDialog</name>
     <message>
         <source>Temperament Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemmingsbibliotheek</translation>
     </message>
     <message>
         <source>Filter by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Filteren op naam</translation>
     </message>
     <message>
         <source>The temperament library could not be read. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De stemmingsbibliotheek kon niet worden gelezen. %1</translation>
     </message>
     <message>
         <source>Temperaments</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemmingen</translation>
     </message>
     <message>
         <source>Deviation in cents, A = 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Afwijking in cent, A = 0</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>No temperament of the library has such a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen stemming in de bibliotheek heeft zo&apos;n naam.</translation>
     </message>
     <message>
         <source>No temperament of the library has such a name; the nearest are listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen stemming in de bibliotheek heeft zo&apos;n naam; de meest gelijkende staan in de lijst.</translation>
     </message>
     <message>
         <source>Also known as </source>
-        <translation type="unfinished"></translation>
+        <translation>Ook bekend als </translation>
     </message>
 </context>
 <context>
     <name>cordavo::ListenWindow</name>
     <message>
         <source>Listen</source>
-        <translation type="unfinished"></translation>
+        <translation>Beluisteren</translation>
     </message>
     <message>
         <source>Keyboard: A W S E D F T G Y H U J K play C4 to C5</source>
-        <translation type="unfinished"></translation>
+        <translation>Toetsenbord: A W S E D F T G Y H U J K spelen C4 tot C5</translation>
     </message>
     <message>
         <source>&amp;Sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klank:</translation>
     </message>
     <message>
         <source>&amp;Key of the scale and cadence:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toonsoort van toonladder en cadens:</translation>
     </message>
     <message>
         <source>&amp;Length:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duur:</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spelen</translation>
     </message>
     <message>
         <source>&amp;Hold to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingedrukt &amp;houden om te spelen</translation>
     </message>
     <message>
         <source>S&amp;top (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sto&amp;ppen (Esc)</translation>
     </message>
     <message>
         <source>Equal temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelijkzwevende stemming</translation>
     </message>
     <message>
         <source>&amp;Compare with:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergelijken met:</translation>
     </message>
     <message>
         <source>S&amp;witch Temperament (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemming &amp;wisselen (Spatie)</translation>
     </message>
     <message>
         <source>&amp;Voice:</source>
-        <translation type="unfinished"></translation>
+        <translation>St&amp;em:</translation>
     </message>
     <message>
         <source>V&amp;olume:</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;olume:</translation>
     </message>
     <message>
         <source>Save So&amp;und…</source>
-        <translation type="unfinished"></translation>
+        <translation>Klank opsl&amp;aan…</translation>
     </message>
     <message>
         <source>No sound output was found; Save Sound… still works</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen geluidsuitvoer gevonden; Klank opslaan… werkt nog wel</translation>
     </message>
     <message>
         <source>WAV 16-bit (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV 16-bit (*.wav)</translation>
     </message>
     <message>
         <source>WAV 32-bit float (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV 32-bit float (*.wav)</translation>
     </message>
     <message>
         <source>, old temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>, oude stemming</translation>
     </message>
     <message>
         <source>, new temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>, nieuwe stemming</translation>
     </message>
     <message>
         <source>Heard now: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu te horen: %1</translation>
     </message>
     <message>
         <source>Heard now: the main window&apos;s temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu te horen: de stemming van het hoofdvenster</translation>
     </message>
 </context>
 <context>
     <name>cordavo::SetterWindow</name>
     <message>
         <source>Exporting is not possible! Calculations are required before</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren is niet mogelijk! Eerst moet er berekend worden</translation>
     </message>
     <message>
         <source>this setter</source>
-        <translation type="unfinished"></translation>
+        <translation>dit instelvenster</translation>
     </message>
     <message>
         <source>%1 Rounds: &quot;%2&quot; is not a whole number of decimals from 0 to 10</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Afronden: &quot;%2&quot; is geen geheel aantal decimalen van 0 tot 10</translation>
     </message>
     <message>
         <source>List index out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijstindex buiten bereik (%1)</translation>
     </message>
     <message>
         <source>Export correctly</source>
-        <translation type="unfinished"></translation>
+        <translation>Correct geëxporteerd</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporteren</translation>
     </message>
     <message>
         <source>Old temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Oude stemming</translation>
     </message>
     <message>
         <source>New temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe stemming</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TAboutBox</name>
     <message>
         <source>About Cordavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Cordavo</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie %1</translation>
     </message>
     <message>
         <source>License</source>
-        <translation type="unfinished"></translation>
+        <translation>Licentie</translation>
     </message>
     <message>
         <source>Cordavo builds temperament files for the Hauptwerk virtual pipe organ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cordavo maakt stemmingsbestanden voor het virtuele pijporgel Hauptwerk.</translation>
     </message>
     <message>
         <source>You may use it and give it away freely, unchanged and free of charge.</source>
-        <translation type="unfinished"></translation>
+        <translation>U mag het vrij gebruiken en doorgeven, ongewijzigd en kosteloos.</translation>
     </message>
     <message>
         <source>1. The files it makes are yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. De bestanden die het maakt, zijn van u.</translation>
     </message>
     <message>
         <source>2.  It may not be sold, alone or with other programs.</source>
-        <translation type="unfinished"></translation>
+        <translation>2.  Het mag niet worden verkocht, alleen of samen met andere programma&apos;s.</translation>
     </message>
     <message>
         <source>3. Hauptwerk is a trademark of its owner.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Hauptwerk is een handelsmerk van de eigenaar.</translation>
     </message>
     <message>
         <source>Disclaimer</source>
-        <translation type="unfinished"></translation>
+        <translation>Disclaimer</translation>
     </message>
     <message>
         <source>This program is distributed  as it is, without any warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit programma wordt verspreid zoals het is, zonder enige garantie.</translation>
     </message>
     <message>
         <source>Check the pitches of a temperament file before you rely on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controleer de toonhoogten van een stemmingsbestand voordat u erop vertrouwt.</translation>
     </message>
     <message>
         <source>The authors accept no liability for any damage its use may cause.</source>
-        <translation type="unfinished"></translation>
+        <translation>De auteurs aanvaarden geen aansprakelijkheid voor schade die door het gebruik ervan kan ontstaan.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TFormCents</name>
     <message>
         <source>Setting Cents Temperaments</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemmingen instellen in cent</translation>
     </message>
     <message>
         <source>&amp;Original Cents Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oorspronkelijke stemming in cent</translation>
     </message>
     <message>
         <source>&amp;New CentsTemperament</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuwe stemming in cent</translation>
     </message>
     <message>
         <source> name</source>
-        <translation type="unfinished"></translation>
+        <translation> naam</translation>
     </message>
     <message>
         <source>Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Cent</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden</translation>
     </message>
     <message>
         <source>Lo&amp;ad</source>
-        <translation type="unfinished"></translation>
+        <translation>La&amp;den</translation>
     </message>
     <message>
         <source>E&amp;qual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gelijkzwevend</translation>
     </message>
     <message>
         <source>Eq&amp;ual</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;elijkzwevend</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;slaan</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Opsla&amp;an</translation>
     </message>
     <message>
         <source>L&amp;ibrary…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bibliotheek…</translation>
     </message>
     <message>
         <source>Li&amp;brary…</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ibliotheek…</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TFormCicloQuinte</name>
     <message>
         <source>Setting The Cycle of Fifths</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwintencirkel instellen</translation>
     </message>
     <message>
         <source>Old Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Oude stemming</translation>
     </message>
     <message>
         <source>New Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe stemming</translation>
     </message>
     <message>
         <source>%1 fifth %2-%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kwint %2-%3</translation>
     </message>
     <message>
         <source>E&amp;qual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gelijkzwevend</translation>
     </message>
     <message>
         <source>Eq&amp;ual</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;elijkzwevend</translation>
     </message>
     <message>
         <source> Comma </source>
-        <translation type="unfinished"></translation>
+        <translation> komma </translation>
     </message>
     <message>
         <source>&amp;Syntonic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Syntonisch</translation>
     </message>
     <message>
         <source>S&amp;yntonic</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;yntonisch</translation>
     </message>
     <message>
         <source>&amp;Pythagorean</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pythagoreïsch</translation>
     </message>
     <message>
         <source>Pyt&amp;hagorean</source>
-        <translation type="unfinished"></translation>
+        <translation>Py&amp;thagoreïsch</translation>
     </message>
     <message>
         <source>&amp;Rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afronden</translation>
     </message>
     <message>
         <source>Roun&amp;ds</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;fronden</translation>
     </message>
     <message>
         <source> rounds</source>
-        <translation type="unfinished"></translation>
+        <translation> decimalen</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berekenen</translation>
     </message>
     <message>
         <source>Calcula&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;rekenen</translation>
     </message>
     <message>
         <source>Value in Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarde in cent</translation>
     </message>
     <message>
         <source> values in cents</source>
-        <translation type="unfinished"></translation>
+        <translation> waarden in cent</translation>
     </message>
     <message>
         <source>E&amp;xport Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Cent e&amp;xporteren</translation>
     </message>
     <message>
         <source>Export Ce&amp;nts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce&amp;nt exporteren</translation>
     </message>
     <message>
         <source>%1 fifth %2 (%3-%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kwint %2 (%3-%4)</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TFormScale</name>
     <message>
         <source>Setting Intervals temperaments</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemmingen instellen met intervallen</translation>
     </message>
     <message>
         <source>Original Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Oorspronkelijke stemming</translation>
     </message>
     <message>
         <source>New Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe stemming</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden</translation>
     </message>
     <message>
         <source>Lo&amp;ad</source>
-        <translation type="unfinished"></translation>
+        <translation>La&amp;den</translation>
     </message>
     <message>
         <source>&amp;Name Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naam stemming</translation>
     </message>
     <message>
         <source>Na&amp;me Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam ste&amp;mming</translation>
     </message>
     <message>
         <source> name</source>
-        <translation type="unfinished"></translation>
+        <translation> naam</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;slaan</translation>
     </message>
     <message>
         <source>Intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallen</translation>
     </message>
     <message>
         <source>%1 fraction %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 breuk %2 %3</translation>
     </message>
     <message>
         <source>numerator</source>
-        <translation type="unfinished"></translation>
+        <translation>teller</translation>
     </message>
     <message>
         <source>denominator</source>
-        <translation type="unfinished"></translation>
+        <translation>noemer</translation>
     </message>
     <message>
         <source>E&amp;qual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gelijkzwevend</translation>
     </message>
     <message>
         <source>Eq&amp;ual</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;elijkzwevend</translation>
     </message>
     <message>
         <source>&amp;Rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afronden</translation>
     </message>
     <message>
         <source>Roun&amp;ds</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;fronden</translation>
     </message>
     <message>
         <source> rounds</source>
-        <translation type="unfinished"></translation>
+        <translation> decimalen</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berekenen</translation>
     </message>
     <message>
         <source>Calcula&amp;te</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;rekenen</translation>
     </message>
     <message>
         <source>Values in Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarden in cent</translation>
     </message>
     <message>
         <source> values in cents</source>
-        <translation type="unfinished"></translation>
+        <translation> waarden in cent</translation>
     </message>
     <message>
         <source>E&amp;xport Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Cent e&amp;xporteren</translation>
     </message>
     <message>
         <source>Ex&amp;port Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>Cent ex&amp;porteren</translation>
     </message>
     <message>
         <source>Original Temperament Intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallen oorspronkelijke stemming</translation>
     </message>
     <message>
         <source>New Temperament Intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallen nieuwe stemming</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TFormTemperamento</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Generate xml</source>
-        <translation type="unfinished"></translation>
+        <translation>xml &amp;genereren</translation>
     </message>
     <message>
         <source>S&amp;how xml</source>
-        <translation type="unfinished"></translation>
+        <translation>xml &amp;tonen</translation>
     </message>
     <message>
         <source>&amp;Open xml</source>
-        <translation type="unfinished"></translation>
+        <translation>xml &amp;openen</translation>
     </message>
     <message>
         <source>&amp;Save xml</source>
-        <translation type="unfinished"></translation>
+        <translation>xml op&amp;slaan</translation>
     </message>
     <message>
         <source>&amp;Export Tuning…</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemming &amp;exporteren…</translation>
     </message>
     <message>
         <source>Load &amp;GrandOrgue Temperament…</source>
-        <translation type="unfinished"></translation>
+        <translation>GrandOrgue-stemming &amp;laden…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>F&amp;unctions</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;uncties</translation>
     </message>
     <message>
         <source>&amp;Load Supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leverancier laden</translation>
     </message>
     <message>
         <source>&amp;Save Supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>Leverancier op&amp;slaan</translation>
     </message>
     <message>
         <source>Load &amp;Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;temming laden</translation>
     </message>
     <message>
         <source>Load S&amp;cala…</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;cala laden…</translation>
     </message>
     <message>
         <source>Sa&amp;ve Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemming opsla&amp;an</translation>
     </message>
     <message>
         <source>&amp;Analyse Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemming a&amp;nalyseren</translation>
     </message>
     <message>
         <source>Liste&amp;n…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bel&amp;uisteren…</translation>
     </message>
     <message>
         <source>Tuning &amp;Guide…</source>
-        <translation type="unfinished"></translation>
+        <translation>Stem&amp;handleiding…</translation>
     </message>
     <message>
         <source>Temperament L&amp;ibrary…</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemmings&amp;bibliotheek…</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;drukken</translation>
     </message>
     <message>
         <source>Print Pre&amp;view…</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdruk&amp;voorbeeld…</translation>
     </message>
     <message>
         <source>Page Set&amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina-&amp;instelling</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over</translation>
     </message>
     <message>
         <source>Hauptwerk Temperament File Generator</source>
-        <translation type="unfinished"></translation>
+        <translation>Generator voor Hauptwerk-stemmingsbestanden</translation>
     </message>
     <message>
         <source>&amp;Old Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oude stemming</translation>
     </message>
     <message>
         <source>Old Temperament A =</source>
-        <translation type="unfinished"></translation>
+        <translation>Oude stemming A =</translation>
     </message>
     <message>
         <source>&amp;Set Temperamet</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemming in&amp;stellen</translation>
     </message>
     <message>
         <source>&amp;Cents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cent</translation>
     </message>
     <message>
         <source>&amp;Intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intervallen</translation>
     </message>
     <message>
         <source>Fift&amp;h</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kwint</translation>
     </message>
     <message>
         <source>Ne&amp;w Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie&amp;uwe stemming</translation>
     </message>
     <message>
         <source>New Temperament A =</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe stemming A =</translation>
     </message>
     <message>
         <source>Supplier Na&amp;me</source>
-        <translation type="unfinished"></translation>
+        <translation>Naa&amp;m leverancier</translation>
     </message>
     <message>
         <source>I&amp;D Supplier</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;D leverancier</translation>
     </message>
     <message>
         <source>ID &amp;Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>ID s&amp;temming</translation>
     </message>
     <message>
         <source>&amp;Name Temperament</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naam stemming</translation>
     </message>
     <message>
         <source>Sho&amp;rt Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko&amp;rte naam</translation>
     </message>
     <message>
         <source>Comm&amp;ent</source>
-        <translation type="unfinished"></translation>
+        <translation>Comm&amp;entaar</translation>
     </message>
     <message>
         <source> cents</source>
-        <translation type="unfinished"></translation>
+        <translation> cent</translation>
     </message>
     <message>
         <source>Temperament (*.Temperament_Hauptwerk_xml *.Temperament.Hauptwerk.xml *.xml *.Txt *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemming (*.Temperament_Hauptwerk_xml *.Temperament.Hauptwerk.xml *.xml *.Txt *.txt)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden (*)</translation>
     </message>
     <message>
         <source>A reference-pitch box does not hold a pitch from %1 to %2 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een vak voor de referentietoonhoogte bevat geen toonhoogte van %1 tot %2 Hz.</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a pitch from %3 to %4 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; is geen toonhoogte van %3 tot %4 Hz</translation>
     </message>
     <message>
         <source>Before Generating The XML Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerst de XML-pagina genereren</translation>
     </message>
     <message>
         <source>File %1 Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand %1 opgeslagen</translation>
     </message>
     <message>
         <source>Unsaved data for errors !</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens niet opgeslagen wegens fouten!</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taal</translation>
     </message>
     <message>
         <source>The system&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>De taal van het systeem</translation>
     </message>
     <message>
         <source>Cordavo speaks the chosen language from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cordavo gebruikt de gekozen taal vanaf de volgende start.</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TFormXml</name>
     <message>
         <source>Xml document</source>
-        <translation type="unfinished"></translation>
+        <translation>Xml-document</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TextPrinting</name>
     <message>
         <source>Cannot print: the printer could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan niet afdrukken: de printer kon niet worden geopend</translation>
     </message>
     <message>
         <source>Printing failed: the printer reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken mislukt: de printer meldde een fout</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TuningGuideWindow</name>
     <message>
         <source>Tuning Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemhandleiding</translation>
     </message>
     <message>
         <source>8′ (as written; harpsichord)</source>
-        <translation type="unfinished"></translation>
+        <translation>8′ (zoals genoteerd; klavecimbel)</translation>
     </message>
     <message>
         <source>4′ (an octave higher: Principal 4′)</source>
-        <translation type="unfinished"></translation>
+        <translation>4′ (een octaaf hoger: Prestant 4′)</translation>
     </message>
     <message>
         <source>2′ (two octaves higher)</source>
-        <translation type="unfinished"></translation>
+        <translation>2′ (twee octaven hoger)</translation>
     </message>
     <message>
         <source>Count per &amp;metronome beat at MM</source>
-        <translation type="unfinished"></translation>
+        <translation>Tellen per &amp;metronoomtel bij MM</translation>
     </message>
     <message>
         <source>&amp;Temperature: the organ is at pitch at</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temperatuur: het orgel staat op toonhoogte bij</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letter</translation>
     </message>
     <message>
         <source>Tuning guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Stemhandleiding</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afdrukken…</translation>
     </message>
     <message>
         <source>Save P&amp;DF…</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;DF opslaan…</translation>
     </message>
     <message>
         <source>&amp;Bearing:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Legging:</translation>
     </message>
     <message>
         <source>&amp;Stop:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Register:</translation>
     </message>
     <message>
         <source>and is &amp;now at</source>
-        <translation type="unfinished"></translation>
+        <translation>en is &amp;nu op</translation>
     </message>
     <message>
         <source>P&amp;aper:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Papier:</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-document (*.pdf)</translation>
     </message>
     <message>
         <source>Cannot print: the printer could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan niet afdrukken: de printer kon niet worden geopend</translation>
     </message>
     <message>
         <source>Printing failed: the printer reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken mislukt: de printer meldde een fout</translation>
     </message>
 </context>
 </TS>

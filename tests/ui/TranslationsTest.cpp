@@ -1,6 +1,6 @@
+#include "ui/desktop/Translations.h"
 #include "WindowTest.h"
 #include "tuning/PitchTable.h"
-#include "ui/desktop/Translations.h"
 #include "ui/windows/UAbout.h"
 
 #include <QLabel>
@@ -70,10 +70,10 @@ struct Shown {
 };
 
 const Shown kShown[] = {
-    {"it", "", "", "Do#:", "Si:", "Informazioni su Cordavo", ""},
-    {"de", "", "", "Cis:", "H:", "", ""},
-    {"nl", "", "", "Cis:", "B:", "", ""},
-    {"fr", "", "", "Do#:", "Si:", "", ""},
+    {"it", "Fun&zioni", "&Salva xml", "Do#:", "Si:", "Informazioni su Cordavo", "Generare prima la pagina XML"},
+    {"de", "F&unktionen", "xml &speichern", "Cis:", "H:", "Über Cordavo", "Zuerst die xml-Seite erzeugen"},
+    {"nl", "F&uncties", "xml op&slaan", "Cis:", "B:", "Over Cordavo", "Eerst de XML-pagina genereren"},
+    {"fr", "F&onctions", "&Enregistrer le xml", "Do#:", "Si:", "À propos de Cordavo", "Générez d'abord la page XML"},
 };
 
 } // namespace
