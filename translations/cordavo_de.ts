@@ -1856,8 +1856,8 @@ innen: große Terzen
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <source>The system&apos;s language</source>
-        <translation>Sprache des Systems</translation>
+        <source>The &amp;system&apos;s language</source>
+        <translation>&amp;Systemsprache</translation>
     </message>
     <message>
         <source>Cordavo speaks the chosen language from its next start.</source>

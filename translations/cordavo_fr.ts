@@ -1856,8 +1856,8 @@ intérieur : tierces majeures
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <source>The system&apos;s language</source>
-        <translation>Langue du système</translation>
+        <source>The &amp;system&apos;s language</source>
+        <translation>Langue du &amp;système</translation>
     </message>
     <message>
         <source>Cordavo speaks the chosen language from its next start.</source>

@@ -1856,8 +1856,8 @@ interno: terze maggiori
         <translation>&amp;Lingua</translation>
     </message>
     <message>
-        <source>The system&apos;s language</source>
-        <translation>La lingua del sistema</translation>
+        <source>The &amp;system&apos;s language</source>
+        <translation>Lingua del &amp;sistema</translation>
     </message>
     <message>
         <source>Cordavo speaks the chosen language from its next start.</source>

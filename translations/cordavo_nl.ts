@@ -1856,8 +1856,8 @@ binnen: grote tertsen
         <translation>&amp;Taal</translation>
     </message>
     <message>
-        <source>The system&apos;s language</source>
-        <translation>De taal van het systeem</translation>
+        <source>The &amp;system&apos;s language</source>
+        <translation>&amp;Systeemtaal</translation>
     </message>
     <message>
         <source>Cordavo speaks the chosen language from its next start.</source>

@@ -16,7 +16,7 @@ struct WindowLanguage {
 };
 
 // English, the language of the source texts, then the translations the
-// program carries.
+// program carries. The language menu's mnemonic is a name's first letter.
 inline constexpr WindowLanguage kWindowLanguages[] = {
     {"en", "English"}, {"it", "Italiano"}, {"de", "Deutsch"}, {"nl", "Nederlands"}, {"fr", "Fran\u00e7ais"}};
 

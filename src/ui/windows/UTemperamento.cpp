@@ -199,10 +199,10 @@ void TFormTemperamento::createMenus()
         m_languageGroup->addAction(action);
         connect(action, &QAction::triggered, this, [this, code] { chooseLanguage(code); });
     };
-    addLanguage(QString(), tr("The system's language"));
+    addLanguage(QString(), tr("The &system's language"));
     languages->addSeparator();
     for (const WindowLanguage &language : kWindowLanguages)
-        addLanguage(QLatin1String(language.code), QString::fromUtf8(language.name));
+        addLanguage(QLatin1String(language.code), QLatin1Char('&') + QString::fromUtf8(language.name));
     m_languageGroup->actions().constFirst()->setChecked(true);
 }
 
