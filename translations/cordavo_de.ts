@@ -1797,7 +1797,7 @@ innen: große Terzen
     </message>
     <message>
         <source>Supplier Na&amp;me</source>
-        <translation>Name des &amp;Anbieters</translation>
+        <translation>Anbieter&amp;name</translation>
     </message>
     <message>
         <source>I&amp;D Supplier</source>
@@ -1862,6 +1862,10 @@ innen: große Terzen
     <message>
         <source>Cordavo speaks the chosen language from its next start.</source>
         <translation>Cordavo verwendet die gewählte Sprache ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <source>A =</source>
+        <translation>A =</translation>
     </message>
 </context>
 <context>

@@ -1863,6 +1863,10 @@ intérieur : tierces majeures
         <source>Cordavo speaks the chosen language from its next start.</source>
         <translation>Cordavo utilisera la langue choisie à partir de son prochain démarrage.</translation>
     </message>
+    <message>
+        <source>A =</source>
+        <translation>La =</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::TFormXml</name>

@@ -1863,6 +1863,10 @@ interno: terze maggiori
         <source>Cordavo speaks the chosen language from its next start.</source>
         <translation>Cordavo userà la lingua scelta dal prossimo avvio.</translation>
     </message>
+    <message>
+        <source>A =</source>
+        <translation>La =</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::TFormXml</name>

@@ -1409,7 +1409,7 @@ binnen: grote tertsen
     </message>
     <message>
         <source>The authors accept no liability for any damage its use may cause.</source>
-        <translation>De auteurs aanvaarden geen aansprakelijkheid voor schade die door het gebruik ervan kan ontstaan.</translation>
+        <translation>De auteurs zijn niet aansprakelijk voor schade door het gebruik ervan.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1862,6 +1862,10 @@ binnen: grote tertsen
     <message>
         <source>Cordavo speaks the chosen language from its next start.</source>
         <translation>Cordavo gebruikt de gekozen taal vanaf de volgende start.</translation>
+    </message>
+    <message>
+        <source>A =</source>
+        <translation>A =</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace cordavo {
 
 namespace {
@@ -124,6 +126,9 @@ void TFormCents::createSide(SetterSide which, QWidget *panel, int left)
     s.equal =
         named(new QCheckBox(input ? tr("E&qual") : tr("Eq&ual"), panel), QStringLiteral("CheckBoxEquabile") + suffix);
     s.equal->setGeometry(left + 112, 603, 80, 24);
+    // A longer word ("Gelijkzwevend") takes the whole room between the buttons.
+    if (s.equal->sizeHint().width() > s.equal->width())
+        s.equal->setGeometry(left + 96, 603, width - 90 - 4 - 96, 24);
     connect(s.equal, &QCheckBox::clicked, this,
             input ? &TFormCents::CheckBoxEquabileInputClick : &TFormCents::CheckBoxEquabileOutClick);
     s.keyboardOrder << s.equal;
@@ -134,6 +139,9 @@ void TFormCents::createSide(SetterSide which, QWidget *panel, int left)
     s.keyboardOrder << sideButton(panel, QStringLiteral("ButtonLibreria") + suffix,
                                   input ? tr("L&ibrary…") : tr("Li&brary…"), QRect(left, 633, 90, 26), which,
                                   &TFormCents::ButtonLibreriaInputClick, &TFormCents::ButtonLibreriaOutClick);
+    // Nothing stands to its right, so a longer word widens it.
+    if (QWidget *library = s.keyboardOrder.last(); library->sizeHint().width() > library->width())
+        library->resize(std::min(library->sizeHint().width(), width / 2), library->height());
 
     s.saveDialog.kind = QStringLiteral("cents");
     s.saveDialog.filters = {QStringLiteral("Cts (*.Cts *.cts *.CTS)"), QStringLiteral("Scala (*.scl *.Scl *.SCL)")};

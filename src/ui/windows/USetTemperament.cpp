@@ -122,7 +122,7 @@ void TFormCicloQuinte::createSide(SetterSide which, int column, int circleLeft)
         QFont bold = note->font();
         bold.setBold(true);
         note->setFont(bold);
-        note->setGeometry(14, y, 30, 20);
+        note->setGeometry(14, y, 40, 20); // room for "Sol#"
         if (row == 12)
             break;
         auto *arrow =

@@ -246,7 +246,7 @@ void TFormTemperamento::createControls()
     columnFont.setBold(true);
     QLabel *oldHeading = addLabel(central, "LabelTemperInput", tr("&Old Temperament"), 40, 60, 160);
     oldHeading->setFont(columnFont);
-    QLabel *oldPitch = addLabel(central, "LabelLaInput", QStringLiteral("A ="), 40, 100, 30);
+    QLabel *oldPitch = addLabel(central, "LabelLaInput", tr("A ="), 40, 100, 30);
     ComboBoxTemperamentInput = pitchBox(central, "ComboBoxTemperamentInput");
     ComboBoxTemperamentInput->setGeometry(75, 98, 100, 25);
     // The heading's mnemonic and the box's spoken name, as the messages name it.
@@ -269,7 +269,7 @@ void TFormTemperamento::createControls()
 
     QLabel *newHeading = addLabel(central, "LabelTemperamOut", tr("Ne&w Temperament"), 590, 60, 160);
     newHeading->setFont(columnFont);
-    QLabel *newPitch = addLabel(central, "LabelLaOut", QStringLiteral("A ="), 590, 100, 30);
+    QLabel *newPitch = addLabel(central, "LabelLaOut", tr("A ="), 590, 100, 30);
     ComboBoxTemperamentOut = pitchBox(central, "ComboBoxTemperamentOut");
     ComboBoxTemperamentOut->setGeometry(625, 98, 100, 25);
     newHeading->setBuddy(ComboBoxTemperamentOut);
@@ -318,6 +318,11 @@ void TFormTemperamento::createControls()
         const int y = 30 + (i / 6) * 50;
         const QByteArray part(kNoteParts[i]);
         QLabel *note = addLabel(notes, ("Label_" + part).constData(), noteDisplayName(i) + QLatin1Char(':'), x, y, 30);
+        // A longer name ("Sol#:") takes the gap on its left, next to its field.
+        if (note->sizeHint().width() > note->width()) {
+            note->setGeometry(x - 8, y, 38, note->height());
+            note->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
         m_noteFields[i] = createNumEdit(notes, ("NumEdit_" + part).constData(), true, 6);
         m_noteFields[i]->setGeometry(x + 32, y - 1, 80, 23);
         nameByLabel(note, m_noteFields[i], noteDisplayName(i) + tr(" cents"));
