@@ -169,6 +169,14 @@ Ersetzen? Orgeln, die sie gewählt haben, spielen dann die neue.</translation>
         <source>&amp;Load</source>
         <translation>&amp;Laden</translation>
     </message>
+    <message>
+        <source>group</source>
+        <translation>„Gruppe“</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>„Titel“</translation>
+    </message>
 </context>
 <context>
     <name>GuideSheet</name>

@@ -169,6 +169,14 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
         <source>&amp;Load</source>
         <translation>&amp;Charger</translation>
     </message>
+    <message>
+        <source>group</source>
+        <translation>groupe</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>titre</translation>
+    </message>
 </context>
 <context>
     <name>GuideSheet</name>

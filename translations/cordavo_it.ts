@@ -169,6 +169,14 @@ Sostituirlo? Gli organi che lo hanno scelto suoneranno quello nuovo.</translatio
         <source>&amp;Load</source>
         <translation>&amp;Carica</translation>
     </message>
+    <message>
+        <source>group</source>
+        <translation>gruppo</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>titolo</translation>
+    </message>
 </context>
 <context>
     <name>GuideSheet</name>

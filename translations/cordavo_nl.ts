@@ -169,6 +169,14 @@ Vervangen? Orgels die deze stemming kozen, spelen dan de nieuwe.</translation>
         <source>&amp;Load</source>
         <translation>&amp;Laden</translation>
     </message>
+    <message>
+        <source>group</source>
+        <translation>groep</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <translation>titel</translation>
+    </message>
 </context>
 <context>
     <name>GuideSheet</name>

@@ -78,7 +78,7 @@ void GrandOrgueExchange::exportTemperament(const TuningSource &source, const QSt
         return;
     }
     for (const auto &[what, text] :
-         {std::pair{QStringLiteral("group"), m_group}, std::pair{QStringLiteral("title"), titleText}}) {
+         {std::pair{tr("group"), m_group}, std::pair{tr("title"), titleText}}) {
         const QString problem = grandOrgueTextProblem(what, text);
         if (!problem.isEmpty()) {
             m_dialogs.message(m_window, problem);
