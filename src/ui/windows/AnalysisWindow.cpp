@@ -15,7 +15,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#if CORDAVO_SVG_PICTURES
 #include <QSvgGenerator>
+#endif
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -254,7 +256,10 @@ AnalysisWindow::AnalysisWindow(TFormTemperamento &mainWindow, const Separators &
     setKeyboardOrder({m_intervalTable, savePictureButton});
 
     m_pictureDialog.kind = QStringLiteral("picture");
-    m_pictureDialog.filters = {QStringLiteral("PNG picture (*.png)"), QStringLiteral("SVG drawing (*.svg)")};
+    m_pictureDialog.filters = {QStringLiteral("PNG picture (*.png)")};
+    // A build without Qt Svg (the Windows one) offers PNG alone.
+    if (CORDAVO_SVG_PICTURES)
+        m_pictureDialog.filters << QStringLiteral("SVG drawing (*.svg)");
     m_pictureDialog.defaultSuffix = QStringLiteral("png");
     m_pictureDialog.fileName = QStringLiteral("Temperament.png");
 
@@ -323,6 +328,9 @@ FileBytes AnalysisWindow::pictureBytes(bool svg) const
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (svg) {
+#if !CORDAVO_SVG_PICTURES
+        return {{}, QStringLiteral("this build of Cordavo saves pictures as PNG only")};
+#else
         QSvgGenerator generator;
         generator.setOutputDevice(&buffer);
         generator.setSize(size);
@@ -334,6 +342,7 @@ FileBytes AnalysisWindow::pictureBytes(bool svg) const
         paintPicture(painter, size);
         if (!painter.end())
             return {{}, QStringLiteral("the SVG drawing cannot be finished")};
+#endif
     } else {
         QImage image(size, QImage::Format_RGB32);
         if (image.isNull())
