@@ -44,21 +44,31 @@ foreach(plugin platforms:QWindowsIntegrationPlugin platforms:QOffscreenIntegrati
   install(FILES $<TARGET_FILE:Qt6::${target}> DESTINATION ${CMAKE_INSTALL_BINDIR}/${folder})
 endforeach()
 # libjpeg and the MinGW runtime lie beside Qt's libraries in the toolchain
-# folder, else where the compiler keeps them.
+# folder (else libjpeg beside its import library, the runtime where the
+# compiler keeps it).
 get_target_property(qt_core_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
 get_filename_component(qt_bin "${qt_core_dll}" DIRECTORY)
-foreach(dll libjpeg-62.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-  if(EXISTS "${qt_bin}/${dll}")
-    install(FILES "${qt_bin}/${dll}" DESTINATION ${CMAKE_INSTALL_BINDIR})
-  else()
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll} OUTPUT_VARIABLE found
-      OUTPUT_STRIP_TRAILING_WHITESPACE)
-    if(NOT IS_ABSOLUTE "${found}" OR NOT EXISTS "${found}")
-      message(FATAL_ERROR "${dll}, which the programs load, is not found")
+list(GET JPEG_LIBRARIES 0 jpeg_import)
+get_filename_component(jpeg_lib "${jpeg_import}" DIRECTORY)
+find_file(CORDAVO_JPEG_DLL NAMES libjpeg-62.dll jpeg62.dll HINTS "${qt_bin}" "${jpeg_lib}/../bin" NO_DEFAULT_PATH)
+if(NOT CORDAVO_JPEG_DLL)
+  message(FATAL_ERROR "libjpeg's DLL, which the window program loads, is not found")
+endif()
+install(FILES "${CORDAVO_JPEG_DLL}" DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(MINGW)
+  foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    if(EXISTS "${qt_bin}/${dll}")
+      install(FILES "${qt_bin}/${dll}" DESTINATION ${CMAKE_INSTALL_BINDIR})
+    else()
+      execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll} OUTPUT_VARIABLE found
+        OUTPUT_STRIP_TRAILING_WHITESPACE)
+      if(NOT IS_ABSOLUTE "${found}" OR NOT EXISTS "${found}")
+        message(FATAL_ERROR "${dll}, which the programs load, is not found")
+      endif()
+      install(FILES "${found}" DESTINATION ${CMAKE_INSTALL_BINDIR})
     endif()
-    install(FILES "${found}" DESTINATION ${CMAKE_INSTALL_BINDIR})
-  endif()
-endforeach()
+  endforeach()
+endif()
 
 # The packages.
 set(CPACK_GENERATOR ZIP NSIS)
@@ -132,3 +142,6 @@ endforeach()
 list(APPEND install_commands "System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'")
 list(JOIN install_commands "\n" CPACK_NSIS_EXTRA_INSTALL_COMMANDS)
 list(JOIN uninstall_commands "\n" CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS)
+
+# cordavo-cli reads its arguments from the wide command line (CommandLineToArgvW).
+target_link_libraries(cordavo-cli PRIVATE shell32)
