@@ -25,7 +25,8 @@ if(CORDAVO_WINDOWS_QT)
   endif()
 endif()
 
-if(BUILD_TESTING)
+# (include(CTest) makes BUILD_TESTING later, ON unless given.)
+if(NOT DEFINED BUILD_TESTING OR BUILD_TESTING)
   # Tests are listed when they run, not after each build (which would need Wine).
   set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
   if(CMAKE_CROSSCOMPILING AND NOT TARGET GTest::gtest)
