@@ -285,6 +285,24 @@ TEST(CordavoCli, XmlGoesToStandardOutputOrToAFile)
     EXPECT_EQ(readAll(out), run.out);
 }
 
+// Names beyond the system's 8-bit code page (a Greek letter, a note sign)
+// reach the program whole, on Windows too.
+TEST(CordavoCli, FileNamesBeyondTheCodePageArriveWhole)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QString::fromUtf8("\u00dcbung \u266a"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString supplier = folder + QString::fromUtf8("/\u03a9mega.For");
+    const QString temperament = folder + QString::fromUtf8("/Soci\u00e9t\u00e9.Tmp");
+    const QString out = folder + QString::fromUtf8("/\u03a9mega.Temperament_Hauptwerk_xml");
+    writeBytes(supplier, kSupplier);
+    writeBytes(temperament, kTemperament);
+    const CliRun run = runCordavoCli({QStringLiteral("xml"), QStringLiteral("--supplier"), supplier,
+                                      QStringLiteral("--temperament"), temperament, QStringLiteral("--out"), out});
+    EXPECT_EQ(run.status, 0) << run.errText();
+    EXPECT_TRUE(readAll(out).contains("    <Name>Werckmeister III</Name>\r\n"));
+}
+
 // "-" is standard output, and a short name longer than the field's typing
 // limit is written whole, as the window keeps a loaded one.
 TEST(CordavoCli, XmlToStandardOutputByDashAndWithTheWholeShortName)
