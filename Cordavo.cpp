@@ -13,12 +13,27 @@
 #include <cstdio>
 #include <cstring>
 
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
+
 int main(int argc, char *argv[])
 {
     // "--version" is answered before Qt starts, so that it needs no display
     // and opens no window.
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
+#ifdef Q_OS_WIN
+            // A windowed program has no console of its own: the answer goes
+            // where standard output is redirected, else to the console it
+            // was started from; "\n" as written.
+            if (GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) == FILE_TYPE_UNKNOWN &&
+                AttachConsole(ATTACH_PARENT_PROCESS))
+                std::freopen("CONOUT$", "w", stdout);
+            _setmode(_fileno(stdout), _O_BINARY);
+#endif
             std::printf("cordavo %s\n", cordavo::kVersion);
             return 0;
         }

@@ -131,7 +131,9 @@ std::optional<CliResult> grandOrgueLibrary(const CliOptions &options, const QStr
         }
     }
     if (lines.isEmpty())
-        return CliResult{kCliSuccess, {}, QStringLiteral("%1 holds no user temperaments\n").arg(quoted(path))};
+        return CliResult{kCliSuccess,
+                         {},
+                         QStringLiteral("%1 holds no user temperaments\n").arg(quoted(QDir::toNativeSeparators(path)))};
     return cliPrinted(lines);
 }
 

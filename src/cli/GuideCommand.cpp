@@ -7,6 +7,7 @@
 #include "tuning/TuningGuide.h"
 
 #include <QDate>
+#include <QDir>
 #include <QGuiApplication>
 
 #include <memory>
@@ -158,7 +159,8 @@ CliResult runGuide(const CliOptions &options, const QStringList & /*positionals*
         if (pdf) {
             const Result<QByteArray> sheet = sheetPdf(document);
             if (!sheet.ok())
-                return cliRefused({QStringLiteral("Cannot write %1: %2").arg(out, sheet.error())});
+                return cliRefused(
+                    {QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(out), sheet.error())});
             bytes = sheet.value();
         } else {
             bytes = (guideTextLines(document).join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();

@@ -2,6 +2,12 @@
 
 #include <charconv>
 #include <cmath>
+#if defined(__MINGW32__)
+#include <algorithm>
+#include <cerrno>
+#include <clocale>
+#include <cstdlib>
+#endif
 #include <string>
 #include <string_view>
 
@@ -19,6 +25,34 @@ long long readExponent(std::string_view digits)
     long long exponent = 0;
     std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
     return exponent;
+}
+
+// Reads digits with a full stop and an optional exponent, all of 'ascii', as
+// std::from_chars does.
+std::from_chars_result readLongDouble(const std::string &ascii, long double &value)
+{
+#if defined(__MINGW32__)
+    // MinGW's std::from_chars reads a long double through a double, losing its
+    // last eleven bits; MinGW's strtold reads all 64, in the C library's
+    // locale's form (which the program leaves as it is).
+    std::string text = ascii;
+    const char *point = std::localeconv()->decimal_point;
+    if (point && point[0] && !point[1])
+        std::replace(text.begin(), text.end(), '.', point[0]);
+    char *end = nullptr;
+    errno = 0;
+    const long double read = std::strtold(text.c_str(), &end);
+    std::from_chars_result result{ascii.data() + (end - text.c_str()), std::errc()};
+    if (end == text.c_str())
+        result.ec = std::errc::invalid_argument;
+    else if (errno == ERANGE && (read == 0 || std::isinf(read)))
+        result.ec = std::errc::result_out_of_range;
+    else
+        value = read;
+    return result;
+#else
+    return std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+#endif
 }
 
 // A finite non-zero value as 18 significant decimal digits, correctly rounded:
@@ -272,7 +306,7 @@ std::optional<long double> readRegional(QStringView text, QChar decimalSeparator
         return std::nullopt;
 
     long double value = 0;
-    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    const auto result = readLongDouble(ascii, value);
     if (result.ec == std::errc::result_out_of_range && tooSmallForExtended(ascii))
         return ascii.front() == '-' ? -0.0L : 0.0L;
     if (result.ec != std::errc() || result.ptr != ascii.data() + ascii.size() || !std::isfinite(value))

@@ -9,9 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
 
 #include <unistd.h>
+#endif
 
 using namespace cordavo;
 
@@ -155,8 +157,6 @@ TEST(SaveFileAtomically, WritesWholeOrLeavesTheOldFile)
     EXPECT_EQ(readAll(target), QByteArray("second\r\n"));
 
     writeBytes(dir.filePath(QStringLiteral("plain")), "x");
-    const QString fifo = dir.filePath(QStringLiteral("pipe"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const auto native = [](const QString &path) { return quoted(QDir::toNativeSeparators(path)); };
     struct Failure {
         QString path;
@@ -168,17 +168,23 @@ TEST(SaveFileAtomically, WritesWholeOrLeavesTheOldFile)
          native(dir.filePath(QStringLiteral("plain"))) + QStringLiteral(" is not a folder")},
         {dir.filePath(QStringLiteral("missing/inside.Tmp")),
          QStringLiteral("the folder %1 does not exist").arg(native(dir.filePath(QStringLiteral("missing"))))},
-        {fifo, QStringLiteral("it is not a regular file")},
     };
+#ifdef Q_OS_UNIX
+    // Pipes, and folders without write permission, as Unix has them.
+    const QString fifo = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    failures.append({fifo, QStringLiteral("it is not a regular file")});
     // A file of the system's own, in a folder that takes no new files.
     if (QFileInfo(QStringLiteral("/proc/version")).isFile())
         failures.append(
             {QStringLiteral("/proc/version"), QStringLiteral("no new file can be made in the folder \"/proc\" (")});
+#endif
     for (const auto &[path, reason] : failures) {
         const QString error = saveFileAtomically(path, "data").error();
         EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot save %1: %2").arg(native(path), reason)))
             << qPrintable(error);
     }
+#ifdef Q_OS_UNIX
     EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile()) << "the pipe stays a pipe";
 
     // A folder without write permission (root writes anywhere, so only as a user).
@@ -192,8 +198,10 @@ TEST(SaveFileAtomically, WritesWholeOrLeavesTheOldFile)
         EXPECT_EQ(readAll(old), QByteArray("old\r\n"));
         QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
+#endif
 }
 
+#ifdef Q_OS_UNIX
 TEST(SaveFileAtomically, LeavesAPipeOrADeviceAlone)
 {
     QTemporaryDir dir;
@@ -212,6 +220,7 @@ TEST(SaveFileAtomically, LeavesAPipeOrADeviceAlone)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("pipe.Tmp")});
 }
+#endif
 
 TEST(TemperamentFiles, RoundTripUnderBothSettingsAndAcrossThem)
 {

@@ -151,7 +151,7 @@ TEST_P(CentsWindowTest, ABadFileChangesNothing)
          "Line 13 of \"NoName.Cts\": the line is missing; the file has 12 lines of the 13 it needs"},
         {"Letters.Cts", "0\r\n1\r\n2\r\nabc\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\nx\r\n",
          "Line 4 of \"Letters.Cts\": \"abc\" is not a number"},
-        {"Nul.Cts", QByteArray("0\0\r\n", 4), "\"Nul.Cts\" is not a text file: it holds NUL bytes"},
+        {"Nulls.Cts", QByteArray("0\0\r\n", 4), "\"Nulls.Cts\" is not a text file: it holds NUL bytes"},
     };
     cents->setSideName(SetterSide::Input, QStringLiteral("before"));
     for (const auto &c : cases) {

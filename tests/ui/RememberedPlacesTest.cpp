@@ -211,6 +211,11 @@ TEST_P(RememberedPlacesTest, EachKindOpensInTheFolderAndTypeLastChosenForItInThe
          "svg", "Temperament.svg"},
     };
     for (const auto &c : cases) {
+#if !__has_include(<QSvgGenerator>)
+        // A build without Qt Svg (the Windows one) saves pictures as PNG only.
+        if (c.choose == &RememberedPlacesTest::savePicture)
+            continue;
+#endif
         SCOPED_TRACE(c.kind);
         const QString place = folder(c.kind);
         dialogs.fileAnswers = {QDir(place).filePath(QLatin1String(c.file))};

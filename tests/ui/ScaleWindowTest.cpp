@@ -423,7 +423,7 @@ TEST_P(ScaleWindowTest, BadFilesChangeNothing)
         {"noname.Tfs", terms,
          "Line 25 of \"noname.Tfs\": the line is missing; the file has 24 lines of the 25 it needs"},
         {"letter.Tfs", badLine8, "Line 8 of \"letter.Tfs\": \"x\" is not a number"},
-        {"nul.Tfs", nulBytes, "\"nul.Tfs\" is not a text file: it holds NUL bytes"},
+        {"nulls.Tfs", nulBytes, "\"nulls.Tfs\" is not a text file: it holds NUL bytes"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

@@ -42,9 +42,9 @@ bool decodeInto(const unsigned char *bytes, unsigned long size, int coverWidth, 
     // libjpeg scales by eighths while it decodes, rounding the sides up.
     info.scale_denom = 8;
     info.scale_num = 1;
-    while (info.scale_num < 8 && (static_cast<long>(info.image_width) * info.scale_num + 7) / 8 < coverWidth)
+    while (info.scale_num < 8 && (static_cast<long long>(info.image_width) * info.scale_num + 7) / 8 < coverWidth)
         ++info.scale_num;
-    while (info.scale_num < 8 && (static_cast<long>(info.image_height) * info.scale_num + 7) / 8 < coverHeight)
+    while (info.scale_num < 8 && (static_cast<long long>(info.image_height) * info.scale_num + 7) / 8 < coverHeight)
         ++info.scale_num;
     jpeg_start_decompress(&info);
     *image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);

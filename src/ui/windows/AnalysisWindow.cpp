@@ -16,7 +16,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#if CORDAVO_SVG_PICTURES
 #include <QSvgGenerator>
+#endif
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -257,7 +259,10 @@ AnalysisWindow::AnalysisWindow(TFormTemperamento &mainWindow, const Separators &
     setKeyboardOrder({m_intervalTable, savePictureButton});
 
     m_pictureDialog.kind = QStringLiteral("picture");
-    m_pictureDialog.filters = {tr("PNG picture (*.png)"), tr("SVG drawing (*.svg)")};
+    m_pictureDialog.filters = {tr("PNG picture (*.png)")};
+    // A build without Qt Svg (the Windows one) offers PNG alone.
+    if (CORDAVO_SVG_PICTURES)
+        m_pictureDialog.filters << tr("SVG drawing (*.svg)");
     m_pictureDialog.defaultSuffix = QStringLiteral("png");
     m_pictureDialog.fileName = QStringLiteral("Temperament.png");
 
@@ -327,6 +332,9 @@ FileBytes AnalysisWindow::pictureBytes(bool svg) const
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (svg) {
+#if !CORDAVO_SVG_PICTURES
+        return {{}, tr("this build of Cordavo saves pictures as PNG only")};
+#else
         QSvgGenerator generator;
         generator.setOutputDevice(&buffer);
         generator.setSize(size);
@@ -338,6 +346,7 @@ FileBytes AnalysisWindow::pictureBytes(bool svg) const
         paintPicture(painter, size);
         if (!painter.end())
             return {{}, tr("the SVG drawing cannot be finished")};
+#endif
     } else {
         QImage image(size, QImage::Format_RGB32);
         if (image.isNull())
