@@ -31,7 +31,8 @@ TEST(WindowLanguage, FollowsTheChoiceThenTheSystem)
         {"xx", {QStringLiteral("fr-FR")}, "fr"},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.chosen + (" " + c.system.join(QLatin1Char(' ')).toStdString()));
+        SCOPED_TRACE(
+            QStringLiteral("%1: %2").arg(QLatin1String(c.chosen), c.system.join(QLatin1Char(' '))).toStdString());
         EXPECT_EQ(windowLanguage(QLatin1String(c.chosen), c.system), QLatin1String(c.expected));
     }
 }
