@@ -77,8 +77,7 @@ void GrandOrgueExchange::exportTemperament(const TuningSource &source, const QSt
         m_dialogs.message(m_window, tr("The title is empty: GrandOrgue lists a temperament by its title"));
         return;
     }
-    for (const auto &[what, text] :
-         {std::pair{tr("group"), m_group}, std::pair{tr("title"), titleText}}) {
+    for (const auto &[what, text] : {std::pair{tr("group"), m_group}, std::pair{tr("title"), titleText}}) {
         const QString problem = grandOrgueTextProblem(what, text);
         if (!problem.isEmpty()) {
             m_dialogs.message(m_window, problem);
