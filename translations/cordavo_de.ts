@@ -1157,6 +1157,10 @@ innen: große Terzen
         <source>the PNG picture cannot be made: %1</source>
         <translation>das PNG-Bild kann nicht erstellt werden: %1</translation>
     </message>
+    <message>
+        <source>this build of Cordavo saves pictures as PNG only</source>
+        <translation>diese Ausgabe von Cordavo speichert Bilder nur als PNG</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::FileCommands</name>

@@ -1157,6 +1157,10 @@ intérieur : tierces majeures
         <source>the PNG picture cannot be made: %1</source>
         <translation>impossible de créer l&apos;image PNG : %1</translation>
     </message>
+    <message>
+        <source>this build of Cordavo saves pictures as PNG only</source>
+        <translation>cette version de Cordavo n&apos;enregistre les images qu&apos;en PNG</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::FileCommands</name>

@@ -1157,6 +1157,10 @@ interno: terze maggiori
         <source>the PNG picture cannot be made: %1</source>
         <translation>impossibile creare l&apos;immagine PNG: %1</translation>
     </message>
+    <message>
+        <source>this build of Cordavo saves pictures as PNG only</source>
+        <translation>questa versione di Cordavo salva le immagini solo in PNG</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::FileCommands</name>

@@ -1157,6 +1157,10 @@ binnen: grote tertsen
         <source>the PNG picture cannot be made: %1</source>
         <translation>de PNG-afbeelding kan niet worden gemaakt: %1</translation>
     </message>
+    <message>
+        <source>this build of Cordavo saves pictures as PNG only</source>
+        <translation>deze versie van Cordavo slaat afbeeldingen alleen als PNG op</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::FileCommands</name>
