@@ -30,8 +30,13 @@ inline CliRun runCordavoCli(const QStringList &arguments)
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(CORDAVO_CLI), arguments);
     CliRun run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+        // Why it did not end by itself, for the failure to show.
+        run.err = QStringLiteral("cordavo-cli did not run to its end: %1 (exit code %2)")
+                      .arg(process.errorString())
+                      .arg(process.exitCode());
         return run;
+    }
     run.status = process.exitCode();
     run.out = process.readAllStandardOutput();
     run.err = QString::fromUtf8(process.readAllStandardError());
