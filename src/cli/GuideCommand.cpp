@@ -3,6 +3,7 @@
 #include "numbers/NumberFormat.h"
 #include "print/GuideSheet.h"
 #include "tuning/LineFile.h"
+#include "tuning/TemperamentLibrary.h"
 #include "tuning/TuningExport.h"
 #include "tuning/TuningGuide.h"
 
@@ -23,9 +24,10 @@ const char kGuideHelp[] = R"(Usage: cordavo-cli guide (--cents C0,...,C11 | --li
 
 Writes the tuning guide for setting the temperament by ear on a real organ,
 harpsichord or clavichord, as "Functions > Tuning Guide..." shows it: the
-bearing octave tuned from A by fifths, fourths and pure thirds, each step
-with its beats per second; the thirds, sixths and other fifths that check
-it; and the offsets for electronic tuners.
+bearing octave tuned from A by fifths and fourths, by pure thirds and
+sixths, and by a slower third or sixth where a fifth beats fast, each step
+with its beats per second; after each step the thirds, sixths and fifths it
+lets you check; and the offsets for electronic tuners.
 
   --cents LIST        the twelve notes C to B in cents from equal
                       temperament, separated by commas
@@ -48,17 +50,20 @@ it; and the offsets for electronic tuners.
                       every beat rate at that pitch. Give both or neither,
                       each from -40 to 60
   --tsv               rows for a spreadsheet instead of the sheet
-  --out FILE          FILE.pdf: the printed sheet, one A4 page; any other
-                      name, or "-" for standard output: the same as plain text
+  --out FILE          FILE.pdf (in any case): the printed sheet, one A4 page;
+                      any other name, or "-" for standard output: the same
+                      as plain text
 
 The --tsv rows follow a header line, tab-separated: kind (fork, step or
-check), from, to (notes with their octave, C4 being middle C; sharps as #,
-E flat and B flat as Eb and Bb), interval (fifth, fourth, major third, major
-sixth, minor third or octave), cents (its size), from_pure (cents, negative
+check; each step is followed by the checks it makes possible), from, to
+(notes with their octave, C4 being middle C; sharps as #, E flat and B flat
+as Eb and Bb), interval (fifth, fourth, major third, minor third, major
+sixth, minor sixth or octave), cents (its size), from_pure (cents, negative
 for narrow), beats (per second, of the sounding pitches) and quality (pure,
-narrow or wide). To keep it simple the fork row, the first, names the
-bearing's A in "to" and gives the fork's A in hertz in the cents column;
-its other columns are empty.
+narrow, wide, or narrow wolf or wide wolf for an interval no piece can use).
+To keep it simple the fork row, the first, names the bearing's A in "to"
+and gives the fork's A in hertz in the cents column; its other columns are
+empty.
 
 Example: cordavo-cli guide --library "Werckmeister III" --new-a 415 --out w3.pdf
 )";
@@ -95,6 +100,11 @@ std::optional<CliResult> readSettings(const QString &command, const CliOptions &
         const int mark = text.toInt(&whole);
         if (!whole)
             return cliUsageError(command, QStringLiteral("--metronome: \"%1\" is not a whole number").arg(text));
+        if (mark < kLowestMetronome || mark > kHighestMetronome)
+            return cliUsageError(command, QStringLiteral("--metronome: %1 is not a mark from %2 to %3")
+                                              .arg(text)
+                                              .arg(kLowestMetronome)
+                                              .arg(kHighestMetronome));
         settings.metronome = mark;
     }
     const bool reference = options.contains(QStringLiteral("temperature-reference"));
@@ -107,6 +117,11 @@ std::optional<CliResult> readSettings(const QString &command, const CliOptions &
             if (!value)
                 return cliUsageError(command, QStringLiteral("--%1: \"%2\" is not a number")
                                                   .arg(QLatin1String(name), options.value(QLatin1String(name))));
+            if (!(*value >= kLowestCelsius && *value <= kHighestCelsius))
+                return cliUsageError(command, QStringLiteral("--%1: %2 is not a temperature from %3 to %4 °C")
+                                                  .arg(QLatin1String(name), options.value(QLatin1String(name)),
+                                                       formatGeneral(kLowestCelsius, kFullStop),
+                                                       formatGeneral(kHighestCelsius, kFullStop)));
         }
         settings.referenceCelsius = static_cast<double>(*numberOption(options, "temperature-reference"));
         settings.nowCelsius = static_cast<double>(*numberOption(options, "temperature-now"));
@@ -114,11 +129,33 @@ std::optional<CliResult> readSettings(const QString &command, const CliOptions &
     return std::nullopt;
 }
 
+// Qt's notice that it falls back to a runtime folder of its own when the
+// session names none (as under cron or ssh) tells the user of a command
+// line nothing to act on; every other message passes on.
+QtMessageHandler g_passOn = nullptr;
+
+void withoutRuntimeFolderNotice(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    g_passOn(type, context, message);
+}
+
+class RuntimeFolderNoticeFilter
+{
+public:
+    RuntimeFolderNoticeFilter() { g_passOn = qInstallMessageHandler(withoutRuntimeFolderNotice); }
+    ~RuntimeFolderNoticeFilter() { qInstallMessageHandler(g_passOn); }
+    RuntimeFolderNoticeFilter(const RuntimeFolderNoticeFilter &) = delete;
+    RuntimeFolderNoticeFilter &operator=(const RuntimeFolderNoticeFilter &) = delete;
+};
+
 // The PDF sheet. Text is drawn through a QGuiApplication; the command line
 // makes one on the offscreen platform, which needs no display and draws
 // with the system's fonts (the minimal one draws no text at all).
 Result<QByteArray> sheetPdf(const GuideDocument &document)
 {
+    const RuntimeFolderNoticeFilter filter;
     std::unique_ptr<QGuiApplication> application;
     if (!QCoreApplication::instance()) {
         static char name[] = "cordavo-cli";
@@ -148,7 +185,14 @@ CliResult runGuide(const CliOptions &options, const QStringList & /*positionals*
     if (auto refusal = readCliSource(command, options, source))
         return *refusal;
 
-    const Result<TuningGuide> guide = tuningGuide(source.name, source.oldA, source.newA, source.cents, settings);
+    // A library entry's offsets for the tuner come from its exact values,
+    // not from the hundredths a document holds.
+    std::optional<NoteCents> exact;
+    if (options.contains(QStringLiteral("library"))) {
+        if (const LibraryEntry *entry = lookUpEntry(options[QStringLiteral("library")]).entry)
+            exact = entry->deviations;
+    }
+    const Result<TuningGuide> guide = tuningGuide(source.name, source.oldA, source.newA, source.cents, settings, exact);
     if (!guide.ok())
         return cliRefused({guide.error()});
     QByteArray bytes;

@@ -38,13 +38,16 @@ QString tableHtml(const GuideTable &table, bool tuningOrder)
     for (const QString &column : table.columns)
         html += QStringLiteral("<th style=\"background-color:#e8e8e8\">%1</th>").arg(escaped(column));
     html += QStringLiteral("</tr>");
-    for (const QStringList &row : table.rows) {
-        html += QStringLiteral("<tr>");
+    for (qsizetype r = 0; r < table.rows.size(); ++r) {
+        const QStringList &row = table.rows[r];
+        const bool check = r < table.checkRows.size() && table.checkRows[r];
+        // A check is set back from the steps, in grey italics.
+        html += check ? QStringLiteral("<tr style=\"color:#555555; font-style:italic\">") : QStringLiteral("<tr>");
         for (qsizetype c = 0; c < row.size(); ++c) {
             const bool numeric = c < table.numeric.size() && table.numeric[c];
             QString cell = escaped(row[c]);
             // The step's number and the note it tunes stand out.
-            if (tuningOrder && (c == 0 || c == 2))
+            if (tuningOrder && !check && (c == 0 || c == 2))
                 cell = QStringLiteral("<b>%1</b>").arg(cell);
             if (row[c] == intervalSoundDisplayName(IntervalSound::Pure))
                 cell = QStringLiteral("<span style=\"color:#007a00\">%1</span>").arg(cell);

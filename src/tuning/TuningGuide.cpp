@@ -35,6 +35,8 @@ Ratio ratioOf(GuideInterval interval)
         return {5, 3};
     case GuideInterval::MinorThird:
         return {6, 5};
+    case GuideInterval::MinorSixth:
+        return {8, 5};
     case GuideInterval::Octave:
         break;
     }
@@ -53,12 +55,19 @@ GuideInterval intervalOfSemitones(int semitones)
         return GuideInterval::Fourth;
     case 7:
         return GuideInterval::Fifth;
+    case 8:
+        return GuideInterval::MinorSixth;
     case 9:
         return GuideInterval::MajorSixth;
     default:
         break;
     }
     return GuideInterval::Octave;
+}
+
+bool fifthOrFourth(GuideInterval interval)
+{
+    return interval == GuideInterval::Fifth || interval == GuideInterval::Fourth;
 }
 
 int pitchClassOf(int key)
@@ -95,7 +104,17 @@ public:
             m.sound = IntervalSound::Pure;
         else
             m.sound = ratio.q * high < ratio.p * low ? IntervalSound::Narrow : IntervalSound::Wide;
+        if (fifthOrFourth(m.interval))
+            m.wolf = std::fabs(m.fromPure) > kWolfFifthCents;
+        else if (m.interval != GuideInterval::Octave)
+            m.wolf = std::fabs(m.fromPure) > kWolfThirdCents;
         return m;
+    }
+
+    // The fifth upward from a pitch class, measured from middle C.
+    GuideIntervalMeasure fifthOf(int pitchClass) const
+    {
+        return measure(kMiddleC + pitchClass, kMiddleC + pitchClass + 7);
     }
 
 private:
@@ -115,10 +134,8 @@ std::array<int, 12> fifthsFromA(const SoundingPitches &pitches)
     for (size_t i = 0; i < queue.size(); ++i) {
         const int from = queue[i];
         for (const int to : {(from + 7) % 12, (from + 5) % 12}) {
-            // The fifth between the two classes, measured from middle C up.
             const int lower = to == (from + 7) % 12 ? from : to;
-            const GuideIntervalMeasure fifth = pitches.measure(kMiddleC + lower, kMiddleC + lower + 7);
-            if (std::fabs(fifth.fromPure) > kWolfFifthCents || distance[to] != kFar)
+            if (pitches.fifthOf(lower).wolf || distance[to] != kFar)
                 continue;
             distance[to] = distance[from] + 1;
             queue.push_back(to);
@@ -127,55 +144,217 @@ std::array<int, 12> fifthsFromA(const SoundingPitches &pitches)
     return distance;
 }
 
-std::vector<GuideIntervalMeasure> tuningSteps(const SoundingPitches &pitches, int lowest, int forkKey)
-{
-    const std::array<int, 12> distance = fifthsFromA(pitches);
-    std::array<bool, kBearingKeys> keyTuned{};
-    std::array<bool, 12> classTuned{};
-    keyTuned[static_cast<size_t>(forkKey - lowest)] = true;
-    classTuned[kA] = true;
+// A step a tuner takes without counting fast beats: a fifth or fourth
+// beating up to about five times a second.
+constexpr long double kEasyBeats = 5;
+// A faster step gives way to another interval to the same note that beats
+// at this part of its rate or less.
+constexpr long double kSlowerPart = 3;
 
-    std::vector<GuideIntervalMeasure> steps;
-    for (;;) {
-        // The best step by (kind, distance from A, fourth after fifth, key).
-        using Rank = std::tuple<int, int, int, int>;
-        std::optional<Rank> best;
-        GuideIntervalMeasure chosen;
-        for (int t = lowest; t < lowest + kBearingKeys; ++t) {
-            if (!keyTuned[static_cast<size_t>(t - lowest)])
-                continue;
-            for (const int move : {-12, -7, -5, -4, 4, 5, 7, 12}) {
-                const int u = t + move;
-                if (u < lowest || u >= lowest + kBearingKeys || keyTuned[static_cast<size_t>(u - lowest)])
-                    continue;
-                const bool octave = std::abs(move) == 12;
-                // A class already tuned is given its other key as an octave, nothing else.
-                if (classTuned[static_cast<size_t>(pitchClassOf(u))] != octave)
-                    continue;
-                const GuideIntervalMeasure step = pitches.measure(t, u);
-                int kind = 0;
-                if (std::abs(move) == 4) {
-                    if (step.sound != IntervalSound::Pure)
-                        continue;
-                    kind = 1;
-                } else if (!octave) {
-                    kind = std::fabs(step.fromPure) > kWolfFifthCents ? 3 : 2;
-                }
-                const Rank rank{kind, kind >= 2 ? distance[static_cast<size_t>(pitchClassOf(u))] : 0,
-                                std::abs(move) == 5 ? 1 : 0, u};
-                if (!best || rank < *best) {
-                    best = rank;
-                    chosen = step;
-                }
-            }
-        }
-        if (!best)
-            break; // every key of the bearing is tuned
-        keyTuned[static_cast<size_t>(chosen.toKey - lowest)] = true;
-        classTuned[static_cast<size_t>(pitchClassOf(chosen.toKey))] = true;
-        steps.push_back(chosen);
+// The order pure intervals are taken in when several reach a note.
+int pureOrder(GuideInterval interval)
+{
+    switch (interval) {
+    case GuideInterval::Fifth:
+        return 0;
+    case GuideInterval::Fourth:
+        return 1;
+    case GuideInterval::MajorThird:
+        return 2;
+    case GuideInterval::MinorSixth:
+        return 3;
+    case GuideInterval::MinorThird:
+        return 4;
+    case GuideInterval::MajorSixth:
+        return 5;
+    case GuideInterval::Octave:
+        break;
     }
-    return steps;
+    return 6;
+}
+
+// How a step is ranked against the steps to other notes: by kind (0 an
+// octave, 1 pure, 2 an easy fifth or fourth, 3 another tempered interval,
+// 4 a wolf), then within the kind, then by key.
+using StepRank = std::tuple<int, int, long double, int>;
+
+struct StepChoice {
+    GuideIntervalMeasure step;
+    StepRank rank;
+};
+
+class BearingTuner
+{
+public:
+    BearingTuner(const SoundingPitches &pitches, int lowest, int forkKey)
+        : m_pitches(pitches), m_lowest(lowest), m_distance(fifthsFromA(pitches))
+    {
+        tune(forkKey);
+    }
+
+    bool tuned(int key) const { return m_keyTuned[static_cast<size_t>(key - m_lowest)]; }
+    bool inBearing(int key) const { return key >= m_lowest && key < m_lowest + kBearingKeys; }
+
+    void take(const GuideIntervalMeasure &step)
+    {
+        tune(step.toKey);
+        m_steps.push_back(step);
+    }
+    const std::vector<GuideIntervalMeasure> &steps() const { return m_steps; }
+
+    // Every interval from a tuned key that may tune this untuned one.
+    std::vector<GuideIntervalMeasure> reaching(int key) const
+    {
+        std::vector<GuideIntervalMeasure> found;
+        const bool octaveOnly = m_classTuned[static_cast<size_t>(pitchClassOf(key))];
+        for (const int move : {-12, -9, -8, -7, -5, -4, -3, 3, 4, 5, 7, 8, 9, 12}) {
+            const int from = key + move;
+            if (inBearing(from) && tuned(from) && (std::abs(move) == 12) == octaveOnly)
+                found.push_back(m_pitches.measure(from, key));
+        }
+        return found;
+    }
+
+    // The step that tunes this key now, by the rules a tuner keeps.
+    std::optional<StepChoice> bestStepTo(int key) const
+    {
+        const std::vector<GuideIntervalMeasure> found = reaching(key);
+        if (found.empty())
+            return std::nullopt;
+        const int classDistance = m_distance[static_cast<size_t>(pitchClassOf(key))];
+        if (found.front().interval == GuideInterval::Octave)
+            return StepChoice{found.front(), {0, 0, 0, key}};
+        auto fromDistance = [&](const GuideIntervalMeasure &m) {
+            return m_distance[static_cast<size_t>(pitchClassOf(m.fromKey))];
+        };
+        auto best = [&](auto &&keep, auto &&order) -> std::optional<GuideIntervalMeasure> {
+            std::optional<GuideIntervalMeasure> chosen;
+            for (const GuideIntervalMeasure &m : found) {
+                if (keep(m) && (!chosen || order(m) < order(*chosen)))
+                    chosen = m;
+            }
+            return chosen;
+        };
+        auto slowest = [](const GuideIntervalMeasure &m) { return std::make_tuple(m.beatsPerSecond, m.fromKey); };
+
+        if (const auto pure = best([](const GuideIntervalMeasure &m) { return m.sound == IntervalSound::Pure; },
+                                   [&](const GuideIntervalMeasure &m) {
+                                       return std::make_tuple(pureOrder(m.interval), fromDistance(m), m.fromKey);
+                                   }))
+            return StepChoice{*pure, {1, pureOrder(pure->interval), classDistance, key}};
+        // Fifths and fourths first, along the circle from A, as tuners set them.
+        if (const auto easy = best(
+                [](const GuideIntervalMeasure &m) {
+                    return fifthOrFourth(m.interval) && !m.wolf && m.beatsPerSecond <= kEasyBeats;
+                },
+                [&](const GuideIntervalMeasure &m) {
+                    return std::make_tuple(fromDistance(m), m.interval == GuideInterval::Fourth, m.beatsPerSecond);
+                }))
+            return StepChoice{*easy, {2, classDistance, easy->interval == GuideInterval::Fourth ? 1 : 0, key}};
+        // A fast fifth or fourth unless another interval beats much slower.
+        const auto fifth =
+            best([](const GuideIntervalMeasure &m) { return fifthOrFourth(m.interval) && !m.wolf; }, slowest);
+        const auto other = best([](const GuideIntervalMeasure &m) { return !m.wolf; }, slowest);
+        if (fifth || other) {
+            const GuideIntervalMeasure &step =
+                fifth && !(other->beatsPerSecond * kSlowerPart <= fifth->beatsPerSecond) ? *fifth : *other;
+            return StepChoice{step, {3, 0, step.beatsPerSecond, key}};
+        }
+        // Nothing but wolves: the one that beats least.
+        const auto wolf = best([](const GuideIntervalMeasure &) { return true; }, slowest);
+        return StepChoice{*wolf, {4, 0, wolf->beatsPerSecond, key}};
+    }
+
+    // The best step to any untuned key, or none when the bearing is tuned.
+    std::optional<StepChoice> nextStep() const
+    {
+        std::optional<StepChoice> next;
+        for (int key = m_lowest; key < m_lowest + kBearingKeys; ++key) {
+            if (tuned(key))
+                continue;
+            const auto choice = bestStepTo(key);
+            if (choice && (!next || choice->rank < next->rank))
+                next = choice;
+        }
+        return next;
+    }
+
+private:
+    void tune(int key)
+    {
+        m_keyTuned[static_cast<size_t>(key - m_lowest)] = true;
+        m_classTuned[static_cast<size_t>(pitchClassOf(key))] = true;
+    }
+
+    const SoundingPitches &m_pitches;
+    int m_lowest;
+    std::array<int, 12> m_distance;
+    std::array<bool, kBearingKeys> m_keyTuned{};
+    std::array<bool, 12> m_classTuned{};
+    std::vector<GuideIntervalMeasure> m_steps;
+};
+
+// A meantone the textbook way: C–E pure and the four fifths between alike
+// and narrow. Gives how far each fifth is from pure.
+std::optional<long double> meantoneFifth(const SoundingPitches &pitches)
+{
+    constexpr long double kAlike = 0.1L; // cents; the library's rows are rounded to hundredths
+    if (pitches.measure(kMiddleC, kMiddleC + 4).sound != IntervalSound::Pure)
+        return std::nullopt;
+    long double lowest = 0;
+    long double highest = -1000;
+    for (const int pitchClass : {0, 7, 2, 9}) {
+        const long double fromPure = pitches.fifthOf(pitchClass).fromPure;
+        lowest = std::min(lowest, fromPure);
+        highest = std::max(highest, fromPure);
+    }
+    if (highest >= -kPureLimitCents || highest - lowest > kAlike)
+        return std::nullopt;
+    return (lowest + highest) / 2;
+}
+
+// The keys of that plan in a bearing: E from A by a fifth or fourth, C a
+// pure third below E, then G from C and D from G; the fifth D–A closes it
+// as a check. Empty when the bearing does not hold them.
+std::vector<std::pair<int, int>> meantonePlan(const BearingTuner &tuner, int forkKey)
+{
+    auto byFifth = [&](int from) { return tuner.inBearing(from + 7) ? from + 7 : from - 5; };
+    const int e = byFifth(forkKey);
+    const int c = e - 4;
+    const int g = byFifth(c);
+    const int d = byFifth(g);
+    for (const int key : {e, c, g, d}) {
+        if (!tuner.inBearing(key))
+            return {};
+    }
+    return {{forkKey, e}, {e, c}, {c, g}, {g, d}};
+}
+
+std::vector<GuideIntervalMeasure> tuningSteps(const SoundingPitches &pitches, int lowest, int forkKey, bool meantone)
+{
+    BearingTuner tuner(pitches, lowest, forkKey);
+    std::vector<std::pair<int, int>> plan =
+        meantone ? meantonePlan(tuner, forkKey) : std::vector<std::pair<int, int>>{};
+    size_t planned = 0;
+    while (const auto next = tuner.nextStep()) {
+        // An octave first; then the plan's next step, as long as it keeps the
+        // rules: no pure interval passed over, no fast beats where slow ones
+        // are to be had.
+        if (next->step.interval != GuideInterval::Octave && planned < plan.size()) {
+            const auto [from, to] = plan[planned++];
+            const auto best = tuner.bestStepTo(to);
+            const GuideIntervalMeasure step = pitches.measure(from, to);
+            if (tuner.tuned(from) && !tuner.tuned(to) && best && !step.wolf &&
+                (step.sound == IntervalSound::Pure ||
+                 (std::get<0>(best->rank) >= 2 && step.beatsPerSecond <= kEasyBeats))) {
+                tuner.take(step);
+                continue;
+            }
+            plan.clear();
+        }
+        tuner.take(next->step);
+    }
+    return tuner.steps();
 }
 
 QString twoDecimals(long double value, const Separators &separators)
@@ -192,6 +371,15 @@ QString signedFigure(long double value, QStringView pattern, const Separators &s
         return text.mid(1) == formatPattern(0, pattern, separators) ? text.mid(1) : text;
     }
     return text == formatPattern(0, pattern, separators) ? text : QStringLiteral("+") + text;
+}
+
+// Cents to the tenth, halves away from zero as the windows show them: worked
+// in millionths first, so that 9.78 − 11.73 is the −1.95 it is meant to be.
+long double tenthOfCent(long double cents)
+{
+    const long long millionths = std::llround(cents * 1000000);
+    const long long tenths = (std::llabs(millionths) + 50000) / 100000;
+    return (millionths < 0 ? -tenths : tenths) / 10.0L + 0.0L;
 }
 
 QString footName(int foot)
@@ -221,6 +409,8 @@ const char *intervalEnglish(GuideInterval interval)
         return QT_TRANSLATE_NOOP("TuningGuide", "major sixth");
     case GuideInterval::MinorThird:
         return QT_TRANSLATE_NOOP("TuningGuide", "minor third");
+    case GuideInterval::MinorSixth:
+        return QT_TRANSLATE_NOOP("TuningGuide", "minor sixth");
     case GuideInterval::Octave:
         break;
     }
@@ -238,6 +428,12 @@ const char *soundEnglish(IntervalSound sound)
         break;
     }
     return QT_TRANSLATE_NOOP("TuningGuide", "wide");
+}
+
+const char *wolfEnglish(IntervalSound sound)
+{
+    return sound == IntervalSound::Narrow ? QT_TRANSLATE_NOOP("TuningGuide", "narrow wolf")
+                                          : QT_TRANSLATE_NOOP("TuningGuide", "wide wolf");
 }
 
 int octaveOf(int midiKey)
@@ -275,6 +471,16 @@ QString intervalSoundName(IntervalSound sound)
 QString intervalSoundDisplayName(IntervalSound sound)
 {
     return QCoreApplication::translate("TuningGuide", soundEnglish(sound));
+}
+
+QString wolfSoundName(IntervalSound sound)
+{
+    return QLatin1String(wolfEnglish(sound));
+}
+
+QString wolfSoundDisplayName(IntervalSound sound)
+{
+    return QCoreApplication::translate("TuningGuide", wolfEnglish(sound));
 }
 
 int bearingLowestKey(Bearing bearing)
@@ -333,7 +539,7 @@ QString guideSettingsError(const GuideSettings &settings)
 }
 
 Result<TuningGuide> tuningGuide(const QString &name, double oldA, double newA, const NoteCents &cents,
-                                const GuideSettings &settings)
+                                const GuideSettings &settings, const std::optional<NoteCents> &exact)
 {
     const QString error = guideSettingsError(settings);
     if (!error.isEmpty())
@@ -352,13 +558,35 @@ Result<TuningGuide> tuningGuide(const QString &name, double oldA, double newA, c
     const int lowest = bearingLowestKey(settings.bearing);
     guide.forkKey = lowest + (kA - pitchClassOf(lowest) + 12) % 12;
     guide.forkKeyPitch = pitches[guide.forkKey];
-    guide.steps = tuningSteps(pitches, lowest, guide.forkKey);
+    guide.meantoneFifth = meantoneFifth(pitches);
+    // The order is worked out at the written pitch, so that it stays the same
+    // on every stop and in any weather; the figures are those that sound.
+    const SoundingPitches written(oldA, newA, cents, 1);
+    for (const GuideIntervalMeasure &step :
+         tuningSteps(written, lowest, guide.forkKey, guide.meantoneFifth.has_value()))
+        guide.steps.push_back(pitches.measure(step.fromKey, step.toKey));
+    if (guide.meantoneFifth) {
+        // Only when the plan was followed: the pure third among the steps.
+        const bool followed = std::any_of(guide.steps.begin(), guide.steps.end(), [](const GuideIntervalMeasure &s) {
+            return s.interval == GuideInterval::MajorThird && pitchClassOf(s.toKey) == 0 &&
+                   pitchClassOf(s.fromKey) == 4;
+        });
+        if (!followed)
+            guide.meantoneFifth.reset();
+    }
 
+    auto isStep = [&](int a, int b) {
+        return std::any_of(guide.steps.begin(), guide.steps.end(), [&](const GuideIntervalMeasure &s) {
+            return (s.fromKey == a && s.toKey == b) || (s.fromKey == b && s.toKey == a);
+        });
+    };
     // The thirds, then the sixths, that lie within the bearing.
-    for (int key = lowest; key + 4 < lowest + kBearingKeys; ++key)
-        guide.thirdsAndSixths.push_back(pitches.measure(key, key + 4));
-    for (int key = lowest; key + 9 < lowest + kBearingKeys; ++key)
-        guide.thirdsAndSixths.push_back(pitches.measure(key, key + 9));
+    for (const int span : {4, 9}) {
+        for (int key = lowest; key + span < lowest + kBearingKeys; ++key) {
+            if (!isStep(key, key + span))
+                guide.thirdsAndSixths.push_back(pitches.measure(key, key + span));
+        }
+    }
     // Each fifth of the circle that no step tuned, as the bearing holds it:
     // the fifth when it fits, else the fourth below.
     for (int key = lowest; key < lowest + 12; ++key) {
@@ -366,7 +594,7 @@ Result<TuningGuide> tuningGuide(const QString &name, double oldA, double newA, c
         const bool tuned = std::any_of(guide.steps.begin(), guide.steps.end(), [&](const GuideIntervalMeasure &s) {
             const int a = pitchClassOf(s.fromKey);
             const int b = pitchClassOf(s.toKey);
-            return s.interval != GuideInterval::MajorThird && s.interval != GuideInterval::Octave &&
+            return fifthOrFourth(s.interval) &&
                    ((a == pitchClassOf(key) && b == fifthClass) || (b == pitchClassOf(key) && a == fifthClass));
         });
         if (tuned)
@@ -377,12 +605,50 @@ Result<TuningGuide> tuningGuide(const QString &name, double oldA, double newA, c
     std::sort(guide.otherFifths.begin(), guide.otherFifths.end(),
               [](const GuideIntervalMeasure &a, const GuideIntervalMeasure &b) { return a.fromKey < b.fromKey; });
 
+    // Circulating: no wolf among the fifths and thirds, and not every fifth alike.
+    long double smallest = 0;
+    long double largest = -1000;
+    bool wolf = false;
+    for (int pitchClass = 0; pitchClass < 12; ++pitchClass) {
+        const GuideIntervalMeasure fifth = pitches.fifthOf(pitchClass);
+        wolf = wolf || fifth.wolf || pitches.measure(kMiddleC + pitchClass, kMiddleC + pitchClass + 4).wolf;
+        smallest = std::min(smallest, fifth.fromPure);
+        largest = std::max(largest, fifth.fromPure);
+    }
+    guide.wellTempered = !wolf && largest - smallest > 0.1L;
+
+    const NoteCents &offsets = exact ? *exact : cents;
     for (int i = 0; i < 12; ++i) {
-        guide.offsetsFromA[i] = RoundToDecimals(static_cast<double>(cents[i] - cents[kA]), 1) + 0.0L;
-        guide.offsetsFromC[i] = RoundToDecimals(static_cast<double>(cents[i] - cents[0]), 1) + 0.0L;
+        guide.offsetsFromA[i] = tenthOfCent(offsets[i] - offsets[kA]);
+        guide.offsetsFromC[i] = tenthOfCent(offsets[i] - offsets[0]);
     }
     guide.tunerAForC = guide.forkA * std::exp2(-(cents[kA] - cents[0]) / 1200);
     return guide;
+}
+
+std::vector<GuideRow> guideRows(const TuningGuide &guide)
+{
+    // After which step a check can be heard: when the later of its keys is tuned.
+    auto tunedAt = [&](int key) {
+        for (size_t i = 0; i < guide.steps.size(); ++i) {
+            if (guide.steps[i].toKey == key)
+                return static_cast<int>(i) + 1;
+        }
+        return 0; // the fork
+    };
+    std::vector<GuideRow> rows;
+    for (size_t i = 0; i <= guide.steps.size(); ++i) {
+        const int number = static_cast<int>(i);
+        if (number > 0)
+            rows.push_back({false, number, &guide.steps[i - 1]});
+        for (const auto *checks : {&guide.thirdsAndSixths, &guide.otherFifths}) {
+            for (const GuideIntervalMeasure &check : *checks) {
+                if (std::max(tunedAt(check.fromKey), tunedAt(check.toKey)) == number)
+                    rows.push_back({true, number, &check});
+            }
+        }
+    }
+    return rows;
 }
 
 GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const Separators &separators)
@@ -409,59 +675,58 @@ GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const S
                            : QCoreApplication::translate("TuningGuide", "In 5 s");
     const long double countFactor = settings.metronome ? 60.0L / *settings.metronome : 5.0L;
     auto figures = [&](const GuideIntervalMeasure &m) {
-        return QStringList{intervalSoundDisplayName(m.sound), signedFigure(m.fromPure, u"0.00", separators),
-                           twoDecimals(m.beatsPerSecond, separators),
+        return QStringList{m.wolf ? wolfSoundDisplayName(m.sound) : intervalSoundDisplayName(m.sound),
+                           signedFigure(m.fromPure, u"0.00", separators), twoDecimals(m.beatsPerSecond, separators),
                            formatPattern(m.beatsPerSecond * countFactor, u"0.0", separators)};
     };
-    const QStringList measureColumns = {QCoreApplication::translate("TuningGuide", "Sound"),
-                                        QCoreApplication::translate("TuningGuide", "From pure (cents)"),
-                                        QCoreApplication::translate("TuningGuide", "Beats/s"), countColumn};
+    const std::vector<GuideRow> rows = guideRows(guide);
 
     GuideTable order;
     order.heading = QCoreApplication::translate("TuningGuide", "Tuning order in the bearing %1")
                         .arg(bearingDisplayName(settings.bearing));
+    const bool tooFast = std::any_of(rows.begin(), rows.end(), [](const GuideRow &row) {
+        return !row.measure->wolf && row.measure->beatsPerSecond > kCountableBeats;
+    });
+    if (tooFast && settings.foot < 8)
+        order.lead << QCoreApplication::translate("TuningGuide",
+                                                  "Beats faster than %1 a second are too fast to count on this "
+                                                  "stop: tune the bearing on a %2 stop.")
+                          .arg(formatGeneral(kCountableBeats, separators.decimal), footName(settings.foot * 2));
     order.lead << QCoreApplication::translate("TuningGuide",
                                               "Tune %1 to the fork or tuner: A = %2 Hz (%1 sounds at %3 Hz).")
                       .arg(guideNoteDisplayName(guide.forkKey), twoDecimals(guide.forkA, separators),
                            twoDecimals(guide.forkKeyPitch, separators));
+    if (guide.meantoneFifth)
+        order.lead << QCoreApplication::translate("TuningGuide",
+                                                  "The pure major third %1–%2 first, then the fifths "
+                                                  "C–G–D–A–E between its notes split evenly, each %3 cents narrow, "
+                                                  "at the beats given.")
+                          .arg(guideNoteDisplayName(kMiddleC), guideNoteDisplayName(kMiddleC + 4),
+                               formatPattern(-*guide.meantoneFifth, u"0.00", separators));
+    order.lead << QCoreApplication::translate("TuningGuide",
+                                              "Each check follows the step that tunes the last of its notes.");
+    if (guide.wellTempered)
+        order.lead << QCoreApplication::translate("TuningGuide",
+                                                  "A well temperament: the beats of the major thirds rise and fall "
+                                                  "smoothly from note to note.");
     order.columns = QStringList{QCoreApplication::translate("TuningGuide", "Step"),
                                 QCoreApplication::translate("TuningGuide", "From"),
                                 QCoreApplication::translate("TuningGuide", "Tune"),
                                 QCoreApplication::translate("TuningGuide", "Interval")} +
-                    measureColumns;
+                    QStringList{QCoreApplication::translate("TuningGuide", "Sound"),
+                                QCoreApplication::translate("TuningGuide", "From pure (cents)"),
+                                QCoreApplication::translate("TuningGuide", "Beats/s"), countColumn};
     order.numeric = {true, false, false, false, false, true, true, true};
-    for (size_t i = 0; i < guide.steps.size(); ++i) {
-        const GuideIntervalMeasure &step = guide.steps[i];
-        order.rows << QStringList{QString::number(i + 1), guideNoteDisplayName(step.fromKey),
-                                  guideNoteDisplayName(step.toKey), guideIntervalDisplayName(step.interval)} +
-                          figures(step);
+    for (const GuideRow &row : rows) {
+        const GuideIntervalMeasure &m = *row.measure;
+        const QString first =
+            row.check ? QCoreApplication::translate("TuningGuide", "check") : QString::number(row.number);
+        order.rows << QStringList{first, guideNoteDisplayName(m.fromKey), guideNoteDisplayName(m.toKey),
+                                  guideIntervalDisplayName(m.interval)} +
+                          figures(m);
+        order.checkRows << row.check;
     }
     document.tables << order;
-
-    auto checkTable = [&](const QString &heading, const QString &lead,
-                          const std::vector<GuideIntervalMeasure> &measures) {
-        GuideTable table;
-        table.heading = heading;
-        table.lead << lead;
-        table.columns = QStringList{QCoreApplication::translate("TuningGuide", "Notes"),
-                                    QCoreApplication::translate("TuningGuide", "Interval")} +
-                        measureColumns;
-        table.numeric = {false, false, false, true, true, true};
-        for (const GuideIntervalMeasure &m : measures)
-            table.rows << QStringList{guideNoteDisplayName(m.fromKey) + QChar(0x2013) + guideNoteDisplayName(m.toKey),
-                                      guideIntervalDisplayName(m.interval)} +
-                              figures(m);
-        return table;
-    };
-    document.tables << checkTable(
-        QCoreApplication::translate("TuningGuide", "Checks: the major thirds and sixths"),
-        QCoreApplication::translate("TuningGuide", "In a well temperament their beats rise and fall smoothly from "
-                                                   "note to note."),
-        guide.thirdsAndSixths);
-    if (!guide.otherFifths.empty())
-        document.tables << checkTable(
-            QCoreApplication::translate("TuningGuide", "Checks: the fifths not tuned as steps"),
-            QCoreApplication::translate("TuningGuide", "Listen to them once the bearing is set."), guide.otherFifths);
 
     GuideTable outward;
     outward.heading = QCoreApplication::translate("TuningGuide", "Then outward");
@@ -540,17 +805,14 @@ QStringList guideTsvLines(const TuningGuide &guide)
                          QString()}
                  .join(QLatin1Char('\t'));
     auto row = [&](const char *kind, const GuideIntervalMeasure &m) {
-        return QStringList{
-            QLatin1String(kind), guideNoteName(m.fromKey), guideNoteName(m.toKey),  guideIntervalName(m.interval),
-            three(m.cents),      three(m.fromPure),        three(m.beatsPerSecond), intervalSoundName(m.sound)}
+        return QStringList{QLatin1String(kind),     guideNoteName(m.fromKey),
+                           guideNoteName(m.toKey),  guideIntervalName(m.interval),
+                           three(m.cents),          three(m.fromPure),
+                           three(m.beatsPerSecond), m.wolf ? wolfSoundName(m.sound) : intervalSoundName(m.sound)}
             .join(QLatin1Char('\t'));
     };
-    for (const GuideIntervalMeasure &step : guide.steps)
-        lines << row("step", step);
-    for (const GuideIntervalMeasure &check : guide.thirdsAndSixths)
-        lines << row("check", check);
-    for (const GuideIntervalMeasure &check : guide.otherFifths)
-        lines << row("check", check);
+    for (const GuideRow &r : guideRows(guide))
+        lines << row(r.check ? "check" : "step", *r.measure);
     return lines;
 }
 

@@ -15,15 +15,16 @@
 namespace cordavo {
 
 // The tuning guide: how a tuner sets a temperament by ear on a real
-// instrument. One octave, the bearing, is tuned from A by fifths, fourths and
-// pure thirds, counting beats; the thirds and sixths of the bearing check
-// the work; the rest of the compass follows in pure octaves.
+// instrument. One octave, the bearing, is tuned from A by fifths and fourths,
+// pure thirds and sixths, counting beats; the thirds, sixths and fifths of
+// the bearing check the work as soon as their notes are tuned; the rest of
+// the compass follows in pure octaves.
 
 // The octave the temperament is set in, named by its lowest key.
 enum class Bearing { F3, C4, A3 };
 
 // The intervals a guide names, with the ratio each one is pure at.
-enum class GuideInterval { Fifth, Fourth, MajorThird, MajorSixth, MinorThird, Octave };
+enum class GuideInterval { Fifth, Fourth, MajorThird, MajorSixth, MinorThird, Octave, MinorSixth };
 
 // How an interval stands beside its pure size.
 enum class IntervalSound { Pure, Narrow, Wide };
@@ -35,6 +36,8 @@ QString guideNoteName(int midiKey);
 QString guideIntervalName(GuideInterval interval);
 // "pure", "narrow", "wide"
 QString intervalSoundName(IntervalSound sound);
+// "narrow wolf", "wide wolf"
+QString wolfSoundName(IntervalSound sound);
 // "F3–F4", "C4–C5", "A3–A4"
 QString bearingName(Bearing bearing);
 // The same names as the windows and the guide's sheet show them, in the
@@ -43,6 +46,7 @@ QString bearingName(Bearing bearing);
 QString guideNoteDisplayName(int midiKey);
 QString guideIntervalDisplayName(GuideInterval interval);
 QString intervalSoundDisplayName(IntervalSound sound);
+QString wolfSoundDisplayName(IntervalSound sound);
 QString bearingDisplayName(Bearing bearing);
 int bearingLowestKey(Bearing bearing);
 
@@ -84,7 +88,20 @@ struct GuideIntervalMeasure {
     long double fromPure = 0; // negative when narrow
     long double beatsPerSecond = 0;
     IntervalSound sound = IntervalSound::Pure;
+    // So far from pure that no piece can use it: a fifth or fourth beyond
+    // kWolfFifthCents, a third or sixth beyond kWolfThirdCents.
+    bool wolf = false;
 };
+
+// A step, or a check that the step before it has made possible.
+struct GuideRow {
+    bool check = false;
+    int number = 0; // the step's number from 1; for a check, the step's it follows
+    const GuideIntervalMeasure *measure = nullptr;
+};
+
+// Beats faster than this cannot be counted by ear.
+inline constexpr long double kCountableBeats = 10;
 
 struct TuningGuide {
     QString name;
@@ -95,8 +112,16 @@ struct TuningGuide {
     int forkKey = kA4Key;         // the bearing's A, tuned from the fork
     long double forkKeyPitch = 0; // its sounding pitch
     std::vector<GuideIntervalMeasure> steps;
+    // The checks, none the same keys as a step.
     std::vector<GuideIntervalMeasure> thirdsAndSixths; // thirds, then sixths, chromatic
     std::vector<GuideIntervalMeasure> otherFifths;     // the fifths no step tuned
+    // Every fifth playable, every major third usable, the fifths not all
+    // alike: a circulating temperament, whose thirds rise and fall smoothly.
+    bool wellTempered = false;
+    // A meantone (or a temperament built on one of its thirds, as Kirnberger
+    // III) set the textbook way: the pure third C4–E4 first, then the fifths
+    // C–G–D–A–E between, each tempered by this much (negative).
+    std::optional<long double> meantoneFifth;
     // The notes' offsets from equal temperament for electronic tuners, to
     // the tenth of a cent: with A at 0 (the tuner set to forkA), and with C at
     // 0 (the tuner set to tunerAForC).
@@ -107,12 +132,20 @@ struct TuningGuide {
 
 // The guide for a temperament as the document holds it (the note fields'
 // cents and the two reference A's), or why the settings cannot make one.
-// The tuning order follows from the temperament: a pure third is tuned as
-// soon as it can be, then fifths and fourths along the circle of fifths
-// outward from A, wolves only when nothing else reaches a note; the other
-// key of A's octave (or of any note) is tuned as an octave at once.
+// The tuning order follows from the temperament: a meantone's pure third
+// C–E and the fifths between come first; then every note a pure interval
+// reaches is tuned by it, the others by fifths and fourths along the circle
+// outward from A, by a slower third or sixth where a fifth would beat
+// faster than five times a second and three times as fast, and by a wolf
+// only where nothing else reaches the note; the other key of an octave is
+// tuned as an octave at once. The tuner's offsets are rounded from 'exact'
+// when given (a library entry's construction), else from 'cents'.
 Result<TuningGuide> tuningGuide(const QString &name, double oldA, double newA, const NoteCents &cents,
-                                const GuideSettings &settings);
+                                const GuideSettings &settings, const std::optional<NoteCents> &exact = std::nullopt);
+
+// The steps in order, each followed by the checks it makes possible: the
+// thirds and sixths chromatically, then the fifths.
+std::vector<GuideRow> guideRows(const TuningGuide &guide);
 
 // The guide as a document of headed tables, the same for the printed sheet
 // and the plain text.
@@ -123,6 +156,8 @@ struct GuideTable {
     QList<QStringList> rows;
     // Which columns hold numbers (aligned right).
     QList<bool> numeric;
+    // Which rows check the work rather than tune a note (none when empty).
+    QList<bool> checkRows;
 };
 
 struct GuideDocument {
@@ -136,7 +171,8 @@ GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const S
 // The document as plain text, one line each, columns aligned.
 QStringList guideTextLines(const GuideDocument &document);
 
-// One tab-separated row per fork, step and check, after a header line.
+// One tab-separated row per fork, step and check, after a header line, the
+// checks after the step that makes them possible.
 QStringList guideTsvLines(const TuningGuide &guide);
 
 } // namespace cordavo

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -19,6 +20,32 @@ QStringList guideArguments(const QString &arguments)
 QStringList libraryGuide(const char *name, const QString &more)
 {
     return guideArguments(more) << QStringLiteral("--library") << QLatin1String(name);
+}
+
+// cordavo-cli as a session without XDG_RUNTIME_DIR starts it (cron, ssh).
+CliRun runWithoutRuntimeFolder(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+        environment.remove(QLatin1String(name));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(CORDAVO_CLI), arguments);
+    CliRun run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.status = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QString pdfInfo(const QString &pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {pdf});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 QString pdfText(const QString &pdf)
@@ -119,8 +146,13 @@ TEST(CordavoCliGuide, RefusesWhatItCannotUseAndWritesNothing)
         {"--temperature-now 20", 2, "give both --temperature-reference and --temperature-now, or neither"},
         {"--temperature-reference 18 --temperature-now warm", 2, "--temperature-now: \"warm\" is not a number"},
         {"--tsv", 2, "--tsv writes text: give a name that does not end in .pdf, or -"},
-        {"--metronome 5", 1, "The metronome mark must lie from 20 to 300, not 5"},
-        {"--temperature-reference 18 --temperature-now 80", 1, "A temperature must lie from -40 to 60 °C, not 80"},
+        {"--metronome 5", 2, "--metronome: 5 is not a mark from 20 to 300"},
+        {"--metronome 19", 2, "--metronome: 19 is not a mark from 20 to 300"},
+        {"--metronome 301", 2, "--metronome: 301 is not a mark from 20 to 300"},
+        {"--temperature-reference 18 --temperature-now 80", 2,
+         "--temperature-now: 80 is not a temperature from -40 to 60 °C"},
+        {"--temperature-reference -40.5 --temperature-now 20", 2,
+         "--temperature-reference: -40.5 is not a temperature from -40 to 60 °C"},
         {"--new-a 600", 1, "--new-a: 600 is not a pitch from 400 to 500 Hz"},
     };
     for (const auto &c : cases) {
@@ -135,4 +167,71 @@ TEST(CordavoCliGuide, RefusesWhatItCannotUseAndWritesNothing)
             << run.errText();
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList()) << c.arguments;
     }
+}
+
+// The metronome's marks from 20 to 300 are counted; the temperatures from
+// -40 to 60 °C are taken, the ends included.
+TEST(CordavoCliGuide, TakesTheEndsOfEveryRange)
+{
+    for (const char *arguments :
+         {"--metronome 20", "--metronome 300", "--temperature-reference -40 --temperature-now 60"}) {
+        const CliRun run =
+            runCordavoCli(libraryGuide("Vallotti", QLatin1String(arguments) + QStringLiteral(" --out -")));
+        EXPECT_EQ(run.status, 0) << arguments << run.errText();
+    }
+    const CliRun run = runCordavoCli(libraryGuide("Vallotti", QStringLiteral("--metronome 300 --out -")));
+    EXPECT_TRUE(run.outLines().join('\n').contains(QStringLiteral("Per beat at MM 300")));
+}
+
+// A name ending in ".PDF" is a PDF too; a session without a runtime folder
+// gets it without Qt's notice about that folder on standard error.
+TEST(CordavoCliGuide, WritesThePdfForAnyCaseOfTheSuffix)
+{
+    QTemporaryDir dir;
+    for (const char *name : {"g.PDF", "g.Pdf"}) {
+        const QString out = dir.filePath(QLatin1String(name));
+        const CliRun run = runWithoutRuntimeFolder(libraryGuide("Werckmeister III", QStringLiteral("--out ") + out));
+        EXPECT_EQ(run.status, 0) << name << run.errText();
+        EXPECT_EQ(run.err, QString()) << name;
+        EXPECT_TRUE(readAll(out).startsWith("%PDF-")) << name;
+        EXPECT_TRUE(pdfInfo(out).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << name;
+        EXPECT_TRUE(pdfText(out).contains(QLatin1String("Werckmeister III"))) << name;
+    }
+}
+
+// The help names the intervals and qualities of the rows, and the rows use
+// no other: equal temperament, a meantone with its wolves and a just
+// tuning with its pure minor third give every one of them between them.
+TEST(CordavoCliGuide, HelpNamesTheIntervalsTheRowsHold)
+{
+    const CliRun help = runCordavoCli({QStringLiteral("guide"), QStringLiteral("--help")});
+    ASSERT_EQ(help.status, 0);
+    const QString text = QString::fromUtf8(help.out).simplified();
+    const auto listed = [&](const QString &column) {
+        const QRegularExpression list(column + QStringLiteral(" \\(([^)]*)\\)"));
+        return list.match(text).captured(1);
+    };
+    const QString intervals = listed(QStringLiteral("interval"));
+    ASSERT_FALSE(intervals.isEmpty()) << qPrintable(text);
+    QSet<QString> produced;
+    QSet<QString> qualities;
+    for (const char *name : {"Equal temperament", "1/4 comma meantone (Aaron 1523)", "Kepler's choice system (1619)"}) {
+        for (const char *bearing : {"F3", "C4", "A3"}) {
+            const CliRun rows =
+                runCordavoCli(libraryGuide(name, QStringLiteral("--tsv --out - --bearing ") + QLatin1String(bearing)));
+            ASSERT_EQ(rows.status, 0) << rows.errText();
+            for (const QString &row : rows.outLines().mid(2)) {
+                produced << row.section(QLatin1Char('\t'), 3, 3);
+                qualities << row.section(QLatin1Char('\t'), 7, 7);
+            }
+        }
+    }
+    for (const QString &interval : produced)
+        EXPECT_TRUE(intervals.contains(interval)) << qPrintable(interval) << " is not in the help";
+    for (const QString &named : intervals.split(QRegularExpression(QStringLiteral(", (or )?| or "))))
+        EXPECT_TRUE(produced.contains(named)) << qPrintable(named) << " is in the help but in no row";
+    for (const QString &quality : qualities)
+        EXPECT_TRUE(text.contains(QStringLiteral("quality (")) &&
+                    text.section(QStringLiteral("quality ("), 1).section(QLatin1Char(')'), 0, 0).contains(quality))
+            << qPrintable(quality);
 }

@@ -1,10 +1,16 @@
 #include "tuning/TuningGuide.h"
 #include "LibraryLookup.h"
 #include "tuning/BuiltInLibrary.h"
+#include "tuning/TemperamentAnalysis.h"
+
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 using namespace cordavo;
 
@@ -81,9 +87,44 @@ TEST(TuningGuide, BeatRatesOfWorkedExamples)
     }
 }
 
-// Whatever the temperament and the bearing, every step starts from a key
-// already tuned, tunes a new key of the bearing by an interval a tuner can
-// hear, and at the end all thirteen keys are tuned.
+namespace {
+
+// What every interval between two keys of a bearing is, worked out here
+// from the pitch table: its ratio, distance from pure and beats.
+struct Heard {
+    GuideInterval interval;
+    double fromPure;
+    double beats;
+    bool wolf;
+};
+
+Heard heard(const std::array<long double, kMidiNoteCount> &pitches, int a, int b)
+{
+    static const std::map<int, std::tuple<GuideInterval, int, int>> kRatios = {
+        {3, {GuideInterval::MinorThird, 6, 5}}, {4, {GuideInterval::MajorThird, 5, 4}},
+        {5, {GuideInterval::Fourth, 4, 3}},     {7, {GuideInterval::Fifth, 3, 2}},
+        {8, {GuideInterval::MinorSixth, 8, 5}}, {9, {GuideInterval::MajorSixth, 5, 3}},
+        {12, {GuideInterval::Octave, 2, 1}}};
+    const int lower = std::min(a, b);
+    const int upper = std::max(a, b);
+    const auto [interval, p, q] = kRatios.at(upper - lower);
+    const double low = double(pitches[size_t(lower)]);
+    const double high = double(pitches[size_t(upper)]);
+    const double fromPure = 1200 * std::log2(high * q / (low * p));
+    const bool fifth = interval == GuideInterval::Fifth || interval == GuideInterval::Fourth;
+    const double wolfCents = double(fifth ? kWolfFifthCents : kWolfThirdCents);
+    return {interval, fromPure, std::fabs(q * high - p * low),
+            interval != GuideInterval::Octave && std::fabs(fromPure) > wolfCents};
+}
+
+} // namespace
+
+// Whatever the temperament and the bearing, every step tunes a new key of
+// the bearing from one already tuned, by the interval a tuner would take at
+// that moment: a pure one where one reaches the note; a fifth or fourth
+// where one serves; never a step beating more than five times a second
+// while another interval reaches the note at a third of that rate; a wolf
+// only where nothing else reaches the note, and then named as the wolf.
 TEST(TuningGuide, OrderReachesTheWholeBearingForEveryLibraryTemperament)
 {
     const Result<TemperamentLibrary> &library = builtInLibrary();
@@ -92,36 +133,104 @@ TEST(TuningGuide, OrderReachesTheWholeBearingForEveryLibraryTemperament)
         for (const Bearing bearing : {Bearing::F3, Bearing::C4, Bearing::A3}) {
             GuideSettings settings;
             settings.bearing = bearing;
-            const TuningGuide guide = guideOf(asNoteFields(entry.deviations), settings);
-            const QString where = entry.name + QLatin1Char(' ') + bearingName(bearing);
+            const NoteCents cents = asNoteFields(entry.deviations);
+            const TuningGuide guide = guideOf(cents, settings);
+            const auto pitches = pitchTable(440, 440, cents);
             const int lowest = bearingLowestKey(bearing);
             QList<int> tuned = {guide.forkKey};
             for (const GuideIntervalMeasure &step : guide.steps) {
-                EXPECT_TRUE(tuned.contains(step.fromKey)) << qPrintable(where);
-                EXPECT_FALSE(tuned.contains(step.toKey)) << qPrintable(where);
-                EXPECT_TRUE(step.toKey >= lowest && step.toKey <= lowest + 12) << qPrintable(where);
-                const bool third = step.interval == GuideInterval::MajorThird;
-                EXPECT_TRUE(step.interval == GuideInterval::Fifth || step.interval == GuideInterval::Fourth ||
-                            step.interval == GuideInterval::Octave || (third && step.sound == IntervalSound::Pure))
-                    << qPrintable(where);
+                const QString where = QStringLiteral("%1, %2, step to %3")
+                                          .arg(entry.name, bearingName(bearing), guideNoteName(step.toKey));
+                SCOPED_TRACE(qPrintable(where));
+                ASSERT_TRUE(tuned.contains(step.fromKey));
+                ASSERT_FALSE(tuned.contains(step.toKey));
+                ASSERT_TRUE(step.toKey >= lowest && step.toKey <= lowest + 12);
+                const Heard taken = heard(pitches, step.fromKey, step.toKey);
+                EXPECT_EQ(step.interval, taken.interval);
+                EXPECT_NEAR(double(step.beatsPerSecond), taken.beats, 1e-6);
+                EXPECT_EQ(step.wolf, taken.wolf);
+                const bool pure = std::fabs(taken.fromPure) < double(kPureLimitCents);
+                EXPECT_EQ(step.sound == IntervalSound::Pure, pure);
+                const bool classTuned =
+                    std::any_of(tuned.begin(), tuned.end(), [&](int key) { return (key - step.toKey) % 12 == 0; });
+                EXPECT_EQ(step.interval == GuideInterval::Octave, classTuned);
+                if (classTuned) {
+                    tuned << step.toKey;
+                    continue;
+                }
+                // Every other interval from a tuned key to the same note.
+                std::vector<Heard> others;
+                for (const int from : tuned) {
+                    const int span = std::abs(from - step.toKey);
+                    if (span >= 3 && span <= 9 && span != 6)
+                        others.push_back(heard(pitches, from, step.toKey));
+                }
+                for (const Heard &other : others) {
+                    if (!pure) {
+                        EXPECT_GE(std::fabs(other.fromPure), double(kPureLimitCents)) << "a pure interval passed over";
+                    }
+                    if (step.wolf) {
+                        EXPECT_TRUE(other.wolf) << "a wolf where another interval reaches the note";
+                    }
+                    if (taken.beats > 5) {
+                        EXPECT_GT(other.beats * 3, taken.beats) << "fast beats where slow ones are to be had";
+                    }
+                    const bool fifth =
+                        taken.interval == GuideInterval::Fifth || taken.interval == GuideInterval::Fourth;
+                    const bool otherFifth =
+                        other.interval == GuideInterval::Fifth || other.interval == GuideInterval::Fourth;
+                    if (!pure && !fifth && otherFifth && !other.wolf) {
+                        EXPECT_TRUE(other.beats > 5 && other.beats >= 3 * taken.beats)
+                            << "a tempered third or sixth where a fifth serves";
+                    }
+                }
                 tuned << step.toKey;
             }
-            EXPECT_EQ(tuned.size(), 13) << qPrintable(where);
+            EXPECT_EQ(tuned.size(), 13) << qPrintable(entry.name + QLatin1Char(' ') + bearingName(bearing));
         }
     }
 }
 
-// Tuners set the pure thirds of a meantone first, and never tune by its wolf.
+// The textbook plan of a meantone in every bearing: E from A, the pure third
+// C–E, then G and D between, the fifth D–A closing as a check; every other
+// note by a pure third or sixth. The wolf G#–Eb is never a step.
 TEST(TuningGuide, MeantoneStartsWithPureThirdsAndAvoidsTheWolf)
 {
-    const TuningGuide guide = guideOf(quarterCommaMeantone());
-    ASSERT_GE(guide.steps.size(), 2u);
-    EXPECT_EQ(guide.steps[0].interval, GuideInterval::MajorThird);
-    for (const GuideIntervalMeasure &step : guide.steps)
-        EXPECT_LT(std::fabs(double(step.fromPure)), 15) << qPrintable(guideNoteName(step.toKey));
-    const auto wolf = findInterval(guide, "G#3", "Eb4");
-    ASSERT_TRUE(wolf.has_value());
-    EXPECT_GT(double(wolf->fromPure), 35);
+    for (const Bearing bearing : {Bearing::F3, Bearing::C4, Bearing::A3}) {
+        SCOPED_TRACE(qPrintable(bearingName(bearing)));
+        GuideSettings settings;
+        settings.bearing = bearing;
+        const TuningGuide guide = guideOf(quarterCommaMeantone(), settings);
+        ASSERT_TRUE(guide.meantoneFifth.has_value());
+        EXPECT_NEAR(double(*guide.meantoneFifth), -5.377, 0.001);
+        QStringList plan;
+        int tempered = 0;
+        for (const GuideIntervalMeasure &step : guide.steps) {
+            if (step.interval != GuideInterval::Octave && plan.size() < 4)
+                plan << guideNoteName(step.fromKey).chopped(1) + QLatin1Char('-') +
+                            guideNoteName(step.toKey).chopped(1);
+            tempered += step.sound == IntervalSound::Pure ? 0 : 1;
+            EXPECT_FALSE(step.wolf);
+        }
+        EXPECT_EQ(plan.join(QLatin1Char(' ')), QStringLiteral("A-E E-C C-G G-D"));
+        EXPECT_EQ(guide.steps[size_t(guide.steps[0].interval == GuideInterval::Octave ? 2 : 1)].sound,
+                  IntervalSound::Pure);
+        EXPECT_EQ(tempered, 3);
+        const bool closed = std::any_of(guide.otherFifths.begin(), guide.otherFifths.end(), [](const auto &m) {
+            return (m.fromKey - m.toKey) % 12 != 0 &&
+                   (guideNoteName(m.fromKey).startsWith(QLatin1Char('D')) ||
+                    guideNoteName(m.toKey).startsWith(QLatin1Char('D'))) &&
+                   (guideNoteName(m.fromKey).startsWith(QLatin1Char('A')) ||
+                    guideNoteName(m.toKey).startsWith(QLatin1Char('A')));
+        });
+        EXPECT_TRUE(closed) << "the fifth D-A is checked";
+        const auto wolf = findInterval(guide, "G#3", "Eb4");
+        if (bearing == Bearing::F3) {
+            ASSERT_TRUE(wolf.has_value());
+            EXPECT_GT(double(wolf->fromPure), 35);
+            EXPECT_TRUE(wolf->wolf);
+        }
+    }
 }
 
 // A 4′ stop sounds an octave higher, a 2′ stop two: every beat rate doubles
@@ -177,6 +286,120 @@ TEST(TuningGuide, TunerOffsetsFromAAndFromC)
     EXPECT_NEAR(double(guide.tunerAForC), 415 * std::exp2(11.73 / 1200), 1e-9);
 }
 
+// The card rounds halves away from zero, from the construction's exact
+// values where they are known: Werckmeister III's F lies 1.955 cents below
+// C (1.95 in the note fields' hundredths), so F is -2.0 with C at 0.
+TEST(TuningGuide, TunerOffsetsRoundHalvesAwayFromZero)
+{
+    const LibraryEntry *entry = entryNamed(builtInLibrary().value(), QStringLiteral("Werckmeister III"));
+    ASSERT_NE(entry, nullptr);
+    const NoteCents fields = asNoteFields(entry->deviations);
+    for (const bool exact : {false, true}) {
+        const Result<TuningGuide> guide =
+            tuningGuide({}, 440, 440, fields, {}, exact ? std::optional(entry->deviations) : std::nullopt);
+        ASSERT_TRUE(guide.ok());
+        EXPECT_DOUBLE_EQ(double(guide->offsetsFromC[5]), -2.0) << exact;
+        EXPECT_DOUBLE_EQ(double(guide->offsetsFromA[4]), 2.0) << exact; // E: 1.955
+        EXPECT_FALSE(std::signbit(double(guide->offsetsFromA[9]))) << exact;
+    }
+    NoteCents halves{};
+    halves[0] = -0.05L; // C = -0.05 from A: -0.1; A from C: +0.1
+    halves[2] = 0.04L;
+    const TuningGuide guide = guideOf(halves);
+    EXPECT_DOUBLE_EQ(double(guide.offsetsFromA[0]), -0.1);
+    EXPECT_DOUBLE_EQ(double(guide.offsetsFromC[9]), 0.1);
+    EXPECT_DOUBLE_EQ(double(guide.offsetsFromA[2]), 0.0);
+    EXPECT_FALSE(std::signbit(double(guide.offsetsFromC[0])));
+}
+
+// Each check comes right after the step that tunes the later of its two
+// keys, and both keys lie within the bearing: equal temperament's F3-A3
+// follows step 7, which tunes F3.
+TEST(TuningGuide, ChecksFollowTheStepThatMakesThemPossible)
+{
+    const TuningGuide equalGuide = guideOf(NoteCents{});
+    const std::vector<GuideRow> equal = guideRows(equalGuide);
+    const auto third = std::find_if(equal.begin(), equal.end(), [](const GuideRow &row) {
+        return row.check && guideNoteName(row.measure->fromKey) == QLatin1String("F3") &&
+               guideNoteName(row.measure->toKey) == QLatin1String("A3");
+    });
+    ASSERT_NE(third, equal.end());
+    EXPECT_EQ(third->number, 7);
+
+    for (const LibraryEntry &entry : builtInLibrary()->entries) {
+        for (const Bearing bearing : {Bearing::F3, Bearing::C4, Bearing::A3}) {
+            GuideSettings settings;
+            settings.bearing = bearing;
+            const TuningGuide guide = guideOf(asNoteFields(entry.deviations), settings);
+            SCOPED_TRACE(qPrintable(entry.name + QLatin1Char(' ') + bearingName(bearing)));
+            const int lowest = bearingLowestKey(bearing);
+            QList<int> tuned = {guide.forkKey};
+            int lastStep = 0;
+            size_t checks = 0;
+            for (const GuideRow &row : guideRows(guide)) {
+                const GuideIntervalMeasure &m = *row.measure;
+                if (!row.check) {
+                    EXPECT_EQ(row.number, ++lastStep);
+                    tuned << m.toKey;
+                    continue;
+                }
+                ++checks;
+                EXPECT_EQ(row.number, lastStep);
+                for (const int key : {m.fromKey, m.toKey}) {
+                    EXPECT_TRUE(key >= lowest && key <= lowest + 12) << qPrintable(guideNoteName(key));
+                    EXPECT_TRUE(tuned.contains(key)) << qPrintable(guideNoteName(key));
+                }
+                EXPECT_TRUE(m.fromKey == tuned.last() || m.toKey == tuned.last())
+                    << "a check listed later than its step";
+            }
+            EXPECT_EQ(checks, guide.thirdsAndSixths.size() + guide.otherFifths.size());
+        }
+    }
+}
+
+// The sheet's remarks follow the temperament and the stop; no figure on any
+// sheet reads as a negative zero.
+TEST(TuningGuide, SheetSaysWhatAppliesToThisTemperament)
+{
+    const struct {
+        const char *name;
+        int foot;
+        bool well;
+        bool meantone;
+        bool tooFast;
+    } cases[] = {
+        {"Werckmeister III", 8, true, false, false},   {"Kirnberger III", 8, true, true, false},
+        {"Equal temperament", 8, false, false, false}, {"Equal temperament", 2, false, false, true},
+        {"Equal temperament", 4, false, false, true},  {"1/4 comma meantone (Aaron 1523)", 8, false, true, false},
+        {"Pure Minor", 8, false, false, false},        {"Pythagorean", 8, false, false, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name + std::string(" ") + std::to_string(c.foot));
+        const LibraryEntry *entry = entryNamed(builtInLibrary().value(), QLatin1String(c.name));
+        ASSERT_NE(entry, nullptr);
+        GuideSettings settings;
+        settings.foot = c.foot;
+        const TuningGuide guide = guideOf(asNoteFields(entry->deviations), settings);
+        const QString text = guideTextLines(guideDocument(guide, QDate(2026, 1, 1), Separators{})).join('\n');
+        EXPECT_EQ(guide.wellTempered, c.well);
+        EXPECT_EQ(text.contains(QLatin1String("A well temperament")), c.well);
+        EXPECT_EQ(text.contains(QStringLiteral("The pure major third C4–E4 first")), c.meantone);
+        EXPECT_EQ(text.contains(
+                      QStringLiteral("too fast to count on this stop: tune the bearing on a %1′ stop").arg(c.foot * 2)),
+                  c.tooFast);
+    }
+
+    const QRegularExpression negativeZero(QStringLiteral("-0[.,]0*(?![0-9])"));
+    for (const LibraryEntry &entry : builtInLibrary()->entries) {
+        for (const Separators &separators : {Separators{}, Separators{QLatin1Char(','), QLatin1Char('.')}}) {
+            const TuningGuide guide = guideOf(asNoteFields(entry.deviations), {}, 415);
+            const QStringList lines = guideTextLines(guideDocument(guide, QDate(2026, 1, 1), separators));
+            for (const QString &line : lines)
+                EXPECT_FALSE(line.contains(negativeZero)) << qPrintable(entry.name) << ": " << qPrintable(line);
+        }
+    }
+}
+
 // The rows a spreadsheet reads: the fork, every step, every check.
 TEST(TuningGuide, TsvHasAHeaderTheForkAndARowPerStepAndCheck)
 {
@@ -189,4 +412,12 @@ TEST(TuningGuide, TsvHasAHeaderTheForkAndARowPerStepAndCheck)
     EXPECT_TRUE(lines.contains(QStringLiteral("check\tF3\tA3\tmajor third\t400.000\t13.686\t6.929\twide")));
     for (const QString &line : lines)
         EXPECT_EQ(line.count(QLatin1Char('\t')), 7) << qPrintable(line);
+    // The check follows step 7, the fifth C4-F3.
+    const qsizetype check = lines.indexOf(QStringLiteral("check\tF3\tA3\tmajor third\t400.000\t13.686\t6.929\twide"));
+    EXPECT_TRUE(lines[check - 1].startsWith(QLatin1String("step\tC4\tF3\tfifth\t"))) << qPrintable(lines[check - 1]);
+
+    // A meantone's wolf, heard as a check, is named as the wolf.
+    const QStringList meantone = guideTsvLines(guideOf(quarterCommaMeantone()));
+    EXPECT_EQ(meantone.filter(QRegularExpression(QStringLiteral("^check\tG#3\tEb4\tfifth\t.*\twide wolf$"))).size(), 1)
+        << qPrintable(meantone.join('\n'));
 }
