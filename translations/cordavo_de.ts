@@ -992,26 +992,6 @@ Ersetzen? Orgeln, die sie gewählt haben, spielen dann die neue.</translation>
         <translation>Intervall</translation>
     </message>
     <message>
-        <source>Notes</source>
-        <translation>Töne</translation>
-    </message>
-    <message>
-        <source>Checks: the major thirds and sixths</source>
-        <translation>Prüfung: die großen Terzen und Sexten</translation>
-    </message>
-    <message>
-        <source>In a well temperament their beats rise and fall smoothly from note to note.</source>
-        <translation>In einer wohltemperierten Stimmung steigen und fallen ihre Schwebungen gleichmäßig von Ton zu Ton.</translation>
-    </message>
-    <message>
-        <source>Checks: the fifths not tuned as steps</source>
-        <translation>Prüfung: die nicht als Schritt gestimmten Quinten</translation>
-    </message>
-    <message>
-        <source>Listen to them once the bearing is set.</source>
-        <translation>Diese anhören, sobald die Legung steht.</translation>
-    </message>
-    <message>
         <source>Then outward</source>
         <translation>Dann nach außen</translation>
     </message>
@@ -1034,6 +1014,38 @@ Ersetzen? Orgeln, die sie gewählt haben, spielen dann die neue.</translation>
     <message>
         <source>C = 0 (A = %1 Hz)</source>
         <translation>C = 0 (A = %1 Hz)</translation>
+    </message>
+    <message>
+        <source>minor sixth</source>
+        <translation>kleine Sexte</translation>
+    </message>
+    <message>
+        <source>narrow wolf</source>
+        <translation>eng, Wolf</translation>
+    </message>
+    <message>
+        <source>wide wolf</source>
+        <translation>weit, Wolf</translation>
+    </message>
+    <message>
+        <source>Beats faster than %1 a second are too fast to count on this stop: tune the bearing on a %2 stop.</source>
+        <translation>Schwebungen schneller als %1 pro Sekunde sind auf diesem Register zu schnell zum Zählen: die Legung auf einem Register zu %2 stimmen.</translation>
+    </message>
+    <message>
+        <source>Each check follows the step that tunes the last of its notes.</source>
+        <translation>Jede Prüfung folgt dem Schritt, der den letzten ihrer Töne stimmt.</translation>
+    </message>
+    <message>
+        <source>A well temperament: the beats of the major thirds rise and fall smoothly from note to note.</source>
+        <translation>Eine wohltemperierte Stimmung: die Schwebungen der großen Terzen steigen und fallen gleichmäßig von Ton zu Ton.</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>The pure major third %1–%2 first, then the fifths %3 between its notes split evenly, each %4 cents narrow, at the beats given.</source>
+        <translation>Zuerst die reine große Terz %1–%2, dann die Quinten %3 zwischen ihren Tönen gleichmäßig verteilt, jede um %4 Cent eng, mit den angegebenen Schwebungen.</translation>
     </message>
 </context>
 <context>

@@ -992,26 +992,6 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
         <translation>Intervalle</translation>
     </message>
     <message>
-        <source>Notes</source>
-        <translation>Notes</translation>
-    </message>
-    <message>
-        <source>Checks: the major thirds and sixths</source>
-        <translation>Vérifications : les tierces majeures et les sixtes</translation>
-    </message>
-    <message>
-        <source>In a well temperament their beats rise and fall smoothly from note to note.</source>
-        <translation>Dans un tempérament bien tempéré, leurs battements augmentent et diminuent régulièrement d&apos;une note à l&apos;autre.</translation>
-    </message>
-    <message>
-        <source>Checks: the fifths not tuned as steps</source>
-        <translation>Vérifications : les quintes non accordées comme étapes</translation>
-    </message>
-    <message>
-        <source>Listen to them once the bearing is set.</source>
-        <translation>Les écouter une fois la partition établie.</translation>
-    </message>
-    <message>
         <source>Then outward</source>
         <translation>Puis vers l&apos;extérieur</translation>
     </message>
@@ -1034,6 +1014,38 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     <message>
         <source>C = 0 (A = %1 Hz)</source>
         <translation>Do = 0 (La = %1 Hz)</translation>
+    </message>
+    <message>
+        <source>minor sixth</source>
+        <translation>sixte mineure</translation>
+    </message>
+    <message>
+        <source>narrow wolf</source>
+        <translation>étroite, loup</translation>
+    </message>
+    <message>
+        <source>wide wolf</source>
+        <translation>large, loup</translation>
+    </message>
+    <message>
+        <source>Beats faster than %1 a second are too fast to count on this stop: tune the bearing on a %2 stop.</source>
+        <translation>Des battements plus rapides que %1 par seconde sont trop rapides pour être comptés sur ce jeu : accorder la partition sur un jeu de %2.</translation>
+    </message>
+    <message>
+        <source>Each check follows the step that tunes the last of its notes.</source>
+        <translation>Chaque vérification suit l&apos;étape qui accorde la dernière de ses notes.</translation>
+    </message>
+    <message>
+        <source>A well temperament: the beats of the major thirds rise and fall smoothly from note to note.</source>
+        <translation>Un tempérament bien tempéré : les battements des tierces majeures augmentent et diminuent régulièrement d&apos;une note à l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation>vérification</translation>
+    </message>
+    <message>
+        <source>The pure major third %1–%2 first, then the fifths %3 between its notes split evenly, each %4 cents narrow, at the beats given.</source>
+        <translation>D&apos;abord la tierce majeure pure %1–%2, puis les quintes %3 entre ses notes, réparties également, chacune étroite de %4 cents, aux battements indiqués.</translation>
     </message>
 </context>
 <context>

@@ -992,26 +992,6 @@ Sostituirlo? Gli organi che lo hanno scelto suoneranno quello nuovo.</translatio
         <translation>Intervallo</translation>
     </message>
     <message>
-        <source>Notes</source>
-        <translation>Note</translation>
-    </message>
-    <message>
-        <source>Checks: the major thirds and sixths</source>
-        <translation>Verifiche: le terze e le seste maggiori</translation>
-    </message>
-    <message>
-        <source>In a well temperament their beats rise and fall smoothly from note to note.</source>
-        <translation>In un buon temperamento i loro battimenti crescono e calano gradualmente da nota a nota.</translation>
-    </message>
-    <message>
-        <source>Checks: the fifths not tuned as steps</source>
-        <translation>Verifiche: le quinte non accordate come passi</translation>
-    </message>
-    <message>
-        <source>Listen to them once the bearing is set.</source>
-        <translation>Ascoltarle dopo aver fissato la partizione.</translation>
-    </message>
-    <message>
         <source>Then outward</source>
         <translation>Poi verso l&apos;esterno</translation>
     </message>
@@ -1034,6 +1014,38 @@ Sostituirlo? Gli organi che lo hanno scelto suoneranno quello nuovo.</translatio
     <message>
         <source>C = 0 (A = %1 Hz)</source>
         <translation>Do = 0 (La = %1 Hz)</translation>
+    </message>
+    <message>
+        <source>minor sixth</source>
+        <translation>sesta minore</translation>
+    </message>
+    <message>
+        <source>narrow wolf</source>
+        <translation>stretta, lupo</translation>
+    </message>
+    <message>
+        <source>wide wolf</source>
+        <translation>larga, lupo</translation>
+    </message>
+    <message>
+        <source>Beats faster than %1 a second are too fast to count on this stop: tune the bearing on a %2 stop.</source>
+        <translation>Battimenti più rapidi di %1 al secondo sono troppo veloci da contare su questo registro: accordare la partizione su un registro di %2.</translation>
+    </message>
+    <message>
+        <source>Each check follows the step that tunes the last of its notes.</source>
+        <translation>Ogni verifica segue il passo che accorda l&apos;ultima delle sue note.</translation>
+    </message>
+    <message>
+        <source>A well temperament: the beats of the major thirds rise and fall smoothly from note to note.</source>
+        <translation>Un buon temperamento: i battimenti delle terze maggiori crescono e calano gradualmente da nota a nota.</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation>verifica</translation>
+    </message>
+    <message>
+        <source>The pure major third %1–%2 first, then the fifths %3 between its notes split evenly, each %4 cents narrow, at the beats given.</source>
+        <translation>Prima la terza maggiore pura %1–%2, poi le quinte %3 fra le sue note, ripartite in modo uguale, ciascuna stretta di %4 cent, ai battimenti indicati.</translation>
     </message>
 </context>
 <context>

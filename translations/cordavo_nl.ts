@@ -992,26 +992,6 @@ Vervangen? Orgels die deze stemming kozen, spelen dan de nieuwe.</translation>
         <translation>Interval</translation>
     </message>
     <message>
-        <source>Notes</source>
-        <translation>Noten</translation>
-    </message>
-    <message>
-        <source>Checks: the major thirds and sixths</source>
-        <translation>Controles: de grote tertsen en sexten</translation>
-    </message>
-    <message>
-        <source>In a well temperament their beats rise and fall smoothly from note to note.</source>
-        <translation>In een welgetemperde stemming nemen hun zwevingen van noot tot noot geleidelijk toe en af.</translation>
-    </message>
-    <message>
-        <source>Checks: the fifths not tuned as steps</source>
-        <translation>Controles: de kwinten die niet als stap gestemd zijn</translation>
-    </message>
-    <message>
-        <source>Listen to them once the bearing is set.</source>
-        <translation>Beluister ze zodra de legging klaar is.</translation>
-    </message>
-    <message>
         <source>Then outward</source>
         <translation>Daarna naar buiten</translation>
     </message>
@@ -1034,6 +1014,38 @@ Vervangen? Orgels die deze stemming kozen, spelen dan de nieuwe.</translation>
     <message>
         <source>C = 0 (A = %1 Hz)</source>
         <translation>C = 0 (A = %1 Hz)</translation>
+    </message>
+    <message>
+        <source>minor sixth</source>
+        <translation>kleine sext</translation>
+    </message>
+    <message>
+        <source>narrow wolf</source>
+        <translation>verkleind, wolf</translation>
+    </message>
+    <message>
+        <source>wide wolf</source>
+        <translation>vergroot, wolf</translation>
+    </message>
+    <message>
+        <source>Beats faster than %1 a second are too fast to count on this stop: tune the bearing on a %2 stop.</source>
+        <translation>Zwevingen sneller dan %1 per seconde zijn op dit register te snel om te tellen: stem de legging op een register van %2.</translation>
+    </message>
+    <message>
+        <source>Each check follows the step that tunes the last of its notes.</source>
+        <translation>Elke controle volgt op de stap die de laatste van haar noten stemt.</translation>
+    </message>
+    <message>
+        <source>A well temperament: the beats of the major thirds rise and fall smoothly from note to note.</source>
+        <translation>Een welgetemperde stemming: de zwevingen van de grote tertsen nemen van noot tot noot geleidelijk toe en af.</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation>controle</translation>
+    </message>
+    <message>
+        <source>The pure major third %1–%2 first, then the fifths %3 between its notes split evenly, each %4 cents narrow, at the beats given.</source>
+        <translation>Eerst de reine grote terts %1–%2, dan de kwinten %3 tussen haar noten gelijk verdeeld, elk %4 cent verkleind, met de aangegeven zwevingen.</translation>
     </message>
 </context>
 <context>

@@ -696,13 +696,16 @@ GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const S
                                               "Tune %1 to the fork or tuner: A = %2 Hz (%1 sounds at %3 Hz).")
                       .arg(guideNoteDisplayName(guide.forkKey), twoDecimals(guide.forkA, separators),
                            twoDecimals(guide.forkKeyPitch, separators));
-    if (guide.meantoneFifth)
+    if (guide.meantoneFifth) {
+        QStringList fifths;
+        for (const int pitchClass : {0, 7, 2, 9, 4})
+            fifths << noteDisplayName(kGuideNoteNames[pitchClass]);
         order.lead << QCoreApplication::translate("TuningGuide",
-                                                  "The pure major third %1–%2 first, then the fifths "
-                                                  "C–G–D–A–E between its notes split evenly, each %3 cents narrow, "
-                                                  "at the beats given.")
+                                                  "The pure major third %1–%2 first, then the fifths %3 between its "
+                                                  "notes split evenly, each %4 cents narrow, at the beats given.")
                           .arg(guideNoteDisplayName(kMiddleC), guideNoteDisplayName(kMiddleC + 4),
-                               formatPattern(-*guide.meantoneFifth, u"0.00", separators));
+                               fifths.join(QChar(0x2013)), formatPattern(-*guide.meantoneFifth, u"0.00", separators));
+    }
     order.lead << QCoreApplication::translate("TuningGuide",
                                               "Each check follows the step that tunes the last of its notes.");
     if (guide.wellTempered)

@@ -135,6 +135,27 @@ TEST_P(TuningGuideWindowTest, SavesAndPrintsTheSheet)
     EXPECT_EQ(pages, QStringLiteral("1"));
 }
 
+// The paper chosen in the window is the page of the PDF.
+TEST_P(TuningGuideWindowTest, SavesThePdfOnThePaperChosen)
+{
+    const struct {
+        int index;
+        const char *size;
+    } cases[] = {{1, "612 x 792 pts (letter)"}, {0, "595 x 842 pts (A4)"}};
+    for (const auto &c : cases) {
+        control<QComboBox>(*guide, "paperBox")->setCurrentIndex(c.index);
+        const QString saved = dir.filePath(QStringLiteral("paper%1.pdf").arg(c.index));
+        dialogs.fileAnswers = {saved};
+        click("savePdfButton");
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {saved});
+        ASSERT_TRUE(info.waitForFinished(60000));
+        const QString text = QString::fromUtf8(info.readAllStandardOutput());
+        EXPECT_TRUE(text.contains(QStringLiteral("Page size:       ") + QLatin1String(c.size))) << qPrintable(text);
+        EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << qPrintable(text);
+    }
+}
+
 CORDAVO_BOTH_SETTINGS(TuningGuideWindowTest);
 
 namespace {
