@@ -141,18 +141,6 @@ TEST_P(ScreenFitTest, EveryControlStaysWithinReachOfTheFreeArea)
     }
 }
 
-// At 100 % on a full HD screen the windows keep the size they are drawn at.
-TEST_P(ScreenFitTest, AtTheDesignedScalingNothingChanges)
-{
-    for (const auto &[name, window] : largeWindows()) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(fitScroll(*window), nullptr);
-    }
-    EXPECT_EQ(main->size(), QSize(774, 574));
-    EXPECT_EQ(windows->FormCicloQuinte().size(), QSize(828, 739));
-    EXPECT_EQ(windows->FormCents().size(), QSize(714, 663));
-}
-
 // A full HD screen with a 48-pixel panel, at 150 %, the tests run again on
 // it: the fifths and cents setters scroll, and every window lies on the
 // screen with all of its controls within reach.
