@@ -3,7 +3,6 @@
 #include "numbers/NumberFormat.h"
 #include "ui/desktop/FileCommands.h"
 #include "ui/desktop/KeyboardOrder.h"
-#include "ui/desktop/WindowFront.h"
 #include "ui/windows/UTemperamento.h"
 
 #include <QBuffer>
@@ -211,7 +210,7 @@ void paintFifthsCircle(QPainter &painter, const QRectF &area, const TemperamentQ
 
 AnalysisWindow::AnalysisWindow(TFormTemperamento &mainWindow, const Separators &separators, UserDialogs &dialogs,
                                QWidget *parent)
-    : QWidget(parent, Qt::Window), m_main(mainWindow), m_separators(separators), m_dialogs(dialogs)
+    : FollowingWindow(mainWindow, separators, dialogs, parent)
 {
     setObjectName(QStringLiteral("analysisWindow"));
     setWindowTitle(tr("Analyse Temperament"));
@@ -265,14 +264,6 @@ AnalysisWindow::AnalysisWindow(TFormTemperamento &mainWindow, const Separators &
         m_pictureDialog.filters << tr("SVG drawing (*.svg)");
     m_pictureDialog.defaultSuffix = QStringLiteral("png");
     m_pictureDialog.fileName = QStringLiteral("Temperament.png");
-
-    m_main.followWhileShown(this, [this] { refresh(); });
-}
-
-void AnalysisWindow::showInFront()
-{
-    refresh();
-    bringToFront(this);
 }
 
 void AnalysisWindow::refresh()

@@ -1,19 +1,15 @@
 #pragma once
 
-#include "numbers/Separators.h"
 #include "tuning/TemperamentAnalysis.h"
 #include "ui/desktop/FileCommands.h"
-#include "ui/desktop/UserDialogs.h"
+#include "ui/windows/FollowingWindow.h"
 
 #include <QColor>
-#include <QWidget>
 
 class QLabel;
 class QTableWidget;
 
 namespace cordavo {
-
-class TFormTemperamento;
 
 // The colour an interval's size is shown in: wolves red, pure intervals
 // green, the tempered ones plain.
@@ -23,16 +19,15 @@ QColor gradeColour(IntervalGrade grade, const QColor &background);
 
 // Follows the main window's note fields and reference pitches live and shows
 // how the temperament's fifths and thirds sound.
-class AnalysisWindow : public QWidget
+class AnalysisWindow : public FollowingWindow
 {
     Q_OBJECT
 public:
     AnalysisWindow(TFormTemperamento &mainWindow, const Separators &separators, UserDialogs &dialogs,
                    QWidget *parent = nullptr);
 
-    void showInFront();
     // Reads the main window afresh.
-    void refresh();
+    void refresh() override;
     // Draws the chart and the circle side by side, for a picture file.
     void paintPicture(QPainter &painter, const QSize &size) const;
     // "PNG" or "SVG" picture bytes of the chart and the circle, or why they
@@ -50,9 +45,6 @@ private:
     QWidget *m_chart;
     QWidget *m_circle;
 
-    TFormTemperamento &m_main;
-    Separators m_separators;
-    UserDialogs &m_dialogs;
     FileQuestion m_pictureDialog;
     QSize m_pictureSize{960, 440};
     // What the chart and the circle show, as last read from the main window.

@@ -8,6 +8,7 @@
 #include "ui/desktop/SoundOutput.h"
 #include "ui/desktop/WindowFront.h"
 #include "ui/widgets/PianoKeyboard.h"
+#include "ui/widgets/ScreenFit.h"
 #include "ui/windows/CordavoWindows.h"
 #include "ui/windows/SetterWindow.h"
 #include "ui/windows/UTemperamento.h"
@@ -224,6 +225,8 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     });
     m_main.followWhileShown(this, [this] { refresh(); });
     refresh();
+    // On a screen too small for it, its controls scroll.
+    fitToScreen(this);
 }
 
 ListenWindow::~ListenWindow()

@@ -1,6 +1,7 @@
 #include "ui/windows/SetterWindow.h"
 
 #include "ui/widgets/LayoutGrowth.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include "numbers/NumberFormat.h"
 #include "tuning/TemperamentLibrary.h"
@@ -14,11 +15,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace cordavo {
 
@@ -59,6 +58,9 @@ bool SetterWindow::openFile(SetterSide which, const QString &path)
 
 SetterSide SetterWindow::sideAt(const QPointF &point) const
 {
+    // The halves are the panel's, which may be scrolled within the window.
+    if (m_panel)
+        return m_panel->mapFrom(this, point).x() < m_panel->width() / 2.0 ? SetterSide::Input : SetterSide::Out;
     return point.x() < width() / 2.0 ? SetterSide::Input : SetterSide::Out;
 }
 
@@ -186,10 +188,9 @@ void SetterWindow::exportToMainWindow(const NoteCents &oldPositions, const NoteC
     FormTemperamento.showMainWindow();
 }
 
-void SetterWindow::centreOnDesktop()
+void SetterWindow::placeOnDesktop()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    placeOnScreen(this);
 }
 
 void SetterWindow::closeEvent(QCloseEvent *event)

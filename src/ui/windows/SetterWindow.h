@@ -129,8 +129,9 @@ protected:
     // window; then "Export correctly" and the main window in front, this
     // window staying open.
     void exportToMainWindow(const NoteCents &oldPositions, const NoteCents &newPositions);
-    // Places the window at the centre of the desktop.
-    void centreOnDesktop();
+    // Places the window at the centre of the desktop; on a screen too small
+    // for it, its panel scrolls. Call once the controls are made and sized.
+    void placeOnDesktop();
     void closeEvent(QCloseEvent *event) override;
 
     // Widgets are made named, so that tests find them.
@@ -152,6 +153,7 @@ protected:
         resize(width, height);
         T *panel = named(new T(this), name);
         panel->setGeometry(0, 0, width, height);
+        m_panel = panel;
         return panel;
     }
     // The banner (Panel5, bold, 16 pixels) and the title (LabelIntSetTemp,
@@ -189,6 +191,7 @@ protected:
 
 private:
     qreal m_growth = 1;
+    QWidget *m_panel = nullptr;
     void equalSide(SetterSide which);
     // The side's list read back as numbers; nothing (after a message) when
     // a line does not read.

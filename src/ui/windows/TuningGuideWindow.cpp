@@ -3,7 +3,6 @@
 #include "print/GuideSheet.h"
 #include "ui/desktop/FileCommands.h"
 #include "ui/desktop/KeyboardOrder.h"
-#include "ui/desktop/WindowFront.h"
 #include "ui/windows/UTemperamento.h"
 
 #include <QCheckBox>
@@ -44,7 +43,7 @@ QDoubleSpinBox *temperatureBox(QWidget *parent, const char *name)
 
 TuningGuideWindow::TuningGuideWindow(TFormTemperamento &mainWindow, const Separators &separators, UserDialogs &dialogs,
                                      QWidget *parent)
-    : QWidget(parent, Qt::Window), m_main(mainWindow), m_separators(separators), m_dialogs(dialogs)
+    : FollowingWindow(mainWindow, separators, dialogs, parent)
 {
     setObjectName(QStringLiteral("tuningGuideWindow"));
     setWindowTitle(tr("Tuning Guide"));
@@ -129,13 +128,6 @@ TuningGuideWindow::TuningGuideWindow(TFormTemperamento &mainWindow, const Separa
     connect(m_metronomeBox, &QSpinBox::valueChanged, this, &TuningGuideWindow::refresh);
     for (QDoubleSpinBox *box : {m_referenceBox, m_nowBox})
         connect(box, &QDoubleSpinBox::valueChanged, this, &TuningGuideWindow::refresh);
-    m_main.followWhileShown(this, [this] { refresh(); });
-}
-
-void TuningGuideWindow::showInFront()
-{
-    refresh();
-    bringToFront(this);
 }
 
 GuideSettings TuningGuideWindow::settings() const

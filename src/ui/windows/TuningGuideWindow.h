@@ -1,10 +1,7 @@
 #pragma once
 
-#include "numbers/Separators.h"
 #include "tuning/TuningGuide.h"
-#include "ui/desktop/UserDialogs.h"
-
-#include <QWidget>
+#include "ui/windows/FollowingWindow.h"
 
 #include <optional>
 
@@ -17,21 +14,18 @@ class QTextBrowser;
 
 namespace cordavo {
 
-class TFormTemperamento;
-
 // The tuning guide of the main window's temperament, followed live: the
 // sheet a tuner takes to a real organ or harpsichord, to print or to save
 // as a PDF.
-class TuningGuideWindow : public QWidget
+class TuningGuideWindow : public FollowingWindow
 {
     Q_OBJECT
 public:
     TuningGuideWindow(TFormTemperamento &mainWindow, const Separators &separators, UserDialogs &dialogs,
                       QWidget *parent = nullptr);
 
-    void showInFront();
     // Reads the main window and the controls afresh.
-    void refresh();
+    void refresh() override;
     // The sheet as it stands, or nothing (after the status line says why).
     std::optional<GuideDocument> document() const;
     GuideSettings settings() const;
@@ -54,9 +48,6 @@ private:
     QTextBrowser *m_view;
     QLabel *m_statusLabel;
 
-    TFormTemperamento &m_main;
-    Separators m_separators;
-    UserDialogs &m_dialogs;
     FileQuestion m_pdfDialog;
 };
 

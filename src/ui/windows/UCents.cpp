@@ -66,7 +66,7 @@ TFormCents::TFormCents(TFormTemperamento &mainWindow, CordavoWindows &windows, c
 
     growToFitFont();
     FormCreate();
-    centreOnDesktop();
+    placeOnDesktop();
     loadFilesDropped();
     orderKeyboard();
 }

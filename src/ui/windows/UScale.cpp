@@ -65,7 +65,7 @@ TFormScale::TFormScale(TFormTemperamento &mainWindow, CordavoWindows &windows, c
     createSide(SetterSide::Out, panel, kWidth / 2 + 12);
 
     FormCreate();
-    centreOnDesktop();
+    placeOnDesktop();
     loadFilesDropped();
     orderKeyboard();
 }

@@ -95,7 +95,7 @@ TFormCicloQuinte::TFormCicloQuinte(TFormTemperamento &mainWindow, CordavoWindows
 
     growToFitFont();
     FormCreate();
-    centreOnDesktop();
+    placeOnDesktop();
     orderKeyboard();
 }
 

@@ -16,6 +16,7 @@
 #include "ui/widgets/FilledPanel.h"
 #include "ui/widgets/LayoutGrowth.h"
 #include "ui/widgets/NumEdit.h"
+#include "ui/widgets/ScreenFit.h"
 #include "ui/widgets/ShortNameEdit.h"
 #include "ui/windows/AnalysisWindow.h"
 #include "ui/windows/CordavoWindows.h"
@@ -51,7 +52,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -140,9 +140,9 @@ TFormTemperamento::TFormTemperamento(CordavoWindows &windows, const Separators &
         for (const QString &path : paths)
             openFile(path);
     });
-    // First shown at the centre of the desktop.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    // First shown at the centre of the desktop; on a screen too small for
+    // it, its panel scrolls.
+    placeOnScreen(this);
 }
 
 TFormTemperamento::~TFormTemperamento() = default;
