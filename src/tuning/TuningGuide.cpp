@@ -14,7 +14,6 @@ namespace cordavo {
 namespace {
 
 constexpr int kBearingKeys = 13; // the lowest key to its octave
-constexpr int kA = 9;            // A's pitch class
 constexpr long double kAbsoluteZero = 273.15L;
 
 struct Ratio {
@@ -110,8 +109,8 @@ std::array<int, 12> fifthsFromA(const SoundingPitches &pitches)
     constexpr int kFar = 100;
     std::array<int, 12> distance;
     distance.fill(kFar);
-    distance[kA] = 0;
-    std::vector<int> queue = {kA};
+    distance[kAPitchClass] = 0;
+    std::vector<int> queue = {kAPitchClass};
     for (size_t i = 0; i < queue.size(); ++i) {
         const int from = queue[i];
         for (const int to : {(from + 7) % 12, (from + 5) % 12}) {
@@ -133,7 +132,7 @@ std::vector<GuideIntervalMeasure> tuningSteps(const SoundingPitches &pitches, in
     std::array<bool, kBearingKeys> keyTuned{};
     std::array<bool, 12> classTuned{};
     keyTuned[static_cast<size_t>(forkKey - lowest)] = true;
-    classTuned[kA] = true;
+    classTuned[kAPitchClass] = true;
 
     std::vector<GuideIntervalMeasure> steps;
     for (;;) {
@@ -350,7 +349,7 @@ Result<TuningGuide> tuningGuide(const QString &name, double oldA, double newA, c
     const SoundingPitches pitches(oldA, newA, cents, factor);
 
     const int lowest = bearingLowestKey(settings.bearing);
-    guide.forkKey = lowest + (kA - pitchClassOf(lowest) + 12) % 12;
+    guide.forkKey = lowest + (kAPitchClass - pitchClassOf(lowest) + 12) % 12;
     guide.forkKeyPitch = pitches[guide.forkKey];
     guide.steps = tuningSteps(pitches, lowest, guide.forkKey);
 
@@ -378,10 +377,10 @@ Result<TuningGuide> tuningGuide(const QString &name, double oldA, double newA, c
               [](const GuideIntervalMeasure &a, const GuideIntervalMeasure &b) { return a.fromKey < b.fromKey; });
 
     for (int i = 0; i < 12; ++i) {
-        guide.offsetsFromA[i] = RoundToDecimals(static_cast<double>(cents[i] - cents[kA]), 1) + 0.0L;
+        guide.offsetsFromA[i] = RoundToDecimals(static_cast<double>(cents[i] - cents[kAPitchClass]), 1) + 0.0L;
         guide.offsetsFromC[i] = RoundToDecimals(static_cast<double>(cents[i] - cents[0]), 1) + 0.0L;
     }
-    guide.tunerAForC = guide.forkA * std::exp2(-(cents[kA] - cents[0]) / 1200);
+    guide.tunerAForC = guide.forkA * std::exp2(-(cents[kAPitchClass] - cents[0]) / 1200);
     return guide;
 }
 
