@@ -14,8 +14,12 @@
 #include <zlib.h>
 
 #ifdef Q_OS_WIN
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
 #include <windows.h>
 // After windows.h, which it needs.
 #include <tlhelp32.h>

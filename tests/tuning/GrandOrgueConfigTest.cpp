@@ -345,8 +345,10 @@ TEST(GrandOrgueConfig, ExportAnswersWhatWasWrittenOrWhyNot)
     EXPECT_EQ(temperaments[1].offsets[0], 0);
 }
 
+#ifndef Q_OS_WIN
 // A settings file named through a link is changed where it lies, and its
-// copy kept beside it; the link stays a link.
+// copy kept beside it; the link stays a link. (QFile::link makes a shortcut
+// on Windows, which is a file of its own.)
 TEST(GrandOrgueConfig, ALinkedSettingsFileIsChangedWhereItLies)
 {
     QTemporaryDir dir;
@@ -392,6 +394,7 @@ TEST(GrandOrgueConfig, ALinkedSettingsFileIsChangedWhereItLies)
                   .size(),
               4);
 }
+#endif
 
 #ifdef Q_OS_LINUX
 // The check for a running GrandOrgue, on programs named GrandOrgue (copies of

@@ -142,8 +142,12 @@ TEST_P(GrandOrgueWindowTest, LoadListsTheUserTemperamentsAndLoadsTheChosenOne)
 TEST_P(GrandOrgueWindowTest, ExportTellsWhyNotOrWhereItWrote)
 {
     const QString settings = grandOrgueFile();
+#ifdef Q_OS_WIN
+    const QString link = settings; // QFile::link makes a shortcut, not a link
+#else
     const QString link = dir.filePath(QStringLiteral("linked"));
     ASSERT_TRUE(QFile::link(settings, link));
+#endif
     const QString notes = dir.filePath(QStringLiteral("notes.txt"));
     writeBytes(notes, "Not settings\n");
     const QString shown = QDir::toNativeSeparators(QFileInfo(settings).canonicalFilePath());
@@ -172,7 +176,7 @@ TEST_P(GrandOrgueWindowTest, ExportTellsWhyNotOrWhereItWrote)
             EXPECT_EQ(readAll(c.path), before);
         }
     }
-    EXPECT_TRUE(QFileInfo(link).isSymbolicLink());
+    EXPECT_EQ(QFileInfo(link).isSymbolicLink(), link != settings);
     EXPECT_EQ(readGrandOrgueConfig(settings)->userTemperaments().last().title, QStringLiteral("W3"));
     EXPECT_TRUE(QFileInfo::exists(settings + QStringLiteral(".bak")));
 }
