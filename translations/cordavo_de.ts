@@ -126,10 +126,6 @@
         <translation>In %1</translation>
     </message>
     <message>
-        <source>The title is empty: GrandOrgue lists a temperament by its title</source>
-        <translation>Der Titel ist leer: GrandOrgue führt eine Stimmung unter ihrem Titel auf</translation>
-    </message>
-    <message>
         <source>File %1 Saved
 %2 is in GrandOrgue&apos;s group %3</source>
         <translation>Datei %1 gespeichert
@@ -168,14 +164,6 @@ Ersetzen? Orgeln, die sie gewählt haben, spielen dann die neue.</translation>
     <message>
         <source>&amp;Load</source>
         <translation>&amp;Laden</translation>
-    </message>
-    <message>
-        <source>group</source>
-        <translation>„Gruppe“</translation>
-    </message>
-    <message>
-        <source>title</source>
-        <translation>„Titel“</translation>
     </message>
 </context>
 <context>

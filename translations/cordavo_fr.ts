@@ -126,10 +126,6 @@
         <translation>Dans %1</translation>
     </message>
     <message>
-        <source>The title is empty: GrandOrgue lists a temperament by its title</source>
-        <translation>Le titre est vide : GrandOrgue affiche un tempérament par son titre</translation>
-    </message>
-    <message>
         <source>File %1 Saved
 %2 is in GrandOrgue&apos;s group %3</source>
         <translation>Fichier %1 enregistré
@@ -168,14 +164,6 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     <message>
         <source>&amp;Load</source>
         <translation>&amp;Charger</translation>
-    </message>
-    <message>
-        <source>group</source>
-        <translation>groupe</translation>
-    </message>
-    <message>
-        <source>title</source>
-        <translation>titre</translation>
     </message>
 </context>
 <context>

@@ -126,10 +126,6 @@
         <translation>In %1</translation>
     </message>
     <message>
-        <source>The title is empty: GrandOrgue lists a temperament by its title</source>
-        <translation>Il titolo è vuoto: GrandOrgue elenca un temperamento in base al suo titolo</translation>
-    </message>
-    <message>
         <source>File %1 Saved
 %2 is in GrandOrgue&apos;s group %3</source>
         <translation>File %1 salvato
@@ -168,14 +164,6 @@ Sostituirlo? Gli organi che lo hanno scelto suoneranno quello nuovo.</translatio
     <message>
         <source>&amp;Load</source>
         <translation>&amp;Carica</translation>
-    </message>
-    <message>
-        <source>group</source>
-        <translation>gruppo</translation>
-    </message>
-    <message>
-        <source>title</source>
-        <translation>titolo</translation>
     </message>
 </context>
 <context>

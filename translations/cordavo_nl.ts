@@ -126,10 +126,6 @@
         <translation>In %1</translation>
     </message>
     <message>
-        <source>The title is empty: GrandOrgue lists a temperament by its title</source>
-        <translation>De titel is leeg: GrandOrgue toont een stemming onder haar titel</translation>
-    </message>
-    <message>
         <source>File %1 Saved
 %2 is in GrandOrgue&apos;s group %3</source>
         <translation>Bestand %1 opgeslagen
@@ -168,14 +164,6 @@ Vervangen? Orgels die deze stemming kozen, spelen dan de nieuwe.</translation>
     <message>
         <source>&amp;Load</source>
         <translation>&amp;Laden</translation>
-    </message>
-    <message>
-        <source>group</source>
-        <translation>groep</translation>
-    </message>
-    <message>
-        <source>title</source>
-        <translation>titel</translation>
     </message>
 </context>
 <context>

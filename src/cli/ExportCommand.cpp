@@ -62,7 +62,10 @@ become "?".
 GrandOrgue: the temperament is added to the user temperaments of its
 settings file, or replaces the one of the same title in the same group with
 --replace; everything else in the file is kept, the old file stays beside it
-as FILE.bak. GrandOrgue must not be running: it would overwrite the change.
+as FILE.bak. A FILE that is a link to the settings file changes the file it
+points to, and FILE.bak goes beside that. GrandOrgue must not be running: it
+would overwrite the change (a running GrandOrgue is found on Linux and
+Windows, and the export is then refused).
   --config FILE   the settings file (default: GRANDORGUE_CONFIG); a file
                   that does not exist is made
   --group TEXT    the submenu it appears in (default: Cordavo)

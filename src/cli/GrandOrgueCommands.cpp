@@ -1,10 +1,12 @@
 #include "cli/GrandOrgueCommands.h"
 
+#include "numbers/NumberFormat.h"
 #include "tuning/GrandOrgueConfig.h"
 #include "tuning/LineFile.h"
 
 #include <QDir>
-#include <QFileInfo>
+
+#include <cmath>
 
 namespace cordavo {
 
@@ -12,9 +14,12 @@ namespace {
 
 const QString kDefaultGroup = QStringLiteral("Cordavo");
 
-QString configOption(const CliOptions &options)
+// An offset as GrandOrgue keeps it: to three decimals, without the noise of
+// its single-precision numbers (20.530001 is 20.53).
+QString offsetText(long double value)
 {
-    return options.value(QStringLiteral("config"), grandOrgueConfigPath());
+    const long double scale = std::pow(10.0L, kGrandOrgueDecimals);
+    return formatGeneral(std::round(value * scale) / scale + 0.0L, kFullStop);
 }
 
 } // namespace
@@ -36,38 +41,26 @@ std::optional<CliResult> grandOrgueExport(const CliOptions &options)
     TuningSource source;
     if (auto refusal = readCliSource(command, options, source))
         return *refusal;
-    const QString title = options.value(QStringLiteral("title"), source.name).trimmed();
-    if (title.isEmpty())
+    if (!options.contains(QStringLiteral("title")) && source.name.trimmed().isEmpty())
         return cliUsageError(command, QStringLiteral("--title TEXT is required: the temperament has no name"));
-    const QString group = options.value(QStringLiteral("group"), kDefaultGroup).trimmed();
-    for (const auto &[what, text] :
-         {std::pair{QStringLiteral("group"), group}, std::pair{QStringLiteral("title"), title}}) {
-        const QString problem = grandOrgueTextProblem(what, text);
-        if (!problem.isEmpty())
-            return cliRefused({problem});
-    }
-    const Result<NoteCents> offsets =
-        grandOrgueOffsets(source.cents, source.oldA, source.newA, options.contains(QStringLiteral("fold-pitch")));
-    if (!offsets.ok())
-        return cliRefused({offsets.error()});
 
-    const QString path = configOption(options);
-    const QString shown = quoted(QDir::toNativeSeparators(path));
-    const bool replace = options.contains(QStringLiteral("replace"));
-    if (!replace && QFileInfo::exists(path)) {
-        const Result<GrandOrgueConfig> config = readGrandOrgueConfig(path);
-        if (!config.ok())
-            return cliRefused({config.error()});
-        if (config->indexOf(group, title) >= 0)
-            return cliRefused({QStringLiteral("%1 already holds a temperament titled %2 in the group %3; give "
-                                              "--replace to replace it")
-                                   .arg(shown, quoted(title), quoted(group))});
+    const GrandOrgueExportResult result = exportToGrandOrgue(
+        {options.value(QStringLiteral("config"), grandOrgueConfigPath()), source,
+         options.value(QStringLiteral("group"), kDefaultGroup), options.value(QStringLiteral("title"), source.name),
+         options.contains(QStringLiteral("fold-pitch")), options.contains(QStringLiteral("replace"))});
+    const GrandOrgueTemperament &temperament = result.temperament;
+    switch (result.status) {
+    case GrandOrgueExportStatus::Written:
+        return cliPrinted({QStringLiteral("%1 in the group %2 written into %3 as %4")
+                               .arg(quoted(temperament.title), quoted(temperament.group), quoted(result.shownPath),
+                                    temperament.name)});
+    case GrandOrgueExportStatus::TitleTaken:
+        return cliRefused({result.message + QStringLiteral("; give --replace to replace it")});
+    case GrandOrgueExportStatus::Refused:
+    case GrandOrgueExportStatus::Failed:
+        break;
     }
-    const Result<GrandOrgueTemperament> written = exportToGrandOrgue(path, group, title, offsets.value(), replace);
-    if (!written.ok())
-        return cliRefused({written.error()});
-    return cliPrinted({QStringLiteral("%1 in the group %2 written into %3 as %4")
-                           .arg(quoted(title), quoted(group), shown, written->name)});
+    return cliRefused({result.message});
 }
 
 std::optional<CliResult> grandOrgueLibrary(const CliOptions &options, const QStringList &positionals)
@@ -75,10 +68,14 @@ std::optional<CliResult> grandOrgueLibrary(const CliOptions &options, const QStr
     const QString command = QStringLiteral("library");
     const bool fromFile = options.contains(QStringLiteral("grandorgue"));
     if (!fromFile) {
-        if (options.contains(QStringLiteral("title")))
-            return cliUsageError(command, QStringLiteral("--title is for --grandorgue FILE"));
+        for (const char *option : {"title", "group"}) {
+            if (options.contains(QLatin1String(option)))
+                return cliUsageError(command, QStringLiteral("--%1 is for --grandorgue FILE").arg(option));
+        }
         return std::nullopt;
     }
+    if (options.contains(QStringLiteral("group")) && !options.contains(QStringLiteral("title")))
+        return cliUsageError(command, QStringLiteral("--group is for --title TEXT"));
     if (!positionals.isEmpty() || options.contains(QStringLiteral("tsv")))
         return cliUsageError(command, QStringLiteral("--grandorgue FILE takes neither a NAME nor --tsv"));
     const QString path = options[QStringLiteral("grandorgue")];
@@ -89,33 +86,37 @@ std::optional<CliResult> grandOrgueLibrary(const CliOptions &options, const QStr
 
     if (options.contains(QStringLiteral("title"))) {
         const QString title = options[QStringLiteral("title")];
+        const bool inGroup = options.contains(QStringLiteral("group"));
+        const QString group = options.value(QStringLiteral("group"));
         QList<const GrandOrgueTemperament *> found;
         for (const GrandOrgueTemperament &temperament : temperaments) {
-            if (temperament.title == title)
+            if (temperament.title == title && (!inGroup || temperament.group == group))
                 found << &temperament;
         }
         const QString shown = quoted(QDir::toNativeSeparators(path));
         if (found.isEmpty())
-            return cliRefused({QStringLiteral("%1 holds no user temperament titled %2; \"cordavo-cli library "
+            return cliRefused({QStringLiteral("%1 holds no user temperament titled %2%3; \"cordavo-cli library "
                                               "--grandorgue FILE\" lists them")
-                                   .arg(shown, quoted(title))});
+                                   .arg(shown, quoted(title),
+                                        inGroup ? QStringLiteral(" in the group ") + quoted(group) : QString())});
         if (found.size() > 1) {
             QStringList groups;
             for (const GrandOrgueTemperament *temperament : found)
                 groups << quoted(temperament->group);
-            return cliRefused({QStringLiteral("%1 holds %2 user temperaments titled %3, in the groups %4")
+            return cliRefused({QStringLiteral("%1 holds %2 user temperaments titled %3, in the groups %4; give "
+                                              "--group GROUP to choose one")
                                    .arg(shown)
                                    .arg(found.size())
                                    .arg(quoted(title), groups.join(QStringLiteral(", ")))});
         }
         QStringList lines;
         for (int i = 0; i < 12; ++i)
-            lines << noteName(i) + QLatin1Char('\t') + cliCentsText(found.first()->offsets[i]);
+            lines << noteName(i) + QLatin1Char('\t') + offsetText(found.first()->offsets[i]);
         return cliPrinted(lines);
     }
 
     // As "library" lists its own: those outside every group first, then each
-    // group under its heading, in the file's order.
+    // group under its heading, in the file's order; each title with its Name.
     QStringList groups{QString()};
     for (const GrandOrgueTemperament &temperament : temperaments) {
         if (!groups.contains(temperament.group))
@@ -126,8 +127,10 @@ std::optional<CliResult> grandOrgueLibrary(const CliOptions &options, const QStr
         if (!group.isEmpty())
             lines << group + QLatin1Char(':');
         for (const GrandOrgueTemperament &temperament : temperaments) {
+            // GrandOrgue's Master Controls panel shows the Name.
             if (temperament.group == group)
-                lines << (group.isEmpty() ? temperament.title : QStringLiteral("  ") + temperament.title);
+                lines << (group.isEmpty() ? QString() : QStringLiteral("  ")) + temperament.title + QLatin1Char('\t') +
+                             temperament.name;
         }
     }
     if (lines.isEmpty())

@@ -9,7 +9,7 @@ namespace cordavo {
 namespace {
 
 const char kLibraryHelp[] = R"(Usage: cordavo-cli library [NAME | --tsv]
-       cordavo-cli library --grandorgue FILE [--title TEXT]
+       cordavo-cli library --grandorgue FILE [--title TEXT [--group TEXT]]
 
 Without arguments, lists the library's temperaments by group: each group's
 heading, ending in a colon, then its names indented, in the library's order;
@@ -36,8 +36,11 @@ name is refused, as is one that matches none.
            decimals where it has more)
   --grandorgue FILE
            the user temperaments of GrandOrgue's settings file FILE instead,
-           listed by group and title; with --title TEXT, that temperament's
-           twelve offsets as for NAME (A is not moved to 0)
+           listed by group and title, each title followed by a tab and the
+           name GrandOrgue's Master Controls panel shows; with --title TEXT,
+           that temperament's twelve offsets as for NAME (A is not moved to
+           0), to the three decimals GrandOrgue keeps; --group TEXT chooses
+           among temperaments of that title in several groups
 
 Example: cordavo-cli library werkmeister iii
 )";
@@ -109,6 +112,6 @@ CliResult runLibrary(const CliOptions &options, const QStringList &positionals)
 
 } // namespace
 
-const CliCommand kLibraryCommand{"library", kLibraryHelp, {"grandorgue", "title"}, {"tsv"}, runLibrary};
+const CliCommand kLibraryCommand{"library", kLibraryHelp, {"grandorgue", "title", "group"}, {"tsv"}, runLibrary};
 
 } // namespace cordavo

@@ -13,6 +13,18 @@
 
 #include <zlib.h>
 
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+// After windows.h, which it needs.
+#include <tlhelp32.h>
+#endif
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -148,11 +160,10 @@ QString grandOrgueConfigPath()
 
 Result<NoteCents> grandOrgueOffsets(const NoteCents &cents, double oldA, double newA, bool foldPitch)
 {
-    constexpr int kA = 9;
     const long double pitch = foldPitch ? 1200 * std::log2(referencePitch(oldA, newA) / 440.0L) : 0;
     NoteCents offsets{};
     for (int i = 0; i < 12; ++i) {
-        offsets[i] = cents[i] - cents[kA] + pitch;
+        offsets[i] = cents[i] - cents[kAPitchClass] + pitch;
         if (!(std::fabs(offsets[i]) <= kLargestGrandOrgueOffset)) {
             return failure(
                 QCoreApplication::translate("GrandOrgueConfig",
@@ -164,18 +175,30 @@ Result<NoteCents> grandOrgueOffsets(const NoteCents &cents, double oldA, double 
     return offsets;
 }
 
-QString grandOrgueTextProblem(const QString &what, const QString &text)
+QString grandOrgueEntryProblem(const QString &group, const QString &title, const NoteCents &offsets)
 {
-    if (text.contains(QLatin1Char(';')))
-        return QCoreApplication::translate(
-                   "GrandOrgueConfig", "The %1 %2 holds a \";\", which starts a comment in GrandOrgue's settings file: "
-                                       "GrandOrgue would cut the %1 there")
-            .arg(what, quoted(text));
-    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
-        return QCoreApplication::translate(
-                   "GrandOrgueConfig",
-                   "The %1 %2 holds a line break, which would end its line in GrandOrgue's settings file")
-            .arg(what, quoted(text));
+    for (const auto &[what, text] : {std::pair{QCoreApplication::translate("GrandOrgueConfig", "group"), group},
+                                     std::pair{QCoreApplication::translate("GrandOrgueConfig", "title"), title}}) {
+        if (text.contains(QLatin1Char(';')))
+            return QCoreApplication::translate("GrandOrgueConfig",
+                                               "The %1 %2 holds a \";\", which starts a comment in GrandOrgue's "
+                                               "settings file: GrandOrgue would cut the %1 there")
+                .arg(what, quoted(text));
+        if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
+            return QCoreApplication::translate(
+                       "GrandOrgueConfig",
+                       "The %1 %2 holds a line break, which would end its line in GrandOrgue's settings file")
+                .arg(what, quoted(text));
+    }
+    if (title.trimmed().isEmpty())
+        return QCoreApplication::translate("GrandOrgueConfig",
+                                           "The title is empty: GrandOrgue lists a temperament by its title");
+    for (int i = 0; i < 12; ++i) {
+        if (!(std::fabs(offsets[i]) <= kLargestGrandOrgueOffset))
+            return QCoreApplication::translate("GrandOrgueConfig",
+                                               "%1 lies beyond the -1200 to +1200 cents that GrandOrgue takes")
+                .arg(noteDisplayName(i));
+    }
     return {};
 }
 
@@ -374,21 +397,8 @@ void GrandOrgueConfig::setValue(const QString &section, const QString &key, cons
 Result<GrandOrgueTemperament> GrandOrgueConfig::put(const QString &group, const QString &title,
                                                     const NoteCents &offsets, bool replace)
 {
-    for (const auto &[what, text] : {std::pair{QCoreApplication::translate("GrandOrgueConfig", "group"), group},
-                                     std::pair{QCoreApplication::translate("GrandOrgueConfig", "title"), title}}) {
-        const QString problem = grandOrgueTextProblem(what, text);
-        if (!problem.isEmpty())
-            return failure(problem);
-    }
-    if (title.trimmed().isEmpty())
-        return failure(QCoreApplication::translate("GrandOrgueConfig",
-                                                   "The title is empty: GrandOrgue lists a temperament by its title"));
-    for (int i = 0; i < 12; ++i) {
-        if (!(std::fabs(offsets[i]) <= kLargestGrandOrgueOffset))
-            return failure(QCoreApplication::translate("GrandOrgueConfig",
-                                                       "%1 lies beyond the -1200 to +1200 cents that GrandOrgue takes")
-                               .arg(noteDisplayName(i)));
-    }
+    if (const QString problem = grandOrgueEntryProblem(group, title, offsets); !problem.isEmpty())
+        return failure(problem);
 
     const qsizetype existing = indexOf(group, title);
     if (existing >= 0) {
@@ -473,16 +483,33 @@ Result<GrandOrgueConfig> readGrandOrgueConfig(const QString &path)
     return GrandOrgueConfig::read(bytes.value(), QDir::toNativeSeparators(path));
 }
 
-QList<qint64> grandOrgueProcessesUsing(const QString &path)
+QString grandOrgueSettingsFile(const QString &path)
 {
-    QList<qint64> found;
-#ifdef Q_OS_LINUX
-    // A GrandOrgue keeps its settings in its home folder, as GrandOrgueConfig
-    // or, for a named instance, GrandOrgueConfig-NAME.
-    const QFileInfo target(path);
-    const QString folder = QDir(target.absolutePath()).canonicalPath();
-    if (!target.fileName().startsWith(QLatin1String("GrandOrgueConfig")))
-        return found;
+    QFileInfo file(path);
+    // A link to a file that does not exist yet: where the save would make it.
+    for (int links = 0; file.isSymbolicLink() && links < 40; ++links)
+        file.setFile(file.symLinkTarget());
+    if (const QString itself = file.canonicalFilePath(); !itself.isEmpty())
+        return itself;
+    const QString folder = QDir(file.absolutePath()).canonicalPath();
+    return folder.isEmpty() ? file.absoluteFilePath() : QDir(folder).filePath(file.fileName());
+}
+
+namespace {
+
+// A running GrandOrgue: its process id, and the folder it keeps its
+// settings in, or empty when that cannot be known.
+struct RunningGrandOrgue {
+    qint64 pid;
+    QString home;
+};
+
+// The GrandOrgue programs of this user that are running. The one place that
+// asks the system, per platform.
+QList<RunningGrandOrgue> runningGrandOrgues()
+{
+    QList<RunningGrandOrgue> found;
+#if defined(Q_OS_LINUX)
     const uint user = QFileInfo(QStringLiteral("/proc/self")).ownerId();
     auto readProc = [](const QString &file) {
         QFile f(file);
@@ -506,57 +533,131 @@ QList<qint64> grandOrgueProcessesUsing(const QString &path)
         const QByteArray state = status.mid(status.lastIndexOf(')') + 1).trimmed().left(1);
         if (state == "Z" || state == "X")
             continue;
-        // Its home from its environment; one that cannot be read counts.
+        // It keeps its settings in its home folder, from its environment.
         QString home;
         for (const QByteArray &variable : readProc(proc + QStringLiteral("/environ")).split('\0')) {
             if (variable.startsWith("HOME="))
                 home = QString::fromLocal8Bit(variable.mid(5));
         }
-        if (home.isEmpty() || QDir(home).canonicalPath() == folder)
-            found << pid;
+        found << RunningGrandOrgue{pid, home};
     }
-#else
-    Q_UNUSED(path);
+#elif defined(Q_OS_WIN)
+    // Another process's environment is out of reach: every GrandOrgue of
+    // this session counts, with this user's application data folder.
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return found;
+    DWORD ourSession = 0;
+    ProcessIdToSessionId(GetCurrentProcessId(), &ourSession);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        DWORD session = 0;
+        if (QString::fromWCharArray(entry.szExeFile).compare(QLatin1String("GrandOrgue.exe"), Qt::CaseInsensitive) ==
+                0 &&
+            (!ProcessIdToSessionId(entry.th32ProcessID, &session) || session == ourSession))
+            found << RunningGrandOrgue{entry.th32ProcessID, qEnvironmentVariable("APPDATA")};
+    }
+    CloseHandle(snapshot);
 #endif
     return found;
 }
 
-Result<GrandOrgueTemperament> exportToGrandOrgue(const QString &path, const QString &group, const QString &title,
-                                                 const NoteCents &offsets, bool replace)
+// Whether a GrandOrgue whose settings folder is 'home' uses 'file' (a
+// settings file itself): it keeps them there as GrandOrgueConfig or, for a
+// named instance, GrandOrgueConfig-NAME, which may be links to elsewhere.
+bool keepsSettingsIn(const QString &home, const QString &file)
 {
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString prefix = QStringLiteral("GrandOrgueConfig");
+    const QFileInfo target(file);
+    const QString homeFolder = QDir(home).canonicalPath();
+    if (!homeFolder.isEmpty() && target.fileName().startsWith(prefix, Qt::CaseInsensitive) &&
+        QFileInfo(target.absolutePath()) == QFileInfo(homeFolder))
+        return true;
+    const QDir folder(home);
+    const QStringList names = folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::System);
+    return std::any_of(names.begin(), names.end(), [&](const QString &name) {
+        return QFileInfo(grandOrgueSettingsFile(folder.filePath(name))) == target;
+    });
+}
+
+} // namespace
+
+QList<qint64> grandOrgueProcessesUsing(const QString &path)
+{
+    const QString file = grandOrgueSettingsFile(path);
+    QList<qint64> found;
+    for (const RunningGrandOrgue &organ : runningGrandOrgues()) {
+        // One whose folder cannot be read counts.
+        if (organ.home.isEmpty() || keepsSettingsIn(organ.home, file))
+            found << organ.pid;
+    }
+    return found;
+}
+
+GrandOrgueExportResult exportToGrandOrgue(const GrandOrgueExportRequest &request)
+{
+    GrandOrgueExportResult result;
+    const QString path = grandOrgueSettingsFile(request.path);
+    result.shownPath = QDir::toNativeSeparators(path);
+    result.temperament.group = request.group.trimmed();
+    result.temperament.title = request.title.trimmed();
+    const QString &group = result.temperament.group;
+    const QString &title = result.temperament.title;
+    auto notWritten = [&](GrandOrgueExportStatus status, const QString &message) {
+        result.status = status;
+        result.message = message;
+        return result;
+    };
+
+    // What the user gave first: a refusal leaves the file untouched.
+    const Result<NoteCents> offsets =
+        grandOrgueOffsets(request.source.cents, request.source.oldA, request.source.newA, request.foldPitch);
+    if (!offsets.ok())
+        return notWritten(GrandOrgueExportStatus::Refused, offsets.error());
+    if (const QString problem = grandOrgueEntryProblem(group, title, offsets.value()); !problem.isEmpty())
+        return notWritten(GrandOrgueExportStatus::Refused, problem);
+
     const QList<qint64> running = grandOrgueProcessesUsing(path);
     if (!running.isEmpty())
-        return failure(
+        return notWritten(
+            GrandOrgueExportStatus::Failed,
             QCoreApplication::translate("GrandOrgueConfig",
                                         "GrandOrgue is running (process %1) and would overwrite the change to %2 when "
                                         "it next saves its settings: close GrandOrgue first, then export again")
                 .arg(running.first())
-                .arg(quoted(shown)));
+                .arg(quoted(result.shownPath)));
     const bool exists = QFileInfo::exists(path);
     QByteArray old;
     std::optional<GrandOrgueConfig> config;
     if (exists) {
         const Result<QByteArray> bytes = readSmallFile(path);
         if (!bytes.ok())
-            return failure(bytes.error());
+            return notWritten(GrandOrgueExportStatus::Failed, bytes.error());
         old = bytes.value();
-        Result<GrandOrgueConfig> read = GrandOrgueConfig::read(old, shown);
+        Result<GrandOrgueConfig> read = GrandOrgueConfig::read(old, result.shownPath);
         if (!read.ok())
-            return failure(read.error());
+            return notWritten(GrandOrgueExportStatus::Failed, read.error());
         config = std::move(read).value();
     } else {
         config = GrandOrgueConfig::created();
     }
-    const Result<GrandOrgueTemperament> written = config->put(group, title, offsets, replace);
-    if (!written.ok())
-        return written;
+    if (!request.replace && config->indexOf(group, title) >= 0)
+        return notWritten(
+            GrandOrgueExportStatus::TitleTaken,
+            QCoreApplication::translate("GrandOrgueConfig", "%1 already holds a temperament titled %2 in the group %3")
+                .arg(quoted(result.shownPath), quoted(title), quoted(group)));
+    const Result<GrandOrgueTemperament> put = config->put(group, title, offsets.value(), request.replace);
+    if (!put.ok())
+        return notWritten(GrandOrgueExportStatus::Failed, put.error());
     const Result<void> saved =
         exists ? saveFilesAtomically({{path + QStringLiteral(".bak"), old}, {path, config->bytes()}})
                : saveFileAtomically(path, config->bytes());
     if (!saved.ok())
-        return failure(saved.error());
-    return written;
+        return notWritten(GrandOrgueExportStatus::Failed, saved.error());
+    result.status = GrandOrgueExportStatus::Written;
+    result.temperament = put.value();
+    return result;
 }
 
 } // namespace cordavo

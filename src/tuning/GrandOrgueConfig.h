@@ -2,6 +2,7 @@
 
 #include "tuning/PitchTable.h"
 #include "tuning/Result.h"
+#include "tuning/TuningExport.h"
 
 #include <QByteArray>
 #include <QList>
@@ -30,6 +31,9 @@ struct GrandOrgueTemperament {
 // -1200 to +1200 cents only.
 inline constexpr int kMostUserTemperaments = 999;
 inline constexpr long double kLargestGrandOrgueOffset = 1200;
+// GrandOrgue holds an offset in single precision and its settings dialog
+// keeps three decimals: beyond them is its arithmetic's noise.
+inline constexpr int kGrandOrgueDecimals = 3;
 
 // The settings file's usual place on this platform, for the default
 // instance of GrandOrgue.
@@ -41,8 +45,10 @@ QString grandOrgueConfigPath();
 // -1200 ... +1200 cents.
 Result<NoteCents> grandOrgueOffsets(const NoteCents &cents, double oldA, double newA, bool foldPitch);
 
-// Why GrandOrgue could not keep a group or title as it is given, or empty.
-QString grandOrgueTextProblem(const QString &what, const QString &text);
+// Why GrandOrgue could not keep a user temperament of this group, title
+// and offsets as they are given (a ";" or a line break in the group or
+// title, an empty title, an offset beyond +-1200 cents), or empty.
+QString grandOrgueEntryProblem(const QString &group, const QString &title, const NoteCents &offsets);
 
 class GrandOrgueConfig
 {
@@ -92,16 +98,60 @@ private:
 // Reads a settings file from disk.
 Result<GrandOrgueConfig> readGrandOrgueConfig(const QString &path);
 
+// The settings file that 'path' names, with every symbolic link followed (of
+// the file and of its folders), as an absolute path: the file GrandOrgue
+// reads and a save replaces. For a file that does not exist yet, where it
+// would be made.
+QString grandOrgueSettingsFile(const QString &path);
+
 // The process ids of GrandOrgue instances of this user that keep their
-// settings in 'path' (and would overwrite a change to it). Empty where
-// running programs cannot be listed.
+// settings in the file 'path' names, through links or not (and would
+// overwrite a change to it). Checked on Linux and Windows; empty elsewhere.
 QList<qint64> grandOrgueProcessesUsing(const QString &path);
 
-// Writes a temperament into the settings file at 'path': the file is read
-// (or made, when there is none), changed, and replaces the old one
-// atomically, whose copy is kept beside it as 'path'.bak. Refused while a
-// GrandOrgue that uses the file is running. Gives back what was written.
-Result<GrandOrgueTemperament> exportToGrandOrgue(const QString &path, const QString &group, const QString &title,
-                                                 const NoteCents &offsets, bool replace);
+// An export into GrandOrgue's settings file, as the user gives it.
+struct GrandOrgueExportRequest {
+    QString path;        // the settings file; made when there is none
+    TuningSource source; // the notes and the A's
+    QString group;       // the submenu; blanks around it do not count
+    QString title;       // the menu text; blanks around it do not count
+    bool foldPitch = false;
+    bool replace = false; // replace a temperament of the same group and title
+};
+
+enum class GrandOrgueExportStatus {
+    Written,
+    // The group already holds the title and 'replace' was not set; nothing
+    // was written.
+    TitleTaken,
+    // What was given cannot go into GrandOrgue: the group, the title, or an
+    // offset. The file was not touched.
+    Refused,
+    // The file: not readable, not GrandOrgue's settings, full, in use by a
+    // running GrandOrgue, or not saved. It is as it was.
+    Failed,
+};
+
+struct GrandOrgueExportResult {
+    GrandOrgueExportStatus status = GrandOrgueExportStatus::Failed;
+    // As written, or as it would have been: the group and title trimmed;
+    // the name and offsets only once written.
+    GrandOrgueTemperament temperament;
+    // The settings file itself (see grandOrgueSettingsFile), with the
+    // platform's separators, for the messages.
+    QString shownPath;
+    // Why nothing was written; empty once written.
+    QString message;
+
+    bool written() const { return status == GrandOrgueExportStatus::Written; }
+};
+
+// Writes a temperament into GrandOrgue's settings file: the offsets are made
+// from the source (see grandOrgueOffsets) and checked, the file is read (or
+// made, when there is none), changed, and replaces the old one atomically,
+// whose copy is kept beside it as FILE.bak. A link is followed: the file it
+// points to is changed and the copy kept beside that. Refused while a
+// GrandOrgue that uses the file is running.
+GrandOrgueExportResult exportToGrandOrgue(const GrandOrgueExportRequest &request);
 
 } // namespace cordavo

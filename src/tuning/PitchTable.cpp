@@ -108,11 +108,10 @@ void PitchWalk::nextPitch(long double cents)
 
 NoteCents exportedCents(const NoteCents &oldPositions, const NoteCents &newPositions)
 {
-    constexpr int kA = 9;
     NoteCents d{};
     for (int i = 0; i < 12; ++i)
         d[i] = newPositions[i] - oldPositions[i];
-    const long double a = d[kA];
+    const long double a = d[kAPitchClass];
     for (long double &value : d)
         value -= a;
     return d;

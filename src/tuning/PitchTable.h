@@ -18,6 +18,8 @@ inline constexpr int kMidiNoteCount = kLastMidiNote - kFirstMidiNote + 1;
 // MIDI key numbers: middle C (C4) and the A above it, the reference A.
 inline constexpr int kMiddleC = 60;
 inline constexpr int kA4Key = 69;
+// The pitch class of A, the note a temperament's reference pitch is given for.
+inline constexpr int kAPitchClass = kA4Key % 12;
 
 // The names of the twelve notes, C to B, as files and the command line write
 // them. The windows show them in the user's language (noteDisplayName).

@@ -14,7 +14,6 @@ namespace cordavo {
 namespace {
 
 constexpr int kBearingKeys = 13; // the lowest key to its octave
-constexpr int kA = 9;            // A's pitch class
 constexpr long double kAbsoluteZero = 273.15L;
 
 struct Ratio {
@@ -129,8 +128,8 @@ std::array<int, 12> fifthsFromA(const SoundingPitches &pitches)
     constexpr int kFar = 100;
     std::array<int, 12> distance;
     distance.fill(kFar);
-    distance[kA] = 0;
-    std::vector<int> queue = {kA};
+    distance[kAPitchClass] = 0;
+    std::vector<int> queue = {kAPitchClass};
     for (size_t i = 0; i < queue.size(); ++i) {
         const int from = queue[i];
         for (const int to : {(from + 7) % 12, (from + 5) % 12}) {
@@ -556,7 +555,7 @@ Result<TuningGuide> tuningGuide(const QString &name, double oldA, double newA, c
     const SoundingPitches pitches(oldA, newA, cents, factor);
 
     const int lowest = bearingLowestKey(settings.bearing);
-    guide.forkKey = lowest + (kA - pitchClassOf(lowest) + 12) % 12;
+    guide.forkKey = lowest + (kAPitchClass - pitchClassOf(lowest) + 12) % 12;
     guide.forkKeyPitch = pitches[guide.forkKey];
     guide.meantoneFifth = meantoneFifth(pitches);
     // The order is worked out at the written pitch, so that it stays the same
@@ -619,10 +618,10 @@ Result<TuningGuide> tuningGuide(const QString &name, double oldA, double newA, c
 
     const NoteCents &offsets = exact ? *exact : cents;
     for (int i = 0; i < 12; ++i) {
-        guide.offsetsFromA[i] = tenthOfCent(offsets[i] - offsets[kA]);
+        guide.offsetsFromA[i] = tenthOfCent(offsets[i] - offsets[kAPitchClass]);
         guide.offsetsFromC[i] = tenthOfCent(offsets[i] - offsets[0]);
     }
-    guide.tunerAForC = guide.forkA * std::exp2(-(cents[kA] - cents[0]) / 1200);
+    guide.tunerAForC = guide.forkA * std::exp2(-(cents[kAPitchClass] - cents[0]) / 1200);
     return guide;
 }
 

@@ -55,14 +55,28 @@ TEST(GrandOrgueCli, ReplacesOnlyWhenToldAndRefusesWrongUses)
         const char *arguments; // CONFIG stands for the settings file
         int status;
         const char *error;
+        const char *out; // a part of standard output
     } cases[] = {
-        {"export --format grandorgue --library vallotti --config CONFIG", 0, ""},
-        {"export --format grandorgue --library vallotti --config CONFIG", 1, "give --replace to replace it"},
-        {"export --format grandorgue --library vallotti --config CONFIG --replace", 0, ""},
+        {"export --format grandorgue --library vallotti --config CONFIG", 0, "", "written into"},
+        {"export --format grandorgue --library vallotti --config CONFIG", 1, "give --replace to replace it", ""},
+        {"export --format grandorgue --library vallotti --config CONFIG --replace", 0, "", ""},
         {"export --format scl --library vallotti --out x.scl --fold-pitch", 2,
-         "--fold-pitch is for --format grandorgue"},
-        {"export --format grandorgue --cents 0,0,0,0,0,0,0,0,0,0,0,0 --config CONFIG", 2, "--title TEXT is required"},
-        {"library --grandorgue CONFIG --title Nothing", 1, "holds no user temperament titled \"Nothing\""},
+         "--fold-pitch is for --format grandorgue", ""},
+        {"export --format grandorgue --library vallotti --out x.scl", 2,
+         "--out: grandorgue writes into GrandOrgue's settings file", ""},
+        {"export --format grandorgue --cents 0,0,0,0,0,0,0,0,0,0,0,0 --config CONFIG", 2, "--title TEXT is required",
+         ""},
+        {"library --grandorgue CONFIG --title Nothing", 1, "holds no user temperament titled \"Nothing\"", ""},
+        // The same title in another group is another temperament.
+        {"export --format grandorgue --library vallotti --config CONFIG --group Kirche", 0, "",
+         "\"Vallotti\" in the group \"Kirche\" written into"},
+        {"library --grandorgue CONFIG --title Vallotti", 1,
+         "holds 2 user temperaments titled \"Vallotti\", in the groups \"Cordavo\", \"Kirche\"; give --group", ""},
+        {"library --grandorgue CONFIG --title Vallotti --group Kirche", 0, "", "A\t0\n"},
+        {"library --grandorgue CONFIG --title Vallotti --group Nowhere", 1, "titled \"Vallotti\" in the group", ""},
+        {"library --grandorgue CONFIG", 0, "", "Kirche:\n  Vallotti\tCordavo-"},
+        {"library --grandorgue CONFIG --group Kirche", 2, "--group is for --title TEXT", ""},
+        {"library --group Kirche", 2, "--group is for --grandorgue FILE", ""},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -70,7 +84,30 @@ TEST(GrandOrgueCli, ReplacesOnlyWhenToldAndRefusesWrongUses)
             words(QString::fromUtf8(c.arguments)).replaceInStrings(QStringLiteral("CONFIG"), home.config));
         EXPECT_EQ(run.status, c.status);
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.error))) << run.errText();
+        EXPECT_TRUE(run.out.contains(c.out)) << run.outText();
     }
+}
+
+// GrandOrgue holds offsets in single precision and writes them with six
+// decimals; its settings dialog keeps three, and so does the listing.
+TEST(GrandOrgueCli, OffsetsArePrintedToTheThreeDecimalsGrandOrgueKeeps)
+{
+    const struct {
+        const char *written, *printed;
+    } cases[] = {{"20.530001", "20.53"},  {"-101.270625", "-101.271"}, {"-0.000400", "0"},      {"0.999500", "1"},
+                 {"1200.000000", "1200"}, {"-1200.000000", "-1200"},   {"13.686286", "13.686"}, {"0.000000", "0"}};
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("GrandOrgueConfig"));
+    QByteArray text = "[General]\nUserTemperamentCount=1\n[UserTemperament001]\nGroup=G\nName=N\nTitle=T\n";
+    for (int i = 0; i < 12; ++i)
+        text += "Offset" + QByteArray::number(i) + "=" + cases[i % std::size(cases)].written + "\n";
+    writeBytes(path, text);
+    const CliRun run = runCordavoCli(words(QStringLiteral("library --title T --grandorgue")) << path);
+    ASSERT_EQ(run.status, 0) << run.errText();
+    const QStringList lines = run.outLines();
+    ASSERT_EQ(lines.size(), 12);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(lines[i].section(QLatin1Char('\t'), 1), QLatin1String(cases[i % std::size(cases)].printed)) << i;
 }
 
 // A program the test started, ended by its process id however the test ends.
@@ -118,9 +155,8 @@ TEST(GrandOrgueCli, RealGrandOrgueKeepsWhatWeWrote)
     const QString grandOrgue = QStandardPaths::findExecutable(QStringLiteral("GrandOrgue"));
     ASSERT_FALSE(grandOrgue.isEmpty()) << "GrandOrgue is missing: sh scripts/install-deps --tests";
     // GrandOrgue holds an offset as a single-precision number and its
-    // settings dialog keeps three decimals: three decimals that such a number
-    // holds exactly come back to the last digit; Vallotti folded to
-    // 415 Hz comes back to the third decimal.
+    // settings dialog keeps three decimals, as "library --grandorgue" prints
+    // them: both temperaments come back to the last of them.
     const Home home;
     const QString meantone = QStringLiteral("Mittelt\u00f6nig \u00bc");
     ASSERT_EQ(home.exportInto(words(QStringLiteral("--library vallotti --new-a 415 --fold-pitch"))).status, 0);
@@ -132,7 +168,7 @@ TEST(GrandOrgueCli, RealGrandOrgueKeepsWhatWeWrote)
     const QByteArray written = readAll(home.config);
     const QList<double> vallotti = home.offsets(QStringLiteral("Vallotti"));
     const QList<double> mitteltoenig = home.offsets(meantone);
-    EXPECT_NEAR(vallotti[9], -101.270625, 1e-6);
+    EXPECT_EQ(vallotti[9], -101.271);
 
     // A private X server, which names its display on standard output.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -174,6 +210,18 @@ TEST(GrandOrgueCli, RealGrandOrgueKeepsWhatWeWrote)
         refused.err.contains(QStringLiteral("GrandOrgue is running (process %1)").arg(organ.process.processId())))
         << refused.errText();
     EXPECT_EQ(readAll(home.config), written);
+    // So is one through a link to its settings from another folder.
+    QTemporaryDir links;
+    const QString link = links.filePath(QStringLiteral("organ.settings"));
+    ASSERT_TRUE(QFile::link(home.config, link));
+    const CliRun linked = runCordavoCli(words(QStringLiteral("export --format grandorgue --title Equal --cents "
+                                                             "0,0,0,0,0,0,0,0,0,0,0,0 --config"))
+                                        << link);
+    EXPECT_EQ(linked.status, 1);
+    EXPECT_TRUE(
+        linked.err.contains(QStringLiteral("GrandOrgue is running (process %1)").arg(organ.process.processId())))
+        << linked.errText();
+    EXPECT_EQ(readAll(home.config), written);
 
     ASSERT_TRUE(answer("Settings Reason", "Escape"));
     ASSERT_TRUE(answer("Program Settings", "Return"));
@@ -193,8 +241,8 @@ TEST(GrandOrgueCli, RealGrandOrgueKeepsWhatWeWrote)
     ASSERT_EQ(vallottiAfter.size(), 12);
     ASSERT_EQ(mitteltoenigAfter.size(), 12);
     for (int i = 0; i < 12; ++i) {
-        EXPECT_NEAR(vallottiAfter[i], vallotti[i], 5e-4) << i;
-        EXPECT_NEAR(mitteltoenigAfter[i], mitteltoenig[i], 1e-6) << i;
+        EXPECT_EQ(vallottiAfter[i], vallotti[i]) << i;
+        EXPECT_EQ(mitteltoenigAfter[i], mitteltoenig[i]) << i;
     }
 }
 

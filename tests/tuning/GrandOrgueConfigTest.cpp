@@ -32,6 +32,31 @@ GrandOrgueConfig readOk(const QByteArray &bytes)
     return config.ok() ? std::move(config).value() : GrandOrgueConfig::created();
 }
 
+// An export of 'cents' (A at 0) into 'path'.
+GrandOrgueExportResult exportCents(const QString &path, const QString &group, const QString &title,
+                                   const NoteCents &cents, bool replace = false)
+{
+    TuningSource source;
+    source.cents = cents;
+    return exportToGrandOrgue({path, source, group, title, false, replace});
+}
+
+// A plain settings file holding 'count' user temperaments, titled T1, T2 ...
+QByteArray configHolding(int count)
+{
+    QByteArray text = "[General]\nUserTemperamentCount=" + QByteArray::number(count) + "\n";
+    for (int n = 1; n <= count; ++n) {
+        text += QStringLiteral("[UserTemperament%1]\nGroup=G\nName=N%2\n")
+                    .arg(n, 3, 10, QLatin1Char('0'))
+                    .arg(n)
+                    .toLatin1();
+        for (int i = 0; i < 12; ++i)
+            text += "Offset" + QByteArray::number(i) + "=0.000000\n";
+        text += "Title=T" + QByteArray::number(n) + "\n";
+    }
+    return text;
+}
+
 QByteArray latin1Config()
 {
     QByteArray text = "[General]\nUserTemperamentCount=1\n[UserTemperament001]\nGroup=Kirche\nName=Mine\n";
@@ -198,23 +223,178 @@ TEST(GrandOrgueConfig, ExportKeepsTheOldFileAsBakAndLeavesOtherFilesAlone)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("GrandOrgueConfig"));
     // None yet: a new file, compressed as GrandOrgue writes it.
-    ASSERT_TRUE(exportToGrandOrgue(path, QStringLiteral("Cordavo"), QStringLiteral("W3"), kWerckmeister, false).ok());
+    ASSERT_TRUE(exportCents(path, QStringLiteral("Cordavo"), QStringLiteral("W3"), kWerckmeister).written());
     const QByteArray first = readAll(path);
     EXPECT_TRUE(first.startsWith("\x1F\x8B"));
     EXPECT_FALSE(QFileInfo::exists(path + QStringLiteral(".bak")));
-    ASSERT_TRUE(exportToGrandOrgue(path, QStringLiteral("Cordavo"), QStringLiteral("Eq"), NoteCents{}, false).ok());
+    ASSERT_TRUE(exportCents(path, QStringLiteral("Cordavo"), QStringLiteral("Eq"), NoteCents{}).written());
     EXPECT_EQ(readAll(path + QStringLiteral(".bak")), first);
     EXPECT_EQ(readGrandOrgueConfig(path)->userTemperaments().size(), 2);
 
     const QString other = dir.filePath(QStringLiteral("notes.txt"));
     writeBytes(other, "Not settings\n");
-    const auto refused =
-        exportToGrandOrgue(other, QStringLiteral("Cordavo"), QStringLiteral("W3"), kWerckmeister, false);
-    ASSERT_FALSE(refused.ok());
-    EXPECT_TRUE(refused.error().contains(QLatin1String("has no [General] section")));
+    const auto refused = exportCents(other, QStringLiteral("Cordavo"), QStringLiteral("W3"), kWerckmeister);
+    ASSERT_EQ(refused.status, GrandOrgueExportStatus::Failed);
+    EXPECT_TRUE(refused.message.contains(QLatin1String("has no [General] section")));
     EXPECT_EQ(readAll(other), QByteArray("Not settings\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
 }
+
+TEST(GrandOrgueConfig, OffsetsAtTheEdgesOfTheRangeReadBackAsThemselves)
+{
+    // Six decimals, as the file holds them.
+    for (long double edge : {1200.0, -1200.0, 1199.999999, -1199.999999}) {
+        SCOPED_TRACE(double(edge));
+        NoteCents offsets{};
+        offsets[0] = edge;
+        offsets[11] = -edge;
+        GrandOrgueConfig config = GrandOrgueConfig::created();
+        ASSERT_TRUE(config.put(QStringLiteral("G"), QStringLiteral("Edge"), offsets, false).ok());
+        const GrandOrgueConfig again = readOk(config.bytes());
+        ASSERT_EQ(again.userTemperaments().size(), 1);
+        EXPECT_EQ(again.userTemperaments()[0].offsets[0], edge);
+        EXPECT_EQ(again.userTemperaments()[0].offsets[11], -edge);
+    }
+}
+
+TEST(GrandOrgueConfig, ASettingsFileTakesUpTo999UserTemperaments)
+{
+    QTemporaryDir dir;
+    const struct {
+        int holding;
+        bool taken;
+    } cases[] = {{998, true}, {999, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.holding);
+        const QString path = dir.filePath(QStringLiteral("GrandOrgueConfig%1").arg(c.holding));
+        writeBytes(path, configHolding(c.holding));
+        const GrandOrgueExportResult result =
+            exportCents(path, QStringLiteral("G"), QStringLiteral("New"), kWerckmeister);
+        EXPECT_EQ(result.written(), c.taken) << qPrintable(result.message);
+        const auto read = readGrandOrgueConfig(path);
+        ASSERT_TRUE(read.ok()) << qPrintable(read.error());
+        EXPECT_EQ(read->userTemperaments().size(), 999);
+        EXPECT_EQ(read->userTemperaments().last().title, c.taken ? QStringLiteral("New") : QStringLiteral("T999"));
+        if (!c.taken) {
+            EXPECT_EQ(result.status, GrandOrgueExportStatus::Failed);
+            EXPECT_TRUE(result.message.contains(QLatin1String("already holds 999 user temperaments")))
+                << qPrintable(result.message);
+            EXPECT_EQ(readAll(path), configHolding(999));
+        }
+    }
+}
+
+// One export after another into one file, each with what it must answer.
+TEST(GrandOrgueConfig, ExportAnswersWhatWasWrittenOrWhyNot)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("GrandOrgueConfig"));
+    NoteCents wide{};
+    wide[0] = -1150;
+    const struct {
+        const char *name;
+        const char *group, *title;
+        NoteCents cents;
+        bool replace;
+        GrandOrgueExportStatus status;
+        const char *message; // a part of it
+        int count;           // user temperaments in the file afterwards
+    } steps[] = {
+        {"a comment sign", "Cordavo", "Werck; III", kWerckmeister, false, GrandOrgueExportStatus::Refused,
+         "holds a \";\"", -1},
+        {"an empty title", "Cordavo", "  ", kWerckmeister, false, GrandOrgueExportStatus::Refused, "title is empty",
+         -1},
+        {"an offset beyond -1200", "Cordavo", "Wide", NoteCents{-1200, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0}, false,
+         GrandOrgueExportStatus::Refused, "C would lie -1201.00 cents", -1},
+        {"blanks around", " Kirche ", " Werckmeister III ", kWerckmeister, false, GrandOrgueExportStatus::Written, "",
+         1},
+        {"the same title in another group", "Cordavo", "Werckmeister III", NoteCents{}, false,
+         GrandOrgueExportStatus::Written, "", 2},
+        {"the same title in the same group", "Kirche", "Werckmeister III", NoteCents{}, false,
+         GrandOrgueExportStatus::TitleTaken,
+         "already holds a temperament titled \"Werckmeister III\" in the group "
+         "\"Kirche\"",
+         2},
+        {"replaced", "Kirche", "Werckmeister III", wide, true, GrandOrgueExportStatus::Written, "", 2},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.name);
+        const QByteArray before = QFileInfo::exists(path) ? readAll(path) : QByteArray();
+        const GrandOrgueExportResult result =
+            exportCents(path, QLatin1String(step.group), QLatin1String(step.title), step.cents, step.replace);
+        EXPECT_EQ(result.status, step.status);
+        EXPECT_TRUE(result.message.contains(QLatin1String(step.message))) << qPrintable(result.message);
+        EXPECT_EQ(result.shownPath, QDir::toNativeSeparators(path));
+        if (step.count < 0) {
+            EXPECT_FALSE(QFileInfo::exists(path));
+            continue;
+        }
+        if (!result.written()) {
+            EXPECT_EQ(readAll(path), before);
+        }
+        EXPECT_EQ(readGrandOrgueConfig(path)->userTemperaments().size(), step.count);
+    }
+    // Two temperaments of one title, each with its own name and offsets.
+    const auto temperaments = readGrandOrgueConfig(path)->userTemperaments();
+    ASSERT_EQ(temperaments.size(), 2);
+    EXPECT_EQ(temperaments[0].group, QStringLiteral("Kirche"));
+    EXPECT_EQ(temperaments[1].group, QStringLiteral("Cordavo"));
+    EXPECT_EQ(temperaments[0].title, temperaments[1].title);
+    EXPECT_NE(temperaments[0].name, temperaments[1].name);
+    EXPECT_EQ(temperaments[0].offsets[0], -1150);
+    EXPECT_EQ(temperaments[1].offsets[0], 0);
+}
+
+#ifndef Q_OS_WIN
+// A settings file named through a link is changed where it lies, and its
+// copy kept beside it; the link stays a link. (QFile::link makes a shortcut
+// on Windows, which is a file of its own.)
+TEST(GrandOrgueConfig, ALinkedSettingsFileIsChangedWhereItLies)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("real/sub"));
+    QDir(dir.path()).mkpath(QStringLiteral("links"));
+    const QString real = dir.filePath(QStringLiteral("real/GrandOrgueConfig"));
+    QFile::copy(kGrandOrgueFile, real);
+    const struct {
+        const char *name;
+        const char *link, *target; // the link made, and what it points to (relative to it)
+        const char *named;         // what the export is given
+        const char *file;          // the file changed
+    } cases[] = {
+        {"a link to the file", "links/mine", "../real/GrandOrgueConfig", "links/mine", "real/GrandOrgueConfig"},
+        {"a link to its folder", "links/folder", "../real", "links/folder/GrandOrgueConfig", "real/GrandOrgueConfig"},
+        {"a link to a link", "links/second", "mine", "links/second", "real/GrandOrgueConfig"},
+        {"a link to a file not yet made", "links/new", "../real/sub/GrandOrgueConfig", "links/new",
+         "real/sub/GrandOrgueConfig"},
+    };
+    int exported = 0;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString link = dir.filePath(QLatin1String(c.link));
+        ASSERT_TRUE(QFile::link(QLatin1String(c.target), link));
+        const QString file = QFileInfo(dir.filePath(QLatin1String(c.file))).absoluteFilePath();
+        const bool existed = QFileInfo::exists(file);
+        const QByteArray before = existed ? readAll(file) : QByteArray();
+        EXPECT_EQ(grandOrgueSettingsFile(dir.filePath(QLatin1String(c.named))), file);
+        const GrandOrgueExportResult result = exportCents(dir.filePath(QLatin1String(c.named)), QStringLiteral("G"),
+                                                          QStringLiteral("T%1").arg(++exported), kWerckmeister);
+        ASSERT_TRUE(result.written()) << qPrintable(result.message);
+        EXPECT_EQ(result.shownPath, QDir::toNativeSeparators(file));
+        EXPECT_TRUE(QFileInfo(link).isSymbolicLink());
+        EXPECT_EQ(QFileInfo::exists(file + QStringLiteral(".bak")), existed);
+        if (existed) {
+            EXPECT_EQ(readAll(file + QStringLiteral(".bak")), before);
+        }
+        EXPECT_EQ(readGrandOrgueConfig(file)->userTemperaments().last().title, QStringLiteral("T%1").arg(exported));
+    }
+    // Nothing was written beside the links.
+    EXPECT_EQ(QDir(dir.filePath(QStringLiteral("links")))
+                  .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+                  .size(),
+              4);
+}
+#endif
 
 #ifdef Q_OS_LINUX
 // The check for a running GrandOrgue, on programs named GrandOrgue (copies of
@@ -236,13 +416,70 @@ TEST(GrandOrgueConfig, OnlyALiveGrandOrgueOfTheFilesHomeCounts)
                   QStringLiteral("'%1' & exec sleep 30").arg(elsewhere.filePath(QStringLiteral("GrandOrgue")))});
     ASSERT_TRUE(live.waitForStarted() && reaper.waitForStarted());
     QThread::msleep(300);
-    EXPECT_EQ(grandOrgueProcessesUsing(home.filePath(QStringLiteral("GrandOrgueConfig"))),
-              QList<qint64>{live.processId()});
-    EXPECT_TRUE(grandOrgueProcessesUsing(elsewhere.filePath(QStringLiteral("GrandOrgueConfig"))).isEmpty());
+    // Its settings, named directly or through links, and another instance's
+    // settings file in its home that is a link to elsewhere.
+    const QString settings = home.filePath(QStringLiteral("GrandOrgueConfig"));
+    QFile::copy(kGrandOrgueFile, settings);
+    QFile::copy(kGrandOrgueFile, elsewhere.filePath(QStringLiteral("shared")));
+    QFile::link(settings, elsewhere.filePath(QStringLiteral("mine")));
+    QFile::link(home.path(), elsewhere.filePath(QStringLiteral("home")));
+    QFile::link(elsewhere.filePath(QStringLiteral("shared")), home.filePath(QStringLiteral("GrandOrgueConfig-Second")));
+    const struct {
+        QString path;
+        bool used;
+    } cases[] = {
+        {settings, true},
+        {elsewhere.filePath(QStringLiteral("GrandOrgueConfig")), false},
+        {elsewhere.filePath(QStringLiteral("mine")), true},
+        {elsewhere.filePath(QStringLiteral("home/GrandOrgueConfig")), true},
+        {elsewhere.filePath(QStringLiteral("shared")), true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(qPrintable(c.path));
+        EXPECT_EQ(grandOrgueProcessesUsing(c.path), c.used ? QList<qint64>{live.processId()} : QList<qint64>{});
+    }
+    // An export through the link is refused and changes nothing.
+    const QByteArray before = readAll(settings);
+    const auto refused = exportCents(elsewhere.filePath(QStringLiteral("mine")), QStringLiteral("G"),
+                                     QStringLiteral("T"), kWerckmeister);
+    EXPECT_EQ(refused.status, GrandOrgueExportStatus::Failed);
+    EXPECT_TRUE(refused.message.startsWith(QStringLiteral("GrandOrgue is running (process %1)").arg(live.processId())))
+        << qPrintable(refused.message);
+    EXPECT_TRUE(refused.message.contains(QDir::toNativeSeparators(QFileInfo(settings).canonicalFilePath())));
+    EXPECT_EQ(readAll(settings), before);
+    EXPECT_FALSE(QFileInfo::exists(settings + QStringLiteral(".bak")));
     for (QProcess *process : {&live, &reaper}) {
         process->kill();
         process->waitForFinished();
     }
+}
+#endif
+
+#ifdef Q_OS_WIN
+// On Windows a program named GrandOrgue.exe (a copy of cmd.exe, waiting for
+// a key) is found; it keeps its settings in the application data folder.
+TEST(GrandOrgueConfig, ARunningGrandOrgueExeIsFound)
+{
+    QTemporaryDir appData, programs, elsewhere;
+    const QByteArray oldAppData = qgetenv("APPDATA");
+    qputenv("APPDATA", QDir::toNativeSeparators(appData.path()).toLocal8Bit());
+    const QString settings = appData.filePath(QStringLiteral("GrandOrgueConfig"));
+    const QString program = programs.filePath(QStringLiteral("GrandOrgue.exe"));
+    ASSERT_TRUE(QFile::copy(qEnvironmentVariable("SystemRoot") + QStringLiteral("/System32/cmd.exe"), program));
+    QProcess organ;
+    organ.start(program, {QStringLiteral("/c"), QStringLiteral("pause")});
+    ASSERT_TRUE(organ.waitForStarted());
+    QThread::msleep(500);
+    EXPECT_EQ(grandOrgueProcessesUsing(settings), QList<qint64>{organ.processId()});
+    EXPECT_TRUE(grandOrgueProcessesUsing(elsewhere.filePath(QStringLiteral("GrandOrgueConfig"))).isEmpty());
+    const auto refused = exportCents(settings, QStringLiteral("G"), QStringLiteral("T"), kWerckmeister);
+    EXPECT_EQ(refused.status, GrandOrgueExportStatus::Failed);
+    EXPECT_TRUE(refused.message.startsWith(QStringLiteral("GrandOrgue is running"))) << qPrintable(refused.message);
+    EXPECT_FALSE(QFileInfo::exists(settings));
+    organ.kill();
+    organ.waitForFinished();
+    EXPECT_TRUE(grandOrgueProcessesUsing(settings).isEmpty());
+    qputenv("APPDATA", oldAppData);
 }
 #endif
 

@@ -67,7 +67,10 @@ TEST_P(GrandOrgueWindowTest, ExportWritesIntoTheSettingsFileAndAsksBeforeReplaci
     const QByteArray original = readAll(path);
     dialogs.modalAnswers = {exportAnswer(QStringLiteral("Werckmeister III"), true)};
     exportTo(path);
-    EXPECT_EQ(dialogs.lastQuestion.typeChanged(QStringLiteral("Well.scl"), kGrandOrgueType), grandOrgueConfigPath());
+    // Proposed with the platform's separators, as Windows users write paths.
+    const QString proposed = dialogs.lastQuestion.typeChanged(QStringLiteral("Well.scl"), kGrandOrgueType);
+    EXPECT_EQ(proposed, QDir::toNativeSeparators(grandOrgueConfigPath()));
+    EXPECT_EQ(proposed, QDir::toNativeSeparators(proposed));
     EXPECT_EQ(dialogs.entries(QStringLiteral("information")),
               QStringList{QStringLiteral("File %1 Saved\n\"Werckmeister III\" is in GrandOrgue's group \"Cordavo\"")
                               .arg(QDir::toNativeSeparators(path))});
@@ -111,8 +114,13 @@ TEST_P(GrandOrgueWindowTest, LoadListsTheUserTemperamentsAndLoadsTheChosenOne)
     const QString path = dir.filePath(QStringLiteral("GrandOrgueConfig"));
     NoteCents second = kWerckmeister;
     second[4] = -13.69;
-    ASSERT_TRUE(exportToGrandOrgue(path, QStringLiteral("Eins"), QStringLiteral("Equal"), NoteCents{}, false).ok());
-    ASSERT_TRUE(exportToGrandOrgue(path, QStringLiteral("Zwei"), QStringLiteral("Mine"), second, false).ok());
+    TuningSource equal, mine;
+    mine.cents = second;
+    ASSERT_TRUE(exportToGrandOrgue({path, equal, QStringLiteral("Eins"), QStringLiteral("Equal")}).written());
+    ASSERT_TRUE(exportToGrandOrgue({path, mine, QStringLiteral("Zwei"), QStringLiteral("Mine")}).written());
+    dialogs.fileAnswers = {std::nullopt};
+    trigger("CaricaGrandOrgue");
+    EXPECT_EQ(dialogs.lastQuestion.fileName, QDir::toNativeSeparators(dialogs.lastQuestion.fileName));
     dialogs.fileAnswers = {path};
     QStringList listed;
     dialogs.modalAnswers = {[&](QDialog &dialog) {
@@ -127,6 +135,50 @@ TEST_P(GrandOrgueWindowTest, LoadListsTheUserTemperamentsAndLoadsTheChosenOne)
     EXPECT_EQ(texts(noteFields(*main)),
               local({"11.73", "1.96", "3.91", "5.87", "-13.69", "9.78", "", "7.82", "3.91", "", "7.82", "3.91"}));
     EXPECT_EQ(mainControl<QLineEdit>("EditNomeTemperamento")->text(), QStringLiteral("Mine"));
+}
+
+// What cannot go into GrandOrgue is told in a message, a file that cannot be
+// changed in an error; a link is followed to the file it names.
+TEST_P(GrandOrgueWindowTest, ExportTellsWhyNotOrWhereItWrote)
+{
+    const QString settings = grandOrgueFile();
+#ifdef Q_OS_WIN
+    const QString link = settings; // QFile::link makes a shortcut, not a link
+#else
+    const QString link = dir.filePath(QStringLiteral("linked"));
+    ASSERT_TRUE(QFile::link(settings, link));
+#endif
+    const QString notes = dir.filePath(QStringLiteral("notes.txt"));
+    writeBytes(notes, "Not settings\n");
+    const QString shown = QDir::toNativeSeparators(QFileInfo(settings).canonicalFilePath());
+    const struct {
+        const char *name;
+        QString path;
+        const char *title;
+        const char *kind;
+        QString text; // the start of it
+    } cases[] = {
+        {"a comment sign", settings, "Werck; III", "message", QStringLiteral("The title \"Werck; III\" holds a \";\"")},
+        {"an empty title", settings, "  ", "message", QStringLiteral("The title is empty")},
+        {"not a settings file", notes, "W3", "error",
+         QStringLiteral("\"%1\" is not a GrandOrgue settings file").arg(QDir::toNativeSeparators(notes))},
+        {"through a link", link, "W3", "information", QStringLiteral("File %1 Saved\n\"W3\" is in").arg(shown)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray before = readAll(c.path);
+        dialogs.modalAnswers = {exportAnswer(QLatin1String(c.title), false)};
+        exportTo(c.path);
+        const QStringList shownTexts = dialogs.entries(QLatin1String(c.kind));
+        ASSERT_EQ(shownTexts.size(), 1) << qPrintable(dialogs.log.join(QLatin1Char('\n')));
+        EXPECT_TRUE(shownTexts.first().startsWith(c.text)) << qPrintable(shownTexts.first());
+        if (QLatin1String(c.kind) != QLatin1String("information")) {
+            EXPECT_EQ(readAll(c.path), before);
+        }
+    }
+    EXPECT_EQ(QFileInfo(link).isSymbolicLink(), link != settings);
+    EXPECT_EQ(readGrandOrgueConfig(settings)->userTemperaments().last().title, QStringLiteral("W3"));
+    EXPECT_TRUE(QFileInfo::exists(settings + QStringLiteral(".bak")));
 }
 
 CORDAVO_BOTH_SETTINGS(GrandOrgueWindowTest);

@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -36,7 +35,7 @@ GrandOrgueExchange::GrandOrgueExchange(UserDialogs &dialogs, QWidget *window) : 
 {
     OpenDialogGrandOrgue.kind = QStringLiteral("grandorgue");
     OpenDialogGrandOrgue.filters = {tr("GrandOrgue settings (GrandOrgueConfig*)"), tr("All files (*)")};
-    OpenDialogGrandOrgue.fileName = grandOrgueConfigPath();
+    OpenDialogGrandOrgue.fileName = QDir::toNativeSeparators(grandOrgueConfigPath());
 }
 
 QString GrandOrgueExchange::fileType()
@@ -71,46 +70,32 @@ void GrandOrgueExchange::exportTemperament(const TuningSource &source, const QSt
         return;
     m_group = group->text().trimmed();
     m_foldPitch = fold->isChecked();
-    const QString titleText = title->text().trimmed();
 
-    if (titleText.isEmpty()) {
-        m_dialogs.message(m_window, tr("The title is empty: GrandOrgue lists a temperament by its title"));
-        return;
-    }
-    for (const auto &[what, text] : {std::pair{tr("group"), m_group}, std::pair{tr("title"), titleText}}) {
-        const QString problem = grandOrgueTextProblem(what, text);
-        if (!problem.isEmpty()) {
-            m_dialogs.message(m_window, problem);
+    GrandOrgueExportRequest request{path, source, m_group, title->text(), m_foldPitch, false};
+    GrandOrgueExportResult result = exportToGrandOrgue(request);
+    if (result.status == GrandOrgueExportStatus::TitleTaken) {
+        if (!confirmReplace(result.shownPath, result.temperament.group, result.temperament.title))
             return;
-        }
+        request.replace = true;
+        result = exportToGrandOrgue(request);
     }
-    const Result<NoteCents> offsets = grandOrgueOffsets(source.cents, source.oldA, source.newA, m_foldPitch);
-    if (!offsets.ok()) {
-        m_dialogs.message(m_window, offsets.error());
-        return;
+    switch (result.status) {
+    case GrandOrgueExportStatus::Written:
+        m_dialogs.information(
+            m_window, tr("File %1 Saved\n%2 is in GrandOrgue's group %3")
+                          .arg(result.shownPath, quoted(result.temperament.title), quoted(result.temperament.group)));
+        break;
+    case GrandOrgueExportStatus::Refused:
+        m_dialogs.message(m_window, result.message);
+        break;
+    case GrandOrgueExportStatus::TitleTaken:
+    case GrandOrgueExportStatus::Failed:
+        m_dialogs.error(m_window, result.message);
+        break;
     }
-    bool replace = false;
-    if (QFileInfo::exists(path)) {
-        const Result<GrandOrgueConfig> config = readGrandOrgueConfig(path);
-        if (!config.ok()) {
-            m_dialogs.error(m_window, config.error());
-            return;
-        }
-        replace = config->indexOf(m_group, titleText) >= 0;
-        if (replace && !confirmReplace(path, m_group, titleText))
-            return;
-    }
-    const Result<GrandOrgueTemperament> written =
-        exportToGrandOrgue(path, m_group, titleText, offsets.value(), replace);
-    if (!written.ok()) {
-        m_dialogs.error(m_window, written.error());
-        return;
-    }
-    m_dialogs.information(m_window, tr("File %1 Saved\n%2 is in GrandOrgue's group %3")
-                                        .arg(QDir::toNativeSeparators(path), quoted(titleText), quoted(m_group)));
 }
 
-bool GrandOrgueExchange::confirmReplace(const QString &path, const QString &group, const QString &title)
+bool GrandOrgueExchange::confirmReplace(const QString &shownPath, const QString &group, const QString &title)
 {
     QDialog dialog(m_window);
     dialog.setObjectName(QStringLiteral("GrandOrgueReplaceDialog"));
@@ -118,7 +103,7 @@ bool GrandOrgueExchange::confirmReplace(const QString &path, const QString &grou
     auto *layout = new QVBoxLayout(&dialog);
     layout->addWidget(new QLabel(tr("%1 already holds %2 in the group %3.\nReplace it? Organs that chose "
                                     "it will play the new one.")
-                                     .arg(quoted(QDir::toNativeSeparators(path)), quoted(title), quoted(group)),
+                                     .arg(quoted(shownPath), quoted(title), quoted(group)),
                                  &dialog));
     layout->addWidget(okCancel(dialog, tr("&Replace")));
     return m_dialogs.showModal(dialog) == QDialog::Accepted;

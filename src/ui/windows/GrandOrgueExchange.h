@@ -40,8 +40,9 @@ public:
     FileQuestion OpenDialogGrandOrgue;
 
 private:
-    // Asks whether to replace the temperament; true to go on.
-    bool confirmReplace(const QString &path, const QString &group, const QString &title);
+    // Asks whether to replace the temperament; true to go on. 'shownPath'
+    // as the messages show it.
+    bool confirmReplace(const QString &shownPath, const QString &group, const QString &title);
 
     UserDialogs &m_dialogs;
     QWidget *m_window;

@@ -666,7 +666,7 @@ void TFormTemperamento::EsportaAccordaturaClick()
 QString TFormTemperamento::SaveDialogAccordaturaTypeChange(const QString &name, int fileType)
 {
     if (isGrandOrgueType(fileType))
-        return grandOrgueConfigPath();
+        return QDir::toNativeSeparators(grandOrgueConfigPath());
     return tuningFileNameForType(name, formatOfType(fileType));
 }
 
