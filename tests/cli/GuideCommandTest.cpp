@@ -121,7 +121,7 @@ TEST(CordavoCliGuide, RefusesWhatItCannotUseAndWritesNothing)
         {"--tsv", 2, "--tsv writes text: give a name that does not end in .pdf, or -"},
         {"--metronome 5", 1, "The metronome mark must lie from 20 to 300, not 5"},
         {"--temperature-reference 18 --temperature-now 80", 1, "A temperature must lie from -40 to 60 °C, not 80"},
-        {"--new-a 600", 1, "--new-a: 600 is not a pitch from 400 to 500 Hz"},
+        {"--new-a 600", 2, "--new-a: 600 is not a pitch from 400 to 500 Hz"},
     };
     for (const auto &c : cases) {
         QTemporaryDir dir;
