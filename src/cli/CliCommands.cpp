@@ -42,7 +42,14 @@ CliResult runCli(const QStringList &arguments)
     if (arguments.isEmpty())
         return {kCliUsage, {}, QString::fromLatin1(kMainHelp)};
     const QString &first = arguments.first();
-    if (isHelp(first) || first == QLatin1String("help"))
+    const bool help = isHelp(first) || first == QLatin1String("help");
+    if ((help || first == QLatin1String("--version")) && arguments.size() > 1) {
+        QString problem = QStringLiteral("unexpected argument \"%1\" after %2").arg(arguments[1], first);
+        if (help)
+            problem += QStringLiteral("; \"cordavo-cli COMMAND --help\" tells of a command");
+        return cliUsageError(QString(), problem);
+    }
+    if (help)
         return cliHelp(QString::fromUtf8(kMainHelp));
     if (first == QLatin1String("--version"))
         return {kCliSuccess, QByteArray("cordavo-cli ") + kVersion + '\n', {}};

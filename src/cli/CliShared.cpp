@@ -92,20 +92,13 @@ std::optional<CliResult> readCliPitches(const QString &command, const CliOptions
         const auto value = fullStopNumber(options[name]);
         if (!value)
             return cliUsageError(command, QStringLiteral("--%1: \"%2\" is not a number").arg(name, options[name]));
-        pitches.values[i] = static_cast<double>(*value);
-    }
-    return std::nullopt;
-}
-
-std::optional<CliResult> cliPitchRefusal(const CliPitches &pitches)
-{
-    for (int i = 0; i < 2; ++i) {
-        if (!isReferencePitch(pitches.values[i])) {
-            return cliRefused({QStringLiteral("--%1: %2 is not a pitch from %3 to %4 Hz")
-                                   .arg(QLatin1String(kPitchOptions[i]), formatGeneral(pitches.values[i], kFullStop),
-                                        formatGeneral(kLowestReferencePitch, kFullStop),
-                                        formatGeneral(kHighestReferencePitch, kFullStop))});
+        if (!isReferencePitch(static_cast<double>(*value))) {
+            return cliUsageError(command, QStringLiteral("--%1: %2 is not a pitch from %3 to %4 Hz")
+                                              .arg(name, formatGeneral(*value, kFullStop),
+                                                   formatGeneral(kLowestReferencePitch, kFullStop),
+                                                   formatGeneral(kHighestReferencePitch, kFullStop)));
         }
+        pitches.values[i] = static_cast<double>(*value);
     }
     return std::nullopt;
 }
@@ -225,10 +218,12 @@ std::optional<CliResult> readCliSource(const QString &command, const CliOptions 
     if (!errors.isEmpty()) {
         for (QString &error : errors)
             error.prepend(origin + QStringLiteral(": "));
+        // Notes typed on the command line are a wrong command line; notes
+        // from the library or a file are refused data.
+        if (options.contains(QStringLiteral("cents")))
+            return cliUsageError(command, errors.join(QLatin1Char('\n')));
         return cliRefused(errors);
     }
-    if (auto error = cliPitchRefusal(pitches))
-        return *error;
     source.oldA = pitches.values[0];
     source.newA = pitches.values[1];
     return std::nullopt;
@@ -271,12 +266,15 @@ struct WrittenOption {
     bool help = false;   // "--help" or "-h"
     bool equals = false; // "--name=value"
     bool valued = false; // a value follows, in the argument or the next one
+    QString taken;       // for a value missing, the option or "--" that stands in its place
 };
 
 // The arguments split into the options, each followed by its value when the
 // value is the next argument, and the other arguments. Qt's parser reads
 // every argument that begins with a dash as options; "-1/4" and "-5,0,..."
-// are arguments here, so they are given to it after "--".
+// are arguments here, so they are given to it after "--". An option's value
+// never begins with "--" unless written "--name=value": what follows an
+// option that way is the next option, or "--", and the value is missing.
 struct SplitArguments {
     QStringList options;
     QList<WrittenOption> written;
@@ -293,7 +291,7 @@ SplitArguments splitArguments(const CliCommand &command, const QStringList &argu
             break;
         }
         if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
-            split.written.append({QStringLiteral("help"), true, false, false});
+            split.written.append({QStringLiteral("help"), true, false, false, {}});
             continue;
         }
         if (!argument.startsWith(QLatin1String("--"))) {
@@ -301,11 +299,15 @@ SplitArguments splitArguments(const CliCommand &command, const QStringList &argu
             continue;
         }
         const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        WrittenOption option{argument.mid(2, equals < 0 ? -1 : equals - 2), false, equals >= 0, equals >= 0};
+        WrittenOption option{argument.mid(2, equals < 0 ? -1 : equals - 2), false, equals >= 0, equals >= 0, {}};
         split.options << argument;
         if (!option.equals && command.valueOptions.contains(option.name) && i + 1 < arguments.size()) {
-            split.options << arguments[++i];
-            option.valued = true;
+            if (arguments[i + 1].startsWith(QLatin1String("--"))) {
+                option.taken = arguments[i + 1];
+            } else {
+                split.options << arguments[++i];
+                option.valued = true;
+            }
         }
         split.written << option;
     }
@@ -332,8 +334,14 @@ std::optional<CliResult> firstFault(const CliCommand &command, const QCommandLin
         const bool flag = command.flags.contains(name);
         if (flag && option.equals)
             return cliUsageError(commandName, QStringLiteral("--%1 takes no value").arg(name));
-        if (!flag && !option.valued)
-            return cliUsageError(commandName, QStringLiteral("--%1 needs a value").arg(name));
+        if (!flag && !option.valued) {
+            QString problem = QStringLiteral("--%1 needs a value").arg(name);
+            if (option.taken == QLatin1String("--"))
+                problem += QStringLiteral("; \"--\" ends the options");
+            else if (!option.taken.isEmpty())
+                problem += QStringLiteral("; \"%1\" is an option").arg(option.taken);
+            return cliUsageError(commandName, problem);
+        }
     }
     return std::nullopt;
 }

@@ -73,10 +73,9 @@ QString cliCentsText(long double value);
 struct CliPitches {
     double values[2] = {440, 440};
 };
-// The pitches, or the usage error of one that is not a number.
+// The pitches, or the usage error of one that is not a number or lies
+// outside the reference range.
 std::optional<CliResult> readCliPitches(const QString &command, const CliOptions &options, CliPitches &pitches);
-// The refusal of a pitch outside the reference range, if one is.
-std::optional<CliResult> cliPitchRefusal(const CliPitches &pitches);
 
 // The library entry a typed name stands for, or the refusal that lists the
 // candidates.

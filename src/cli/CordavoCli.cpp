@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -37,9 +38,17 @@ int main(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
 #endif
     const cordavo::CliResult result = cordavo::runCli(arguments);
-    std::fwrite(result.output.constData(), 1, static_cast<size_t>(result.output.size()), stdout);
-    std::fflush(stdout);
-    const QByteArray errors = result.errors.toUtf8();
+    QByteArray errors = result.errors.toUtf8();
+    int status = result.status;
+    // What does not reach standard output (a full disk, a closed pipe) is a
+    // failure, not a success with nothing written.
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle) ||
+        out.write(result.output) != result.output.size() || !out.flush()) {
+        errors += "cordavo-cli: cannot write to standard output: " + out.errorString().toUtf8() + '\n';
+        if (status == cordavo::kCliSuccess)
+            status = cordavo::kCliRefused;
+    }
     std::fwrite(errors.constData(), 1, static_cast<size_t>(errors.size()), stderr);
-    return result.status;
+    return status;
 }

@@ -24,9 +24,12 @@ intonation"): each word given is a whole word of the name or the beginning
 of one, and numbers, Arabic or Roman, are whole numbers ("Werckmeister V"
 finds Werckmeister 5, and "II" is never found in "III" or in a year). A name
 all of whose words were given wins, then one whose words all match whole,
-then one whose words begin as given. The entry that stands alone at the
-best rank is taken; otherwise the candidates are listed best first and the
-name is refused, as is one that matches none.
+then one whose words begin as given. A year in parentheses need not be
+given ("1/4 comma meantone" is the one of Aaron 1523), but a name in
+parentheses belongs to the name: "Bach" lists every temperament that carries
+Bach's name, Bach (Bradley Lehman) among them. The entry that stands alone
+at the best rank is taken; otherwise the candidates are listed best first
+and the name is refused, as is one that matches none.
 
   --tsv    the whole library as a table in the columns of the built-in
            table: a header line, then name, group and the deviations of

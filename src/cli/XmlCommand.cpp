@@ -88,8 +88,6 @@ CliResult runXml(const CliOptions &options, const QStringList & /*positionals*/)
     const QStringList errors = identificationErrors(data) + noteCentsErrors(data.cents, kFullStop);
     if (!errors.isEmpty())
         return cliRefused(errors);
-    if (auto error = cliPitchRefusal(pitches))
-        return *error;
     data.oldA = pitches.values[0];
     data.newA = pitches.values[1];
 

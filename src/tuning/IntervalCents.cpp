@@ -51,9 +51,9 @@ QStringList intervalFileLines(const IntervalRecord &record, QChar decimalSeparat
 {
     QStringList lines;
     for (long double term : record.terms.first)
-        lines << formatGeneral(term, decimalSeparator);
+        lines << lineFileNumber(term, decimalSeparator);
     for (long double term : record.terms.second)
-        lines << formatGeneral(term, decimalSeparator);
+        lines << lineFileNumber(term, decimalSeparator);
     lines << record.name;
     return lines;
 }

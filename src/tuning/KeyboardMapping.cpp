@@ -86,7 +86,9 @@ private:
 QString keyboardMappingPathFor(const QString &scalePath)
 {
     const QFileInfo info(scalePath);
-    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".kbm"));
+    // A name that starts with its only dot (".hidden") is all stem.
+    const QString stem = info.completeBaseName().isEmpty() ? info.fileName() : info.completeBaseName();
+    return info.dir().filePath(stem + QStringLiteral(".kbm"));
 }
 
 Result<KeyboardMapping> parseKeyboardMapping(const QByteArray &bytes, const QString &fileName)

@@ -1,7 +1,9 @@
 #include "tuning/LibrarySearch.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
@@ -41,18 +43,24 @@ int numberValue(const QString &word)
         const int value = word.size() <= 9 ? word.toInt(&ok) : -1;
         return ok ? value : -1;
     }
-    static const char *const kOnes[] = {"", "i", "ii", "iii", "iv", "v", "vi", "vii", "viii", "ix"};
-    static const char *const kTens[] = {"", "x", "xx", "xxx"};
-    for (int tens = 0; tens < 4; ++tens) {
-        for (int ones = 0; ones < 10; ++ones) {
-            if (tens + ones > 0 && word == QLatin1String(kTens[tens]) + QLatin1String(kOnes[ones]))
-                return 10 * tens + ones;
+    // Looked up, not spelled out for each word: a long text has many words.
+    static const QHash<QString, int> roman = [] {
+        static const char *const kOnes[] = {"", "i", "ii", "iii", "iv", "v", "vi", "vii", "viii", "ix"};
+        static const char *const kTens[] = {"", "x", "xx", "xxx"};
+        QHash<QString, int> values;
+        for (int tens = 0; tens < 4; ++tens) {
+            for (int ones = 0; ones < 10; ++ones) {
+                if (tens + ones > 0)
+                    values.insert(QLatin1String(kTens[tens]) + QLatin1String(kOnes[ones]), 10 * tens + ones);
+            }
         }
-    }
-    return -1;
+        return values;
+    }();
+    return roman.value(word, -1);
 }
 
 struct Word {
+    QString folded;
     QStringList spellings;
     int number = -1;
     bool arabic = false; // a number written in digits
@@ -60,7 +68,7 @@ struct Word {
 
 Word wordOf(const QString &folded)
 {
-    Word word{{folded}, numberValue(folded), false};
+    Word word{folded, {folded}, numberValue(folded), false};
     word.arabic = word.number >= 0 && folded.front().isDigit();
     for (const QStringList &spellings : alternativeSpellings()) {
         if (spellings.contains(folded))
@@ -77,19 +85,34 @@ QList<Word> wordsOf(QStringView text)
     return words;
 }
 
-// A name less its trailing attribution, a year or a name in parentheses:
-// "1/4 comma meantone (Aaron 1523)" without "(Aaron 1523)". What tells one
-// of two apart, as in "1/6-comma (bemols)" or "(A)", stays.
+// The words typed less repeats, which change no rank: a long text of a few
+// words over and over is matched once for each.
+QList<Word> distinctWords(const QList<Word> &words)
+{
+    QList<Word> distinct;
+    QSet<QString> seen;
+    for (const Word &word : words) {
+        if (!seen.contains(word.folded)) {
+            seen.insert(word.folded);
+            distinct << word;
+        }
+    }
+    return distinct;
+}
+
+// A name less its trailing attribution, the date in parentheses that may
+// come with a name: "1/4 comma meantone (Aaron 1523)" without "(Aaron
+// 1523)". A name alone in parentheses stays: "Bach (Bradley Lehman)" is
+// Lehman's reading of Bach, one of several temperaments that carry Bach's
+// name, not the temperament called "Bach". What tells one of two apart, as
+// in "1/6-comma (bemols)" or "(A)", stays too.
 QString withoutAttribution(const QString &name)
 {
-    static const QRegularExpression attribution(QStringLiteral("\\s*\\(([^()]*)\\)[\\s.]*$"));
+    static const QRegularExpression attribution(QStringLiteral("\\s*\\(([^()]*\\d[^()]*)\\)[\\s.]*$"));
     const QRegularExpressionMatch found = attribution.match(name);
     if (!found.hasMatch() || found.capturedStart() == 0)
         return name;
-    const QString inside = found.captured(1).trimmed();
-    static const QRegularExpression year(QStringLiteral("\\d"));
-    const bool attributes = inside.contains(year) || (inside.size() > 1 && inside.front().isUpper());
-    return attributes ? name.left(found.capturedStart()) : name;
+    return name.left(found.capturedStart());
 }
 
 enum class WordMatch { None, Prefix, Whole };
@@ -285,8 +308,9 @@ LibrarySearchResult searchLibrary(const TemperamentLibrary &library, QStringView
         }
         return result;
     }
+    const QList<Word> distinct = distinctWords(words);
     for (const LibraryEntry &entry : library.entries) {
-        if (const std::optional<RankedEntry> ranked = rankEntry(entry, words))
+        if (const std::optional<RankedEntry> ranked = rankEntry(entry, distinct))
             result.ranked << *ranked;
     }
     std::stable_sort(result.ranked.begin(), result.ranked.end(),
@@ -297,7 +321,7 @@ LibrarySearchResult searchLibrary(const TemperamentLibrary &library, QStringView
 bool libraryNameMatches(const LibraryEntry &entry, QStringView typed)
 {
     const QList<Word> words = wordsOf(typed);
-    return words.isEmpty() || rankEntry(entry, words).has_value();
+    return words.isEmpty() || rankEntry(entry, distinctWords(words)).has_value();
 }
 
 QList<const LibraryEntry *> findEntries(const TemperamentLibrary &library, QStringView typed)

@@ -26,8 +26,8 @@ QString foldForSearch(QStringView text);
 // typed, best first.
 enum class NameMatch {
     // Every word of the name, leaving out a trailing attribution in
-    // parentheses such as "(Aaron 1523)", was typed, and nothing that is not
-    // in the name.
+    // parentheses that dates it, such as "(Aaron 1523)" or "(1744)", was
+    // typed, and nothing that is not in the name.
     Exact,
     // Every word typed is a whole word of the name.
     Whole,

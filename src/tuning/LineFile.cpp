@@ -129,6 +129,15 @@ Result<long double> readNumberLine(QStringView line, QChar decimalSeparator)
     return *number;
 }
 
+QString lineFileNumber(long double x, QChar decimalSeparator)
+{
+    constexpr long double kFifteenDigitsHoldTwoDecimals = 1e13L;
+    if (!(std::fabs(x) >= kFifteenDigitsHoldTwoDecimals) || !std::isfinite(x))
+        return formatGeneral(x, decimalSeparator);
+    const QChar other = decimalSeparator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+    return formatPattern(x, u"#.##", Separators{decimalSeparator, other});
+}
+
 LineFileContents parseLineFile(const QByteArray &bytes, const QString &fileName, QStringView layout,
                                QChar decimalSeparator)
 {

@@ -50,6 +50,12 @@ QString decodeLineFileText(const QByteArray &bytes);
 // ("... is not a number", "... is too large").
 Result<long double> readNumberLine(QStringView line, QChar decimalSeparator);
 
+// A number line as the files are written: in the general format, fifteen
+// significant digits, as they always were; from 10^13 up, where fifteen
+// digits no longer carry the two decimals a field holds, with the value's
+// two decimals in full, so that what a field held reads back unchanged.
+QString lineFileNumber(long double x, QChar decimalSeparator);
+
 // Checks the bytes of a file against its layout. Lines beyond the layout are
 // ignored. fileName only serves the messages.
 LineFileContents parseLineFile(const QByteArray &bytes, const QString &fileName, QStringView layout,

@@ -8,8 +8,8 @@ namespace cordavo {
 QStringList supplierFileLines(const SupplierRecord &record, QChar decimalSeparator)
 {
     return {record.supplierName,
-            formatGeneral(record.supplierId, decimalSeparator),
-            formatGeneral(record.temperamentId, decimalSeparator),
+            lineFileNumber(record.supplierId, decimalSeparator),
+            lineFileNumber(record.temperamentId, decimalSeparator),
             record.name,
             record.shortName,
             record.comment};
@@ -19,7 +19,7 @@ QStringList temperamentFileLines(const TemperamentRecord &record, QChar decimalS
 {
     QStringList lines{record.name, record.shortName, record.comment};
     for (long double cents : record.cents)
-        lines << formatGeneral(cents, decimalSeparator);
+        lines << lineFileNumber(cents, decimalSeparator);
     return lines;
 }
 
@@ -27,7 +27,7 @@ QStringList centsFileLines(const CentsRecord &record, QChar decimalSeparator)
 {
     QStringList lines;
     for (long double cents : record.positions)
-        lines << formatGeneral(cents, decimalSeparator);
+        lines << lineFileNumber(cents, decimalSeparator);
     lines << record.name;
     return lines;
 }

@@ -432,7 +432,7 @@ QList<Construction> constructions()
         meantone("2/9-comma meantone (Rossi 1666)", "Various comma", 2.0L / 9, Gd_Eb,
                  QT_TRANSLATE_NOOP("Library", "fifths from Eb to G# narrowed by 2/9 syntonic comma, the wolf G#-Eb")),
         circle("Sorge I (1744)", "Well tempered", "1/4P 1/4P 1/4P 1/4P 0 0 0 0 0 0 0 0"),
-        circle("Barnes (1977)", "Well tempered", "1/6P 1/6P 1/6P 1/6P 0 1/6P 0 0 0 0 0 1/6P"),
+        circle("Barnes (1979)", "Well tempered", "1/6P 1/6P 1/6P 1/6P 0 1/6P 0 0 0 0 0 1/6P"),
         circle("Marpurg nr 10", "Well tempered", "1/6P 0 1/6P 0 1/6P 0 1/6P 0 1/6P 0 1/6P 0",
                QT_TRANSLATE_NOOP(
                    "Library",
@@ -463,7 +463,7 @@ QList<std::pair<const char *, QStringList>> knownAliases()
         {"Marpurg nr 10", {"Neidhardt 1732"}},
         {"Sorge II (1744)", {"Sorge, 1744 (A)"}},
         {"Sorge III (1744)", {"Sorge, 1744 (B)"}},
-        {"Barnes (1977)", {"Barnes Bach temperament"}},
+        {"Barnes (1979)", {"Barnes Bach temperament"}},
         {"Vallotti", {"Tartini-Vallotti", "Vallotti-Young"}},
         {"Young I", {"Young's first"}},
         {"Young II", {"Young's second", "Vallotti-Young"}},

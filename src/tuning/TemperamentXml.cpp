@@ -3,6 +3,7 @@
 #include "numbers/NumberFormat.h"
 #include "tuning/LineFile.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QCoreApplication>
@@ -192,7 +193,10 @@ QString xmlFileTypeExtension(int type)
 
 QString xmlFileNameForType(const QString &name, int type)
 {
-    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    // A dot that starts the name (".hidden") or lies in a folder's name
+    // starts no extension.
+    const qsizetype start = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\'))) + 1;
+    const qsizetype dot = name.indexOf(QLatin1Char('.'), start + 1);
     const QString stem = dot < 0 ? name : name.left(dot);
     return stem + xmlFileTypeExtension(type);
 }

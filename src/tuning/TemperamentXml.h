@@ -75,7 +75,8 @@ QByteArray xmlFileBytes(const QStringList &lines);
 QString xmlFileTypeExtension(int type);
 
 // The name box after the user picks file type 'type' (0, 1 or 2): the name's
-// stem before its first full stop, then the type's extension.
+// stem before its first full stop (not one that starts the name, as in
+// ".hidden"), then the type's extension.
 QString xmlFileNameForType(const QString &name, int type);
 
 } // namespace cordavo

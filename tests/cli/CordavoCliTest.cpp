@@ -171,6 +171,26 @@ TEST(CordavoCli, WrongCommandLinesExitWithTwo)
         {"export --format scl --library Vallotti --out -", "--out -: scl writes two files"},
         {"library --tsv Vallotti", "give either --tsv or a NAME, not both"},
         {"library --tsv=yes", "--tsv takes no value"},
+        // What stands after an option that needs a value is blamed for what it is.
+        {"export --format tun --cents -- -5.9,0,0,0,0,0,0,0,0,0,0,0 --out a",
+         "cordavo-cli export: --cents needs a value; \"--\" ends the options"},
+        {"xml --supplier --library vallotti", "cordavo-cli xml: --supplier needs a value; \"--library\" is an option"},
+        {"render --out --library vallotti C4", "--out needs a value; \"--library\" is an option"},
+        {"--version extra", "cordavo-cli: unexpected argument \"extra\" after --version"},
+        {"--help xml", "cordavo-cli: unexpected argument \"xml\" after --help"},
+        {"help me", "cordavo-cli: unexpected argument \"me\" after help"},
+        // A value out of range is a wrong command line, whatever the option, and is found before any file is read.
+        {"export --format tun --cents 0,0,0,0,0,0,0,0,0,0,0,-1200.01 --out a",
+         "--cents: B is -1200.01 cents; a note must lie from -1200 to +1200 cents"},
+        {"export --format tun --new-a 399 --library Vallotti --out a",
+         "--new-a: 399 is not a pitch from 400 to 500 Hz"},
+        {"export --format grandorgue --old-a 1e9 --library Vallotti", "--old-a: 1000000000 is not a pitch from 400"},
+        {"xml --supplier none.For --library Vallotti --old-a 500.5", "--old-a: 500.5 is not a pitch from 400 to 500"},
+        {"render --library Vallotti --new-a 0 C4 --out a.wav", "--new-a: 0 is not a pitch from 400 to 500 Hz"},
+        {"render --library Vallotti --seconds 601 C4 --out a.wav", "--seconds: \"601\" is not a length from more"},
+        {"guide --library Vallotti --old-a -440 --out -", "--old-a: -440 is not a pitch from 400 to 500 Hz"},
+        {QByteArray("fifths --decimals -1") + twelve, "--decimals: \"-1\" is not a whole number from 0 to 10"},
+        {"intervals --decimals 99 --file a.Tfs", "--decimals: \"99\" is not a whole number from 0 to 10"},
     };
     for (const auto &c : cases) {
         const CliRun run = runCordavoCli(words(c.arguments.constData()));
@@ -361,6 +381,7 @@ TEST(CordavoCli, XmlRefusesWhatTheMainWindowRefuses)
         QByteArray temperament;
         QStringList more;
         const char *errors;
+        int status = 1; // 2: a wrong command line, the message after the command's name
     } cases[] = {
         {"every identifying field",
          "\r\n0.4\r\n-3\r\nx\r\ny\r\n\r\n",
@@ -392,13 +413,15 @@ TEST(CordavoCli, XmlRefusesWhatTheMainWindowRefuses)
          kSupplier,
          kTemperament,
          {QStringLiteral("--old-a"), QStringLiteral("399.99")},
-         "--old-a: 399.99 is not a pitch from 400 to 500 Hz\n"},
+         "--old-a: 399.99 is not a pitch from 400 to 500 Hz\n",
+         2},
         {"pitch not a number", kSupplier, kTemperament, {QStringLiteral("--new-a"), QStringLiteral("5e2.1")}, nullptr},
         {"new pitch too high",
          kSupplier,
          kTemperament,
          {QStringLiteral("--new-a"), QStringLiteral("500.01")},
-         "--new-a: 500.01 is not a pitch from 400 to 500 Hz\n"},
+         "--new-a: 500.01 is not a pitch from 400 to 500 Hz\n",
+         2},
         {"notes beyond an octave",
          kSupplier,
          QByteArray(kTemperament).replace("11,73", "-1200.01").replace("5.86", "999999"),
@@ -420,8 +443,13 @@ TEST(CordavoCli, XmlRefusesWhatTheMainWindowRefuses)
             EXPECT_EQ(run.status, 2) << c.name;
             continue;
         }
-        EXPECT_EQ(run.status, 1) << c.name;
-        EXPECT_EQ(run.err.toStdString(), c.errors) << c.name;
+        EXPECT_EQ(run.status, c.status) << c.name;
+        if (c.status == 2) {
+            EXPECT_TRUE(run.err.startsWith(QStringLiteral("cordavo-cli xml: ") + QString::fromUtf8(c.errors)))
+                << c.name << ": " << run.errText();
+        } else {
+            EXPECT_EQ(run.err.toStdString(), c.errors) << c.name;
+        }
         EXPECT_FALSE(QFileInfo::exists(out)) << c.name;
     }
 
@@ -556,8 +584,6 @@ TEST(CordavoCliExport, RefusesBadInputAndWritesNothing)
         {"--format tun --temperament short.Tmp", "w.tun", "of \"short.Tmp\": the line is missing"},
         {"--format tun --temperament far.Tmp", "w.tun",
          "\"far.Tmp\" cannot be loaded: it puts D at +1300 cents, where a note must lie from"},
-        {"--format tun --cents 0,0,0,0,0,0,0,0,0,0,0,-1200.01", "w.tun", "--cents: B is -1200.01 cents"},
-        {"--format tun --new-a 399 --library Vallotti", "w.tun", "--new-a: 399 is not a pitch from 400 to 500 Hz"},
         {"--format tun --library meantone", "w.tun", "\"meantone\" matches"},
         {"--format tun --library valoti", "w.tun", "no temperament named \"valoti\"; the nearest are:\n  Vallotti\n"},
         {"--format tun --library Vallotti", "folder", "\": it is a folder"},
@@ -696,7 +722,7 @@ TEST(CordavoCliRender, WritesAWavFileOrRefusesWithoutWriting)
         {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --seconds 600.5 C4", 2, "--seconds: \"600.5\""},
         {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --voice trumpet C4", 2, "--voice: \"trumpet\""},
         {"render --library nosuchtemperament C4", 1, "no temperament named"},
-        {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --old-a 300 C4", 1, "--old-a"},
+        {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 --old-a 300 C4", 2, "--old-a: 300 is not a pitch"},
         // Only the note names and numbers the help describes.
         {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 C-0", 2, "\"C-0\" is not a note"},
         {"render --cents 0,0,0,0,0,0,0,0,0,0,0,0 0013", 2, "\"0013\" is not a note"},
@@ -791,4 +817,112 @@ TEST(CordavoCliInstall, PlacesTheProgramsAndTheDesktopFiles)
         EXPECT_EQ(process.exitCode(), 0) << check.tool;
         EXPECT_EQ(process.readAll(), QByteArray()) << check.tool;
     }
+}
+
+// Standard output that takes nothing (a full disk) is a failure with its
+// reason, never a success with nothing written; a command that writes only
+// files is not concerned.
+TEST(CordavoCli, AFullStandardOutputFailsWithItsReason)
+{
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        GTEST_SKIP() << "no /dev/full here";
+    const XmlFiles files(kSupplier, kTemperament);
+    const QStringList xml = {QStringLiteral("xml"), QStringLiteral("--supplier"), files.supplier,
+                             QStringLiteral("--library"), QStringLiteral("Vallotti")};
+    const QString wav = files.dir.filePath(QStringLiteral("c.wav"));
+    const struct {
+        QStringList arguments;
+        int status;
+    } cases[] = {
+        {words("library"), 1},
+        {words("library --tsv"), 1},
+        {words("library werckmeister iii"), 1},
+        {words("--version"), 1},
+        {words("--help"), 1},
+        {words("fifths --help"), 1},
+        {words("fifths 0 0 0 0 0 0 0 0 0 0 0 0"), 1},
+        {words("intervals 1/1 1/1 1/1 1/1 1/1 1/1 1/1 1/1 1/1 1/1 1/1 1/1"), 1},
+        {words("diff --old 0,0,0,0,0,0,0,0,0,0,0,0 --new 0,0,0,0,0,0,0,0,0,0,0,0"), 1},
+        {xml, 1},
+        {words("export --format tun --library Vallotti --out -"), 1},
+        {words("render --library Vallotti C4 --seconds 0.1 --out -"), 1},
+        {words("guide --library Vallotti --out -"), 1},
+        // Nothing for standard output: done. A wrong command line keeps its status.
+        {QStringList{QStringLiteral("render"), QStringLiteral("--library"), QStringLiteral("Vallotti"),
+                     QStringLiteral("C4"), QStringLiteral("--seconds"), QStringLiteral("0.1"), QStringLiteral("--out"),
+                     wav},
+         0},
+        {words("library --tsv=yes"), 2},
+    };
+    for (const auto &c : cases) {
+        const std::string shown = c.arguments.join(QLatin1Char(' ')).toStdString();
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(CORDAVO_CLI), c.arguments);
+        ASSERT_TRUE(process.waitForFinished(60000)) << shown;
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << shown;
+        EXPECT_EQ(process.exitCode(), c.status) << shown << "\n" << err.toStdString();
+        EXPECT_EQ(err.endsWith(QStringLiteral("cordavo-cli: cannot write to standard output: No space left on "
+                                              "device\n")),
+                  c.status == 1)
+            << shown << "\n"
+            << err.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(wav).size() > 44);
+}
+
+// After "--" every word is an argument, one that looks like an option too.
+TEST(CordavoCliLibrary, AfterTwoDashesAnOptionIsAName)
+{
+    const CliRun run = runCordavoCli(words("library -- --tsv"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.isEmpty()) << run.outText();
+    EXPECT_EQ(run.errText(), "The library has no temperament named \"--tsv\"; \"cordavo-cli library\" lists them "
+                             "all\n");
+    const CliRun fifths = runCordavoCli(words("fifths -- --decimals 0 0 0 0 0 0 0 0 0 0 0"));
+    EXPECT_EQ(fifths.status, 2);
+    EXPECT_TRUE(fifths.err.contains(QStringLiteral("fifth 1: \"--decimals\" is not one of"))) << fifths.errText();
+}
+
+// Several temperaments carry Bach's name: "Bach" alone lists them all.
+TEST(CordavoCliLibrary, BachIsAmbiguous)
+{
+    const CliRun bach = runCordavoCli(words("library Bach"));
+    EXPECT_EQ(bach.status, 1);
+    EXPECT_TRUE(bach.out.isEmpty());
+    EXPECT_EQ(bach.errText(), "\"Bach\" matches 3 temperaments of the library; give one of them:\n"
+                              "  Bach (Bradley Lehman)\n  Kellner's Bach tuning\n  Barnes (1979)\n");
+    for (const char *named : {"library bach lehman", "library Bach (Bradley Lehman)"}) {
+        const CliRun run = runCordavoCli(words(named));
+        EXPECT_EQ(run.status, 0) << named << "\n" << run.errText();
+        EXPECT_EQ(run.outLines().value(0), QStringLiteral("C\t5.8650025961")) << named;
+    }
+}
+
+// A file name that starts with a dot is the name written, and the keyboard
+// mapping beside a scale of that name keeps it whole.
+TEST(CordavoCliExport, ANameStartingWithADotIsKept)
+{
+    const struct {
+        const char *format;
+        QStringList written;
+    } cases[] = {
+        {"tun", {QStringLiteral(".hidden")}},
+        {"mts-bulk", {QStringLiteral(".hidden")}},
+        {"scl", {QStringLiteral(".hidden"), QStringLiteral(".hidden.kbm")}},
+    };
+    for (const auto &c : cases) {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral(".hidden"));
+        const CliRun run =
+            runCordavoCli(exportArguments("--library Vallotti --format", out) << QLatin1String(c.format));
+        EXPECT_EQ(run.status, 0) << c.format << "\n" << run.errText();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), c.written) << c.format;
+    }
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral(".hidden"));
+    const XmlFiles files(kSupplier, kTemperament);
+    ASSERT_EQ(files.run({QStringLiteral("--out"), out}).status, 0);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral(".hidden")});
 }

@@ -153,7 +153,7 @@ TEST(CordavoCliGuide, RefusesWhatItCannotUseAndWritesNothing)
          "--temperature-now: 80 is not a temperature from -40 to 60 °C"},
         {"--temperature-reference -40.5 --temperature-now 20", 2,
          "--temperature-reference: -40.5 is not a temperature from -40 to 60 °C"},
-        {"--new-a 600", 1, "--new-a: 600 is not a pitch from 400 to 500 Hz"},
+        {"--new-a 600", 2, "--new-a: 600 is not a pitch from 400 to 500 Hz"},
     };
     for (const auto &c : cases) {
         QTemporaryDir dir;

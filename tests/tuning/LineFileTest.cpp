@@ -1,5 +1,7 @@
 #include "tuning/LineFile.h"
 #include "TestFiles.h"
+#include "numbers/NumEditText.h"
+#include "tuning/IntervalCents.h"
 #include "tuning/TemperamentFiles.h"
 #include "tuning/TemperamentXml.h"
 
@@ -270,6 +272,83 @@ TEST(TemperamentFiles, CentsFileRoundTripUnderBothSettings)
     }
 }
 
+// Fifteen significant digits carry a field's two decimals only below 10^13;
+// a larger value a file may hold is written with its decimals in full, so
+// that what the fields held reads back unchanged: cents, temperament and
+// interval files alike, under either separator.
+TEST(TemperamentFiles, LargeFieldValuesSurviveSaving)
+{
+    const struct {
+        const char *typed; // as a field shows it, with a full stop
+        const char *written;
+    } cases[] = {
+        {"1234.57", "1234.57"},
+        {"9999999999999.99", "9999999999999.99"},
+        {"-12345678901234.5", "-12345678901234.5"},
+        {"777777777777777.1", "777777777777777.1"},
+        {"100000000000000", "100000000000000"},
+        {"-999999999999999.99", "-999999999999999.99"},
+    };
+    const Separators fullStop{QLatin1Char('.'), QLatin1Char(',')};
+    for (const auto &c : cases) {
+        const long double held = NumEditText::TextToValue(QString::fromLatin1(c.typed), fullStop);
+        for (const QChar separator : {QLatin1Char(','), QLatin1Char('.')}) {
+            SCOPED_TRACE(std::string(c.typed) + " with " + separator.toLatin1());
+            EXPECT_EQ(lineFileNumber(held, separator),
+                      QString::fromLatin1(c.written).replace(QLatin1Char('.'), separator));
+            CentsRecord cents{{}, QStringLiteral("C")};
+            cents.positions.fill(held);
+            TemperamentRecord temperament{QStringLiteral("T"), QStringLiteral("T"), QString(), {}};
+            temperament.cents.fill(held);
+            IntervalRecord interval;
+            interval.terms.first.fill(held);
+            interval.terms.second.fill(held);
+            const struct {
+                QStringList lines;
+                QStringView layout;
+            } files[] = {{centsFileLines(cents, separator), kCentsLayout},
+                         {temperamentFileLines(temperament, separator), kTemperamentLayout},
+                         {intervalFileLines(interval, separator), kIntervalLayout}};
+            for (const auto &file : files) {
+                const auto read =
+                    parseLineFile(encodeLineFile(file.lines), QStringLiteral("f"), file.layout, separator);
+                ASSERT_TRUE(read.ok()) << qPrintable(read.error());
+                for (qsizetype i = 0; i < read->size(); ++i) {
+                    if (file.layout[i] == QLatin1Char('N')) {
+                        EXPECT_EQ(fieldValue(read->at(i).number, kTwoDecimalsPattern), held) << i;
+                    }
+                }
+            }
+        }
+    }
+}
+
+// A cents file a fuzzer found, its numbers 7777777777777.096 and
+// 777777777777777.096 under a decimal comma: the setter's two decimals of
+// each survive saving.
+TEST(TemperamentFiles, CentsFileFoundByFuzzingSurvivesSaving)
+{
+    const QByteArray bytes = QByteArray::fromBase64(
+        "MQoxDQoxMw0KLDA5NjANMA0wDTc3Nzc3Nzc3Nzc3NzcsMDk2MA0wDTANNzc3Nzc3Nzc3Nzc3Nzc3LDA5NjANMA0wDTc3Nzc3Nzc3Nzc3Nzc3Nz"
+        "c3NzdlNzc3Nzc3CjA6CjANCjAKCg0NCjAKCg0xMzc3Nzc3NzcKMDoKMA0KMAoKDTE3Nzc3Nzc3Nzc3N2U3Nzc3NzcKMDoKMA0KMAoKDQ0KMAoK"
+        "DTEzNzc3Nzc3NwowOgowDQowCgoNMTMwyQ0sNgowOQ0KMAowCg==");
+    const QChar comma = QLatin1Char(',');
+    const auto read = parseLineFile(bytes, QStringLiteral("f.Cts"), kCentsLayout, comma);
+    ASSERT_TRUE(read.ok()) << qPrintable(read.error());
+    CentsRecord loaded = centsRecord(read.value());
+    for (long double &position : loaded.positions)
+        position = fieldValue(position, kTwoDecimalsPattern);
+    EXPECT_EQ(loaded.positions[9], NumEditText::TextToValue(u"777777777777777.1", Separators{}));
+    const auto again =
+        parseLineFile(encodeLineFile(centsFileLines(loaded, comma)), QStringLiteral("f.Cts"), kCentsLayout, comma);
+    ASSERT_TRUE(again.ok()) << qPrintable(again.error());
+    CentsRecord reloaded = centsRecord(again.value());
+    for (long double &position : reloaded.positions)
+        position = fieldValue(position, kTwoDecimalsPattern);
+    EXPECT_EQ(reloaded.positions, loaded.positions);
+    EXPECT_EQ(reloaded.name, loaded.name);
+}
+
 // A supplier file and then a temperament file loaded onto the data leave
 // what the main window's fields hold: whole identification numbers, cents
 // at two decimals, the later file's names.
@@ -320,6 +399,11 @@ TEST(XmlFileNameForType, KeepsTheStemAndTakesTheTypesExtension)
         {"Old.Organ.Temperament.Hauptwerk.xml", 2, "Old.Txt"},
         {"my.file.txt", 1, "my.Temperament.Hauptwerk.xml"},
         {"", 0, ".Temperament_Hauptwerk_xml"},
+        // A dot that starts the name, or lies in a folder's, starts no extension.
+        {".hidden", 0, ".hidden.Temperament_Hauptwerk_xml"},
+        {".hidden.Txt", 1, ".hidden.Temperament.Hauptwerk.xml"},
+        {"old.v2/File1.Txt", 0, "old.v2/File1.Temperament_Hauptwerk_xml"},
+        {"old.v2\\.hidden", 2, "old.v2\\.hidden.Txt"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(xmlFileNameForType(QString::fromLatin1(c.name), c.type), QString::fromLatin1(c.result)) << c.name;

@@ -120,7 +120,7 @@ TEST(TemperamentLibraryTest, ConstructionsTheTableLacksAreAdded)
          "Well tempered",
          {0, 90.225, 192.18, 294.135, 384.36, 498.045, 588.27, 696.09, 792.18, 888.27, 996.09, 1086.315}},
         // F-C to A-E and B-F# narrowed by 1/6 Pythagorean comma.
-        {"Barnes (1977)",
+        {"Barnes (1979)",
          "Well tempered",
          {0, 94.135, 196.09, 298.045, 392.18, 501.955, 592.18, 698.045, 796.09, 894.135, 1000, 1094.135}},
         // Every other fifth narrowed by 1/6 Pythagorean comma: whole tones of 200 cents on C.
@@ -295,7 +295,13 @@ TEST(LibrarySearchTest, OrganistsNamesFindTheirEntries)
         "Sorge I => Sorge I (1744)",
         "Sorge II => Sorge II (1744)",
         "Sorge III => Sorge III (1744)",
-        "Barnes => Barnes (1977)",
+        "Barnes => Barnes (1979)",
+        // Several temperaments carry Bach's name; Lehman's reading is one of them.
+        "Bach / bach -> Bach (Bradley Lehman)",
+        "Bach Lehman / Lehman / Bradley Lehman => Bach (Bradley Lehman)",
+        "Bach Kellner => Kellner's Bach tuning",
+        "Bach Barnes / Barnes 1979 => Barnes (1979)",
+        "1/5 comma meantone / Verheijen => 1/5-comma meantone (Verheijen)",
         "Silbermann 1/6 -> 1/6-comma meantone",
     };
     static const QRegularExpression form(QStringLiteral("^(.*) (=>|->) (.*)$"));

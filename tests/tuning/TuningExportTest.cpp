@@ -254,3 +254,25 @@ TEST(TuningExports, ANameWithLineBreaksStillReadsBack)
         EXPECT_TRUE(mapping.ok()) << qPrintable(mapping.error());
     }
 }
+
+// A name that starts with a dot is kept whole: the scale's keyboard mapping
+// beside it and the name box on a change of type add to it, never replace it.
+TEST(TuningExportNames, ADotThatStartsTheNameStartsNoExtension)
+{
+    const struct {
+        const char *scale;
+        const char *mapping;
+        const char *asTun; // the name box after choosing AnaMark
+    } cases[] = {
+        {"w.scl", "w.kbm", "w.tun"},
+        {".hidden", ".hidden.kbm", ".hidden.tun"},
+        {".hidden.scl", ".hidden.kbm", ".hidden.tun"},
+        {"d.v2/.hidden", "d.v2/.hidden.kbm", "d.v2/.hidden.tun"},
+        {"d.v2/a.b.scl", "d.v2/a.b.kbm", "d.v2/a.b.tun"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(QDir::cleanPath(keyboardMappingPathFor(QLatin1String(c.scale))), QLatin1String(c.mapping)) << c.scale;
+        EXPECT_EQ(tuningFileNameForType(QLatin1String(c.scale), TuningFormat::AnaMark), QLatin1String(c.asTun))
+            << c.scale;
+    }
+}

@@ -61,7 +61,7 @@ TEST(BuiltInLibraryTest, OffersEveryRowOfTheTable)
         constructedOnly << library->entries[i].name;
     EXPECT_EQ(constructedOnly,
               (QStringList{"Kirnberger I", "Kirnberger II", "Young I", "Young II", "1/3-comma meantone (Salinas 1577)",
-                           "2/9-comma meantone (Rossi 1666)", "Sorge I (1744)", "Barnes (1977)", "Marpurg nr 10"}));
+                           "2/9-comma meantone (Rossi 1666)", "Sorge I (1744)", "Barnes (1979)", "Marpurg nr 10"}));
     EXPECT_FALSE(names.contains(QStringLiteral("1/6-comma (dieses)"))) << "the twin of 1/6-comma meantone";
     EXPECT_FALSE(names.contains(QStringLiteral("Valotti"))) << "the usual spelling is shown";
     EXPECT_TRUE(names.contains(QStringLiteral("Vallotti")));
