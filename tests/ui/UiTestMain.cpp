@@ -1,3 +1,5 @@
+#include "print/OffscreenFonts.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -6,6 +8,8 @@ int main(int argc, char **argv)
 {
     Q_INIT_RESOURCE(cordavo);
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    // On Windows the windows are measured with the system's own fonts.
+    cordavo::useSystemFontsOffscreen();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
