@@ -25,13 +25,13 @@ void useSystemFontsOffscreen()
             qputenv("QT_QPA_FONTDIR", QDir::toNativeSeparators(fonts).toLocal8Bit());
         }
     }
-    // The platform's default font, "Sans Serif", and Helvetica are names
-    // Windows has no font of: without a stand-in Qt takes the first family
-    // that writes Latin letters, which may be a monospaced one. Windows' own
-    // sans-serif fonts stand in.
+    // The platform's default font, "Sans Serif", the style sheets' generic
+    // sans-serif and Helvetica are names Windows has no font of: without a
+    // stand-in Qt takes the first family that writes Latin letters, which may
+    // be a monospaced one. Windows' own sans-serif fonts stand in.
     const QStringList sansSerif = {QStringLiteral("Arial"), QStringLiteral("Segoe UI"), QStringLiteral("Tahoma"),
                                    QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")};
-    for (const char *name : {"Sans Serif", "Helvetica"})
+    for (const char *name : {"Sans Serif", "sans-serif", "Helvetica"})
         QFont::insertSubstitutions(QLatin1String(name), sansSerif);
 #endif
 }

@@ -414,8 +414,10 @@ TEST(FileDialogFolder, AFolderOfItsOwnWinsOverTheFolderOfTheName)
 // install for everyone cannot write).
 TEST(FileDialogFolder, NothingChosenYetOpensInTheDocumentsOnWindowsAndNeverInTheProgramFolder)
 {
-    const QString program = QStringLiteral("/opt/Cordavo");
-    const QString documents = QStringLiteral("/home/ada/Documents");
+    // Full paths as the system gives them (on Windows with a drive).
+    const auto path = [](const char *inRoot) { return QDir::rootPath() + QLatin1String(inRoot); };
+    const QString program = path("opt/Cordavo");
+    const QString documents = path("home/ada/Documents");
     struct Case {
         const char *what;
         QString working;
@@ -424,14 +426,11 @@ TEST(FileDialogFolder, NothingChosenYetOpensInTheDocumentsOnWindowsAndNeverInThe
     };
     const Case cases[] = {
         {"Windows, started in its own folder", program, true, documents},
-        {"Windows, started elsewhere", QStringLiteral("/home/ada/scores"), true, documents},
-        {"Linux, started in a folder of the user's", QStringLiteral("/home/ada/scores"), false,
-         QStringLiteral("/home/ada/scores")},
+        {"Windows, started elsewhere", path("home/ada/scores"), true, documents},
+        {"Linux, started in a folder of the user's", path("home/ada/scores"), false, path("home/ada/scores")},
         {"Linux, started in the program's folder", program, false, documents},
-        {"Linux, the program's folder written otherwise", QStringLiteral("/opt/Cordavo/./"), false, documents},
-        {"Windows, the program's folder in other capitals", QStringLiteral("/OPT/cordavo"), true, documents},
-        {"Linux, a folder differing in capitals only is another", QStringLiteral("/OPT/cordavo"), false,
-         QStringLiteral("/OPT/cordavo")},
+        {"Linux, the program's folder written otherwise", path("opt/Cordavo/./"), false, documents},
+        {"Linux, a folder differing in capitals only is another", path("OPT/cordavo"), false, path("OPT/cordavo")},
         {"no folder to start in", QString(), false, documents},
     };
     for (const auto &c : cases) {

@@ -55,12 +55,8 @@ std::optional<QString> runFileDialog(QWidget *parent, FileQuestion &question, QF
 
 QString firstFolder(const QString &working, const QString &program, const QString &documents, bool windows)
 {
-    const auto same = [windows](const QString &a, const QString &b) {
-        return QDir::cleanPath(QDir(a).absolutePath())
-                   .compare(QDir::cleanPath(QDir(b).absolutePath()),
-                            windows ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
-    };
-    if (windows || working.isEmpty() || same(working, program))
+    const auto normal = [](const QString &folder) { return QDir::cleanPath(QDir(folder).absolutePath()); };
+    if (windows || working.isEmpty() || normal(working) == normal(program))
         return documents.isEmpty() ? QDir::homePath() : documents;
     return working;
 }
