@@ -6,8 +6,9 @@
 # NSIS's makensis (Debian's nsis).
 
 # Icon and version information of both programs: resources/cordavo.ico holds
-# resources/cordavo.png at 16 to 256 pixels (PNG-compressed, as Windows
-# Vista and later read them); Qt gives the windows the program's icon.
+# resources/cordavo.png at 16 to 64 pixels uncompressed (32-bit with alpha)
+# and at 256 pixels PNG-compressed (RGBA), as Windows Vista and later read
+# them; Qt gives the windows the program's icon.
 foreach(program cordavo cordavo-cli)
   if(program STREQUAL cordavo)
     set(CORDAVO_RC_DESCRIPTION "Cordavo: temperament files for Hauptwerk")
@@ -70,6 +71,10 @@ if(MINGW)
   endforeach()
 endif()
 
+# The notices of the libraries shipped beside the programs, which their
+# licences ask to travel with them; the About window shows the file.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/THIRD-PARTY-NOTICES.txt DESTINATION ${CMAKE_INSTALL_BINDIR})
+
 # Qt's own translations of its dialogs and buttons for the languages the
 # windows speak, in translations/ beside the programs, where the program
 # looks for them: the toolchain has none, and the build machine's (Debian's
@@ -88,7 +93,11 @@ endforeach()
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_FILE_NAME "Cordavo-${PROJECT_VERSION}-win64")
 set(CPACK_PACKAGING_INSTALL_PREFIX "")
-set(CPACK_PRE_BUILD_SCRIPTS "")
+# The programs and libraries go into the packages without their debug
+# information and symbol tables (cmake/WindowsStrip.cmake), which Windows
+# does not use: a third of the size.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/WindowsStrip.cmake)
+set(CPACK_CORDAVO_STRIP "${CMAKE_STRIP}")
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/WindowsPackageNames.cmake)
 set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Cordavo)
@@ -103,7 +112,19 @@ set(CPACK_NSIS_DISPLAY_NAME "Cordavo ${PROJECT_VERSION}")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/cordavo.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/cordavo.ico)
+# The installer's pictures: the organ pipes of the About window down the
+# welcome and last pages (164 x 314), the icon at the head of the others
+# (150 x 57); its own name at the foot instead of NSIS's version is in
+# cmake/NSIS.template.in.
+set(CPACK_PACKAGE_ICON ${PROJECT_SOURCE_DIR}/resources/installer-header.bmp)
+set(CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP ${PROJECT_SOURCE_DIR}/resources/installer-welcome.bmp)
+set(CPACK_NSIS_MUI_UNWELCOMEFINISHPAGE_BITMAP ${PROJECT_SOURCE_DIR}/resources/installer-welcome.bmp)
+# "Run Cordavo" on the last page.
+set(CPACK_NSIS_MUI_FINISHPAGE_RUN cordavo.exe)
 set(CPACK_NSIS_INSTALLED_ICON_NAME cordavo.exe)
+# The installer's version information (cmake/NSIS.template.in).
+set(CPACK_CORDAVO_VERSION_QUAD "${CORDAVO_RC_MAJOR}.${CORDAVO_RC_MINOR}.${CORDAVO_RC_PATCH}.${CORDAVO_RC_TWEAK}")
+set(CPACK_CORDAVO_COPYRIGHT "2026 The Cordavo authors")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 

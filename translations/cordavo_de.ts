@@ -631,6 +631,15 @@ Ersetzen? Orgeln, die sie gewählt haben, spielen dann die neue.</translation>
     </message>
 </context>
 <context>
+    <name>QtUserDialogs</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+</context>
+<context>
     <name>ReadyMadeSounds</name>
     <message>
         <source>%1 major triad</source>
@@ -1426,6 +1435,18 @@ innen: große Terzen
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Licences of the libraries…</source>
+        <translation>Lizenzen der Bibliotheken…</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Licences of the libraries</source>
+        <translation>Lizenzen der Bibliotheken</translation>
     </message>
 </context>
 <context>

@@ -631,6 +631,15 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
 </context>
 <context>
+    <name>QtUserDialogs</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+</context>
+<context>
     <name>ReadyMadeSounds</name>
     <message>
         <source>%1 major triad</source>
@@ -1426,6 +1435,18 @@ intérieur : tierces majeures
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Licences of the libraries…</source>
+        <translation>Licences des bibliothèques…</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Licences of the libraries</source>
+        <translation>Licences des bibliothèques</translation>
     </message>
 </context>
 <context>

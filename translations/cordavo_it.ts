@@ -631,6 +631,15 @@ Sostituirlo? Gli organi che lo hanno scelto suoneranno quello nuovo.</translatio
     </message>
 </context>
 <context>
+    <name>QtUserDialogs</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 esiste già.
+Vuoi sostituirlo?</translation>
+    </message>
+</context>
+<context>
     <name>ReadyMadeSounds</name>
     <message>
         <source>%1 major triad</source>
@@ -1426,6 +1435,18 @@ interno: terze maggiori
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Licences of the libraries…</source>
+        <translation>Licenze delle librerie…</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>Licences of the libraries</source>
+        <translation>Licenze delle librerie</translation>
     </message>
 </context>
 <context>

@@ -631,6 +631,15 @@ Vervangen? Orgels die deze stemming kozen, spelen dan de nieuwe.</translation>
     </message>
 </context>
 <context>
+    <name>QtUserDialogs</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 bestaat al.
+Wilt u het vervangen?</translation>
+    </message>
+</context>
+<context>
     <name>ReadyMadeSounds</name>
     <message>
         <source>%1 major triad</source>
@@ -1426,6 +1435,18 @@ binnen: grote tertsen
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Licences of the libraries…</source>
+        <translation>Licenties van de bibliotheken…</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Kan %1 niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>Licences of the libraries</source>
+        <translation>Licenties van de bibliotheken</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "numbers/NumberFormat.h"
 #include "print/GuideSheet.h"
+#include "print/OffscreenFonts.h"
 #include "tuning/LineFile.h"
 #include "tuning/TemperamentLibrary.h"
 #include "tuning/TuningExport.h"
@@ -163,6 +164,7 @@ Result<QByteArray> sheetPdf(const GuideDocument &document)
         static char offscreen[] = "offscreen";
         static char *argv[] = {name, platform, offscreen, nullptr};
         static int argc = 3;
+        useSystemFontsOffscreen();
         application = std::make_unique<QGuiApplication>(argc, argv);
     }
     return guidePdf(document, QPageSize(QPageSize::A4));

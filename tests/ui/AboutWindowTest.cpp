@@ -5,7 +5,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -36,6 +40,57 @@ TEST_P(AboutWindowTest, ShowsTheVersionOfTheBuild)
     EXPECT_EQ(control<QLabel>(about, "ProductName")->text(), QStringLiteral("Cordavo"));
     EXPECT_GT(version->geometry().top(), control<QLabel>(about, "ProductName")->geometry().top());
     about.hide();
+}
+
+// "Licences of the libraries…" shows the notices file the package carries
+// beside the program, as it is written; without the file there is no button,
+// and a file gone since the window opened is named in an error.
+TEST_P(AboutWindowTest, ShowsTheNoticesOfTheLibrariesWhereThePackageCarriesThem)
+{
+    TAboutBox &about = windows->AboutBox();
+    auto *button = control<QPushButton>(about, "NoticesButton");
+    const QString notices = dir.filePath(QStringLiteral("THIRD-PARTY-NOTICES.txt"));
+    struct Case {
+        const char *what;
+        QByteArray written; // nothing: no file
+        bool button;
+    };
+    const Case cases[] = {
+        {"no notices beside the program", QByteArray(), false},
+        {"notices with Windows line ends",
+         "Qt 6.4.2\r\nGNU Lesser General Public License\r\n\r\nzlib \xc2\xa9 Jean-loup Gailly\r\n", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(notices);
+        if (!c.written.isNull()) {
+            QFile file(notices);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.written);
+        }
+        about.setNoticesFile(notices);
+        EXPECT_EQ(button->isVisibleTo(&about), c.button);
+        if (!c.button)
+            continue;
+        EXPECT_EQ(button->text(), QStringLiteral("Licences of the libraries…"));
+        QString shown;
+        dialogs.modalAnswers.push_back([&shown](QDialog &window) {
+            shown = control<QPlainTextEdit>(window, "NoticesText")->toPlainText();
+            return int(QDialog::Rejected);
+        });
+        dialogs.log.clear();
+        button->click();
+        EXPECT_EQ(dialogs.log, QStringList{QStringLiteral("modal: Licences of the libraries")});
+        EXPECT_EQ(shown, QStringLiteral("Qt 6.4.2\nGNU Lesser General Public License\n\nzlib © Jean-loup Gailly\n"));
+    }
+
+    // Removed while the window was open.
+    QFile::remove(notices);
+    dialogs.log.clear();
+    button->click();
+    ASSERT_EQ(dialogs.log.size(), 1);
+    EXPECT_TRUE(dialogs.log[0].startsWith(QStringLiteral("error: Cannot read ") + QDir::toNativeSeparators(notices)))
+        << dialogs.log[0].toStdString();
 }
 
 // Every label and button shows its whole text: the size it asks for, or for

@@ -9,6 +9,8 @@
 #include <QFileDialog>
 #include <QPageLayout>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <functional>
 
@@ -404,4 +406,59 @@ TEST(FileDialogFolder, AFolderOfItsOwnWinsOverTheFolderOfTheName)
         ASSERT_TRUE(nameBox);
         EXPECT_EQ(nameBox->text(), QStringLiteral("Acme.For"));
     }
+}
+
+// Before anything is chosen for a kind, the dialog opens in the user's
+// documents on Windows, and elsewhere in the folder the program was started
+// in, unless that is the program's own (a Start-menu entry's, which an
+// install for everyone cannot write).
+TEST(FileDialogFolder, NothingChosenYetOpensInTheDocumentsOnWindowsAndNeverInTheProgramFolder)
+{
+    // Full paths as the system gives them (on Windows with a drive).
+    const auto path = [](const char *inRoot) { return QDir::rootPath() + QLatin1String(inRoot); };
+    const QString program = path("opt/Cordavo");
+    const QString documents = path("home/ada/Documents");
+    struct Case {
+        const char *what;
+        QString working;
+        bool windows;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"Windows, started in its own folder", program, true, documents},
+        {"Windows, started elsewhere", path("home/ada/scores"), true, documents},
+        {"Linux, started in a folder of the user's", path("home/ada/scores"), false, path("home/ada/scores")},
+        {"Linux, started in the program's folder", program, false, documents},
+        {"Linux, the program's folder written otherwise", path("opt/Cordavo/./"), false, documents},
+        {"Linux, a folder differing in capitals only is another", path("OPT/cordavo"), false, path("OPT/cordavo")},
+        {"no folder to start in", QString(), false, documents},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(firstFolder(c.working, program, documents, c.windows).toStdString(), c.expected.toStdString());
+    }
+    EXPECT_EQ(firstFolder(program, program, QString(), true), QDir::homePath()) << "no documents folder";
+}
+
+// Qt's own dialog, with nothing chosen for the kind and a name without a
+// folder, opens in the first folder: on Windows the documents, elsewhere the
+// folder the test started in.
+TEST(FileDialogFolder, ANameWithoutAFolderOpensInTheFirstFolder)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    FileQuestion question;
+    question.filters = {QStringLiteral("Tmp (*.Tmp *.tmp *.TMP)")};
+    question.fileName = QStringLiteral("Werckmeister.Tmp");
+    QFileDialog dialog;
+    prepareFileDialog(dialog, question, QFileDialog::AcceptSave);
+    QDir::setCurrent(before);
+#ifdef Q_OS_WIN
+    const QString expected = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+#else
+    const QString expected = dir.path();
+#endif
+    EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(expected).canonicalPath());
 }

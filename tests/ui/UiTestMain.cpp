@@ -1,4 +1,5 @@
 #include "TestScreens.h"
+#include "print/OffscreenFonts.h"
 
 #include <QApplication>
 #include <QTemporaryFile>
@@ -17,6 +18,8 @@ int main(int argc, char **argv)
         if (screen.open() && screen.write(cordavo::offscreenScreen(QSize(1920, 1080))) > 0 && screen.flush())
             qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screen.fileName()));
     }
+    // On Windows the windows are measured with the system's own fonts.
+    cordavo::useSystemFontsOffscreen();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);

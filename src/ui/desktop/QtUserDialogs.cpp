@@ -1,6 +1,7 @@
 #include "ui/desktop/QtUserDialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 
 namespace cordavo {
 
@@ -20,15 +22,55 @@ std::optional<QString> runFileDialog(QWidget *parent, FileQuestion &question, QF
 {
     QFileDialog dialog(parent);
     prepareFileDialog(dialog, question, mode);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    const QString path = dialog.selectedFiles().constFirst();
-    question.selectedFilter = static_cast<int>(question.filters.indexOf(dialog.selectedNameFilter()));
-    question.fileName = path;
-    return path;
+    bool askReplace = false;
+#ifdef Q_OS_WIN
+    dialog.setOption(QFileDialog::DontUseNativeDialog, false);
+    // Windows' dialog settles its replace question as it opens, but the type
+    // chosen in it decides whether the file is replaced or edited: asked here.
+    askReplace = mode == QFileDialog::AcceptSave;
+    if (askReplace)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+#endif
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        const QString path = dialog.selectedFiles().constFirst();
+        const int type = static_cast<int>(question.filters.indexOf(dialog.selectedNameFilter()));
+        const bool edited = question.editsFile && question.editsFile(type);
+        if (askReplace && !edited && QFileInfo::exists(path) &&
+            QMessageBox::question(
+                parent, kCaption,
+                QCoreApplication::translate("QtUserDialogs", "%1 already exists.\nDo you want to replace it?")
+                    .arg(QFileInfo(path).fileName())) != QMessageBox::Yes) {
+            dialog.selectFile(path);
+            continue;
+        }
+        question.selectedFilter = type;
+        question.fileName = path;
+        return path;
+    }
 }
 
 } // namespace
+
+QString firstFolder(const QString &working, const QString &program, const QString &documents, bool windows)
+{
+    const auto normal = [](const QString &folder) { return QDir::cleanPath(QDir(folder).absolutePath()); };
+    if (windows || working.isEmpty() || normal(working) == normal(program))
+        return documents.isEmpty() ? QDir::homePath() : documents;
+    return working;
+}
+
+QString firstFolder()
+{
+#ifdef Q_OS_WIN
+    constexpr bool windows = true;
+#else
+    constexpr bool windows = false;
+#endif
+    return firstFolder(QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                       QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), windows);
+}
 
 void prepareFileDialog(QFileDialog &dialog, FileQuestion &question, QFileDialog::AcceptMode mode)
 {
@@ -44,9 +86,12 @@ void prepareFileDialog(QFileDialog &dialog, FileQuestion &question, QFileDialog:
     // of the type the dialog opened with.
     const bool saving = mode == QFileDialog::AcceptSave;
     dialog.setDefaultSuffix(saving ? saveSuffixForType(question, question.selectedFilter) : question.defaultSuffix);
-    // A folder of its own wins over the folder of the name last chosen.
+    // A folder of its own wins over the folder of the name last chosen;
+    // without either, the first folder of every kind.
     if (!question.directory.isEmpty())
         dialog.setDirectory(question.directory);
+    else if (!QFileInfo(question.fileName).isAbsolute())
+        dialog.setDirectory(firstFolder());
     if (!question.fileName.isEmpty())
         dialog.selectFile(question.directory.isEmpty() ? question.fileName : QFileInfo(question.fileName).fileName());
     auto confirmFor = [&dialog, &question](int index) {
@@ -64,9 +109,16 @@ void prepareFileDialog(QFileDialog &dialog, FileQuestion &question, QFileDialog:
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &question](const QString &filter) {
         const int index = static_cast<int>(question.filters.indexOf(filter));
         dialog.setDefaultSuffix(saveSuffixForType(question, index));
-        auto *nameBox = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        if (!nameBox || !question.typeChanged)
+        if (!question.typeChanged)
             return;
+        auto *nameBox = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (!nameBox) {
+            // Windows' own dialog: its name box is reached through the dialog.
+            const QString name = QFileInfo(dialog.selectedFiles().value(0)).fileName();
+            if (!name.isEmpty())
+                dialog.selectFile(question.typeChanged(name, index));
+            return;
+        }
         // Written into the name box itself: selectFile() leaves the box alone
         // while it has the keyboard focus, as it has when the type is changed
         // with the mouse wheel or the box was just typed in.

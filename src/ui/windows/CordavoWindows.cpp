@@ -56,7 +56,7 @@ TFormCents &CordavoWindows::FormCents()
 TAboutBox &CordavoWindows::AboutBox()
 {
     if (!m_aboutBox)
-        m_aboutBox = std::make_unique<TAboutBox>(m_formTemperamento.get());
+        m_aboutBox = std::make_unique<TAboutBox>(m_dialogs, m_formTemperamento.get());
     return *m_aboutBox;
 }
 

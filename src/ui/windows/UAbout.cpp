@@ -3,14 +3,22 @@
 #include "CordavoVersion.h"
 #include "ui/desktop/Fonts.h"
 #include "ui/desktop/KeyboardOrder.h"
+#include "ui/desktop/UserDialogs.h"
 #include "ui/widgets/JpegImage.h"
 #include "ui/widgets/LayoutGrowth.h"
 
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 // The picture lives in the widget library's resources, which a static
 // library must register itself.
@@ -44,7 +52,12 @@ QImage aboutPicture(const QSize &shown)
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
+QString libraryNoticesFile()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("THIRD-PARTY-NOTICES.txt"));
+}
+
+TAboutBox::TAboutBox(UserDialogs &dialogs, QWidget *parent) : QDialog(parent), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(tr("About Cordavo"));
@@ -97,8 +110,14 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     OKButton->setDefault(true);
     OKButton->setGeometry(270, 494, 84, 30);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
-    // The only control; the pictures and texts take no focus.
-    setKeyboardOrder({OKButton});
+    // The libraries' licences, where the package carries their notices.
+    m_noticesButton = new QPushButton(tr("Licences of the libraries…"), this);
+    m_noticesButton->setObjectName(QStringLiteral("NoticesButton"));
+    m_noticesButton->setGeometry(376, 494, 240, 30);
+    connect(m_noticesButton, &QPushButton::clicked, this, &TAboutBox::showNotices);
+    // The pictures and texts take no focus.
+    setKeyboardOrder({OKButton, m_noticesButton});
+    setNoticesFile(libraryNoticesFile());
 
     // At a larger desktop font everything grows evenly until every text fits.
     const qreal growth = growthToFit(this);
@@ -106,6 +125,42 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     setFixedSize(qRound(624 * growth), qRound(538 * growth));
     const qreal pixelRatio = devicePixelRatioF();
     ProgramIcon->setPixmap(QPixmap::fromImage(aboutPicture(ProgramIcon->size() * pixelRatio)));
+}
+
+void TAboutBox::setNoticesFile(const QString &path)
+{
+    m_noticesFile = path;
+    m_noticesButton->setVisible(QFileInfo(path).isFile());
+}
+
+// The notices as they are written, in a window of their own: monospaced, as
+// the licence texts are laid out in columns.
+void TAboutBox::showNotices()
+{
+    QFile file(m_noticesFile);
+    // Text mode: the file has Windows line ends.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        m_dialogs.error(this,
+                        tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(m_noticesFile), file.errorString()));
+        return;
+    }
+    QDialog window(this);
+    window.setObjectName(QStringLiteral("NoticesWindow"));
+    window.setWindowTitle(tr("Licences of the libraries"));
+    auto *layout = new QVBoxLayout(&window);
+    auto *text = new QPlainTextEdit(&window);
+    text->setObjectName(QStringLiteral("NoticesText"));
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text->setPlainText(QString::fromUtf8(file.readAll()));
+    layout->addWidget(text);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &window);
+    connect(buttons, &QDialogButtonBox::rejected, &window, &QDialog::reject);
+    layout->addWidget(buttons);
+    const int columns = text->fontMetrics().horizontalAdvance(QString(82, QLatin1Char('M')));
+    window.resize(columns + 40, qRound(columns * 0.75));
+    m_dialogs.showModal(window);
 }
 
 } // namespace cordavo
