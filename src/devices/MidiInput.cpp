@@ -15,11 +15,6 @@ namespace {
 constexpr int kDeliveryMilliseconds = 5;
 constexpr qint64 kPortCheckMilliseconds = 500;
 
-QString inputText(const char *text)
-{
-    return QCoreApplication::translate("MidiInput", text);
-}
-
 } // namespace
 
 // One keyboard: its device, the decoder and the queue its MIDI thread fills,
@@ -87,8 +82,10 @@ Result<QStringList> MidiInput::open(const QStringList &ports, int channel)
     close();
     m_lister = openMidiIn(&m_listerError);
     const QStringList names = m_lister ? midiPortNames(*m_lister) : QStringList();
-    if (names.isEmpty())
-        return failure(inputText("No MIDI input was found"));
+    if (names.isEmpty()) {
+        m_lister.reset();
+        return failure(QCoreApplication::translate("MidiInput", "No MIDI input was found"));
+    }
 
     QStringList missing;
     for (const QString &port : ports) {
@@ -96,12 +93,14 @@ Result<QStringList> MidiInput::open(const QStringList &ports, int channel)
             missing << port;
     }
     for (const QString &port : ports.isEmpty() ? names : ports) {
-        const qsizetype index = names.indexOf(port);
-        if (index < 0)
+        if (!names.contains(port))
             continue;
         auto source = std::make_unique<Source>(port, channel, m_queueCapacity);
         source->device = openMidiIn(&source->error);
-        if (source->device) {
+        // Found again in the device's own list, which a port coming or going
+        // meanwhile may have reordered.
+        const qsizetype index = source->device ? midiPortNames(*source->device).indexOf(port) : -1;
+        if (index >= 0) {
             source->device->setCallback(&Source::received, source.get());
             source->device->openPort(static_cast<unsigned int>(index), "MIDI in");
         }
@@ -118,7 +117,8 @@ Result<QStringList> MidiInput::open(const QStringList &ports, int channel)
         m_timer.start();
     }
     if (!missing.isEmpty()) {
-        return failure(inputText("These MIDI inputs could not be opened: %1").arg(missing.join(QStringLiteral(", "))));
+        return failure(QCoreApplication::translate("MidiInput", "These MIDI inputs could not be opened: %1")
+                           .arg(missing.join(QStringLiteral(", "))));
     }
     return openPorts();
 }
@@ -204,8 +204,10 @@ void MidiInput::checkPorts()
         it = m_sources.erase(it);
         emit inputLost(name);
     }
-    if (m_sources.empty())
+    if (m_sources.empty()) {
         m_timer.stop();
+        m_lister.reset();
+    }
 }
 
 } // namespace cordavo

@@ -32,11 +32,6 @@ int messageLength(unsigned char status)
     }
 }
 
-QString outputText(const char *text)
-{
-    return QCoreApplication::translate("MidiOutput", text);
-}
-
 } // namespace
 
 std::optional<QList<QByteArray>> splitMidiMessages(const QByteArray &bytes)
@@ -82,18 +77,20 @@ Result<void> MidiOutput::open(const QString &port)
     const QStringList names = device ? midiPortNames(*device) : QStringList();
     const qsizetype index = names.indexOf(port);
     if (index < 0) {
-        QString text = outputText("MIDI output \"%1\" was not found.").arg(port);
+        QString text = QCoreApplication::translate("MidiOutput", "MIDI output \"%1\" was not found.").arg(port);
         if (names.isEmpty())
-            return failure(text + QLatin1Char(' ') + outputText("No MIDI output was found."));
-        return failure(text + QLatin1Char(' ') + outputText("The MIDI outputs are:") + QLatin1Char('\n') +
-                       names.join(QLatin1Char('\n')));
+            return failure(text + QLatin1Char(' ') +
+                           QCoreApplication::translate("MidiOutput", "No MIDI output was found."));
+        return failure(text + QLatin1Char(' ') + QCoreApplication::translate("MidiOutput", "The MIDI outputs are:") +
+                       QLatin1Char('\n') + names.join(QLatin1Char('\n')));
     }
     m_error.clear();
     device->openPort(static_cast<unsigned int>(index), "MIDI out");
     if (!device->isPortOpen()) {
-        return failure(outputText("MIDI output \"%1\" could not be opened: %2")
-                           .arg(port, m_error.empty() ? outputText("the MIDI system refused it")
-                                                      : QString::fromStdString(m_error)));
+        return failure(QCoreApplication::translate("MidiOutput", "MIDI output \"%1\" could not be opened: %2")
+                           .arg(port, m_error.empty()
+                                          ? QCoreApplication::translate("MidiOutput", "the MIDI system refused it")
+                                          : QString::fromStdString(m_error)));
     }
     m_device = std::move(device);
     m_port = port;
@@ -103,16 +100,17 @@ Result<void> MidiOutput::open(const QString &port)
 Result<void> MidiOutput::send(const QByteArray &messages)
 {
     if (!m_device)
-        return failure(outputText("No MIDI output is open."));
+        return failure(QCoreApplication::translate("MidiOutput", "No MIDI output is open."));
     const auto split = splitMidiMessages(messages);
     if (!split)
-        return failure(outputText("The bytes to send to %1 are not whole MIDI messages.").arg(m_port));
+        return failure(QCoreApplication::translate("MidiOutput", "The bytes to send to %1 are not whole MIDI messages.")
+                           .arg(m_port));
     m_error.clear();
     for (const QByteArray &message : *split) {
         m_device->sendMessage(reinterpret_cast<const unsigned char *>(message.constData()),
                               static_cast<size_t>(message.size()));
         if (!m_error.empty())
-            return failure(outputText("The MIDI output %1 did not take the messages: %2")
+            return failure(QCoreApplication::translate("MidiOutput", "The MIDI output %1 did not take the messages: %2")
                                .arg(m_port, QString::fromStdString(m_error)));
     }
     return {};
