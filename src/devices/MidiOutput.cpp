@@ -3,10 +3,13 @@
 #include "devices/MidiSystem.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 namespace cordavo {
 
 namespace {
+
+constexpr unsigned long kJackSettleMilliseconds = 100;
 
 // The length of a message that begins with 'status', other than
 // system-exclusive: 0 for a byte that begins none.
@@ -120,6 +123,11 @@ void MidiOutput::close()
 {
     if (!m_device)
         return;
+    // RtMidi's JACK output hands the messages to JACK in its next period and
+    // waits at most a second for it when the port closes; a busy machine may
+    // run that period later. Time for a few periods first.
+    if (m_device->getCurrentApi() == RtMidi::UNIX_JACK)
+        QThread::msleep(kJackSettleMilliseconds);
     m_device->closePort();
     m_device.reset();
     m_port.clear();

@@ -6,10 +6,16 @@
 
 #include <algorithm>
 #include <mutex>
+#include <type_traits>
 #include <vector>
 
 #ifdef CORDAVO_MIDI_JACK
 #include <jack/jack.h>
+#endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <mmsystem.h>
 #endif
 
 namespace cordavo {
@@ -41,8 +47,8 @@ bool jackServerRuns()
 }
 #endif
 
-// The systems worth trying, in order.
-std::vector<RtMidi::Api> candidateApis()
+// The systems worth trying for an input or an output, in order.
+std::vector<RtMidi::Api> candidateApis(bool input)
 {
     std::vector<RtMidi::Api> compiled;
     RtMidi::getCompiledApi(compiled);
@@ -62,6 +68,13 @@ std::vector<RtMidi::Api> candidateApis()
         if (api == RtMidi::LINUX_ALSA && !QFileInfo::exists(QStringLiteral("/dev/snd/seq")))
             continue;
 #endif
+#ifdef Q_OS_WIN
+        // Without devices RtMidi says so on standard error as it starts.
+        if (api == RtMidi::WINDOWS_MM && (input ? midiInGetNumDevs() : midiOutGetNumDevs()) == 0)
+            continue;
+#else
+        Q_UNUSED(input);
+#endif
         apis.push_back(api);
     }
     // JACK first where its server runs: it reaches the ALSA ports too (a2jmidid).
@@ -71,7 +84,7 @@ std::vector<RtMidi::Api> candidateApis()
 
 template <typename Device> std::unique_ptr<Device> openDevice(std::string *error)
 {
-    for (RtMidi::Api api : candidateApis()) {
+    for (RtMidi::Api api : candidateApis(std::is_same_v<Device, RtMidiIn>)) {
         try {
             auto device = std::make_unique<Device>(api, kMidiClientName);
             device->setErrorCallback(recordError, error);

@@ -6,6 +6,9 @@
 
 #include <jack/midiport.h>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 namespace cordavo {
 
 namespace {
@@ -38,9 +41,16 @@ QString JackServer::start()
     m_name = QStringLiteral("cordavo-test-%1").arg(QCoreApplication::applicationPid());
     qputenv("JACK_DEFAULT_SERVER", m_name.toUtf8());
     m_process.setProcessChannelMode(QProcess::MergedChannels);
-    m_process.start(QStringLiteral("jackd"), {QStringLiteral("-n"), m_name, QStringLiteral("--no-realtime"),
-                                              QStringLiteral("-d"), QStringLiteral("dummy"), QStringLiteral("-r"),
-                                              QStringLiteral("48000"), QStringLiteral("-p"), QStringLiteral("256")});
+    // Ended with the test even when the test is killed (a time-out).
+    m_process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    // Synchronous, with a long client timeout: on a busy test machine a
+    // client late for its period would otherwise miss that period's MIDI
+    // (asynchronous mode goes on without it), or be dropped from the graph.
+    m_process.start(QStringLiteral("jackd"),
+                    {QStringLiteral("-n"), m_name, QStringLiteral("--sync"), QStringLiteral("-t"),
+                     QStringLiteral("10000"), QStringLiteral("--no-realtime"), QStringLiteral("-d"),
+                     QStringLiteral("dummy"), QStringLiteral("-r"), QStringLiteral("48000"), QStringLiteral("-p"),
+                     QStringLiteral("256")});
     if (!m_process.waitForStarted())
         return QStringLiteral("jackd did not start: ") + m_process.errorString();
     const QDeadlineTimer deadline(kWaitMilliseconds);

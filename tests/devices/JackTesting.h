@@ -12,7 +12,7 @@
 namespace cordavo {
 
 // A JACK server of the test's own: Debian's jackd2 with the dummy driver, no
-// sound hardware, under a name no other test uses. Its clients find it
+// sound hardware, patient with clients slowed by a busy machine, under a name no other test uses. Its clients find it
 // through JACK_DEFAULT_SERVER, which start() sets in this process's
 // environment (so that cordavo-cli run from here finds it too). Ended by its
 // process id.

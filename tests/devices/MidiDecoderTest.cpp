@@ -72,12 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         DecoderRow{"other messages change nothing", 0,
                    "90 3C 64|C0 05|E0 00 40|B0 07 64|F8|FE|F0 7E 7F 09 01 F7|A0 3C 40|D0 40", "on 60"},
         DecoderRow{"malformed messages change nothing", 0, "90 3C|90 BC 40|3C 40 00||90 3C 80", ""}),
-    [](const ::testing::TestParamInfo<DecoderRow> &info) {
-        std::string name;
-        for (const char *c = info.param.name; *c; ++c)
-            name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-        return name;
-    });
+    rowName<DecoderRow>);
 
 struct SplitRow {
     const char *bytes;

@@ -3,13 +3,11 @@
 #include "cli/CliProcess.h"
 
 #include "devices/MidiInput.h"
-#include "devices/MidiOutput.h"
 #include "devices/MidiPorts.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -82,6 +80,24 @@ void deliverUntil(MidiInput &input, const Heard &heard, qsizetype count)
     }
 }
 
+// Plays key 1 on 'channel' (1 to 16) until the input hears it, then
+// releases it: a connection made a moment ago may take a few periods to
+// carry MIDI on a busy machine. Clears what was heard.
+void warmUp(TestJackClient &keyboard, MidiInput &input, Heard &heard, int channel = 1)
+{
+    const auto status = static_cast<unsigned char>(channel - 1);
+    const QDeadlineTimer deadline(10000);
+    while (!heard.events.contains(QStringLiteral("on 1")) && !deadline.hasExpired()) {
+        keyboard.play({static_cast<unsigned char>(0x90 | status), 1, 1});
+        keyboard.waitPlayed();
+        input.deliver();
+    }
+    keyboard.play({static_cast<unsigned char>(0x80 | status), 1, 0});
+    keyboard.waitPlayed();
+    deliverUntil(input, heard, heard.events.size() + 1);
+    heard.events.clear();
+}
+
 struct PlayRow {
     const char *name;
     int channel;
@@ -108,6 +124,7 @@ TEST_P(MidiInputPlayed, KeyboardOnJackPlaysTheKeys)
     const Result<QStringList> opened = input.open({}, row.channel);
     ASSERT_TRUE(opened.ok()) << opened.error().toStdString();
     EXPECT_TRUE(opened.value().contains(keyboard.outPort())) << opened.value().join(QLatin1Char(' ')).toStdString();
+    warmUp(keyboard, input, heard, row.channel == MidiDecoder::kAnyChannel ? 1 : row.channel);
     for (const QString &message : QString::fromLatin1(row.messages).split(QLatin1Char('|'))) {
         const QByteArray bytes = hexBytes(message.toLatin1().constData());
         ASSERT_EQ(bytes.size(), 3);
@@ -130,12 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PlayRow{"channel", 2, "90 3C 64|91 3E 64|92 40 64|81 3E 00", "on 62, off 62"},
                       PlayRow{"all notes off", 0, "90 3C 64|90 40 64|B0 7B 00", "on 60, on 64, off 60, off 64"},
                       PlayRow{"all sound off", 0, "B0 40 7F|90 3C 64|80 3C 00|B0 78 00", "on 60, off 60"}),
-    [](const ::testing::TestParamInfo<PlayRow> &info) {
-        std::string name;
-        for (const char *c = info.param.name; *c; ++c)
-            name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-        return name;
-    });
+    rowName<PlayRow>);
 
 TEST_F(MidiOnJack, InputIsAClientNamedCordavoThatAnySourceCanReach)
 {
@@ -155,6 +167,7 @@ TEST_F(MidiOnJack, InputIsAClientNamedCordavoThatAnySourceCanReach)
     ASSERT_EQ(jack_connect(viewer, other.outPort().toUtf8().constData(), ours.toUtf8().constData()), 0);
     jack_client_close(viewer);
     Heard heard(input);
+    warmUp(other, input, heard);
     other.play({0x90, 0x45, 0x40});
     other.waitPlayed();
     deliverUntil(input, heard, 1);
@@ -167,6 +180,7 @@ TEST_F(MidiOnJack, FullQueueReleasesEveryNoteAndPlaysOn)
     MidiInput input(nullptr, 4);
     Heard heard(input);
     ASSERT_TRUE(input.open({keyboard.outPort()}).ok());
+    warmUp(keyboard, input, heard);
     // Twelve keys struck and six released in one period, nothing handed on
     // meanwhile: the queue of four overflows, releases among them are lost.
     for (unsigned char key = 60; key < 72; ++key)
@@ -195,6 +209,8 @@ TEST_F(MidiOnJack, UnpluggedKeyboardIsSilencedAndNamed)
     Heard heard(input);
     const Result<QStringList> opened = input.open();
     ASSERT_TRUE(opened.ok()) << opened.error().toStdString();
+    warmUp(kept, input, heard);
+    warmUp(*unplugged, input, heard);
     kept.play({0x90, 60, 0x64});
     unplugged->play({0x90, 64, 0x64});
     unplugged->play({0x90, 60, 0x64});
@@ -280,20 +296,6 @@ TEST_F(MidiOnJack, SendListsTheInstrumentsPortsAndRefusesOthers)
     EXPECT_TRUE(refused.err.split(QLatin1Char('\n')).contains(instrument.inPort())) << refused.errText();
     EXPECT_TRUE(refused.out.isEmpty());
     EXPECT_TRUE(instrument.received(1, 300).isEmpty());
-}
-
-TEST_F(MidiOnJack, OutputRefusesBytesThatAreNotWholeMessages)
-{
-    TestJackClient instrument("instrument");
-    MidiOutput output;
-    ASSERT_TRUE(output.open(instrument.inPort()).ok());
-    EXPECT_FALSE(output.send(hexBytes("F0 7E 7F 08 01")).ok());
-    ASSERT_TRUE(output.send(hexBytes("90 3C 40 80 3C 00")).ok());
-    output.close();
-    EXPECT_EQ(instrument.received(6).toHex(' ').toStdString(), "90 3c 40 80 3c 00");
-    const Result<void> missing = output.open(QStringLiteral("organ:in"));
-    ASSERT_FALSE(missing.ok());
-    EXPECT_TRUE(missing.error().contains(instrument.inPort())) << missing.error().toStdString();
 }
 
 } // namespace

@@ -6,6 +6,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+
 namespace cordavo {
 
 // Bytes written as the tests write them: "90 3C 40".
@@ -26,6 +31,15 @@ inline QString eventText(const MidiNoteEvent &event)
         break;
     }
     return QStringLiteral("all off");
+}
+
+// A table row's name as Google Test takes it: letters and digits, '_' for the rest.
+template <typename Row> std::string rowName(const ::testing::TestParamInfo<Row> &info)
+{
+    std::string name;
+    for (const char *c = info.param.name; *c; ++c)
+        name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+    return name;
 }
 
 } // namespace cordavo
