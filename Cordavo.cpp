@@ -60,6 +60,7 @@ int main(int argc, char *argv[])
         else
             settings.setValue(QStringLiteral("language"), code);
     });
+    windows.FormTemperamento().rememberMidiChoiceIn(settings);
     windows.start();
     // Files named on the command line (a file manager's "Open with") open
     // once the About window has been answered.

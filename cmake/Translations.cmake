@@ -14,7 +14,8 @@ file(GLOB_RECURSE cordavo_translated_sources CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/src/tuning/*.cpp ${PROJECT_SOURCE_DIR}/src/tuning/*.h
   ${PROJECT_SOURCE_DIR}/src/sound/*.cpp ${PROJECT_SOURCE_DIR}/src/sound/*.h
   ${PROJECT_SOURCE_DIR}/src/print/*.cpp ${PROJECT_SOURCE_DIR}/src/print/*.h
-  ${PROJECT_SOURCE_DIR}/src/numbers/*.cpp ${PROJECT_SOURCE_DIR}/src/numbers/*.h)
+  ${PROJECT_SOURCE_DIR}/src/numbers/*.cpp ${PROJECT_SOURCE_DIR}/src/numbers/*.h
+  ${PROJECT_SOURCE_DIR}/src/devices/*.cpp ${PROJECT_SOURCE_DIR}/src/devices/*.h)
 
 find_package(Qt6 QUIET COMPONENTS LinguistTools)
 if(TARGET Qt6::lrelease)

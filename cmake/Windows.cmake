@@ -4,6 +4,7 @@
 #     Qt libraries and plugins beside them, as Windows programs are laid out;
 #   - the sound module plays through RtAudio (WASAPI, DirectSound) instead of
 #     Qt Multimedia, which the Qt built for Windows here lacks;
+#   - MIDI goes through the toolchain's RtMidi;
 #   - zlib is Qt's own copy inside Qt6Core.dll where there is no other one;
 #   - GoogleTest is built from its sources for the tests.
 enable_language(RC)
@@ -12,6 +13,8 @@ set(CMAKE_INSTALL_BINDIR . CACHE PATH "Where the programs install")
 set(CORDAVO_AUDIO_INSTALL_DIR .)
 
 find_package(RtAudio REQUIRED)
+# MIDI in and out (cordavo_midi): the Windows multimedia back end.
+find_package(RtMidi REQUIRED)
 set(CORDAVO_SOUND_SINK src/ui/desktop/RtAudioSoundSink.cpp)
 set(CORDAVO_SOUND_LIBRARIES RtAudio::rtaudio Qt6::Core)
 

@@ -30,12 +30,12 @@ endforeach()
 # Beside the programs: the Qt libraries and plugins they load (the platforms:
 # Windows, and offscreen for cordavo-cli's PDF drawing and for running without
 # a display; the Windows style; JPEG, GIF and ICO pictures), libjpeg,
-# RtAudio and the MinGW runtime. Nothing else of Qt.
+# RtAudio, RtMidi and the MinGW runtime. Nothing else of Qt.
 set(qt_libraries Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
 foreach(library IN LISTS qt_libraries)
   install(FILES $<TARGET_FILE:${library}> DESTINATION ${CMAKE_INSTALL_BINDIR})
 endforeach()
-install(FILES $<TARGET_FILE:RtAudio::rtaudio> DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES $<TARGET_FILE:RtAudio::rtaudio> $<TARGET_FILE:RtMidi::rtmidi> DESTINATION ${CMAKE_INSTALL_BINDIR})
 foreach(plugin platforms:QWindowsIntegrationPlugin platforms:QOffscreenIntegrationPlugin
                styles:QWindowsVistaStylePlugin imageformats:QJpegPlugin imageformats:QGifPlugin
                imageformats:QICOPlugin)

@@ -551,6 +551,52 @@ Ersetzen? Orgeln, die sie gewählt haben, spielen dann die neue.</translation>
     </message>
 </context>
 <context>
+    <name>MidiInput</name>
+    <message>
+        <source>No MIDI input was found</source>
+        <translation>Kein MIDI-Eingang gefunden</translation>
+    </message>
+    <message>
+        <source>These MIDI inputs could not be opened: %1</source>
+        <translation>Diese MIDI-Eingänge ließen sich nicht öffnen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MidiOutput</name>
+    <message>
+        <source>MIDI output &quot;%1&quot; was not found.</source>
+        <translation>MIDI-Ausgang „%1“ nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>No MIDI output was found.</source>
+        <translation>Kein MIDI-Ausgang gefunden.</translation>
+    </message>
+    <message>
+        <source>The MIDI outputs are:</source>
+        <translation>Die MIDI-Ausgänge sind:</translation>
+    </message>
+    <message>
+        <source>MIDI output &quot;%1&quot; could not be opened: %2</source>
+        <translation>MIDI-Ausgang „%1“ ließ sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>the MIDI system refused it</source>
+        <translation>das MIDI-System hat ihn abgelehnt</translation>
+    </message>
+    <message>
+        <source>No MIDI output is open.</source>
+        <translation>Kein MIDI-Ausgang ist geöffnet.</translation>
+    </message>
+    <message>
+        <source>The bytes to send to %1 are not whole MIDI messages.</source>
+        <translation>Die an %1 zu sendenden Bytes sind keine vollständigen MIDI-Nachrichten.</translation>
+    </message>
+    <message>
+        <source>The MIDI output %1 did not take the messages: %2</source>
+        <translation>Der MIDI-Ausgang %1 hat die Nachrichten nicht angenommen: %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteNames</name>
     <message>
         <source>C</source>
@@ -1348,6 +1394,25 @@ innen: große Terzen
     </message>
 </context>
 <context>
+    <name>cordavo::SendTuningDialog</name>
+    <message>
+        <source>Send Tuning</source>
+        <translation>Stimmung senden</translation>
+    </message>
+    <message>
+        <source>MIDI &amp;output:</source>
+        <translation>MIDI-&amp;Ausgang:</translation>
+    </message>
+    <message>
+        <source>&amp;Form:</source>
+        <translation>&amp;Form:</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Senden</translation>
+    </message>
+</context>
+<context>
     <name>cordavo::SetterWindow</name>
     <message>
         <source>Exporting is not possible! Calculations are required before</source>
@@ -1899,6 +1964,22 @@ innen: große Terzen
     <message>
         <source>A =</source>
         <translation>A =</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d Tuning…</source>
+        <translation>Stimmung sen&amp;den…</translation>
+    </message>
+    <message>
+        <source>No MIDI output was found: connect an instrument, or start it, and try again.</source>
+        <translation>Kein MIDI-Ausgang gefunden: Schließen Sie ein Instrument an oder starten Sie es, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The tuning could not be sent to %1: %2</source>
+        <translation>Die Stimmung konnte nicht an %1 gesendet werden: %2</translation>
+    </message>
+    <message>
+        <source>The tuning was sent to %1 (%2).</source>
+        <translation>Die Stimmung wurde an %1 gesendet (%2).</translation>
     </message>
 </context>
 <context>

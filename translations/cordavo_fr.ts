@@ -551,6 +551,52 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
 </context>
 <context>
+    <name>MidiInput</name>
+    <message>
+        <source>No MIDI input was found</source>
+        <translation>Aucune entrée MIDI trouvée</translation>
+    </message>
+    <message>
+        <source>These MIDI inputs could not be opened: %1</source>
+        <translation>Ces entrées MIDI n&apos;ont pas pu être ouvertes : %1</translation>
+    </message>
+</context>
+<context>
+    <name>MidiOutput</name>
+    <message>
+        <source>MIDI output &quot;%1&quot; was not found.</source>
+        <translation>Sortie MIDI « %1 » introuvable.</translation>
+    </message>
+    <message>
+        <source>No MIDI output was found.</source>
+        <translation>Aucune sortie MIDI trouvée.</translation>
+    </message>
+    <message>
+        <source>The MIDI outputs are:</source>
+        <translation>Les sorties MIDI sont :</translation>
+    </message>
+    <message>
+        <source>MIDI output &quot;%1&quot; could not be opened: %2</source>
+        <translation>Impossible d&apos;ouvrir la sortie MIDI « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>the MIDI system refused it</source>
+        <translation>le système MIDI l&apos;a refusée</translation>
+    </message>
+    <message>
+        <source>No MIDI output is open.</source>
+        <translation>Aucune sortie MIDI n&apos;est ouverte.</translation>
+    </message>
+    <message>
+        <source>The bytes to send to %1 are not whole MIDI messages.</source>
+        <translation>Les octets à envoyer à %1 ne sont pas des messages MIDI complets.</translation>
+    </message>
+    <message>
+        <source>The MIDI output %1 did not take the messages: %2</source>
+        <translation>La sortie MIDI %1 n&apos;a pas accepté les messages : %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteNames</name>
     <message>
         <source>C</source>
@@ -1348,6 +1394,25 @@ intérieur : tierces majeures
     </message>
 </context>
 <context>
+    <name>cordavo::SendTuningDialog</name>
+    <message>
+        <source>Send Tuning</source>
+        <translation>Envoyer l&apos;accord</translation>
+    </message>
+    <message>
+        <source>MIDI &amp;output:</source>
+        <translation>&amp;Sortie MIDI :</translation>
+    </message>
+    <message>
+        <source>&amp;Form:</source>
+        <translation>&amp;Forme :</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Envoyer</translation>
+    </message>
+</context>
+<context>
     <name>cordavo::SetterWindow</name>
     <message>
         <source>Exporting is not possible! Calculations are required before</source>
@@ -1899,6 +1964,22 @@ intérieur : tierces majeures
     <message>
         <source>A =</source>
         <translation>La =</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d Tuning…</source>
+        <translation>E&amp;nvoyer l&apos;accord…</translation>
+    </message>
+    <message>
+        <source>No MIDI output was found: connect an instrument, or start it, and try again.</source>
+        <translation>Aucune sortie MIDI trouvée : branchez ou démarrez un instrument, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The tuning could not be sent to %1: %2</source>
+        <translation>L&apos;accord n&apos;a pas pu être envoyé à %1 : %2</translation>
+    </message>
+    <message>
+        <source>The tuning was sent to %1 (%2).</source>
+        <translation>L&apos;accord a été envoyé à %1 (%2).</translation>
     </message>
 </context>
 <context>

@@ -551,6 +551,52 @@ Sostituirlo? Gli organi che lo hanno scelto suoneranno quello nuovo.</translatio
     </message>
 </context>
 <context>
+    <name>MidiInput</name>
+    <message>
+        <source>No MIDI input was found</source>
+        <translation>Nessun ingresso MIDI trovato</translation>
+    </message>
+    <message>
+        <source>These MIDI inputs could not be opened: %1</source>
+        <translation>Questi ingressi MIDI non si sono potuti aprire: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MidiOutput</name>
+    <message>
+        <source>MIDI output &quot;%1&quot; was not found.</source>
+        <translation>Uscita MIDI «%1» non trovata.</translation>
+    </message>
+    <message>
+        <source>No MIDI output was found.</source>
+        <translation>Nessuna uscita MIDI trovata.</translation>
+    </message>
+    <message>
+        <source>The MIDI outputs are:</source>
+        <translation>Le uscite MIDI sono:</translation>
+    </message>
+    <message>
+        <source>MIDI output &quot;%1&quot; could not be opened: %2</source>
+        <translation>Impossibile aprire l&apos;uscita MIDI «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the MIDI system refused it</source>
+        <translation>il sistema MIDI l&apos;ha rifiutata</translation>
+    </message>
+    <message>
+        <source>No MIDI output is open.</source>
+        <translation>Nessuna uscita MIDI è aperta.</translation>
+    </message>
+    <message>
+        <source>The bytes to send to %1 are not whole MIDI messages.</source>
+        <translation>I byte da inviare a %1 non sono messaggi MIDI completi.</translation>
+    </message>
+    <message>
+        <source>The MIDI output %1 did not take the messages: %2</source>
+        <translation>L&apos;uscita MIDI %1 non ha accettato i messaggi: %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteNames</name>
     <message>
         <source>C</source>
@@ -1348,6 +1394,25 @@ interno: terze maggiori
     </message>
 </context>
 <context>
+    <name>cordavo::SendTuningDialog</name>
+    <message>
+        <source>Send Tuning</source>
+        <translation>Invia accordatura</translation>
+    </message>
+    <message>
+        <source>MIDI &amp;output:</source>
+        <translation>&amp;Uscita MIDI:</translation>
+    </message>
+    <message>
+        <source>&amp;Form:</source>
+        <translation>&amp;Forma:</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Invia</translation>
+    </message>
+</context>
+<context>
     <name>cordavo::SetterWindow</name>
     <message>
         <source>Exporting is not possible! Calculations are required before</source>
@@ -1899,6 +1964,22 @@ interno: terze maggiori
     <message>
         <source>A =</source>
         <translation>La =</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d Tuning…</source>
+        <translation>&amp;Invia accordatura…</translation>
+    </message>
+    <message>
+        <source>No MIDI output was found: connect an instrument, or start it, and try again.</source>
+        <translation>Nessuna uscita MIDI trovata: collegate o avviate uno strumento e riprovate.</translation>
+    </message>
+    <message>
+        <source>The tuning could not be sent to %1: %2</source>
+        <translation>Impossibile inviare l&apos;accordatura a %1: %2</translation>
+    </message>
+    <message>
+        <source>The tuning was sent to %1 (%2).</source>
+        <translation>Accordatura inviata a %1 (%2).</translation>
     </message>
 </context>
 <context>

@@ -551,6 +551,52 @@ Vervangen? Orgels die deze stemming kozen, spelen dan de nieuwe.</translation>
     </message>
 </context>
 <context>
+    <name>MidiInput</name>
+    <message>
+        <source>No MIDI input was found</source>
+        <translation>Geen MIDI-ingang gevonden</translation>
+    </message>
+    <message>
+        <source>These MIDI inputs could not be opened: %1</source>
+        <translation>Deze MIDI-ingangen konden niet worden geopend: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MidiOutput</name>
+    <message>
+        <source>MIDI output &quot;%1&quot; was not found.</source>
+        <translation>MIDI-uitgang &quot;%1&quot; niet gevonden.</translation>
+    </message>
+    <message>
+        <source>No MIDI output was found.</source>
+        <translation>Geen MIDI-uitgang gevonden.</translation>
+    </message>
+    <message>
+        <source>The MIDI outputs are:</source>
+        <translation>De MIDI-uitgangen zijn:</translation>
+    </message>
+    <message>
+        <source>MIDI output &quot;%1&quot; could not be opened: %2</source>
+        <translation>MIDI-uitgang &quot;%1&quot; kon niet worden geopend: %2</translation>
+    </message>
+    <message>
+        <source>the MIDI system refused it</source>
+        <translation>het MIDI-systeem weigerde hem</translation>
+    </message>
+    <message>
+        <source>No MIDI output is open.</source>
+        <translation>Er is geen MIDI-uitgang geopend.</translation>
+    </message>
+    <message>
+        <source>The bytes to send to %1 are not whole MIDI messages.</source>
+        <translation>De bytes voor %1 zijn geen volledige MIDI-berichten.</translation>
+    </message>
+    <message>
+        <source>The MIDI output %1 did not take the messages: %2</source>
+        <translation>MIDI-uitgang %1 nam de berichten niet aan: %2</translation>
+    </message>
+</context>
+<context>
     <name>NoteNames</name>
     <message>
         <source>C</source>
@@ -1348,6 +1394,25 @@ binnen: grote tertsen
     </message>
 </context>
 <context>
+    <name>cordavo::SendTuningDialog</name>
+    <message>
+        <source>Send Tuning</source>
+        <translation>Stemming verzenden</translation>
+    </message>
+    <message>
+        <source>MIDI &amp;output:</source>
+        <translation>MIDI-&amp;uitgang:</translation>
+    </message>
+    <message>
+        <source>&amp;Form:</source>
+        <translation>&amp;Vorm:</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>Ver&amp;zenden</translation>
+    </message>
+</context>
+<context>
     <name>cordavo::SetterWindow</name>
     <message>
         <source>Exporting is not possible! Calculations are required before</source>
@@ -1899,6 +1964,22 @@ binnen: grote tertsen
     <message>
         <source>A =</source>
         <translation>A =</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d Tuning…</source>
+        <translation>Stemming &amp;verzenden…</translation>
+    </message>
+    <message>
+        <source>No MIDI output was found: connect an instrument, or start it, and try again.</source>
+        <translation>Geen MIDI-uitgang gevonden: sluit een instrument aan of start het, en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>The tuning could not be sent to %1: %2</source>
+        <translation>De stemming kon niet naar %1 worden verzonden: %2</translation>
+    </message>
+    <message>
+        <source>The tuning was sent to %1 (%2).</source>
+        <translation>De stemming is naar %1 verzonden (%2).</translation>
     </message>
 </context>
 <context>

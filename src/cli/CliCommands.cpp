@@ -22,6 +22,7 @@ Commands:
   diff       the twelve values that a setter's "Export" hands the main window
   render     the temperament heard: notes played together, written as a WAV file
   guide      the tuning guide for a real instrument: bearing, beats and checks
+  send       the temperament sent to a MIDI instrument in the MIDI Tuning Standard
 
 Numbers on the command line and in the output are written with the full stop;
 data files may use the full stop or the comma.
@@ -53,8 +54,9 @@ CliResult runCli(const QStringList &arguments)
         return cliHelp(QString::fromUtf8(kMainHelp));
     if (first == QLatin1String("--version"))
         return {kCliSuccess, QByteArray("cordavo-cli ") + kVersion + '\n', {}};
-    for (const CliCommand *command : {&kXmlCommand, &kExportCommand, &kLibraryCommand, &kFifthsCommand,
-                                      &kIntervalsCommand, &kDiffCommand, &kRenderCommand, &kGuideCommand}) {
+    for (const CliCommand *command :
+         {&kXmlCommand, &kExportCommand, &kLibraryCommand, &kFifthsCommand, &kIntervalsCommand, &kDiffCommand,
+          &kRenderCommand, &kGuideCommand, &kSendCommand}) {
         if (first == QLatin1String(command->name))
             return runCliCommand(*command, arguments.mid(1));
     }

@@ -14,5 +14,6 @@ extern const CliCommand kIntervalsCommand;
 extern const CliCommand kDiffCommand;
 extern const CliCommand kRenderCommand;
 extern const CliCommand kGuideCommand;
+extern const CliCommand kSendCommand;
 
 } // namespace cordavo

@@ -1,5 +1,7 @@
 #include "ui/windows/UTemperamento.h"
 
+#include "devices/MidiOutput.h"
+#include "devices/MidiPorts.h"
 #include "numbers/NumberFormat.h"
 #include "tuning/KeyboardMapping.h"
 #include "tuning/ScalaFile.h"
@@ -23,6 +25,7 @@
 #include "ui/windows/GrandOrgueExchange.h"
 #include "ui/windows/LibraryDialog.h"
 #include "ui/windows/ListenWindow.h"
+#include "ui/windows/SendTuningDialog.h"
 #include "ui/windows/TuningGuideWindow.h"
 #include "ui/windows/UAbout.h"
 #include "ui/windows/UCents.h"
@@ -52,6 +55,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 
 #include <algorithm>
 #include <cmath>
@@ -167,6 +171,7 @@ void TFormTemperamento::createMenus()
     addItem(file, "ApriXml", tr("&Open xml"), &TFormTemperamento::ApriXmlClick, QKeySequence::Open);
     addItem(file, "SalvaXml", tr("&Save xml"), &TFormTemperamento::SalvaXmlClick, QKeySequence::Save);
     addItem(file, "EsportaAccordatura", tr("&Export Tuning…"), &TFormTemperamento::EsportaAccordaturaClick);
+    addItem(file, "InviaAccordatura", tr("Sen&d Tuning…"), &TFormTemperamento::InviaAccordaturaClick);
     addItem(file, "CaricaGrandOrgue", tr("Load &GrandOrgue Temperament…"), &TFormTemperamento::CaricaGrandOrgueClick);
     addItem(file, "Esci", tr("E&xit"), &TFormTemperamento::EsciClick, QKeySequence::Quit);
     QMenu *functions = named(bar->addMenu(tr("F&unctions")), "MImpostazioni");
@@ -659,6 +664,48 @@ void TFormTemperamento::EsportaAccordaturaClick()
     for (const TuningFile &file : exported.files)
         report << tr("File %1 Saved").arg(QDir::toNativeSeparators(file.path));
     m_dialogs.information(this, report.join(QLatin1Char('\n')));
+    if (!exported.shortfall.isEmpty())
+        m_dialogs.message(this, shortfallText(exported.shortfall, m_separators));
+}
+
+void TFormTemperamento::InviaAccordaturaClick()
+{
+    const auto source = checkedTuning();
+    if (!source)
+        return;
+    const QStringList ports = midiOutputNames();
+    if (ports.isEmpty()) {
+        m_dialogs.message(this, tr("No MIDI output was found: connect an instrument, or start it, and try again."));
+        return;
+    }
+    const QString outputKey = QStringLiteral("midi/output");
+    const QString formKey = QStringLiteral("midi/tuningForm");
+    const QString lastPort = m_settings ? m_settings->value(outputKey).toString() : QString();
+    const TuningFormat lastForm = tuningFormatNamed(m_settings ? m_settings->value(formKey).toString() : QString())
+                                      .value_or(TuningFormat::MtsBulk);
+    SendTuningDialog dialog(this, ports, lastPort, lastForm);
+    if (m_dialogs.showModal(dialog) != QDialog::Accepted)
+        return;
+    const QString port = dialog.port();
+    const TuningFormat form = dialog.form();
+    if (m_settings) {
+        m_settings->setValue(outputKey, port);
+        m_settings->setValue(formKey, tuningFormatName(form));
+    }
+    // The bytes the export writes for the form, and nothing else.
+    const TuningExport exported = tuningExport(form, *source, QString());
+    MidiOutput output;
+    Result<void> sent = output.open(port);
+    if (sent.ok())
+        sent = output.send(exported.files.first().bytes);
+    output.close();
+    if (!sent.ok()) {
+        m_dialogs.error(this, tr("The tuning could not be sent to %1: %2").arg(port, sent.error()));
+        return;
+    }
+    m_dialogs.information(
+        this, tr("The tuning was sent to %1 (%2).")
+                  .arg(port, QCoreApplication::translate("TuningExport", tuningFormatRecord(form).fileType)));
     if (!exported.shortfall.isEmpty())
         m_dialogs.message(this, shortfallText(exported.shortfall, m_separators));
 }

@@ -20,6 +20,7 @@ class QPrinter;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
+class QSettings;
 
 namespace cordavo {
 
@@ -99,6 +100,7 @@ public:
     QString SaveDialogXmlTypeChange(const QString &name, int fileType);
     void EsportaAccordaturaClick();
     QString SaveDialogAccordaturaTypeChange(const QString &name, int fileType);
+    void InviaAccordaturaClick();
     void StampaClick();
     void AnteprimaStampaClick();
     void ImpostaPaginaClick();
@@ -114,6 +116,10 @@ public:
     // hands each new choice to 'remember'; the windows speak it from the
     // next start on, which a message says.
     void offerLanguages(const QString &chosen, std::function<void(const QString &)> remember);
+
+    // Where "Send Tuning…" remembers the MIDI output and the form last
+    // chosen ("midi/output", "midi/tuningForm"); nothing is remembered without it.
+    void rememberMidiChoiceIn(QSettings &settings) { m_settings = &settings; }
 
     // The chooser behind "Temperament Library...", made at first use.
     LibraryDialog &libraryDialog();
@@ -190,6 +196,7 @@ private:
     // "? → Language": its choices, and where a new one is remembered.
     QActionGroup *m_languageGroup = nullptr;
     std::function<void(const QString &)> m_rememberLanguage;
+    QSettings *m_settings = nullptr;
     bool AboutShown = false;
     bool DataError = false;
     bool XmlGenerated = false;
