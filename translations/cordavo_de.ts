@@ -1260,7 +1260,7 @@ innen: große Terzen
     </message>
     <message>
         <source>%1 is not a file %2 can open: %3</source>
-        <translation>%1 ist keine Datei, die sich als %2 öffnen lässt: %3</translation>
+        <translation>%1 ist keine Datei, die %2 öffnen kann: %3</translation>
     </message>
 </context>
 <context>

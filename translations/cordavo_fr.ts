@@ -992,7 +992,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Per beat at MM %1</source>
-        <translation>Par battement à MM %1</translation>
+        <translation>Par temps à MM %1</translation>
     </message>
     <message>
         <source>In 5 s</source>
@@ -2020,7 +2020,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>Count per &amp;metronome beat at MM</source>
-        <translation>Compter par battement de &amp;métronome à MM</translation>
+        <translation>Compter par temps de &amp;métronome à MM</translation>
     </message>
     <message>
         <source>&amp;Temperature: the organ is at pitch at</source>

@@ -189,11 +189,11 @@ Vervangen? Orgels die deze stemming kozen, spelen dan de nieuwe.</translation>
     </message>
     <message>
         <source>map size</source>
-        <translation>mapgrootte</translation>
+        <translation>grootte van de toewijzing</translation>
     </message>
     <message>
         <source>the map size is %1; only twelve keys to the octave load (12, or 0 for a linear mapping)</source>
-        <translation>de mapgrootte is %1; alleen twaalf toetsen per octaaf kunnen worden geladen (12, of 0 voor een lineaire toewijzing)</translation>
+        <translation>de grootte van de toewijzing is %1; alleen twaalf toetsen per octaaf kunnen worden geladen (12, of 0 voor een lineaire toewijzing)</translation>
     </message>
     <message>
         <source>first key</source>

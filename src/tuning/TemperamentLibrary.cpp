@@ -4,6 +4,7 @@
 #include "tuning/CircleOfFifths.h"
 #include "tuning/IntervalCents.h"
 #include "tuning/LineFile.h"
+#include "tuning/PitchTable.h"
 #include "tuning/TemperamentXml.h"
 
 #include <QCoreApplication>
@@ -22,7 +23,7 @@ const char *const kFifthNames[12] = {"C-G",   "G-D",   "D-A",   "A-E",   "E-B", 
 
 // Enough decimals that the circle's rounding is far below any table's.
 constexpr int kConstructionDecimals = 10;
-constexpr int kNoteA = 9;
+
 // Name, group, C ... B.
 constexpr int kColumns = 14;
 
@@ -537,7 +538,7 @@ Result<TemperamentLibrary> parseTemperamentLibrary(QStringView table)
             entry.tableRow[note] = *value;
             entry.rowDecimals = std::max(entry.rowDecimals, decimalsOf(text.trimmed()));
         }
-        if (entry.tableRow[kNoteA] != 0) {
+        if (entry.tableRow[kAPitchClass] != 0) {
             return failure(lineMessage(number, QCoreApplication::translate("Library", "A is not 0")));
         }
         if (const Result<void> inRange = checkNoteRange(entry.tableRow, entry.name, QLatin1Char('.')); !inRange.ok())
@@ -604,7 +605,7 @@ NoteCents positionsFromDeviations(const NoteCents &deviations)
 
 NoteCents deviationsFromPositions(const NoteCents &positions)
 {
-    const long double shift = positions[kNoteA] - 900;
+    const long double shift = positions[kAPitchClass] - 900;
     NoteCents deviations{};
     for (int i = 0; i < 12; ++i)
         deviations[i] = positions[i] - 100 * i - shift;

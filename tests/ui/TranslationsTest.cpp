@@ -100,3 +100,27 @@ TEST_P(TranslatedWindowsTest, MenusNotesAndMessagesSpeakTheLanguage)
 }
 
 CORDAVO_BOTH_SETTINGS(TranslatedWindowsTest);
+
+// Words that read as another thing to an organist of the language: the
+// metronome's beat is not the acoustic beat, a program opens a file, and a
+// keyboard mapping is not a folder.
+TEST_P(TranslatedWindowsTest, WordsReadAsOrganistsMeanThem)
+{
+    const struct {
+        const char *code;
+        const char *context;
+        const char *source;
+        const char *translation;
+    } cases[] = {
+        {"fr", "TuningGuide", "Per beat at MM %1", "Par temps à MM %1"},
+        {"fr", "cordavo::TuningGuideWindow", "Count per &metronome beat at MM", "Compter par temps de &métronome à MM"},
+        {"de", "cordavo::FileOpening", "%1 is not a file %2 can open: %3",
+         "%1 ist keine Datei, die %2 öffnen kann: %3"},
+        {"nl", "KeyboardMapping", "map size", "grootte van de toewijzing"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.source);
+        speak(c.code);
+        EXPECT_EQ(QCoreApplication::translate(c.context, c.source), QString::fromUtf8(c.translation));
+    }
+}

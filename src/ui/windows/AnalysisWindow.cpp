@@ -277,8 +277,9 @@ void AnalysisWindow::refresh()
     }
     const auto [oldA, newA] = *pitches;
     const long double reference = referencePitch(oldA, newA);
-    m_statusLabel->setText(tr("Beats measured from middle C upward, with A = %1 Hz.")
-                               .arg(formatGeneral(reference * std::exp2(values[9] / 1200), m_separators.decimal)));
+    m_statusLabel->setText(
+        tr("Beats measured from middle C upward, with A = %1 Hz.")
+            .arg(formatGeneral(reference * std::exp2(values[kAPitchClass] / 1200), m_separators.decimal)));
     const TemperamentQuality quality = analyseTemperament(oldA, newA, values);
     m_cents = values;
     m_quality = quality;
