@@ -96,8 +96,12 @@ void ToneSynth::send(const Command &command)
 {
     if (command.kind == Switch::On)
         ++m_notesWaiting;
-    if (!m_switches.push(command) && command.kind == Switch::On)
+    if (m_switches.push(command))
+        return;
+    if (command.kind == Switch::On)
         --m_notesWaiting;
+    ++m_overflows;
+    m_overflowed.store(true, std::memory_order_release);
 }
 
 int ToneSynth::noteOn(double hz)
@@ -172,6 +176,9 @@ void ToneSynth::render(float *out, int frames)
     Command command;
     while (m_switches.pop(command))
         notesTaken += apply(command);
+    if (m_overflowed.exchange(false, std::memory_order_acq_rel))
+        for (Note &note : m_notes)
+            release(note);
     const double volume = m_volume;
     std::fill(out, out + frames, 0.0F);
     // In blocks, each with the headroom of its samples worked out first: the

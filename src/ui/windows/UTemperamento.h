@@ -94,6 +94,7 @@ public:
     void ApriXmlClick();
     void AnalizzaTemperamentoClick();
     void AscoltaClick();
+    void SuonoMidiClick();
     void GuidaAccordaturaClick();
     void SalvaXmlClick();
     QString SaveDialogXmlTypeChange(const QString &name, int fileType);
