@@ -4,6 +4,10 @@
 
 #include <rtaudio/RtAudio.h>
 
+#ifdef Q_OS_WIN
+#include <objbase.h>
+#endif
+
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -103,10 +107,40 @@ struct OutputDevice {
     unsigned id;
     QString name;
     unsigned channels;
+    unsigned rate;
 };
+
+// RtAudio's WASAPI stream converts through Windows' resampler object, made
+// in the stream's own thread, which crashes when there is none (Windows N
+// without its media pack, Wine without GStreamer's plugins): WASAPI then
+// offers no device, and DirectSound plays.
+bool wasapiConverterPresent()
+{
+#ifdef Q_OS_WIN
+    static const bool present = [] {
+        const HRESULT initialised = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        // CLSID_CResamplerMediaObject of wmcodecdsp.h.
+        const GUID resampler = {0xf447b69e, 0x1884, 0x4a7e, {0x80, 0x55, 0x34, 0x6f, 0x74, 0xd6, 0xed, 0xb3}};
+        IUnknown *object = nullptr;
+        const bool made = SUCCEEDED(CoCreateInstance(resampler, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                                     reinterpret_cast<void **>(&object))) &&
+                          object;
+        if (object)
+            object->Release();
+        if (SUCCEEDED(initialised))
+            CoUninitialize();
+        return made;
+    }();
+    return present;
+#else
+    return true;
+#endif
+}
 
 std::vector<OutputDevice> outputDevices(RtAudio &audio)
 {
+    if (audio.getCurrentApi() == RtAudio::WINDOWS_WASAPI && !wasapiConverterPresent())
+        return {};
     std::vector<OutputDevice> found;
     try {
         const unsigned count = audio.getDeviceCount();
@@ -115,7 +149,9 @@ std::vector<OutputDevice> outputDevices(RtAudio &audio)
             const RtAudio::DeviceInfo info = audio.getDeviceInfo(id);
             if (!info.probed || info.outputChannels == 0)
                 continue;
-            const OutputDevice device{id, QString::fromStdString(info.name), info.outputChannels};
+            const OutputDevice device{id, QString::fromStdString(info.name), info.outputChannels,
+                                      info.preferredSampleRate > 0 ? info.preferredSampleRate
+                                                                   : unsigned(kOutputSampleRate)};
             if (id == preferred)
                 found.insert(found.begin(), device);
             else
@@ -163,7 +199,10 @@ struct Feed {
 class RtAudioSink : public SoundSink
 {
 public:
-    explicit RtAudioSink(const RenderSamples &render) : m_feed(std::make_shared<Feed>(render)) {}
+    RtAudioSink(const RenderSamples &render, const PrepareRate &prepare)
+        : m_prepare(prepare), m_feed(std::make_shared<Feed>(render))
+    {
+    }
     ~RtAudioSink() override { stop(); }
 
     QList<SoundApi> apis() const override
@@ -219,6 +258,7 @@ public:
     QString playingApi() const override { return m_running ? m_playingApi : QString(); }
     QString playingDevice() const override { return m_running ? m_playing.device : QString(); }
     int playingBufferFrames() const override { return m_running ? m_frames : 0; }
+    int playingSampleRate() const override { return m_running ? m_rate : 0; }
 
     bool start(const SoundChoice &choice) override
     {
@@ -351,7 +391,7 @@ private:
         // what fails later to streamError (it would throw it in its own
         // thread without one): both are caught here.
         try {
-            m_audio->openStream(&parameters, nullptr, RTAUDIO_FLOAT32, kOutputSampleRate, &frames, &RtAudioSink::fill,
+            m_audio->openStream(&parameters, nullptr, RTAUDIO_FLOAT32, device.rate, &frames, &RtAudioSink::fill,
                                 m_feed.get(), &options, &streamError);
         } catch (const RtAudioError &error) {
             return failed(SoundProblem::OpenFailed, QString::fromStdString(error.getMessage()));
@@ -361,6 +401,10 @@ private:
         if (frames > m_feed->samples.size())
             return failed(SoundProblem::OpenFailed, {});
         m_frames = static_cast<int>(frames);
+        m_rate = static_cast<int>(device.rate);
+        // Before the first period is asked for: nothing renders yet.
+        if (m_prepare)
+            m_prepare(m_rate);
         try {
             m_audio->startStream();
         } catch (const RtAudioError &error) {
@@ -402,11 +446,13 @@ private:
         return 0;
     }
 
+    PrepareRate m_prepare;
     std::shared_ptr<Feed> m_feed;
     std::unique_ptr<RtAudio> m_audio;
     unsigned m_errorsAtStart = 0;
     bool m_running = false;
     int m_frames = 0;
+    int m_rate = 0;
     QString m_playingApi;
     SoundProblem m_playing;
     SoundProblem m_problem;
@@ -418,7 +464,8 @@ private:
 
 } // namespace cordavo
 
-extern "C" Q_DECL_EXPORT cordavo::SoundSink *cordavoCreateSoundSink(const cordavo::RenderSamples &render)
+extern "C" Q_DECL_EXPORT cordavo::SoundSink *cordavoCreateSoundSink(const cordavo::RenderSamples &render,
+                                                                    const cordavo::PrepareRate &prepare)
 {
-    return new cordavo::RtAudioSink(render);
+    return new cordavo::RtAudioSink(render, prepare);
 }

@@ -58,10 +58,12 @@ SoundSink *SoundOutput::sink() const
         if (const CreateSoundSink create = soundModule()) {
             ToneSynth *synth = &m_synth;
             std::atomic<qint64> *counted = &m_samplesRendered;
-            m_sink.reset(create([synth, counted](float *out, int frames) {
-                synth->render(out, frames);
-                counted->fetch_add(frames, std::memory_order_relaxed);
-            }));
+            m_sink.reset(create(
+                [synth, counted](float *out, int frames) {
+                    synth->render(out, frames);
+                    counted->fetch_add(frames, std::memory_order_relaxed);
+                },
+                [synth](int rate) { synth->setSampleRate(rate); }));
         }
     }
     return m_sink.get();
@@ -71,7 +73,7 @@ SoundDeviceLists SoundOutput::deviceLists()
 {
     std::shared_ptr<SoundSink> lister;
     if (const CreateSoundSink create = soundModule())
-        lister.reset(create([](float *out, int frames) { std::fill(out, out + frames, 0.0F); }));
+        lister.reset(create([](float *out, int frames) { std::fill(out, out + frames, 0.0F); }, {}));
     return {[lister] { return lister ? lister->apis() : QList<SoundApi>(); },
             [lister] { return lister ? lister->automaticApi() : QString(); },
             [lister](const QString &api) { return lister ? lister->devices(api) : QStringList(); }};
@@ -163,6 +165,11 @@ QString SoundOutput::playingDevice() const
 int SoundOutput::playingBufferFrames() const
 {
     return m_sink ? m_sink->playingBufferFrames() : 0;
+}
+
+int SoundOutput::playingSampleRate() const
+{
+    return m_sink ? m_sink->playingSampleRate() : 0;
 }
 
 } // namespace cordavo

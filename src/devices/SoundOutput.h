@@ -23,7 +23,8 @@ struct SoundDeviceLists {
 
 // Plays a synthesizer through the sound device chosen (by default the
 // automatic choice of sound system and its default device): the device
-// pulls the samples, rendered as it asks for them, 48 kHz mono. The sound
+// pulls the samples, rendered as it asks for them, mono, at the rate of the
+// device's mixer (the synthesizer is set to it before the device starts). The sound
 // system lives in a module (cordavo_audio) loaded only when available() or
 // start() is first called, so that the program starts without it; without
 // the module there is no sound output. The device's thread is the
@@ -55,6 +56,7 @@ public:
     QString playingApi() const;
     QString playingDevice() const;
     int playingBufferFrames() const;
+    int playingSampleRate() const;
     // How many samples the device has taken so far: the moment it grows after
     // a key press is when the note's first sample is handed to the device.
     qint64 samplesRendered() const { return m_samplesRendered.load(); }

@@ -47,7 +47,11 @@ struct SoundProblem {
     QString detail; // the sound system's own words, when it gave any
 };
 
-// A sound device that pulls mono 48 kHz samples from 'render' as it plays.
+// A sound device that pulls mono samples from 'render' as it plays, at the
+// rate of the device's own mixer (48 kHz where it has none), told to
+// 'prepare' before the device first asks: a rate the sound system would have
+// to convert leaves the conversion to it (RtAudio's own converter on WASAPI
+// is missing under Wine, and its thread then crashes).
 // It lives in a module of its own, loaded when the Listen window first needs
 // it, so that starting the program never loads the sound system. Every
 // failure of the sound system comes back as a SoundProblem: nothing is
@@ -85,11 +89,13 @@ public:
     virtual QString playingApi() const = 0;
     virtual QString playingDevice() const = 0;
     virtual int playingBufferFrames() const = 0;
+    virtual int playingSampleRate() const = 0;
 };
 
 using RenderSamples = std::function<void(float *out, int frames)>;
+using PrepareRate = std::function<void(int sampleRate)>;
 // The module's one entry point, found by this name.
-using CreateSoundSink = SoundSink *(*)(const RenderSamples &render);
+using CreateSoundSink = SoundSink *(*)(const RenderSamples &render, const PrepareRate &prepare);
 inline constexpr char kCreateSoundSink[] = "cordavoCreateSoundSink";
 
 } // namespace cordavo

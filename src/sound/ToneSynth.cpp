@@ -82,6 +82,12 @@ void ToneSynth::setVoice(Voice voice)
     m_voice = voice;
 }
 
+void ToneSynth::setSampleRate(int sampleRate)
+{
+    m_sampleRate = std::max(sampleRate, 1);
+    m_rampSamples = std::max(1, static_cast<int>(std::lround(kRampSeconds * m_sampleRate)));
+}
+
 void ToneSynth::setVolume(double volume)
 {
     m_volume = std::clamp(volume, 0.0, 1.0);

@@ -37,6 +37,9 @@ public:
 
     // For the notes switched on from now.
     void setVoice(Voice voice);
+    // The rate the sound device plays at; only while nothing renders.
+    void setSampleRate(int sampleRate);
+    int sampleRate() const { return m_sampleRate; }
     // 0 to 1; any thread.
     void setVolume(double volume);
 
@@ -86,8 +89,8 @@ private:
     double gainAhead(const Note &note, int ahead) const;
     void release(Note &note) const;
 
-    const int m_sampleRate;
-    const int m_rampSamples;
+    int m_sampleRate;
+    int m_rampSamples;
     std::atomic<double> m_volume = 1;
     // The switching thread's.
     Voice m_voice;

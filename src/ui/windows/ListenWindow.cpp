@@ -337,6 +337,7 @@ std::vector<float> ListenWindow::renderNext(int frames)
     // (and starts again with the next note).
     m_output->stop();
     m_outputStarted = false;
+    m_synth.setSampleRate(kSampleRate);
     std::vector<float> samples(static_cast<size_t>(std::max(frames, 0)));
     m_synth.render(samples.data(), frames);
     return samples;
