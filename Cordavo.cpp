@@ -54,6 +54,8 @@ int main(int argc, char *argv[])
     cordavo::QtUserDialogs desktopDialogs;
     cordavo::RememberedPlaces dialogs(desktopDialogs, settings);
     cordavo::CordavoWindows windows(cordavo::systemSeparators(), dialogs);
+    // The sound output and MIDI ports chosen under "Sound and MIDI…".
+    windows.useSettings(settings);
     windows.FormTemperamento().offerLanguages(chosenLanguage, [&settings](const QString &code) {
         if (code.isEmpty())
             settings.remove(QStringLiteral("language"));

@@ -1,26 +1,48 @@
-// From a key press to the first sample handed to the sound device, through
-// the same sound output the Listen window uses. The first press starts the
-// output, as the window's first note does; then, once the device takes sound
-// steadily, a note is switched on twenty times over and the time until the
-// device next takes samples is measured. Prints JSON with the first press,
-// the median and the largest of the twenty, in milliseconds, or nulls when
-// there is no sound output.
+// From a key press to sound, through the same sound output the Listen window
+// uses, on the sound server the environment names:
+//   latency_bench pulse [FRAMES]   PulseAudio (PULSE_SERVER) with the period
+//                                  the window uses by default; the null sink's
+//                                  monitor is recorded with parec
+//   latency_bench jack             a JACK server (JACK_DEFAULT_SERVER), at the
+//                                  server's own period
+// The first press starts the output, as the window's first note does; then,
+// once the device takes sound steadily, a note is switched on twenty times
+// over, at random distances from the device's rhythm. Measured each time:
+// the time until the device next asks for samples (the note's first sample
+// is in that period), and on PulseAudio also the time until the note is at
+// the null sink's monitor. Prints JSON (milliseconds; on JACK in periods too),
+// or nulls when there is no sound output.
 
+#include "devices/SoundOutput.h"
 #include "sound/ToneSynth.h"
-#include "ui/desktop/SoundOutput.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QThread>
 
 #include <algorithm>
+#include <atomic>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
 #include <vector>
 
 using namespace cordavo;
 
 namespace {
+
+QElapsedTimer g_clock;
+
+double nowMs()
+{
+    return static_cast<double>(g_clock.nsecsElapsed()) / 1e6;
+}
 
 void runEventsFor(int milliseconds)
 {
@@ -32,49 +54,152 @@ void runEventsFor(int milliseconds)
     }
 }
 
+// The null sink's monitor as parec hands it over, each block with the moment
+// it arrived: a sample's moment at the monitor is its block's arrival less
+// the samples after it in the block (parec's own delay, a few ms, is counted
+// in, so the figure errs long).
+class MonitorRecording
+{
+public:
+    MonitorRecording()
+    {
+        m_reader = std::thread([this] { read(); });
+        while (!m_started)
+            QThread::msleep(1);
+    }
+    ~MonitorRecording()
+    {
+        m_done = true;
+        m_reader.join();
+    }
+    bool recording() const { return m_recording; }
+    // When the first sample louder than silence after 'afterMs' reached the
+    // monitor; negative when none has yet.
+    double onsetAfter(double afterMs)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        for (size_t block = 0; block < m_blocks.size(); ++block) {
+            const Block &b = m_blocks[block];
+            const size_t begin = block == 0 ? 0 : m_blocks[block - 1].end;
+            for (size_t i = begin; i < b.end; ++i) {
+                const double at = b.arrivedMs - 1000.0 * static_cast<double>(b.end - i) / kOutputSampleRate;
+                if (at >= afterMs && std::fabs(m_samples[i]) > 1e-4F)
+                    return at;
+            }
+        }
+        return -1;
+    }
+
+private:
+    struct Block {
+        size_t end;
+        double arrivedMs;
+    };
+    // In a thread of its own, which owns the recorder and ends it by its
+    // process id.
+    void read()
+    {
+        QProcess parec;
+        parec.start(QStringLiteral("parec"),
+                    {QStringLiteral("-d"), QStringLiteral("cordavo.monitor"), QStringLiteral("--rate=48000"),
+                     QStringLiteral("--channels=1"), QStringLiteral("--format=float32le"),
+                     QStringLiteral("--latency-msec=2")});
+        m_recording = parec.waitForStarted(5000);
+        m_started = true;
+        QByteArray pending;
+        while (m_recording && !m_done) {
+            if (!parec.waitForReadyRead(20))
+                continue;
+            const double at = nowMs();
+            pending += parec.readAllStandardOutput();
+            const auto whole = pending.size() / static_cast<qsizetype>(sizeof(float));
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            const size_t had = m_samples.size();
+            m_samples.resize(had + static_cast<size_t>(whole));
+            std::memcpy(m_samples.data() + had, pending.constData(), static_cast<size_t>(whole) * sizeof(float));
+            pending.remove(0, whole * static_cast<qsizetype>(sizeof(float)));
+            m_blocks.push_back({m_samples.size(), at});
+        }
+        parec.kill();
+        parec.waitForFinished(5000);
+    }
+    std::thread m_reader;
+    std::atomic<bool> m_started = false;
+    std::atomic<bool> m_recording = false;
+    std::atomic<bool> m_done = false;
+    std::mutex m_mutex;
+    std::vector<float> m_samples;
+    std::vector<Block> m_blocks;
+};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    g_clock.start();
+    const std::string server = argc > 1 ? argv[1] : "pulse";
+    const int frames = argc > 2 ? std::atoi(argv[2]) : kDefaultBufferFrames;
     ToneSynth synth;
     SoundOutput output(synth);
-    // The window asks whether there is an output when it is made, not at the
-    // first key press.
+    std::unique_ptr<MonitorRecording> monitor;
+    if (server == "pulse")
+        monitor = std::make_unique<MonitorRecording>();
+    // The window asks whether there is an output at its first note.
     const bool available = output.available();
-    QElapsedTimer first;
-    first.start();
+    const double firstPressed = nowMs();
     const int firstNote = synth.noteOn(261.63);
-    if (!available || !output.start()) {
+    if (!available || !output.start({QString::fromStdString(server), {}, frames})) {
         std::printf("{\"first_ms\": null, \"median_ms\": null, \"largest_ms\": null}\n");
         return 0;
     }
-    while (output.samplesRendered() == 0 && first.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    const double firstMs = static_cast<double>(first.nsecsElapsed()) / 1e6;
+    const double firstMs = nowMs() - firstPressed;
     synth.noteOff(firstNote);
     // PulseAudio's null sink takes a few blocks, then nothing for up to two
     // seconds while it lowers its latency to what the output asks for; a
     // sound card's sink does not wait so. Half a second taken is past that.
     QElapsedTimer settling;
     settling.start();
-    while (output.samplesRendered() < kSampleRate / 2 && settling.elapsed() < 10000)
+    while (output.samplesRendered() < kOutputSampleRate / 2 && settling.elapsed() < 10000)
         runEventsFor(20);
-    std::vector<double> latencies;
+    runEventsFor(300);
+    std::vector<double> toDevice, toMonitor;
     for (int i = 0; i < 20; ++i) {
         const qint64 before = output.samplesRendered();
-        QElapsedTimer timer;
-        timer.start();
+        const double pressed = nowMs();
         const int note = synth.noteOn(261.63);
-        while (output.samplesRendered() == before && timer.elapsed() < 1000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
-        latencies.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        // Polled in short sleeps: spinning would take a core from the sound
+        // server on a machine of two.
+        while (output.samplesRendered() == before && nowMs() - pressed < 1000)
+            QThread::usleep(100);
+        toDevice.push_back(nowMs() - pressed);
+        runEventsFor(60);
         synth.noteOff(note);
         // At no fixed distance from the device's own rhythm.
-        runEventsFor(120 + static_cast<int>(QRandomGenerator::global()->bounded(25)));
+        runEventsFor(150 + static_cast<int>(QRandomGenerator::global()->bounded(25)));
+        if (monitor && monitor->recording()) {
+            const double heard = monitor->onsetAfter(pressed - 50);
+            if (heard >= 0)
+                toMonitor.push_back(heard - pressed);
+        }
     }
-    std::sort(latencies.begin(), latencies.end());
-    std::printf("{\"first_ms\": %.2f, \"median_ms\": %.2f, \"largest_ms\": %.2f}\n", firstMs,
-                latencies[latencies.size() / 2], latencies.back());
+    const int period = output.playingBufferFrames();
+    const double periodMs = 1000.0 * period / output.playingSampleRate();
+    std::printf("{\"api\": \"%s\", \"frames\": %d, \"first_ms\": %.2f, \"median_ms\": %.2f, \"largest_ms\": %.2f, "
+                "\"median_periods\": %.2f, \"largest_periods\": %.2f",
+                output.playingApi().toUtf8().constData(), period, firstMs, median(toDevice),
+                *std::max_element(toDevice.begin(), toDevice.end()), median(toDevice) / periodMs,
+                *std::max_element(toDevice.begin(), toDevice.end()) / periodMs);
+    if (!toMonitor.empty())
+        std::printf(", \"monitor_median_ms\": %.2f, \"monitor_largest_ms\": %.2f, \"monitor_count\": %d",
+                    median(toMonitor), *std::max_element(toMonitor.begin(), toMonitor.end()),
+                    static_cast<int>(toMonitor.size()));
+    std::printf("}\n");
     return 0;
 }

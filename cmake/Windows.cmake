@@ -2,8 +2,7 @@
 # the targets are made (the package's part is cmake/WindowsPackage.cmake):
 #   - everything installs into one folder, the programs at its top with the
 #     Qt libraries and plugins beside them, as Windows programs are laid out;
-#   - the sound module plays through RtAudio (WASAPI, DirectSound) instead of
-#     Qt Multimedia, which the Qt built for Windows here lacks;
+#   - RtAudio (WASAPI, DirectSound) comes from the toolchain's CMake package;
 #   - MIDI goes through the toolchain's RtMidi;
 #   - zlib is Qt's own copy inside Qt6Core.dll where there is no other one;
 #   - GoogleTest is built from its sources for the tests.
@@ -15,8 +14,6 @@ set(CORDAVO_AUDIO_INSTALL_DIR .)
 find_package(RtAudio REQUIRED)
 # MIDI in and out (cordavo_midi): the Windows multimedia back end.
 find_package(RtMidi REQUIRED)
-set(CORDAVO_SOUND_SINK src/ui/desktop/RtAudioSoundSink.cpp)
-set(CORDAVO_SOUND_LIBRARIES RtAudio::rtaudio Qt6::Core)
 
 # Qt exports the zlib it carries (with its functions named z_*, which
 # QtZlib/zlib.h maps the usual names to).

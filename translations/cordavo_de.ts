@@ -1392,6 +1392,46 @@ innen: große Terzen
         <source>Heard now: the main window&apos;s temperament</source>
         <translation>Jetzt zu hören: die Stimmung des Hauptfensters</translation>
     </message>
+    <message>
+        <source>Sound and &amp;MIDI…</source>
+        <translation>Klang und &amp;MIDI…</translation>
+    </message>
+    <message>
+        <source>“%1” (%2)</source>
+        <translation>„%1“ (%2)</translation>
+    </message>
+    <message>
+        <source>The sound system “%1” is not available; the automatic choice is used.</source>
+        <translation>Das Audiosystem „%1“ ist nicht verfügbar; die automatische Wahl wird verwendet.</translation>
+    </message>
+    <message>
+        <source>The sound output “%1” was not found; the default is used.</source>
+        <translation>Die Tonausgabe „%1“ wurde nicht gefunden; die Standardausgabe wird verwendet.</translation>
+    </message>
+    <message>
+        <source>The sound output %1 could not be opened.</source>
+        <translation>Die Tonausgabe %1 konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The sound output %1 did not start.</source>
+        <translation>Die Tonausgabe %1 ist nicht angelaufen.</translation>
+    </message>
+    <message>
+        <source>The sound output %1 took no sound within a second and was closed.</source>
+        <translation>Die Tonausgabe %1 hat binnen einer Sekunde keinen Klang abgenommen und wurde geschlossen.</translation>
+    </message>
+    <message>
+        <source>The sound output %1 stopped.</source>
+        <translation>Die Tonausgabe %1 wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>The sound system says: %1</source>
+        <translation>Das Audiosystem meldet: %1</translation>
+    </message>
+    <message>
+        <source>Choose another output under Sound and MIDI…; Save Sound… still works.</source>
+        <translation>Wählen Sie unter „Klang und MIDI…“ eine andere Ausgabe; „Klang speichern…“ funktioniert trotzdem.</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::SendTuningDialog</name>
@@ -1445,6 +1485,85 @@ innen: große Terzen
     <message>
         <source>New temperament</source>
         <translation>Neue Stimmung</translation>
+    </message>
+</context>
+<context>
+    <name>cordavo::SoundMidiDialog</name>
+    <message>
+        <source>Sound and MIDI</source>
+        <translation>Klang und MIDI</translation>
+    </message>
+    <message>
+        <source>Sound &amp;system:</source>
+        <translation>Audio&amp;system:</translation>
+    </message>
+    <message>
+        <source>Output &amp;device:</source>
+        <translation>Ausgabe&amp;gerät:</translation>
+    </message>
+    <message>
+        <source>%1 frames</source>
+        <translation>%1 Frames</translation>
+    </message>
+    <message>
+        <source>&amp;Buffer:</source>
+        <translation>&amp;Puffer:</translation>
+    </message>
+    <message>
+        <source>&amp;All MIDI inputs</source>
+        <translation>&amp;Alle MIDI-Eingänge</translation>
+    </message>
+    <message>
+        <source>MIDI inputs listened to</source>
+        <translation>Verwendete MIDI-Eingänge</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Beliebig</translation>
+    </message>
+    <message>
+        <source>MIDI &amp;channel:</source>
+        <translation>MIDI-&amp;Kanal:</translation>
+    </message>
+    <message>
+        <source>MIDI &amp;output for Send Tuning:</source>
+        <translation>MIDI-A&amp;usgang für „Stimmung senden“:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Latency: %1 ms a period at %2 kHz</source>
+        <translation>Latenz: %1 ms je Periode bei %2 kHz</translation>
+    </message>
+    <message>
+        <source>Automatic (no sound output found)</source>
+        <translation>Automatisch (keine Tonausgabe gefunden)</translation>
+    </message>
+    <message>
+        <source>Automatic (%1 now)</source>
+        <translation>Automatisch (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>The sound system “%1” is not available; the automatic choice is used.</source>
+        <translation>Das Audiosystem „%1“ ist nicht verfügbar; die automatische Wahl wird verwendet.</translation>
+    </message>
+    <message>
+        <source>The sound output “%1” was not found; the default is used.</source>
+        <translation>Die Tonausgabe „%1“ wurde nicht gefunden; die Standardausgabe wird verwendet.</translation>
+    </message>
+    <message>
+        <source>The MIDI input “%1” was not found.</source>
+        <translation>Der MIDI-Eingang „%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>The MIDI output “%1” was not found; none is chosen.</source>
+        <translation>Der MIDI-Ausgang „%1“ wurde nicht gefunden; keiner ist gewählt.</translation>
     </message>
 </context>
 <context>
@@ -1980,6 +2099,10 @@ innen: große Terzen
     <message>
         <source>The tuning was sent to %1 (%2).</source>
         <translation>Die Stimmung wurde an %1 gesendet (%2).</translation>
+    </message>
+    <message>
+        <source>Sound and &amp;MIDI…</source>
+        <translation>Klang und &amp;MIDI…</translation>
     </message>
 </context>
 <context>

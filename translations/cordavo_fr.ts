@@ -1392,6 +1392,46 @@ intérieur : tierces majeures
         <source>Heard now: the main window&apos;s temperament</source>
         <translation>Entendu maintenant : le tempérament de la fenêtre principale</translation>
     </message>
+    <message>
+        <source>Sound and &amp;MIDI…</source>
+        <translation>Son et M&amp;IDI…</translation>
+    </message>
+    <message>
+        <source>“%1” (%2)</source>
+        <translation>« %1 » (%2)</translation>
+    </message>
+    <message>
+        <source>The sound system “%1” is not available; the automatic choice is used.</source>
+        <translation>Le système audio « %1 » n’est pas disponible ; le choix automatique est utilisé.</translation>
+    </message>
+    <message>
+        <source>The sound output “%1” was not found; the default is used.</source>
+        <translation>La sortie audio « %1 » est introuvable ; la sortie par défaut est utilisée.</translation>
+    </message>
+    <message>
+        <source>The sound output %1 could not be opened.</source>
+        <translation>La sortie audio %1 n’a pas pu être ouverte.</translation>
+    </message>
+    <message>
+        <source>The sound output %1 did not start.</source>
+        <translation>La sortie audio %1 n’a pas démarré.</translation>
+    </message>
+    <message>
+        <source>The sound output %1 took no sound within a second and was closed.</source>
+        <translation>La sortie audio %1 n’a pris aucun son en une seconde et a été fermée.</translation>
+    </message>
+    <message>
+        <source>The sound output %1 stopped.</source>
+        <translation>La sortie audio %1 s’est arrêtée.</translation>
+    </message>
+    <message>
+        <source>The sound system says: %1</source>
+        <translation>Le système audio indique : %1</translation>
+    </message>
+    <message>
+        <source>Choose another output under Sound and MIDI…; Save Sound… still works.</source>
+        <translation>Choisissez une autre sortie dans Son et MIDI… ; Enregistrer le son… fonctionne quand même.</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::SendTuningDialog</name>
@@ -1445,6 +1485,85 @@ intérieur : tierces majeures
     <message>
         <source>New temperament</source>
         <translation>Nouveau tempérament</translation>
+    </message>
+</context>
+<context>
+    <name>cordavo::SoundMidiDialog</name>
+    <message>
+        <source>Sound and MIDI</source>
+        <translation>Son et MIDI</translation>
+    </message>
+    <message>
+        <source>Sound &amp;system:</source>
+        <translation>&amp;Système audio :</translation>
+    </message>
+    <message>
+        <source>Output &amp;device:</source>
+        <translation>&amp;Périphérique de sortie :</translation>
+    </message>
+    <message>
+        <source>%1 frames</source>
+        <translation>%1 trames</translation>
+    </message>
+    <message>
+        <source>&amp;Buffer:</source>
+        <translation>&amp;Tampon :</translation>
+    </message>
+    <message>
+        <source>&amp;All MIDI inputs</source>
+        <translation>Toutes les &amp;entrées MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI inputs listened to</source>
+        <translation>Entrées MIDI écoutées</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>MIDI &amp;channel:</source>
+        <translation>&amp;Canal MIDI :</translation>
+    </message>
+    <message>
+        <source>MIDI &amp;output for Send Tuning:</source>
+        <translation>S&amp;ortie MIDI pour Envoyer l’accordage :</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Latency: %1 ms a period at %2 kHz</source>
+        <translation>Latence : %1 ms par période à %2 kHz</translation>
+    </message>
+    <message>
+        <source>Automatic (no sound output found)</source>
+        <translation>Automatique (aucune sortie audio trouvée)</translation>
+    </message>
+    <message>
+        <source>Automatic (%1 now)</source>
+        <translation>Automatique (%1 actuellement)</translation>
+    </message>
+    <message>
+        <source>The sound system “%1” is not available; the automatic choice is used.</source>
+        <translation>Le système audio « %1 » n’est pas disponible ; le choix automatique est utilisé.</translation>
+    </message>
+    <message>
+        <source>The sound output “%1” was not found; the default is used.</source>
+        <translation>La sortie audio « %1 » est introuvable ; la sortie par défaut est utilisée.</translation>
+    </message>
+    <message>
+        <source>The MIDI input “%1” was not found.</source>
+        <translation>L’entrée MIDI « %1 » est introuvable.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>The MIDI output “%1” was not found; none is chosen.</source>
+        <translation>La sortie MIDI « %1 » est introuvable ; aucune n’est choisie.</translation>
     </message>
 </context>
 <context>
@@ -1980,6 +2099,10 @@ intérieur : tierces majeures
     <message>
         <source>The tuning was sent to %1 (%2).</source>
         <translation>L&apos;accord a été envoyé à %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Sound and &amp;MIDI…</source>
+        <translation>Son et M&amp;IDI…</translation>
     </message>
 </context>
 <context>

@@ -1392,6 +1392,46 @@ interno: terze maggiori
         <source>Heard now: the main window&apos;s temperament</source>
         <translation>In ascolto: il temperamento della finestra principale</translation>
     </message>
+    <message>
+        <source>Sound and &amp;MIDI…</source>
+        <translation>Suono e M&amp;IDI…</translation>
+    </message>
+    <message>
+        <source>“%1” (%2)</source>
+        <translation>“%1” (%2)</translation>
+    </message>
+    <message>
+        <source>The sound system “%1” is not available; the automatic choice is used.</source>
+        <translation>Il sistema audio “%1” non è disponibile; si usa la scelta automatica.</translation>
+    </message>
+    <message>
+        <source>The sound output “%1” was not found; the default is used.</source>
+        <translation>L&apos;uscita audio “%1” non è stata trovata; si usa quella predefinita.</translation>
+    </message>
+    <message>
+        <source>The sound output %1 could not be opened.</source>
+        <translation>Non è stato possibile aprire l&apos;uscita audio %1.</translation>
+    </message>
+    <message>
+        <source>The sound output %1 did not start.</source>
+        <translation>L&apos;uscita audio %1 non si è avviata.</translation>
+    </message>
+    <message>
+        <source>The sound output %1 took no sound within a second and was closed.</source>
+        <translation>L&apos;uscita audio %1 non ha preso suono entro un secondo ed è stata chiusa.</translation>
+    </message>
+    <message>
+        <source>The sound output %1 stopped.</source>
+        <translation>L&apos;uscita audio %1 si è fermata.</translation>
+    </message>
+    <message>
+        <source>The sound system says: %1</source>
+        <translation>Il sistema audio dice: %1</translation>
+    </message>
+    <message>
+        <source>Choose another output under Sound and MIDI…; Save Sound… still works.</source>
+        <translation>Scegliete un&apos;altra uscita in Suono e MIDI…; Salva audio… funziona comunque.</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::SendTuningDialog</name>
@@ -1445,6 +1485,85 @@ interno: terze maggiori
     <message>
         <source>New temperament</source>
         <translation>Temperamento nuovo</translation>
+    </message>
+</context>
+<context>
+    <name>cordavo::SoundMidiDialog</name>
+    <message>
+        <source>Sound and MIDI</source>
+        <translation>Suono e MIDI</translation>
+    </message>
+    <message>
+        <source>Sound &amp;system:</source>
+        <translation>&amp;Sistema audio:</translation>
+    </message>
+    <message>
+        <source>Output &amp;device:</source>
+        <translation>&amp;Dispositivo di uscita:</translation>
+    </message>
+    <message>
+        <source>%1 frames</source>
+        <translation>%1 frame</translation>
+    </message>
+    <message>
+        <source>&amp;Buffer:</source>
+        <translation>&amp;Buffer:</translation>
+    </message>
+    <message>
+        <source>&amp;All MIDI inputs</source>
+        <translation>&amp;Tutti gli ingressi MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI inputs listened to</source>
+        <translation>Ingressi MIDI ascoltati</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Qualsiasi</translation>
+    </message>
+    <message>
+        <source>MIDI &amp;channel:</source>
+        <translation>&amp;Canale MIDI:</translation>
+    </message>
+    <message>
+        <source>MIDI &amp;output for Send Tuning:</source>
+        <translation>&amp;Uscita MIDI per Invia accordatura:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>Latency: %1 ms a period at %2 kHz</source>
+        <translation>Latenza: %1 ms per periodo a %2 kHz</translation>
+    </message>
+    <message>
+        <source>Automatic (no sound output found)</source>
+        <translation>Automatico (nessuna uscita audio trovata)</translation>
+    </message>
+    <message>
+        <source>Automatic (%1 now)</source>
+        <translation>Automatico (ora %1)</translation>
+    </message>
+    <message>
+        <source>The sound system “%1” is not available; the automatic choice is used.</source>
+        <translation>Il sistema audio “%1” non è disponibile; si usa la scelta automatica.</translation>
+    </message>
+    <message>
+        <source>The sound output “%1” was not found; the default is used.</source>
+        <translation>L&apos;uscita audio “%1” non è stata trovata; si usa quella predefinita.</translation>
+    </message>
+    <message>
+        <source>The MIDI input “%1” was not found.</source>
+        <translation>L&apos;ingresso MIDI “%1” non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>The MIDI output “%1” was not found; none is chosen.</source>
+        <translation>L&apos;uscita MIDI “%1” non è stata trovata; non ne è scelta alcuna.</translation>
     </message>
 </context>
 <context>
@@ -1980,6 +2099,10 @@ interno: terze maggiori
     <message>
         <source>The tuning was sent to %1 (%2).</source>
         <translation>Accordatura inviata a %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Sound and &amp;MIDI…</source>
+        <translation>Suono e &amp;MIDI…</translation>
     </message>
 </context>
 <context>

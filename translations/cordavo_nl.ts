@@ -1392,6 +1392,46 @@ binnen: grote tertsen
         <source>Heard now: the main window&apos;s temperament</source>
         <translation>Nu te horen: de stemming van het hoofdvenster</translation>
     </message>
+    <message>
+        <source>Sound and &amp;MIDI…</source>
+        <translation>Geluid en &amp;MIDI…</translation>
+    </message>
+    <message>
+        <source>“%1” (%2)</source>
+        <translation>“%1” (%2)</translation>
+    </message>
+    <message>
+        <source>The sound system “%1” is not available; the automatic choice is used.</source>
+        <translation>Het geluidssysteem “%1” is niet beschikbaar; de automatische keuze wordt gebruikt.</translation>
+    </message>
+    <message>
+        <source>The sound output “%1” was not found; the default is used.</source>
+        <translation>De geluidsuitvoer “%1” is niet gevonden; de standaard wordt gebruikt.</translation>
+    </message>
+    <message>
+        <source>The sound output %1 could not be opened.</source>
+        <translation>De geluidsuitvoer %1 kon niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>The sound output %1 did not start.</source>
+        <translation>De geluidsuitvoer %1 is niet gestart.</translation>
+    </message>
+    <message>
+        <source>The sound output %1 took no sound within a second and was closed.</source>
+        <translation>De geluidsuitvoer %1 nam binnen een seconde geen geluid af en is gesloten.</translation>
+    </message>
+    <message>
+        <source>The sound output %1 stopped.</source>
+        <translation>De geluidsuitvoer %1 is gestopt.</translation>
+    </message>
+    <message>
+        <source>The sound system says: %1</source>
+        <translation>Het geluidssysteem meldt: %1</translation>
+    </message>
+    <message>
+        <source>Choose another output under Sound and MIDI…; Save Sound… still works.</source>
+        <translation>Kies een andere uitvoer onder Geluid en MIDI…; Klank opslaan… werkt nog wel.</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::SendTuningDialog</name>
@@ -1445,6 +1485,85 @@ binnen: grote tertsen
     <message>
         <source>New temperament</source>
         <translation>Nieuwe stemming</translation>
+    </message>
+</context>
+<context>
+    <name>cordavo::SoundMidiDialog</name>
+    <message>
+        <source>Sound and MIDI</source>
+        <translation>Geluid en MIDI</translation>
+    </message>
+    <message>
+        <source>Sound &amp;system:</source>
+        <translation>Geluids&amp;systeem:</translation>
+    </message>
+    <message>
+        <source>Output &amp;device:</source>
+        <translation>Uitvoer&amp;apparaat:</translation>
+    </message>
+    <message>
+        <source>%1 frames</source>
+        <translation>%1 frames</translation>
+    </message>
+    <message>
+        <source>&amp;Buffer:</source>
+        <translation>&amp;Buffer:</translation>
+    </message>
+    <message>
+        <source>&amp;All MIDI inputs</source>
+        <translation>A&amp;lle MIDI-ingangen</translation>
+    </message>
+    <message>
+        <source>MIDI inputs listened to</source>
+        <translation>Beluisterde MIDI-ingangen</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Elk</translation>
+    </message>
+    <message>
+        <source>MIDI &amp;channel:</source>
+        <translation>MIDI-&amp;kanaal:</translation>
+    </message>
+    <message>
+        <source>MIDI &amp;output for Send Tuning:</source>
+        <translation>MIDI-&amp;uitgang voor Stemming verzenden:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>Latency: %1 ms a period at %2 kHz</source>
+        <translation>Latentie: %1 ms per periode bij %2 kHz</translation>
+    </message>
+    <message>
+        <source>Automatic (no sound output found)</source>
+        <translation>Automatisch (geen geluidsuitvoer gevonden)</translation>
+    </message>
+    <message>
+        <source>Automatic (%1 now)</source>
+        <translation>Automatisch (nu %1)</translation>
+    </message>
+    <message>
+        <source>The sound system “%1” is not available; the automatic choice is used.</source>
+        <translation>Het geluidssysteem “%1” is niet beschikbaar; de automatische keuze wordt gebruikt.</translation>
+    </message>
+    <message>
+        <source>The sound output “%1” was not found; the default is used.</source>
+        <translation>De geluidsuitvoer “%1” is niet gevonden; de standaard wordt gebruikt.</translation>
+    </message>
+    <message>
+        <source>The MIDI input “%1” was not found.</source>
+        <translation>De MIDI-ingang “%1” is niet gevonden.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>The MIDI output “%1” was not found; none is chosen.</source>
+        <translation>De MIDI-uitgang “%1” is niet gevonden; er is geen gekozen.</translation>
     </message>
 </context>
 <context>
@@ -1980,6 +2099,10 @@ binnen: grote tertsen
     <message>
         <source>The tuning was sent to %1 (%2).</source>
         <translation>De stemming is naar %1 verzonden (%2).</translation>
+    </message>
+    <message>
+        <source>Sound and &amp;MIDI…</source>
+        <translation>Geluid en &amp;MIDI…</translation>
     </message>
 </context>
 <context>

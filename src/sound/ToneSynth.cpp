@@ -82,6 +82,12 @@ void ToneSynth::setVoice(Voice voice)
     m_voice = voice;
 }
 
+void ToneSynth::setSampleRate(int sampleRate)
+{
+    m_sampleRate = std::max(sampleRate, 1);
+    m_rampSamples = std::max(1, static_cast<int>(std::lround(kRampSeconds * m_sampleRate)));
+}
+
 void ToneSynth::setVolume(double volume)
 {
     m_volume = std::clamp(volume, 0.0, 1.0);
@@ -96,8 +102,12 @@ void ToneSynth::send(const Command &command)
 {
     if (command.kind == Switch::On)
         ++m_notesWaiting;
-    if (!m_switches.push(command) && command.kind == Switch::On)
+    if (m_switches.push(command))
+        return;
+    if (command.kind == Switch::On)
         --m_notesWaiting;
+    ++m_overflows;
+    m_overflowed.store(true, std::memory_order_release);
 }
 
 int ToneSynth::noteOn(double hz)
@@ -172,6 +182,9 @@ void ToneSynth::render(float *out, int frames)
     Command command;
     while (m_switches.pop(command))
         notesTaken += apply(command);
+    if (m_overflowed.exchange(false, std::memory_order_acq_rel))
+        for (Note &note : m_notes)
+            release(note);
     const double volume = m_volume;
     std::fill(out, out + frames, 0.0F);
     // In blocks, each with the headroom of its samples worked out first: the

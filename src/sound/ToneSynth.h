@@ -37,12 +37,17 @@ public:
 
     // For the notes switched on from now.
     void setVoice(Voice voice);
+    // The rate the sound device plays at; only while nothing renders.
+    void setSampleRate(int sampleRate);
+    int sampleRate() const { return m_sampleRate; }
     // 0 to 1; any thread.
     void setVolume(double volume);
 
     // Starts a note at its attack; the returned id names it from then on.
-    // More notes than the capacity, or switches beyond what the queue holds
-    // while nothing renders, are let go unheard.
+    // More notes than the capacity are let go unheard. A switch the full
+    // queue cannot take is lost, and with it every note: the renderer lets
+    // all of them go at its next block, so that no note whose note-off was
+    // lost sounds on (overflows() counts such losses).
     int noteOn(double hz);
     // Starts the note's release; it is gone once the ramp has ended.
     void noteOff(int id);
@@ -54,6 +59,8 @@ public:
     // The notes the renderer held after its last block, and those switched
     // on since that it has not yet taken.
     int soundingNotes() const;
+    // How many times a switch was lost to a full queue, so far.
+    int overflows() const { return m_overflows; }
 
     // Adds the next 'frames' samples (mono) to nothing: out is overwritten.
     void render(float *out, int frames);
@@ -82,13 +89,16 @@ private:
     double gainAhead(const Note &note, int ahead) const;
     void release(Note &note) const;
 
-    const int m_sampleRate;
-    const int m_rampSamples;
+    int m_sampleRate;
+    int m_rampSamples;
     std::atomic<double> m_volume = 1;
     // The switching thread's.
     Voice m_voice;
     int m_nextId = 1;
+    int m_overflows = 0;
     SwitchQueue<Command> m_switches;
+    // Set when a switch is lost; the renderer then releases every note.
+    std::atomic<bool> m_overflowed = false;
     std::atomic<int> m_notesWaiting = 0;
     std::atomic<int> m_notesRendered = 0;
     // The renderer's; its room is made when the synthesizer is.

@@ -377,3 +377,64 @@ TEST(WavFile, HeadersOfBothFormats)
     EXPECT_EQ(floats.mid(50, 8), QByteArray::fromHex("6461746110000000"));          // "data": 16 bytes
     EXPECT_EQ(floats.right(4), QByteArray::fromHex("00000040"));                    // 2.0 as it stands
 }
+
+// A switch the full queue cannot take must not leave a note sounding for
+// good: a note held while its pitch is moved until the queue is full, then
+// its note-off lost, and the same while another thread renders.
+TEST(ToneSynth, ASwitchLostToAFullQueueLeavesNothingSounding)
+{
+    const struct {
+        const char *name;
+        int retunes;
+        bool lost;
+    } cases[] = {
+        {"the queue just full, the note-off taken", 4094, false},
+        {"the note-off lost", 4095, true},
+        {"far beyond the queue", 10000, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ToneSynth synth(Voice::Principal);
+        const int id = synth.noteOn(440);
+        for (int i = 0; i < c.retunes; ++i)
+            synth.setFrequency(id, 440 + i % 10);
+        synth.noteOff(id);
+        EXPECT_EQ(synth.overflows() > 0, c.lost);
+        std::vector<float> block(1024);
+        synth.render(block.data(), static_cast<int>(block.size()));
+        synth.render(block.data(), static_cast<int>(block.size()));
+        EXPECT_FALSE(synth.sounding());
+        EXPECT_TRUE(std::all_of(block.begin(), block.end(), [](float x) { return x == 0; }));
+        // Notes switched on afterwards sound as ever.
+        synth.noteOn(220);
+        synth.render(block.data(), static_cast<int>(block.size()));
+        EXPECT_TRUE(synth.sounding());
+        EXPECT_GT(*std::max_element(block.begin(), block.end()), 0.01F);
+    }
+}
+
+TEST(ToneSynth, SwitchesLostWhileAnotherThreadRendersLeaveNothingSounding)
+{
+    ToneSynth synth(Voice::Flute, kSampleRate, 8);
+    std::atomic<bool> done = false;
+    std::thread device([&] {
+        std::vector<float> block(64);
+        while (!done) {
+            synth.render(block.data(), static_cast<int>(block.size()));
+            std::this_thread::yield();
+        }
+    });
+    // A queue of 32 switches, flooded faster than the renderer takes them.
+    for (int round = 0; round < 200; ++round) {
+        const int id = synth.noteOn(300);
+        for (int i = 0; i < 40; ++i)
+            synth.setFrequency(id, 300 + i);
+        synth.noteOff(id);
+    }
+    for (int wait = 0; wait < 2000 && synth.sounding(); ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    done = true;
+    device.join();
+    EXPECT_GT(synth.overflows(), 0);
+    EXPECT_FALSE(synth.sounding());
+}

@@ -1,12 +1,13 @@
 #include "ui/windows/ListenWindow.h"
 #include "../cli/CliProcess.h"
-#include "SoundTesting.h"
 #include "WindowTest.h"
+#include "sound/SoundTesting.h"
 
+#include "devices/SoundOutput.h"
 #include "sound/ToneSynth.h"
 #include "tuning/TemperamentLibrary.h"
-#include "ui/desktop/SoundOutput.h"
 #include "ui/widgets/PianoKeyboard.h"
+#include "ui/windows/CordavoWindows.h"
 #include "ui/windows/UCents.h"
 #include "ui/windows/USetTemperament.h"
 
@@ -400,3 +401,90 @@ TEST_P(ListenWindowTest, SoundsForTheChosenLengthOrWhileHeld)
 }
 
 CORDAVO_BOTH_SETTINGS(ListenWindowTest);
+
+// A MIDI keyboard's notes sound beside the window's own keys, each source
+// releasing only what it started; notes outside MIDI's range are ignored.
+TEST_P(ListenWindowTest, MidiNotesSoundBesideTheWindowsKeys)
+{
+    auto hzOf = [this](std::vector<int> keys) {
+        std::vector<double> hz;
+        for (int key : keys)
+            hz.push_back(listen->keyHz(key));
+        return hz;
+    };
+    const struct {
+        const char *step;
+        std::function<void()> act;
+        std::vector<int> sounding;
+    } steps[] = {
+        {"MIDI E4 on", [this] { listen->midiNoteOn(64); }, {64}},
+        {"MIDI E4 on again", [this] { listen->midiNoteOn(64); }, {64}},
+        {"the E4 key held too", [this] { listen->pressKey(64); }, {64, 64}},
+        {"MIDI out of range",
+         [this] {
+             listen->midiNoteOn(128);
+             listen->midiNoteOn(-1);
+         },
+         {64, 64}},
+        {"MIDI C2, below the drawn keyboard", [this] { listen->midiNoteOn(36); }, {64, 64, 36}},
+        {"MIDI E4 off", [this] { listen->midiNoteOff(64); }, {64, 36}},
+        {"MIDI E4 off again", [this] { listen->midiNoteOff(64); }, {64, 36}},
+        {"MIDI G4 on", [this] { listen->midiNoteOn(67); }, {64, 36, 67}},
+        {"MIDI all notes off", [this] { listen->midiAllNotesOff(); }, {64}},
+        {"MIDI A4 on", [this] { listen->midiNoteOn(69); }, {64, 69}},
+        {"Escape", [this] { QTest::keyClick(listen, Qt::Key_Escape); }, {}},
+    };
+    for (const auto &s : steps) {
+        SCOPED_TRACE(s.step);
+        s.act();
+        EXPECT_EQ(listen->soundingFrequencies(), hzOf(s.sounding));
+    }
+}
+
+// A switch lost to the synthesizer's full queue (a note held while its pitch
+// is switched four thousand times with nothing rendering): the synthesizer
+// lets every note go, and the window forgets them, lit keys and all.
+TEST_P(ListenWindowTest, NothingSoundsOnAfterTheQueueOverflows)
+{
+    listen->pressKey(60);
+    listen->midiNoteOn(64);
+    listen->renderNext(256);
+    for (int i = 0; i < 4100; ++i)
+        listen->switchTemperament();
+    EXPECT_TRUE(listen->soundingFrequencies().empty());
+    EXPECT_TRUE(listenControl<PianoKeyboard>("keyboard")->sounding().empty());
+    listen->renderNext(2048);
+    const std::vector<float> after = listen->renderNext(512);
+    EXPECT_TRUE(std::all_of(after.begin(), after.end(), [](float x) { return x == 0; }));
+    // The keys play again.
+    listen->releaseKey(60);
+    listen->pressKey(62);
+    EXPECT_EQ(listen->soundingFrequencies(), std::vector<double>{listen->keyHz(62)});
+}
+
+// A sound output chosen earlier and not there now: the window names it and
+// plays through the default; a choice that cannot play is named, with what
+// to do, and the keys still work.
+TEST_P(ListenWindowTest, SaysWhatBecameOfTheChosenOutput)
+{
+    if (!sharedSoundServer())
+        GTEST_SKIP() << "pulseaudio (scripts/install-deps --tests) is not installed";
+    const NoJackServer noJack;
+    SoundMidiSettings settings;
+    settings.audioApi = QStringLiteral("pulse");
+    settings.audioDevice = QStringLiteral("USB Organ Interface");
+    windows->setSoundMidiSettings(settings);
+    listen->pressKey(60);
+    EXPECT_EQ(listen->soundProblemText(),
+              QStringLiteral("The sound output “USB Organ Interface” was not found; the default is used."));
+    listen->releaseKey(60);
+
+    settings.audioApi = QStringLiteral("jack");
+    settings.audioDevice.clear();
+    windows->setSoundMidiSettings(settings);
+    EXPECT_TRUE(listen->soundProblemText().isEmpty());
+    listen->pressKey(60);
+    EXPECT_EQ(listen->soundProblemText(),
+              QStringLiteral("The sound system “JACK” is not available; the automatic choice is used."));
+    listen->releaseKey(60);
+}

@@ -1,7 +1,9 @@
 #include "ui/windows/CordavoWindows.h"
 
+#include "ui/desktop/UserDialogs.h"
 #include "ui/windows/AnalysisWindow.h"
 #include "ui/windows/ListenWindow.h"
+#include "ui/windows/SoundMidiDialog.h"
 #include "ui/windows/TuningGuideWindow.h"
 #include "ui/windows/UAbout.h"
 #include "ui/windows/UCents.h"
@@ -9,6 +11,8 @@
 #include "ui/windows/USetTemperament.h"
 #include "ui/windows/UTempXml.h"
 #include "ui/windows/UTemperamento.h"
+
+#include <QSettings>
 
 namespace cordavo {
 
@@ -89,6 +93,41 @@ std::vector<const SetterWindow *> CordavoWindows::madeSetters() const
         if (setter)
             made.push_back(setter);
     return made;
+}
+
+} // namespace cordavo
+
+namespace cordavo {
+
+void CordavoWindows::useSettings(QSettings &settings)
+{
+    m_settings = &settings;
+    m_soundMidi = SoundMidiSettings::read(settings);
+}
+
+void CordavoWindows::setSoundMidiSettings(const SoundMidiSettings &settings)
+{
+    m_soundMidi = settings;
+    if (m_settings)
+        settings.write(*m_settings);
+    if (m_listenWindow)
+        m_listenWindow->soundChoiceChanged();
+}
+
+SoundMidiDialog &CordavoWindows::soundMidiDialog()
+{
+    if (!m_soundMidiDialog)
+        m_soundMidiDialog = std::make_unique<SoundMidiDialog>(SoundOutput::deviceLists(), m_midiPorts);
+    return *m_soundMidiDialog;
+}
+
+void CordavoWindows::chooseSoundAndMidi(QWidget *over)
+{
+    SoundMidiDialog &dialog = soundMidiDialog();
+    dialog.setParent(over ? over->window() : nullptr, Qt::Dialog);
+    dialog.setSettings(m_soundMidi);
+    if (m_dialogs.showModal(dialog) == QDialog::Accepted)
+        setSoundMidiSettings(dialog.settings());
 }
 
 } // namespace cordavo

@@ -1,15 +1,20 @@
 #pragma once
 
+#include "devices/SoundMidiSettings.h"
 #include "numbers/Separators.h"
 
 #include <memory>
 #include <vector>
+
+class QSettings;
+class QWidget;
 
 namespace cordavo {
 
 class AnalysisWindow;
 class ListenWindow;
 class SetterWindow;
+class SoundMidiDialog;
 class TAboutBox;
 class TFormCents;
 class TFormCicloQuinte;
@@ -49,6 +54,20 @@ public:
     // makes none.
     std::vector<const SetterWindow *> madeSetters() const;
 
+    // The choices of "Sound and MIDI…", read from these settings now and
+    // written back to them whenever they change; without settings they are
+    // kept only while the program runs.
+    void useSettings(QSettings &settings);
+    const SoundMidiSettings &soundMidiSettings() const { return m_soundMidi; }
+    // Keeps new choices; the Listen window plays through them from its next note.
+    void setSoundMidiSettings(const SoundMidiSettings &settings);
+    // Where the dialog finds the MIDI ports; none until they are given.
+    void setMidiPortLists(const MidiPortLists &lists) { m_midiPorts = lists; }
+    // "Sound and MIDI…", shown modally over 'over' through the dialog seam;
+    // its choices are kept when it is accepted.
+    void chooseSoundAndMidi(QWidget *over);
+    SoundMidiDialog &soundMidiDialog();
+
 private:
     // What the windows made later are handed.
     const Separators m_separators;
@@ -64,6 +83,10 @@ private:
     std::unique_ptr<AnalysisWindow> m_analysisWindow;
     std::unique_ptr<ListenWindow> m_listenWindow;
     std::unique_ptr<TuningGuideWindow> m_tuningGuideWindow;
+    std::unique_ptr<SoundMidiDialog> m_soundMidiDialog;
+    QSettings *m_settings = nullptr;
+    SoundMidiSettings m_soundMidi;
+    MidiPortLists m_midiPorts;
 };
 
 } // namespace cordavo

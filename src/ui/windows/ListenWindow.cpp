@@ -1,11 +1,11 @@
 #include "ui/windows/ListenWindow.h"
 
+#include "devices/SoundOutput.h"
 #include "sound/SoundRender.h"
 #include "tuning/BuiltInLibrary.h"
 #include "tuning/PitchTable.h"
 #include "ui/desktop/FileCommands.h"
 #include "ui/desktop/KeyboardOrder.h"
-#include "ui/desktop/SoundOutput.h"
 #include "ui/desktop/WindowFront.h"
 #include "ui/widgets/PianoKeyboard.h"
 #include "ui/widgets/ScreenFit.h"
@@ -31,6 +31,7 @@
 #include <algorithm>
 #include <functional>
 #include <set>
+#include <utility>
 
 namespace cordavo {
 
@@ -171,6 +172,18 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     m_noOutputLabel = new QLabel(tr("No sound output was found; Save Sound… still works"), this);
     m_noOutputLabel->setObjectName(QStringLiteral("noOutputLabel"));
     m_noOutputLabel->hide();
+    m_soundProblemLabel = new QLabel(this);
+    m_soundProblemLabel->setObjectName(QStringLiteral("soundProblemLabel"));
+    m_soundProblemLabel->setWordWrap(true);
+    m_soundProblemLabel->hide();
+    auto *soundMidiButton = new QPushButton(tr("Sound and &MIDI…"), this);
+    soundMidiButton->setObjectName(QStringLiteral("soundMidiButton"));
+    connect(soundMidiButton, &QPushButton::clicked, this, [this] { m_windows.chooseSoundAndMidi(this); });
+    connect(m_output.get(), &SoundOutput::failed, this, [this] {
+        m_outputStarted = false;
+        m_outputFailed = true;
+        showSoundProblem(m_output->problem());
+    });
 
     auto *grid = new QGridLayout;
     grid->addWidget(soundLabel, 0, 0);
@@ -194,11 +207,15 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     grid->addWidget(m_volume, 8, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_noOutputLabel);
+    layout->addWidget(m_soundProblemLabel);
     layout->addWidget(m_keyboard);
     layout->addLayout(grid);
-    layout->addWidget(saveButton);
+    auto *bottomRow = new QHBoxLayout;
+    bottomRow->addWidget(saveButton);
+    bottomRow->addWidget(soundMidiButton);
+    layout->addLayout(bottomRow);
     setKeyboardOrder({m_keyboard, m_soundList, m_tonicBox, m_seconds, m_playButton, m_holdButton, m_stopButton,
-                      m_compareBox, m_switchButton, m_voiceBox, m_volume, saveButton});
+                      m_compareBox, m_switchButton, m_voiceBox, m_volume, saveButton, soundMidiButton});
     // Space belongs to "Switch Temperament" here, so Enter presses the button
     // that has the focus (and holds "Hold to Play" while it is held).
     for (QPushButton *button : findChildren<QPushButton *>())
@@ -323,6 +340,7 @@ std::vector<float> ListenWindow::renderNext(int frames)
     // (and starts again with the next note).
     m_output->stop();
     m_outputStarted = false;
+    m_synth.setSampleRate(kSampleRate);
     std::vector<float> samples(static_cast<size_t>(std::max(frames, 0)));
     m_synth.render(samples.data(), frames);
     return samples;
@@ -336,8 +354,82 @@ void ListenWindow::startOutput()
         m_outputAvailable = m_output->available();
         m_noOutputLabel->setVisible(!m_outputAvailable);
     }
-    if (m_outputAvailable && !m_outputStarted)
-        m_outputStarted = m_output->start();
+    if (!m_outputAvailable || m_outputStarted || m_outputFailed)
+        return;
+    m_outputStarted = m_output->start(m_windows.soundMidiSettings().soundChoice());
+    m_outputFailed = !m_outputStarted;
+    showSoundProblem(m_outputStarted ? m_output->notice() : m_output->problem());
+}
+
+void ListenWindow::soundChoiceChanged()
+{
+    m_idleTimer.stop();
+    m_output->stop();
+    m_outputStarted = false;
+    m_outputFailed = false;
+    // The next note asks afresh whether there is an output.
+    m_outputChecked = false;
+    showSoundProblem({});
+}
+
+void ListenWindow::showSoundProblem(const SoundProblem &problem)
+{
+    const QString device = problem.device.isEmpty() ? problem.api : tr("“%1” (%2)").arg(problem.device, problem.api);
+    QString text;
+    switch (problem.kind) {
+    case SoundProblem::None:
+        break;
+    case SoundProblem::NoOutput:
+        m_noOutputLabel->show();
+        break;
+    case SoundProblem::ApiGone:
+        text = tr("The sound system “%1” is not available; the automatic choice is used.").arg(problem.api);
+        break;
+    case SoundProblem::DeviceGone:
+        text = tr("The sound output “%1” was not found; the default is used.").arg(problem.device);
+        break;
+    case SoundProblem::OpenFailed:
+        text = tr("The sound output %1 could not be opened.").arg(device);
+        break;
+    case SoundProblem::StartFailed:
+        text = tr("The sound output %1 did not start.").arg(device);
+        break;
+    case SoundProblem::NotStarted:
+        text = tr("The sound output %1 took no sound within a second and was closed.").arg(device);
+        break;
+    case SoundProblem::StreamFailed:
+        text = tr("The sound output %1 stopped.").arg(device);
+        break;
+    }
+    if (!text.isEmpty() && problem.kind != SoundProblem::ApiGone && problem.kind != SoundProblem::DeviceGone) {
+        if (!problem.detail.isEmpty())
+            text += QLatin1Char(' ') + tr("The sound system says: %1").arg(problem.detail);
+        text += QLatin1Char(' ') + tr("Choose another output under Sound and MIDI…; Save Sound… still works.");
+    }
+    m_soundProblemLabel->setText(text);
+    m_soundProblemLabel->setVisible(!text.isEmpty());
+}
+
+QString ListenWindow::soundProblemText() const
+{
+    if (!m_noOutputLabel->isHidden())
+        return m_noOutputLabel->text();
+    return m_soundProblemLabel->text();
+}
+
+void ListenWindow::forgetLostNotes()
+{
+    if (m_synth.overflows() == m_overflowsSeen)
+        return;
+    m_overflowsSeen = m_synth.overflows();
+    m_stepTimer.stop();
+    m_playingSound = -1;
+    m_soundIds.clear();
+    m_heldKeys.clear();
+    m_midiNotes.clear();
+    m_sounding.clear();
+    lightKeys();
+    stopWhenIdle();
 }
 
 void ListenWindow::stopWhenIdle()
@@ -353,6 +445,7 @@ int ListenWindow::noteOn(int key)
     const int id = m_synth.noteOn(hz);
     m_sounding.push_back({id, key, hz});
     lightKeys();
+    forgetLostNotes();
     return id;
 }
 
@@ -370,6 +463,7 @@ void ListenWindow::noteOff(int id)
     std::erase_if(m_sounding, [id](const Sounding &note) { return note.id == id; });
     lightKeys();
     stopWhenIdle();
+    forgetLostNotes();
 }
 
 void ListenWindow::retune()
@@ -380,6 +474,7 @@ void ListenWindow::retune()
         note.hz = keyHz(note.key);
         m_synth.setFrequency(note.id, note.hz);
     }
+    forgetLostNotes();
 }
 
 void ListenWindow::switchTemperament()
@@ -400,8 +495,32 @@ void ListenWindow::releaseKey(int key)
     const auto held = m_heldKeys.find(key);
     if (held == m_heldKeys.end())
         return;
-    noteOff(held->second);
+    const int id = held->second;
     m_heldKeys.erase(held);
+    noteOff(id);
+}
+
+void ListenWindow::midiNoteOn(int note)
+{
+    if (note < 0 || note > 127 || m_midiNotes.contains(note))
+        return;
+    m_midiNotes[note] = noteOn(note);
+}
+
+void ListenWindow::midiNoteOff(int note)
+{
+    const auto held = m_midiNotes.find(note);
+    if (held == m_midiNotes.end())
+        return;
+    const int id = held->second;
+    m_midiNotes.erase(held);
+    noteOff(id);
+}
+
+void ListenWindow::midiAllNotesOff()
+{
+    while (!m_midiNotes.empty())
+        midiNoteOff(m_midiNotes.begin()->first);
 }
 
 void ListenWindow::rebuildSoundList()
@@ -433,9 +552,8 @@ void ListenWindow::playSound(bool held)
 void ListenWindow::stopSound()
 {
     m_stepTimer.stop();
-    for (int id : m_soundIds)
+    for (int id : std::exchange(m_soundIds, {}))
         noteOff(id);
-    m_soundIds.clear();
     m_playingSound = -1;
 }
 
@@ -444,13 +562,13 @@ void ListenWindow::stopPlaying()
     stopSound();
     while (!m_heldKeys.empty())
         releaseKey(m_heldKeys.begin()->first);
+    midiAllNotesOff();
 }
 
 void ListenWindow::playStep()
 {
-    for (int id : m_soundIds)
+    for (int id : std::exchange(m_soundIds, {}))
         noteOff(id);
-    m_soundIds.clear();
     if (m_playingSound < 0 || m_playingSound >= static_cast<int>(m_sounds.size()))
         return;
     const ListenSound &sound = m_sounds[static_cast<size_t>(m_playingSound)];
@@ -583,6 +701,7 @@ void ListenWindow::hideEvent(QHideEvent *event)
     m_idleTimer.stop();
     m_output->stop();
     m_outputStarted = false;
+    m_outputFailed = false;
     QWidget::hideEvent(event);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "devices/SoundSink.h"
 #include "sound/ReadyMadeSounds.h"
 #include "sound/ToneSynth.h"
 #include "sound/WavFile.h"
@@ -48,6 +49,15 @@ public:
     // Sounds a key until it is released; a key already held is not doubled.
     void pressKey(int key);
     void releaseKey(int key);
+    // The keys of a MIDI keyboard, by MIDI note number (0 to 127, 60 is
+    // middle C), apart from the window's own keys: a note sounds from its
+    // note-on to its note-off, and the note-on of a note already sounding is
+    // ignored. Called in the window's thread; the note is handed to the sound
+    // device's next period.
+    void midiNoteOn(int note);
+    void midiNoteOff(int note);
+    // The MIDI keyboard's notes stop (the window's own keys sound on).
+    void midiAllNotesOff();
     // Plays the chosen ready-made sound: for the chosen length, or until
     // stopSound() when held.
     void playSound(bool held = false);
@@ -76,6 +86,12 @@ public:
     // What the synthesizer that feeds the sound device renders next, rendered
     // here in its place: the device stops.
     std::vector<float> renderNext(int frames);
+    // The choices of "Sound and MIDI…" changed: the next note opens the
+    // output they name.
+    void soundChoiceChanged();
+    // What the window says about the sound output: why it is silent, or
+    // which choice it could not follow; empty when all is well.
+    QString soundProblemText() const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -96,6 +112,10 @@ private:
     // when there is none.
     void startOutput();
     void stopWhenIdle();
+    void showSoundProblem(const SoundProblem &problem);
+    // After a switch lost to the synthesizer's full queue it has let every
+    // note go: the window forgets them too.
+    void forgetLostNotes();
     // The temperament heard now, as named in a file name.
     QString heardName() const;
     void noteOff(int id);
@@ -118,6 +138,10 @@ private:
     bool m_outputChecked = false;
     bool m_outputAvailable = false;
     bool m_outputStarted = false;
+    // A sound output that failed is not tried again until the choices
+    // change or the window is opened again.
+    bool m_outputFailed = false;
+    int m_overflowsSeen = 0;
     QTimer m_idleTimer;
 
     QComboBox *m_soundList;
@@ -132,6 +156,7 @@ private:
     QComboBox *m_voiceBox;
     QSlider *m_volume;
     QLabel *m_noOutputLabel;
+    QLabel *m_soundProblemLabel;
     PianoKeyboard *m_keyboard;
 
     double m_oldA = 440;
@@ -146,8 +171,9 @@ private:
     bool m_comparing = false;
 
     std::vector<Sounding> m_sounding;
-    std::map<int, int> m_heldKeys; // key -> note id
-    std::vector<int> m_soundIds;   // the ready-made sound's notes
+    std::map<int, int> m_heldKeys;  // key -> note id
+    std::map<int, int> m_midiNotes; // MIDI note -> note id
+    std::vector<int> m_soundIds;    // the ready-made sound's notes
     std::vector<ListenSound> m_sounds;
     int m_playingSound = -1;
     size_t m_step = 0;

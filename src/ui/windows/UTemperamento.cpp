@@ -183,6 +183,7 @@ void TFormTemperamento::createMenus()
     addItem(functions, "AnalizzaTemperamento", tr("&Analyse Temperament"),
             &TFormTemperamento::AnalizzaTemperamentoClick);
     addItem(functions, "Ascolta", tr("Liste&n…"), &TFormTemperamento::AscoltaClick);
+    addItem(functions, "SuonoMidi", tr("Sound and &MIDI…"), &TFormTemperamento::SuonoMidiClick);
     addItem(functions, "GuidaAccordatura", tr("Tuning &Guide…"), &TFormTemperamento::GuidaAccordaturaClick);
     addItem(functions, "LibreriaTemperamenti", tr("Temperament L&ibrary…"),
             &TFormTemperamento::LibreriaTemperamentiClick);
@@ -794,6 +795,11 @@ void TFormTemperamento::AnalizzaTemperamentoClick()
 void TFormTemperamento::AscoltaClick()
 {
     m_windows.listenWindow().showInFront();
+}
+
+void TFormTemperamento::SuonoMidiClick()
+{
+    m_windows.chooseSoundAndMidi(this);
 }
 
 void TFormTemperamento::GuidaAccordaturaClick()

@@ -95,6 +95,7 @@ public:
     void ApriXmlClick();
     void AnalizzaTemperamentoClick();
     void AscoltaClick();
+    void SuonoMidiClick();
     void GuidaAccordaturaClick();
     void SalvaXmlClick();
     QString SaveDialogXmlTypeChange(const QString &name, int fileType);

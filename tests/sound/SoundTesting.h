@@ -17,6 +17,7 @@
 #include <complex>
 #include <memory>
 #include <numbers>
+#include <optional>
 #include <vector>
 
 namespace cordavo {
@@ -69,8 +70,7 @@ private:
 };
 
 // The one server of the test process, started when first asked for and ended
-// with the application: Qt's sound system stays with the first server it
-// reaches, so the tests of one process share it. Null when pulseaudio is not
+// with the application, shared by the tests of one process. Null when pulseaudio is not
 // installed (scripts/install-deps --tests) or does not start.
 inline PrivateSoundServer *sharedSoundServer()
 {
@@ -89,6 +89,112 @@ inline PrivateSoundServer *sharedSoundServer()
     }
     return server.get();
 }
+
+inline std::optional<QByteArray> jackServerVariable()
+{
+    if (!qEnvironmentVariableIsSet("JACK_DEFAULT_SERVER"))
+        return std::nullopt;
+    return qgetenv("JACK_DEFAULT_SERVER");
+}
+
+inline void restoreJackServer(const std::optional<QByteArray> &previous)
+{
+    if (previous)
+        qputenv("JACK_DEFAULT_SERVER", *previous);
+    else
+        qunsetenv("JACK_DEFAULT_SERVER");
+}
+
+// A JACK server of the test's own on the dummy driver (no sound hardware),
+// named uniquely; JACK_DEFAULT_SERVER points this process's clients to it
+// while it lives. Ended by its process id.
+class PrivateJackServer
+{
+public:
+    explicit PrivateJackServer(int sampleRate = 48000, int periodFrames = 256)
+        : m_name(QStringLiteral("cordavo-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial()))
+    {
+        const QString program = QStandardPaths::findExecutable(QStringLiteral("jackd"));
+        if (program.isEmpty())
+            return;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("JACK_NO_AUDIO_RESERVATION"), QStringLiteral("1"));
+        m_server.setProcessEnvironment(env);
+        m_server.setProcessChannelMode(QProcess::MergedChannels);
+        m_server.start(program, {QStringLiteral("-n"), m_name, QStringLiteral("--no-realtime"), QStringLiteral("-d"),
+                                 QStringLiteral("dummy"), QStringLiteral("-r"), QString::number(sampleRate),
+                                 QStringLiteral("-p"), QString::number(periodFrames)});
+        m_previous = jackServerVariable();
+        qputenv("JACK_DEFAULT_SERVER", m_name.toLocal8Bit());
+    }
+    ~PrivateJackServer()
+    {
+        stop();
+        restoreJackServer(m_previous);
+    }
+    PrivateJackServer(const PrivateJackServer &) = delete;
+    PrivateJackServer &operator=(const PrivateJackServer &) = delete;
+
+    // Waits (10 s at most) until the server takes clients.
+    bool running()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        if (!m_server.waitForStarted(10000))
+            return false;
+        while (m_server.state() == QProcess::Running && timer.elapsed() < 10000) {
+            if (!ports().isEmpty())
+                return true;
+            QTest::qWait(50);
+        }
+        return false;
+    }
+    // The server's ports, as jack_lsp lists them.
+    QStringList ports() const
+    {
+        QProcess lsp;
+        lsp.start(QStringLiteral("jack_lsp"), {});
+        if (!lsp.waitForFinished(10000) || lsp.exitCode() != 0)
+            return {};
+        return QString::fromLocal8Bit(lsp.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    // Ends the server (its clients find it gone); the name stays this
+    // process's JACK server, now not running. Asked to end (SIGTERM, by its
+    // process id), jackd takes its name out of JACK's shared registry, which
+    // holds eight servers at most and keeps those killed outright.
+    void stop()
+    {
+        if (m_server.state() != QProcess::NotRunning) {
+            m_server.terminate();
+            if (!m_server.waitForFinished(5000)) {
+                m_server.kill();
+                m_server.waitForFinished(5000);
+            }
+        }
+    }
+
+private:
+    static int &serial()
+    {
+        static int count = 0;
+        return count;
+    }
+    QString m_name;
+    std::optional<QByteArray> m_previous;
+    QProcess m_server;
+};
+
+// While it lives, this process's JACK clients look for a server that does
+// not run, whatever JACK server the machine may have.
+class NoJackServer
+{
+public:
+    NoJackServer() : m_previous(jackServerVariable()) { qputenv("JACK_DEFAULT_SERVER", "cordavo-test-no-server"); }
+    ~NoJackServer() { restoreJackServer(m_previous); }
+
+private:
+    std::optional<QByteArray> m_previous;
+};
 
 // The Hann-windowed spectrum's magnitudes, as a sine's amplitude.
 class Spectrum
