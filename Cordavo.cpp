@@ -1,4 +1,5 @@
 #include "CordavoVersion.h"
+#include "devices/MidiPorts.h"
 #include "ui/desktop/FileOpening.h"
 #include "ui/desktop/QtUserDialogs.h"
 #include "ui/desktop/RememberedPlaces.h"
@@ -56,6 +57,7 @@ int main(int argc, char *argv[])
     cordavo::CordavoWindows windows(cordavo::systemSeparators(), dialogs);
     // The sound output and MIDI ports chosen under "Sound and MIDI…".
     windows.useSettings(settings);
+    windows.setMidiPortLists({cordavo::midiInputNames, cordavo::midiOutputNames});
     windows.FormTemperamento().offerLanguages(chosenLanguage, [&settings](const QString &code) {
         if (code.isEmpty())
             settings.remove(QStringLiteral("language"));
