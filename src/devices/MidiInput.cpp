@@ -2,6 +2,7 @@
 
 #include "devices/MidiSystem.h"
 #include "sound/SwitchQueue.h"
+#include "sound/ToneSynth.h"
 
 #include <QCoreApplication>
 
@@ -20,50 +21,47 @@ constexpr qint64 kPortCheckMilliseconds = 500;
 // One keyboard: its device, the decoder and the queue its MIDI thread fills,
 // and what this side has it sounding.
 struct MidiInput::Source {
-    Source(QString portName, int channel, std::size_t capacity)
-        : name(std::move(portName)), decoder(channel), queue(capacity)
+    Source(QString portName, int channel, std::size_t capacity, ToneSynth *playing)
+        : name(std::move(portName)), synth(playing), lane(playing ? playing->openKeyboard() : nullptr),
+          decoder(channel), queue(capacity, {MidiNoteEvent::Kind::AllOff, 0})
     {
     }
-    // The device stops its thread before the queue it fills goes.
-    ~Source() { device.reset(); }
-
-    // In the MIDI thread. Once an event found the queue full, the keyboard
-    // is "dropping": the other side releases its notes, and it queues nothing
-    // more until it has queued an AllOff, so that nothing played before the
-    // loss sounds after it.
-    void push(const MidiNoteEvent &event)
+    // The device stops its thread before the queue and lane it fills go.
+    ~Source()
     {
-        if (dropping.load(std::memory_order_relaxed)) {
-            if (!queue.push({MidiNoteEvent::Kind::AllOff, 0}))
-                return;
-            dropping.store(false, std::memory_order_release);
-        }
-        if (!queue.push(event))
-            dropping.store(true, std::memory_order_release);
+        device.reset();
+        if (synth)
+            synth->closeKeyboard(lane);
     }
 
     static void received(double, std::vector<unsigned char> *message, void *self)
     {
         auto &source = *static_cast<Source *>(self);
         const std::size_t count = source.decoder.decode(message->data(), message->size(), source.events);
-        for (std::size_t i = 0; i < count; ++i)
-            source.push(source.events[i]);
+        for (std::size_t i = 0; i < count; ++i) {
+            const MidiNoteEvent &event = source.events[i];
+            if (source.lane)
+                source.lane->push({static_cast<KeySwitch::Kind>(event.kind), event.key});
+            source.queue.push(event);
+        }
     }
 
     QString name;
-    std::string error; // RtMidi's last message, before the device that writes it
+    ToneSynth *synth;
+    KeyboardLane *lane; // where the keyboard plays, straight from its thread
+    std::string error;  // RtMidi's last message, before the device that writes it
     std::unique_ptr<RtMidiIn> device;
     // The MIDI thread's own.
     MidiDecoder decoder;
     MidiNoteEvents events;
     // Between the threads.
-    SwitchQueue<MidiNoteEvent> queue;
-    std::atomic<bool> dropping = false;
+    KeyQueue<MidiNoteEvent> queue;
     // This side's.
     std::bitset<128> sounding;
 };
 
-MidiInput::MidiInput(QObject *parent, std::size_t queueCapacity) : QObject(parent), m_queueCapacity(queueCapacity)
+MidiInput::MidiInput(QObject *parent, std::size_t queueCapacity, ToneSynth *synth)
+    : QObject(parent), m_queueCapacity(queueCapacity), m_synth(synth)
 {
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(kDeliveryMilliseconds);
@@ -73,46 +71,33 @@ MidiInput::MidiInput(QObject *parent, std::size_t queueCapacity) : QObject(paren
 MidiInput::~MidiInput()
 {
     // The devices stop their threads before the queues they fill go.
-    for (auto &source : m_sources)
-        source->device.reset();
+    m_sources.clear();
 }
 
 Result<QStringList> MidiInput::open(const QStringList &ports, int channel)
 {
     close();
+    m_channel = channel;
+    m_allPorts = ports.isEmpty();
     m_lister = openMidiIn(&m_listerError);
     const QStringList names = m_lister ? midiPortNames(*m_lister) : QStringList();
-    if (names.isEmpty()) {
-        m_lister.reset();
-        return failure(QCoreApplication::translate("MidiInput", "No MIDI input was found"));
-    }
-
     QStringList missing;
-    for (const QString &port : ports) {
-        if (!names.contains(port))
+    for (const QString &port : m_allPorts ? names : ports) {
+        if (!names.contains(port) || !openSource(port))
             missing << port;
     }
-    for (const QString &port : ports.isEmpty() ? names : ports) {
-        if (!names.contains(port))
-            continue;
-        auto source = std::make_unique<Source>(port, channel, m_queueCapacity);
-        source->device = openMidiIn(&source->error);
-        // Found again in the device's own list, which a port coming or going
-        // meanwhile may have reordered.
-        const qsizetype index = source->device ? midiPortNames(*source->device).indexOf(port) : -1;
-        if (index >= 0) {
-            source->device->setCallback(&Source::received, source.get());
-            source->device->openPort(static_cast<unsigned int>(index), "MIDI in");
-        }
-        if (!source->device || !source->device->isPortOpen()) {
-            missing << port;
-            continue;
-        }
-        m_sources.push_back(std::move(source));
+    // No keyboard yet: where the system lets one be connected later (JACK, the
+    // ALSA sequencer), an input of our own waits for it.
+    if (names.isEmpty() && m_lister) {
+        const RtMidi::Api api = m_lister->getCurrentApi();
+        if (api == RtMidi::UNIX_JACK || api == RtMidi::LINUX_ALSA)
+            openSource(QString());
     }
-    if (m_sources.empty())
+    if (m_sources.empty()) {
         m_lister.reset();
-    else {
+        if (names.isEmpty())
+            return failure(QCoreApplication::translate("MidiInput", "No MIDI input was found"));
+    } else {
         m_sinceCheck.start();
         m_timer.start();
     }
@@ -121,6 +106,32 @@ Result<QStringList> MidiInput::open(const QStringList &ports, int channel)
                            .arg(missing.join(QStringLiteral(", "))));
     }
     return openPorts();
+}
+
+bool MidiInput::openSource(const QString &port)
+{
+    auto source = std::make_unique<Source>(port, m_channel, m_queueCapacity, m_synth);
+    // Every lane taken: more keyboards than the synthesizer takes.
+    if (m_synth && !source->lane)
+        return false;
+    source->device = openMidiIn(&source->error);
+    if (!source->device)
+        return false;
+    source->device->setCallback(&Source::received, source.get());
+    if (port.isEmpty()) {
+        source->device->openVirtualPort("MIDI in");
+    } else {
+        // Found again in the device's own list, which a port coming or going
+        // meanwhile may have reordered.
+        const qsizetype index = midiPortNames(*source->device).indexOf(port);
+        if (index >= 0)
+            source->device->openPort(static_cast<unsigned int>(index), "MIDI in");
+    }
+    // RtMidi says a virtual port is not open, though it is: its error is the sign.
+    if (port.isEmpty() ? !source->error.empty() : !source->device->isPortOpen())
+        return false;
+    m_sources.push_back(std::move(source));
+    return true;
 }
 
 void MidiInput::close()
@@ -137,8 +148,10 @@ void MidiInput::close()
 QStringList MidiInput::openPorts() const
 {
     QStringList names;
-    for (const auto &source : m_sources)
-        names << source->name;
+    for (const auto &source : m_sources) {
+        if (!source->name.isEmpty())
+            names << source->name;
+    }
     return names;
 }
 
@@ -175,7 +188,7 @@ void MidiInput::deliver()
             take(*source, event);
         // Checked after the queue is empty: what the keyboard queued before
         // the loss is taken, then released.
-        if (source->dropping.load(std::memory_order_acquire))
+        if (source->queue.dropping())
             releaseAll(*source);
     }
     if (m_sinceCheck.isValid() && m_sinceCheck.elapsed() >= kPortCheckMilliseconds) {
@@ -191,7 +204,7 @@ void MidiInput::checkPorts()
     const QStringList names = midiPortNames(*m_lister);
     for (auto it = m_sources.begin(); it != m_sources.end();) {
         Source &source = **it;
-        if (names.contains(source.name)) {
+        if (source.name.isEmpty() || names.contains(source.name)) {
             ++it;
             continue;
         }
@@ -203,6 +216,14 @@ void MidiInput::checkPorts()
         const QString name = source.name;
         it = m_sources.erase(it);
         emit inputLost(name);
+    }
+    // Listening to every keyboard: one plugged in meanwhile plays too.
+    if (m_allPorts) {
+        const QStringList open = openPorts();
+        for (const QString &name : names) {
+            if (!open.contains(name))
+                openSource(name);
+        }
     }
     if (m_sources.empty()) {
         m_timer.stop();

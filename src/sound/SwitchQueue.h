@@ -43,4 +43,35 @@ private:
     alignas(64) std::atomic<size_t> m_tail = 0;
 };
 
+// The keys a keyboard plays, on their way from its thread: a SwitchQueue
+// that loses nothing unnoticed. Once a key finds it full the keyboard is
+// "dropping": the popping side releases every note of the keyboard, and the
+// queue takes nothing more until it has taken 'allOff', so that nothing
+// played before the loss sounds after it.
+template <typename T> class KeyQueue
+{
+public:
+    KeyQueue(size_t capacity, T allOff) : m_queue(capacity), m_allOff(allOff) {}
+
+    void push(const T &item)
+    {
+        if (m_dropping.load(std::memory_order_relaxed)) {
+            if (!m_queue.push(m_allOff))
+                return;
+            m_dropping.store(false, std::memory_order_release);
+        }
+        if (!m_queue.push(item))
+            m_dropping.store(true, std::memory_order_release);
+    }
+    bool pop(T &item) { return m_queue.pop(item); }
+    // Asked once the queue is empty: what was queued before the loss has been
+    // taken, and the keyboard's notes are to be released.
+    bool dropping() const { return m_dropping.load(std::memory_order_acquire); }
+
+private:
+    SwitchQueue<T> m_queue;
+    T m_allOff;
+    std::atomic<bool> m_dropping = false;
+};
+
 } // namespace cordavo

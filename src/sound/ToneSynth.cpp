@@ -66,13 +66,22 @@ const float *waveFor(Voice voice, double hz, int sampleRate)
     return waves[harmonics].data();
 }
 
+// Keyboard notes are named by their key, apart from the window's, which count up from 1.
+constexpr int keyNoteId(int key)
+{
+    return -1 - key;
+}
+
 } // namespace
 
 ToneSynth::ToneSynth(Voice voice, int sampleRate, int capacity)
     : m_sampleRate(sampleRate), m_rampSamples(std::max(1, static_cast<int>(std::lround(kRampSeconds * sampleRate)))),
-      m_voice(voice), m_switches(4 * static_cast<size_t>(std::max(capacity, 1)))
+      m_voice(voice), m_switches(4 * static_cast<size_t>(std::max(capacity, 1))), m_keyboardVoice(voice)
 {
     m_notes.reserve(static_cast<size_t>(std::max(capacity, 1)));
+    // Until told otherwise, keyboards play in equal temperament at A = 440 Hz.
+    for (size_t key = 0; key < m_keyHz.size(); ++key)
+        m_keyHz[key] = 440 * std::exp2((static_cast<double>(key) - 69) / 12);
     // The waves are made with the first synthesizer, not at its first note.
     waveFor(voice, 0, sampleRate);
 }
@@ -80,6 +89,7 @@ ToneSynth::ToneSynth(Voice voice, int sampleRate, int capacity)
 void ToneSynth::setVoice(Voice voice)
 {
     m_voice = voice;
+    m_keyboardVoice.store(voice, std::memory_order_relaxed);
 }
 
 void ToneSynth::setSampleRate(int sampleRate)
@@ -132,6 +142,96 @@ void ToneSynth::setFrequency(int id, double hz)
     send({Switch::Retune, id, hz});
 }
 
+KeyboardLane *ToneSynth::openKeyboard()
+{
+    for (KeyboardLane &lane : m_lanes) {
+        if (!lane.m_taken.load(std::memory_order_relaxed)) {
+            lane.m_taken.store(true, std::memory_order_relaxed);
+            return &lane;
+        }
+    }
+    return nullptr;
+}
+
+void ToneSynth::closeKeyboard(KeyboardLane *lane)
+{
+    if (!lane)
+        return;
+    // This thread pushes now that the keyboard's has stopped. Whatever the
+    // keyboard queued is taken first, then its keys are released.
+    lane->push({KeySwitch::Kind::AllOff, 0});
+    lane->m_taken.store(false, std::memory_order_relaxed);
+}
+
+void ToneSynth::setKeyPitches(const std::array<double, 128> &hz)
+{
+    for (size_t key = 0; key < hz.size(); ++key)
+        m_keyHz[key].store(hz[key], std::memory_order_relaxed);
+    // Read after the pitches: a renderer that sees the new version sees them all.
+    m_keyHzVersion.fetch_add(1, std::memory_order_release);
+}
+
+void ToneSynth::takeKeyboards()
+{
+    for (KeyboardLane &lane : m_lanes) {
+        KeySwitch key;
+        while (lane.m_queue.pop(key))
+            keyboardKey(lane, key.kind, key.key);
+        // After the queue is empty: what the keyboard queued before the loss
+        // is taken, then released.
+        if (lane.m_queue.dropping())
+            releaseKeyboard(lane);
+    }
+    const unsigned version = m_keyHzVersion.load(std::memory_order_acquire);
+    if (version != m_keyHzSeen) {
+        m_keyHzSeen = version;
+        for (Note &note : m_notes) {
+            if (note.id < 0)
+                note.hz = m_keyHz[static_cast<size_t>(-1 - note.id)].load(std::memory_order_relaxed);
+        }
+    }
+}
+
+void ToneSynth::keyboardKey(KeyboardLane &lane, KeySwitch::Kind kind, int key)
+{
+    if (kind == KeySwitch::Kind::AllOff) {
+        releaseKeyboard(lane);
+        return;
+    }
+    const bool on = kind == KeySwitch::Kind::On;
+    if (key < 0 || key >= 128 || lane.m_down[static_cast<size_t>(key)] == on)
+        return;
+    lane.m_down[static_cast<size_t>(key)] = on;
+    std::uint8_t &holders = m_keyHolders[static_cast<size_t>(key)];
+    if (on && ++holders == 1) {
+        const double hz = m_keyHz[static_cast<size_t>(key)].load(std::memory_order_relaxed);
+        if (m_notes.size() < m_notes.capacity()) {
+            m_notes.push_back({keyNoteId(key), hz, 0,
+                               waveFor(m_keyboardVoice.load(std::memory_order_relaxed), hz, m_sampleRate), 0, false});
+        }
+    } else if (!on && --holders == 0) {
+        for (Note &note : m_notes) {
+            if (note.id == keyNoteId(key))
+                release(note);
+        }
+    }
+}
+
+void ToneSynth::releaseKeyboard(KeyboardLane &lane)
+{
+    for (int key = 0; key < 128; ++key) {
+        if (lane.m_down[static_cast<size_t>(key)])
+            keyboardKey(lane, KeySwitch::Kind::Off, key);
+    }
+}
+
+void ToneSynth::forgetKeyboards()
+{
+    for (KeyboardLane &lane : m_lanes)
+        lane.m_down.reset();
+    m_keyHolders.fill(0);
+}
+
 int ToneSynth::apply(const Command &command)
 {
     switch (command.kind) {
@@ -146,6 +246,9 @@ int ToneSynth::apply(const Command &command)
             if (command.kind == Switch::AllOff || note.id == command.id)
                 release(note);
         }
+        // The keys still held start again only when pressed again.
+        if (command.kind == Switch::AllOff)
+            forgetKeyboards();
         return 0;
     case Switch::Retune:
         for (Note &note : m_notes) {
@@ -182,9 +285,12 @@ void ToneSynth::render(float *out, int frames)
     Command command;
     while (m_switches.pop(command))
         notesTaken += apply(command);
-    if (m_overflowed.exchange(false, std::memory_order_acq_rel))
+    if (m_overflowed.exchange(false, std::memory_order_acq_rel)) {
         for (Note &note : m_notes)
             release(note);
+        forgetKeyboards();
+    }
+    takeKeyboards();
     const double volume = m_volume;
     std::fill(out, out + frames, 0.0F);
     // In blocks, each with the headroom of its samples worked out first: the

@@ -3,7 +3,10 @@
 #include "sound/SwitchQueue.h"
 #include "sound/Voices.h"
 
+#include <array>
 #include <atomic>
+#include <bitset>
+#include <cstdint>
 #include <vector>
 
 namespace cordavo {
@@ -22,6 +25,30 @@ inline constexpr int kMostNotes = 6;
 // How many notes a synthesizer holds at once (those releasing included), and
 // how many switches may wait for its renderer, unless it is made for more.
 inline constexpr int kNoteCapacity = 1024;
+
+// A key of a keyboard starting or stopping, or all of its keys stopping.
+struct KeySwitch {
+    enum class Kind : std::uint8_t { On, Off, AllOff };
+    Kind kind = Kind::Off;
+    std::uint8_t key = 0; // MIDI note number, 0 to 127
+};
+
+// The way from one keyboard's thread straight to the renderer, with no window
+// between: a key pushed here sounds in the next block rendered.
+class KeyboardLane
+{
+public:
+    // In the keyboard's thread, one thread at a time. A switch the full lane
+    // cannot take is lost, and with it the keyboard's every note.
+    void push(const KeySwitch &key) { m_queue.push(key); }
+
+private:
+    friend class ToneSynth;
+    static constexpr size_t kCapacity = 1024;
+    KeyQueue<KeySwitch> m_queue{kCapacity, {KeySwitch::Kind::AllOff, 0}};
+    std::atomic<bool> m_taken = false; // the switching thread's
+    std::bitset<128> m_down;           // the renderer's: keys this keyboard sounds
+};
 
 // A synthesizer that plays notes as they are switched on and off: the same
 // code renders a chord into a file and feeds a sound device. Notes are
@@ -62,6 +89,20 @@ public:
     // How many times a switch was lost to a full queue, so far.
     int overflows() const { return m_overflows; }
 
+    // Keyboards play into the renderer through lanes of their own, at the
+    // pitches set here for every MIDI note (set them before the first key).
+    // A key sounds once however many keyboards hold it, until the last lets
+    // it go; allNotesOff() and a lost switch release keyboard notes too.
+    static constexpr int kKeyboardLanes = 16;
+    // A lane for one more keyboard; null when every lane is taken.
+    KeyboardLane *openKeyboard();
+    // Once the keyboard's thread has stopped: its notes are released, and its
+    // lane is free for another.
+    void closeKeyboard(KeyboardLane *lane);
+    // The pitch of every MIDI note; keyboard notes sounding are moved to it
+    // at the next block, as setFrequency() moves them.
+    void setKeyPitches(const std::array<double, 128> &hz);
+
     // Adds the next 'frames' samples (mono) to nothing: out is overwritten.
     void render(float *out, int frames);
 
@@ -88,6 +129,11 @@ private:
     // The note's ramp gain 'ahead' samples from now.
     double gainAhead(const Note &note, int ahead) const;
     void release(Note &note) const;
+    // In the renderer: what the keyboards played since the last block.
+    void takeKeyboards();
+    void keyboardKey(KeyboardLane &lane, KeySwitch::Kind kind, int key);
+    void releaseKeyboard(KeyboardLane &lane);
+    void forgetKeyboards();
 
     int m_sampleRate;
     int m_rampSamples;
@@ -103,6 +149,14 @@ private:
     std::atomic<int> m_notesRendered = 0;
     // The renderer's; its room is made when the synthesizer is.
     std::vector<Note> m_notes;
+    // Keyboards, for their threads and the renderer.
+    std::array<KeyboardLane, kKeyboardLanes> m_lanes;
+    std::atomic<Voice> m_keyboardVoice;
+    std::array<std::atomic<double>, 128> m_keyHz{};
+    std::atomic<unsigned> m_keyHzVersion = 0;
+    // The renderer's: how many keyboards hold each key, and the pitches it read last.
+    std::array<std::uint8_t, 128> m_keyHolders{};
+    unsigned m_keyHzSeen = 0;
 };
 
 // The notes sounding together for 'seconds', their release ending at the

@@ -1,5 +1,6 @@
 #include "ui/windows/ListenWindow.h"
 
+#include "devices/MidiInput.h"
 #include "devices/SoundOutput.h"
 #include "sound/SoundRender.h"
 #include "tuning/BuiltInLibrary.h"
@@ -73,7 +74,7 @@ constexpr int kLibraryEntry = -1;
 ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &windows, UserDialogs &dialogs,
                            QWidget *parent)
     : QWidget(parent, Qt::Window), m_main(mainWindow), m_windows(windows), m_dialogs(dialogs),
-      m_output(std::make_unique<SoundOutput>(m_synth))
+      m_output(std::make_unique<SoundOutput>(m_synth)), m_midi(std::make_unique<MidiInput>(nullptr, 1024, &m_synth))
 {
     setObjectName(QStringLiteral("listenWindow"));
     setWindowTitle(tr("Listen"));
@@ -179,6 +180,17 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     auto *soundMidiButton = new QPushButton(tr("Sound and &MIDI…"), this);
     soundMidiButton->setObjectName(QStringLiteral("soundMidiButton"));
     connect(soundMidiButton, &QPushButton::clicked, this, [this] { m_windows.chooseSoundAndMidi(this); });
+    m_midiProblemLabel = new QLabel(this);
+    m_midiProblemLabel->setObjectName(QStringLiteral("midiProblemLabel"));
+    m_midiProblemLabel->setWordWrap(true);
+    m_midiProblemLabel->hide();
+    connect(m_midi.get(), &MidiInput::noteOn, this, &ListenWindow::midiNoteOn);
+    connect(m_midi.get(), &MidiInput::noteOff, this, &ListenWindow::midiNoteOff);
+    connect(m_midi.get(), &MidiInput::inputLost, this, [this](const QString &port) {
+        m_midiProblemLabel->setText(tr("The MIDI input “%1” is gone; its notes were released.").arg(port));
+        m_midiProblemLabel->show();
+        stopWhenIdle();
+    });
     connect(m_output.get(), &SoundOutput::failed, this, [this] {
         m_outputStarted = false;
         m_outputFailed = true;
@@ -208,6 +220,7 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_noOutputLabel);
     layout->addWidget(m_soundProblemLabel);
+    layout->addWidget(m_midiProblemLabel);
     layout->addWidget(m_keyboard);
     layout->addLayout(grid);
     auto *bottomRow = new QHBoxLayout;
@@ -231,7 +244,7 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     m_idleTimer.setSingleShot(true);
     m_idleTimer.setInterval(kIdleMilliseconds);
     connect(&m_idleTimer, &QTimer::timeout, this, [this] {
-        if (m_sounding.empty() && !m_synth.sounding()) {
+        if (m_sounding.empty() && !m_synth.sounding() && !m_midi->isOpen()) {
             m_output->stop();
             m_outputStarted = false;
         }
@@ -250,6 +263,7 @@ ListenWindow::~ListenWindow()
 {
     m_stepTimer.stop();
     m_idleTimer.stop();
+    m_midi->close();
     m_output->stop();
 }
 
@@ -370,6 +384,25 @@ void ListenWindow::soundChoiceChanged()
     // The next note asks afresh whether there is an output.
     m_outputChecked = false;
     showSoundProblem({});
+    if (isVisible())
+        openMidi();
+}
+
+void ListenWindow::openMidi()
+{
+    midiAllNotesOff();
+    const SoundMidiSettings &chosen = m_windows.soundMidiSettings();
+    const Result<QStringList> opened =
+        m_midi->open(chosen.allMidiInputs ? QStringList() : chosen.midiInputs, chosen.midiChannel);
+    m_midiProblemLabel->setText(opened.ok() ? QString() : opened.error());
+    m_midiProblemLabel->setVisible(!opened.ok());
+    if (m_midi->isOpen())
+        startOutput();
+}
+
+QString ListenWindow::midiProblemText() const
+{
+    return m_midiProblemLabel->text();
 }
 
 void ListenWindow::showSoundProblem(const SoundProblem &problem)
@@ -434,7 +467,7 @@ void ListenWindow::forgetLostNotes()
 
 void ListenWindow::stopWhenIdle()
 {
-    if (m_sounding.empty() && m_outputStarted)
+    if (m_sounding.empty() && m_outputStarted && !m_midi->isOpen())
         m_idleTimer.start();
 }
 
@@ -470,9 +503,15 @@ void ListenWindow::retune()
 {
     m_temperamentLabel->setText(m_comparing ? tr("Heard now: %1").arg(m_compareBox->currentText())
                                             : tr("Heard now: the main window's temperament"));
+    std::array<double, 128> keys{};
+    for (int key = 0; key < 128; ++key)
+        keys[static_cast<size_t>(key)] = keyHz(key);
+    m_synth.setKeyPitches(keys);
     for (Sounding &note : m_sounding) {
         note.hz = keyHz(note.key);
-        m_synth.setFrequency(note.id, note.hz);
+        // Keyboard notes follow the pitches just set.
+        if (note.id > 0)
+            m_synth.setFrequency(note.id, note.hz);
     }
     forgetLostNotes();
 }
@@ -504,7 +543,12 @@ void ListenWindow::midiNoteOn(int note)
 {
     if (note < 0 || note > 127 || m_midiNotes.contains(note))
         return;
-    m_midiNotes[note] = noteOn(note);
+    // The keyboard's own lane has started it already; named as the
+    // synthesizer names it, apart from the window's notes.
+    const int id = -1 - note;
+    m_midiNotes[note] = id;
+    m_sounding.push_back({id, note, keyHz(note)});
+    lightKeys();
 }
 
 void ListenWindow::midiNoteOff(int note)
@@ -514,7 +558,9 @@ void ListenWindow::midiNoteOff(int note)
         return;
     const int id = held->second;
     m_midiNotes.erase(held);
-    noteOff(id);
+    std::erase_if(m_sounding, [id](const Sounding &sounding) { return sounding.id == id; });
+    lightKeys();
+    stopWhenIdle();
 }
 
 void ListenWindow::midiAllNotesOff()
@@ -562,7 +608,9 @@ void ListenWindow::stopPlaying()
     stopSound();
     while (!m_heldKeys.empty())
         releaseKey(m_heldKeys.begin()->first);
+    // The MIDI keyboards' notes too: a key still held sounds again when pressed again.
     midiAllNotesOff();
+    m_synth.allNotesOff();
 }
 
 void ListenWindow::playStep()
@@ -692,8 +740,15 @@ void ListenWindow::keyReleaseEvent(QKeyEvent *event)
     releaseKey(key);
 }
 
+void ListenWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    openMidi();
+}
+
 void ListenWindow::hideEvent(QHideEvent *event)
 {
+    m_midi->close();
     stopPlaying();
     m_synth.allNotesOff();
     m_sounding.clear();

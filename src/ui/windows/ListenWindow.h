@@ -24,6 +24,7 @@ class QSlider;
 namespace cordavo {
 
 class CordavoWindows;
+class MidiInput;
 class PianoKeyboard;
 class SoundOutput;
 class TFormTemperamento;
@@ -49,15 +50,23 @@ public:
     // Sounds a key until it is released; a key already held is not doubled.
     void pressKey(int key);
     void releaseKey(int key);
-    // The keys of a MIDI keyboard, by MIDI note number (0 to 127, 60 is
-    // middle C), apart from the window's own keys: a note sounds from its
-    // note-on to its note-off, and the note-on of a note already sounding is
-    // ignored. Called in the window's thread; the note is handed to the sound
-    // device's next period.
+    // The keys MIDI keyboards hold, by MIDI note number (0 to 127, 60 is
+    // middle C), apart from the window's own keys, as the MIDI input tells
+    // the window: they are lit and counted among the notes sounding, and
+    // retuned and stopped with them. The keyboards themselves play them into
+    // the synthesizer, straight from their MIDI threads. A note-on of a note
+    // already held is ignored.
     void midiNoteOn(int note);
     void midiNoteOff(int note);
-    // The MIDI keyboard's notes stop (the window's own keys sound on).
+    // The MIDI keyboards' notes stop (the window's own keys sound on).
     void midiAllNotesOff();
+    // The MIDI inputs chosen under "Sound and MIDI…" play while the window is
+    // open, and with one open the sound output stays open too, so that the
+    // first key is as quick as the rest.
+    const MidiInput &midiInput() const { return *m_midi; }
+    // What the window says about MIDI: that there is none, or which keyboard
+    // went; empty when all is well.
+    QString midiProblemText() const;
     // Plays the chosen ready-made sound: for the chosen length, or until
     // stopSound() when held.
     void playSound(bool held = false);
@@ -96,6 +105,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     // Space switches the temperament and Escape stops, wherever the focus is
     // in the window.
@@ -112,6 +122,8 @@ private:
     // when there is none.
     void startOutput();
     void stopWhenIdle();
+    // Opens the MIDI inputs chosen, or says why none plays.
+    void openMidi();
     void showSoundProblem(const SoundProblem &problem);
     // After a switch lost to the synthesizer's full queue it has let every
     // note go: the window forgets them too.
@@ -135,6 +147,7 @@ private:
     UserDialogs &m_dialogs;
     ToneSynth m_synth;
     std::unique_ptr<SoundOutput> m_output;
+    std::unique_ptr<MidiInput> m_midi; // plays into m_synth, so goes first
     bool m_outputChecked = false;
     bool m_outputAvailable = false;
     bool m_outputStarted = false;
@@ -157,6 +170,7 @@ private:
     QSlider *m_volume;
     QLabel *m_noOutputLabel;
     QLabel *m_soundProblemLabel;
+    QLabel *m_midiProblemLabel;
     PianoKeyboard *m_keyboard;
 
     double m_oldA = 440;
