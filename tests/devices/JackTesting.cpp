@@ -83,10 +83,12 @@ TestJackClient::TestJackClient(const char *name)
         return;
     m_out = jack_port_register(m_client, "out", JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
     m_in = jack_port_register(m_client, "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
+    m_rec = jack_port_register(m_client, "rec", JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput, 0);
     m_toPlay = jack_ringbuffer_create(1 << 14);
     m_received = jack_ringbuffer_create(1 << 16);
+    m_playedAt = jack_ringbuffer_create(1 << 12);
     jack_set_process_callback(m_client, &TestJackClient::process, this);
-    if (!m_out || !m_in || jack_activate(m_client) != 0)
+    if (!m_out || !m_in || !m_rec || jack_activate(m_client) != 0)
         close();
 }
 
@@ -97,6 +99,10 @@ TestJackClient::~TestJackClient()
         jack_ringbuffer_free(m_toPlay);
     if (m_received)
         jack_ringbuffer_free(m_received);
+    if (m_playedAt)
+        jack_ringbuffer_free(m_playedAt);
+    if (m_audio)
+        jack_ringbuffer_free(m_audio);
 }
 
 void TestJackClient::close()
@@ -118,15 +124,25 @@ QString TestJackClient::inPort() const
     return m_client ? QString::fromUtf8(jack_port_name(m_in)) : QString();
 }
 
+QString TestJackClient::recordPort() const
+{
+    return m_client ? QString::fromUtf8(jack_port_name(m_rec)) : QString();
+}
+
 int TestJackClient::process(jack_nframes_t frames, void *self)
 {
     auto &client = *static_cast<TestJackClient *>(self);
+    const bool recording = client.m_recording.load(std::memory_order_acquire);
     void *out = jack_port_get_buffer(client.m_out, frames);
     jack_midi_clear_buffer(out);
     unsigned char size = 0;
     while (jack_ringbuffer_peek(client.m_toPlay, reinterpret_cast<char *>(&size), 1) == 1 &&
            jack_ringbuffer_read_space(client.m_toPlay) >= 1u + size) {
         jack_ringbuffer_read_advance(client.m_toPlay, 1);
+        if (recording) {
+            jack_ringbuffer_write(client.m_playedAt, reinterpret_cast<const char *>(&client.m_framesRecorded),
+                                  sizeof(long));
+        }
         if (jack_midi_data_t *data = jack_midi_event_reserve(out, 0, size))
             jack_ringbuffer_read(client.m_toPlay, reinterpret_cast<char *>(data), size);
         else
@@ -139,7 +155,56 @@ int TestJackClient::process(jack_nframes_t frames, void *self)
         if (jack_midi_event_get(&event, in, i) == 0)
             jack_ringbuffer_write(client.m_received, reinterpret_cast<const char *>(event.buffer), event.size);
     }
+    if (recording) {
+        const auto *heard = static_cast<const float *>(jack_port_get_buffer(client.m_rec, frames));
+        jack_ringbuffer_write(client.m_audio, reinterpret_cast<const char *>(heard), frames * sizeof(float));
+        client.m_framesRecorded += frames;
+    }
     return 0;
+}
+
+void TestJackClient::startRecording()
+{
+    if (!m_audio)
+        m_audio = jack_ringbuffer_create(40 * 48000 * sizeof(float));
+    m_recording.store(true, std::memory_order_release);
+}
+
+const std::vector<float> &TestJackClient::recording()
+{
+    if (const size_t bytes = m_audio ? jack_ringbuffer_read_space(m_audio) : 0; bytes >= sizeof(float)) {
+        const size_t count = bytes / sizeof(float);
+        const size_t start = m_samples.size();
+        m_samples.resize(start + count);
+        jack_ringbuffer_read(m_audio, reinterpret_cast<char *>(m_samples.data() + start), count * sizeof(float));
+    }
+    return m_samples;
+}
+
+const std::vector<long> &TestJackClient::playedAtFrames()
+{
+    long frame = 0;
+    while (jack_ringbuffer_read(m_playedAt, reinterpret_cast<char *>(&frame), sizeof(long)) == sizeof(long))
+        m_playedFrames.push_back(frame);
+    return m_playedFrames;
+}
+
+bool TestJackClient::connect(const QString &from, const QString &to)
+{
+    return m_client && jack_connect(m_client, from.toUtf8().constData(), to.toUtf8().constData()) == 0;
+}
+
+QStringList TestJackClient::ports(const char *pattern, const char *type, unsigned long flags) const
+{
+    QStringList names;
+    if (!m_client)
+        return names;
+    if (const char **found = jack_get_ports(m_client, pattern, type, flags)) {
+        for (const char **port = found; *port; ++port)
+            names << QString::fromUtf8(*port);
+        jack_free(found);
+    }
+    return names;
 }
 
 void TestJackClient::play(std::initializer_list<unsigned char> message)

@@ -19,30 +19,7 @@ namespace cordavo {
 namespace {
 
 // Every test here plays through a JACK server of its own.
-class MidiOnJack : public ::testing::Test
-{
-public:
-    static void SetUpTestSuite()
-    {
-        server = new JackServer;
-        startError = server->start();
-    }
-    static void TearDownTestSuite()
-    {
-        delete server;
-        server = nullptr;
-    }
-
-protected:
-    void SetUp() override
-    {
-        if (!startError.isEmpty())
-            GTEST_FAIL() << startError.toStdString();
-    }
-
-    static inline JackServer *server = nullptr;
-    static inline QString startError;
-};
+using MidiOnJack = OnJack<::testing::Test>;
 
 // What a MidiInput handed on, in order: "on 60", "off 60", "lost PORT".
 struct Heard {

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cmath>
 #include <complex>
+#include <functional>
 #include <numbers>
 #include <thread>
 
@@ -436,5 +437,144 @@ TEST(ToneSynth, SwitchesLostWhileAnotherThreadRendersLeaveNothingSounding)
     done = true;
     device.join();
     EXPECT_GT(synth.overflows(), 0);
+    EXPECT_FALSE(synth.sounding());
+}
+
+namespace {
+
+std::array<double, 128> pitchesOf(const KeyPitches &pitches)
+{
+    std::array<double, 128> hz{};
+    for (size_t key = 0; key < hz.size(); ++key)
+        hz[key] = static_cast<double>(pitches[key]);
+    return hz;
+}
+
+bool silent(const std::vector<float> &samples)
+{
+    return std::all_of(samples.begin(), samples.end(), [](float x) { return x == 0; });
+}
+
+} // namespace
+
+// Two keyboards playing into the renderer: a key sounds from the first block
+// after its note-on, once however many keyboards hold it, until the last
+// lets it go; Stop, a keyboard closed and a flooded lane leave nothing on.
+TEST(ToneSynth, KeyboardsPlayStraightIntoTheRenderer)
+{
+    ToneSynth synth(Voice::Flute);
+    KeyboardLane *a = synth.openKeyboard();
+    KeyboardLane *b = synth.openKeyboard();
+    ASSERT_TRUE(a && b && a != b);
+    using K = KeySwitch::Kind;
+    auto on = [](KeyboardLane *lane, int key) { lane->push({K::On, static_cast<std::uint8_t>(key)}); };
+    auto off = [](KeyboardLane *lane, int key) { lane->push({K::Off, static_cast<std::uint8_t>(key)}); };
+    const struct {
+        const char *step;
+        std::function<void()> act;
+        int sounding; // notes the renderer holds after two blocks of 512
+    } steps[] = {
+        {"A4 on the first keyboard", [&] { on(a, 69); }, 1},
+        {"A4 on the second too", [&] { on(b, 69); }, 1},
+        {"A4 pressed again on the first", [&] { on(a, 69); }, 1},
+        {"the first lets go", [&] { off(a, 69); }, 1},
+        {"the second lets go", [&] { off(b, 69); }, 0},
+        {"a release with nothing held", [&] { off(b, 69); }, 0},
+        {"a chord on the first", [&] { on(a, 60), on(a, 64), on(a, 67); }, 3},
+        {"its keyboard says all off",
+         [&] {
+             a->push({K::AllOff, 0});
+         },
+         0},
+        {"C4 and E4 on the second", [&] { on(b, 60), on(b, 64); }, 2},
+        {"Stop", [&] { synth.allNotesOff(); }, 0},
+        {"the released E4 lets go after Stop", [&] { off(b, 64); }, 0},
+        {"E4 again after Stop", [&] { on(b, 64); }, 1},
+        {"the second keyboard closed", [&] { synth.closeKeyboard(b); }, 0},
+        {"a lane flooded with no block rendered, keys held as it filled",
+         [&] {
+             for (int i = 0; i < 511; ++i)
+                 on(a, 30), off(a, 30);
+             on(a, 50), on(a, 51), on(a, 52);
+         },
+         0},
+        {"the flooded keyboard plays on", [&] { off(a, 52), on(a, 41); }, 1},
+    };
+    std::vector<float> block(512);
+    for (const auto &s : steps) {
+        SCOPED_TRACE(s.step);
+        s.act();
+        synth.render(block.data(), static_cast<int>(block.size()));
+        synth.render(block.data(), static_cast<int>(block.size()));
+        EXPECT_EQ(synth.soundingNotes(), s.sounding);
+        EXPECT_EQ(silent(block), s.sounding == 0);
+    }
+}
+
+// The lane's note sounds in the very block after it, at the pitch set for
+// its key, and moves with the pitches while held.
+TEST(ToneSynth, AKeyboardNoteSoundsAtOnceAtItsKeysPitch)
+{
+    const NoteCents werckmeister{11.73, 1.96, 3.91, 5.87, 1.96, 9.78, 0, 7.82, 3.91, 0, 7.82, 3.91};
+    const std::array<double, 128> werckmeister415 = pitchesOf(keyPitches(440, 415, werckmeister));
+    const std::array<double, 128> equal440 = pitchesOf(keyPitches(440, 440, NoteCents{}));
+    ToneSynth synth(Voice::Flute);
+    synth.setKeyPitches(werckmeister415);
+    KeyboardLane *lane = synth.openKeyboard();
+    lane->push({KeySwitch::Kind::On, 64});
+    std::vector<float> first(64);
+    synth.render(first.data(), static_cast<int>(first.size()));
+    EXPECT_FALSE(silent(first));
+    const std::vector<float> held = render(synth, 1.5);
+    EXPECT_LT(std::fabs(cents(measuredHz(held, werckmeister415[64]), werckmeister415[64])), 0.1);
+    synth.setKeyPitches(equal440);
+    const std::vector<float> moved = render(synth, 1.5);
+    EXPECT_LT(std::fabs(cents(measuredHz(moved, equal440[64]), equal440[64])), 0.1);
+    EXPECT_LT(largestStep(moved, 0, 256), 0.02F);
+}
+
+TEST(ToneSynth, EveryLaneTakenLeavesNoneForAnotherKeyboard)
+{
+    ToneSynth synth;
+    std::vector<KeyboardLane *> lanes;
+    for (int i = 0; i < ToneSynth::kKeyboardLanes; ++i)
+        lanes.push_back(synth.openKeyboard());
+    EXPECT_EQ(std::count(lanes.begin(), lanes.end(), nullptr), 0);
+    EXPECT_EQ(synth.openKeyboard(), nullptr);
+    synth.closeKeyboard(lanes[3]);
+    EXPECT_EQ(synth.openKeyboard(), lanes[3]);
+}
+
+// A keyboard's thread, the renderer's and the window's at once, as in play:
+// whatever the order, every key let go is silent at the end.
+TEST(ToneSynth, KeyboardNotesWhileAnotherThreadRenders)
+{
+    ToneSynth synth(Voice::Reed);
+    KeyboardLane *lane = synth.openKeyboard();
+    std::atomic<bool> done = false;
+    std::thread device([&] {
+        std::vector<float> block(64);
+        while (!done) {
+            synth.render(block.data(), static_cast<int>(block.size()));
+            std::this_thread::yield();
+        }
+    });
+    std::thread keyboard([&] {
+        for (int i = 0; i < 5000; ++i) {
+            const auto key = static_cast<std::uint8_t>(36 + i % 61);
+            lane->push({KeySwitch::Kind::On, key});
+            lane->push({KeySwitch::Kind::Off, key});
+        }
+    });
+    const std::array<double, 128> equal = pitchesOf(keyPitches(440, 440, NoteCents{}));
+    for (int i = 0; i < 200; ++i) {
+        synth.setKeyPitches(equal);
+        synth.setVoice(i % 2 ? Voice::Flute : Voice::Reed);
+    }
+    keyboard.join();
+    for (int wait = 0; wait < 2000 && synth.sounding(); ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    done = true;
+    device.join();
     EXPECT_FALSE(synth.sounding());
 }

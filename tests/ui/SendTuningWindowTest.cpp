@@ -41,31 +41,7 @@ protected:
 };
 
 #ifdef CORDAVO_JACK_TESTS
-class SendTuningOnJack : public SendTuningWindowTest
-{
-public:
-    static void SetUpTestSuite()
-    {
-        server = new JackServer;
-        startError = server->start();
-    }
-    static void TearDownTestSuite()
-    {
-        delete server;
-        server = nullptr;
-    }
-
-protected:
-    void SetUp() override
-    {
-        if (!startError.isEmpty())
-            GTEST_FAIL() << startError.toStdString();
-        SendTuningWindowTest::SetUp();
-    }
-
-    static inline JackServer *server = nullptr;
-    static inline QString startError;
-};
+using SendTuningOnJack = OnJack<SendTuningWindowTest>;
 
 TEST_P(SendTuningOnJack, SendsTheExportedBytesAndRemembersTheChoice)
 {

@@ -370,28 +370,42 @@ void ListenWindow::startOutput()
     }
     if (!m_outputAvailable || m_outputStarted || m_outputFailed)
         return;
-    m_outputStarted = m_output->start(m_windows.soundMidiSettings().soundChoice());
+    m_outputChoice = m_windows.soundMidiSettings().soundChoice();
+    m_outputStarted = m_output->start(m_outputChoice);
     m_outputFailed = !m_outputStarted;
     showSoundProblem(m_outputStarted ? m_output->notice() : m_output->problem());
 }
 
 void ListenWindow::soundChoiceChanged()
 {
-    m_idleTimer.stop();
-    m_output->stop();
-    m_outputStarted = false;
-    m_outputFailed = false;
-    // The next note asks afresh whether there is an output.
-    m_outputChecked = false;
-    showSoundProblem({});
-    if (isVisible())
+    // Only what changed is opened again, so that connections made to the
+    // other in a patchbay hold.
+    const SoundMidiSettings &chosen = m_windows.soundMidiSettings();
+    const SoundChoice sound = chosen.soundChoice();
+    if (m_outputFailed || sound.api != m_outputChoice.api || sound.device != m_outputChoice.device ||
+        sound.bufferFrames != m_outputChoice.bufferFrames) {
+        m_idleTimer.stop();
+        m_output->stop();
+        m_outputStarted = false;
+        m_outputFailed = false;
+        // The next note asks afresh whether there is an output.
+        m_outputChecked = false;
+        showSoundProblem({});
+    }
+    const bool midiChanged = chosen.allMidiInputs != m_midiChoice.allMidiInputs ||
+                             chosen.midiInputs != m_midiChoice.midiInputs ||
+                             chosen.midiChannel != m_midiChoice.midiChannel;
+    if (isVisible() && (midiChanged || !m_midi->isOpen()))
         openMidi();
+    else if (m_midi->isOpen())
+        startOutput();
 }
 
 void ListenWindow::openMidi()
 {
     midiAllNotesOff();
     const SoundMidiSettings &chosen = m_windows.soundMidiSettings();
+    m_midiChoice = chosen;
     const Result<QStringList> opened =
         m_midi->open(chosen.allMidiInputs ? QStringList() : chosen.midiInputs, chosen.midiChannel);
     m_midiProblemLabel->setText(opened.ok() ? QString() : opened.error());

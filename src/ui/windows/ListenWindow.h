@@ -1,5 +1,6 @@
 #pragma once
 
+#include "devices/SoundMidiSettings.h"
 #include "devices/SoundSink.h"
 #include "sound/ReadyMadeSounds.h"
 #include "sound/ToneSynth.h"
@@ -155,6 +156,9 @@ private:
     // change or the window is opened again.
     bool m_outputFailed = false;
     int m_overflowsSeen = 0;
+    // What the output and the MIDI inputs were last opened with.
+    SoundChoice m_outputChoice;
+    SoundMidiSettings m_midiChoice;
     QTimer m_idleTimer;
 
     QComboBox *m_soundList;
