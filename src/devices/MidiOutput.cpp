@@ -95,6 +95,9 @@ Result<void> MidiOutput::open(const QString &port)
                                           ? QCoreApplication::translate("MidiOutput", "the MIDI system refused it")
                                           : QString::fromStdString(m_error)));
     }
+    // The connection RtMidi just made to the port is not yet in use.
+    if (device->getCurrentApi() == RtMidi::UNIX_JACK)
+        awaitJackGraph();
     m_device = std::move(device);
     m_port = port;
     return {};

@@ -3,6 +3,7 @@
 #include "devices/MidiPorts.h"
 
 #include <QFileInfo>
+#include <QThread>
 
 #include <algorithm>
 #include <mutex>
@@ -97,6 +98,22 @@ template <typename Device> std::unique_ptr<Device> openDevice(std::string *error
 }
 
 } // namespace
+
+void awaitJackGraph()
+{
+#ifdef CORDAVO_MIDI_JACK
+    jack_status_t status{};
+    jack_client_t *client = jack_client_open("Cordavo probe", JackNoStartServer, &status);
+    if (!client)
+        return;
+    // Counted in the server's frames, which run on while the graph is changed.
+    const jack_nframes_t start = jack_frame_time(client);
+    const jack_nframes_t wait = 2 * jack_get_buffer_size(client);
+    for (int tries = 0; tries < 500 && jack_frame_time(client) - start < wait; ++tries)
+        QThread::msleep(2);
+    jack_client_close(client);
+#endif
+}
 
 std::unique_ptr<RtMidiIn> openMidiIn(std::string *error)
 {

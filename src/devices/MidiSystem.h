@@ -19,6 +19,11 @@ namespace cordavo {
 std::unique_ptr<RtMidiIn> openMidiIn(std::string *error);
 std::unique_ptr<RtMidiOut> openMidiOut(std::string *error);
 
+// JACK takes a new port or connection into its graph at a later period, and
+// what is played before goes nowhere: waits two of the server's periods (at
+// most a second). Returns at once where JACK is not used.
+void awaitJackGraph();
+
 // The names of the ports a device offers.
 QStringList midiPortNames(RtMidi &device);
 
