@@ -192,6 +192,29 @@ TEST_P(ListenOnJack, AKeyboardPlaysAtTheDocumentsPitchesWithinTwoPeriods)
     }
 }
 
+// A keyboard plugged in while the window is open plays too; one unplugged
+// while a key is down is named, and nothing of it sounds on.
+TEST_P(ListenOnJack, KeyboardsPluggedInAndOutWhilePlaying)
+{
+    openListen();
+    EXPECT_TRUE(listen->midiInput().isOpen()); // its own input, waiting for one
+    TestJackClient late("late");
+    ASSERT_TRUE(late.isOpen());
+    for (int wait = 0; wait < 100 && !listen->midiInput().openPorts().contains(late.outPort()); ++wait)
+        QTest::qWait(20);
+    late.play({0x90, 52, 100});
+    late.waitPlayed();
+    QTest::qWait(100);
+    EXPECT_EQ(litKeys(), std::set<int>{52});
+    late.close();
+    QTest::qWait(1000);
+    EXPECT_EQ(listen->midiProblemText(), QStringLiteral("The MIDI input “late:out” is gone; its notes were released."));
+    EXPECT_TRUE(litKeys().empty());
+    listen->renderNext(2048);
+    const std::vector<float> after = listen->renderNext(512);
+    EXPECT_TRUE(std::all_of(after.begin(), after.end(), [](float x) { return x == 0; }));
+}
+
 // The keyboard plays no number: one regional setting is enough.
 INSTANTIATE_TEST_SUITE_P(FullStop, ListenOnJack, ::testing::Values(kFullStopDecimal), settingParamName);
 
