@@ -1432,6 +1432,10 @@ innen: große Terzen
         <source>Choose another output under Sound and MIDI…; Save Sound… still works.</source>
         <translation>Wählen Sie unter „Klang und MIDI…“ eine andere Ausgabe; „Klang speichern…“ funktioniert trotzdem.</translation>
     </message>
+    <message>
+        <source>The MIDI input “%1” is gone; its notes were released.</source>
+        <translation>Der MIDI-Eingang „%1“ ist nicht mehr da; seine Töne wurden losgelassen.</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::SendTuningDialog</name>

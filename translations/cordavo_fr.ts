@@ -1432,6 +1432,10 @@ intérieur : tierces majeures
         <source>Choose another output under Sound and MIDI…; Save Sound… still works.</source>
         <translation>Choisissez une autre sortie dans Son et MIDI… ; Enregistrer le son… fonctionne quand même.</translation>
     </message>
+    <message>
+        <source>The MIDI input “%1” is gone; its notes were released.</source>
+        <translation>L’entrée MIDI « %1 » a disparu ; ses notes ont été relâchées.</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::SendTuningDialog</name>

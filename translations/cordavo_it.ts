@@ -1432,6 +1432,10 @@ interno: terze maggiori
         <source>Choose another output under Sound and MIDI…; Save Sound… still works.</source>
         <translation>Scegliete un&apos;altra uscita in Suono e MIDI…; Salva audio… funziona comunque.</translation>
     </message>
+    <message>
+        <source>The MIDI input “%1” is gone; its notes were released.</source>
+        <translation>L’ingresso MIDI «%1» non c’è più; le sue note sono state rilasciate.</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::SendTuningDialog</name>

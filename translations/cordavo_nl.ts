@@ -1432,6 +1432,10 @@ binnen: grote tertsen
         <source>Choose another output under Sound and MIDI…; Save Sound… still works.</source>
         <translation>Kies een andere uitvoer onder Geluid en MIDI…; Klank opslaan… werkt nog wel.</translation>
     </message>
+    <message>
+        <source>The MIDI input “%1” is gone; its notes were released.</source>
+        <translation>De MIDI-ingang ‘%1’ is verdwenen; de noten ervan zijn losgelaten.</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::SendTuningDialog</name>
