@@ -1434,7 +1434,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>The MIDI input “%1” is gone; its notes were released.</source>
-        <translation>L’entrée MIDI « %1 » a disparu ; ses notes ont été relâchées.</translation>
+        <translation>L’entrée MIDI «&#xa0;%1&#xa0;» a disparu&#xa0;; ses notes ont été relâchées.</translation>
     </message>
 </context>
 <context>
