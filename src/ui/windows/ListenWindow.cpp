@@ -3,6 +3,7 @@
 #include "devices/SoundOutput.h"
 #include "sound/SoundRender.h"
 #include "tuning/BuiltInLibrary.h"
+#include "tuning/LibraryNames.h"
 #include "tuning/PitchTable.h"
 #include "ui/desktop/FileCommands.h"
 #include "ui/desktop/KeyboardOrder.h"
@@ -67,6 +68,8 @@ public:
 // Item data of a library entry in the comparison list; a setter side's entry
 // holds its index.
 constexpr int kLibraryEntry = -1;
+// Where a library entry of the comparison list is in the library.
+constexpr int kEntryRole = Qt::UserRole + 1;
 
 } // namespace
 
@@ -122,16 +125,21 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     auto *compareBox = new ComparisonBox(this);
     m_compareBox = compareBox;
     m_compareBox->setObjectName(QStringLiteral("compareBox"));
+    // The library's entries under their names in the window's language,
+    // each carrying its place in the library; equal temperament, the first,
+    // is chosen.
     const auto &library = builtInLibrary();
     if (library.ok()) {
-        for (const LibraryEntry &entry : library.value().entries)
-            m_compareBox->addItem(entry.name, kLibraryEntry);
+        const QString language = libraryDisplayLanguage();
+        for (const LibraryEntry &entry : library.value().entries) {
+            m_compareBox->addItem(libraryName(entry, language), kLibraryEntry);
+            m_compareBox->setItemData(m_compareBox->count() - 1,
+                                      static_cast<int>(&entry - library.value().entries.constData()), kEntryRole);
+        }
     }
-    const int equal = m_compareBox->findText(tr("Equal temperament"));
-    if (equal >= 0)
-        m_compareBox->setCurrentIndex(equal);
-    else
-        m_compareBox->insertItem(0, tr("Equal temperament"), kLibraryEntry);
+    if (m_compareBox->count() == 0)
+        m_compareBox->addItem(tr("Equal temperament"), kLibraryEntry);
+    m_compareBox->setCurrentIndex(0);
     compareBox->aboutToOpen = [this] {
         readSetterSides();
         readComparison();
@@ -297,7 +305,7 @@ void ListenWindow::readSetterSides()
         m_compareBox->insertItem(static_cast<int>(i), sides[i].name, static_cast<int>(i));
     m_setterSides = std::move(sides);
     const int index = m_compareBox->findText(chosen);
-    m_compareBox->setCurrentIndex(index >= 0 ? index : m_compareBox->findText(tr("Equal temperament")));
+    m_compareBox->setCurrentIndex(index >= 0 ? index : static_cast<int>(m_setterSides.size()));
 }
 
 void ListenWindow::readComparison()
@@ -307,10 +315,8 @@ void ListenWindow::readComparison()
     const auto &library = builtInLibrary();
     if (setterSide >= 0 && setterSide < static_cast<int>(m_setterSides.size())) {
         deviations = m_setterSides[static_cast<size_t>(setterSide)].deviations;
-    } else if (library.ok()) {
-        for (const LibraryEntry &entry : library.value().entries)
-            if (entry.name == m_compareBox->currentText())
-                deviations = entry.deviations;
+    } else if (const QVariant entry = m_compareBox->currentData(kEntryRole); library.ok() && entry.isValid()) {
+        deviations = library.value().entries.value(entry.toInt()).deviations;
     }
     m_comparePitches = keyPitches(m_oldA, m_newA, asNoteFields(deviations));
 }
