@@ -1291,8 +1291,8 @@ innen: große Terzen
         <translation>Anhören</translation>
     </message>
     <message>
-        <source>Keyboard: A W S E D F T G Y H U J K play C4 to C5</source>
-        <translation>Tastatur: A W S E D F T G Y H U J K spielen C4 bis C5</translation>
+        <source>Keyboard: %1 play C4 to C5</source>
+        <translation>Tastatur: %1 spielen C4 bis C5</translation>
     </message>
     <message>
         <source>&amp;Sound:</source>

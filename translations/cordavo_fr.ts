@@ -1291,8 +1291,8 @@ intérieur : tierces majeures
         <translation>Écouter</translation>
     </message>
     <message>
-        <source>Keyboard: A W S E D F T G Y H U J K play C4 to C5</source>
-        <translation>Clavier : A W S E D F T G Y H U J K jouent Do4 à Do5</translation>
+        <source>Keyboard: %1 play C4 to C5</source>
+        <translation>Clavier : %1 jouent Do4 à Do5</translation>
     </message>
     <message>
         <source>&amp;Sound:</source>

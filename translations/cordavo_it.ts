@@ -1291,8 +1291,8 @@ interno: terze maggiori
         <translation>Ascolta</translation>
     </message>
     <message>
-        <source>Keyboard: A W S E D F T G Y H U J K play C4 to C5</source>
-        <translation>Tastiera: A W S E D F T G Y H U J K suonano da Do4 a Do5</translation>
+        <source>Keyboard: %1 play C4 to C5</source>
+        <translation>Tastiera: %1 suonano da Do4 a Do5</translation>
     </message>
     <message>
         <source>&amp;Sound:</source>

@@ -1291,8 +1291,8 @@ binnen: grote tertsen
         <translation>Beluisteren</translation>
     </message>
     <message>
-        <source>Keyboard: A W S E D F T G Y H U J K play C4 to C5</source>
-        <translation>Toetsenbord: A W S E D F T G Y H U J K spelen C4 tot C5</translation>
+        <source>Keyboard: %1 play C4 to C5</source>
+        <translation>Toetsenbord: %1 spelen C4 tot C5</translation>
     </message>
     <message>
         <source>&amp;Sound:</source>

@@ -180,6 +180,9 @@ TEST_P(TranslatedWindowsTest, TheLibraryAndListenSpeakTheLanguage)
         EXPECT_EQ(compare->itemText(0), QString::fromUtf8(c.centsSetterSide));
         EXPECT_EQ(compare->currentText(), QString::fromUtf8(c.equalInListen));
         EXPECT_EQ(compare->findText(QStringLiteral("Equal temperament")), -1) << "no English twin";
+        // The intervals setter's equal temperament is named as the library names it.
+        EXPECT_EQ(control<QLineEdit>(windows->FormScale(), "EditNomeInput")->text(),
+                  QString::fromUtf8(c.equalInListen));
     }
 }
 
