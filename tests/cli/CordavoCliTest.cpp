@@ -1,6 +1,7 @@
 #include "CliProcess.h"
 #include "TestFiles.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -799,6 +800,11 @@ TEST(CordavoCliInstall, PlacesTheProgramsAndTheDesktopFiles)
     cli.start(root.filePath(QStringLiteral("bin/cordavo-cli")), {QStringLiteral("--help")});
     ASSERT_TRUE(cli.waitForFinished(60000));
     EXPECT_EQ(cli.exitCode(), 0);
+    // With the windows' translations inside it: the guide in German.
+    cli.start(root.filePath(QStringLiteral("bin/cordavo-cli")),
+              words("guide --library Vallotti --language de --out -"));
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_TRUE(cli.readAllStandardOutput().contains(QDate::currentDate().toString(u"dd.MM.yyyy").toUtf8()));
     const struct {
         const char *tool;
         QStringList arguments;
