@@ -501,10 +501,10 @@ TEST(ComputerKeysTest, KeysAreFoundByTheirPlace)
         quint32 virtualKey;
         int key;
     } places[] = {
-        {"xcb", 38, 0, 0},       {"xcb", 25, 0, 1},        {"xcb", 29, 0, 8},        {"xcb", 45, 0, 12},
-        {"xcb", 46, 0, -1},      {"xcb", 0, 0, -1},        {"wayland", 26, 0, 3},    {"windows", 0x1E, 0, 0},
-        {"windows", 0x15, 0, 8}, {"windows", 0x25, 0, 12}, {"cocoa", 0, 0x00, 0},    {"cocoa", 0, 0x10, 8},
-        {"cocoa", 0, 0x28, 12},  {"cocoa", 0, 0x06, -1},   {"offscreen", 38, 0, -1},
+        {"xcb", 38, 0, 0},       {"xcb", 25, 0, 1},        {"xcb", 29, 0, 8},         {"xcb", 45, 0, 12},
+        {"xcb", 46, 0, -1},      {"xcb", 0, 0, -1},        {"wayland", 26, 0, 3},     {"windows", 0x1E, 0, 0},
+        {"windows", 0x15, 0, 8}, {"windows", 0x25, 0, 12}, {"windows", 0x119, 0, -1}, {"cocoa", 0, 0x00, 0},
+        {"cocoa", 0, 0x10, 8},   {"cocoa", 0, 0x28, 12},   {"cocoa", 0, 0x06, -1},    {"offscreen", 38, 0, -1},
     };
     for (const auto &c : places) {
         EXPECT_EQ(computerKeyAt(QLatin1String(c.platform), c.scanCode, c.virtualKey), c.key)

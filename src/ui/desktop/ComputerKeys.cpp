@@ -42,7 +42,7 @@ int computerKeyAt(const QString &platform, quint32 scanCode, quint32 virtualKey)
     if (platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland")))
         return scanCode == 0 ? -1 : keyIn(kXkbRows, scanCode);
     if (platform == QLatin1String("windows"))
-        return scanCode == 0 ? -1 : keyIn(kWindowsRows, scanCode & 0xFF);
+        return scanCode == 0 ? -1 : keyIn(kWindowsRows, scanCode); // an extended key (0x1xx) is none of them
     if (platform == QLatin1String("cocoa"))
         return keyIn(kMacRows, virtualKey);
     return -1;
