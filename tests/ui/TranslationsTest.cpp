@@ -179,6 +179,14 @@ TEST_P(TranslatedWindowsTest, TheLibraryAndListenSpeakTheLanguage)
         EXPECT_EQ(compare->findText(QStringLiteral("Equal temperament")), -1) << "no English twin";
         // The intervals setter's equal temperament is named as the library names it.
         EXPECT_EQ(control<QLineEdit>(windows->FormScale(), "EditNomeInput")->text(), equal);
+        // The document takes the name shown when the entry was chosen.
+        dialogs.modalAnswers = {[](QDialog &dialog) {
+            return static_cast<LibraryDialog &>(dialog).selectEntry(QStringLiteral("Equal temperament"))
+                       ? int(QDialog::Accepted)
+                       : int(QDialog::Rejected);
+        }};
+        trigger("LibreriaTemperamenti");
+        EXPECT_EQ(mainControl<QLineEdit>("EditNomeTemperamento")->text(), equal);
     }
 }
 
