@@ -1,7 +1,8 @@
 # The windows' translations: translations/cordavo_<code>.ts, made and kept
 # up to date by lupdate from the sources the windows show texts of, built by
-# lrelease into .qm files in the windows' resources under :/i18n. The command
-# line installs no translation and stays English.
+# lrelease into .qm files in the resources under :/i18n of the windows and of
+# the command line, whose guide can be written in any of the languages (the
+# rest of the command line stays English).
 set(CORDAVO_LANGUAGES it de nl fr)
 set(cordavo_ts_files)
 foreach(language IN LISTS CORDAVO_LANGUAGES)
@@ -23,22 +24,28 @@ if(TARGET Qt6::lrelease)
     TS_FILES ${cordavo_ts_files}
     SOURCES ${cordavo_translated_sources}
     INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}/src
-    RESOURCE_PREFIX /i18n
+    QM_FILES_OUTPUT_VARIABLE cordavo_qm_files
     LUPDATE_OPTIONS -no-obsolete -locations none
     LRELEASE_OPTIONS -silent)
+  set(cordavo_qm_base ${CMAKE_CURRENT_BINARY_DIR})
+  set(cordavo_qm_target cordavo_ui_lrelease)
 else()
   # A cross build (the Windows one) has no LinguistTools package for its
   # target; the build machine's lrelease makes the same files.
   find_program(CORDAVO_LRELEASE NAMES lrelease lrelease-qt6
     HINTS ${QT_HOST_PATH}/lib/qt6/bin /usr/lib/qt6/bin REQUIRED)
-  set(qm_files)
+  set(cordavo_qm_files)
   foreach(language IN LISTS CORDAVO_LANGUAGES)
     set(qm ${CMAKE_CURRENT_BINARY_DIR}/i18n/cordavo_${language}.qm)
     add_custom_command(OUTPUT ${qm}
       COMMAND ${CORDAVO_LRELEASE} -silent ${PROJECT_SOURCE_DIR}/translations/cordavo_${language}.ts -qm ${qm}
       DEPENDS ${PROJECT_SOURCE_DIR}/translations/cordavo_${language}.ts VERBATIM)
-    list(APPEND qm_files ${qm})
+    list(APPEND cordavo_qm_files ${qm})
   endforeach()
-  qt_add_resources(cordavo_ui cordavo_translations PREFIX /i18n BASE ${CMAKE_CURRENT_BINARY_DIR}/i18n
-    FILES ${qm_files})
+  set(cordavo_qm_base ${CMAKE_CURRENT_BINARY_DIR}/i18n)
+  add_custom_target(cordavo_qm DEPENDS ${cordavo_qm_files})
+  set(cordavo_qm_target cordavo_qm)
 endif()
+# Made once, by the target above, for both programs' resources.
+qt_add_resources(cordavo_ui cordavo_translations PREFIX /i18n BASE ${cordavo_qm_base} FILES ${cordavo_qm_files})
+add_dependencies(cordavo_ui ${cordavo_qm_target})

@@ -255,38 +255,6 @@ Ersetzen? Orgeln, die sie gewählt haben, spielen dann die neue.</translation>
         <translation>Werckmeisters zweite Stimmung ist sein mitteltöniges Monochord, 1/4-Komma-mitteltönig (syntonisches Komma). Werckmeister III, 4, 5 und 6 der Bibliothek sind seine Stimmungen von 1691.</translation>
     </message>
     <message>
-        <source>1/4 comma variants</source>
-        <translation>1/4-Komma-Varianten</translation>
-    </message>
-    <message>
-        <source>1/5 comma</source>
-        <translation>1/5 Komma</translation>
-    </message>
-    <message>
-        <source>1/6 comma</source>
-        <translation>1/6 Komma</translation>
-    </message>
-    <message>
-        <source>Various comma</source>
-        <translation>Verschiedene Kommas</translation>
-    </message>
-    <message>
-        <source>Pythagorean</source>
-        <translation>Pythagoreisch</translation>
-    </message>
-    <message>
-        <source>Other just</source>
-        <translation>Andere reine Stimmungen</translation>
-    </message>
-    <message>
-        <source>Well tempered</source>
-        <translation>Wohltemperiert</translation>
-    </message>
-    <message>
-        <source>Harpsichord/Piano/Monochord</source>
-        <translation>Cembalo/Klavier/Monochord</translation>
-    </message>
-    <message>
         <source>the schisma</source>
         <translation>das Schisma</translation>
     </message>
@@ -473,6 +441,11 @@ Ersetzen? Orgeln, die sie gewählt haben, spielen dann die neue.</translation>
     <message>
         <source>A is not 0</source>
         <translation>A ist nicht 0</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this translation&apos;s language: it, de, nl or fr</comment>
+        <translation>de</translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1063,11 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>The pure major third %1–%2 first, then the fifths %3 between its notes split evenly, each %4 cents narrow, at the beats given.</source>
         <translation>Zuerst die reine große Terz %1–%2, dann die Quinten %3 zwischen ihren Tönen gleichmäßig verteilt, jede um %4 Cent eng, mit den angegebenen Schwebungen.</translation>
     </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <comment>The date as the language writes it in figures</comment>
+        <translation>dd.MM.yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Voices</name>
@@ -1313,8 +1291,8 @@ innen: große Terzen
         <translation>Anhören</translation>
     </message>
     <message>
-        <source>Keyboard: A W S E D F T G Y H U J K play C4 to C5</source>
-        <translation>Tastatur: A W S E D F T G Y H U J K spielen C4 bis C5</translation>
+        <source>Keyboard: %1 play C4 to C5</source>
+        <translation>Tastatur: %1 spielen C4 bis C5</translation>
     </message>
     <message>
         <source>&amp;Sound:</source>
@@ -1480,7 +1458,7 @@ innen: große Terzen
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation>&amp;Exportieren</translation>
+        <translation>Expor&amp;tieren</translation>
     </message>
     <message>
         <source>Old temperament</source>
@@ -1691,6 +1669,10 @@ innen: große Terzen
         <source>Li&amp;brary…</source>
         <translation>B&amp;ibliothek…</translation>
     </message>
+    <message>
+        <source>Cents setter</source>
+        <translation>Einstellung in Cent</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::TFormCicloQuinte</name>
@@ -1777,6 +1759,10 @@ innen: große Terzen
     <message>
         <source>%1 fifth %2 (%3-%4)</source>
         <translation>%1 Quinte %2 (%3-%4)</translation>
+    </message>
+    <message>
+        <source>Fifths setter</source>
+        <translation>Einstellung nach Quinten</translation>
     </message>
 </context>
 <context>
@@ -1889,12 +1875,20 @@ innen: große Terzen
         <source>New Temperament Intervals</source>
         <translation>Intervalle der neuen Stimmung</translation>
     </message>
+    <message>
+        <source>Intervals setter</source>
+        <translation>Einstellung nach Intervallen</translation>
+    </message>
+    <message>
+        <source>Equal Temperament</source>
+        <translation>Gleichstufige Stimmung</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::TFormTemperamento</name>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
+        <translation>Da&amp;tei</translation>
     </message>
     <message>
         <source>&amp;Generate xml</source>
@@ -1917,7 +1911,7 @@ innen: große Terzen
         <translation>Stimmung e&amp;xportieren…</translation>
     </message>
     <message>
-        <source>Load &amp;GrandOrgue Temperament…</source>
+        <source>&amp;Load GrandOrgue Temperament…</source>
         <translation>&amp;GrandOrgue-Stimmung laden…</translation>
     </message>
     <message>
@@ -1994,7 +1988,7 @@ innen: große Terzen
     </message>
     <message>
         <source>&amp;Set Temperamet</source>
-        <translation>Stimmung &amp;einstellen</translation>
+        <translation>Stimmung ein&amp;stellen</translation>
     </message>
     <message>
         <source>&amp;Cents</source>
@@ -2018,7 +2012,7 @@ innen: große Terzen
     </message>
     <message>
         <source>Supplier Na&amp;me</source>
-        <translation>Anbieter&amp;name</translation>
+        <translation>An&amp;bietername</translation>
     </message>
     <message>
         <source>I&amp;D Supplier</source>
@@ -2026,7 +2020,7 @@ innen: große Terzen
     </message>
     <message>
         <source>ID &amp;Temperament</source>
-        <translation>S&amp;timmungs-ID</translation>
+        <translation>Stimmun&amp;gs-ID</translation>
     </message>
     <message>
         <source>&amp;Name Temperament</source>

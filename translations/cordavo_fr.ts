@@ -255,38 +255,6 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
         <translation>Le deuxième tempérament de Werckmeister est son monocorde mésotonique, le mésotonique au 1/4 de comma syntonique. Les Werckmeister III, 4, 5 et 6 de la bibliothèque sont ses tempéraments de 1691.</translation>
     </message>
     <message>
-        <source>1/4 comma variants</source>
-        <translation>Variantes au 1/4 de comma</translation>
-    </message>
-    <message>
-        <source>1/5 comma</source>
-        <translation>1/5 de comma</translation>
-    </message>
-    <message>
-        <source>1/6 comma</source>
-        <translation>1/6 de comma</translation>
-    </message>
-    <message>
-        <source>Various comma</source>
-        <translation>Commas divers</translation>
-    </message>
-    <message>
-        <source>Pythagorean</source>
-        <translation>Pythagoricien</translation>
-    </message>
-    <message>
-        <source>Other just</source>
-        <translation>Autres intonations justes</translation>
-    </message>
-    <message>
-        <source>Well tempered</source>
-        <translation>Bien tempéré</translation>
-    </message>
-    <message>
-        <source>Harpsichord/Piano/Monochord</source>
-        <translation>Clavecin/Piano/Monocorde</translation>
-    </message>
-    <message>
         <source>the schisma</source>
         <translation>le schisma</translation>
     </message>
@@ -473,6 +441,11 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     <message>
         <source>A is not 0</source>
         <translation>La n&apos;est pas à 0</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this translation&apos;s language: it, de, nl or fr</comment>
+        <translation>fr</translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1063,11 @@ Voulez-vous le remplacer ?</translation>
         <source>The pure major third %1–%2 first, then the fifths %3 between its notes split evenly, each %4 cents narrow, at the beats given.</source>
         <translation>D&apos;abord la tierce majeure pure %1–%2, puis les quintes %3 entre ses notes, réparties également, chacune étroite de %4 cents, aux battements indiqués.</translation>
     </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <comment>The date as the language writes it in figures</comment>
+        <translation>dd/MM/yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Voices</name>
@@ -1313,8 +1291,8 @@ intérieur : tierces majeures
         <translation>Écouter</translation>
     </message>
     <message>
-        <source>Keyboard: A W S E D F T G Y H U J K play C4 to C5</source>
-        <translation>Clavier : A W S E D F T G Y H U J K jouent Do4 à Do5</translation>
+        <source>Keyboard: %1 play C4 to C5</source>
+        <translation>Clavier : %1 jouent Do4 à Do5</translation>
     </message>
     <message>
         <source>&amp;Sound:</source>
@@ -1677,7 +1655,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;Enregistrer</translation>
+        <translation>Enregi&amp;strer</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
@@ -1690,6 +1668,10 @@ intérieur : tierces majeures
     <message>
         <source>Li&amp;brary…</source>
         <translation>B&amp;ibliothèque…</translation>
+    </message>
+    <message>
+        <source>Cents setter</source>
+        <translation>Réglage en cents</translation>
     </message>
 </context>
 <context>
@@ -1778,6 +1760,10 @@ intérieur : tierces majeures
         <source>%1 fifth %2 (%3-%4)</source>
         <translation>%1, quinte %2 (%3-%4)</translation>
     </message>
+    <message>
+        <source>Fifths setter</source>
+        <translation>Réglage par quintes</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::TFormScale</name>
@@ -1815,7 +1801,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;Enregistrer</translation>
+        <translation>Enregi&amp;strer</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
@@ -1889,6 +1875,14 @@ intérieur : tierces majeures
         <source>New Temperament Intervals</source>
         <translation>Intervalles du nouveau tempérament</translation>
     </message>
+    <message>
+        <source>Intervals setter</source>
+        <translation>Réglage par intervalles</translation>
+    </message>
+    <message>
+        <source>Equal Temperament</source>
+        <translation>Tempérament égal</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::TFormTemperamento</name>
@@ -1917,7 +1911,7 @@ intérieur : tierces majeures
         <translation>E&amp;xporter l&apos;accord…</translation>
     </message>
     <message>
-        <source>Load &amp;GrandOrgue Temperament…</source>
+        <source>&amp;Load GrandOrgue Temperament…</source>
         <translation>Charger un tempérament GrandOrg&amp;ue…</translation>
     </message>
     <message>
@@ -1966,7 +1960,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Imprimer</translation>
+        <translation>Im&amp;primer</translation>
     </message>
     <message>
         <source>Print Pre&amp;view…</source>
@@ -1974,7 +1968,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>Page Set&amp;up</source>
-        <translation>Mise en &amp;page</translation>
+        <translation>&amp;Mise en page</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -2018,7 +2012,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>Supplier Na&amp;me</source>
-        <translation>Nom du &amp;fournisseur</translation>
+        <translation>Nom du fournis&amp;seur</translation>
     </message>
     <message>
         <source>I&amp;D Supplier</source>
@@ -2030,7 +2024,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>&amp;Name Temperament</source>
-        <translation>N&amp;om du tempérament</translation>
+        <translation>Nom du t&amp;empérament</translation>
     </message>
     <message>
         <source>Sho&amp;rt Name</source>

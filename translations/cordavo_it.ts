@@ -255,38 +255,6 @@ Sostituirlo? Gli organi che lo hanno scelto suoneranno quello nuovo.</translatio
         <translation>Il secondo temperamento di Werckmeister è il suo monocordo mesotonico, mesotonico a 1/4 di comma sintonico. I Werckmeister III, 4, 5 e 6 della libreria sono i suoi temperamenti del 1691.</translation>
     </message>
     <message>
-        <source>1/4 comma variants</source>
-        <translation>Varianti a 1/4 di comma</translation>
-    </message>
-    <message>
-        <source>1/5 comma</source>
-        <translation>1/5 di comma</translation>
-    </message>
-    <message>
-        <source>1/6 comma</source>
-        <translation>1/6 di comma</translation>
-    </message>
-    <message>
-        <source>Various comma</source>
-        <translation>Frazioni di comma varie</translation>
-    </message>
-    <message>
-        <source>Pythagorean</source>
-        <translation>Pitagorico</translation>
-    </message>
-    <message>
-        <source>Other just</source>
-        <translation>Altre intonazioni naturali</translation>
-    </message>
-    <message>
-        <source>Well tempered</source>
-        <translation>Buoni temperamenti</translation>
-    </message>
-    <message>
-        <source>Harpsichord/Piano/Monochord</source>
-        <translation>Clavicembalo/Pianoforte/Monocordo</translation>
-    </message>
-    <message>
         <source>the schisma</source>
         <translation>uno schisma</translation>
     </message>
@@ -473,6 +441,11 @@ Sostituirlo? Gli organi che lo hanno scelto suoneranno quello nuovo.</translatio
     <message>
         <source>A is not 0</source>
         <translation>La non è 0</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this translation&apos;s language: it, de, nl or fr</comment>
+        <translation>it</translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1063,11 @@ Vuoi sostituirlo?</translation>
         <source>The pure major third %1–%2 first, then the fifths %3 between its notes split evenly, each %4 cents narrow, at the beats given.</source>
         <translation>Prima la terza maggiore pura %1–%2, poi le quinte %3 fra le sue note, ripartite in modo uguale, ciascuna stretta di %4 cent, ai battimenti indicati.</translation>
     </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <comment>The date as the language writes it in figures</comment>
+        <translation>dd/MM/yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Voices</name>
@@ -1313,8 +1291,8 @@ interno: terze maggiori
         <translation>Ascolta</translation>
     </message>
     <message>
-        <source>Keyboard: A W S E D F T G Y H U J K play C4 to C5</source>
-        <translation>Tastiera: A W S E D F T G Y H U J K suonano da Do4 a Do5</translation>
+        <source>Keyboard: %1 play C4 to C5</source>
+        <translation>Tastiera: %1 suonano da Do4 a Do5</translation>
     </message>
     <message>
         <source>&amp;Sound:</source>
@@ -1480,7 +1458,7 @@ interno: terze maggiori
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation>&amp;Esporta</translation>
+        <translation>Espo&amp;rta</translation>
     </message>
     <message>
         <source>Old temperament</source>
@@ -1691,6 +1669,10 @@ interno: terze maggiori
         <source>Li&amp;brary…</source>
         <translation>Li&amp;breria…</translation>
     </message>
+    <message>
+        <source>Cents setter</source>
+        <translation>Impostazione in cent</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::TFormCicloQuinte</name>
@@ -1777,6 +1759,10 @@ interno: terze maggiori
     <message>
         <source>%1 fifth %2 (%3-%4)</source>
         <translation>%1 quinta %2 (%3-%4)</translation>
+    </message>
+    <message>
+        <source>Fifths setter</source>
+        <translation>Impostazione per quinte</translation>
     </message>
 </context>
 <context>
@@ -1889,6 +1875,14 @@ interno: terze maggiori
         <source>New Temperament Intervals</source>
         <translation>Intervalli del temperamento nuovo</translation>
     </message>
+    <message>
+        <source>Intervals setter</source>
+        <translation>Impostazione per intervalli</translation>
+    </message>
+    <message>
+        <source>Equal Temperament</source>
+        <translation>Temperamento equabile</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::TFormTemperamento</name>
@@ -1917,7 +1911,7 @@ interno: terze maggiori
         <translation>Es&amp;porta accordatura…</translation>
     </message>
     <message>
-        <source>Load &amp;GrandOrgue Temperament…</source>
+        <source>&amp;Load GrandOrgue Temperament…</source>
         <translation>Carica temperamento G&amp;randOrgue…</translation>
     </message>
     <message>

@@ -255,38 +255,6 @@ Vervangen? Orgels die deze stemming kozen, spelen dan de nieuwe.</translation>
         <translation>Werckmeisters tweede stemming is zijn middentoonmonochord, 1/4-komma middentoon (syntonische komma). Werckmeister III, 4, 5 en 6 in de bibliotheek zijn zijn stemmingen van 1691.</translation>
     </message>
     <message>
-        <source>1/4 comma variants</source>
-        <translation>Varianten van 1/4 komma</translation>
-    </message>
-    <message>
-        <source>1/5 comma</source>
-        <translation>1/5 komma</translation>
-    </message>
-    <message>
-        <source>1/6 comma</source>
-        <translation>1/6 komma</translation>
-    </message>
-    <message>
-        <source>Various comma</source>
-        <translation>Diverse komma&apos;s</translation>
-    </message>
-    <message>
-        <source>Pythagorean</source>
-        <translation>Pythagoreïsch</translation>
-    </message>
-    <message>
-        <source>Other just</source>
-        <translation>Andere reine stemmingen</translation>
-    </message>
-    <message>
-        <source>Well tempered</source>
-        <translation>Welgetemperd</translation>
-    </message>
-    <message>
-        <source>Harpsichord/Piano/Monochord</source>
-        <translation>Klavecimbel/Piano/Monochord</translation>
-    </message>
-    <message>
         <source>the schisma</source>
         <translation>het schisma</translation>
     </message>
@@ -473,6 +441,11 @@ Vervangen? Orgels die deze stemming kozen, spelen dan de nieuwe.</translation>
     <message>
         <source>A is not 0</source>
         <translation>A is niet 0</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The code of this translation&apos;s language: it, de, nl or fr</comment>
+        <translation>nl</translation>
     </message>
 </context>
 <context>
@@ -1090,6 +1063,11 @@ Wilt u het vervangen?</translation>
         <source>The pure major third %1–%2 first, then the fifths %3 between its notes split evenly, each %4 cents narrow, at the beats given.</source>
         <translation>Eerst de reine grote terts %1–%2, dan de kwinten %3 tussen haar noten gelijk verdeeld, elk %4 cent verkleind, met de aangegeven zwevingen.</translation>
     </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <comment>The date as the language writes it in figures</comment>
+        <translation>dd-MM-yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Voices</name>
@@ -1313,8 +1291,8 @@ binnen: grote tertsen
         <translation>Beluisteren</translation>
     </message>
     <message>
-        <source>Keyboard: A W S E D F T G Y H U J K play C4 to C5</source>
-        <translation>Toetsenbord: A W S E D F T G Y H U J K spelen C4 tot C5</translation>
+        <source>Keyboard: %1 play C4 to C5</source>
+        <translation>Toetsenbord: %1 spelen C4 tot C5</translation>
     </message>
     <message>
         <source>&amp;Sound:</source>
@@ -1480,7 +1458,7 @@ binnen: grote tertsen
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation>&amp;Exporteren</translation>
+        <translation>Expor&amp;teren</translation>
     </message>
     <message>
         <source>Old temperament</source>
@@ -1691,6 +1669,10 @@ binnen: grote tertsen
         <source>Li&amp;brary…</source>
         <translation>B&amp;ibliotheek…</translation>
     </message>
+    <message>
+        <source>Cents setter</source>
+        <translation>Instellen in cent</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::TFormCicloQuinte</name>
@@ -1736,7 +1718,7 @@ binnen: grote tertsen
     </message>
     <message>
         <source>Pyt&amp;hagorean</source>
-        <translation>Py&amp;thagoreïsch</translation>
+        <translation>Pyt&amp;hagoreïsch</translation>
     </message>
     <message>
         <source>&amp;Rounds</source>
@@ -1777,6 +1759,10 @@ binnen: grote tertsen
     <message>
         <source>%1 fifth %2 (%3-%4)</source>
         <translation>%1 kwint %2 (%3-%4)</translation>
+    </message>
+    <message>
+        <source>Fifths setter</source>
+        <translation>Instellen per kwint</translation>
     </message>
 </context>
 <context>
@@ -1889,6 +1875,14 @@ binnen: grote tertsen
         <source>New Temperament Intervals</source>
         <translation>Intervallen nieuwe stemming</translation>
     </message>
+    <message>
+        <source>Intervals setter</source>
+        <translation>Instellen per interval</translation>
+    </message>
+    <message>
+        <source>Equal Temperament</source>
+        <translation>Gelijkzwevende stemming</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::TFormTemperamento</name>
@@ -1917,7 +1911,7 @@ binnen: grote tertsen
         <translation>Stemming &amp;exporteren…</translation>
     </message>
     <message>
-        <source>Load &amp;GrandOrgue Temperament…</source>
+        <source>&amp;Load GrandOrgue Temperament…</source>
         <translation>GrandOrgue-stemming &amp;laden…</translation>
     </message>
     <message>
@@ -2010,7 +2004,7 @@ binnen: grote tertsen
     </message>
     <message>
         <source>Ne&amp;w Temperament</source>
-        <translation>Nie&amp;uwe stemming</translation>
+        <translation>Nieu&amp;we stemming</translation>
     </message>
     <message>
         <source>New Temperament A =</source>
@@ -2022,7 +2016,7 @@ binnen: grote tertsen
     </message>
     <message>
         <source>I&amp;D Supplier</source>
-        <translation>I&amp;D leverancier</translation>
+        <translation>ID &amp;leverancier</translation>
     </message>
     <message>
         <source>ID &amp;Temperament</source>

@@ -3,6 +3,7 @@
 #include "numbers/NumberFormat.h"
 #include "print/GuideSheet.h"
 #include "print/OffscreenFonts.h"
+#include "tuning/LibraryNames.h"
 #include "tuning/LineFile.h"
 #include "tuning/TemperamentLibrary.h"
 #include "tuning/TuningExport.h"
@@ -11,6 +12,7 @@
 #include <QDate>
 #include <QDir>
 #include <QGuiApplication>
+#include <QTranslator>
 
 #include <memory>
 
@@ -21,7 +23,7 @@ namespace {
 const char kGuideHelp[] = R"(Usage: cordavo-cli guide (--cents C0,...,C11 | --library NAME | --temperament FILE.Tmp)
                          [--old-a HZ] [--new-a HZ] [--bearing F3|C4|A3] [--foot 8|4|2]
                          [--metronome MM] [--temperature-reference C --temperature-now C]
-                         [--tsv] --out FILE.pdf|FILE.txt|-
+                         [--language it|de|nl|fr|en] [--tsv] --out FILE.pdf|FILE.txt|-
 
 Writes the tuning guide for setting the temperament by ear on a real organ,
 harpsichord or clavichord, as "Functions > Tuning Guide..." shows it: the
@@ -50,6 +52,12 @@ lets you check; and the offsets for electronic tuners.
                       f * sqrt((273.15 + now) / (273.15 + reference)), with
                       every beat rate at that pitch. Give both or neither,
                       each from -40 to 60
+  --language CODE     the language of the sheet and of its text: it
+                      (Italian), de (German), nl (Dutch), fr (French) or en
+                      (English, the default), with the notes named and the
+                      date written as that language does; a library
+                      temperament is named as the windows name it there. The
+                      --tsv rows stay English
   --tsv               rows for a spreadsheet instead of the sheet
   --out FILE          FILE.pdf (in any case): the printed sheet, one A4 page;
                       any other name, or "-" for standard output: the same
@@ -151,24 +159,52 @@ public:
     RuntimeFolderNoticeFilter &operator=(const RuntimeFolderNoticeFilter &) = delete;
 };
 
-// The PDF sheet. Text is drawn through a QGuiApplication; the command line
-// makes one on the offscreen platform, which needs no display and draws
-// with the system's fonts (the minimal one draws no text at all).
-Result<QByteArray> sheetPdf(const GuideDocument &document)
+// The application the guide is made in, where there is none (the command
+// line's own process). Text is drawn through a QGuiApplication; the command
+// line makes one on the offscreen platform, which needs no display and draws
+// with the system's fonts (the minimal one draws no text at all). A
+// translation needs an application too.
+std::unique_ptr<QCoreApplication> guideApplication(bool drawing)
 {
-    const RuntimeFolderNoticeFilter filter;
-    std::unique_ptr<QGuiApplication> application;
-    if (!QCoreApplication::instance()) {
-        static char name[] = "cordavo-cli";
-        static char platform[] = "-platform";
-        static char offscreen[] = "offscreen";
-        static char *argv[] = {name, platform, offscreen, nullptr};
-        static int argc = 3;
-        useSystemFontsOffscreen();
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    return guidePdf(document, QPageSize(QPageSize::A4));
+    if (QCoreApplication::instance())
+        return nullptr;
+    static char name[] = "cordavo-cli";
+    static char platform[] = "-platform";
+    static char offscreen[] = "offscreen";
+    static char *argv[] = {name, platform, offscreen, nullptr};
+    static int argc = 3;
+    if (!drawing)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    useSystemFontsOffscreen();
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
+
+// The windows' translation of a language, installed while the guide is made.
+class GuideLanguage
+{
+public:
+    explicit GuideLanguage(const QString &code)
+    {
+        if (code == QLatin1String("en"))
+            return;
+        m_translator = std::make_unique<QTranslator>();
+        m_installed = m_translator->load(QStringLiteral(":/i18n/cordavo_") + code) &&
+                      QCoreApplication::installTranslator(m_translator.get());
+    }
+    ~GuideLanguage()
+    {
+        if (m_installed)
+            QCoreApplication::removeTranslator(m_translator.get());
+    }
+    GuideLanguage(const GuideLanguage &) = delete;
+    GuideLanguage &operator=(const GuideLanguage &) = delete;
+    // False for a language whose translation is missing from the program.
+    bool ok() const { return !m_translator || m_installed; }
+
+private:
+    std::unique_ptr<QTranslator> m_translator;
+    bool m_installed = false;
+};
 
 CliResult runGuide(const CliOptions &options, const QStringList & /*positionals*/)
 {
@@ -183,16 +219,29 @@ CliResult runGuide(const CliOptions &options, const QStringList & /*positionals*
     GuideSettings settings;
     if (auto error = readSettings(command, options, settings))
         return *error;
+    const QString language = options.value(QStringLiteral("language"), QStringLiteral("en")).toLower();
+    if (language != QLatin1String("en") && !libraryLanguages().contains(language))
+        return cliUsageError(command, QStringLiteral("--language: \"%1\" is not one of it, de, nl, fr, en")
+                                          .arg(options.value(QStringLiteral("language"))));
     TuningSource source;
     if (auto refusal = readCliSource(command, options, source))
         return *refusal;
+    const RuntimeFolderNoticeFilter filter;
+    const std::unique_ptr<QCoreApplication> application =
+        pdf || (!tsv && language != QLatin1String("en")) ? guideApplication(pdf) : nullptr;
+    const GuideLanguage translation(tsv ? QStringLiteral("en") : language);
+    if (!translation.ok())
+        return cliRefused({QStringLiteral("The translation for \"%1\" is missing from cordavo-cli").arg(language)});
 
     // A library entry's offsets for the tuner come from its exact values,
     // not from the hundredths a document holds.
     std::optional<NoteCents> exact;
     if (options.contains(QStringLiteral("library"))) {
-        if (const LibraryEntry *entry = lookUpEntry(options[QStringLiteral("library")]).entry)
+        if (const LibraryEntry *entry = lookUpEntry(options[QStringLiteral("library")]).entry) {
             exact = entry->deviations;
+            if (!tsv)
+                source.name = libraryName(*entry, language);
+        }
     }
     const Result<TuningGuide> guide = tuningGuide(source.name, source.oldA, source.newA, source.cents, settings, exact);
     if (!guide.ok())
@@ -201,9 +250,14 @@ CliResult runGuide(const CliOptions &options, const QStringList & /*positionals*
     if (tsv) {
         bytes = (guideTsvLines(guide.value()).join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
     } else {
-        const GuideDocument document = guideDocument(guide.value(), QDate::currentDate(), Separators{});
+        // The language's decimal comma; English keeps the full stop.
+        const Separators separators = language == QLatin1String("en") ? Separators{}
+                                      : language == QLatin1String("fr")
+                                          ? Separators{QLatin1Char(','), QChar(0x202F)}
+                                          : Separators{QLatin1Char(','), QLatin1Char('.')};
+        const GuideDocument document = guideDocument(guide.value(), QDate::currentDate(), separators);
         if (pdf) {
-            const Result<QByteArray> sheet = sheetPdf(document);
+            const Result<QByteArray> sheet = guidePdf(document, QPageSize(QPageSize::A4));
             if (!sheet.ok())
                 return cliRefused(
                     {QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(out), sheet.error())});
@@ -220,7 +274,7 @@ CliResult runGuide(const CliOptions &options, const QStringList & /*positionals*
 const CliCommand kGuideCommand{"guide",
                                kGuideHelp,
                                {"cents", "library", "temperament", "old-a", "new-a", "bearing", "foot", "metronome",
-                                "temperature-reference", "temperature-now", "out"},
+                                "temperature-reference", "temperature-now", "language", "out"},
                                {"tsv"},
                                runGuide,
                                false};

@@ -1,5 +1,7 @@
 #include "tuning/LibrarySearch.h"
 
+#include "tuning/LibraryNames.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
@@ -25,6 +27,10 @@ const QList<QStringList> &alternativeSpellings()
         {QStringLiteral("neidhardt"), QStringLiteral("neidhart")},
         {QStringLiteral("kirnberger"), QStringLiteral("kirnberg")},
         {QStringLiteral("aaron"), QStringLiteral("aron")},
+        // German typed without umlauts.
+        {QStringLiteral("mitteltonig"), QStringLiteral("mitteltoenig")},
+        {QStringLiteral("mitteltonige"), QStringLiteral("mitteltoenige")},
+        {QStringLiteral("pythagoraisch"), QStringLiteral("pythagoraeisch")},
     };
     return spellings;
 }
@@ -165,19 +171,33 @@ std::optional<RankedEntry> rankName(const QList<Word> &typed, const QString &nam
 
 auto rankKey(const RankedEntry &ranked)
 {
-    return std::make_tuple(static_cast<int>(ranked.match), ranked.untypedWords, ranked.byOtherName);
+    return std::make_tuple(ranked.byGroup, static_cast<int>(ranked.match), ranked.untypedWords, ranked.byOtherName);
 }
 
 std::optional<RankedEntry> rankEntry(const LibraryEntry &entry, const QList<Word> &typed)
 {
     std::optional<RankedEntry> best = rankName(typed, entry.name);
-    for (const QString &alias : entry.aliases) {
-        std::optional<RankedEntry> byAlias = rankName(typed, alias);
-        if (!byAlias)
-            continue;
-        byAlias->byOtherName = true;
-        if (!best || rankKey(*byAlias) < rankKey(*best))
-            best = byAlias;
+    const auto consider = [&best, &typed](const QString &name, bool otherName, bool group) {
+        std::optional<RankedEntry> ranked = rankName(typed, name);
+        if (!ranked)
+            return;
+        ranked->byOtherName = otherName;
+        ranked->byGroup = group;
+        if (!best || rankKey(*ranked) < rankKey(*best))
+            best = ranked;
+    };
+    // Its name in the other languages is its own name there.
+    for (const QString &name : entry.localNames)
+        consider(name, false, false);
+    for (const QString &alias : entry.aliases)
+        consider(alias, true, false);
+    for (const QStringList &aliases : entry.localAliases) {
+        for (const QString &alias : aliases)
+            consider(alias, true, false);
+    }
+    if (!best) {
+        for (const QString &group : libraryGroupSearchNames(entry.group))
+            consider(group, true, true);
     }
     if (best)
         best->entry = &entry;
@@ -291,7 +311,7 @@ LibrarySearchResult searchLibrary(const TemperamentLibrary &library, QStringView
     const QList<Word> words = wordsOf(typed);
     if (words.isEmpty()) {
         for (const LibraryEntry &entry : library.entries)
-            result.ranked << RankedEntry{&entry, NameMatch::Prefix, 0, false};
+            result.ranked << RankedEntry{&entry, NameMatch::Prefix, 0, false, false};
         return result;
     }
     for (const KnownAbsence &absence : knownAbsences()) {
@@ -303,7 +323,7 @@ LibrarySearchResult searchLibrary(const TemperamentLibrary &library, QStringView
         for (const QString &name : absence.offered) {
             for (const LibraryEntry &entry : library.entries) {
                 if (entry.name == name)
-                    result.ranked << RankedEntry{&entry, NameMatch::Whole, 0, true};
+                    result.ranked << RankedEntry{&entry, NameMatch::Whole, 0, true, false};
             }
         }
         return result;

@@ -40,13 +40,18 @@ struct RankedEntry {
     NameMatch match = NameMatch::Prefix;
     // Words of the name (without its attribution) that were not typed.
     int untypedWords = 0;
-    // Found by another name of the entry rather than by its own.
+    // Found by another name of the entry rather than by its own (in any
+    // language).
     bool byOtherName = false;
+    // Found only by the name of its group ("wohltemperiert"), after every
+    // entry found by a name of its own.
+    bool byGroup = false;
 
     // Whether two entries stand at the same rank.
     bool sameRank(const RankedEntry &other) const
     {
-        return match == other.match && untypedWords == other.untypedWords && byOtherName == other.byOtherName;
+        return byGroup == other.byGroup && match == other.match && untypedWords == other.untypedWords &&
+               byOtherName == other.byOtherName;
     }
 };
 

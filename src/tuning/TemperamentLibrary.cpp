@@ -3,6 +3,7 @@
 #include "numbers/NumberFormat.h"
 #include "tuning/CircleOfFifths.h"
 #include "tuning/IntervalCents.h"
+#include "tuning/LibraryNames.h"
 #include "tuning/LineFile.h"
 #include "tuning/PitchTable.h"
 #include "tuning/TemperamentXml.h"
@@ -29,15 +30,6 @@ constexpr int kColumns = 14;
 
 // The difference between the Pythagorean and the syntonic comma.
 constexpr long double kSchisma = kPythagoreanComma - kSyntonicComma;
-
-// The library's group names, as the table gives them; the windows show them
-// in the user's language (libraryDisplayText).
-[[maybe_unused]] constexpr const char *kGroupNames[] = {
-    QT_TRANSLATE_NOOP("Library", "1/4 comma variants"), QT_TRANSLATE_NOOP("Library", "1/5 comma"),
-    QT_TRANSLATE_NOOP("Library", "1/6 comma"),          QT_TRANSLATE_NOOP("Library", "Various comma"),
-    QT_TRANSLATE_NOOP("Library", "Pythagorean"),        QT_TRANSLATE_NOOP("Library", "Other just"),
-    QT_TRANSLATE_NOOP("Library", "Well tempered"),      QT_TRANSLATE_NOOP("Library", "Harpsichord/Piano/Monochord"),
-};
 
 // A text of the descriptions: in English for the library's entries, or in
 // the user's language for the windows.
@@ -577,6 +569,7 @@ Result<TemperamentLibrary> parseTemperamentLibrary(QStringView table)
                 entry.remark = QString::fromUtf8(remark);
         }
     }
+    addLocalNames(library.entries);
     return library;
 }
 

@@ -4,6 +4,7 @@
 #include "tuning/Result.h"
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -18,6 +19,11 @@ struct LibraryEntry {
     // Other names the entry is known by ("Tartini-Vallotti"), found by the
     // filter and shown beside the construction.
     QStringList aliases;
+    // The name in another language, by its code ("it"), for a name that is
+    // not the same everywhere, and the words that language also knows the
+    // entry by; the search finds the entry by all of them.
+    QMap<QString, QString> localNames;
+    QMap<QString, QStringList> localAliases;
     NoteCents deviations{};
     // How the temperament is built ("" when only its table row is known).
     // A constructed entry's deviations are the construction's.
@@ -47,8 +53,8 @@ struct TemperamentLibrary {
 // Gives the library, or the first fault found in the table.
 Result<TemperamentLibrary> parseTemperamentLibrary(QStringView table);
 
-// A group name or a remark of the library as the windows show it, in the
-// language of the installed translation; the entries keep the English.
+// A remark of the library as the windows show it, in the language of the
+// installed translation; the entries keep the English.
 // Without a translation (the command line) it is the text itself.
 QString libraryDisplayText(const QString &english);
 // How an entry is built as the windows show it: its construction in the

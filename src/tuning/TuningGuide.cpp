@@ -659,7 +659,9 @@ GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const S
                          : QCoreApplication::translate("TuningGuide", "Tuning guide: %1").arg(guide.name);
     document.subtitle << QCoreApplication::translate("TuningGuide", "A = %1 Hz · bearing %2 · %3 stop · %4")
                              .arg(twoDecimals(guide.documentA, separators), bearingDisplayName(settings.bearing),
-                                  footName(settings.foot), date.toString(Qt::ISODate));
+                                  footName(settings.foot),
+                                  date.toString(QCoreApplication::translate(
+                                      "TuningGuide", "yyyy-MM-dd", "The date as the language writes it in figures")));
     if (settings.referenceCelsius && settings.nowCelsius) {
         document.subtitle << QCoreApplication::translate(
                                  "TuningGuide", "At %1 °C, for an organ at A = %2 Hz at %3 °C: tune A to %4 Hz")

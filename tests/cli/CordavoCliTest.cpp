@@ -1,6 +1,7 @@
 #include "CliProcess.h"
 #include "TestFiles.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -619,6 +620,8 @@ TEST(CordavoCliLibrary, PrintsAnEntrysDeviations)
          "C\t11.7300051923, C#\t1.9550008654, D\t3.9100017308, D#\t5.8650025961, E\t1.9550008654, "
          "F\t9.7750043269, F#\t0, G\t7.8200034615, G#\t3.9100017308, A\t0, A#\t7.8200034615, B\t3.9100017308"},
         {"library equal TEMPERAMENT", "C\t0, C#\t0, D\t0, D#\t0, E\t0, F\t0, F#\t0, G\t0, G#\t0, A\t0, A#\t0, B\t0"},
+        // By its name in another language.
+        {"library gleichschwebend", "C\t0, C#\t0, D\t0, D#\t0, E\t0, F\t0, F#\t0, G\t0, G#\t0, A\t0, A#\t0, B\t0"},
     });
     // "equal temperament" is also found in longer names; the one all of whose words were given wins, in any order.
     const CliRun reordered = runCordavoCli(words("library temperament equal"));
@@ -797,6 +800,11 @@ TEST(CordavoCliInstall, PlacesTheProgramsAndTheDesktopFiles)
     cli.start(root.filePath(QStringLiteral("bin/cordavo-cli")), {QStringLiteral("--help")});
     ASSERT_TRUE(cli.waitForFinished(60000));
     EXPECT_EQ(cli.exitCode(), 0);
+    // With the windows' translations inside it: the guide in German.
+    cli.start(root.filePath(QStringLiteral("bin/cordavo-cli")),
+              words("guide --library Vallotti --language de --out -"));
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_TRUE(cli.readAllStandardOutput().contains(QDate::currentDate().toString(u"dd.MM.yyyy").toUtf8()));
     const struct {
         const char *tool;
         QStringList arguments;

@@ -1,6 +1,7 @@
 #include "CliProcess.h"
 #include "TestFiles.h"
 
+#include <QDate>
 #include <QDir>
 #include <QRegularExpression>
 #include <QSet>
@@ -154,6 +155,7 @@ TEST(CordavoCliGuide, RefusesWhatItCannotUseAndWritesNothing)
         {"--temperature-reference -40.5 --temperature-now 20", 2,
          "--temperature-reference: -40.5 is not a temperature from -40 to 60 °C"},
         {"--new-a 600", 2, "--new-a: 600 is not a pitch from 400 to 500 Hz"},
+        {"--language es", 2, "--language: \"es\" is not one of it, de, nl, fr, en"},
     };
     for (const auto &c : cases) {
         QTemporaryDir dir;
@@ -166,6 +168,46 @@ TEST(CordavoCliGuide, RefusesWhatItCannotUseAndWritesNothing)
             << c.arguments << "\n"
             << run.errText();
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList()) << c.arguments;
+    }
+}
+
+// The sheet in each language the windows speak: the temperament under the
+// windows' name for it there, the date and the decimal comma as the
+// language writes them; the rows for a spreadsheet stay English.
+TEST(CordavoCliGuide, WritesTheSheetInTheLanguageAsked)
+{
+    const QDate today = QDate::currentDate();
+    const struct {
+        const char *language;
+        const char *name;
+        const char *date;
+        const char *pitch;
+    } cases[] = {
+        {"", "Tuning guide: 1/4 comma meantone (Aaron 1523)", "yyyy-MM-dd", "= 440.00 Hz"},
+        {"en", "Tuning guide: 1/4 comma meantone (Aaron 1523)", "yyyy-MM-dd", "= 440.00 Hz"},
+        {"it", "Temperamento mesotonico a 1/4 di comma (Aaron 1523)", "dd/MM/yyyy", "= 440,00 Hz"},
+        {"de", "1/4-Komma-mitteltönige Stimmung (Aaron 1523)", "dd.MM.yyyy", "= 440,00 Hz"},
+        {"nl", "1/4-komma-middentoonstemming (Aaron 1523)", "dd-MM-yyyy", "= 440,00 Hz"},
+        {"FR", "Tempérament mésotonique au 1/4 de comma (Aaron 1523)", "dd/MM/yyyy", "= 440,00 Hz"},
+    };
+    const CliRun englishRows = runCordavoCli(libraryGuide("mesotonico", QStringLiteral("--tsv --out -")));
+    ASSERT_EQ(englishRows.status, 0) << englishRows.errText();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.language);
+        const QString language = *c.language ? QStringLiteral(" --language ") + QLatin1String(c.language) : QString();
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("guide.pdf"));
+        const CliRun text = runCordavoCli(libraryGuide("mesotonico", language + QStringLiteral(" --out -")));
+        ASSERT_EQ(text.status, 0) << text.errText();
+        const CliRun printed = runCordavoCli(libraryGuide("mesotonique", language + QStringLiteral(" --out ") + pdf));
+        ASSERT_EQ(printed.status, 0) << printed.errText();
+        for (const QString &sheet : {QString::fromUtf8(text.out), pdfText(pdf)}) {
+            for (const QString &expected :
+                 {QString::fromUtf8(c.name), today.toString(QLatin1String(c.date)), QString::fromUtf8(c.pitch)})
+                EXPECT_TRUE(sheet.contains(expected)) << qPrintable(expected) << "\n" << qPrintable(sheet);
+        }
+        const CliRun rows = runCordavoCli(libraryGuide("mesotonico", language + QStringLiteral(" --tsv --out -")));
+        EXPECT_EQ(rows.out, englishRows.out);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "tuning/TemperamentLibrary.h"
 #include "LibraryLookup.h"
 #include "tuning/BuiltInLibrary.h"
+#include "tuning/LibraryNames.h"
 #include "tuning/LibrarySearch.h"
 
 #include <QRegularExpression>
@@ -330,6 +331,94 @@ TEST(LibrarySearchTest, OrganistsNamesFindTheirEntries)
                                        {"172", "Neidhardt I (1724)"},           {"Marpurg 1", "Marpurg nr 11"}};
     for (const auto &c : notFound)
         EXPECT_FALSE(names(QString::fromUtf8(c[0])).contains(QString::fromUtf8(c[1]))) << c[0];
+}
+
+// What organists of each language type for the generic temperaments, and
+// the entry the command line takes for it, whatever the windows speak.
+TEST(LibrarySearchTest, EachLanguagesWordsFindTheirEntries)
+{
+    const Result<TemperamentLibrary> &library = builtInLibrary();
+    ASSERT_TRUE(library.ok()) << library.error().toStdString();
+    const char *const cases[] = {
+        "temperamento equabile / equabile / gleichstufig / gleichschwebend / gleichstufige Stimmung / gleichschwebende "
+        "Temperatur / gelijkzwevend / gelijkzwevende stemming / tempérament égal / temperament egal / Tempérament "
+        "égal => Equal temperament",
+        "mesotonico / temperamento mesotonico a 1/4 di comma / mitteltönig / mitteltoenig / MITTELTONIG / "
+        "mitteltönige Stimmung / middentoon / middentoonstemming / mésotonique / mesotonique / tempérament "
+        "mésotonique => 1/4 comma meantone (Aaron 1523)",
+        "mesotonico a 1/5 di comma / 1/5-Komma-mitteltönig / middentoon 1/5 komma / mésotonique au 1/5 de comma => "
+        "1/5-comma meantone (Verheijen)",
+        "mesotonico 1/6 di comma / 1/6-Komma-mitteltönige Stimmung / 1/6-komma-middentoonstemming / sixième de "
+        "comma => 1/6-comma meantone",
+        "mesotonico a 1/3 di comma / Drittelkomma / tiers de comma => 1/3-comma meantone (Salinas 1577)",
+        "mesotonico 2/7 / 2/7-Komma / Zarlino middentoon => Zarlino (1558) 2/7-comma meantone",
+        "pitagorico / accordatura pitagorica / pythagoreisch / pythagoräisch / pythagoreische Stimmung / pythagorees "
+        "/ pythagoricien / accord pythagoricien => Pythagorean",
+        "intonazione naturale / intonazione giusta / reine Stimmung / reine stemming / intonation juste / reine "
+        "Stimmung Dur => Pure Major",
+        "intonazione naturale minore / reine Stimmung Moll / reine stemming mineur / intonation juste mineur => Pure "
+        "Minor",
+        // The one generic well temperament, as in English; a group's other words list the group.
+        "wohltemperiert / welgetemperd / buon temperamento / well temperament => Mercadier's well-temperament",
+        "tempérament inégal / temperamento circolante -> Bach (Bradley Lehman)",
+        "Mesotonico variabile 3 / Variable mitteltönige Stimmung 3 / mésotonique variable 3 => Variable meantone 3",
+    };
+    static const QRegularExpression form(QStringLiteral("^(.*) (=>|->) (.*)$"));
+    for (const char *c : cases) {
+        const QRegularExpressionMatch parts = form.match(QString::fromUtf8(c));
+        ASSERT_TRUE(parts.hasMatch()) << c;
+        for (const QString &typed : parts.captured(1).split(QStringLiteral(" / "))) {
+            const LibrarySearchResult found = searchLibrary(library.value(), typed);
+            ASSERT_FALSE(found.ranked.isEmpty()) << typed.toStdString();
+            EXPECT_EQ(found.ranked.first().entry->name, parts.captured(3)) << typed.toStdString();
+            EXPECT_EQ(found.meant() != nullptr, parts.captured(2) == QLatin1String("=>")) << typed.toStdString();
+        }
+    }
+    // A group's name lists the group, after the entries found by their own names.
+    const QList<const LibraryEntry *> wellTempered = findEntries(library.value(), u"tempérament inégal");
+    EXPECT_GT(wellTempered.size(), 40);
+    for (const LibraryEntry *entry : wellTempered)
+        EXPECT_EQ(entry->group, QStringLiteral("Well tempered")) << entry->name.toStdString();
+    EXPECT_EQ(findEntries(library.value(), u"Pythagorean").first()->name, QStringLiteral("Pythagorean"));
+}
+
+// The names as the windows show them: in their language with the English
+// beside; proper names as they are.
+TEST(LibrarySearchTest, NamesAreShownInTheWindowsLanguage)
+{
+    const Result<TemperamentLibrary> &library = builtInLibrary();
+    ASSERT_TRUE(library.ok()) << library.error().toStdString();
+    const struct {
+        const char *english;
+        const char *language;
+        const char *shown;
+    } cases[] = {
+        {"Equal temperament", "it", "Temperamento equabile — Equal temperament"},
+        {"Equal temperament", "en", "Equal temperament"},
+        {"1/6-comma meantone", "fr", "Tempérament mésotonique au 1/6 de comma — 1/6-comma meantone"},
+        {"Pure Minor", "de", "Reine Stimmung (Moll) — Pure Minor"},
+        {"Werckmeister III", "de", "Werckmeister III"},
+        {"Vallotti", "it", "Vallotti"},
+    };
+    for (const auto &c : cases) {
+        const LibraryEntry *entry = entryNamed(library.value(), QString::fromUtf8(c.english));
+        ASSERT_NE(entry, nullptr) << c.english;
+        EXPECT_EQ(libraryShownName(*entry, QLatin1String(c.language)), QString::fromUtf8(c.shown));
+    }
+    // Every meantone row and every group has a name of its own in each language.
+    for (const QString &language : libraryLanguages()) {
+        for (const LibraryEntry &entry : library->entries) {
+            if (entry.name.contains(QStringLiteral("meantone"), Qt::CaseInsensitive)) {
+                EXPECT_TRUE(entry.localNames.contains(language))
+                    << entry.name.toStdString() << " " << language.toStdString();
+            }
+        }
+        for (const QString &group : groupsOf(library.value())) {
+            if (!group.isEmpty()) {
+                EXPECT_NE(libraryGroupName(group, language), group) << group.toStdString();
+            }
+        }
+    }
 }
 
 TEST(TemperamentLibraryTest, PositionsAndDeviationsConvertBothWays)

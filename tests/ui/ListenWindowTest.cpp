@@ -2,6 +2,7 @@
 #include "../cli/CliProcess.h"
 #include "WindowTest.h"
 #include "sound/SoundTesting.h"
+#include "ui/desktop/ComputerKeys.h"
 
 #include "devices/SoundOutput.h"
 #include "sound/ToneSynth.h"
@@ -489,8 +490,41 @@ TEST_P(ListenWindowTest, SaysWhatBecameOfTheChosenOutput)
     listen->releaseKey(60);
 }
 
-namespace cordavo {
-namespace {
+// Listen's computer keys go by their place on the keyboard, whatever
+// letters the layout puts there: the platforms' codes of the two rows, and
+// the letters the usual layouts show in those places.
+TEST(ComputerKeysTest, KeysAreFoundByTheirPlace)
+{
+    const struct {
+        const char *platform;
+        quint32 scanCode;
+        quint32 virtualKey;
+        int key;
+    } places[] = {
+        {"xcb", 38, 0, 0},       {"xcb", 25, 0, 1},        {"xcb", 29, 0, 8},         {"xcb", 45, 0, 12},
+        {"xcb", 46, 0, -1},      {"xcb", 0, 0, -1},        {"wayland", 26, 0, 3},     {"windows", 0x1E, 0, 0},
+        {"windows", 0x15, 0, 8}, {"windows", 0x25, 0, 12}, {"windows", 0x119, 0, -1}, {"cocoa", 0, 0x00, 0},
+        {"cocoa", 0, 0x10, 8},   {"cocoa", 0, 0x28, 12},   {"cocoa", 0, 0x06, -1},    {"offscreen", 38, 0, -1},
+    };
+    for (const auto &c : places) {
+        EXPECT_EQ(computerKeyAt(QLatin1String(c.platform), c.scanCode, c.virtualKey), c.key)
+            << c.platform << " " << c.scanCode << " " << c.virtualKey;
+    }
+    const struct {
+        const char *locale;
+        const char *letters;
+    } layouts[] = {
+        {"en_US", "A W S E D F T G Y H U J K"}, {"it_IT", "A W S E D F T G Y H U J K"},
+        {"nl_NL", "A W S E D F T G Y H U J K"}, {"de_DE", "A W S E D F T G Z H U J K"},
+        {"de_AT", "A W S E D F T G Z H U J K"}, {"fr_CH", "A W S E D F T G Z H U J K"},
+        {"fr_FR", "Q Z S E D F T G Y H U J K"}, {"fr_BE", "Q Z S E D F T G Y H U J K"},
+        {"fr_CA", "A W S E D F T G Y H U J K"},
+    };
+    for (const auto &c : layouts) {
+        EXPECT_EQ(computerKeyLetters(QLocale(QLatin1String(c.locale))).join(QLatin1Char(' ')), QLatin1String(c.letters))
+            << c.locale;
+    }
+}
 
 // Run by the Windows tests under Wine with its PulseAudio driver, while the
 // script records a private PulseAudio server's null sink: A4 is held for two
@@ -512,6 +546,3 @@ TEST_P(ListenWindowTest, HoldsA4ThroughTheSystemsSoundOutput)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray::number(listen->keyHz(69), 'f', 6));
 }
-
-} // namespace
-} // namespace cordavo

@@ -115,6 +115,7 @@ TEST_P(TuningGuideWindowTest, SavesAndPrintsTheSheet)
     const QString saved = dir.filePath(QStringLiteral("guide.pdf"));
     dialogs.fileAnswers = {saved};
     click("savePdfButton");
+    EXPECT_EQ(dialogs.lastQuestion.fileName, QStringLiteral("Werckmeister III.pdf")) << "named after the temperament";
     EXPECT_EQ(dialogs.entries(QStringLiteral("information")),
               QStringList{QStringLiteral("File ") + QDir::toNativeSeparators(saved) + QStringLiteral(" Saved")});
     QString pages;

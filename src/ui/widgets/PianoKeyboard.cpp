@@ -96,6 +96,12 @@ void PianoKeyboard::setSounding(const std::set<int> &keys)
     update();
 }
 
+void PianoKeyboard::setKeyLabels(const std::map<int, QString> &labels)
+{
+    m_labels = labels;
+    update();
+}
+
 void PianoKeyboard::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -116,6 +122,11 @@ void PianoKeyboard::paintEvent(QPaintEvent *)
             painter.setPen(outline);
             painter.setBrush(fill);
             painter.drawRect(r);
+            if (const auto label = m_labels.find(key); label != m_labels.end()) {
+                painter.setPen(black ? QColor(Qt::white) : colours.color(QPalette::WindowText));
+                painter.drawText(r.adjusted(0, 0, 0, black ? -4 : -r.height() / 3), Qt::AlignHCenter | Qt::AlignBottom,
+                                 label->second);
+            }
             if (key % 12 == 0) {
                 painter.setPen(colours.color(QPalette::Disabled, QPalette::WindowText));
                 painter.drawText(r.adjusted(0, 0, 0, -4), Qt::AlignHCenter | Qt::AlignBottom, keyName(key));

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <map>
 #include <set>
 
 namespace cordavo {
@@ -17,6 +18,8 @@ public:
     PianoKeyboard(int lowestKey, int highestKey, QWidget *parent = nullptr);
 
     void setSounding(const std::set<int> &keys);
+    // Texts drawn on keys (the computer keys that play them), by MIDI key.
+    void setKeyLabels(const std::map<int, QString> &labels);
     const std::set<int> &sounding() const { return m_sounding; }
     // Where a key is drawn; an empty rectangle for a key not on the keyboard.
     QRect keyRect(int key) const;
@@ -50,6 +53,7 @@ private:
     int m_highest;
     int m_held = -1;
     std::set<int> m_sounding;
+    std::map<int, QString> m_labels;
 };
 
 } // namespace cordavo

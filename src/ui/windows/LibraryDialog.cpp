@@ -2,6 +2,7 @@
 
 #include "numbers/NumberFormat.h"
 #include "tuning/BuiltInLibrary.h"
+#include "tuning/LibraryNames.h"
 #include "tuning/LibrarySearch.h"
 #include "tuning/PitchTable.h"
 #include "ui/desktop/KeyboardOrder.h"
@@ -138,9 +139,10 @@ void LibraryDialog::fillTree(const QList<const LibraryEntry *> &ranked, bool gro
     const LibraryEntry *current = selectedEntry();
     const QSignalBlocker blocker(m_entryTree);
     m_entryTree->clear();
-    const auto add = [this](QTreeWidgetItem *parentItem, const LibraryEntry &entry) {
-        auto *item = parentItem ? new QTreeWidgetItem(parentItem, QStringList{entry.name})
-                                : new QTreeWidgetItem(m_entryTree, QStringList{entry.name});
+    const QString language = libraryDisplayLanguage();
+    const auto add = [this, &language](QTreeWidgetItem *parentItem, const LibraryEntry &entry) {
+        const QStringList text{libraryShownName(entry, language)};
+        auto *item = parentItem ? new QTreeWidgetItem(parentItem, text) : new QTreeWidgetItem(m_entryTree, text);
         item->setData(0, kEntryRole, static_cast<int>(&entry - m_library.entries.constData()));
         return item;
     };
@@ -152,7 +154,7 @@ void LibraryDialog::fillTree(const QList<const LibraryEntry *> &ranked, bool gro
             if (!entry.group.isEmpty()) {
                 parentItem = groupItems.value(entry.group);
                 if (!parentItem) {
-                    parentItem = new QTreeWidgetItem(m_entryTree, QStringList{libraryDisplayText(entry.group)});
+                    parentItem = new QTreeWidgetItem(m_entryTree, QStringList{libraryGroupName(entry.group, language)});
                     parentItem->setFlags(Qt::ItemIsEnabled);
                     groupItems.insert(entry.group, parentItem);
                 }
@@ -226,7 +228,8 @@ const LibraryEntry *LibraryDialog::selectedEntry() const
 bool LibraryDialog::selectEntry(const QString &name)
 {
     for (QTreeWidgetItem *item : entryItems()) {
-        if (item->text(0) == name && !item->isHidden()) {
+        const LibraryEntry &entry = m_library.entries[item->data(0, kEntryRole).toInt()];
+        if ((item->text(0) == name || entry.name == name) && !item->isHidden()) {
             if (item->parent())
                 item->parent()->setExpanded(true);
             m_entryTree->setCurrentItem(item);
@@ -300,11 +303,15 @@ void LibraryDialog::showPreview()
 {
     const LibraryEntry *entry = selectedEntry();
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(entry != nullptr);
-    m_title->setText(entry ? entry->name : QString());
+    const QString language = libraryDisplayLanguage();
+    m_title->setText(entry ? libraryShownName(*entry, language) : QString());
     QString about = entry ? libraryConstructionDisplayText(*entry) : QString();
-    if (entry && !entry->aliases.isEmpty()) {
+    // The words of the window's language first; the English names (ET,
+    // Tartini-Vallotti) are known everywhere.
+    const QStringList aliases = entry ? libraryLocalAliases(*entry, language) + entry->aliases : QStringList();
+    if (!aliases.isEmpty()) {
         about += (about.isEmpty() ? QString() : QStringLiteral(". ")) + tr("Also known as ") +
-                 entry->aliases.join(QStringLiteral(", "));
+                 aliases.join(QStringLiteral(", "));
     }
     if (entry && !entry->remark.isEmpty())
         about += (about.isEmpty() ? QString() : QStringLiteral(". ")) + libraryDisplayText(entry->remark);

@@ -4,7 +4,9 @@
 #include "devices/SoundOutput.h"
 #include "sound/SoundRender.h"
 #include "tuning/BuiltInLibrary.h"
+#include "tuning/LibraryNames.h"
 #include "tuning/PitchTable.h"
+#include "ui/desktop/ComputerKeys.h"
 #include "ui/desktop/FileCommands.h"
 #include "ui/desktop/KeyboardOrder.h"
 #include "ui/desktop/WindowFront.h"
@@ -19,8 +21,11 @@
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QInputMethod>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,18 +42,6 @@
 namespace cordavo {
 
 namespace {
-
-// The computer keyboard's row that plays C4 to C5, as on a piano: the
-// white keys on A S D F G H J K, the black ones above them on W E T Y U.
-int keyOfLetter(int qtKey)
-{
-    static const int kLetters[] = {Qt::Key_A, Qt::Key_W, Qt::Key_S, Qt::Key_E, Qt::Key_D, Qt::Key_F, Qt::Key_T,
-                                   Qt::Key_G, Qt::Key_Y, Qt::Key_H, Qt::Key_U, Qt::Key_J, Qt::Key_K};
-    for (int i = 0; i < 13; ++i)
-        if (kLetters[i] == qtKey)
-            return kMiddleC + i;
-    return -1;
-}
 
 // The comparison list, read afresh from the setters each time it opens.
 class ComparisonBox : public QComboBox
@@ -68,6 +61,8 @@ public:
 // Item data of a library entry in the comparison list; a setter side's entry
 // holds its index.
 constexpr int kLibraryEntry = -1;
+// Where a library entry of the comparison list is in the library.
+constexpr int kEntryRole = Qt::UserRole + 1;
 
 } // namespace
 
@@ -83,7 +78,9 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     // The keyboard, C3 to C5: a note sounds while its key is held down.
     m_keyboard = new PianoKeyboard(kLowestKey, kHighestKey, this);
     m_keyboard->setObjectName(QStringLiteral("keyboard"));
-    m_keyboard->setAccessibleName(tr("Keyboard: A W S E D F T G Y H U J K play C4 to C5"));
+    // The letters of the user's keyboard until keys typed show its own.
+    m_keyLetters = computerKeyLetters(QGuiApplication::inputMethod()->locale());
+    showKeyLetters();
     connect(m_keyboard, &PianoKeyboard::keyPressed, this, &ListenWindow::pressKey);
     connect(m_keyboard, &PianoKeyboard::keyReleased, this, &ListenWindow::releaseKey);
 
@@ -123,16 +120,21 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     auto *compareBox = new ComparisonBox(this);
     m_compareBox = compareBox;
     m_compareBox->setObjectName(QStringLiteral("compareBox"));
+    // The library's entries under their names in the window's language,
+    // each carrying its place in the library; equal temperament, the first,
+    // is chosen.
     const auto &library = builtInLibrary();
     if (library.ok()) {
-        for (const LibraryEntry &entry : library.value().entries)
-            m_compareBox->addItem(entry.name, kLibraryEntry);
+        const QString language = libraryDisplayLanguage();
+        for (const LibraryEntry &entry : library.value().entries) {
+            m_compareBox->addItem(libraryName(entry, language), kLibraryEntry);
+            m_compareBox->setItemData(m_compareBox->count() - 1,
+                                      static_cast<int>(&entry - library.value().entries.constData()), kEntryRole);
+        }
     }
-    const int equal = m_compareBox->findText(tr("Equal temperament"));
-    if (equal >= 0)
-        m_compareBox->setCurrentIndex(equal);
-    else
-        m_compareBox->insertItem(0, tr("Equal temperament"), kLibraryEntry);
+    if (m_compareBox->count() == 0)
+        m_compareBox->addItem(tr("Equal temperament"), kLibraryEntry);
+    m_compareBox->setCurrentIndex(0);
     compareBox->aboutToOpen = [this] {
         readSetterSides();
         readComparison();
@@ -311,7 +313,7 @@ void ListenWindow::readSetterSides()
         m_compareBox->insertItem(static_cast<int>(i), sides[i].name, static_cast<int>(i));
     m_setterSides = std::move(sides);
     const int index = m_compareBox->findText(chosen);
-    m_compareBox->setCurrentIndex(index >= 0 ? index : m_compareBox->findText(tr("Equal temperament")));
+    m_compareBox->setCurrentIndex(index >= 0 ? index : static_cast<int>(m_setterSides.size()));
 }
 
 void ListenWindow::readComparison()
@@ -321,10 +323,8 @@ void ListenWindow::readComparison()
     const auto &library = builtInLibrary();
     if (setterSide >= 0 && setterSide < static_cast<int>(m_setterSides.size())) {
         deviations = m_setterSides[static_cast<size_t>(setterSide)].deviations;
-    } else if (library.ok()) {
-        for (const LibraryEntry &entry : library.value().entries)
-            if (entry.name == m_compareBox->currentText())
-                deviations = entry.deviations;
+    } else if (const QVariant entry = m_compareBox->currentData(kEntryRole); library.ok() && entry.isValid()) {
+        deviations = library.value().entries.value(entry.toInt()).deviations;
     }
     m_comparePitches = keyPitches(m_oldA, m_newA, asNoteFields(deviations));
 }
@@ -735,7 +735,7 @@ void ListenWindow::keyPressEvent(QKeyEvent *event)
         stopPlaying();
         return;
     }
-    const int key = keyOfLetter(event->key());
+    const int key = computerKey(*event);
     if (key < 0 || event->modifiers() & ~Qt::KeypadModifier) {
         QWidget::keyPressEvent(event);
         return;
@@ -744,9 +744,36 @@ void ListenWindow::keyPressEvent(QKeyEvent *event)
         pressKey(key);
 }
 
+int ListenWindow::computerKey(const QKeyEvent &event)
+{
+    int place = computerKeyAt(event);
+    if (place >= 0) {
+        // What the key types is the letter to show on it from now on.
+        const QString letter = event.text().toUpper();
+        if (letter.size() == 1 && letter.front().isPrint() && !letter.front().isSpace() &&
+            letter != m_keyLetters[place]) {
+            m_keyLetters[place] = letter;
+            showKeyLetters();
+        }
+    } else {
+        // A platform that tells nothing of places: the letters shown.
+        place = m_keyLetters.indexOf(QKeySequence(event.key()).toString());
+    }
+    return place < 0 ? -1 : kMiddleC + place;
+}
+
+void ListenWindow::showKeyLetters()
+{
+    std::map<int, QString> labels;
+    for (int i = 0; i < kComputerKeys; ++i)
+        labels[kMiddleC + i] = m_keyLetters[i];
+    m_keyboard->setKeyLabels(labels);
+    m_keyboard->setAccessibleName(tr("Keyboard: %1 play C4 to C5").arg(m_keyLetters.join(QLatin1Char(' '))));
+}
+
 void ListenWindow::keyReleaseEvent(QKeyEvent *event)
 {
-    const int key = keyOfLetter(event->key());
+    const int key = computerKey(*event);
     if (key < 0 || event->isAutoRepeat()) {
         QWidget::keyReleaseEvent(event);
         return;

@@ -8,6 +8,7 @@
 #include "tuning/TuningExport.h"
 #include "ui/desktop/UserDialogs.h"
 
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -113,6 +114,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The MIDI key a computer key plays, by its place; -1 for another key.
+    int computerKey(const QKeyEvent &event);
+    void showKeyLetters();
+
     struct Sounding {
         int id;
         int key;
@@ -176,6 +181,7 @@ private:
     QLabel *m_soundProblemLabel;
     QLabel *m_midiProblemLabel;
     PianoKeyboard *m_keyboard;
+    QStringList m_keyLetters; // on the computer keys that play C4 to C5
 
     double m_oldA = 440;
     double m_newA = 440;

@@ -65,7 +65,7 @@ public:
     // Whether the side's list holds twelve calculated or preset values.
     bool calculated(SetterSide which) const { return m_sides[which].calculated; }
 
-    // "Cents setter", "Intervals setter" or "Fifths setter".
+    // "Cents setter", "Intervals setter" or "Fifths setter", in the window's language.
     virtual QString setterName() const = 0;
     // The side's temperament as the main window would hold it (deviations
     // from equal temperament, A at 0), while the side holds one: nothing

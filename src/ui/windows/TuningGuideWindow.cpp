@@ -116,7 +116,7 @@ TuningGuideWindow::TuningGuideWindow(TFormTemperamento &mainWindow, const Separa
     m_pdfDialog.kind = QStringLiteral("guide");
     m_pdfDialog.filters = {tr("PDF document (*.pdf)")};
     m_pdfDialog.defaultSuffix = QStringLiteral("pdf");
-    m_pdfDialog.fileName = QStringLiteral("Tuning guide.pdf");
+    m_pdfDialog.fileName = tr("Tuning guide") + QStringLiteral(".pdf");
 
     connect(m_metronomeCheck, &QCheckBox::toggled, m_metronomeBox, &QWidget::setEnabled);
     connect(m_temperatureCheck, &QCheckBox::toggled, m_referenceBox, &QWidget::setEnabled);
@@ -196,6 +196,9 @@ void TuningGuideWindow::savePdf()
         return;
     }
     const QPageSize paper(static_cast<QPageSize::PageSizeId>(m_paperBox->currentData().toInt()));
+    // Named after the temperament, in the folder chosen last.
+    m_pdfDialog.fileName =
+        proposedFileName(m_pdfDialog.fileName, m_main.temperamentName(), tr("Tuning guide"), QStringLiteral(".pdf"));
     saveThroughDialog(m_dialogs, this, m_pdfDialog, [&](const QString &) -> FileBytes {
         const Result<QByteArray> pdf = guidePdf(*sheet, paper);
         if (!pdf.ok())

@@ -1,6 +1,7 @@
 #include "ui/windows/UCents.h"
 
 #include "numbers/NumberFormat.h"
+#include "tuning/LibraryNames.h"
 #include "tuning/ScalaFile.h"
 #include "tuning/TemperamentFiles.h"
 #include "tuning/TemperamentLibrary.h"
@@ -242,7 +243,7 @@ void TFormCents::librarySide(SetterSide which)
     if (!entry)
         return;
     setPositions(which, positionsFromDeviations(entry->deviations));
-    setSideName(which, entry->name);
+    setSideName(which, libraryName(*entry, libraryDisplayLanguage()));
 }
 
 void TFormCents::showEqual(SetterSide which)

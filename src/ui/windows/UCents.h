@@ -23,7 +23,7 @@ public:
 
     // In the order of the controls, top to bottom.
     void ButtonEsportaClick() override;
-    QString setterName() const override { return QStringLiteral("Cents setter"); }
+    QString setterName() const override { return tr("Cents setter"); }
     // The table as it stands, the cents setter having nothing to calculate,
     // once it holds a scale: positions rising from C within the octave.
     std::optional<NoteCents> sideDeviations(SetterSide which) const override;

@@ -203,8 +203,8 @@ void TFormScale::FormCreate()
         m_terms.input.first[i]->setValue(fractions.first[i]);
     for (int i = 0; i < 12; ++i)
         m_terms.input.second[i]->setValue(fractions.second[i]);
-    side(SetterSide::Input)
-        .name->setText(QStringLiteral("Equal Temperament")); // a name, written into the file as it is
+    // A name in the window's language, written into the file as it is.
+    side(SetterSide::Input).name->setText(tr("Equal Temperament"));
     side(SetterSide::Input).calculated = false;
     side(SetterSide::Out).calculated = false;
 }

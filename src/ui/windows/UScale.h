@@ -16,7 +16,7 @@ public:
 
     // In the order of the controls, top to bottom.
     void ButtonEsportaClick() override { exportLists(); }
-    QString setterName() const override { return QStringLiteral("Intervals setter"); }
+    QString setterName() const override { return tr("Intervals setter"); }
     void ButtonCaricaInputClick() { loadSide(SetterSide::Input); }
     void ButtonCaricaOutClick() { loadSide(SetterSide::Out); }
     void ButtonSalvaInputClick() { saveSide(SetterSide::Input); }

@@ -22,7 +22,7 @@ public:
 
     // In the order of the controls, top to bottom.
     void ButtonEsportaClick() override { exportLists(); }
-    QString setterName() const override { return QStringLiteral("Fifths setter"); }
+    QString setterName() const override { return tr("Fifths setter"); }
     void ButtonCalcolaCentsInputClick() { calculate(SetterSide::Input); }
     void ButtonCalcolaCentsOutClick() { calculate(SetterSide::Out); }
     void ButtonEsportaCentsInputClick() { exportCentsSide(SetterSide::Input); }

@@ -4,6 +4,7 @@
 #include "devices/MidiPorts.h"
 #include "numbers/NumberFormat.h"
 #include "tuning/KeyboardMapping.h"
+#include "tuning/LibraryNames.h"
 #include "tuning/ScalaFile.h"
 #include "tuning/TemperamentFiles.h"
 #include "tuning/TemperamentXmlReader.h"
@@ -172,7 +173,7 @@ void TFormTemperamento::createMenus()
     addItem(file, "SalvaXml", tr("&Save xml"), &TFormTemperamento::SalvaXmlClick, QKeySequence::Save);
     addItem(file, "EsportaAccordatura", tr("&Export Tuning…"), &TFormTemperamento::EsportaAccordaturaClick);
     addItem(file, "InviaAccordatura", tr("Sen&d Tuning…"), &TFormTemperamento::InviaAccordaturaClick);
-    addItem(file, "CaricaGrandOrgue", tr("Load &GrandOrgue Temperament…"), &TFormTemperamento::CaricaGrandOrgueClick);
+    addItem(file, "CaricaGrandOrgue", tr("&Load GrandOrgue Temperament…"), &TFormTemperamento::CaricaGrandOrgueClick);
     addItem(file, "Esci", tr("E&xit"), &TFormTemperamento::EsciClick, QKeySequence::Quit);
     QMenu *functions = named(bar->addMenu(tr("F&unctions")), "MImpostazioni");
     addItem(functions, "CaricaFornitore", tr("&Load Supplier"), &TFormTemperamento::CaricaFornitoreClick);
@@ -776,7 +777,7 @@ void TFormTemperamento::LibreriaTemperamentiClick()
     const LibraryEntry *entry = libraryDialog().chooseEntry(m_dialogs);
     if (!entry)
         return;
-    showTemperament(entry->deviations, entry->name);
+    showTemperament(entry->deviations, libraryName(*entry, libraryDisplayLanguage()));
 }
 
 void TFormTemperamento::CaricaGrandOrgueClick()
