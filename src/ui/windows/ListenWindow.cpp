@@ -3,6 +3,7 @@
 #include "devices/SoundOutput.h"
 #include "sound/SoundRender.h"
 #include "tuning/BuiltInLibrary.h"
+#include "tuning/NoteSpelling.h"
 #include "tuning/PitchTable.h"
 #include "ui/desktop/FileCommands.h"
 #include "ui/desktop/KeyboardOrder.h"
@@ -82,7 +83,9 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     // The keyboard, C3 to C5: a note sounds while its key is held down.
     m_keyboard = new PianoKeyboard(kLowestKey, kHighestKey, this);
     m_keyboard->setObjectName(QStringLiteral("keyboard"));
-    m_keyboard->setAccessibleName(tr("Keyboard: A W S E D F T G Y H U J K play C4 to C5"));
+    m_keyboard->setAccessibleName(
+        tr("Keyboard: A W S E D F T G Y H U J K play %1 to %2")
+            .arg(noteWithOctave(kMiddleC, octaveNamingInUse()), noteWithOctave(kMiddleC + 12, octaveNamingInUse())));
     connect(m_keyboard, &PianoKeyboard::keyPressed, this, &ListenWindow::pressKey);
     connect(m_keyboard, &PianoKeyboard::keyReleased, this, &ListenWindow::releaseKey);
 
@@ -94,7 +97,7 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     m_tonicBox = new QComboBox(this);
     m_tonicBox->setObjectName(QStringLiteral("tonicBox"));
     for (int i = 0; i < 12; ++i)
-        m_tonicBox->addItem(noteDisplayName(i));
+        m_tonicBox->addItem(spelledDisplayName(majorKeySpelling(i)));
     auto *tonicLabel = new QLabel(tr("&Key of the scale and cadence:"), this);
     nameByLabel(tonicLabel, m_tonicBox);
     m_seconds = new QDoubleSpinBox(this);
