@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QTableWidget>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -136,23 +137,34 @@ TEST_P(TranslatedWindowsTest, WordsReadAsOrganistsMeanThem)
     }
 }
 
-// Notes with their octave as organists of each language name them: middle C,
-// the A of 440 Hz, the lowest and highest MIDI keys, black keys, and a third
-// written as a third (the German A sharp is Ais, not the B of a label).
-TEST(NoteNamesInTheLanguage, OctavesAndIntervalsAsEachLanguageWritesThem)
+// What each language writes, read through its translation: notes with their
+// octave (middle C, the A of 440 Hz, the lowest and highest MIDI keys, black
+// keys), a third as a third (the German A sharp is Ais, not the B of a
+// label), the guide's fork and bearing (the Italian A of 220 Hz is La2, not
+// the scientific La3), and one more note counted in the singular.
+TEST(NoteNamesInTheLanguage, OctavesIntervalsAndCountsAsEachLanguageWritesThem)
 {
     const struct {
         const char *code;
         const char *names[6]; // keys 60, 69, 0, 127, 70, 49
         const char *third;    // F#–A#
+        const char *guide;
+        const char *oneMore;
     } cases[] = {
-        {"en", {"C4", "A4", "C-1", "G9", "Bb4", "C#3"}, "F#–A#"},
-        {"it", {"Do3", "La3", "Do-2", "Sol8", "Sib3", "Do#2"}, "Fa#–La#"},
-        {"fr", {"Do3", "La3", "Do-2", "Sol8", "Sib3", "Do#2"}, "Fa#–La#"},
-        {"de", {"c′", "a′", "C͵͵͵", "g⁶", "b′", "cis"}, "Fis–Ais"},
-        {"nl", {"c′", "a′", "C͵͵͵", "g⁶", "bes′", "cis"}, "Fis–Ais"},
+        {"en", {"C4", "A4", "C-1", "G9", "Bb4", "C#3"}, "F#–A#", "Tune A3 to the fork", "(and 1 more note)"},
+        {"it",
+         {"Do3", "La3", "Do-2", "Sol8", "Sib3", "Do#2"},
+         "Fa#–La#",
+         "Accordare La2 sul diapason o sull'accordatore: La = 440,00 Hz (La2 suona a 220,00 Hz).",
+         "(e 1 altra nota)"},
+        {"fr", {"Do3", "La3", "Do-2", "Sol8", "Sib3", "Do#2"}, "Fa#–La#", "partition Fa2–Fa3", "(et 1 note de plus)"},
+        {"de", {"c′", "a′", "C͵͵͵", "g⁶", "b′", "cis"}, "Fis–Ais", "Legung f–f′", "(und 1 weiterer Ton)"},
+        {"nl", {"c′", "a′", "C͵͵͵", "g⁶", "bes′", "cis"}, "Fis–Ais", "legging f–f′", "(en nog 1 noot)"},
     };
     const int keys[6] = {60, 69, 0, 127, 70, 49};
+    const Result<TuningGuide> guide = tuningGuide(QString(), 440, 440, NoteCents{}, GuideSettings{});
+    ASSERT_TRUE(guide.ok());
+    const NoteCents fourBeyond{1500, 1500, 1500, 1500};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.code);
         QList<QTranslator *> translators = installTranslations(QLatin1String(c.code));
@@ -160,43 +172,14 @@ TEST(NoteNamesInTheLanguage, OctavesAndIntervalsAsEachLanguageWritesThem)
             EXPECT_EQ(noteWithOctave(keys[i], octaveNamingInUse()), QString::fromUtf8(c.names[i])) << keys[i];
         const auto [lower, upper] = intervalSpelling(6, 4);
         EXPECT_EQ(spelledDisplayName(lower) + QChar(0x2013) + spelledDisplayName(upper), QString::fromUtf8(c.third));
+        const QString sheet = guideTextLines(guideDocument(guide.value(), QDate(2026, 1, 1),
+                                                           Separators{QLatin1Char(','), QLatin1Char('.')}))
+                                  .join(QLatin1Char('\n'));
+        EXPECT_TRUE(sheet.contains(QString::fromUtf8(c.guide))) << sheet.toStdString();
+        EXPECT_TRUE(checkNoteRange(fourBeyond, QStringLiteral("x.xml"), QLatin1Char('.'))
+                        .error()
+                        .contains(QString::fromUtf8(c.oneMore)));
         removeTranslations(translators);
-    }
-}
-
-// The guide in Italian counts octaves from Do3 as middle C: the fork's A of
-// the bearing F–F is La2 at 220 Hz, where it read La3 with scientific
-// numbers; the German bearing reads f–f′.
-TEST(NoteNamesInTheLanguage, TheGuideNamesTheBearingAndTheForkInTheLanguage)
-{
-    const Result<TuningGuide> guide = tuningGuide(QString(), 440, 440, NoteCents{}, GuideSettings{});
-    ASSERT_TRUE(guide.ok());
-    GuideSettings fromC;
-    fromC.bearing = Bearing::C4;
-    const Result<TuningGuide> guideFromC = tuningGuide(QString(), 440, 440, NoteCents{}, fromC);
-    ASSERT_TRUE(guideFromC.ok());
-    const struct {
-        const char *code;
-        const TuningGuide *guide;
-        const char *says;
-    } cases[] = {
-        {"it", &guide.value(),
-         "Accordare La2 sul diapason o sull'accordatore: La = 440,00 Hz (La2 suona a 220,00 Hz)."},
-        {"it", &guide.value(), "partizione Fa2–Fa3"},
-        {"it", &guideFromC.value(), "Accordare La3 sul diapason"},
-        {"fr", &guide.value(), "Fa2–Fa3"},
-        {"de", &guide.value(), "Legung f–f′"},
-        {"nl", &guide.value(), "legging f–f′"},
-        {"en", &guide.value(), "Tune A3 to the fork"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.code);
-        QList<QTranslator *> translators = installTranslations(QLatin1String(c.code));
-        const QString text =
-            guideTextLines(guideDocument(*c.guide, QDate(2026, 1, 1), Separators{QLatin1Char(','), QLatin1Char('.')}))
-                .join(QLatin1Char('\n'));
-        removeTranslations(translators);
-        EXPECT_TRUE(text.contains(QString::fromUtf8(c.says))) << text.toStdString();
     }
 }
 
@@ -225,52 +208,21 @@ TEST_P(TranslatedWindowsTest, TheAnalysisTableShowsEveryHeaderWhole)
     }
 }
 
-// Counts read as the language says them: one note, several notes.
-TEST(CountsInTheLanguage, OneAndSeveralReadRight)
-{
-    const struct {
-        const char *code;
-        int beyond; // notes out of range; three are named, the rest counted
-        const char *says;
-    } cases[] = {
-        {"en", 4, "(and 1 more note)"},    {"en", 6, "(and 3 more notes)"},   {"de", 4, "(und 1 weiterer Ton)"},
-        {"de", 5, "(und 2 weitere Töne)"}, {"it", 4, "(e 1 altra nota)"},     {"nl", 5, "(en nog 2 noten)"},
-        {"fr", 4, "(et 1 note de plus)"},  {"fr", 5, "(et 2 notes de plus)"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.code);
-        QList<QTranslator *> translators = installTranslations(QLatin1String(c.code));
-        NoteCents cents{};
-        for (int i = 0; i < c.beyond; ++i)
-            cents[i] = 1500;
-        const Result<void> checked = checkNoteRange(cents, QStringLiteral("x.xml"), QLatin1Char('.'));
-        removeTranslations(translators);
-        ASSERT_FALSE(checked.ok());
-        EXPECT_TRUE(checked.error().contains(QString::fromUtf8(c.says))) << checked.error().toStdString();
-    }
-}
-
 // The German sheet keeps "Schwebungen/s" in one piece, however narrow the
 // page or the guide window's view of it.
 TEST(GuideSheetInTheLanguage, AUnitAfterASlashStaysWithItsWord)
 {
     const Result<TuningGuide> guide = tuningGuide(QString(), 440, 440, NoteCents{}, GuideSettings{});
-    ASSERT_TRUE(guide.ok());
     QList<QTranslator *> translators = installTranslations(QStringLiteral("de"));
     const GuideDocument document = guideDocument(guide.value(), QDate(2026, 1, 1), Separators{});
     removeTranslations(translators);
-    for (const int width : {300, 450, 600, 900}) {
+    for (const int width : {300, 600}) {
         QTextDocument sheet;
         setGuideSheet(sheet, document);
         sheet.setTextWidth(width);
         sheet.size(); // lays it out
-        int found = 0;
-        for (QTextBlock block = sheet.begin(); block.isValid(); block = block.next()) {
-            if (!block.text().startsWith(QStringLiteral("Schwebungen/")))
-                continue;
-            ++found;
-            EXPECT_EQ(block.layout()->lineCount(), 1) << width << " px: " << block.text().toStdString();
-        }
-        EXPECT_EQ(found, 1) << width;
+        const QTextBlock header = sheet.find(QStringLiteral("Schwebungen/")).block();
+        ASSERT_TRUE(header.isValid());
+        EXPECT_EQ(header.layout()->lineCount(), 1) << width << " px: " << header.text().toStdString();
     }
 }
