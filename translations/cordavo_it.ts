@@ -1142,7 +1142,7 @@ Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>From pure (cents)</source>
-        <translation>Dal puro (cent)</translation>
+        <translation>Scarto dal puro (cent)</translation>
     </message>
     <message>
         <source>Beats/s</source>
@@ -1292,7 +1292,7 @@ interno: terze maggiori
     </message>
     <message>
         <source>From pure</source>
-        <translation>Dal puro</translation>
+        <translation>Scarto dal puro</translation>
     </message>
     <message>
         <source>Beats (Hz)</source>

@@ -1292,7 +1292,7 @@ binnen: grote tertsen
     </message>
     <message>
         <source>From pure</source>
-        <translation>Van rein</translation>
+        <translation>Afwijking van rein</translation>
     </message>
     <message>
         <source>Beats (Hz)</source>
