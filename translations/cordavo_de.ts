@@ -491,10 +491,6 @@ Ersetzen? Orgeln, die sie gewählt haben, spielen dann die neue.</translation>
         <translation>%1 ist keine Textdatei: Sie enthält NUL-Bytes</translation>
     </message>
     <message>
-        <source>the line is missing; the file has %1 lines of the %2 it needs</source>
-        <translation>die Zeile fehlt; die Datei hat %1 der %2 Zeilen, die sie braucht</translation>
-    </message>
-    <message>
         <source>Cannot load %1: it is a folder, not a file</source>
         <translation>%1 kann nicht geladen werden: Es ist ein Ordner, keine Datei</translation>
     </message>
@@ -521,6 +517,20 @@ Ersetzen? Orgeln, die sie gewählt haben, spielen dann die neue.</translation>
     <message>
         <source>Cannot save %1: %2</source>
         <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>the line is missing; the file has %n line of the %1 it needs</source>
+        <translation>
+            <numerusform>die Zeile fehlt; die Datei hat %n der %1 Zeilen, die sie braucht</numerusform>
+            <numerusform>die Zeile fehlt; die Datei hat %n der %1 Zeilen, die sie braucht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the line is missing; the file has %n lines of the %1 it needs</source>
+        <translation>
+            <numerusform>die Zeile fehlt; die Datei hat %n der %1 Zeilen, die sie braucht</numerusform>
+            <numerusform>die Zeile fehlt; die Datei hat %n der %1 Zeilen, die sie braucht</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -743,6 +753,112 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>the last pitch %1 is not the octave (2/1 or 1200.0)</source>
         <translation>die letzte Tonhöhe %1 ist nicht die Oktave (2/1 oder 1200.0)</translation>
     </message>
+    <message numerus="yes">
+        <source>the scale has %n note; only scales of 12 notes load</source>
+        <translation>
+            <numerusform>die Skala hat %n Ton; nur Skalen mit 12 Tönen werden geladen</numerusform>
+            <numerusform>die Skala hat %n Töne; nur Skalen mit 12 Tönen werden geladen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the scale has %n notes; only scales of 12 notes load</source>
+        <translation>
+            <numerusform>die Skala hat %n Ton; nur Skalen mit 12 Tönen werden geladen</numerusform>
+            <numerusform>die Skala hat %n Töne; nur Skalen mit 12 Tönen werden geladen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SpelledNotes</name>
+    <message>
+        <source>Cb</source>
+        <translation>Ces</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>C#</source>
+        <translation>Cis</translation>
+    </message>
+    <message>
+        <source>Db</source>
+        <translation>Des</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>D#</source>
+        <translation>Dis</translation>
+    </message>
+    <message>
+        <source>Eb</source>
+        <translation>Es</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>E#</source>
+        <translation>Eis</translation>
+    </message>
+    <message>
+        <source>Fb</source>
+        <translation>Fes</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>F#</source>
+        <translation>Fis</translation>
+    </message>
+    <message>
+        <source>Gb</source>
+        <translation>Ges</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>G#</source>
+        <translation>Gis</translation>
+    </message>
+    <message>
+        <source>Ab</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>A#</source>
+        <translation>Ais</translation>
+    </message>
+    <message>
+        <source>Bb</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>B#</source>
+        <translation>His</translation>
+    </message>
+    <message>
+        <source>scientific</source>
+        <extracomment>How notes are named with their octave in this language. Keep exactly one of these words: scientific (C4 is middle C), solfege (Do3 is middle C), helmholtz (c′ is middle C).</extracomment>
+        <translation>helmholtz</translation>
+    </message>
 </context>
 <context>
     <name>TemperamentXml</name>
@@ -779,12 +895,22 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>%1 bei %2%3 Cent</translation>
     </message>
     <message>
-        <source> (and %1 more notes)</source>
-        <translation> (und %1 weitere Töne)</translation>
-    </message>
-    <message>
         <source>%1 cannot be loaded: it puts %2, where a note must lie from -%3 to +%3 cents</source>
         <translation>%1 kann nicht geladen werden: Darin steht %2, ein Ton muss aber zwischen -%3 und +%3 Cent liegen</translation>
+    </message>
+    <message numerus="yes">
+        <source> (and %n more note)</source>
+        <translation>
+            <numerusform> (und %n weiterer Ton)</numerusform>
+            <numerusform> (und %n weitere Töne)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (and %n more notes)</source>
+        <translation>
+            <numerusform> (und %n weiterer Ton)</numerusform>
+            <numerusform> (und %n weitere Töne)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -849,24 +975,8 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>%1 und %2</translation>
     </message>
     <message>
-        <source>1 note could not be represented and was left unchanged: key %1</source>
-        <translation>1 Ton konnte nicht dargestellt werden und blieb unverändert: Taste %1</translation>
-    </message>
-    <message>
-        <source>%1 notes could not be represented and were left unchanged: keys %2</source>
-        <translation>%1 Töne konnten nicht dargestellt werden und blieben unverändert: Tasten %2</translation>
-    </message>
-    <message>
         <source>%1 (%2 cents)</source>
         <translation>%1 (%2 Cent)</translation>
-    </message>
-    <message>
-        <source>1 note lies more than 100 cents from equal temperament, beyond what the octave message carries, and is held at its nearest limit: %1</source>
-        <translation>1 Ton liegt mehr als 100 Cent von der gleichstufigen Stimmung entfernt, mehr als die Oktav-Nachricht übertragen kann, und wird auf der nächsten Grenze gehalten: %1</translation>
-    </message>
-    <message>
-        <source>%1 notes lie more than 100 cents from equal temperament, beyond what the octave message carries, and are held at its nearest limit: %2</source>
-        <translation>%1 Töne liegen mehr als 100 Cent von der gleichstufigen Stimmung entfernt, mehr als die Oktav-Nachricht übertragen kann, und werden auf der nächsten Grenze gehalten: %2</translation>
     </message>
     <message>
         <source>Cannot save %1: the scale and its keyboard mapping would be the same file; give the scale a name ending in .scl</source>
@@ -891,6 +1001,34 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>MIDI tuning, scale/octave</source>
         <translation>MIDI-Stimmung, Skala/Oktave</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note could not be represented and was left unchanged: key %1</source>
+        <translation>
+            <numerusform>%n Ton konnte nicht dargestellt werden und blieb unverändert: Taste %1</numerusform>
+            <numerusform>%n Töne konnten nicht dargestellt werden und blieben unverändert: Tasten %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes could not be represented and were left unchanged: keys %1</source>
+        <translation>
+            <numerusform>%n Ton konnte nicht dargestellt werden und blieb unverändert: Taste %1</numerusform>
+            <numerusform>%n Töne konnten nicht dargestellt werden und blieben unverändert: Tasten %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note lies more than 100 cents from equal temperament, beyond what the octave message carries, and is held at its nearest limit: %1</source>
+        <translation>
+            <numerusform>%n Ton liegt mehr als 100 Cent von der gleichstufigen Stimmung entfernt, mehr als die Oktav-Nachricht übertragen kann, und wird auf der nächsten Grenze gehalten: %1</numerusform>
+            <numerusform>%n Töne liegen mehr als 100 Cent von der gleichstufigen Stimmung entfernt, mehr als die Oktav-Nachricht übertragen kann, und werden auf der nächsten Grenze gehalten: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes lie more than 100 cents from equal temperament, beyond what the octave message carries, and are held at its nearest limit: %1</source>
+        <translation>
+            <numerusform>%n Ton liegt mehr als 100 Cent von der gleichstufigen Stimmung entfernt, mehr als die Oktav-Nachricht übertragen kann, und wird auf der nächsten Grenze gehalten: %1</numerusform>
+            <numerusform>%n Töne liegen mehr als 100 Cent von der gleichstufigen Stimmung entfernt, mehr als die Oktav-Nachricht übertragen kann, und werden auf der nächsten Grenze gehalten: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1009,7 +1147,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Then outward</source>
-        <translation>Dann nach außen</translation>
+        <translation>Dann der übrige Tonumfang</translation>
     </message>
     <message>
         <source>Tune the rest of the compass from the bearing in pure octaves, upward and downward.</source>
@@ -1291,10 +1429,6 @@ innen: große Terzen
         <translation>Anhören</translation>
     </message>
     <message>
-        <source>Keyboard: %1 play C4 to C5</source>
-        <translation>Tastatur: %1 spielen C4 bis C5</translation>
-    </message>
-    <message>
         <source>&amp;Sound:</source>
         <translation>&amp;Klang:</translation>
     </message>
@@ -1414,6 +1548,10 @@ innen: große Terzen
         <source>The MIDI input “%1” is gone; its notes were released.</source>
         <translation>Der MIDI-Eingang „%1“ ist nicht mehr da; seine Töne wurden losgelassen.</translation>
     </message>
+    <message>
+        <source>Keyboard: %1 play %2 to %3</source>
+        <translation>Tastatur: %1 spielen %2 bis %3</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::SendTuningDialog</name>
@@ -1484,10 +1622,6 @@ innen: große Terzen
         <translation>Ausgabe&amp;gerät:</translation>
     </message>
     <message>
-        <source>%1 frames</source>
-        <translation>%1 Frames</translation>
-    </message>
-    <message>
         <source>&amp;Buffer:</source>
         <translation>&amp;Puffer:</translation>
     </message>
@@ -1546,6 +1680,13 @@ innen: große Terzen
     <message>
         <source>The MIDI output “%1” was not found; none is chosen.</source>
         <translation>Der MIDI-Ausgang „%1“ wurde nicht gefunden; keiner ist gewählt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frames</source>
+        <translation>
+            <numerusform>%n Frame</numerusform>
+            <numerusform>%n Frames</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2133,7 +2274,7 @@ innen: große Terzen
     </message>
     <message>
         <source>4′ (an octave higher: Principal 4′)</source>
-        <translation>4′ (eine Oktave höher: Prinzipal 4′)</translation>
+        <translation>4′ (eine Oktave höher: Oktave 4′)</translation>
     </message>
     <message>
         <source>2′ (two octaves higher)</source>

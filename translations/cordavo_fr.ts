@@ -5,7 +5,7 @@
     <name>CircleOfFifths</name>
     <message>
         <source>%1: &quot;%2&quot; is not one of %3</source>
-        <translation>%1 : « %2 » ne fait pas partie de %3</translation>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» ne fait pas partie de %3</translation>
     </message>
 </context>
 <context>
@@ -16,7 +16,7 @@
     </message>
     <message>
         <source>The %1 %2 holds a &quot;;&quot;, which starts a comment in GrandOrgue&apos;s settings file: GrandOrgue would cut the %1 there</source>
-        <translation>Le %1 %2 contient un « ; », qui commence un commentaire dans le fichier de réglages de GrandOrgue : GrandOrgue couperait le %1 à cet endroit</translation>
+        <translation>Le %1 %2 contient un «&#xa0;;&#xa0;», qui commence un commentaire dans le fichier de réglages de GrandOrgue&#xa0;: GrandOrgue couperait le %1 à cet endroit</translation>
     </message>
     <message>
         <source>The %1 %2 holds a line break, which would end its line in GrandOrgue&apos;s settings file</source>
@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>%1 is not a GrandOrgue settings file: </source>
-        <translation>%1 n&apos;est pas un fichier de réglages de GrandOrgue : </translation>
+        <translation>%1 n&apos;est pas un fichier de réglages de GrandOrgue&#xa0;: </translation>
     </message>
     <message>
         <source>its compressed data is damaged or too large</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>%1, line %2: %3 is given a second time in [%4]; GrandOrgue would stop on this file</source>
-        <translation>%1, ligne %2 : %3 est donné une seconde fois dans [%4] ; GrandOrgue s&apos;arrêterait sur ce fichier</translation>
+        <translation>%1, ligne %2&#xa0;: %3 est donné une seconde fois dans [%4]&#x202f;; GrandOrgue s&apos;arrêterait sur ce fichier</translation>
     </message>
     <message>
         <source>it has no [General] section</source>
@@ -44,11 +44,11 @@
     </message>
     <message>
         <source>%1: UserTemperamentCount=%2 is not a number of user temperaments from 0 to 999</source>
-        <translation>%1 : UserTemperamentCount=%2 n&apos;est pas un nombre de tempéraments utilisateur de 0 à 999</translation>
+        <translation>%1&#xa0;: UserTemperamentCount=%2 n&apos;est pas un nombre de tempéraments utilisateur de 0 à 999</translation>
     </message>
     <message>
         <source>%1: the user temperament [%2] has no %3</source>
-        <translation>%1 : le tempérament utilisateur [%2] n&apos;a pas de %3</translation>
+        <translation>%1&#xa0;: le tempérament utilisateur [%2] n&apos;a pas de %3</translation>
     </message>
     <message>
         <source>%1 counts %2 user temperaments but has no section [%3]</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>%1: in [%2], %3=%4 is not a number of cents</source>
-        <translation>%1 : dans [%2], %3=%4 n&apos;est pas un nombre de cents</translation>
+        <translation>%1&#xa0;: dans [%2], %3=%4 n&apos;est pas un nombre de cents</translation>
     </message>
     <message>
         <source>group</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>The title is empty: GrandOrgue lists a temperament by its title</source>
-        <translation>Le titre est vide : GrandOrgue affiche un tempérament par son titre</translation>
+        <translation>Le titre est vide&#xa0;: GrandOrgue affiche un tempérament par son titre</translation>
     </message>
     <message>
         <source>%1 lies beyond the -1200 to +1200 cents that GrandOrgue takes</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>GrandOrgue is running (process %1) and would overwrite the change to %2 when it next saves its settings: close GrandOrgue first, then export again</source>
-        <translation>GrandOrgue est en cours d&apos;exécution (processus %1) et écraserait la modification de %2 lors du prochain enregistrement de ses réglages : fermez d&apos;abord GrandOrgue, puis exportez à nouveau</translation>
+        <translation>GrandOrgue est en cours d&apos;exécution (processus %1) et écraserait la modification de %2 lors du prochain enregistrement de ses réglages&#xa0;: fermez d&apos;abord GrandOrgue, puis exportez à nouveau</translation>
     </message>
 </context>
 <context>
@@ -107,19 +107,19 @@
     </message>
     <message>
         <source>&amp;Fold the pitch in: GrandOrgue plays at the new A</source>
-        <translation>&amp;Intégrer le diapason : GrandOrgue joue au nouveau La</translation>
+        <translation>&amp;Intégrer le diapason&#xa0;: GrandOrgue joue au nouveau La</translation>
     </message>
     <message>
         <source>GrandOrgue tunes to A = 440 Hz. Checked, every offset is raised by the new A in cents from 440 Hz (415 Hz gives -101.27); unchecked, the offsets are the deviations with A at 0.</source>
-        <translation>GrandOrgue s&apos;accorde à La = 440 Hz. Coché, chaque décalage est augmenté de l&apos;écart en cents du nouveau La par rapport à 440 Hz (415 Hz donne -101,27) ; décoché, les décalages sont les écarts avec La à 0.</translation>
+        <translation>GrandOrgue s&apos;accorde à La = 440 Hz. Coché, chaque décalage est augmenté de l&apos;écart en cents du nouveau La par rapport à 440 Hz (415 Hz donne -101,27)&#x202f;; décoché, les décalages sont les écarts avec La à 0.</translation>
     </message>
     <message>
         <source>&amp;Group (submenu):</source>
-        <translation>&amp;Groupe (sous-menu) :</translation>
+        <translation>&amp;Groupe (sous-menu)&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Title (menu text):</source>
-        <translation>&amp;Titre (texte du menu) :</translation>
+        <translation>&amp;Titre (texte du menu)&#xa0;:</translation>
     </message>
     <message>
         <source>Into %1</source>
@@ -139,7 +139,7 @@
         <source>%1 already holds %2 in the group %3.
 Replace it? Organs that chose it will play the new one.</source>
         <translation>%1 contient déjà %2 dans le groupe %3.
-Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translation>
+Le remplacer&#x202f;? Les orgues qui l&apos;ont choisi joueront le nouveau.</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
@@ -177,15 +177,15 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     <name>KeyboardMapping</name>
     <message>
         <source>the file ends before the %1</source>
-        <translation>le fichier se termine avant le champ « %1 »</translation>
+        <translation>le fichier se termine avant le champ «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 is not a valid %2: a whole number from %3 to %4</source>
-        <translation>%1 n&apos;est pas une valeur valide pour « %2 » : un nombre entier de %3 à %4</translation>
+        <translation>%1 n&apos;est pas une valeur valide pour «&#xa0;%2&#xa0;»&#xa0;: un nombre entier de %3 à %4</translation>
     </message>
     <message>
         <source>%1 is not a text file: it holds NUL bytes</source>
-        <translation>%1 n&apos;est pas un fichier texte : il contient des octets NUL</translation>
+        <translation>%1 n&apos;est pas un fichier texte&#xa0;: il contient des octets NUL</translation>
     </message>
     <message>
         <source>map size</source>
@@ -193,7 +193,7 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>the map size is %1; only twelve keys to the octave load (12, or 0 for a linear mapping)</source>
-        <translation>la taille de la table est %1 ; seules les tables de douze touches par octave se chargent (12, ou 0 pour une correspondance linéaire)</translation>
+        <translation>la taille de la table est %1&#x202f;; seules les tables de douze touches par octave se chargent (12, ou 0 pour une correspondance linéaire)</translation>
     </message>
     <message>
         <source>first key</source>
@@ -209,7 +209,7 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>the middle key %1 is not a C: the scale&apos;s 1/1 is C, on a key that is a multiple of 12 (60 for middle C)</source>
-        <translation>la touche centrale %1 n&apos;est pas un Do : le 1/1 de la gamme est Do, sur une touche multiple de 12 (60 pour le Do central)</translation>
+        <translation>la touche centrale %1 n&apos;est pas un Do&#xa0;: le 1/1 de la gamme est Do, sur une touche multiple de 12 (60 pour le Do central)</translation>
     </message>
     <message>
         <source>reference key</source>
@@ -229,7 +229,7 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>the formal octave is degree %1; only degree 12 loads</source>
-        <translation>l&apos;octave formelle est le degré %1 ; seul le degré 12 se charge</translation>
+        <translation>l&apos;octave formelle est le degré %1&#x202f;; seul le degré 12 se charge</translation>
     </message>
     <message>
         <source>map entry of key %1</source>
@@ -237,7 +237,7 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>key %1 of the map plays %2; only the degrees 0 to 11 in order load</source>
-        <translation>la touche %1 de la table joue %2 ; seuls les degrés 0 à 11 dans l&apos;ordre se chargent</translation>
+        <translation>la touche %1 de la table joue %2&#x202f;; seuls les degrés 0 à 11 dans l&apos;ordre se chargent</translation>
     </message>
 </context>
 <context>
@@ -248,7 +248,7 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>Werckmeister&apos;s first temperament is his just monochord, which the library does not hold; the nearest is Pure Major. The library&apos;s Werckmeister III, 4, 5 and 6 are his temperaments of 1691.</source>
-        <translation>Le premier tempérament de Werckmeister est son monocorde juste, que la bibliothèque ne contient pas ; le plus proche est Pure Major. Les Werckmeister III, 4, 5 et 6 de la bibliothèque sont ses tempéraments de 1691.</translation>
+        <translation>Le premier tempérament de Werckmeister est son monocorde juste, que la bibliothèque ne contient pas&#x202f;; le plus proche est Pure Major. Les Werckmeister III, 4, 5 et 6 de la bibliothèque sont ses tempéraments de 1691.</translation>
     </message>
     <message>
         <source>Werckmeister&apos;s second temperament is his meantone monochord, 1/4 syntonic comma meantone. The library&apos;s Werckmeister III, 4, 5 and 6 are his temperaments of 1691.</source>
@@ -280,7 +280,7 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>%1 narrowed by %2</source>
-        <translation>%1 diminuée(s) de %2</translation>
+        <translation>%1 rétrécie(s) de %2</translation>
     </message>
     <message>
         <source>%1 widened by %2</source>
@@ -300,31 +300,31 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>just intonation on C: %1</source>
-        <translation>intonation juste sur Do : %1</translation>
+        <translation>intonation juste sur Do&#xa0;: %1</translation>
     </message>
     <message>
         <source>every fifth narrowed by 1/12 Pythagorean comma</source>
-        <translation>chaque quinte diminuée de 1/12 de comma pythagoricien</translation>
+        <translation>chaque quinte rétrécie de 1/12 de comma pythagoricien</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 1/4 syntonic comma, the wolf G#-Eb</source>
-        <translation>quintes de Mib à Sol# diminuées de 1/4 de comma syntonique, le loup Sol#-Mib</translation>
+        <translation>quintes de Mib à Sol# rétrécies de 1/4 de comma syntonique, le loup Sol#-Mib</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 1/5 syntonic comma, the wolf G#-Eb</source>
-        <translation>quintes de Mib à Sol# diminuées de 1/5 de comma syntonique, le loup Sol#-Mib</translation>
+        <translation>quintes de Mib à Sol# rétrécies de 1/5 de comma syntonique, le loup Sol#-Mib</translation>
     </message>
     <message>
         <source>fifths from Db to F# narrowed by 1/5 syntonic comma, the wolf F#-Db; B, five such fifths above C, is 15/8</source>
-        <translation>quintes de Réb à Fa# diminuées de 1/5 de comma syntonique, le loup Fa#-Réb ; Si, cinq de ces quintes au-dessus de Do, vaut 15/8</translation>
+        <translation>quintes de Réb à Fa# rétrécies de 1/5 de comma syntonique, le loup Fa#-Réb&#x202f;; Si, cinq de ces quintes au-dessus de Do, vaut 15/8</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 1/6 syntonic comma, the wolf G#-Eb</source>
-        <translation>quintes de Mib à Sol# diminuées de 1/6 de comma syntonique, le loup Sol#-Mib</translation>
+        <translation>quintes de Mib à Sol# rétrécies de 1/6 de comma syntonique, le loup Sol#-Mib</translation>
     </message>
     <message>
         <source>fifths from Ab to C# narrowed by 1/6 syntonic comma, the wolf C#-Ab</source>
-        <translation>quintes de Lab à Do# diminuées de 1/6 de comma syntonique, le loup Do#-Lab</translation>
+        <translation>quintes de Lab à Do# rétrécies de 1/6 de comma syntonique, le loup Do#-Lab</translation>
     </message>
     <message>
         <source>fifths of 32/55 octave (55 equal parts) from F# to B, the wolf B-F#</source>
@@ -332,11 +332,11 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 3/14 syntonic comma, the wolf G#-Eb</source>
-        <translation>quintes de Mib à Sol# diminuées de 3/14 de comma syntonique, le loup Sol#-Mib</translation>
+        <translation>quintes de Mib à Sol# rétrécies de 3/14 de comma syntonique, le loup Sol#-Mib</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 2/7 syntonic comma, the wolf G#-Eb</source>
-        <translation>quintes de Mib à Sol# diminuées de 2/7 de comma syntonique, le loup Sol#-Mib</translation>
+        <translation>quintes de Mib à Sol# rétrécies de 2/7 de comma syntonique, le loup Sol#-Mib</translation>
     </message>
     <message>
         <source>pure fifths from Eb to G#, the wolf G#-Eb</source>
@@ -348,11 +348,11 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>five-limit just intonation on C: 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</source>
-        <translation>intonation juste à limite 5 sur Do : 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</translation>
+        <translation>intonation juste à limite 5 sur Do&#xa0;: 1/1 16/15 9/8 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</translation>
     </message>
     <message>
         <source>five-limit just intonation in A minor, the relative minor of Pure Major: A B C D E F G are 1/1 9/8 6/5 4/3 3/2 8/5 9/5 above A, so D-F-A and A-C-E are pure; on C: 1/1 25/24 10/9 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</source>
-        <translation>intonation juste à limite 5 en La mineur, le relatif mineur de Pure Major : La Si Do Ré Mi Fa Sol valent 1/1 9/8 6/5 4/3 3/2 8/5 9/5 au-dessus de La, donc Ré-Fa-La et La-Do-Mi sont purs ; sur Do : 1/1 25/24 10/9 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</translation>
+        <translation>intonation juste à limite 5 en La mineur, le relatif mineur de Pure Major&#xa0;: La Si Do Ré Mi Fa Sol valent 1/1 9/8 6/5 4/3 3/2 8/5 9/5 au-dessus de La, donc Ré-Fa-La et La-Do-Mi sont purs&#x202f;; sur Do&#xa0;: 1/1 25/24 10/9 6/5 5/4 4/3 45/32 3/2 8/5 5/3 16/9 15/8</translation>
     </message>
     <message>
         <source>fifths of 32/55 octave (55 equal parts) from Eb to G#, the wolf G#-Eb</source>
@@ -360,59 +360,59 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>C-G, G-D, D-A, A-E and B-F# narrowed by 1/5 Pythagorean comma, the rest pure</source>
-        <translation>Do-Sol, Sol-Ré, Ré-La, La-Mi et Si-Fa# diminuées de 1/5 de comma pythagoricien, les autres pures</translation>
+        <translation>Do-Sol, Sol-Ré, Ré-La, La-Mi et Si-Fa# rétrécies de 1/5 de comma pythagoricien, les autres pures</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A and A-E narrowed by 1/4 syntonic comma, F#-C# by the schisma, the rest pure</source>
-        <translation>Do-Sol, Sol-Ré, Ré-La et La-Mi diminuées de 1/4 de comma syntonique, Fa#-Do# du schisma, les autres pures</translation>
+        <translation>Do-Sol, Sol-Ré, Ré-La et La-Mi rétrécies de 1/4 de comma syntonique, Fa#-Do# du schisma, les autres pures</translation>
     </message>
     <message>
         <source>F-C, C-G, G-D, D-A, A-E and E-B narrowed by 1/6 Pythagorean comma, the rest pure</source>
-        <translation>Fa-Do, Do-Sol, Sol-Ré, Ré-La, La-Mi et Mi-Si diminuées de 1/6 de comma pythagoricien, les autres pures</translation>
+        <translation>Fa-Do, Do-Sol, Sol-Ré, Ré-La, La-Mi et Mi-Si rétrécies de 1/6 de comma pythagoricien, les autres pures</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A and B-F# narrowed by 1/4 Pythagorean comma, the rest pure</source>
-        <translation>Do-Sol, Sol-Ré, Ré-La et Si-Fa# diminuées de 1/4 de comma pythagoricien, les autres pures</translation>
+        <translation>Do-Sol, Sol-Ré, Ré-La et Si-Fa# rétrécies de 1/4 de comma pythagoricien, les autres pures</translation>
     </message>
     <message>
         <source>Werckmeister&apos;s septenarius, string lengths out of 196 as ratios: 1/1 98/93 28/25 196/165 49/39 4/3 196/139 196/131 49/31 196/117 98/55 49/26; D is the corrected 28/25 (196/175), not the misprinted 196/176 that left G-D 13 cents narrow</source>
-        <translation>Le septenarius de Werckmeister, longueurs de corde sur 196 en rapports : 1/1 98/93 28/25 196/165 49/39 4/3 196/139 196/131 49/31 196/117 98/55 49/26 ; Ré est le 28/25 corrigé (196/175), et non le 196/176 erroné qui laissait Sol-Ré trop étroite de 13 cents</translation>
+        <translation>Le septenarius de Werckmeister, longueurs de corde sur 196 en rapports&#xa0;: 1/1 98/93 28/25 196/165 49/39 4/3 196/139 196/131 49/31 196/117 98/55 49/26&#x202f;; Ré est le 28/25 corrigé (196/175), et non le 196/176 erroné qui laissait Sol-Ré trop étroite de 13 cents</translation>
     </message>
     <message>
         <source>pure fifths but D-A, narrowed by a syntonic comma, and F#-C#, narrowed by the schisma</source>
-        <translation>quintes pures sauf Ré-La, diminuée d&apos;un comma syntonique, et Fa#-Do#, diminuée du schisma</translation>
+        <translation>quintes pures sauf Ré-La, rétrécie d&apos;un comma syntonique, et Fa#-Do#, rétrécie du schisma</translation>
     </message>
     <message>
         <source>D-A and A-E narrowed by 1/2 syntonic comma, F#-C# by the schisma, the rest pure</source>
-        <translation>Ré-La et La-Mi diminuées de 1/2 comma syntonique, Fa#-Do# du schisma, les autres pures</translation>
+        <translation>Ré-La et La-Mi rétrécies de 1/2 comma syntonique, Fa#-Do# du schisma, les autres pures</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A and A-E narrowed by 3/16 syntonic comma; E-B, B-F#, Bb-F and F-C share the rest of the Pythagorean comma (1/16 syntonic comma and 1/4 schisma each); F#-C#, C#-G#, G#-Eb and Eb-Bb pure</source>
-        <translation>Do-Sol, Sol-Ré, Ré-La et La-Mi diminuées de 3/16 de comma syntonique ; Mi-Si, Si-Fa#, Sib-Fa et Fa-Do se partagent le reste du comma pythagoricien (1/16 de comma syntonique et 1/4 de schisma chacune) ; Fa#-Do#, Do#-Sol#, Sol#-Mib et Mib-Sib pures</translation>
+        <translation>Do-Sol, Sol-Ré, Ré-La et La-Mi rétrécies de 3/16 de comma syntonique&#x202f;; Mi-Si, Si-Fa#, Sib-Fa et Fa-Do se partagent le reste du comma pythagoricien (1/16 de comma syntonique et 1/4 de schisma chacune)&#x202f;; Fa#-Do#, Do#-Sol#, Sol#-Mib et Mib-Sib pures</translation>
     </message>
     <message>
         <source>C-G, G-D, D-A, A-E, E-B and B-F# narrowed by 1/6 Pythagorean comma, the rest pure</source>
-        <translation>Do-Sol, Sol-Ré, Ré-La, La-Mi, Mi-Si et Si-Fa# diminuées de 1/6 de comma pythagoricien, les autres pures</translation>
+        <translation>Do-Sol, Sol-Ré, Ré-La, La-Mi, Mi-Si et Si-Fa# rétrécies de 1/6 de comma pythagoricien, les autres pures</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 1/3 syntonic comma, the wolf G#-Eb</source>
-        <translation>quintes de Mib à Sol# diminuées de 1/3 de comma syntonique, le loup Sol#-Mib</translation>
+        <translation>quintes de Mib à Sol# rétrécies de 1/3 de comma syntonique, le loup Sol#-Mib</translation>
     </message>
     <message>
         <source>fifths from Eb to G# narrowed by 2/9 syntonic comma, the wolf G#-Eb</source>
-        <translation>quintes de Mib à Sol# diminuées de 2/9 de comma syntonique, le loup Sol#-Mib</translation>
+        <translation>quintes de Mib à Sol# rétrécies de 2/9 de comma syntonique, le loup Sol#-Mib</translation>
     </message>
     <message>
         <source>fifths alternately narrowed by 1/6 Pythagorean comma and pure round the circle from C: C-G, D-A, E-B, F#-C#, G#-Eb and Bb-F narrowed, the rest pure</source>
-        <translation>quintes alternativement diminuées de 1/6 de comma pythagoricien et pures tout au long du cycle depuis Do : Do-Sol, Ré-La, Mi-Si, Fa#-Do#, Sol#-Mib et Sib-Fa diminuées, les autres pures</translation>
+        <translation>quintes alternativement rétrécies de 1/6 de comma pythagoricien et pures tout au long du cycle à partir de Do&#xa0;: Do-Sol, Ré-La, Mi-Si, Fa#-Do#, Sol#-Mib et Sib-Fa rétrécies, les autres pures</translation>
     </message>
     <message>
         <source>The construction is read off the row as compiled, not taken from a source; a published table differs by 0.65 cents at C#, F# and G#.</source>
-        <translation>La construction est déduite de la ligne telle qu&apos;elle a été compilée, et non tirée d&apos;une source ; une table publiée diffère de 0,65 cent sur Do#, Fa# et Sol#.</translation>
+        <translation>La construction est déduite de la ligne telle qu&apos;elle a été compilée, et non tirée d&apos;une source&#x202f;; une table publiée diffère de 0,65 cent sur Do#, Fa# et Sol#.</translation>
     </message>
     <message>
         <source>As compiled, with the wolf on B-F#; the organ&apos;s restorer puts it on G#-D#.</source>
-        <translation>Tel que compilé, avec le loup sur Si-Fa# ; le restaurateur de l&apos;orgue le place sur Sol#-Ré#.</translation>
+        <translation>Tel que compilé, avec le loup sur Si-Fa#&#x202f;; le restaurateur de l&apos;orgue le place sur Sol#-Ré#.</translation>
     </message>
     <message>
         <source>A modern well-tempered reading of Schlick&apos;s text of 1511, not a temperament of 1555.</source>
@@ -420,7 +420,7 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>Line %1 of the temperament table: %2</source>
-        <translation>Ligne %1 de la table des tempéraments : %2</translation>
+        <translation>Ligne %1 de la table des tempéraments&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 columns instead of %2</source>
@@ -432,11 +432,11 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>&quot;%1&quot; comes twice</source>
-        <translation>« %1 » apparaît deux fois</translation>
+        <translation>«&#xa0;%1&#xa0;» apparaît deux fois</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
-        <translation>« %1 » n&apos;est pas un nombre</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>A is not 0</source>
@@ -460,7 +460,7 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>the file could not be written completely; the old file, if any, is unchanged</source>
-        <translation>le fichier n&apos;a pas pu être écrit entièrement ; l&apos;ancien fichier, s&apos;il existe, est inchangé</translation>
+        <translation>le fichier n&apos;a pas pu être écrit entièrement&#x202f;; l&apos;ancien fichier, s&apos;il existe, est inchangé</translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
@@ -476,7 +476,7 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>Line %1 of %2: %3</source>
-        <translation>Ligne %1 de %2 : %3</translation>
+        <translation>Ligne %1 de %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
@@ -484,43 +484,53 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>%1 is too large: no field holds a number beyond %2 either way</source>
-        <translation>%1 est trop grand : aucun champ n&apos;accepte un nombre au-delà de %2 en valeur absolue</translation>
+        <translation>%1 est trop grand&#xa0;: aucun champ n&apos;accepte un nombre au-delà de %2 en valeur absolue</translation>
     </message>
     <message>
         <source>%1 is not a text file: it holds NUL bytes</source>
-        <translation>%1 n&apos;est pas un fichier texte : il contient des octets NUL</translation>
-    </message>
-    <message>
-        <source>the line is missing; the file has %1 lines of the %2 it needs</source>
-        <translation>la ligne manque ; le fichier a %1 lignes sur les %2 nécessaires</translation>
+        <translation>%1 n&apos;est pas un fichier texte&#xa0;: il contient des octets NUL</translation>
     </message>
     <message>
         <source>Cannot load %1: it is a folder, not a file</source>
-        <translation>Impossible de charger %1 : c&apos;est un dossier, pas un fichier</translation>
+        <translation>Impossible de charger %1&#xa0;: c&apos;est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>Cannot load %1: at %2 bytes it is too large for this kind of file</source>
-        <translation>Impossible de charger %1 : avec %2 octets, il est trop volumineux pour ce type de fichier</translation>
+        <translation>Impossible de charger %1&#xa0;: avec %2 octets, il est trop volumineux pour ce type de fichier</translation>
     </message>
     <message>
         <source>Cannot load %1: %2</source>
-        <translation>Impossible de charger %1 : %2</translation>
+        <translation>Impossible de charger %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot load %1: it is too large for this kind of file</source>
-        <translation>Impossible de charger %1 : il est trop volumineux pour ce type de fichier</translation>
+        <translation>Impossible de charger %1&#xa0;: il est trop volumineux pour ce type de fichier</translation>
     </message>
     <message>
         <source>Cannot save %1: it is a folder</source>
-        <translation>Impossible d&apos;enregistrer %1 : c&apos;est un dossier</translation>
+        <translation>Impossible d&apos;enregistrer %1&#xa0;: c&apos;est un dossier</translation>
     </message>
     <message>
         <source>Cannot save %1: it is not a regular file (a device, a pipe or a socket); nothing was written</source>
-        <translation>Impossible d&apos;enregistrer %1 : ce n&apos;est pas un fichier ordinaire (un périphérique, un tube ou un socket) ; rien n&apos;a été écrit</translation>
+        <translation>Impossible d&apos;enregistrer %1&#xa0;: ce n&apos;est pas un fichier ordinaire (un périphérique, un tube ou un socket)&#x202f;; rien n&apos;a été écrit</translation>
     </message>
     <message>
         <source>Cannot save %1: %2</source>
-        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
+        <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>the line is missing; the file has %n line of the %1 it needs</source>
+        <translation>
+            <numerusform>la ligne manque&#x202f;; le fichier a %n ligne sur les %1 nécessaires</numerusform>
+            <numerusform>la ligne manque&#x202f;; le fichier a %n lignes sur les %1 nécessaires</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the line is missing; the file has %n lines of the %1 it needs</source>
+        <translation>
+            <numerusform>la ligne manque&#x202f;; le fichier a %n ligne sur les %1 nécessaires</numerusform>
+            <numerusform>la ligne manque&#x202f;; le fichier a %n lignes sur les %1 nécessaires</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -531,14 +541,14 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>These MIDI inputs could not be opened: %1</source>
-        <translation>Ces entrées MIDI n&apos;ont pas pu être ouvertes : %1</translation>
+        <translation>Ces entrées MIDI n&apos;ont pas pu être ouvertes&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>MidiOutput</name>
     <message>
         <source>MIDI output &quot;%1&quot; was not found.</source>
-        <translation>Sortie MIDI « %1 » introuvable.</translation>
+        <translation>Sortie MIDI «&#xa0;%1&#xa0;» introuvable.</translation>
     </message>
     <message>
         <source>No MIDI output was found.</source>
@@ -546,11 +556,11 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>The MIDI outputs are:</source>
-        <translation>Les sorties MIDI sont :</translation>
+        <translation>Les sorties MIDI sont&#xa0;:</translation>
     </message>
     <message>
         <source>MIDI output &quot;%1&quot; could not be opened: %2</source>
-        <translation>Impossible d&apos;ouvrir la sortie MIDI « %1 » : %2</translation>
+        <translation>Impossible d&apos;ouvrir la sortie MIDI «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>the MIDI system refused it</source>
@@ -566,7 +576,7 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     </message>
     <message>
         <source>The MIDI output %1 did not take the messages: %2</source>
-        <translation>La sortie MIDI %1 n&apos;a pas accepté les messages : %2</translation>
+        <translation>La sortie MIDI %1 n&apos;a pas accepté les messages&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -632,14 +642,14 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
     <name>NumEditText</name>
     <message>
         <source>The decimal separator here is &quot;%1&quot; (the regional setting), not &quot;%2&quot;</source>
-        <translation>Le séparateur décimal ici est « %1 » (le réglage régional), et non « %2 »</translation>
+        <translation>Le séparateur décimal ici est «&#xa0;%1&#xa0;» (le réglage régional), et non «&#xa0;%2&#xa0;»</translation>
     </message>
 </context>
 <context>
     <name>NumberFormat</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>« %1 » n&apos;est pas un nombre décimal valide</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre décimal valide</translation>
     </message>
 </context>
 <context>
@@ -655,7 +665,7 @@ Le remplacer ? Les orgues qui l&apos;ont choisi joueront le nouveau.</translatio
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#x202f;?</translation>
     </message>
 </context>
 <context>
@@ -693,15 +703,15 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>%1 is too large: no field holds a number beyond %2 either way</source>
-        <translation>%1 est trop grand : aucun champ n&apos;accepte un nombre au-delà de %2 en valeur absolue</translation>
+        <translation>%1 est trop grand&#xa0;: aucun champ n&apos;accepte un nombre au-delà de %2 en valeur absolue</translation>
     </message>
     <message>
         <source>%1 is not a pitch: cents need a full stop, a ratio reads like 3/2</source>
-        <translation>%1 n&apos;est pas une hauteur : les cents demandent un point décimal, un rapport s&apos;écrit comme 3/2</translation>
+        <translation>%1 n&apos;est pas une hauteur&#xa0;: les cents demandent un point décimal, un rapport s&apos;écrit comme 3/2</translation>
     </message>
     <message>
         <source>%1 is not a pitch: its terms are too large</source>
-        <translation>%1 n&apos;est pas une hauteur : ses termes sont trop grands</translation>
+        <translation>%1 n&apos;est pas une hauteur&#xa0;: ses termes sont trop grands</translation>
     </message>
     <message>
         <source>%1 is a negative ratio</source>
@@ -709,11 +719,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>%1 is not a ratio: a term is 0</source>
-        <translation>%1 n&apos;est pas un rapport : un terme vaut 0</translation>
+        <translation>%1 n&apos;est pas un rapport&#xa0;: un terme vaut 0</translation>
     </message>
     <message>
         <source>%1 is not a text file: it holds NUL bytes</source>
-        <translation>%1 n&apos;est pas un fichier texte : il contient des octets NUL</translation>
+        <translation>%1 n&apos;est pas un fichier texte&#xa0;: il contient des octets NUL</translation>
     </message>
     <message>
         <source>the file ends before %1</source>
@@ -733,7 +743,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>the scale has %1 notes; only scales of 12 notes load</source>
-        <translation>la gamme a %1 notes ; seules les gammes de 12 notes se chargent</translation>
+        <translation>la gamme a %1 notes&#x202f;; seules les gammes de 12 notes se chargent</translation>
     </message>
     <message>
         <source>the file ends after %1 of its 12 pitches</source>
@@ -742,6 +752,112 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>the last pitch %1 is not the octave (2/1 or 1200.0)</source>
         <translation>la dernière hauteur %1 n&apos;est pas l&apos;octave (2/1 ou 1200.0)</translation>
+    </message>
+    <message numerus="yes">
+        <source>the scale has %n note; only scales of 12 notes load</source>
+        <translation>
+            <numerusform>la gamme a %n note&#x202f;; seules les gammes de 12 notes se chargent</numerusform>
+            <numerusform>la gamme a %n notes&#x202f;; seules les gammes de 12 notes se chargent</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the scale has %n notes; only scales of 12 notes load</source>
+        <translation>
+            <numerusform>la gamme a %n note&#x202f;; seules les gammes de 12 notes se chargent</numerusform>
+            <numerusform>la gamme a %n notes&#x202f;; seules les gammes de 12 notes se chargent</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SpelledNotes</name>
+    <message>
+        <source>Cb</source>
+        <translation>Dob</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>C#</source>
+        <translation>Do#</translation>
+    </message>
+    <message>
+        <source>Db</source>
+        <translation>Réb</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>Ré</translation>
+    </message>
+    <message>
+        <source>D#</source>
+        <translation>Ré#</translation>
+    </message>
+    <message>
+        <source>Eb</source>
+        <translation>Mib</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>E#</source>
+        <translation>Mi#</translation>
+    </message>
+    <message>
+        <source>Fb</source>
+        <translation>Fab</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>Fa</translation>
+    </message>
+    <message>
+        <source>F#</source>
+        <translation>Fa#</translation>
+    </message>
+    <message>
+        <source>Gb</source>
+        <translation>Solb</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>G#</source>
+        <translation>Sol#</translation>
+    </message>
+    <message>
+        <source>Ab</source>
+        <translation>Lab</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>La</translation>
+    </message>
+    <message>
+        <source>A#</source>
+        <translation>La#</translation>
+    </message>
+    <message>
+        <source>Bb</source>
+        <translation>Sib</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>Si</translation>
+    </message>
+    <message>
+        <source>B#</source>
+        <translation>Si#</translation>
+    </message>
+    <message>
+        <source>scientific</source>
+        <extracomment>How notes are named with their octave in this language. Keep exactly one of these words: scientific (C4 is middle C), solfege (Do3 is middle C), helmholtz (c′ is middle C).</extracomment>
+        <translation>solfege</translation>
     </message>
 </context>
 <context>
@@ -768,7 +884,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>%1 is %2 cents; a note must lie from -%3 to +%3 cents</source>
-        <translation>%1 vaut %2 cents ; une note doit se situer entre -%3 et +%3 cents</translation>
+        <translation>%1 vaut %2 cents&#x202f;; une note doit se situer entre -%3 et +%3 cents</translation>
     </message>
     <message>
         <source>%1 at no finite number of cents</source>
@@ -779,23 +895,33 @@ Voulez-vous le remplacer ?</translation>
         <translation>%1 à %2%3 cents</translation>
     </message>
     <message>
-        <source> (and %1 more notes)</source>
-        <translation> (et %1 notes de plus)</translation>
-    </message>
-    <message>
         <source>%1 cannot be loaded: it puts %2, where a note must lie from -%3 to +%3 cents</source>
-        <translation>%1 ne peut pas être chargé : il place %2, alors qu&apos;une note doit se situer entre -%3 et +%3 cents</translation>
+        <translation>%1 ne peut pas être chargé&#xa0;: il place %2, alors qu&apos;une note doit se situer entre -%3 et +%3 cents</translation>
+    </message>
+    <message numerus="yes">
+        <source> (and %n more note)</source>
+        <translation>
+            <numerusform> (et %n note de plus)</numerusform>
+            <numerusform> (et %n notes de plus)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (and %n more notes)</source>
+        <translation>
+            <numerusform> (et %n note de plus)</numerusform>
+            <numerusform> (et %n notes de plus)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>TemperamentXmlReader</name>
     <message>
         <source>%1 cannot be opened as a temperament: %2</source>
-        <translation>%1 ne peut pas être ouvert comme tempérament : %2</translation>
+        <translation>%1 ne peut pas être ouvert comme tempérament&#xa0;: %2</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>it holds no XML element</source>
@@ -807,7 +933,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot; is not a number</source>
-        <translation>%1 « %2 » n&apos;est pas un nombre</translation>
+        <translation>%1 «&#xa0;%2&#xa0;» n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>a note near line %1 lacks its number or its pitch</source>
@@ -831,11 +957,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>note %1 is %2 cents away from the octave of note %3; the octaves disagree</source>
-        <translation>la note %1 est à %2 cents de l&apos;octave de la note %3 ; les octaves ne concordent pas</translation>
+        <translation>la note %1 est à %2 cents de l&apos;octave de la note %3&#x202f;; les octaves ne concordent pas</translation>
     </message>
     <message>
         <source>no two pitches of A from %1 to %2 Hz with notes from -%3 to +%3 cents give its pitches: its notes lie from %4 to %5 cents from equal temperament at A = 440 Hz</source>
-        <translation>aucune paire de diapasons de La entre %1 et %2 Hz, avec des notes entre -%3 et +%3 cents, ne donne ses hauteurs : ses notes se situent entre %4 et %5 cents du tempérament égal à La = 440 Hz</translation>
+        <translation>aucune paire de diapasons de La entre %1 et %2 Hz, avec des notes entre -%3 et +%3 cents, ne donne ses hauteurs&#xa0;: ses notes se situent entre %4 et %5 cents du tempérament égal à La = 440 Hz</translation>
     </message>
 </context>
 <context>
@@ -849,28 +975,12 @@ Voulez-vous le remplacer ?</translation>
         <translation>%1 et %2</translation>
     </message>
     <message>
-        <source>1 note could not be represented and was left unchanged: key %1</source>
-        <translation>1 note n&apos;a pas pu être représentée et est restée inchangée : touche %1</translation>
-    </message>
-    <message>
-        <source>%1 notes could not be represented and were left unchanged: keys %2</source>
-        <translation>%1 notes n&apos;ont pas pu être représentées et sont restées inchangées : touches %2</translation>
-    </message>
-    <message>
         <source>%1 (%2 cents)</source>
         <translation>%1 (%2 cents)</translation>
     </message>
     <message>
-        <source>1 note lies more than 100 cents from equal temperament, beyond what the octave message carries, and is held at its nearest limit: %1</source>
-        <translation>1 note se situe à plus de 100 cents du tempérament égal, au-delà de ce que porte le message d&apos;octave, et est maintenue à sa limite la plus proche : %1</translation>
-    </message>
-    <message>
-        <source>%1 notes lie more than 100 cents from equal temperament, beyond what the octave message carries, and are held at its nearest limit: %2</source>
-        <translation>%1 notes se situent à plus de 100 cents du tempérament égal, au-delà de ce que porte le message d&apos;octave, et sont maintenues à leur limite la plus proche : %2</translation>
-    </message>
-    <message>
         <source>Cannot save %1: the scale and its keyboard mapping would be the same file; give the scale a name ending in .scl</source>
-        <translation>Impossible d&apos;enregistrer %1 : la gamme et sa table de clavier seraient le même fichier ; donnez à la gamme un nom se terminant par .scl</translation>
+        <translation>Impossible d&apos;enregistrer %1&#xa0;: la gamme et sa table de clavier seraient le même fichier&#x202f;; donnez à la gamme un nom se terminant par .scl</translation>
     </message>
     <message>
         <source>Scala scale and keyboard mapping</source>
@@ -878,19 +988,47 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>AnaMark tuning</source>
-        <translation>Accord AnaMark</translation>
+        <translation>Accordage AnaMark</translation>
     </message>
     <message>
         <source>MIDI tuning, bulk dump</source>
-        <translation>Accord MIDI, envoi en bloc</translation>
+        <translation>Accordage MIDI, envoi en bloc</translation>
     </message>
     <message>
         <source>MIDI tuning, single-note changes</source>
-        <translation>Accord MIDI, changements note par note</translation>
+        <translation>Accordage MIDI, changements note par note</translation>
     </message>
     <message>
         <source>MIDI tuning, scale/octave</source>
-        <translation>Accord MIDI, gamme/octave</translation>
+        <translation>Accordage MIDI, gamme/octave</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note could not be represented and was left unchanged: key %1</source>
+        <translation>
+            <numerusform>%n note n&apos;a pas pu être représentée et est restée inchangée&#xa0;: touche %1</numerusform>
+            <numerusform>%n notes n&apos;ont pas pu être représentées et sont restées inchangées&#xa0;: touches %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes could not be represented and were left unchanged: keys %1</source>
+        <translation>
+            <numerusform>%n note n&apos;a pas pu être représentée et est restée inchangée&#xa0;: touche %1</numerusform>
+            <numerusform>%n notes n&apos;ont pas pu être représentées et sont restées inchangées&#xa0;: touches %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note lies more than 100 cents from equal temperament, beyond what the octave message carries, and is held at its nearest limit: %1</source>
+        <translation>
+            <numerusform>%n note se situe à plus de 100 cents du tempérament égal, au-delà de ce que porte le message d&apos;octave, et est maintenue à sa limite la plus proche&#xa0;: %1</numerusform>
+            <numerusform>%n notes se situent à plus de 100 cents du tempérament égal, au-delà de ce que porte le message d&apos;octave, et sont maintenues à leur limite la plus proche&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes lie more than 100 cents from equal temperament, beyond what the octave message carries, and are held at its nearest limit: %1</source>
+        <translation>
+            <numerusform>%n note se situe à plus de 100 cents du tempérament égal, au-delà de ce que porte le message d&apos;octave, et est maintenue à sa limite la plus proche&#xa0;: %1</numerusform>
+            <numerusform>%n notes se situent à plus de 100 cents du tempérament égal, au-delà de ce que porte le message d&apos;octave, et sont maintenues à leur limite la plus proche&#xa0;: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -949,11 +1087,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Tuning guide</source>
-        <translation>Guide d&apos;accord</translation>
+        <translation>Guide d&apos;accordage</translation>
     </message>
     <message>
         <source>Tuning guide: %1</source>
-        <translation>Guide d&apos;accord : %1</translation>
+        <translation>Guide d&apos;accordage&#xa0;: %1</translation>
     </message>
     <message>
         <source>A = %1 Hz · bearing %2 · %3 stop · %4</source>
@@ -961,7 +1099,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>At %1 °C, for an organ at A = %2 Hz at %3 °C: tune A to %4 Hz</source>
-        <translation>À %1 °C, pour un orgue à La = %2 Hz à %3 °C : accorder le La à %4 Hz</translation>
+        <translation>À %1 °C, pour un orgue à La = %2 Hz à %3 °C&#xa0;: accorder le La à %4 Hz</translation>
     </message>
     <message>
         <source>Per beat at MM %1</source>
@@ -985,11 +1123,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Tuning order in the bearing %1</source>
-        <translation>Ordre d&apos;accord dans la partition %1</translation>
+        <translation>Ordre d&apos;accordage dans la partition %1</translation>
     </message>
     <message>
         <source>Tune %1 to the fork or tuner: A = %2 Hz (%1 sounds at %3 Hz).</source>
-        <translation>Accorder %1 sur le diapason ou l&apos;accordeur : La = %2 Hz (%1 sonne à %3 Hz).</translation>
+        <translation>Accorder %1 sur le diapason ou l&apos;accordeur&#xa0;: La = %2 Hz (%1 sonne à %3 Hz).</translation>
     </message>
     <message>
         <source>Step</source>
@@ -997,7 +1135,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>From</source>
-        <translation>Depuis</translation>
+        <translation>De</translation>
     </message>
     <message>
         <source>Tune</source>
@@ -1009,7 +1147,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Then outward</source>
-        <translation>Puis vers l&apos;extérieur</translation>
+        <translation>Puis le reste du clavier</translation>
     </message>
     <message>
         <source>Tune the rest of the compass from the bearing in pure octaves, upward and downward.</source>
@@ -1045,7 +1183,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Beats faster than %1 a second are too fast to count on this stop: tune the bearing on a %2 stop.</source>
-        <translation>Des battements plus rapides que %1 par seconde sont trop rapides pour être comptés sur ce jeu : accorder la partition sur un jeu de %2.</translation>
+        <translation>Des battements plus rapides que %1 par seconde sont trop rapides pour être comptés sur ce jeu&#xa0;: accorder la partition sur un jeu de %2.</translation>
     </message>
     <message>
         <source>Each check follows the step that tunes the last of its notes.</source>
@@ -1053,7 +1191,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>A well temperament: the beats of the major thirds rise and fall smoothly from note to note.</source>
-        <translation>Un tempérament bien tempéré : les battements des tierces majeures augmentent et diminuent régulièrement d&apos;une note à l&apos;autre.</translation>
+        <translation>Un tempérament inégal circulant&#xa0;: les battements des tierces majeures augmentent et diminuent régulièrement d&apos;une note à l&apos;autre.</translation>
     </message>
     <message>
         <source>check</source>
@@ -1098,21 +1236,21 @@ Voulez-vous le remplacer ?</translation>
         <source>outside: fifths
 inside: major thirds
 (cents from pure)</source>
-        <translation>extérieur : quintes
-intérieur : tierces majeures
+        <translation>extérieur&#xa0;: quintes
+intérieur&#xa0;: tierces majeures
 (cents d&apos;écart au pur)</translation>
     </message>
     <message>
         <source>Red: wolf (fifth over %1 cents, third over %2 cents from pure)</source>
-        <translation>Rouge : loup (quinte à plus de %1 cents, tierce à plus de %2 cents du pur)</translation>
+        <translation>Rouge&#xa0;: loup (quinte à plus de %1 cents, tierce à plus de %2 cents du pur)</translation>
     </message>
     <message>
         <source>Green: pure</source>
-        <translation>Vert : pur</translation>
+        <translation>Vert&#xa0;: pur</translation>
     </message>
     <message>
         <source> · Plain: tempered</source>
-        <translation> · Normal : tempéré</translation>
+        <translation> · Normal&#xa0;: tempéré</translation>
     </message>
     <message>
         <source>Analyse Temperament</source>
@@ -1188,7 +1326,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>the PNG picture cannot be made: %1</source>
-        <translation>impossible de créer l&apos;image PNG : %1</translation>
+        <translation>impossible de créer l&apos;image PNG&#xa0;: %1</translation>
     </message>
     <message>
         <source>this build of Cordavo saves pictures as PNG only</source>
@@ -1199,7 +1337,7 @@ intérieur : tierces majeures
     <name>cordavo::FileCommands</name>
     <message>
         <source>Cannot save &quot;%1&quot;: %2</source>
-        <translation>Impossible d&apos;enregistrer « %1 » : %2</translation>
+        <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>File %1 Saved</source>
@@ -1238,7 +1376,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>%1 is not a file %2 can open: %3</source>
-        <translation>%1 n&apos;est pas un fichier que %2 peut ouvrir : %3</translation>
+        <translation>%1 n&apos;est pas un fichier que %2 peut ouvrir&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -1277,7 +1415,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>No temperament of the library has such a name; the nearest are listed.</source>
-        <translation>Aucun tempérament de la bibliothèque ne porte ce nom ; les plus proches sont listés.</translation>
+        <translation>Aucun tempérament de la bibliothèque ne porte ce nom&#x202f;; les plus proches sont listés.</translation>
     </message>
     <message>
         <source>Also known as </source>
@@ -1291,20 +1429,16 @@ intérieur : tierces majeures
         <translation>Écouter</translation>
     </message>
     <message>
-        <source>Keyboard: %1 play C4 to C5</source>
-        <translation>Clavier : %1 jouent Do4 à Do5</translation>
-    </message>
-    <message>
         <source>&amp;Sound:</source>
-        <translation>&amp;Son :</translation>
+        <translation>&amp;Son&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Key of the scale and cadence:</source>
-        <translation>&amp;Tonalité de la gamme et de la cadence :</translation>
+        <translation>&amp;Tonalité de la gamme et de la cadence&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Length:</source>
-        <translation>&amp;Durée :</translation>
+        <translation>&amp;Durée&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Play</source>
@@ -1324,7 +1458,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>&amp;Compare with:</source>
-        <translation>&amp;Comparer avec :</translation>
+        <translation>&amp;Comparer avec&#xa0;:</translation>
     </message>
     <message>
         <source>S&amp;witch Temperament (Space)</source>
@@ -1332,11 +1466,11 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>&amp;Voice:</source>
-        <translation>&amp;Voix :</translation>
+        <translation>&amp;Voix&#xa0;:</translation>
     </message>
     <message>
         <source>V&amp;olume:</source>
-        <translation>V&amp;olume :</translation>
+        <translation>V&amp;olume&#xa0;:</translation>
     </message>
     <message>
         <source>Save So&amp;und…</source>
@@ -1344,7 +1478,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>No sound output was found; Save Sound… still works</source>
-        <translation>Aucune sortie audio trouvée ; Enregistrer le son… fonctionne quand même</translation>
+        <translation>Aucune sortie audio trouvée&#x202f;; Enregistrer le son… fonctionne quand même</translation>
     </message>
     <message>
         <source>WAV 16-bit (*.wav)</source>
@@ -1364,11 +1498,11 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>Heard now: %1</source>
-        <translation>Entendu maintenant : %1</translation>
+        <translation>Entendu maintenant&#xa0;: %1</translation>
     </message>
     <message>
         <source>Heard now: the main window&apos;s temperament</source>
-        <translation>Entendu maintenant : le tempérament de la fenêtre principale</translation>
+        <translation>Entendu maintenant&#xa0;: le tempérament de la fenêtre principale</translation>
     </message>
     <message>
         <source>Sound and &amp;MIDI…</source>
@@ -1376,15 +1510,15 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>“%1” (%2)</source>
-        <translation>« %1 » (%2)</translation>
+        <translation>«&#xa0;%1&#xa0;» (%2)</translation>
     </message>
     <message>
         <source>The sound system “%1” is not available; the automatic choice is used.</source>
-        <translation>Le système audio « %1 » n’est pas disponible ; le choix automatique est utilisé.</translation>
+        <translation>Le système audio «&#xa0;%1&#xa0;» n’est pas disponible&#x202f;; le choix automatique est utilisé.</translation>
     </message>
     <message>
         <source>The sound output “%1” was not found; the default is used.</source>
-        <translation>La sortie audio « %1 » est introuvable ; la sortie par défaut est utilisée.</translation>
+        <translation>La sortie audio «&#xa0;%1&#xa0;» est introuvable&#x202f;; la sortie par défaut est utilisée.</translation>
     </message>
     <message>
         <source>The sound output %1 could not be opened.</source>
@@ -1404,30 +1538,34 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>The sound system says: %1</source>
-        <translation>Le système audio indique : %1</translation>
+        <translation>Le système audio indique&#xa0;: %1</translation>
     </message>
     <message>
         <source>Choose another output under Sound and MIDI…; Save Sound… still works.</source>
-        <translation>Choisissez une autre sortie dans Son et MIDI… ; Enregistrer le son… fonctionne quand même.</translation>
+        <translation>Choisissez une autre sortie dans Son et MIDI…&#x202f;; Enregistrer le son… fonctionne quand même.</translation>
     </message>
     <message>
         <source>The MIDI input “%1” is gone; its notes were released.</source>
         <translation>L’entrée MIDI «&#xa0;%1&#xa0;» a disparu&#xa0;; ses notes ont été relâchées.</translation>
+    </message>
+    <message>
+        <source>Keyboard: %1 play %2 to %3</source>
+        <translation>Clavier&#xa0;: %1 jouent de %2 à %3</translation>
     </message>
 </context>
 <context>
     <name>cordavo::SendTuningDialog</name>
     <message>
         <source>Send Tuning</source>
-        <translation>Envoyer l&apos;accord</translation>
+        <translation>Envoyer l&apos;accordage</translation>
     </message>
     <message>
         <source>MIDI &amp;output:</source>
-        <translation>&amp;Sortie MIDI :</translation>
+        <translation>&amp;Sortie MIDI&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Form:</source>
-        <translation>&amp;Forme :</translation>
+        <translation>&amp;Forme&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Send</source>
@@ -1438,7 +1576,7 @@ intérieur : tierces majeures
     <name>cordavo::SetterWindow</name>
     <message>
         <source>Exporting is not possible! Calculations are required before</source>
-        <translation>Exportation impossible ! Les calculs doivent être effectués auparavant</translation>
+        <translation>Exportation impossible&#x202f;! Les calculs doivent être effectués auparavant</translation>
     </message>
     <message>
         <source>this setter</source>
@@ -1446,7 +1584,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>%1 Rounds: &quot;%2&quot; is not a whole number of decimals from 0 to 10</source>
-        <translation>%1, arrondi : « %2 » n&apos;est pas un nombre entier de décimales de 0 à 10</translation>
+        <translation>%1, décimales&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas un nombre entier de décimales de 0 à 10</translation>
     </message>
     <message>
         <source>List index out of bounds (%1)</source>
@@ -1477,19 +1615,15 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>Sound &amp;system:</source>
-        <translation>&amp;Système audio :</translation>
+        <translation>&amp;Système audio&#xa0;:</translation>
     </message>
     <message>
         <source>Output &amp;device:</source>
-        <translation>&amp;Périphérique de sortie :</translation>
-    </message>
-    <message>
-        <source>%1 frames</source>
-        <translation>%1 trames</translation>
+        <translation>&amp;Périphérique de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Buffer:</source>
-        <translation>&amp;Tampon :</translation>
+        <translation>&amp;Tampon&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;All MIDI inputs</source>
@@ -1505,11 +1639,11 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>MIDI &amp;channel:</source>
-        <translation>&amp;Canal MIDI :</translation>
+        <translation>&amp;Canal MIDI&#xa0;:</translation>
     </message>
     <message>
         <source>MIDI &amp;output for Send Tuning:</source>
-        <translation>S&amp;ortie MIDI pour Envoyer l’accordage :</translation>
+        <translation>S&amp;ortie MIDI pour Envoyer l’accordage&#xa0;:</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1517,7 +1651,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>Latency: %1 ms a period at %2 kHz</source>
-        <translation>Latence : %1 ms par période à %2 kHz</translation>
+        <translation>Latence&#xa0;: %1 ms par période à %2 kHz</translation>
     </message>
     <message>
         <source>Automatic (no sound output found)</source>
@@ -1529,15 +1663,15 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>The sound system “%1” is not available; the automatic choice is used.</source>
-        <translation>Le système audio « %1 » n’est pas disponible ; le choix automatique est utilisé.</translation>
+        <translation>Le système audio «&#xa0;%1&#xa0;» n’est pas disponible&#x202f;; le choix automatique est utilisé.</translation>
     </message>
     <message>
         <source>The sound output “%1” was not found; the default is used.</source>
-        <translation>La sortie audio « %1 » est introuvable ; la sortie par défaut est utilisée.</translation>
+        <translation>La sortie audio «&#xa0;%1&#xa0;» est introuvable&#x202f;; la sortie par défaut est utilisée.</translation>
     </message>
     <message>
         <source>The MIDI input “%1” was not found.</source>
-        <translation>L’entrée MIDI « %1 » est introuvable.</translation>
+        <translation>L’entrée MIDI «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
     <message>
         <source>None</source>
@@ -1545,7 +1679,14 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>The MIDI output “%1” was not found; none is chosen.</source>
-        <translation>La sortie MIDI « %1 » est introuvable ; aucune n’est choisie.</translation>
+        <translation>La sortie MIDI «&#xa0;%1&#xa0;» est introuvable&#x202f;; aucune n’est choisie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frames</source>
+        <translation>
+            <numerusform>%n trame</numerusform>
+            <numerusform>%n trames</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1608,7 +1749,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Licences of the libraries</source>
@@ -1722,11 +1863,11 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>&amp;Rounds</source>
-        <translation>&amp;Arrondi</translation>
+        <translation>Déc&amp;imales</translation>
     </message>
     <message>
         <source>Roun&amp;ds</source>
-        <translation>A&amp;rrondi</translation>
+        <translation>Décim&amp;ales</translation>
     </message>
     <message>
         <source> rounds</source>
@@ -1833,11 +1974,11 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>&amp;Rounds</source>
-        <translation>&amp;Arrondi</translation>
+        <translation>Déc&amp;imales</translation>
     </message>
     <message>
         <source>Roun&amp;ds</source>
-        <translation>Arron&amp;di</translation>
+        <translation>Décim&amp;ales</translation>
     </message>
     <message>
         <source> rounds</source>
@@ -1908,7 +2049,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>&amp;Export Tuning…</source>
-        <translation>E&amp;xporter l&apos;accord…</translation>
+        <translation>E&amp;xporter l&apos;accordage…</translation>
     </message>
     <message>
         <source>&amp;Load GrandOrgue Temperament…</source>
@@ -1952,7 +2093,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>Tuning &amp;Guide…</source>
-        <translation>&amp;Guide d&apos;accord…</translation>
+        <translation>&amp;Guide d&apos;accordage…</translation>
     </message>
     <message>
         <source>Temperament L&amp;ibrary…</source>
@@ -2052,7 +2193,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a pitch from %3 to %4 Hz</source>
-        <translation>%1 : « %2 » n&apos;est pas une fréquence comprise entre %3 et %4 Hz</translation>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas une fréquence comprise entre %3 et %4 Hz</translation>
     </message>
     <message>
         <source>Before Generating The XML Page</source>
@@ -2064,7 +2205,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>Unsaved data for errors !</source>
-        <translation>Données non enregistrées en raison d&apos;erreurs !</translation>
+        <translation>Données non enregistrées en raison d&apos;erreurs&#x202f;!</translation>
     </message>
     <message>
         <source>&amp;Language</source>
@@ -2084,19 +2225,19 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>Sen&amp;d Tuning…</source>
-        <translation>E&amp;nvoyer l&apos;accord…</translation>
+        <translation>E&amp;nvoyer l&apos;accordage…</translation>
     </message>
     <message>
         <source>No MIDI output was found: connect an instrument, or start it, and try again.</source>
-        <translation>Aucune sortie MIDI trouvée : branchez ou démarrez un instrument, puis réessayez.</translation>
+        <translation>Aucune sortie MIDI trouvée&#xa0;: branchez ou démarrez un instrument, puis réessayez.</translation>
     </message>
     <message>
         <source>The tuning could not be sent to %1: %2</source>
-        <translation>L&apos;accord n&apos;a pas pu être envoyé à %1 : %2</translation>
+        <translation>L&apos;accordage n&apos;a pas pu être envoyé à %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The tuning was sent to %1 (%2).</source>
-        <translation>L&apos;accord a été envoyé à %1 (%2).</translation>
+        <translation>L&apos;accordage a été envoyé à %1 (%2).</translation>
     </message>
     <message>
         <source>Sound and &amp;MIDI…</source>
@@ -2114,26 +2255,26 @@ intérieur : tierces majeures
     <name>cordavo::TextPrinting</name>
     <message>
         <source>Cannot print: the printer could not be opened</source>
-        <translation>Impression impossible : l&apos;imprimante n&apos;a pas pu être ouverte</translation>
+        <translation>Impression impossible&#xa0;: l&apos;imprimante n&apos;a pas pu être ouverte</translation>
     </message>
     <message>
         <source>Printing failed: the printer reported an error</source>
-        <translation>Échec de l&apos;impression : l&apos;imprimante a signalé une erreur</translation>
+        <translation>Échec de l&apos;impression&#xa0;: l&apos;imprimante a signalé une erreur</translation>
     </message>
 </context>
 <context>
     <name>cordavo::TuningGuideWindow</name>
     <message>
         <source>Tuning Guide</source>
-        <translation>Guide d&apos;accord</translation>
+        <translation>Guide d&apos;accordage</translation>
     </message>
     <message>
         <source>8′ (as written; harpsichord)</source>
-        <translation>8′ (tel qu&apos;écrit ; clavecin)</translation>
+        <translation>8′ (tel qu&apos;écrit&#x202f;; clavecin)</translation>
     </message>
     <message>
         <source>4′ (an octave higher: Principal 4′)</source>
-        <translation>4′ (une octave plus haut : Montre 4′)</translation>
+        <translation>4′ (une octave plus haut&#xa0;: Prestant 4′)</translation>
     </message>
     <message>
         <source>2′ (two octaves higher)</source>
@@ -2145,7 +2286,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>&amp;Temperature: the organ is at pitch at</source>
-        <translation>&amp;Température : l&apos;orgue est au diapason à</translation>
+        <translation>&amp;Température&#xa0;: l&apos;orgue est au diapason à</translation>
     </message>
     <message>
         <source>Letter</source>
@@ -2153,7 +2294,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>Tuning guide</source>
-        <translation>Guide d&apos;accord</translation>
+        <translation>Guide d&apos;accordage</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
@@ -2165,11 +2306,11 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>&amp;Bearing:</source>
-        <translation>&amp;Partition :</translation>
+        <translation>&amp;Partition&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Stop:</source>
-        <translation>&amp;Jeu :</translation>
+        <translation>&amp;Jeu&#xa0;:</translation>
     </message>
     <message>
         <source>and is &amp;now at</source>
@@ -2177,7 +2318,7 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>P&amp;aper:</source>
-        <translation>Papi&amp;er :</translation>
+        <translation>Papi&amp;er&#xa0;:</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
@@ -2185,11 +2326,11 @@ intérieur : tierces majeures
     </message>
     <message>
         <source>Cannot print: the printer could not be opened</source>
-        <translation>Impression impossible : l&apos;imprimante n&apos;a pas pu être ouverte</translation>
+        <translation>Impression impossible&#xa0;: l&apos;imprimante n&apos;a pas pu être ouverte</translation>
     </message>
     <message>
         <source>Printing failed: the printer reported an error</source>
-        <translation>Échec de l&apos;impression : l&apos;imprimante a signalé une erreur</translation>
+        <translation>Échec de l&apos;impression&#xa0;: l&apos;imprimante a signalé une erreur</translation>
     </message>
 </context>
 </TS>

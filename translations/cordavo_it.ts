@@ -491,10 +491,6 @@ Sostituirlo? Gli organi che lo hanno scelto suoneranno quello nuovo.</translatio
         <translation>%1 non è un file di testo: contiene byte NUL</translation>
     </message>
     <message>
-        <source>the line is missing; the file has %1 lines of the %2 it needs</source>
-        <translation>la riga manca; il file ha %1 righe delle %2 necessarie</translation>
-    </message>
-    <message>
         <source>Cannot load %1: it is a folder, not a file</source>
         <translation>Impossibile caricare %1: è una cartella, non un file</translation>
     </message>
@@ -521,6 +517,20 @@ Sostituirlo? Gli organi che lo hanno scelto suoneranno quello nuovo.</translatio
     <message>
         <source>Cannot save %1: %2</source>
         <translation>Impossibile salvare %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>the line is missing; the file has %n line of the %1 it needs</source>
+        <translation>
+            <numerusform>la riga manca; il file ha %n riga delle %1 necessarie</numerusform>
+            <numerusform>la riga manca; il file ha %n righe delle %1 necessarie</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the line is missing; the file has %n lines of the %1 it needs</source>
+        <translation>
+            <numerusform>la riga manca; il file ha %n riga delle %1 necessarie</numerusform>
+            <numerusform>la riga manca; il file ha %n righe delle %1 necessarie</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -743,6 +753,112 @@ Vuoi sostituirlo?</translation>
         <source>the last pitch %1 is not the octave (2/1 or 1200.0)</source>
         <translation>l&apos;ultima altezza %1 non è l&apos;ottava (2/1 o 1200.0)</translation>
     </message>
+    <message numerus="yes">
+        <source>the scale has %n note; only scales of 12 notes load</source>
+        <translation>
+            <numerusform>la scala ha %n nota; si caricano solo scale di 12 note</numerusform>
+            <numerusform>la scala ha %n note; si caricano solo scale di 12 note</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the scale has %n notes; only scales of 12 notes load</source>
+        <translation>
+            <numerusform>la scala ha %n nota; si caricano solo scale di 12 note</numerusform>
+            <numerusform>la scala ha %n note; si caricano solo scale di 12 note</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SpelledNotes</name>
+    <message>
+        <source>Cb</source>
+        <translation>Dob</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>C#</source>
+        <translation>Do#</translation>
+    </message>
+    <message>
+        <source>Db</source>
+        <translation>Reb</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>D#</source>
+        <translation>Re#</translation>
+    </message>
+    <message>
+        <source>Eb</source>
+        <translation>Mib</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>E#</source>
+        <translation>Mi#</translation>
+    </message>
+    <message>
+        <source>Fb</source>
+        <translation>Fab</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>Fa</translation>
+    </message>
+    <message>
+        <source>F#</source>
+        <translation>Fa#</translation>
+    </message>
+    <message>
+        <source>Gb</source>
+        <translation>Solb</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>G#</source>
+        <translation>Sol#</translation>
+    </message>
+    <message>
+        <source>Ab</source>
+        <translation>Lab</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>La</translation>
+    </message>
+    <message>
+        <source>A#</source>
+        <translation>La#</translation>
+    </message>
+    <message>
+        <source>Bb</source>
+        <translation>Sib</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>Si</translation>
+    </message>
+    <message>
+        <source>B#</source>
+        <translation>Si#</translation>
+    </message>
+    <message>
+        <source>scientific</source>
+        <extracomment>How notes are named with their octave in this language. Keep exactly one of these words: scientific (C4 is middle C), solfege (Do3 is middle C), helmholtz (c′ is middle C).</extracomment>
+        <translation>solfege</translation>
+    </message>
 </context>
 <context>
     <name>TemperamentXml</name>
@@ -779,12 +895,22 @@ Vuoi sostituirlo?</translation>
         <translation>%1 a %2%3 cent</translation>
     </message>
     <message>
-        <source> (and %1 more notes)</source>
-        <translation> (e altre %1 note)</translation>
-    </message>
-    <message>
         <source>%1 cannot be loaded: it puts %2, where a note must lie from -%3 to +%3 cents</source>
         <translation>Impossibile caricare %1: pone %2, mentre una nota deve stare tra -%3 e +%3 cent</translation>
+    </message>
+    <message numerus="yes">
+        <source> (and %n more note)</source>
+        <translation>
+            <numerusform> (e %n altra nota)</numerusform>
+            <numerusform> (e altre %n note)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (and %n more notes)</source>
+        <translation>
+            <numerusform> (e %n altra nota)</numerusform>
+            <numerusform> (e altre %n note)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -849,24 +975,8 @@ Vuoi sostituirlo?</translation>
         <translation>%1 e %2</translation>
     </message>
     <message>
-        <source>1 note could not be represented and was left unchanged: key %1</source>
-        <translation>1 nota non è stata rappresentabile ed è rimasta invariata: tasto %1</translation>
-    </message>
-    <message>
-        <source>%1 notes could not be represented and were left unchanged: keys %2</source>
-        <translation>%1 note non sono state rappresentabili e sono rimaste invariate: tasti %2</translation>
-    </message>
-    <message>
         <source>%1 (%2 cents)</source>
         <translation>%1 (%2 cent)</translation>
-    </message>
-    <message>
-        <source>1 note lies more than 100 cents from equal temperament, beyond what the octave message carries, and is held at its nearest limit: %1</source>
-        <translation>1 nota dista più di 100 cent dal temperamento equabile, oltre quanto trasmette il messaggio d&apos;ottava, ed è fissata al limite più vicino: %1</translation>
-    </message>
-    <message>
-        <source>%1 notes lie more than 100 cents from equal temperament, beyond what the octave message carries, and are held at its nearest limit: %2</source>
-        <translation>%1 note distano più di 100 cent dal temperamento equabile, oltre quanto trasmette il messaggio d&apos;ottava, e sono fissate al limite più vicino: %2</translation>
     </message>
     <message>
         <source>Cannot save %1: the scale and its keyboard mapping would be the same file; give the scale a name ending in .scl</source>
@@ -874,7 +984,7 @@ Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>Scala scale and keyboard mapping</source>
-        <translation>Scala Scala e mappatura della tastiera</translation>
+        <translation>Scala (scala e mappatura della tastiera)</translation>
     </message>
     <message>
         <source>AnaMark tuning</source>
@@ -891,6 +1001,34 @@ Vuoi sostituirlo?</translation>
     <message>
         <source>MIDI tuning, scale/octave</source>
         <translation>Accordatura MIDI, scala/ottava</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note could not be represented and was left unchanged: key %1</source>
+        <translation>
+            <numerusform>%n nota non è stata rappresentabile ed è rimasta invariata: tasto %1</numerusform>
+            <numerusform>%n note non sono state rappresentabili e sono rimaste invariate: tasti %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes could not be represented and were left unchanged: keys %1</source>
+        <translation>
+            <numerusform>%n nota non è stata rappresentabile ed è rimasta invariata: tasto %1</numerusform>
+            <numerusform>%n note non sono state rappresentabili e sono rimaste invariate: tasti %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note lies more than 100 cents from equal temperament, beyond what the octave message carries, and is held at its nearest limit: %1</source>
+        <translation>
+            <numerusform>%n nota dista più di 100 cent dal temperamento equabile, oltre quanto trasmette il messaggio d&apos;ottava, ed è fissata al limite più vicino: %1</numerusform>
+            <numerusform>%n note distano più di 100 cent dal temperamento equabile, oltre quanto trasmette il messaggio d&apos;ottava, e sono fissate al limite più vicino: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes lie more than 100 cents from equal temperament, beyond what the octave message carries, and are held at its nearest limit: %1</source>
+        <translation>
+            <numerusform>%n nota dista più di 100 cent dal temperamento equabile, oltre quanto trasmette il messaggio d&apos;ottava, ed è fissata al limite più vicino: %1</numerusform>
+            <numerusform>%n note distano più di 100 cent dal temperamento equabile, oltre quanto trasmette il messaggio d&apos;ottava, e sono fissate al limite più vicino: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -977,7 +1115,7 @@ Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>From pure (cents)</source>
-        <translation>Dal puro (cent)</translation>
+        <translation>Scarto dal puro (cent)</translation>
     </message>
     <message>
         <source>Beats/s</source>
@@ -1009,7 +1147,7 @@ Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>Then outward</source>
-        <translation>Poi verso l&apos;esterno</translation>
+        <translation>Poi il resto della tastiera</translation>
     </message>
     <message>
         <source>Tune the rest of the compass from the bearing in pure octaves, upward and downward.</source>
@@ -1081,7 +1219,7 @@ Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>principal-octave</source>
-        <translation>principale-ottava</translation>
+        <translation>principale e ottava</translation>
     </message>
     <message>
         <source>reed</source>
@@ -1132,7 +1270,7 @@ interno: terze maggiori
     </message>
     <message>
         <source>From pure</source>
-        <translation>Dal puro</translation>
+        <translation>Scarto dal puro</translation>
     </message>
     <message>
         <source>Beats (Hz)</source>
@@ -1222,7 +1360,7 @@ interno: terze maggiori
     </message>
     <message>
         <source>Scala scale</source>
-        <translation>scala Scala</translation>
+        <translation>scala in formato Scala</translation>
     </message>
     <message>
         <source>cents</source>
@@ -1289,10 +1427,6 @@ interno: terze maggiori
     <message>
         <source>Listen</source>
         <translation>Ascolta</translation>
-    </message>
-    <message>
-        <source>Keyboard: %1 play C4 to C5</source>
-        <translation>Tastiera: %1 suonano da Do4 a Do5</translation>
     </message>
     <message>
         <source>&amp;Sound:</source>
@@ -1414,6 +1548,10 @@ interno: terze maggiori
         <source>The MIDI input “%1” is gone; its notes were released.</source>
         <translation>L’ingresso MIDI «%1» non c’è più; le sue note sono state rilasciate.</translation>
     </message>
+    <message>
+        <source>Keyboard: %1 play %2 to %3</source>
+        <translation>Tastiera: %1 suonano da %2 a %3</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::SendTuningDialog</name>
@@ -1484,10 +1622,6 @@ interno: terze maggiori
         <translation>&amp;Dispositivo di uscita:</translation>
     </message>
     <message>
-        <source>%1 frames</source>
-        <translation>%1 frame</translation>
-    </message>
-    <message>
         <source>&amp;Buffer:</source>
         <translation>&amp;Buffer:</translation>
     </message>
@@ -1546,6 +1680,13 @@ interno: terze maggiori
     <message>
         <source>The MIDI output “%1” was not found; none is chosen.</source>
         <translation>L&apos;uscita MIDI “%1” non è stata trovata; non ne è scelta alcuna.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frames</source>
+        <translation>
+            <numerusform>%n frame</numerusform>
+            <numerusform>%n frame</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2133,7 +2274,7 @@ interno: terze maggiori
     </message>
     <message>
         <source>4′ (an octave higher: Principal 4′)</source>
-        <translation>4′ (un&apos;ottava sopra: Principale 4′)</translation>
+        <translation>4′ (un&apos;ottava sopra: Ottava 4′)</translation>
     </message>
     <message>
         <source>2′ (two octaves higher)</source>
@@ -2149,7 +2290,7 @@ interno: terze maggiori
     </message>
     <message>
         <source>Letter</source>
-        <translation>Letter</translation>
+        <translation>Lettera</translation>
     </message>
     <message>
         <source>Tuning guide</source>

@@ -491,10 +491,6 @@ Vervangen? Orgels die deze stemming kozen, spelen dan de nieuwe.</translation>
         <translation>%1 is geen tekstbestand: het bevat NUL-bytes</translation>
     </message>
     <message>
-        <source>the line is missing; the file has %1 lines of the %2 it needs</source>
-        <translation>de regel ontbreekt; het bestand heeft %1 van de %2 regels die het nodig heeft</translation>
-    </message>
-    <message>
         <source>Cannot load %1: it is a folder, not a file</source>
         <translation>Kan %1 niet laden: het is een map, geen bestand</translation>
     </message>
@@ -521,6 +517,20 @@ Vervangen? Orgels die deze stemming kozen, spelen dan de nieuwe.</translation>
     <message>
         <source>Cannot save %1: %2</source>
         <translation>Kan %1 niet opslaan: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>the line is missing; the file has %n line of the %1 it needs</source>
+        <translation>
+            <numerusform>de regel ontbreekt; het bestand heeft %n van de %1 regels die het nodig heeft</numerusform>
+            <numerusform>de regel ontbreekt; het bestand heeft %n van de %1 regels die het nodig heeft</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the line is missing; the file has %n lines of the %1 it needs</source>
+        <translation>
+            <numerusform>de regel ontbreekt; het bestand heeft %n van de %1 regels die het nodig heeft</numerusform>
+            <numerusform>de regel ontbreekt; het bestand heeft %n van de %1 regels die het nodig heeft</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -662,11 +672,11 @@ Wilt u het vervangen?</translation>
     <name>ReadyMadeSounds</name>
     <message>
         <source>%1 major triad</source>
-        <translation>%1 grote drieklank</translation>
+        <translation>Grote drieklank op %1</translation>
     </message>
     <message>
         <source>%1 minor triad</source>
-        <translation>%1 kleine drieklank</translation>
+        <translation>Kleine drieklank op %1</translation>
     </message>
     <message>
         <source>Fifth %1–%2</source>
@@ -743,6 +753,112 @@ Wilt u het vervangen?</translation>
         <source>the last pitch %1 is not the octave (2/1 or 1200.0)</source>
         <translation>de laatste toonhoogte %1 is niet het octaaf (2/1 of 1200.0)</translation>
     </message>
+    <message numerus="yes">
+        <source>the scale has %n note; only scales of 12 notes load</source>
+        <translation>
+            <numerusform>de toonladder heeft %n noot; alleen toonladders van 12 noten kunnen worden geladen</numerusform>
+            <numerusform>de toonladder heeft %n noten; alleen toonladders van 12 noten kunnen worden geladen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the scale has %n notes; only scales of 12 notes load</source>
+        <translation>
+            <numerusform>de toonladder heeft %n noot; alleen toonladders van 12 noten kunnen worden geladen</numerusform>
+            <numerusform>de toonladder heeft %n noten; alleen toonladders van 12 noten kunnen worden geladen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SpelledNotes</name>
+    <message>
+        <source>Cb</source>
+        <translation>Ces</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>C#</source>
+        <translation>Cis</translation>
+    </message>
+    <message>
+        <source>Db</source>
+        <translation>Des</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>D#</source>
+        <translation>Dis</translation>
+    </message>
+    <message>
+        <source>Eb</source>
+        <translation>Es</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>E#</source>
+        <translation>Eis</translation>
+    </message>
+    <message>
+        <source>Fb</source>
+        <translation>Fes</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>F#</source>
+        <translation>Fis</translation>
+    </message>
+    <message>
+        <source>Gb</source>
+        <translation>Ges</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>G#</source>
+        <translation>Gis</translation>
+    </message>
+    <message>
+        <source>Ab</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>A#</source>
+        <translation>Ais</translation>
+    </message>
+    <message>
+        <source>Bb</source>
+        <translation>Bes</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>B#</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>scientific</source>
+        <extracomment>How notes are named with their octave in this language. Keep exactly one of these words: scientific (C4 is middle C), solfege (Do3 is middle C), helmholtz (c′ is middle C).</extracomment>
+        <translation>helmholtz</translation>
+    </message>
 </context>
 <context>
     <name>TemperamentXml</name>
@@ -779,12 +895,22 @@ Wilt u het vervangen?</translation>
         <translation>%1 op %2%3 cent</translation>
     </message>
     <message>
-        <source> (and %1 more notes)</source>
-        <translation> (en nog %1 noten)</translation>
-    </message>
-    <message>
         <source>%1 cannot be loaded: it puts %2, where a note must lie from -%3 to +%3 cents</source>
         <translation>%1 kan niet worden geladen: het zet %2, terwijl een noot tussen -%3 en +%3 cent moet liggen</translation>
+    </message>
+    <message numerus="yes">
+        <source> (and %n more note)</source>
+        <translation>
+            <numerusform> (en nog %n noot)</numerusform>
+            <numerusform> (en nog %n noten)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (and %n more notes)</source>
+        <translation>
+            <numerusform> (en nog %n noot)</numerusform>
+            <numerusform> (en nog %n noten)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -849,24 +975,8 @@ Wilt u het vervangen?</translation>
         <translation>%1 en %2</translation>
     </message>
     <message>
-        <source>1 note could not be represented and was left unchanged: key %1</source>
-        <translation>1 noot kon niet worden weergegeven en is ongewijzigd gelaten: toets %1</translation>
-    </message>
-    <message>
-        <source>%1 notes could not be represented and were left unchanged: keys %2</source>
-        <translation>%1 noten konden niet worden weergegeven en zijn ongewijzigd gelaten: toetsen %2</translation>
-    </message>
-    <message>
         <source>%1 (%2 cents)</source>
         <translation>%1 (%2 cent)</translation>
-    </message>
-    <message>
-        <source>1 note lies more than 100 cents from equal temperament, beyond what the octave message carries, and is held at its nearest limit: %1</source>
-        <translation>1 noot ligt meer dan 100 cent van de gelijkzwevende stemming, buiten wat het octaafbericht kan bevatten, en wordt op de dichtstbijzijnde grens gehouden: %1</translation>
-    </message>
-    <message>
-        <source>%1 notes lie more than 100 cents from equal temperament, beyond what the octave message carries, and are held at its nearest limit: %2</source>
-        <translation>%1 noten liggen meer dan 100 cent van de gelijkzwevende stemming, buiten wat het octaafbericht kan bevatten, en worden op de dichtstbijzijnde grens gehouden: %2</translation>
     </message>
     <message>
         <source>Cannot save %1: the scale and its keyboard mapping would be the same file; give the scale a name ending in .scl</source>
@@ -891,6 +1001,34 @@ Wilt u het vervangen?</translation>
     <message>
         <source>MIDI tuning, scale/octave</source>
         <translation>MIDI-stemming, toonladder/octaaf</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note could not be represented and was left unchanged: key %1</source>
+        <translation>
+            <numerusform>%n noot kon niet worden weergegeven en is ongewijzigd gelaten: toets %1</numerusform>
+            <numerusform>%n noten konden niet worden weergegeven en zijn ongewijzigd gelaten: toetsen %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes could not be represented and were left unchanged: keys %1</source>
+        <translation>
+            <numerusform>%n noot kon niet worden weergegeven en is ongewijzigd gelaten: toets %1</numerusform>
+            <numerusform>%n noten konden niet worden weergegeven en zijn ongewijzigd gelaten: toetsen %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n note lies more than 100 cents from equal temperament, beyond what the octave message carries, and is held at its nearest limit: %1</source>
+        <translation>
+            <numerusform>%n noot ligt meer dan 100 cent van de gelijkzwevende stemming, buiten wat het octaafbericht kan bevatten, en wordt op de dichtstbijzijnde grens gehouden: %1</numerusform>
+            <numerusform>%n noten liggen meer dan 100 cent van de gelijkzwevende stemming, buiten wat het octaafbericht kan bevatten, en worden op de dichtstbijzijnde grens gehouden: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes lie more than 100 cents from equal temperament, beyond what the octave message carries, and are held at its nearest limit: %1</source>
+        <translation>
+            <numerusform>%n noot ligt meer dan 100 cent van de gelijkzwevende stemming, buiten wat het octaafbericht kan bevatten, en wordt op de dichtstbijzijnde grens gehouden: %1</numerusform>
+            <numerusform>%n noten liggen meer dan 100 cent van de gelijkzwevende stemming, buiten wat het octaafbericht kan bevatten, en worden op de dichtstbijzijnde grens gehouden: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1001,7 +1139,7 @@ Wilt u het vervangen?</translation>
     </message>
     <message>
         <source>Tune</source>
-        <translation>Stem</translation>
+        <translation>Te stemmen</translation>
     </message>
     <message>
         <source>Interval</source>
@@ -1009,7 +1147,7 @@ Wilt u het vervangen?</translation>
     </message>
     <message>
         <source>Then outward</source>
-        <translation>Daarna naar buiten</translation>
+        <translation>Daarna de rest van het klavier</translation>
     </message>
     <message>
         <source>Tune the rest of the compass from the bearing in pure octaves, upward and downward.</source>
@@ -1081,7 +1219,7 @@ Wilt u het vervangen?</translation>
     </message>
     <message>
         <source>principal-octave</source>
-        <translation>prestant-octaaf</translation>
+        <translation>prestant en octaaf</translation>
     </message>
     <message>
         <source>reed</source>
@@ -1132,7 +1270,7 @@ binnen: grote tertsen
     </message>
     <message>
         <source>From pure</source>
-        <translation>Van rein</translation>
+        <translation>Afwijking van rein</translation>
     </message>
     <message>
         <source>Beats (Hz)</source>
@@ -1291,10 +1429,6 @@ binnen: grote tertsen
         <translation>Beluisteren</translation>
     </message>
     <message>
-        <source>Keyboard: %1 play C4 to C5</source>
-        <translation>Toetsenbord: %1 spelen C4 tot C5</translation>
-    </message>
-    <message>
         <source>&amp;Sound:</source>
         <translation>&amp;Klank:</translation>
     </message>
@@ -1332,7 +1466,7 @@ binnen: grote tertsen
     </message>
     <message>
         <source>&amp;Voice:</source>
-        <translation>St&amp;em:</translation>
+        <translation>R&amp;egister:</translation>
     </message>
     <message>
         <source>V&amp;olume:</source>
@@ -1414,6 +1548,10 @@ binnen: grote tertsen
         <source>The MIDI input “%1” is gone; its notes were released.</source>
         <translation>De MIDI-ingang ‘%1’ is verdwenen; de noten ervan zijn losgelaten.</translation>
     </message>
+    <message>
+        <source>Keyboard: %1 play %2 to %3</source>
+        <translation>Toetsenbord: %1 spelen %2 tot %3</translation>
+    </message>
 </context>
 <context>
     <name>cordavo::SendTuningDialog</name>
@@ -1446,7 +1584,7 @@ binnen: grote tertsen
     </message>
     <message>
         <source>%1 Rounds: &quot;%2&quot; is not a whole number of decimals from 0 to 10</source>
-        <translation>%1 Afronden: &quot;%2&quot; is geen geheel aantal decimalen van 0 tot 10</translation>
+        <translation>%1 Decimalen: &quot;%2&quot; is geen geheel aantal decimalen van 0 tot 10</translation>
     </message>
     <message>
         <source>List index out of bounds (%1)</source>
@@ -1482,10 +1620,6 @@ binnen: grote tertsen
     <message>
         <source>Output &amp;device:</source>
         <translation>Uitvoer&amp;apparaat:</translation>
-    </message>
-    <message>
-        <source>%1 frames</source>
-        <translation>%1 frames</translation>
     </message>
     <message>
         <source>&amp;Buffer:</source>
@@ -1546,6 +1680,13 @@ binnen: grote tertsen
     <message>
         <source>The MIDI output “%1” was not found; none is chosen.</source>
         <translation>De MIDI-uitgang “%1” is niet gevonden; er is geen gekozen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n frames</source>
+        <translation>
+            <numerusform>%n frame</numerusform>
+            <numerusform>%n frames</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1722,11 +1863,11 @@ binnen: grote tertsen
     </message>
     <message>
         <source>&amp;Rounds</source>
-        <translation>&amp;Afronden</translation>
+        <translation>De&amp;cimalen</translation>
     </message>
     <message>
         <source>Roun&amp;ds</source>
-        <translation>A&amp;fronden</translation>
+        <translation>Dec&amp;imalen</translation>
     </message>
     <message>
         <source> rounds</source>
@@ -1833,11 +1974,11 @@ binnen: grote tertsen
     </message>
     <message>
         <source>&amp;Rounds</source>
-        <translation>&amp;Afronden</translation>
+        <translation>De&amp;cimalen</translation>
     </message>
     <message>
         <source>Roun&amp;ds</source>
-        <translation>A&amp;fronden</translation>
+        <translation>Dec&amp;imalen</translation>
     </message>
     <message>
         <source> rounds</source>
@@ -2133,7 +2274,7 @@ binnen: grote tertsen
     </message>
     <message>
         <source>4′ (an octave higher: Principal 4′)</source>
-        <translation>4′ (een octaaf hoger: Prestant 4′)</translation>
+        <translation>4′ (een octaaf hoger: Octaaf 4′)</translation>
     </message>
     <message>
         <source>2′ (two octaves higher)</source>

@@ -36,7 +36,9 @@ QString tableHtml(const GuideTable &table, bool tuningOrder)
                 .arg(points);
     html += QStringLiteral("<tr>");
     for (const QString &column : table.columns)
-        html += QStringLiteral("<th style=\"background-color:#e8e8e8\">%1</th>").arg(escaped(column));
+        // A unit after a slash stays with its word ("Schwebungen/s"): a word joiner forbids the break.
+        html += QStringLiteral("<th style=\"background-color:#e8e8e8\">%1</th>")
+                    .arg(escaped(column).replace(QLatin1Char('/'), QStringLiteral("/\u2060")));
     html += QStringLiteral("</tr>");
     for (qsizetype r = 0; r < table.rows.size(); ++r) {
         const QStringList &row = table.rows[r];
@@ -75,6 +77,15 @@ QString guideHtml(const GuideDocument &document)
     return html + QStringLiteral("</body></html>");
 }
 
+void setGuideSheet(QTextDocument &text, const GuideDocument &document)
+{
+    // A narrow column widens to its longest word rather than cut a word in two.
+    QTextOption option = text.defaultTextOption();
+    option.setWrapMode(QTextOption::WordWrap);
+    text.setDefaultTextOption(option);
+    text.setHtml(guideHtml(document));
+}
+
 bool paintGuideSheet(QPagedPaintDevice &device, const GuideDocument &document)
 {
     QPainter painter;
@@ -90,7 +101,7 @@ bool paintGuideSheet(QPagedPaintDevice &device, const GuideDocument &document)
     QFont font = text.defaultFont();
     font.setStyleStrategy(QFont::PreferNoShaping);
     text.setDefaultFont(font);
-    text.setHtml(guideHtml(document));
+    setGuideSheet(text, document);
     text.setTextWidth(width);
     // Too long for the page: laid out wider and drawn smaller, until it fits.
     qreal scale = 1;

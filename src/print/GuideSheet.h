@@ -8,6 +8,7 @@
 #include <QString>
 
 class QPagedPaintDevice;
+class QTextDocument;
 
 namespace cordavo {
 
@@ -17,6 +18,9 @@ namespace cordavo {
 // The sheet as rich text, for the window's view and the printed page.
 QString guideHtml(const GuideDocument &document);
 
+// The sheet set in a text document, for the window's view and the page:
+// words are never cut in two.
+void setGuideSheet(QTextDocument &text, const GuideDocument &document);
 // Draws the sheet on the next page of a printer or PDF writer, within its
 // margins, shrunk to fit the one page when it must. False when the device
 // cannot be drawn on.

@@ -1,4 +1,5 @@
 #include "tuning/LineFile.h"
+#include "tuning/CountedText.h"
 
 #include "numbers/NumberFormat.h"
 
@@ -148,8 +149,11 @@ LineFileContents parseLineFile(const QByteArray &bytes, const QString &fileName,
     if (lines.size() < layout.size()) {
         return failure(lineMessage(
             lines.size() + 1, fileName,
-            QCoreApplication::translate("LineFile", "the line is missing; the file has %1 lines of the %2 it needs")
-                .arg(lines.size())
+            countedText(
+                "LineFile",
+                QT_TRANSLATE_N_NOOP("LineFile", "the line is missing; the file has %n line of the %1 it needs"),
+                QT_TRANSLATE_N_NOOP("LineFile", "the line is missing; the file has %n lines of the %1 it needs"),
+                lines.size())
                 .arg(layout.size())));
     }
     QList<LineValue> values;

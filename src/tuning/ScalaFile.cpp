@@ -1,4 +1,5 @@
 #include "tuning/ScalaFile.h"
+#include "tuning/CountedText.h"
 
 #include "numbers/NumberFormat.h"
 #include "tuning/IntervalCents.h"
@@ -116,10 +117,15 @@ ScalaContents parseScalaFile(const QByteArray &bytes, const QString &fileName)
     bool inRange = false;
     const int notes = match.captured(1).toInt(&inRange);
     if (!inRange || notes != kNotes)
-        return failure(
-            lineMessage(i + 1, fileName,
-                        QCoreApplication::translate("ScalaFile", "the scale has %1 notes; only scales of 12 notes load")
-                            .arg(inRange ? QString::number(notes) : match.captured(1))));
+        return failure(lineMessage(
+            i + 1, fileName,
+            inRange
+                ? countedText("ScalaFile",
+                              QT_TRANSLATE_N_NOOP("ScalaFile", "the scale has %n note; only scales of 12 notes load"),
+                              QT_TRANSLATE_N_NOOP("ScalaFile", "the scale has %n notes; only scales of 12 notes load"),
+                              notes)
+                : QCoreApplication::translate("ScalaFile", "the scale has %1 notes; only scales of 12 notes load")
+                      .arg(match.captured(1))));
     ++i;
 
     for (int pitchNumber = 1; pitchNumber <= kNotes; ++pitchNumber) {

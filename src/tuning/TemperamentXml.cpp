@@ -1,4 +1,5 @@
 #include "tuning/TemperamentXml.h"
+#include "tuning/CountedText.h"
 
 #include "numbers/NumberFormat.h"
 #include "tuning/LineFile.h"
@@ -110,7 +111,8 @@ Result<void> checkNoteRange(const NoteCents &deviations, const QString &fileName
     constexpr qsizetype kNamed = 3;
     QString named = beyond.mid(0, kNamed).join(QStringLiteral(", "));
     if (beyond.size() > kNamed)
-        named += QCoreApplication::translate("TemperamentXml", " (and %1 more notes)").arg(beyond.size() - kNamed);
+        named += countedText("TemperamentXml", QT_TRANSLATE_N_NOOP("TemperamentXml", " (and %n more note)"),
+                             QT_TRANSLATE_N_NOOP("TemperamentXml", " (and %n more notes)"), beyond.size() - kNamed);
     return failure(QCoreApplication::translate(
                        "TemperamentXml", "%1 cannot be loaded: it puts %2, where a note must lie from -%3 to +%3 cents")
                        .arg(quoted(fileName), named, formatGeneral(kLargestNoteCents, decimalSeparator)));

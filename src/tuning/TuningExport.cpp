@@ -1,4 +1,5 @@
 #include "tuning/TuningExport.h"
+#include "tuning/CountedText.h"
 
 #include "numbers/NumberFormat.h"
 #include "tuning/KeyboardMapping.h"
@@ -79,14 +80,13 @@ QString shortfallText(const TuningShortfall &shortfall, const Separators &separa
     QStringList sentences;
     if (const auto keys = shortfall.unchangedKeys.size(); keys > 0) {
         const QString listed = numberRanges(shortfall.unchangedKeys);
-        sentences << (keys == 1
-                          ? QCoreApplication::translate(
-                                "TuningExport", "1 note could not be represented and was left unchanged: key %1")
-                                .arg(listed)
-                          : QCoreApplication::translate(
-                                "TuningExport", "%1 notes could not be represented and were left unchanged: keys %2")
-                                .arg(keys)
-                                .arg(listed));
+        sentences << countedText("TuningExport",
+                                 QT_TRANSLATE_N_NOOP("TuningExport", "%n note could not be represented and was left "
+                                                                     "unchanged: key %1"),
+                                 QT_TRANSLATE_N_NOOP("TuningExport", "%n notes could not be represented and were left "
+                                                                     "unchanged: keys %1"),
+                                 keys)
+                         .arg(listed);
     }
     if (const auto held = shortfall.heldPitchClasses.size(); held > 0) {
         QStringList notes;
@@ -94,16 +94,17 @@ QString shortfallText(const TuningShortfall &shortfall, const Separators &separa
             notes << QCoreApplication::translate("TuningExport", "%1 (%2 cents)")
                          .arg(noteDisplayName(pitchClass), signedCents(cents, separators));
         const QString listed = notes.join(QStringLiteral(", "));
-        sentences << (held == 1
-                          ? QCoreApplication::translate(
-                                "TuningExport", "1 note lies more than 100 cents from equal temperament, beyond what "
-                                                "the octave message carries, and is held at its nearest limit: %1")
-                                .arg(listed)
-                          : QCoreApplication::translate(
-                                "TuningExport", "%1 notes lie more than 100 cents from equal temperament, beyond what "
-                                                "the octave message carries, and are held at its nearest limit: %2")
-                                .arg(held)
-                                .arg(listed));
+        sentences << countedText("TuningExport",
+                                 QT_TRANSLATE_N_NOOP("TuningExport",
+                                                     "%n note lies more than 100 cents from equal temperament, beyond "
+                                                     "what the octave message carries, and is held at its nearest "
+                                                     "limit: %1"),
+                                 QT_TRANSLATE_N_NOOP("TuningExport",
+                                                     "%n notes lie more than 100 cents from equal temperament, beyond "
+                                                     "what the octave message carries, and are held at its nearest "
+                                                     "limit: %1"),
+                                 held)
+                         .arg(listed);
     }
     return sentences.join(QLatin1Char('\n'));
 }

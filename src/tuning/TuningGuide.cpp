@@ -1,6 +1,7 @@
 #include "tuning/TuningGuide.h"
 
 #include "numbers/NumberFormat.h"
+#include "tuning/NoteSpelling.h"
 #include "tuning/TemperamentAnalysis.h"
 
 #include <algorithm>
@@ -447,9 +448,9 @@ QString guideNoteName(int midiKey)
     return QLatin1String(kGuideNoteNames[pitchClassOf(midiKey)]) + QString::number(octaveOf(midiKey));
 }
 
-QString guideNoteDisplayName(int midiKey)
+QString guideNoteDisplayName(int midiKey, OctaveNaming naming)
 {
-    return noteDisplayName(kGuideNoteNames[pitchClassOf(midiKey)]) + QString::number(octaveOf(midiKey));
+    return noteWithOctave(midiKey, naming);
 }
 
 QString guideIntervalName(GuideInterval interval)
@@ -501,10 +502,10 @@ QString bearingName(Bearing bearing)
     return guideNoteName(lowest) + QChar(0x2013) + guideNoteName(lowest + 12);
 }
 
-QString bearingDisplayName(Bearing bearing)
+QString bearingDisplayName(Bearing bearing, OctaveNaming naming)
 {
     const int lowest = bearingLowestKey(bearing);
-    return guideNoteDisplayName(lowest) + QChar(0x2013) + guideNoteDisplayName(lowest + 12);
+    return guideNoteDisplayName(lowest, naming) + QChar(0x2013) + guideNoteDisplayName(lowest + 12, naming);
 }
 
 long double beatsPerSecond(long double lower, long double upper, int p, int q)
@@ -650,7 +651,26 @@ std::vector<GuideRow> guideRows(const TuningGuide &guide)
     return rows;
 }
 
-GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const Separators &separators)
+namespace {
+
+// The two keys of a step or check written as their interval, from-key first.
+std::pair<SpelledNote, SpelledNote> measureSpelling(const GuideIntervalMeasure &m)
+{
+    const int lower = std::min(m.fromKey, m.toKey);
+    const auto [low, high] = intervalSpelling(lower % 12, std::abs(m.toKey - m.fromKey), m.wolf);
+    return m.fromKey <= m.toKey ? std::pair{low, high} : std::pair{high, low};
+}
+
+} // namespace
+
+std::pair<QString, QString> measureNoteNames(const GuideIntervalMeasure &m, OctaveNaming naming)
+{
+    const auto [from, to] = measureSpelling(m);
+    return {noteWithOctave(m.fromKey, from, naming), noteWithOctave(m.toKey, to, naming)};
+}
+
+GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const Separators &separators,
+                            OctaveNaming naming)
 {
     const GuideSettings &settings = guide.settings;
     GuideDocument document;
@@ -658,8 +678,8 @@ GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const S
                          ? QCoreApplication::translate("TuningGuide", "Tuning guide")
                          : QCoreApplication::translate("TuningGuide", "Tuning guide: %1").arg(guide.name);
     document.subtitle << QCoreApplication::translate("TuningGuide", "A = %1 Hz · bearing %2 · %3 stop · %4")
-                             .arg(twoDecimals(guide.documentA, separators), bearingDisplayName(settings.bearing),
-                                  footName(settings.foot),
+                             .arg(twoDecimals(guide.documentA, separators),
+                                  bearingDisplayName(settings.bearing, naming), footName(settings.foot),
                                   date.toString(QCoreApplication::translate(
                                       "TuningGuide", "yyyy-MM-dd", "The date as the language writes it in figures")));
     if (settings.referenceCelsius && settings.nowCelsius) {
@@ -684,7 +704,7 @@ GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const S
 
     GuideTable order;
     order.heading = QCoreApplication::translate("TuningGuide", "Tuning order in the bearing %1")
-                        .arg(bearingDisplayName(settings.bearing));
+                        .arg(bearingDisplayName(settings.bearing, naming));
     const bool tooFast = std::any_of(rows.begin(), rows.end(), [](const GuideRow &row) {
         return !row.measure->wolf && row.measure->beatsPerSecond > kCountableBeats;
     });
@@ -695,16 +715,16 @@ GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const S
                           .arg(formatGeneral(kCountableBeats, separators.decimal), footName(settings.foot * 2));
     order.lead << QCoreApplication::translate("TuningGuide",
                                               "Tune %1 to the fork or tuner: A = %2 Hz (%1 sounds at %3 Hz).")
-                      .arg(guideNoteDisplayName(guide.forkKey), twoDecimals(guide.forkA, separators),
+                      .arg(guideNoteDisplayName(guide.forkKey, naming), twoDecimals(guide.forkA, separators),
                            twoDecimals(guide.forkKeyPitch, separators));
     if (guide.meantoneFifth) {
         QStringList fifths;
         for (const int pitchClass : {0, 7, 2, 9, 4})
-            fifths << noteDisplayName(kGuideNoteNames[pitchClass]);
+            fifths << spelledDisplayName(usualSpelling(pitchClass));
         order.lead << QCoreApplication::translate("TuningGuide",
                                                   "The pure major third %1–%2 first, then the fifths %3 between its "
                                                   "notes split evenly, each %4 cents narrow, at the beats given.")
-                          .arg(guideNoteDisplayName(kMiddleC), guideNoteDisplayName(kMiddleC + 4),
+                          .arg(guideNoteDisplayName(kMiddleC, naming), guideNoteDisplayName(kMiddleC + 4, naming),
                                fifths.join(QChar(0x2013)), formatPattern(-*guide.meantoneFifth, u"0.00", separators));
     }
     order.lead << QCoreApplication::translate("TuningGuide",
@@ -725,9 +745,8 @@ GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const S
         const GuideIntervalMeasure &m = *row.measure;
         const QString first =
             row.check ? QCoreApplication::translate("TuningGuide", "check") : QString::number(row.number);
-        order.rows << QStringList{first, guideNoteDisplayName(m.fromKey), guideNoteDisplayName(m.toKey),
-                                  guideIntervalDisplayName(m.interval)} +
-                          figures(m);
+        const auto [from, to] = measureNoteNames(m, naming);
+        order.rows << QStringList{first, from, to, guideIntervalDisplayName(m.interval)} + figures(m);
         order.checkRows << row.check;
     }
     document.tables << order;
@@ -745,7 +764,7 @@ GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const S
     tuner.columns << QString();
     tuner.numeric << false;
     for (int i = 0; i < 12; ++i) {
-        tuner.columns << guideNoteDisplayName(kMiddleC + i).chopped(1);
+        tuner.columns << spelledDisplayName(usualSpelling(i));
         tuner.numeric << true;
     }
     QStringList fromA = {
@@ -809,10 +828,15 @@ QStringList guideTsvLines(const TuningGuide &guide)
                          QString()}
                  .join(QLatin1Char('\t'));
     auto row = [&](const char *kind, const GuideIntervalMeasure &m) {
-        return QStringList{QLatin1String(kind),     guideNoteName(m.fromKey),
-                           guideNoteName(m.toKey),  guideIntervalName(m.interval),
-                           three(m.cents),          three(m.fromPure),
-                           three(m.beatsPerSecond), m.wolf ? wolfSoundName(m.sound) : intervalSoundName(m.sound)}
+        const auto [from, to] = measureSpelling(m);
+        return QStringList{QLatin1String(kind),
+                           scientificName(m.fromKey, from),
+                           scientificName(m.toKey, to),
+                           guideIntervalName(m.interval),
+                           three(m.cents),
+                           three(m.fromPure),
+                           three(m.beatsPerSecond),
+                           m.wolf ? wolfSoundName(m.sound) : intervalSoundName(m.sound)}
             .join(QLatin1Char('\t'));
     };
     for (const GuideRow &r : guideRows(guide))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "numbers/Separators.h"
+#include "tuning/NoteSpelling.h"
 #include "tuning/PitchTable.h"
 #include "tuning/Result.h"
 
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace cordavo {
@@ -41,13 +43,14 @@ QString wolfSoundName(IntervalSound sound);
 // "F3–F4", "C4–C5", "A3–A4"
 QString bearingName(Bearing bearing);
 // The same names as the windows and the guide's sheet show them, in the
-// language of the installed translation ("Fa3", "quinta"); the names above
-// stay English for the guide's data file.
-QString guideNoteDisplayName(int midiKey);
+// language of the installed translation ("Fa2", "quinta"), the octaves in
+// its convention unless one is given; the names above stay English and
+// scientific for the guide's data file.
+QString guideNoteDisplayName(int midiKey, OctaveNaming naming = octaveNamingInUse());
 QString guideIntervalDisplayName(GuideInterval interval);
 QString intervalSoundDisplayName(IntervalSound sound);
 QString wolfSoundDisplayName(IntervalSound sound);
-QString bearingDisplayName(Bearing bearing);
+QString bearingDisplayName(Bearing bearing, OctaveNaming naming = octaveNamingInUse());
 int bearingLowestKey(Bearing bearing);
 
 // Beats per second of two pitches near the ratio p/q (upper over lower):
@@ -166,7 +169,15 @@ struct GuideDocument {
     QList<GuideTable> tables;
 };
 
-GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const Separators &separators);
+// The two keys of a step or check as the guide's sheet shows them, from-key
+// first: written as their interval (Eb4–Bb4, a wolf G#3–Eb4), with the
+// octaves in 'naming'.
+std::pair<QString, QString> measureNoteNames(const GuideIntervalMeasure &m, OctaveNaming naming);
+
+// Notes carry their octaves in 'naming' (the translation's unless given) and
+// are written as the interval of their row needs them.
+GuideDocument guideDocument(const TuningGuide &guide, const QDate &date, const Separators &separators,
+                            OctaveNaming naming = octaveNamingInUse());
 
 // The document as plain text, one line each, columns aligned.
 QStringList guideTextLines(const GuideDocument &document);

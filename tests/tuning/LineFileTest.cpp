@@ -74,7 +74,7 @@ TEST(ParseLineFile, ChecksTheWholeFileBeforeGivingAnything)
         {"empty", "", kSupplierLayout, stop,
          "Line 1 of \"X\": the line is missing; the file has 0 lines of the 6 it needs"},
         {"one line", "Acme", kSupplierLayout, stop,
-         "Line 2 of \"X\": the line is missing; the file has 1 lines of the 6 it needs"},
+         "Line 2 of \"X\": the line is missing; the file has 1 line of the 6 it needs"},
         {"five lines of fifteen", "a\r\nb\r\nc\r\n1\r\n2\r\n", kTemperamentLayout, stop,
          "Line 6 of \"X\": the line is missing; the file has 5 lines of the 15 it needs"},
         {"letters", "Acme\r\nabc\r\n1\r\nn\r\ns\r\n\r\n", kSupplierLayout, stop,

@@ -66,13 +66,13 @@ TEST_P(AnalysisWindowTest, FollowsTheNoteFieldsLive)
 {
     trigger("AnalizzaTemperamento");
     EXPECT_TRUE(analysis->isVisible());
-    EXPECT_EQ(cell(0, 1), QStringLiteral("C-G"));
+    EXPECT_EQ(cell(0, 1), QStringLiteral("C–G"));
     EXPECT_EQ(cell(0, 2), local("700.00"));
     EXPECT_EQ(cell(0, 3), local("-1.96"));
     EXPECT_EQ(cell(0, 4), local("0.89"));
-    EXPECT_EQ(cell(12, 1), QStringLiteral("C-E"));
+    EXPECT_EQ(cell(12, 1), QStringLiteral("C–E"));
     EXPECT_EQ(cell(12, 4), local("10.38"));
-    EXPECT_EQ(cell(23, 1), QStringLiteral("B-D#"));
+    EXPECT_EQ(cell(23, 1), QStringLiteral("B–D#"));
 
     // Raising G by 1.96 cents makes C-G pure, and the table follows at once.
     mainControl<TNumEdit>("NumEdit_Sol")->setValue(1.955);
@@ -158,12 +158,13 @@ TEST_P(AnalysisWindowTest, OnlyWolvesAreRed)
     };
     const Case cases[] = {
         // The Pythagorean thirds, 21.5 cents wide, are rough but no wolves.
-        {"Pythagorean", chain(kPureFifthCents), {QStringLiteral("Fifth G#-D#")}},
-        // Across the meantone wolf the diminished fourths, 41 cents wide, are.
+        {"Pythagorean", chain(kPureFifthCents), {QStringLiteral("Fifth G#–Eb")}},
+        // Across the meantone wolf the diminished fourths, 41 cents wide, are;
+        // wolves keep the keys' usual names.
         {"quarter-comma meantone",
          chain(kPureFifthCents - 21.506L / 4),
-         {QStringLiteral("Fifth G#-D#"), QStringLiteral("Major third C#-F"), QStringLiteral("Major third F#-A#"),
-          QStringLiteral("Major third G#-C"), QStringLiteral("Major third B-D#")}},
+         {QStringLiteral("Fifth G#–Eb"), QStringLiteral("Major third C#–F"), QStringLiteral("Major third F#–Bb"),
+          QStringLiteral("Major third G#–C"), QStringLiteral("Major third B–Eb")}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

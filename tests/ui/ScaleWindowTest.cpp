@@ -419,7 +419,7 @@ TEST_P(ScaleWindowTest, BadFilesChangeNothing)
     };
     const Case cases[] = {
         {"empty.Tfs", "", "Line 1 of \"empty.Tfs\": the line is missing; the file has 0 lines of the 25 it needs"},
-        {"one.Tfs", "2", "Line 2 of \"one.Tfs\": the line is missing; the file has 1 lines of the 25 it needs"},
+        {"one.Tfs", "2", "Line 2 of \"one.Tfs\": the line is missing; the file has 1 line of the 25 it needs"},
         {"noname.Tfs", terms,
          "Line 25 of \"noname.Tfs\": the line is missing; the file has 24 lines of the 25 it needs"},
         {"letter.Tfs", badLine8, "Line 8 of \"letter.Tfs\": \"x\" is not a number"},

@@ -63,10 +63,11 @@ protected:
         qsizetype at = 0;
         int number = 0;
         for (const GuideIntervalMeasure &step : expected->steps) {
-            const QRegularExpression line(QStringLiteral("\\b%1\\s+%2\\s+%3\\s+%4\\s+%5")
-                                              .arg(++number)
-                                              .arg(guideNoteName(step.fromKey), guideNoteName(step.toKey),
-                                                   guideIntervalName(step.interval), intervalSoundName(step.sound)));
+            const auto [from, to] = measureNoteNames(step, OctaveNaming::Scientific);
+            const QRegularExpression line(
+                QStringLiteral("\\b%1\\s+%2\\s+%3\\s+%4\\s+%5")
+                    .arg(++number)
+                    .arg(from, to, guideIntervalName(step.interval), intervalSoundName(step.sound)));
             const auto found = line.match(text, at);
             EXPECT_TRUE(found.hasMatch()) << "step " << number << "\n" << qPrintable(text);
             at = found.hasMatch() ? found.capturedEnd() : at;

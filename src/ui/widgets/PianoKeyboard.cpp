@@ -1,5 +1,6 @@
 #include "ui/widgets/PianoKeyboard.h"
 
+#include "tuning/NoteSpelling.h"
 #include "tuning/PitchTable.h"
 
 #include <QMouseEvent>
@@ -34,7 +35,7 @@ bool PianoKeyboard::isBlack(int key)
 
 QString PianoKeyboard::keyName(int key)
 {
-    return noteDisplayName(key % 12) + QString::number(key / 12 - 1);
+    return noteWithOctave(key, octaveNamingInUse());
 }
 
 int PianoKeyboard::whiteKeys() const

@@ -1,6 +1,7 @@
 #include "ui/windows/AnalysisWindow.h"
 
 #include "numbers/NumberFormat.h"
+#include "tuning/NoteSpelling.h"
 #include "ui/desktop/FileCommands.h"
 #include "ui/desktop/KeyboardOrder.h"
 #include "ui/windows/UTemperamento.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #if CORDAVO_SVG_PICTURES
 #include <QSvgGenerator>
 #endif
@@ -171,7 +173,7 @@ void paintFifthsCircle(QPainter &painter, const QRectF &area, const TemperamentQ
         const IntervalQuality &fifth = quality.fifths[k];
         // The note, with the major third built on it just inside the circle.
         painter.setFont(bold);
-        textAt(at(k, radius + 18), noteDisplayName(fifth.lowerNote), Qt::black);
+        textAt(at(k, radius + 18), spelledDisplayName(usualSpelling(fifth.lowerNote)), Qt::black);
         painter.setFont(QFont(painter.font().family(), -1));
         const IntervalQuality &third = quality.thirds[fifth.lowerNote];
         textAt(at(k, radius - 28), signedCents(third.fromPure, separators), gradeColour(thirdGrade(third.fromPure)));
@@ -232,8 +234,11 @@ AnalysisWindow::AnalysisWindow(TFormTemperamento &mainWindow, const Separators &
     m_intervalTable->verticalHeader()->hide();
     m_intervalTable->verticalHeader()->setDefaultSectionSize(24);
     m_intervalTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_intervalTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_intervalTable->setMinimumWidth(360);
+    // Each column as wide as its header and cells need, in every language;
+    // the last takes what is left.
+    m_intervalTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_intervalTable->horizontalHeader()->setStretchLastSection(true);
+    fitIntervalTable();
     m_intervalTable->setAccessibleName(tr("Fifths and major thirds"));
     // The arrow keys move between the cells; Tab goes on to the next control.
     m_intervalTable->setTabKeyNavigation(false);
@@ -287,8 +292,10 @@ void AnalysisWindow::refresh()
     m_circle->update();
 
     auto setRow = [this](int row, const QString &kind, const IntervalQuality &q, IntervalGrade grade) {
-        const QStringList cells = {kind,
-                                   noteDisplayName(q.lowerNote) + QStringLiteral("-") + noteDisplayName(q.upperNote),
+        // Written as the interval it is (Eb–Bb), a wolf with the keys' usual names (G#–Eb).
+        const auto [lower, upper] =
+            intervalSpelling(q.lowerNote, (q.upperNote - q.lowerNote + 12) % 12, grade == IntervalGrade::Wolf);
+        const QStringList cells = {kind, spelledDisplayName(lower) + QChar(0x2013) + spelledDisplayName(upper),
                                    cents(q.cents, m_separators), signedCents(q.fromPure, m_separators),
                                    formatPattern(q.beatsPerSecond, u"0.00", m_separators)};
         for (int column = 0; column < cells.size(); ++column) {
@@ -305,6 +312,18 @@ void AnalysisWindow::refresh()
         setRow(k, tr("Fifth"), quality.fifths[k], fifthGrade(quality.fifths[k].fromPure));
         setRow(12 + k, tr("Major third"), quality.thirds[k], thirdGrade(quality.thirds[k].fromPure));
     }
+    fitIntervalTable();
+}
+
+void AnalysisWindow::fitIntervalTable()
+{
+    const QHeaderView *header = m_intervalTable->horizontalHeader();
+    // The table's own measure of its cells, public through the base class.
+    const QAbstractItemView *view = m_intervalTable;
+    int width = 2 * m_intervalTable->frameWidth() + m_intervalTable->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < m_intervalTable->columnCount(); ++column)
+        width += std::max(header->sectionSizeHint(column), view->sizeHintForColumn(column));
+    m_intervalTable->setMinimumWidth(std::max(360, width));
 }
 
 void AnalysisWindow::paintPicture(QPainter &painter, const QSize &size) const

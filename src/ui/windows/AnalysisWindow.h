@@ -40,6 +40,9 @@ public:
     void savePicture();
 
 private:
+    // Widens the table until no header or cell is cut off.
+    void fitIntervalTable();
+
     QTableWidget *m_intervalTable;
     QLabel *m_statusLabel;
     QWidget *m_chart;

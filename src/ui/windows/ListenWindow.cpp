@@ -5,6 +5,7 @@
 #include "sound/SoundRender.h"
 #include "tuning/BuiltInLibrary.h"
 #include "tuning/LibraryNames.h"
+#include "tuning/NoteSpelling.h"
 #include "tuning/PitchTable.h"
 #include "ui/desktop/ComputerKeys.h"
 #include "ui/desktop/FileCommands.h"
@@ -92,7 +93,7 @@ ListenWindow::ListenWindow(TFormTemperamento &mainWindow, CordavoWindows &window
     m_tonicBox = new QComboBox(this);
     m_tonicBox->setObjectName(QStringLiteral("tonicBox"));
     for (int i = 0; i < 12; ++i)
-        m_tonicBox->addItem(noteDisplayName(i));
+        m_tonicBox->addItem(spelledDisplayName(majorKeySpelling(i)));
     auto *tonicLabel = new QLabel(tr("&Key of the scale and cadence:"), this);
     nameByLabel(tonicLabel, m_tonicBox);
     m_seconds = new QDoubleSpinBox(this);
@@ -768,7 +769,10 @@ void ListenWindow::showKeyLetters()
     for (int i = 0; i < kComputerKeys; ++i)
         labels[kMiddleC + i] = m_keyLetters[i];
     m_keyboard->setKeyLabels(labels);
-    m_keyboard->setAccessibleName(tr("Keyboard: %1 play C4 to C5").arg(m_keyLetters.join(QLatin1Char(' '))));
+    m_keyboard->setAccessibleName(tr("Keyboard: %1 play %2 to %3")
+                                      .arg(m_keyLetters.join(QLatin1Char(' ')),
+                                           noteWithOctave(kMiddleC, octaveNamingInUse()),
+                                           noteWithOctave(kMiddleC + 12, octaveNamingInUse())));
 }
 
 void ListenWindow::keyReleaseEvent(QKeyEvent *event)

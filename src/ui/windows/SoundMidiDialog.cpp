@@ -40,7 +40,7 @@ SoundMidiDialog::SoundMidiDialog(SoundDeviceLists sound, MidiPortLists midi, QWi
     m_bufferBox = new QComboBox(this);
     m_bufferBox->setObjectName(QStringLiteral("bufferBox"));
     for (int frames : SoundMidiSettings::bufferSizes())
-        m_bufferBox->addItem(tr("%1 frames").arg(frames), frames);
+        m_bufferBox->addItem(tr("%n frames", nullptr, frames), frames);
     auto *bufferLabel = new QLabel(tr("&Buffer:"), this);
     nameByLabel(bufferLabel, m_bufferBox);
     m_latencyLabel = new QLabel(this);

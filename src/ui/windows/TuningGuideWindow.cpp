@@ -167,7 +167,7 @@ void TuningGuideWindow::refresh()
     if (const auto sheet = document()) {
         // The view keeps its place while the figures change under it.
         const int scrolled = m_view->verticalScrollBar()->value();
-        m_view->setHtml(guideHtml(*sheet));
+        setGuideSheet(*m_view->document(), *sheet);
         m_view->verticalScrollBar()->setValue(scrolled);
     }
 }
