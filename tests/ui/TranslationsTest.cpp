@@ -33,7 +33,6 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
-
 #include <gtest/gtest.h>
 
 using namespace cordavo;
@@ -326,98 +325,95 @@ TEST_P(TranslatedWindowsTest, AccessKeysAreUniqueInEveryWindow)
         if (QLatin1String(code) == QLatin1String("de")) {
             EXPECT_EQ(accessKey(menuTitle("MSatampa")), u'd') << "Alt+D prints";
         }
+    }
+}
 
-        // What each language writes, read through its translation: notes with their
-        // octave (middle C, the A of 440 Hz, the lowest and highest MIDI keys, black
-        // keys), a third as a third (the German A sharp is Ais, not the B of a
-        // label), the guide's fork and bearing (the Italian A of 220 Hz is La2, not
-        // the scientific La3), and one more note counted in the singular.
-        TEST(NoteNamesInTheLanguage, OctavesIntervalsAndCountsAsEachLanguageWritesThem)
-        {
-            const struct {
-                const char *code;
-                const char *names[6]; // keys 60, 69, 0, 127, 70, 49
-                const char *third;    // F#–A#
-                const char *guide;
-                const char *oneMore;
-            } cases[] = {
-                {"en", {"C4", "A4", "C-1", "G9", "Bb4", "C#3"}, "F#–A#", "Tune A3 to the fork", "(and 1 more note)"},
-                {"it",
-                 {"Do3", "La3", "Do-2", "Sol8", "Sib3", "Do#2"},
-                 "Fa#–La#",
-                 "Accordare La2 sul diapason o sull'accordatore: La = 440,00 Hz (La2 suona a 220,00 Hz).",
-                 "(e 1 altra nota)"},
-                {"fr",
-                 {"Do3", "La3", "Do-2", "Sol8", "Sib3", "Do#2"},
-                 "Fa#–La#",
-                 "partition Fa2–Fa3",
-                 "(et 1 note de plus)"},
-                {"de", {"c′", "a′", "C͵͵͵", "g⁶", "b′", "cis"}, "Fis–Ais", "Legung f–f′", "(und 1 weiterer Ton)"},
-                {"nl", {"c′", "a′", "C͵͵͵", "g⁶", "bes′", "cis"}, "Fis–Ais", "legging f–f′", "(en nog 1 noot)"},
-            };
-            const int keys[6] = {60, 69, 0, 127, 70, 49};
-            const Result<TuningGuide> guide = tuningGuide(QString(), 440, 440, NoteCents{}, GuideSettings{});
-            ASSERT_TRUE(guide.ok());
-            const NoteCents fourBeyond{1500, 1500, 1500, 1500};
-            for (const auto &c : cases) {
-                SCOPED_TRACE(c.code);
-                QList<QTranslator *> translators = installTranslations(QLatin1String(c.code));
-                for (int i = 0; i < 6; ++i)
-                    EXPECT_EQ(noteWithOctave(keys[i], octaveNamingInUse()), QString::fromUtf8(c.names[i])) << keys[i];
-                const auto [lower, upper] = intervalSpelling(6, 4);
-                EXPECT_EQ(spelledDisplayName(lower) + QChar(0x2013) + spelledDisplayName(upper),
-                          QString::fromUtf8(c.third));
-                const QString sheet = guideTextLines(guideDocument(guide.value(), QDate(2026, 1, 1),
-                                                                   Separators{QLatin1Char(','), QLatin1Char('.')}))
-                                          .join(QLatin1Char('\n'));
-                EXPECT_TRUE(sheet.contains(QString::fromUtf8(c.guide))) << sheet.toStdString();
-                EXPECT_TRUE(checkNoteRange(fourBeyond, QStringLiteral("x.xml"), QLatin1Char('.'))
-                                .error()
-                                .contains(QString::fromUtf8(c.oneMore)));
-                removeTranslations(translators);
-            }
-        }
+// What each language writes, read through its translation: notes with their
+// octave (middle C, the A of 440 Hz, the lowest and highest MIDI keys, black
+// keys), a third as a third (the German A sharp is Ais, not the B of a
+// label), the guide's fork and bearing (the Italian A of 220 Hz is La2, not
+// the scientific La3), and one more note counted in the singular.
+TEST(NoteNamesInTheLanguage, OctavesIntervalsAndCountsAsEachLanguageWritesThem)
+{
+    const struct {
+        const char *code;
+        const char *names[6]; // keys 60, 69, 0, 127, 70, 49
+        const char *third;    // F#–A#
+        const char *guide;
+        const char *oneMore;
+    } cases[] = {
+        {"en", {"C4", "A4", "C-1", "G9", "Bb4", "C#3"}, "F#–A#", "Tune A3 to the fork", "(and 1 more note)"},
+        {"it",
+         {"Do3", "La3", "Do-2", "Sol8", "Sib3", "Do#2"},
+         "Fa#–La#",
+         "Accordare La2 sul diapason o sull'accordatore: La = 440,00 Hz (La2 suona a 220,00 Hz).",
+         "(e 1 altra nota)"},
+        {"fr", {"Do3", "La3", "Do-2", "Sol8", "Sib3", "Do#2"}, "Fa#–La#", "partition Fa2–Fa3", "(et 1 note de plus)"},
+        {"de", {"c′", "a′", "C͵͵͵", "g⁶", "b′", "cis"}, "Fis–Ais", "Legung f–f′", "(und 1 weiterer Ton)"},
+        {"nl", {"c′", "a′", "C͵͵͵", "g⁶", "bes′", "cis"}, "Fis–Ais", "legging f–f′", "(en nog 1 noot)"},
+    };
+    const int keys[6] = {60, 69, 0, 127, 70, 49};
+    const Result<TuningGuide> guide = tuningGuide(QString(), 440, 440, NoteCents{}, GuideSettings{});
+    ASSERT_TRUE(guide.ok());
+    const NoteCents fourBeyond{1500, 1500, 1500, 1500};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.code);
+        QList<QTranslator *> translators = installTranslations(QLatin1String(c.code));
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(noteWithOctave(keys[i], octaveNamingInUse()), QString::fromUtf8(c.names[i])) << keys[i];
+        const auto [lower, upper] = intervalSpelling(6, 4);
+        EXPECT_EQ(spelledDisplayName(lower) + QChar(0x2013) + spelledDisplayName(upper), QString::fromUtf8(c.third));
+        const QString sheet = guideTextLines(guideDocument(guide.value(), QDate(2026, 1, 1),
+                                                           Separators{QLatin1Char(','), QLatin1Char('.')}))
+                                  .join(QLatin1Char('\n'));
+        EXPECT_TRUE(sheet.contains(QString::fromUtf8(c.guide))) << sheet.toStdString();
+        EXPECT_TRUE(checkNoteRange(fourBeyond, QStringLiteral("x.xml"), QLatin1Char('.'))
+                        .error()
+                        .contains(QString::fromUtf8(c.oneMore)));
+        removeTranslations(translators);
+    }
+}
 
-        // No header or cell of the analysis table is cut off, in any language.
-        TEST_P(TranslatedWindowsTest, TheAnalysisTableShowsEveryHeaderWhole)
-        {
-            for (const char *code : {"en", "it", "de", "nl", "fr"}) {
-                SCOPED_TRACE(code);
-                if (QLatin1String(code) != QLatin1String("en"))
-                    speak(code);
-                trigger("AnalizzaTemperamento");
-                auto *table = control<QTableWidget>(windows->analysisWindow(), "intervalTable");
-                windows->analysisWindow().resize(windows->analysisWindow().minimumSizeHint());
-                QCoreApplication::processEvents();
-                const QHeaderView *header = table->horizontalHeader();
-                for (int column = 0; column < table->columnCount(); ++column) {
-                    const QString title = table->horizontalHeaderItem(column)->text();
-                    EXPECT_GE(header->sectionSize(column), header->fontMetrics().horizontalAdvance(title) + 8)
-                        << title.toStdString();
-                    for (int row = 0; row < table->rowCount(); ++row)
-                        EXPECT_GE(header->sectionSize(column),
-                                  table->fontMetrics().horizontalAdvance(table->item(row, column)->text()))
-                            << table->item(row, column)->text().toStdString();
-                }
-                windows->analysisWindow().close();
-            }
+// No header or cell of the analysis table is cut off, in any language.
+TEST_P(TranslatedWindowsTest, TheAnalysisTableShowsEveryHeaderWhole)
+{
+    for (const char *code : {"en", "it", "de", "nl", "fr"}) {
+        SCOPED_TRACE(code);
+        if (QLatin1String(code) != QLatin1String("en"))
+            speak(code);
+        trigger("AnalizzaTemperamento");
+        auto *table = control<QTableWidget>(windows->analysisWindow(), "intervalTable");
+        windows->analysisWindow().resize(windows->analysisWindow().minimumSizeHint());
+        QCoreApplication::processEvents();
+        const QHeaderView *header = table->horizontalHeader();
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QString title = table->horizontalHeaderItem(column)->text();
+            EXPECT_GE(header->sectionSize(column), header->fontMetrics().horizontalAdvance(title) + 8)
+                << title.toStdString();
+            for (int row = 0; row < table->rowCount(); ++row)
+                EXPECT_GE(header->sectionSize(column),
+                          table->fontMetrics().horizontalAdvance(table->item(row, column)->text()))
+                    << table->item(row, column)->text().toStdString();
         }
+        windows->analysisWindow().close();
+    }
+}
 
-        // The German sheet keeps "Schwebungen/s" in one piece, however narrow the
-        // page or the guide window's view of it.
-        TEST(GuideSheetInTheLanguage, AUnitAfterASlashStaysWithItsWord)
-        {
-            const Result<TuningGuide> guide = tuningGuide(QString(), 440, 440, NoteCents{}, GuideSettings{});
-            QList<QTranslator *> translators = installTranslations(QStringLiteral("de"));
-            const GuideDocument document = guideDocument(guide.value(), QDate(2026, 1, 1), Separators{});
-            removeTranslations(translators);
-            for (const int width : {300, 600}) {
-                QTextDocument sheet;
-                setGuideSheet(sheet, document);
-                sheet.setTextWidth(width);
-                sheet.size(); // lays it out
-                const QTextBlock header = sheet.find(QStringLiteral("Schwebungen/")).block();
-                ASSERT_TRUE(header.isValid());
-                EXPECT_EQ(header.layout()->lineCount(), 1) << width << " px: " << header.text().toStdString();
-            }
-        }
+// The German sheet keeps "Schwebungen/s" in one piece, however narrow the
+// page or the guide window's view of it.
+TEST(GuideSheetInTheLanguage, AUnitAfterASlashStaysWithItsWord)
+{
+    const Result<TuningGuide> guide = tuningGuide(QString(), 440, 440, NoteCents{}, GuideSettings{});
+    QList<QTranslator *> translators = installTranslations(QStringLiteral("de"));
+    const GuideDocument document = guideDocument(guide.value(), QDate(2026, 1, 1), Separators{});
+    removeTranslations(translators);
+    for (const int width : {300, 600}) {
+        QTextDocument sheet;
+        setGuideSheet(sheet, document);
+        sheet.setTextWidth(width);
+        sheet.size(); // lays it out
+        const QTextBlock header = sheet.find(QStringLiteral("Schwebungen/")).block();
+        ASSERT_TRUE(header.isValid());
+        EXPECT_EQ(header.layout()->lineCount(), 1) << width << " px: " << header.text().toStdString();
+    }
+}
