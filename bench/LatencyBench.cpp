@@ -274,8 +274,7 @@ int measureFromMidi(const std::string &api)
                 toMonitor.push_back(heard - pressed);
         }
     }
-    std::printf("{\"api\": \"%s\", \"midi_period\": %d", output.playingApi().toUtf8().constData(),
-                keyboard.period());
+    std::printf("{\"api\": \"%s\", \"midi_period\": %d", output.playingApi().toUtf8().constData(), keyboard.period());
     if (!inFrames.empty())
         std::printf(", \"median_frames\": %.0f, \"largest_frames\": %.0f, \"median_periods\": %.2f, "
                     "\"largest_periods\": %.2f",
