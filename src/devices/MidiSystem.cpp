@@ -40,7 +40,9 @@ bool jackServerRuns()
         jack_set_info_function(quiet);
     });
     jack_status_t status{};
-    jack_client_t *client = jack_client_open(kMidiClientName, JackNoStartServer, &status);
+    // Under a name of its own: a client of the same name as the one about to
+    // be opened, still closing in the server, made that one fail at times.
+    jack_client_t *client = jack_client_open("Cordavo probe", JackNoStartServer, &status);
     if (!client)
         return false;
     jack_client_close(client);
