@@ -14,10 +14,11 @@ using namespace cordavo;
 
 namespace {
 
-// Smaller is better, as the search ranks.
+// Smaller is better, as the search ranks: entries found only by their
+// group's name after all others.
 auto rankOf(const RankedEntry &r)
 {
-    return std::make_tuple(static_cast<int>(r.match), r.untypedWords, r.byOtherName);
+    return std::make_tuple(r.byGroup, static_cast<int>(r.match), r.untypedWords, r.byOtherName);
 }
 
 } // namespace
