@@ -86,6 +86,8 @@ Result<QStringList> MidiInput::open(const QStringList &ports, int channel)
         if (!names.contains(port) || !openSource(port))
             missing << port;
     }
+    if (m_allPorts)
+        m_refused = missing;
     // No keyboard yet: where the system lets one be connected later (JACK, the
     // ALSA sequencer), an input of our own waits for it.
     if (names.isEmpty() && m_lister) {
@@ -217,12 +219,14 @@ void MidiInput::checkPorts()
         it = m_sources.erase(it);
         emit inputLost(name);
     }
-    // Listening to every keyboard: one plugged in meanwhile plays too.
+    // Listening to every keyboard: one plugged in meanwhile plays too. One
+    // that cannot be opened is not tried again while it stays.
     if (m_allPorts) {
         const QStringList open = openPorts();
+        m_refused.removeIf([&names](const QString &name) { return !names.contains(name); });
         for (const QString &name : names) {
-            if (!open.contains(name))
-                openSource(name);
+            if (!open.contains(name) && !m_refused.contains(name) && !openSource(name))
+                m_refused << name;
         }
     }
     if (m_sources.empty()) {

@@ -81,6 +81,7 @@ private:
     ToneSynth *m_synth;
     int m_channel = MidiDecoder::kAnyChannel;
     bool m_allPorts = false;
+    QStringList m_refused;              // inputs that could not be opened, while they are there
     std::string m_listerError;          // RtMidi's last message, before the device that writes it
     std::unique_ptr<RtMidiIn> m_lister; // lists the inputs there are, to notice one going
     std::vector<std::unique_ptr<Source>> m_sources;

@@ -66,12 +66,6 @@ const float *waveFor(Voice voice, double hz, int sampleRate)
     return waves[harmonics].data();
 }
 
-// Keyboard notes are named by their key, apart from the window's, which count up from 1.
-constexpr int keyNoteId(int key)
-{
-    return -1 - key;
-}
-
 } // namespace
 
 ToneSynth::ToneSynth(Voice voice, int sampleRate, int capacity)
@@ -186,7 +180,7 @@ void ToneSynth::takeKeyboards()
     if (version != m_keyHzSeen) {
         m_keyHzSeen = version;
         for (Note &note : m_notes) {
-            if (note.id < 0)
+            if (isKeyboardNote(note.id))
                 note.hz = m_keyHz[static_cast<size_t>(-1 - note.id)].load(std::memory_order_relaxed);
         }
     }
@@ -206,12 +200,12 @@ void ToneSynth::keyboardKey(KeyboardLane &lane, KeySwitch::Kind kind, int key)
     if (on && ++holders == 1) {
         const double hz = m_keyHz[static_cast<size_t>(key)].load(std::memory_order_relaxed);
         if (m_notes.size() < m_notes.capacity()) {
-            m_notes.push_back({keyNoteId(key), hz, 0,
+            m_notes.push_back({keyboardNoteId(key), hz, 0,
                                waveFor(m_keyboardVoice.load(std::memory_order_relaxed), hz, m_sampleRate), 0, false});
         }
     } else if (!on && --holders == 0) {
         for (Note &note : m_notes) {
-            if (note.id == keyNoteId(key))
+            if (note.id == keyboardNoteId(key))
                 release(note);
         }
     }

@@ -94,6 +94,10 @@ public:
     // A key sounds once however many keyboards hold it, until the last lets
     // it go; allNotesOff() and a lost switch release keyboard notes too.
     static constexpr int kKeyboardLanes = 16;
+    // Keyboard notes are named by their key, apart from those noteOn()
+    // starts, which count up from 1.
+    static constexpr int keyboardNoteId(int key) { return -1 - key; }
+    static constexpr bool isKeyboardNote(int id) { return id < 0; }
     // A lane for one more keyboard; null when every lane is taken.
     KeyboardLane *openKeyboard();
     // Once the keyboard's thread has stopped: its notes are released, and its

@@ -525,7 +525,7 @@ void ListenWindow::retune()
     for (Sounding &note : m_sounding) {
         note.hz = keyHz(note.key);
         // Keyboard notes follow the pitches just set.
-        if (note.id > 0)
+        if (!ToneSynth::isKeyboardNote(note.id))
             m_synth.setFrequency(note.id, note.hz);
     }
     forgetLostNotes();
@@ -560,7 +560,7 @@ void ListenWindow::midiNoteOn(int note)
         return;
     // The keyboard's own lane has started it already; named as the
     // synthesizer names it, apart from the window's notes.
-    const int id = -1 - note;
+    const int id = ToneSynth::keyboardNoteId(note);
     m_midiNotes[note] = id;
     m_sounding.push_back({id, note, keyHz(note)});
     lightKeys();
